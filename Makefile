@@ -1,0 +1,72 @@
+# Pennatran: the two commands that matter are `make demo` and `make test`.
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+CMAKE_FLAGS ?=
+
+# Every Debian package the project needs, in one list.
+PACKAGES := build-essential cmake pkg-config git python3 \
+  qt6-base-dev libicu-dev libcli11-dev nlohmann-json3-dev libgtest-dev libgmock-dev \
+  libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth imagemagick \
+  clang libclang-rt-14-dev
+
+.PHONY: all deps build build-asan test test-normal test-asan demo run screenshot bench fuzz clean format
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing missing packages:" $$missing; \
+	  SUDO=$$( [ "$$(id -u)" = 0 ] || echo sudo ); \
+	  $$SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
+	  fc-cache -f >/dev/null 2>&1 || true; \
+	fi
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+$(ASAN_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPENNATRAN_SANITIZE=ON -DPENNATRAN_BENCH=OFF $(CMAKE_FLAGS)
+
+build-asan: deps $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+test-normal: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+test-asan: build-asan
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+test: test-normal test-asan
+
+demo: build
+	@bash tools/demo.sh $(BUILD)
+
+run: build
+	./$(BUILD)/pennatran
+
+screenshot: build
+	@bash tools/screenshot.sh $(BUILD)
+
+bench: build
+	@bash tools/bench.sh $(BUILD)
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DPENNATRAN_FUZZ=ON -DPENNATRAN_GUI=OFF -DPENNATRAN_BENCH=OFF -DBUILD_TESTING=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@bash tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

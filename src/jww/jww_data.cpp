@@ -1,0 +1,47 @@
+#include "jww/jww_data.h"
+
+namespace pennatran {
+
+TJwwData::TJwwData() { Clear(); }
+
+// Assigning empty containers (rather than clear()) gives their memory back: a cleared
+// document may sit idle while the other side holds a large drawing. The image list and
+// folder are not part of the drawing's content: the owner empties them after deleting
+// the extracted files.
+void TJwwData::Clear() {
+  Header = TEntJwwHeader{};
+  LayerGroups = {};
+  Layers = {};
+  Pens = {};
+  LineTypeDefs = {};
+  RandomLineDefs = {};
+  DoubleLineDefs = {};
+  ColorExNos = {};
+  LineTypeExNos = {};
+  TextStyles = {};
+  EntityOrder = {};
+  Lines = {};
+  Arcs = {};
+  Points = {};
+  Texts = {};
+  Dimensions = {};
+  Solids = {};
+  Inserts = {};
+  BlockDefs = {};
+  BlockTree = {};
+  UsedBlockCount = 0;
+  ExtentMinX = ExtentMinY = ExtentMaxX = ExtentMaxY = 0;
+  SaveOptions = 0;
+  LoadError = TLoadError{};
+}
+
+void TJwwData::Release() {
+  for (TEntJwwBlockDef& def : BlockDefs) def = TEntJwwBlockDef{};
+  Clear();
+}
+
+void TJwwData::SetSaveOptions(int32_t options) {
+  SaveOptions = (options >= 0 && options <= 15) ? options : 0;
+}
+
+}  // namespace pennatran

@@ -1,0 +1,106 @@
+// One Jw_cad drawing held completely in memory, with its reader and writer.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "jww/jww_types.h"
+
+namespace pennatran {
+
+// The values a load publishes for the text substitution codes.
+struct TDocumentInfo {
+  std::string DocFileName;  // the file name exactly as given to the load (system encoding)
+  SjisString DocDrawTimeText;
+  SjisString DocMemoLine1;
+  SjisString DocMemoRest;
+  double DocPrintScale = 1.0;
+};
+
+// Where and why a load stopped; empty message when the whole file was read.
+struct TLoadError {
+  uint64_t Offset = 0;
+  std::string Message;
+};
+
+class TJwwData {
+ public:
+  TJwwData();
+
+  // Empties every table and entity array and gives the header its defaults.
+  void Clear();
+  // Frees the block definitions' contents, then Clear.
+  void Release();
+
+  // Reads a drawing of any version from 2.20 on. Always starts with Clear. Returns true
+  // only when the whole file was read; otherwise the document keeps everything read
+  // completely before the failure and LoadError says where and why it stopped.
+  bool LoadFromFile(const std::filesystem::path& fileName);
+  // The same from bytes already in memory; fileName is only published as DocFileName.
+  bool LoadFromBytes(const uint8_t* data, size_t size, const std::string& fileName);
+
+  // Stores 0..15, anything else as 0.
+  void SetSaveOptions(int32_t options);
+  // Writes the document as a drawing of the given version (the copy tool passes 700).
+  // The target is replaced only once the new file is complete: a failed save returns
+  // false and leaves any previous file at that path untouched.
+  bool SaveToFile(const std::filesystem::path& fileName, int32_t version);
+
+  // The writer's renumbering of block numbers (call after BuildBlockTree).
+  int32_t UsedBlockIndex(uint32_t number) const;
+  // Expands every insert into BlockTree and marks the definitions the drawing reaches.
+  void BuildBlockTree();
+
+  // Image files of this document's embedded images.
+  void ClearImageList() { ImageList.clear(); }
+  // Deletes the files of ImageList from ImageFolder (a.bmp.gz removes a.bmp.gz and a.bmp).
+  void DeleteImageFiles() const;
+
+  int32_t LineCount() const { return static_cast<int32_t>(Lines.size()); }
+  int32_t ArcCount() const { return static_cast<int32_t>(Arcs.size()); }
+  int32_t PointCount() const { return static_cast<int32_t>(Points.size()); }
+  int32_t TextCount() const { return static_cast<int32_t>(Texts.size()); }
+  int32_t DimensionCount() const { return static_cast<int32_t>(Dimensions.size()); }
+  int32_t SolidCount() const { return static_cast<int32_t>(Solids.size()); }
+  int32_t InsertCount() const { return static_cast<int32_t>(Inserts.size()); }
+  int32_t BlockDefCount() const { return static_cast<int32_t>(BlockDefs.size()); }
+  int32_t BlockTreeCount() const { return static_cast<int32_t>(BlockTree.size()); }
+
+  TEntJwwHeader Header;
+  std::vector<TEntJwwLayerGroup> LayerGroups;     // 16 after a load
+  std::vector<TEntJwwLayer> Layers;               // 256: group x 16 + layer
+  std::vector<TEntJwwPen> Pens;                   // 10: colour numbers 0..9
+  std::vector<TEntJwwLineTypeDef> LineTypeDefs;   // 8: line types 2..9
+  std::vector<TEntJwwRandomLineDef> RandomLineDefs;  // 5
+  std::vector<TEntJwwLineTypeDef> DoubleLineDefs;    // 4: line types 6..9
+  std::vector<TEntJwwColorExNo> ColorExNos;       // 257: slots 0..256
+  std::vector<TEntJwwLineTypeExNo> LineTypeExNos;  // 33: slots 0..32
+  std::vector<TEntJwwTextStyle> TextStyles;       // 10
+  std::vector<TEntJwwOrderEntry> EntityOrder;
+  std::vector<TEntJwwLine> Lines;
+  std::vector<TEntJwwArc> Arcs;
+  std::vector<TEntJwwPoint> Points;
+  std::vector<TEntJwwText> Texts;
+  std::vector<TEntJwwDimension> Dimensions;
+  std::vector<TEntJwwSolid> Solids;
+  std::vector<TEntJwwBlockInsert> Inserts;
+  std::vector<TEntJwwBlockDef> BlockDefs;
+  std::vector<TEntJwwBlockTree> BlockTree;
+  int32_t UsedBlockCount = 0;
+  double ExtentMinX = 0, ExtentMinY = 0, ExtentMaxX = 0, ExtentMaxY = 0;
+  int32_t SaveOptions = 0;
+
+  // Embedded images: each document owns its list and the folder its images are extracted
+  // to (a folder path; set by the owner before a load or a save).
+  std::vector<TBindImageType> ImageList;
+  std::filesystem::path ImageFolder;
+
+  // Filled by every load that got past the version check.
+  TDocumentInfo DocInfo;
+  bool DocInfoPublished = false;
+  TLoadError LoadError;
+};
+
+}  // namespace pennatran

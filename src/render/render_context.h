@@ -1,0 +1,62 @@
+// The program-wide values the preview shares between its operations. The window and the
+// command line each create one context and pass it to every drawing call; tests build
+// their own with fakes.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "jww/jww_data.h"
+#include "render/canvas.h"
+
+namespace pennatran {
+
+class TgraAttribute;
+
+// A local date and time as the clock reports it.
+struct TLocalDateTime {
+  int32_t Year = 2000;
+  int32_t Month = 1;  // 1..12
+  int32_t Day = 1;    // 1..31
+  int32_t Hour = 0;   // 0..23
+  int32_t Minute = 0;
+  int32_t Second = 0;
+  bool operator==(const TLocalDateTime&) const = default;
+};
+
+// Maps drawing millimetres to preview pixels; also the clipping window.
+struct TPreviewMapping {
+  double ViewMinX = 0, ViewMinY = 0, ViewMaxX = 0, ViewMaxY = 0;
+  double Scale = 1.0;  // pixels per millimetre
+  int32_t PixelWidth = 0, PixelHeight = 0;
+};
+
+// The box ComputeExtents works in; it carries over from one computation to the next.
+struct TWorkingBox {
+  double MinX = 0, MinY = 0, MaxX = 0, MaxY = 0;
+};
+
+struct TDrawPoint {
+  double X = 0, Y = 0;
+};
+
+struct TRenderContext {
+  // Pens, layer states and background of the drawing opened last. Must be set.
+  TgraAttribute* GraAttribute = nullptr;
+  TPreviewMapping Mapping;
+  TWorkingBox WorkingBox;
+  double CurrentScale = 1.0;
+  // Shapes are built here in drawing coordinates and handed to the canvas as pixels.
+  std::vector<TDrawPoint> PointBuffer;
+  std::vector<TPixelPoint> PixelBuffer;
+  // What the last load published, for the text substitution codes.
+  TDocumentInfo DocInfo;
+  TLocalDateTime StartDateTime;
+  // The current local date and time.
+  std::function<TLocalDateTime()> Clock;
+  // True while the Escape key is down at the moment of the call; unset means never.
+  std::function<bool()> EscapePressed;
+};
+
+}  // namespace pennatran
