@@ -1,0 +1,32 @@
+// The SXF user colour and line type slots: the text of their list lines and the copy from
+// one drawing to another. The window and the command line share these.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "jww/jww_data.h"
+
+namespace pennatran {
+
+constexpr int32_t kFirstUserSlot = 17;
+constexpr int32_t kColorSlotCount = 257;     // slots 0..256
+constexpr int32_t kLineTypeSlotCount = 33;   // slots 0..32
+constexpr int32_t kColorLineCount = 240;     // list line i = slot i + 17
+constexpr int32_t kLineTypeLineCount = 16;
+
+// One list line, Shift-JIS, e.g. "No.17 [] 0000FF 幅:1 0000FF 幅:2 点半径:0.30".
+SjisString ColorListLine(const TEntJwwColorExNo& entry, int32_t slot);
+// e.g. "No.17 [] 00000000 2 [1.00,0.50]".
+SjisString LineTypeListLine(const TEntJwwLineTypeExNo& entry, int32_t slot);
+// All 240 (16) lines of a document; a document without tables lists zero entries.
+std::vector<SjisString> ColorListLines(const TJwwData& doc);
+std::vector<SjisString> LineTypeListLines(const TJwwData& doc);
+
+// Overwrites destination slot i + 17 with a full copy of source slot i + 17 for every
+// selected list line i (ascending). Lines outside the list are ignored. Tables missing
+// from either document are sized to their fixed length first.
+void CopyColorSlots(const TJwwData& src, TJwwData& dst, const std::vector<int32_t>& lines);
+void CopyLineTypeSlots(const TJwwData& src, TJwwData& dst, const std::vector<int32_t>& lines);
+
+}  // namespace pennatran
