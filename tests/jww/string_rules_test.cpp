@@ -1,0 +1,52 @@
+#include "jww/string_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace pennatran {
+namespace {
+
+using namespace std::string_literals;
+
+struct CleanCase {
+  std::string Raw;
+  std::string Reader;
+  std::string Writer;
+};
+
+class CleaningTest : public ::testing::TestWithParam<CleanCase> {};
+
+TEST_P(CleaningTest, ReaderAndWriterRules) {
+  EXPECT_EQ(ReaderClean(GetParam().Raw), GetParam().Reader);
+  EXPECT_EQ(WriterClean(GetParam().Raw), GetParam().Writer);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CleaningTest,
+    ::testing::Values(
+        // raw, reader result, writer result
+        CleanCase{"", "", " "},
+        CleanCase{"\x82\xA0", "\x82\xA0", "\x82\xA0"},              // two-byte character whole
+        CleanCase{"ab\x82", "ab", "ab\x82"},                        // trailing lead byte
+        CleanCase{"a\tb", "ab", "ab"},                              // control bytes dropped
+        CleanCase{"\x7F\xB1\xDF", "\x7F\xB1\xDF", "\x7F\xB1\xDF"},  // DEL, half-width kana
+        CleanCase{"^m", "^m", " "},                                 // only the writer drops ^m
+        CleanCase{"a^mb^m", "a^mb^m", "ab"},
+        CleanCase{"\x81^m", "\x81^m", "\x81^m"},  // ^ is the second byte here
+        CleanCase{"\x01\x02", "", " "}, CleanCase{"a\0b"s, "ab", "ab"},
+        CleanCase{"\xE0\x0A", "\xE0\x0A", "\xE0\x0A"},    // follower taken as it is
+        CleanCase{"\xFE\xFF", "\xFE\xFF", "\xFE\xFF"}));  // FE, FF are one-byte
+
+TEST(BlankNameTest, SpacesAndControlsOnly) {
+  EXPECT_TRUE(IsBlankName(""));
+  EXPECT_TRUE(IsBlankName("  \t"));
+  EXPECT_TRUE(IsBlankName("\x81\x40 \x81\x40"));
+  EXPECT_FALSE(IsBlankName("Color_1"));
+  EXPECT_FALSE(IsBlankName(" \x81"));
+  EXPECT_FALSE(IsBlankName("\x82\xA0"));
+  EXPECT_FALSE(IsBlankName("\x81\x41"));
+}
+
+}  // namespace
+}  // namespace pennatran
