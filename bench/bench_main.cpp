@@ -1,0 +1,127 @@
+// Speed figures of the main operations, each against the plain operation it should stay
+// close to. Prints one figure a line as "name value"; medians of repeated runs.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "attributes/gra_attribute.h"
+#include "capture_canvas.h"
+#include "jww/jww_data.h"
+#include "peak_memory.h"
+#include "qtcanvas/qt_canvas.h"
+#include "raw_io.h"
+#include "render/draw_preview.h"
+#include "synthetic/synthetic_drawing.h"
+
+namespace fs = std::filesystem;
+using namespace pennatran;
+
+namespace {
+
+constexpr int kRuns = 5;
+constexpr int kPreviewWidth = 1280;
+constexpr int kPreviewHeight = 720;
+
+double MedianSeconds(int runs, const std::function<void()>& work) {
+  std::vector<double> times;
+  for (int i = 0; i < runs; ++i) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
+                        .count());
+  }
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+void Print(const std::string& name, double value) {
+  std::printf("%s %.3f\n", name.c_str(), value);
+  std::fflush(stdout);
+}
+
+struct TFigures {
+  double LoadSeconds = 0;
+};
+
+TFigures Measure(const fs::path& folder, int64_t entities, const std::string& tag) {
+  const fs::path drawing = folder / ("bench-" + tag + ".jww");
+  {
+    TJwwData doc;
+    MakeSyntheticDrawing(doc, entities, 7);
+    doc.SetSaveOptions(0);
+    if (!doc.SaveToFile(drawing, 700)) {
+      std::fprintf(stderr, "bench: cannot write %s\n", drawing.string().c_str());
+      std::exit(1);
+    }
+  }
+  TFigures figures;
+  figures.LoadSeconds = MedianSeconds(kRuns, [&] {
+    TJwwData doc;
+    doc.LoadFromFile(drawing);
+  });
+  const double readSeconds = MedianSeconds(kRuns, [&] { ReadWholeFile(drawing); });
+  Print("load_vs_read_" + tag, figures.LoadSeconds / readSeconds);
+
+  TJwwData doc;
+  doc.LoadFromFile(drawing);
+  const fs::path saved = folder / ("bench-" + tag + "-saved.jww");
+  const double saveSeconds = MedianSeconds(kRuns, [&] { doc.SaveToFile(saved, 700); });
+  const std::vector<uint8_t> bytes = ReadWholeFile(saved);
+  const fs::path raw = folder / ("bench-" + tag + "-raw.bin");
+  const double writeSeconds = MedianSeconds(kRuns, [&] { WriteFileDurably(raw, bytes); });
+  Print("save_vs_write_" + tag, saveSeconds / writeSeconds);
+
+  TgraAttribute attributes;
+  ApplyDocPens(attributes, doc, 0, [] { return std::optional<int32_t>(600); });
+  ApplyLayerStates(attributes, doc);
+  TRenderContext ctx;
+  ctx.GraAttribute = &attributes;
+  ctx.DocInfo = doc.DocInfo;
+  ctx.Clock = [] { return TLocalDateTime{2026, 12, 7, 9, 0, 0}; };
+  ComputeExtents(doc, ctx.WorkingBox);
+  QImage image(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32);
+  const double drawSeconds = MedianSeconds(kRuns, [&] {
+    TQtCanvas canvas(image);
+    DrawPreview(ctx, doc, canvas, kPreviewWidth, kPreviewHeight);
+  });
+  bench::TCaptureCanvas capture;
+  DrawPreview(ctx, doc, capture, kPreviewWidth, kPreviewHeight);
+  const double rawSeconds = MedianSeconds(kRuns, [&] {
+    QPainter painter(&image);
+    capture.Replay(painter);
+  });
+  Print("draw_vs_raw_" + tag, drawSeconds / rawSeconds);
+
+  if (entities >= 1000000) {
+    const int64_t added = bench::PeakResidentAdded([&] {
+      TJwwData loaded;
+      loaded.LoadFromFile(drawing);
+    });
+    if (added >= 0)
+      Print("load_rss_vs_file", static_cast<double>(added) /
+                                    static_cast<double>(fs::file_size(drawing)));
+  }
+  fs::remove(drawing);
+  fs::remove(saved);
+  fs::remove(raw);
+  return figures;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  const fs::path folder = argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path();
+  fs::create_directories(folder);
+  const TFigures small = Measure(folder, 100000, "100k");
+  const TFigures large = Measure(folder, 1000000, "1m");
+  Print("load_scaling", large.LoadSeconds / small.LoadSeconds);
+  return 0;
+}

@@ -1,0 +1,16 @@
+// The plain file operations the reader and writer are measured against.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace pennatran::bench {
+
+// Reads the whole file into memory.
+std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path);
+// Writes bytes to a new file, flushes and syncs it to disk, as a durable save does.
+bool WriteFileDurably(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
+
+}  // namespace pennatran::bench
