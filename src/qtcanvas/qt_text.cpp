@@ -1,0 +1,140 @@
+#include "qtcanvas/qt_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <mutex>
+
+#include <QColor>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPointF>
+
+#include "jww/sjis.h"
+#include "render/sjis_chars.h"
+
+namespace pennatran {
+namespace {
+
+QString FromSjis(std::string_view sjis) {
+  const std::string utf8 = SjisToUtf8(sjis);
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QStringList ResolveFamilies(const QString& face) {
+  if (!face.isEmpty() && QFontDatabase::hasFamily(face)) return {face};
+  const bool mincho = face.contains(QStringLiteral("明朝")) ||
+                      face.contains(QStringLiteral("Mincho"), Qt::CaseInsensitive) ||
+                      face.contains(QStringLiteral("Serif"), Qt::CaseInsensitive);
+  const bool proportional = face.contains(QStringLiteral("Ｐ")) ||
+                            face.contains(QStringLiteral("PGothic"), Qt::CaseInsensitive) ||
+                            face.contains(QStringLiteral("PMincho"), Qt::CaseInsensitive) ||
+                            face.contains(QStringLiteral("UI Gothic"), Qt::CaseInsensitive);
+  QStringList candidates;
+  if (mincho) {
+    if (proportional) candidates << QStringLiteral("IPAPMincho");
+    candidates << QStringLiteral("IPAMincho") << QStringLiteral("IPAexMincho")
+               << QStringLiteral("Noto Serif CJK JP");
+  } else {
+    if (proportional) candidates << QStringLiteral("IPAPGothic");
+    candidates << QStringLiteral("IPAGothic") << QStringLiteral("IPAexGothic")
+               << QStringLiteral("Noto Sans CJK JP");
+  }
+  QStringList installed;
+  for (const QString& family : candidates) {
+    if (QFontDatabase::hasFamily(family)) installed << family;
+  }
+  return installed.isEmpty() ? candidates : installed;
+}
+
+// The font database is asked once per face name: every glyph of a preview creates a font.
+QStringList CachedFamilies(const QString& face) {
+  static std::mutex mutex;
+  static std::map<QString, QStringList> cache;
+  const std::lock_guard lock(mutex);
+  auto it = cache.find(face);
+  if (it == cache.end()) it = cache.emplace(face, ResolveFamilies(face)).first;
+  return it->second;
+}
+
+// A logical font's height is the cell height (ascent + descent), Qt's pixel size the em.
+QFont MakeFont(const TLogFont& logFont, const QString& face) {
+  QFont font;
+  font.setFamilies(CachedFamilies(face));
+  const int cell = std::max(1, std::abs(logFont.Height));
+  font.setPixelSize(cell);
+  if (logFont.Height > 0) {
+    const QFontMetricsF metrics(font);
+    const double natural = metrics.ascent() + metrics.descent();
+    if (natural > 0) {
+      font.setPixelSize(std::max(1, static_cast<int>(std::lround(cell * cell / natural))));
+    }
+  }
+  font.setWeight(static_cast<QFont::Weight>(std::clamp(logFont.Weight, 1, 1000)));
+  font.setItalic(logFont.Italic);
+  font.setUnderline(logFont.Underline);
+  font.setStrikeOut(logFont.StrikeOut);
+  return font;
+}
+
+void DrawVerticalRun(QPainter& painter, const QFontMetricsF& metrics, std::string_view sjis) {
+  const double cellHeight = metrics.ascent() + metrics.descent();
+  double pos = 0;
+  for (size_t i = 0; i < sjis.size();) {
+    const size_t length = SjisCharLength(sjis, i);
+    const QString character = FromSjis(sjis.substr(i, length));
+    const double advance = metrics.horizontalAdvance(character);
+    if (length == 2) {
+      // Full-width characters stand upright when the column runs down the page.
+      painter.save();
+      painter.translate(pos + advance / 2, cellHeight / 2);
+      painter.rotate(-90);
+      painter.drawText(QPointF(-advance / 2, -cellHeight / 2 + metrics.ascent()), character);
+      painter.restore();
+    } else {
+      painter.drawText(QPointF(pos, metrics.ascent()), character);
+    }
+    pos += advance;
+    i += length;
+  }
+}
+
+}  // namespace
+
+QStringList FontFamiliesFor(const QString& faceName) {
+  return CachedFamilies(faceName);
+}
+
+void DrawSjisText(QPainter& painter, const TLogFont& font, TColor color, int x, int y,
+                  std::string_view sjis) {
+  if (sjis.empty()) return;
+  QString face = FromSjis(font.FaceName);
+  const bool vertical = face.startsWith(QLatin1Char('@'));
+  while (face.startsWith(QLatin1Char('@'))) face.remove(0, 1);
+
+  const QFont qfont = MakeFont(font, face);
+  const QFontMetricsF metrics(qfont);
+  double stretch = 1.0;
+  if (font.Width != 0 && metrics.averageCharWidth() > 0) {
+    stretch = std::abs(font.Width) / metrics.averageCharWidth();
+  }
+
+  painter.save();
+  painter.setPen(QColor(ColorRed(color), ColorGreen(color), ColorBlue(color)));
+  painter.setBrush(Qt::NoBrush);
+  painter.setBackgroundMode(Qt::TransparentMode);
+  painter.setFont(qfont);
+  painter.translate(x, y);
+  painter.rotate(-font.Escapement / 10.0);
+  painter.scale(stretch, 1.0);
+  if (vertical) {
+    DrawVerticalRun(painter, metrics, sjis);
+  } else {
+    painter.drawText(QPointF(0, metrics.ascent()), FromSjis(sjis));
+  }
+  painter.restore();
+}
+
+}  // namespace pennatran
