@@ -47,6 +47,9 @@ struct TRenderContext {
   TPreviewMapping Mapping;
   TWorkingBox WorkingBox;
   double CurrentScale = 1.0;
+  // Scale of each layer group of the drawing being drawn (DrawEntities fills it); a text
+  // publishes its group's scale as CurrentScale for the scale codes.
+  std::vector<double> LayerGroupScales;
   // Shapes are built here in drawing coordinates and handed to the canvas as pixels.
   std::vector<TDrawPoint> PointBuffer;
   std::vector<TPixelPoint> PixelBuffer;
