@@ -1,0 +1,44 @@
+// The commands of pennatran-cli. Each returns the process exit code.
+#pragma once
+
+#include <string>
+
+namespace pennatran {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;  // a drawing could not be read completely or a save failed
+constexpr int kExitUsage = 2;   // bad arguments, or a file that cannot be opened at all
+
+struct TInfoOptions {
+  std::string File;
+  bool Entities = false;
+};
+
+struct TCopyOptions {
+  std::string Source;
+  std::string Destination;
+  std::string Output;
+  std::string Colors;     // SEL text, empty when not given
+  std::string LineTypes;  // SEL text, empty when not given
+  bool HasColors = false;
+  bool HasLineTypes = false;
+};
+
+struct TPreviewOptions {
+  std::string File;
+  std::string Output;
+  std::string Size = "300x168";
+  std::string Trace;  // empty: no trace
+};
+
+// Prints what a load read as one UTF-8 JSON object on stdout.
+int RunInfo(const TInfoOptions& options);
+// Prints the 240 user colour lines (16 user line type lines), UTF-8.
+int RunColors(const std::string& file);
+int RunLineTypes(const std::string& file);
+// Copies the selected user slots from source to destination and saves the result.
+int RunCopy(const TCopyOptions& options);
+// Draws the preview as the window does and writes it as a PNG.
+int RunPreview(const TPreviewOptions& options, int argc, char** argv);
+
+}  // namespace pennatran

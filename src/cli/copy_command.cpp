@@ -1,0 +1,62 @@
+#include <filesystem>
+#include <iostream>
+
+#include "cli/commands.h"
+#include "cli/drawing_input.h"
+#include "cli/slot_selection.h"
+#include "jww/palette.h"
+
+namespace pennatran {
+namespace {
+
+constexpr int32_t kLastColorSlot = 256;
+constexpr int32_t kLastLineTypeSlot = 32;
+
+bool ParseOption(const char* option, const std::string& text, int32_t lastSlot,
+                 TSlotSelection& selection) {
+  selection = ParseSlotSelection(text, kFirstUserSlot, lastSlot);
+  if (!selection.Ok()) std::cerr << "pennatran-cli: " << option << ": " << selection.Error << ".\n";
+  return selection.Ok();
+}
+
+}  // namespace
+
+int RunCopy(const TCopyOptions& options) {
+  if (!options.HasColors && !options.HasLineTypes) {
+    std::cerr << "pennatran-cli: copy needs --colors or --linetypes (or both), e.g. "
+                 "--colors all.\n";
+    return kExitUsage;
+  }
+  TSlotSelection colors, lineTypes;
+  if (options.HasColors && !ParseOption("--colors", options.Colors, kLastColorSlot, colors))
+    return kExitUsage;
+  if (options.HasLineTypes &&
+      !ParseOption("--linetypes", options.LineTypes, kLastLineTypeSlot, lineTypes))
+    return kExitUsage;
+  if (!CheckReadable(options.Source) || !CheckReadable(options.Destination)) return kExitUsage;
+
+  // Each drawing extracts into its own folder: the destination's images must still be in
+  // its folder when it is saved, whatever the source carried.
+  TTempFolder sourceImages, destinationImages;
+  TJwwData source, destination;
+  if (!LoadDrawing(source, options.Source, sourceImages)) {
+    ReportLoadFailure(options.Source, source);
+    return kExitFailed;
+  }
+  if (!LoadDrawing(destination, options.Destination, destinationImages)) {
+    ReportLoadFailure(options.Destination, destination);
+    return kExitFailed;
+  }
+
+  CopyColorSlots(source, destination, colors.Lines);
+  CopyLineTypeSlots(source, destination, lineTypes.Lines);
+  destination.SetSaveOptions(0);
+  if (!destination.SaveToFile(std::filesystem::path(options.Output), 700)) {
+    std::cerr << "図面ファイル「" << options.Output << "」の保存に失敗しました。\n";
+    return kExitFailed;
+  }
+  std::cout << "図面ファイル「" << options.Output << "」を保存しました。\n";
+  return kExitOk;
+}
+
+}  // namespace pennatran

@@ -1,0 +1,34 @@
+#include "cli/drawing_input.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+namespace pennatran {
+
+bool CheckReadable(const std::string& file) {
+  const std::filesystem::path path(file);
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    std::cerr << "pennatran-cli: \"" << file << "\" is a folder, not a drawing file.\n";
+    return false;
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    std::cerr << "pennatran-cli: cannot open the file \"" << file << "\" for reading.\n";
+    return false;
+  }
+  return true;
+}
+
+bool LoadDrawing(TJwwData& doc, const std::string& file, const TTempFolder& folder) {
+  doc.ImageFolder = folder.Path();
+  return doc.LoadFromFile(std::filesystem::path(file));
+}
+
+void ReportLoadFailure(const std::string& file, const TJwwData& doc) {
+  std::cerr << "pennatran-cli: \"" << file << "\" could not be read completely (offset "
+            << doc.LoadError.Offset << ": " << doc.LoadError.Message << ").\n";
+}
+
+}  // namespace pennatran

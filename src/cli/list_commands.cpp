@@ -1,0 +1,39 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/drawing_input.h"
+#include "jww/palette.h"
+#include "jww/sjis.h"
+
+namespace pennatran {
+namespace {
+
+// The lists show what was read even when the load stopped early, as the window does; the
+// exit code and a line on stderr tell that the file was not read completely.
+int PrintList(const std::string& file, std::vector<SjisString> (*lines)(const TJwwData&)) {
+  if (!CheckReadable(file)) return kExitUsage;
+  TTempFolder images;
+  TJwwData doc;
+  const bool loaded = LoadDrawing(doc, file, images);
+  for (const SjisString& line : lines(doc)) std::cout << SjisToUtf8(line) << '\n';
+  std::cout.flush();
+  if (!loaded) {
+    ReportLoadFailure(file, doc);
+    return kExitFailed;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+int RunColors(const std::string& file) {
+  return PrintList(file, ColorListLines);
+}
+
+int RunLineTypes(const std::string& file) {
+  return PrintList(file, LineTypeListLines);
+}
+
+}  // namespace pennatran

@@ -1,0 +1,70 @@
+#include "cli/slot_selection.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+#include "jww/palette.h"
+
+namespace pennatran {
+namespace {
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+// Digits only: a sign would make "17-20" ambiguous and is never needed for a slot.
+std::optional<int32_t> ParseSlot(std::string_view s) {
+  s = Trim(s);
+  if (s.empty() || !std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return std::nullopt;
+  int32_t value = 0;
+  auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+  if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+TSlotSelection ParseSlotSelection(std::string_view text, int32_t firstSlot, int32_t lastSlot) {
+  TSlotSelection result;
+  const std::string range = std::to_string(firstSlot) + ".." + std::to_string(lastSlot);
+  if (Trim(text) == "all") {
+    for (int32_t slot = firstSlot; slot <= lastSlot; ++slot)
+      result.Lines.push_back(slot - kFirstUserSlot);
+    return result;
+  }
+  std::vector<int32_t> slots;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t comma = text.find(',', start);
+    if (comma == std::string_view::npos) comma = text.size();
+    const std::string_view item = Trim(text.substr(start, comma - start));
+    start = comma + 1;
+    const size_t dash = item.find('-');
+    std::optional<int32_t> low = ParseSlot(item.substr(0, dash));
+    std::optional<int32_t> high =
+        dash == std::string_view::npos ? low : ParseSlot(item.substr(dash + 1));
+    if (!low || !high) {
+      result.Error = "\"" + std::string(item) + "\" is not a slot number or a range such as 17-20";
+      return result;
+    }
+    if (*low > *high) {
+      result.Error = "the range \"" + std::string(item) + "\" runs backwards";
+      return result;
+    }
+    if (*low < firstSlot || *high > lastSlot) {
+      result.Error = "\"" + std::string(item) + "\" lies outside the slots " + range;
+      return result;
+    }
+    for (int32_t slot = *low; slot <= *high; ++slot) slots.push_back(slot - kFirstUserSlot);
+  }
+  std::sort(slots.begin(), slots.end());
+  slots.erase(std::unique(slots.begin(), slots.end()), slots.end());
+  result.Lines = std::move(slots);
+  return result;
+}
+
+}  // namespace pennatran

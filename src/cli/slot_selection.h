@@ -1,0 +1,25 @@
+// The SEL argument of the copy command: "all" or slot numbers and ranges such as
+// "17-20,31".
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pennatran {
+
+struct TSlotSelection {
+  std::vector<int32_t> Lines;  // list lines (slot - 17), ascending, each once
+  std::string Error;           // empty when the text was understood
+
+  bool Ok() const { return Error.empty(); }
+};
+
+// Parses text for the slots firstSlot..lastSlot (the user slots start at 17, so list line
+// = slot - 17). Items are separated by commas; an item is a slot or "low-high" with
+// low <= high; blanks around items are allowed. Any slot outside the range, an empty item
+// or anything else not understood makes the whole selection an error.
+TSlotSelection ParseSlotSelection(std::string_view text, int32_t firstSlot, int32_t lastSlot);
+
+}  // namespace pennatran

@@ -1,0 +1,33 @@
+#include "cli/temp_folder.h"
+
+#include <random>
+#include <string>
+#include <system_error>
+
+namespace pennatran {
+
+TTempFolder::TTempFolder() {
+  std::error_code ec;
+  const std::filesystem::path base = std::filesystem::temp_directory_path(ec);
+  if (ec) return;
+  std::random_device seed;
+  std::mt19937_64 random(seed());
+  // create_directory reports false for a folder that already exists, so a name another
+  // process holds is never shared.
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::filesystem::path candidate =
+        base / ("pennatran-" + std::to_string(random() % 1000000000000ULL));
+    if (std::filesystem::create_directory(candidate, ec) && !ec) {
+      FolderPath = candidate;
+      return;
+    }
+  }
+}
+
+TTempFolder::~TTempFolder() {
+  if (FolderPath.empty()) return;
+  std::error_code ec;
+  std::filesystem::remove_all(FolderPath, ec);
+}
+
+}  // namespace pennatran
