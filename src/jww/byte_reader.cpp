@@ -17,8 +17,7 @@ constexpr uint16_t kLongCountMarker = 0xFFFF;
 
 void TByteReader::Require(size_t n) const {
   if (n > Remaining()) {
-    throw TReadError(Position, "end of file (" + std::to_string(n) + " bytes needed, " +
-                                   std::to_string(Remaining()) + " left)");
+    throw TReadError(Position, "end of file");
   }
 }
 

@@ -1,0 +1,113 @@
+#include "jww/image_files.h"
+
+#include <fstream>
+#include <string>
+
+#include "jww/sjis.h"
+
+namespace pennatran {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Each entry is at least a one-byte name length and a four-byte size.
+constexpr size_t kMinImageEntryBytes = 5;
+
+std::string_view Trimmed(std::string_view s) {
+  const size_t first = s.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+bool HasGzExtension(std::string_view name) {
+  if (name.size() < 3) return false;
+  const std::string_view ext = name.substr(name.size() - 3);
+  return ext[0] == '.' && (ext[1] == 'g' || ext[1] == 'G') && (ext[2] == 'z' || ext[2] == 'Z');
+}
+
+// Writes one extracted image; a file that cannot be written completely is removed again.
+void WriteImageFile(const fs::path& path, std::string_view bytes) {
+  std::error_code ec;
+  // Never write through a link planted in the folder.
+  if (fs::is_symlink(fs::symlink_status(path, ec))) fs::remove(path, ec);
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out.is_open()) return;
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) fs::remove(path, ec);
+}
+
+// Removes folder / name when it is a file; directories and unsafe names are left alone.
+void RemoveImageFile(const fs::path& folder, std::string_view name) {
+  if (!IsSafeImageName(name)) return;
+  const fs::path path = ImageFilePath(folder, name);
+  std::error_code ec;
+  const fs::file_status status = fs::symlink_status(path, ec);
+  if (ec || !fs::exists(status) || fs::is_directory(status)) return;
+  fs::remove(path, ec);
+}
+
+}  // namespace
+
+bool IsSafeImageName(std::string_view sjisName) {
+  const std::string utf8 = SjisToUtf8(sjisName);
+  const std::string_view name = Trimmed(utf8);
+  if (name.empty() || name == "." || name == "..") return false;
+  for (const char c : utf8) {
+    if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 0x20) return false;
+  }
+  const fs::path path(std::u8string(utf8.begin(), utf8.end()));
+  return !path.is_absolute() && !path.has_root_path();
+}
+
+fs::path ImageFilePath(const fs::path& folder, std::string_view sjisName) {
+  const std::string utf8 = SjisToUtf8(sjisName);
+  return folder / fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+void ReadImageSection(TByteReader& in, TJwwData& doc) {
+  doc.ClearImageList();
+  int32_t count = 0;
+  try {
+    count = in.I32();
+  } catch (const TReadError& e) {
+    throw TReadError(e.Offset, std::string(e.what()) + " reading the image count");
+  }
+  if (count <= 0) return;
+  if (static_cast<size_t>(count) > in.Remaining() / kMinImageEntryBytes) {
+    throw TReadError(in.Offset(), "image count " + std::to_string(count) +
+                                      " is more than the rest of the file can hold");
+  }
+  doc.ImageList.reserve(static_cast<size_t>(count));
+  for (int32_t i = 0; i < count; ++i) {
+    try {
+      TBindImageType entry;
+      entry.Name = in.CleanString();
+      const uint32_t size = in.U32();
+      entry.Size = static_cast<int32_t>(size);
+      if (!entry.Name.empty() && size != 0) {
+        const std::string_view bytes = in.Bytes(size);
+        if (!doc.ImageFolder.empty() && IsSafeImageName(entry.Name)) {
+          WriteImageFile(ImageFilePath(doc.ImageFolder, entry.Name), bytes);
+        }
+      }
+      doc.ImageList.push_back(std::move(entry));
+    } catch (const TReadError& e) {
+      throw TReadError(e.Offset, std::string(e.what()) + " inside image " + std::to_string(i + 1));
+    }
+  }
+}
+
+void TJwwData::DeleteImageFiles() const {
+  if (ImageFolder.empty()) return;
+  for (const TBindImageType& entry : ImageList) {
+    if (HasGzExtension(entry.Name)) RemoveImageFile(ImageFolder, entry.Name);
+  }
+  for (const TBindImageType& entry : ImageList) {
+    std::string_view name = entry.Name;
+    if (HasGzExtension(name)) name.remove_suffix(3);
+    RemoveImageFile(ImageFolder, name);
+  }
+}
+
+}  // namespace pennatran

@@ -1,0 +1,123 @@
+#include <fstream>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "jww/jww_data.h"
+#include "jww/jww_reader.h"
+
+namespace pennatran {
+namespace {
+
+// Hours, " : ", minutes with at least two digits (3725 s gives "1 : 02").
+SjisString DrawTimeText(int32_t seconds) {
+  std::string minutes = std::to_string((seconds / 60) % 60);
+  if (minutes.size() == 1) minutes.insert(0, "0");
+  return std::to_string(seconds / 3600) + " : " + minutes;
+}
+
+void Publish(TJwwData& doc) {
+  TDocumentInfo& info = doc.DocInfo;
+  info.DocDrawTimeText = DrawTimeText(doc.Header.DrawTime);
+  const std::string& memo = doc.Header.Memo;
+  const size_t lineEnd = memo.find("\r\n");
+  if (lineEnd == std::string::npos) {
+    info.DocMemoLine1 = memo;
+    info.DocMemoRest.clear();
+  } else {
+    info.DocMemoLine1 = memo.substr(0, lineEnd);
+    info.DocMemoRest = memo.substr(lineEnd + 2);
+  }
+  info.DocPrintScale = doc.Header.PrintScale;
+  doc.DocInfoPublished = true;
+}
+
+// Reads the drawing into the cleared document. Returns false, with LoadError set, unless
+// every section was read; `published` tells whether the version allowed going on.
+bool ReadDrawing(TJwwData& doc, const uint8_t* data, size_t size, bool& published) {
+  TByteReader in(data, size);
+  published = true;
+  try {
+    try {
+      if (!ReadHeader(in, doc)) {
+        published = false;
+        doc.LoadError = {8, "version " + std::to_string(doc.Header.Version) +
+                                " is older than the oldest readable version 220"};
+        return false;
+      }
+    } catch (const TReadError& e) {
+      throw TReadError(e.Offset, std::string(e.what()) + " inside the header");
+    }
+    ReadEntitySection(in, doc);
+    return true;
+  } catch (const TReadError& e) {
+    doc.LoadError = {e.Offset, e.what()};
+  } catch (const std::bad_alloc&) {
+    doc.LoadError = {in.Offset(), "out of memory"};
+  }
+  return false;
+}
+
+// Runs the steps every load ends with: publishing the document information and expanding
+// the block inserts, also after a failed read.
+void Finish(TJwwData& doc) {
+  Publish(doc);
+  try {
+    doc.BuildBlockTree();
+  } catch (const std::bad_alloc&) {
+    doc.BlockTree = {};
+  }
+}
+
+}  // namespace
+
+bool TJwwData::LoadFromBytes(const uint8_t* data, size_t size, const std::string& fileName) {
+  Clear();
+  DocInfoPublished = false;
+  DocInfo.DocFileName = fileName;
+  bool goOn = true;
+  const bool whole = ReadDrawing(*this, data, size, goOn);
+  if (!goOn) return false;
+  Finish(*this);
+  return whole;
+}
+
+bool TJwwData::LoadFromFile(const std::filesystem::path& fileName) {
+  std::string name;
+  try {
+    name = fileName.string();
+  } catch (const std::exception&) {
+    const std::u8string utf8 = fileName.u8string();
+    name.assign(utf8.begin(), utf8.end());
+  }
+  std::vector<uint8_t> bytes;
+  std::string failure;
+  try {
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in.is_open()) {
+      failure = "cannot open the file";
+    } else {
+      in.seekg(0, std::ios::end);
+      const std::streamoff size = in.tellg();
+      in.seekg(0, std::ios::beg);
+      if (size < 0) {
+        failure = "cannot read the file";
+      } else {
+        bytes.resize(static_cast<size_t>(size));
+        in.read(reinterpret_cast<char*>(bytes.data()), size);
+        if (in.gcount() != size) failure = "cannot read the file";
+      }
+    }
+  } catch (const std::exception&) {
+    failure = "cannot read the file";
+  }
+  if (failure.empty()) return LoadFromBytes(bytes.data(), bytes.size(), name);
+  // A file that cannot be read loads as an empty drawing, published like any failed load.
+  Clear();
+  DocInfo.DocFileName = name;
+  LoadError = {0, failure};
+  Finish(*this);
+  return false;
+}
+
+}  // namespace pennatran
