@@ -1,0 +1,156 @@
+// The file-system adapter of the save: the only code here that differs by platform is the
+// handful of descriptor calls at the top.
+#include "jww/atomic_file.h"
+
+#include <cerrno>
+#include <random>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace pennatran {
+namespace {
+
+namespace fs = std::filesystem;
+
+int OpenNewFile(const fs::path& path) {
+#ifdef _WIN32
+  return _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+#else
+  return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+#endif
+}
+
+bool WriteToFile(int fd, const char* data, size_t size) {
+  while (size > 0) {
+#ifdef _WIN32
+    unsigned piece = size > 0x40000000u ? 0x40000000u : static_cast<unsigned>(size);
+    int n = _write(fd, data, piece);
+#else
+    ssize_t n = ::write(fd, data, size);
+#endif
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    data += n;
+    size -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+bool SyncFile(int fd) {
+#ifdef _WIN32
+  return _commit(fd) == 0;
+#else
+  return ::fsync(fd) == 0;
+#endif
+}
+
+bool CloseFile(int fd) {
+#ifdef _WIN32
+  return _close(fd) == 0;
+#else
+  return ::close(fd) == 0;
+#endif
+}
+
+// Makes the rename itself survive a power cut where the platform allows it; a failure
+// here does not undo a save that has already replaced the target.
+void SyncFolder([[maybe_unused]] const fs::path& folder) {
+#ifndef _WIN32
+  int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+#endif
+}
+
+// Buffers the many small writes of the archive into large file writes.
+class TFileSink final : public TByteSink {
+ public:
+  explicit TFileSink(int fd) : Fd(fd) { Buffer.reserve(kBufferSize); }
+
+  bool Put(const void* data, size_t size) override {
+    if (Buffer.size() + size > kBufferSize && !Flush()) return false;
+    if (size >= kBufferSize) return WriteToFile(Fd, static_cast<const char*>(data), size);
+    const char* bytes = static_cast<const char*>(data);
+    Buffer.insert(Buffer.end(), bytes, bytes + size);
+    return true;
+  }
+
+  bool Flush() {
+    bool ok = WriteToFile(Fd, Buffer.data(), Buffer.size());
+    Buffer.clear();
+    return ok;
+  }
+
+ private:
+  static constexpr size_t kBufferSize = 1 << 16;
+  int Fd;
+  std::vector<char> Buffer;
+};
+
+// A name beside the target that no other file has; O_EXCL guarantees we never reuse one.
+int CreateTemporary(const fs::path& target, fs::path& temporary) {
+  std::random_device seed;
+  std::mt19937 engine(seed());
+  static const char kDigits[] = "0123456789abcdef";
+  for (int attempt = 0; attempt < 32; ++attempt) {
+    std::string suffix = ".";
+    for (int i = 0; i < 8; ++i) suffix += kDigits[engine() % 16];
+    suffix += ".tmp";
+    temporary = target;
+    temporary += suffix;
+    int fd = OpenNewFile(temporary);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const fs::path& target, const std::function<void(TByteSink&)>& produce) {
+  std::error_code ec;
+  // Saving through a link replaces the file it points to, not the link.
+  fs::path destination = fs::is_symlink(target, ec) ? fs::weakly_canonical(target, ec) : target;
+  if (ec || fs::is_directory(destination, ec)) return false;
+
+  fs::path temporary;
+  int fd = CreateTemporary(destination, temporary);
+  if (fd < 0) return false;
+
+  bool ok = false;
+  try {
+    TFileSink sink(fd);
+    produce(sink);
+    ok = sink.Flush() && SyncFile(fd);
+  } catch (...) {
+    ok = false;
+  }
+  ok = CloseFile(fd) && ok;
+
+  if (ok) {
+    fs::file_status previous = fs::status(destination, ec);
+    if (!ec && fs::is_regular_file(previous)) {
+      fs::permissions(temporary, previous.permissions(), ec);
+    }
+    fs::rename(temporary, destination, ec);
+    ok = !ec;
+  }
+  if (!ok) {
+    fs::remove(temporary, ec);
+    return false;
+  }
+  SyncFolder(destination.parent_path());
+  return true;
+}
+
+}  // namespace pennatran

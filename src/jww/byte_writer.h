@@ -1,0 +1,75 @@
+// The writer side of the archive primitives: fixed-width numbers, the two string and count
+// forms, class tags and the one object counter, over a small byte sink.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace pennatran {
+
+// Where written bytes go. Put returns false when it could not take all of them.
+class TByteSink {
+ public:
+  virtual ~TByteSink() = default;
+  virtual bool Put(const void* data, size_t size) = 0;
+};
+
+// Collects the bytes in memory.
+class TStringSink final : public TByteSink {
+ public:
+  bool Put(const void* data, size_t size) override {
+    Bytes.append(static_cast<const char*>(data), size);
+    return true;
+  }
+  std::string Bytes;
+};
+
+// A write that could not be completed; it unwinds to the save, which then fails.
+class TWriteError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Writes little-endian values to a sink and numbers the objects of the entity section.
+// Every method throws TWriteError when the sink refuses bytes or a value has no encoding.
+class TByteWriter {
+ public:
+  // schema is written as the schema number of every class this writer introduces.
+  TByteWriter(TByteSink& sink, uint16_t schema) : Sink(sink), Schema(schema) {}
+
+  void U8(uint8_t v) { Raw(&v, 1); }
+  void U16(uint16_t v) { Raw(&v, 2); }
+  void U32(uint32_t v) { Raw(&v, 4); }
+  void I32(int32_t v) { Raw(&v, 4); }
+  void F64(double v) { Raw(&v, 8); }
+  void Raw(const void* data, size_t size);
+  void Zeros(size_t size);
+
+  // u8 length up to 254, else 255 and a u16 length; strings above 65535 bytes have no form.
+  void String(std::string_view s);
+  // u16 up to 65534, else hex FFFF and a u32.
+  void Count(uint32_t n);
+
+  // Hex FFFF, the schema, the u16-prefixed name. The class takes the current object number
+  // (returned) and the counter advances.
+  uint32_t NewClass(std::string_view name);
+  // A class introduced before: hex 8000 + number up to 32766, else hex 7FFF and the number
+  // with its top bit set.
+  void ClassRef(uint32_t number);
+  // Counts one object (entity or block definition) just written.
+  void CountObject() { ++NextObject; }
+
+  uint32_t NextObjectNumber() const { return NextObject; }
+  uint64_t BytesWritten() const { return Written; }
+
+ private:
+  TByteSink& Sink;
+  uint16_t Schema;
+  uint32_t NextObject = 1;
+  uint64_t Written = 0;
+};
+
+}  // namespace pennatran

@@ -1,0 +1,136 @@
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "jww/jww_writer.h"
+#include "jww/sjis.h"
+#include "jww/string_rules.h"
+
+namespace pennatran {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kImageReference = "^@BM%temp%";
+constexpr size_t kImagePiece = 2048;
+
+bool IsSafeImageName(std::string_view name) {
+  return !name.empty() && name != "." && name != ".." &&
+         name.find_first_of("/\\:") == std::string_view::npos;
+}
+
+fs::path ImageFilePath(const fs::path& folder, std::string_view name) {
+  std::string utf8 = SjisToUtf8(name);
+  return folder / fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+// Upper-cases one-byte letters only: the second byte of a two-byte character can look like
+// a letter, and changing it would make a different character.
+std::string UpperSjis(std::string_view s) {
+  std::string out(s);
+  for (size_t i = 0; i < out.size(); ++i) {
+    uint8_t byte = static_cast<uint8_t>(out[i]);
+    if (IsLeadByte(byte)) {
+      ++i;
+    } else if (byte >= 'a' && byte <= 'z') {
+      out[i] = static_cast<char>(byte - 'a' + 'A');
+    }
+  }
+  return out;
+}
+
+// The upper-cased file name a text refers to, or empty when it refers to no image.
+std::string ReferencedName(const TEntJwwText& text) {
+  std::string_view content = text.Content.View();
+  if (content.size() <= kImageReference.size() || !content.starts_with(kImageReference)) return {};
+  size_t comma = content.find(',', kImageReference.size());
+  if (comma == std::string_view::npos) return {};
+  return UpperSjis(content.substr(kImageReference.size(), comma - kImageReference.size()));
+}
+
+// Marks the first entry whose upper-cased name begins with the reference: a reference to
+// a.bmp finds an entry a.bmp.gz.
+void MarkReference(const TEntJwwText& text, const std::vector<std::string>& upperNames,
+                   std::vector<bool>& marked) {
+  std::string reference = ReferencedName(text);
+  if (reference.empty()) return;
+  for (size_t i = 0; i < upperNames.size(); ++i) {
+    if (upperNames[i].starts_with(reference)) {
+      marked[i] = true;
+      return;
+    }
+  }
+}
+
+void MarkTexts(const std::vector<TEntJwwOrderEntry>& order, const std::vector<TEntJwwText>& texts,
+               const std::vector<std::string>& upperNames, std::vector<bool>& marked) {
+  for (const TEntJwwOrderEntry& entry : order) {
+    if (entry.Kind != EntityText || entry.Index < 0) continue;
+    size_t index = static_cast<size_t>(entry.Index);
+    if (index < texts.size()) MarkReference(texts[index], upperNames, marked);
+  }
+}
+
+struct TEmbeddedImage {
+  const TBindImageType* Entry;
+  fs::path File;
+  uint32_t Size;
+};
+
+// The referenced entries whose files are there to be read; a vanished file, an unsafe
+// name or a file too large for the format's size field is left out.
+std::vector<TEmbeddedImage> ImagesToEmbed(const TJwwData& doc) {
+  std::vector<std::string> upperNames;
+  upperNames.reserve(doc.ImageList.size());
+  for (const TBindImageType& entry : doc.ImageList) upperNames.push_back(UpperSjis(entry.Name));
+
+  std::vector<bool> marked(doc.ImageList.size(), false);
+  MarkTexts(doc.EntityOrder, doc.Texts, upperNames, marked);
+  for (const TEntJwwBlockDef& def : doc.BlockDefs)
+    MarkTexts(def.Order, def.Texts, upperNames, marked);
+
+  std::vector<TEmbeddedImage> images;
+  for (size_t i = 0; i < marked.size(); ++i) {
+    const TBindImageType& entry = doc.ImageList[i];
+    if (!marked[i] || !IsSafeImageName(entry.Name)) continue;
+    fs::path file = ImageFilePath(doc.ImageFolder, entry.Name);
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec)) continue;
+    uintmax_t size = fs::file_size(file, ec);
+    if (ec || size > UINT32_MAX) continue;
+    images.push_back({&entry, file, static_cast<uint32_t>(size)});
+  }
+  return images;
+}
+
+void CopyFileBytes(const TEmbeddedImage& image, TByteWriter& out) {
+  std::ifstream in(image.File, std::ios::binary);
+  if (!in) throw TWriteError("an image file could not be opened");
+  std::vector<char> piece(kImagePiece);
+  uint32_t left = image.Size;
+  while (left > 0) {
+    size_t want = left < kImagePiece ? left : kImagePiece;
+    if (!in.read(piece.data(), static_cast<std::streamsize>(want))) {
+      throw TWriteError("an image file became shorter while it was saved");
+    }
+    out.Raw(piece.data(), want);
+    left -= static_cast<uint32_t>(want);
+  }
+}
+
+}  // namespace
+
+void WriteImageSection(const TJwwData& doc, TByteWriter& out) {
+  std::vector<TEmbeddedImage> images = ImagesToEmbed(doc);
+  out.U32(static_cast<uint32_t>(images.size()));
+  for (const TEmbeddedImage& image : images) {
+    out.String(image.Entry->Name);
+    out.U32(image.Size);
+    CopyFileBytes(image, out);
+  }
+}
+
+}  // namespace pennatran

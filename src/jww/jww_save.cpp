@@ -1,0 +1,19 @@
+#include "jww/atomic_file.h"
+#include "jww/jww_data.h"
+#include "jww/jww_writer.h"
+
+namespace pennatran {
+
+void WriteJww(const TJwwData& doc, TByteSink& sink, int32_t version) {
+  TByteWriter out(sink, static_cast<uint16_t>(version));
+  WriteHeader(doc, out, version);
+  WriteEntitySection(doc, out, version);
+  if (version >= 700) WriteImageSection(doc, out);
+}
+
+bool TJwwData::SaveToFile(const std::filesystem::path& fileName, int32_t version) {
+  if (version < kOldestWritableVersion || version > kNewestWritableVersion) return false;
+  return WriteFileAtomically(fileName, [&](TByteSink& sink) { WriteJww(*this, sink, version); });
+}
+
+}  // namespace pennatran
