@@ -1,0 +1,64 @@
+// pennatran-cli preview: the PNG's size, the trace, and bad sizes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "cli/cli_runner.h"
+#include "support/jww_builder.h"
+
+namespace pennatran::testing {
+namespace {
+
+class PreviewTest : public CliTest {
+ protected:
+  std::string Drawing() const {
+    TJwwData doc = SampleDocument();
+    Append(doc, MakeLine(0, 0, 100, 50));
+    Append(doc, MakeArc(50, 25, 10));
+    return WriteFile("preview.jww", TJwwBuilder::Drawing(doc));
+  }
+};
+
+// Width and height from a PNG's IHDR chunk, or {0, 0} when the file is no PNG.
+std::pair<uint32_t, uint32_t> PngSize(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), {});
+  const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  if (bytes.size() < 24 || !std::equal(signature, signature + 8, bytes.begin())) return {0, 0};
+  auto be32 = [&](size_t at) {
+    return (uint32_t{bytes[at]} << 24) | (uint32_t{bytes[at + 1]} << 16) |
+           (uint32_t{bytes[at + 2]} << 8) | uint32_t{bytes[at + 3]};
+  };
+  return {be32(16), be32(20)};
+}
+
+TEST_F(PreviewTest, WritesAPngOfTheRequestedSizeAndATrace) {
+  const std::string drawing = Drawing();
+  const TCliResult byDefault = Run({"preview", drawing, "-o", PathOf("default.png")});
+  ASSERT_EQ(byDefault.ExitCode, 0) << byDefault.Err;
+  EXPECT_EQ(PngSize(PathOf("default.png")), (std::pair<uint32_t, uint32_t>{300, 168}));
+
+  const TCliResult sized = Run({"preview", drawing, "-o", PathOf("big.png"), "--size", "640x360",
+                                "--trace", PathOf("trace.txt")});
+  ASSERT_EQ(sized.ExitCode, 0) << sized.Err;
+  EXPECT_EQ(PngSize(PathOf("big.png")), (std::pair<uint32_t, uint32_t>{640, 360}));
+  std::ifstream in(PathOf("trace.txt"));
+  const std::string trace((std::istreambuf_iterator<char>(in)), {});
+  // The frame and the line at least: a drawing with entities leaves more than a clear.
+  EXPECT_NE(trace.find("lineto"), std::string::npos) << trace;
+}
+
+TEST_F(PreviewTest, BadSizesAreUsageErrors) {
+  const std::string drawing = Drawing();
+  for (const char* size :
+       {"300", "0x10", "10x0", "x10", "10x", "axb", "-5x10", "20000x10", "10x10x10"}) {
+    const TCliResult r = Run({"preview", drawing, "-o", PathOf("p.png"), "--size", size});
+    EXPECT_EQ(r.ExitCode, 2) << size;
+    EXPECT_FALSE(std::filesystem::exists(PathOf("p.png"))) << size;
+  }
+}
+
+}  // namespace
+}  // namespace pennatran::testing
