@@ -1,0 +1,186 @@
+#include "attributes/gra_attribute.h"
+
+#include <cmath>
+
+namespace pennatran {
+
+namespace {
+
+constexpr int32_t kLayerCount = 256;
+constexpr int32_t kPenCount = 265;
+constexpr TColor kWhite = MakeColor(255, 255, 255);
+constexpr TColor kBlack = MakeColor(0, 0, 0);
+constexpr TColor kGray = MakeColor(128, 128, 128);
+
+struct TDefaultPen {
+  int32_t Number;
+  TColor Color;
+  double Width;
+  double PointRadius;
+};
+
+// The standard pens 1..9 and the first sixteen SXF colours; the rest keep the fallbacks.
+constexpr TDefaultPen kDefaultPens[] = {
+    {1, MakeColor(0, 192, 192), 0.1, 0.2},      {2, MakeColor(0, 0, 0), 0.15, 0.3},
+    {3, MakeColor(0, 192, 0), 0.2, 0.4},        {4, MakeColor(192, 192, 0), 0.25, 0.5},
+    {5, MakeColor(192, 0, 192), 0.3, 0.5},      {6, MakeColor(0, 0, 255), 0.35, 0.5},
+    {7, MakeColor(0, 128, 128), 0.4, 0.5},      {8, MakeColor(255, 0, 128), 0.5, 0.5},
+    {9, MakeColor(255, 128, 255), 0.01, 0.2},   {101, MakeColor(0, 0, 0), 0.18, 0.2},
+    {102, MakeColor(255, 0, 0), 0.18, 0.2},     {103, MakeColor(0, 255, 0), 0.18, 0.2},
+    {104, MakeColor(0, 0, 255), 0.18, 0.2},     {105, MakeColor(255, 255, 0), 0.18, 0.2},
+    {106, MakeColor(255, 0, 255), 0.18, 0.2},   {107, MakeColor(0, 255, 255), 0.18, 0.2},
+    {108, MakeColor(0, 0, 0), 0.18, 0.2},       {109, MakeColor(192, 0, 128), 0.18, 0.2},
+    {110, MakeColor(192, 128, 64), 0.18, 0.2},  {111, MakeColor(255, 128, 0), 0.18, 0.2},
+    {112, MakeColor(128, 192, 128), 0.18, 0.2}, {113, MakeColor(0, 128, 255), 0.18, 0.2},
+    {114, MakeColor(128, 64, 255), 0.18, 0.2},  {115, MakeColor(192, 192, 192), 0.18, 0.2},
+    {116, MakeColor(128, 128, 128), 0.18, 0.2},
+};
+
+bool InRange(int32_t v, int32_t lo, int32_t hi) {
+  return v >= lo && v <= hi;
+}
+
+// mm per step of a standard pen's screen width.
+double WidthUnit(const TEntJwwHeader& header, const TPrinterResolution& printerResolution) {
+  const int32_t w = header.MaxDrawWidth;
+  if (w < 0) return w >= -100 ? -1.0 / w : 0.01;
+  if (header.Version > 420 && header.WidthUnitMode > 0) {
+    return header.WidthUnitMode == 1 ? 0.085 : 0.042;
+  }
+  if (!printerResolution) return 0.01;
+  const std::optional<int32_t> dpi = printerResolution();
+  if (!dpi || *dpi <= 0) return 0.01;
+  return std::trunc(25400.0 / *dpi + 0.5) / 1000.0;
+}
+
+}  // namespace
+
+TgraAttribute::TgraAttribute() : Layers(kLayerCount), Pens(kPenCount) {
+  InitAll();
+}
+
+void TgraAttribute::InitAll() {
+  BackMode = 0;
+  BackColor = kWhite;
+  ForeColor = kBlack;
+  GrayColor = kGray;
+  ShowAuxiliary = false;
+  InitLayers();
+  InitPenColors();
+  InitPenWidths();
+  InitPointRadii();
+}
+
+void TgraAttribute::InitLayers() {
+  for (TjwvLayer& layer : Layers) layer.State = 1;
+}
+
+void TgraAttribute::InitPenColors() {
+  for (TjwvPen& pen : Pens) pen.Color = ForeColor;
+  for (const TDefaultPen& d : kDefaultPens) Pens[PenIndex(d.Number)].Color = d.Color;
+}
+
+void TgraAttribute::InitPenWidths() {
+  for (TjwvPen& pen : Pens) pen.Width = 0.18;
+  for (const TDefaultPen& d : kDefaultPens) Pens[PenIndex(d.Number)].Width = d.Width;
+}
+
+void TgraAttribute::InitPointRadii() {
+  for (TjwvPen& pen : Pens) pen.PointRadius = 0.2;
+  for (const TDefaultPen& d : kDefaultPens) Pens[PenIndex(d.Number)].PointRadius = d.PointRadius;
+}
+
+void TgraAttribute::SetBackMode(int32_t mode) {
+  if (mode == 0) {
+    BackMode = 0;
+    BackColor = kWhite;
+    ForeColor = kBlack;
+  } else if (mode == 1) {
+    BackMode = 1;
+    BackColor = kBlack;
+    ForeColor = kWhite;
+  }
+}
+
+int32_t TgraAttribute::PenIndex(int32_t colorNumber) {
+  if (InRange(colorNumber, 1, 9)) return colorNumber - 1;
+  if (InRange(colorNumber, 101, 356)) return colorNumber - 101 + 9;
+  return -1;
+}
+
+void TgraAttribute::SetLayer(int32_t layerIndex, int32_t state) {
+  if (!InRange(layerIndex, 0, kLayerCount - 1)) return;
+  Layers[layerIndex].State = InRange(state, 1, 3) ? state : 1;
+}
+
+int32_t TgraAttribute::GetLayerState(int32_t layerIndex) const {
+  if (!InRange(layerIndex, 0, kLayerCount - 1)) return 1;
+  return Layers[layerIndex].State;
+}
+
+void TgraAttribute::SetPen(int32_t colorNumber, TColor color, double width, double pointRadius) {
+  const int32_t i = PenIndex(colorNumber);
+  if (i < 0) return;
+  Pens[i] = {color, width, pointRadius};
+}
+
+TColor TgraAttribute::GetPenColor(int32_t colorNumber) const {
+  const int32_t i = PenIndex(colorNumber);
+  return i < 0 ? BackColor : Pens[i].Color;
+}
+
+double TgraAttribute::GetPenWidth(int32_t colorNumber) const {
+  const int32_t i = PenIndex(colorNumber);
+  return i < 0 ? 0.0 : Pens[i].Width;
+}
+
+double TgraAttribute::GetPointRadius(int32_t colorNumber) const {
+  const int32_t i = PenIndex(colorNumber);
+  return i < 0 ? 0.1 : Pens[i].PointRadius;
+}
+
+void ApplyLayerStates(TgraAttribute& attributes, const TJwwData& doc) {
+  attributes.InitLayers();
+  for (int32_t i = 0; i < kLayerCount; ++i) {
+    // A document without tables (nothing read) counts its missing states as normal.
+    const size_t group = static_cast<size_t>(i / 16);
+    const int32_t gs = group < doc.LayerGroups.size() ? doc.LayerGroups[group].State : 2;
+    const int32_t ls = static_cast<size_t>(i) < doc.Layers.size() ? doc.Layers[i].State : 2;
+    int32_t state = 1;
+    if (gs == 0 || ls == 0) {
+      state = 3;
+    } else if (gs == 1 || ls == 1) {
+      state = 2;
+    }
+    attributes.SetLayer(i, state);
+  }
+}
+
+int32_t ApplyDocPens(TgraAttribute& attributes, const TJwwData& doc, int32_t backMode,
+                     const TPrinterResolution& printerResolution) {
+  if (doc.Pens.empty()) return backMode;
+  const double unit = WidthUnit(doc.Header, printerResolution);
+  for (int32_t n = 1; n <= 8 && static_cast<size_t>(n) < doc.Pens.size(); ++n) {
+    const TEntJwwPen& pen = doc.Pens[n];
+    attributes.SetPen(n, pen.ScreenColor, unit * pen.ScreenWidth, pen.PointRadius);
+  }
+  for (int32_t i = 1; i <= 256 && static_cast<size_t>(i) < doc.ColorExNos.size(); ++i) {
+    const TEntJwwColorExNo& ex = doc.ColorExNos[i];
+    attributes.SetPen(100 + i, ex.ScreenColor, 0.01 * ex.ScreenWidth, ex.PointRadius);
+  }
+  // Signed arithmetic on purpose: a "negative" colour value matches neither test.
+  const auto c = static_cast<int32_t>(doc.Pens[0].ScreenColor);
+  const int32_t red = c % 256;
+  const int32_t green = (c / 256) % 256;
+  const int32_t blue = (c / 65536) % 256;
+  if (InRange(red, 0, 20) && InRange(green, 0, 20) && InRange(blue, 0, 20)) {
+    backMode = 1;
+    attributes.SetBackMode(1);
+  } else if (InRange(red, 235, 255) && InRange(green, 235, 255) && InRange(blue, 235, 255)) {
+    backMode = 0;
+    attributes.SetBackMode(0);
+  }
+  return backMode;
+}
+
+}  // namespace pennatran

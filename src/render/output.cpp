@@ -1,0 +1,187 @@
+#include "render/output.h"
+
+#include <cmath>
+
+#include "attributes/gra_attribute.h"
+#include "render/geometry.h"
+
+namespace pennatran {
+
+namespace {
+
+constexpr double kEpsilon = 1e-12;
+// A first polygon edge longer than this many pixels is outlined through the clipper
+// instead of being handed to the canvas fill, which cannot cope with such coordinates.
+constexpr double kMaxFillEdgePixels = 10000.0;
+
+TBrushStyle BrushStyleForFill(int32_t fillStyle) {
+  switch (fillStyle) {
+    case 1:
+      return TBrushStyle::Solid;
+    case 2:
+      return TBrushStyle::Horizontal;
+    case 3:
+      return TBrushStyle::Vertical;
+    case 4:
+      return TBrushStyle::FDiagonal;
+    case 5:
+      return TBrushStyle::BDiagonal;
+    case 6:
+      return TBrushStyle::Cross;
+    case 7:
+      return TBrushStyle::DiagCross;
+    default:
+      return TBrushStyle::Clear;
+  }
+}
+
+// Moves one end point (x, y) with region code c onto the window border, along the line
+// through (x0, y0) with direction (dx, dy).
+void ClipEnd(const TRenderContext& ctx, int32_t c, double x0, double y0, double dx, double dy,
+             double& x, double& y) {
+  const TPreviewMapping& m = ctx.Mapping;
+  if ((c & 1) != 0 && std::fabs(dx) > kEpsilon) {
+    x = m.ViewMinX;
+    y = y0 + (m.ViewMinX - x0) * dy / dx;
+    c = OutCode(ctx, x, y);
+  }
+  if ((c & 2) != 0 && std::fabs(dx) > kEpsilon) {
+    x = m.ViewMaxX;
+    y = y0 + dy * (m.ViewMaxX - x0) / dx;
+    c = OutCode(ctx, x, y);
+  }
+  if ((c & 4) != 0 && std::fabs(dy) > kEpsilon) {
+    y = m.ViewMinY;
+    x = x0 + dx * (m.ViewMinY - y0) / dy;
+    c = OutCode(ctx, x, y);
+  }
+  if ((c & 8) != 0 && std::fabs(dy) > kEpsilon) {
+    y = m.ViewMaxY;
+    x = x0 + dx * (m.ViewMaxY - y0) / dy;
+  }
+}
+
+TPixelPoint ToPixel(const TRenderContext& ctx, double x, double y) {
+  return {PixelX(ctx, x), PixelY(ctx, y)};
+}
+
+void FlushPixels(TRenderContext& ctx, TCanvas& canvas) {
+  if (ctx.PixelBuffer.size() > 1) canvas.Polyline(ctx.PixelBuffer.data(), ctx.PixelBuffer.size());
+  ctx.PixelBuffer.clear();
+}
+
+// True when every point lies beyond the same side of the window.
+bool AllOutsideOneSide(const TRenderContext& ctx) {
+  int32_t common = 0xF;
+  for (const TDrawPoint& p : ctx.PointBuffer) common &= OutCode(ctx, p.X, p.Y);
+  return common != 0;
+}
+
+}  // namespace
+
+TColor EntityColor(const TRenderContext& ctx, int32_t layerIndex, int32_t colorNumber) {
+  const TgraAttribute& att = *ctx.GraAttribute;
+  switch (att.GetLayerState(layerIndex)) {
+    case 2:
+      return att.GetGrayColor();
+    case 3:
+      return att.GetBackColor();
+    default:
+      return att.GetPenColor(colorNumber);
+  }
+}
+
+void SetEntityPen(TRenderContext& ctx, TCanvas& canvas, int32_t layerIndex, int32_t colorNumber,
+                  int32_t lineType) {
+  canvas.SetBrushStyle(TBrushStyle::Clear);
+  const TPenStyle style = (lineType == 1 || lineType == 31) ? TPenStyle::Solid : TPenStyle::Dot;
+  canvas.SetPen(EntityColor(ctx, layerIndex, colorNumber), 0, style);
+}
+
+void SetEntityBrush(TRenderContext& ctx, TCanvas& canvas, int32_t layerIndex, int32_t colorNumber,
+                    int32_t fillStyle) {
+  canvas.SetBrush(EntityColor(ctx, layerIndex, colorNumber), BrushStyleForFill(fillStyle));
+}
+
+int32_t OutCode(const TRenderContext& ctx, double x, double y) {
+  const TPreviewMapping& m = ctx.Mapping;
+  int32_t code = 0;
+  if (x - m.ViewMinX < kEpsilon) code |= 1;
+  if (x - m.ViewMaxX > -kEpsilon) code |= 2;
+  if (y - m.ViewMinY < kEpsilon) code |= 4;
+  if (y - m.ViewMaxY > -kEpsilon) code |= 8;
+  return code;
+}
+
+int32_t ClipSegment(const TRenderContext& ctx, double& x1, double& y1, double& x2, double& y2) {
+  const int32_t c1 = OutCode(ctx, x1, y1);
+  const int32_t c2 = OutCode(ctx, x2, y2);
+  if (c1 == 0 && c2 == 0) return 0;
+  if ((c1 & c2) != 0) return 2;
+  const double x0 = x1;
+  const double y0 = y1;
+  const double dx = x2 - x0;
+  const double dy = y2 - y0;
+  ClipEnd(ctx, c1, x0, y0, dx, dy, x1, y1);
+  ClipEnd(ctx, c2, x0, y0, dx, dy, x2, y2);
+  if (std::fabs(x2 - x1) >= kEpsilon || std::fabs(y2 - y1) >= kEpsilon) return 1;
+  return 2;
+}
+
+int32_t PixelX(const TRenderContext& ctx, double x) {
+  return RoundToInt((x - ctx.Mapping.ViewMinX) * ctx.Mapping.Scale);
+}
+
+int32_t PixelY(const TRenderContext& ctx, double y) {
+  return ctx.Mapping.PixelHeight - RoundToInt((y - ctx.Mapping.ViewMinY) * ctx.Mapping.Scale);
+}
+
+void DrawSegment(TRenderContext& ctx, TCanvas& canvas, double x1, double y1, double x2, double y2) {
+  if (ClipSegment(ctx, x1, y1, x2, y2) == 2) return;
+  canvas.MoveTo(PixelX(ctx, x1), PixelY(ctx, y1));
+  canvas.LineTo(PixelX(ctx, x2), PixelY(ctx, y2));
+}
+
+void OutputPolyline(TRenderContext& ctx, TCanvas& canvas) {
+  std::vector<TDrawPoint>& points = ctx.PointBuffer;
+  if (points.size() >= 2 && !AllOutsideOneSide(ctx)) {
+    ctx.PixelBuffer.clear();
+    for (size_t k = 0; k + 1 < points.size(); ++k) {
+      double x1 = points[k].X, y1 = points[k].Y;
+      double x2 = points[k + 1].X, y2 = points[k + 1].Y;
+      const int32_t result = ClipSegment(ctx, x1, y1, x2, y2);
+      if (result == 2) {
+        FlushPixels(ctx, canvas);
+        continue;
+      }
+      if (ctx.PixelBuffer.empty()) ctx.PixelBuffer.push_back(ToPixel(ctx, x1, y1));
+      ctx.PixelBuffer.push_back(ToPixel(ctx, x2, y2));
+      // A segment that crosses the border ends its run.
+      if (result == 1) FlushPixels(ctx, canvas);
+    }
+    FlushPixels(ctx, canvas);
+  }
+  points.clear();
+}
+
+void OutputPolygon(TRenderContext& ctx, TCanvas& canvas) {
+  std::vector<TDrawPoint>& points = ctx.PointBuffer;
+  if (points.size() < 3 || AllOutsideOneSide(ctx)) {
+    points.clear();
+    return;
+  }
+  const double firstEdge =
+      Distance(points[0].X, points[0].Y, points[1].X, points[1].Y) * ctx.Mapping.Scale;
+  if (firstEdge > kMaxFillEdgePixels) {
+    points.push_back(points[0]);
+    OutputPolyline(ctx, canvas);
+    return;
+  }
+  ctx.PixelBuffer.clear();
+  for (const TDrawPoint& p : points) ctx.PixelBuffer.push_back(ToPixel(ctx, p.X, p.Y));
+  canvas.Polygon(ctx.PixelBuffer.data(), ctx.PixelBuffer.size());
+  ctx.PixelBuffer.clear();
+  points.clear();
+}
+
+}  // namespace pennatran
