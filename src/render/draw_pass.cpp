@@ -1,0 +1,190 @@
+#include <cstdlib>
+
+#include "attributes/gra_attribute.h"
+#include "render/draw_preview.h"
+#include "render/drawers.h"
+#include "render/output.h"
+
+namespace pennatran {
+
+namespace {
+
+constexpr int32_t kHidden = 3;
+constexpr int32_t kAuxiliary = 9;
+constexpr int64_t kNoOverride = -1;
+constexpr TColor kFrameColor = MakeColor(0, 0, 255);
+
+bool EscapePressed(const TRenderContext& ctx) {
+  return ctx.EscapePressed && ctx.EscapePressed();
+}
+
+bool OnVisibleLayer(const TRenderContext& ctx, const TEntJwwCommon& common) {
+  return ctx.GraAttribute->GetLayerState(common.LayerIndex()) != kHidden;
+}
+
+// Drawn unless hidden by its layer or, while auxiliaries are hidden, auxiliary by colour
+// (and, for lines and arcs, by line type).
+bool Visible(const TRenderContext& ctx, const TEntJwwCommon& common, bool showAuxiliary,
+             bool lineTypeCounts) {
+  if (!OnVisibleLayer(ctx, common)) return false;
+  if (showAuxiliary) return true;
+  if (common.Color == kAuxiliary) return false;
+  return !(lineTypeCounts && common.LineType == kAuxiliary);
+}
+
+// Draws the visible entries in array order and polls the Escape key after each drawn entry
+// whose index is a multiple of ten. Returns false when the pass must stop.
+template <typename TEntity, typename TIsVisible, typename TDraw>
+bool DrawList(const TRenderContext& ctx, const std::vector<TEntity>& list, TIsVisible isVisible,
+              TDraw draw) {
+  for (size_t i = 0; i < list.size(); ++i) {
+    if (!isVisible(list[i])) continue;
+    draw(list[i]);
+    if (i % 10 == 0 && EscapePressed(ctx)) return false;
+  }
+  return true;
+}
+
+struct TPassOptions {
+  bool ShowAuxiliary = false;
+  const TPlacement* Placement = nullptr;  // null at top level
+  bool OwnScale = false;
+};
+
+// The lists of a drawing or of a block definition, in drawing order: image frames under
+// solids, solids under lines, and so on. Returns false when Escape stopped the pass.
+template <typename TLists>
+bool DrawContents(TRenderContext& ctx, TCanvas& canvas, const TLists& lists,
+                  const TPassOptions& options) {
+  const bool showAux = options.ShowAuxiliary;
+  const TPlacement* placement = options.Placement;
+  const auto byColour = [&](const auto& e) { return Visible(ctx, e.Common, showAux, false); };
+  const auto byColourOrType = [&](const auto& e) { return Visible(ctx, e.Common, showAux, true); };
+
+  if (!DrawList(ctx, lists.Texts, byColour, [&](const TEntJwwText& t) {
+        if (placement != nullptr) {
+          DrawImageRef(ctx, canvas, *placement, t);
+        } else {
+          DrawImageRef(ctx, canvas, t);
+        }
+      })) {
+    return false;
+  }
+  if (EscapePressed(ctx)) return false;
+  if (!DrawList(ctx, lists.Solids, byColour, [&](const TEntJwwSolid& s) {
+        if (placement != nullptr) {
+          DrawSolid(ctx, canvas, s, *placement);
+        } else {
+          DrawSolid(ctx, canvas, s);
+        }
+      })) {
+    return false;
+  }
+  canvas.SetBrushStyle(TBrushStyle::Clear);
+  if (EscapePressed(ctx)) return false;
+  if (!DrawList(ctx, lists.Lines, byColourOrType, [&](const TEntJwwLine& l) {
+        if (placement != nullptr) {
+          DrawLine(ctx, canvas, l, *placement);
+        } else {
+          DrawLine(ctx, canvas, l);
+        }
+      })) {
+    return false;
+  }
+  if (EscapePressed(ctx)) return false;
+  if (!DrawList(ctx, lists.Arcs, byColourOrType, [&](const TEntJwwArc& a) {
+        if (placement != nullptr) {
+          DrawArc(ctx, canvas, a, *placement);
+        } else {
+          DrawArc(ctx, canvas, a);
+        }
+      })) {
+    return false;
+  }
+  if (EscapePressed(ctx)) return false;
+  if (!DrawList(ctx, lists.Points, byColour, [&](const TEntJwwPoint& p) {
+        if (placement != nullptr) {
+          DrawPoint(ctx, canvas, p, *placement, kNoOverride);
+        } else {
+          DrawPointRecord(ctx, canvas, p, kNoOverride);
+        }
+      })) {
+    return false;
+  }
+  if (EscapePressed(ctx)) return false;
+  if (!DrawList(ctx, lists.Texts, byColour, [&](const TEntJwwText& t) {
+        if (placement != nullptr) {
+          DrawText(ctx, canvas, t, *placement, options.OwnScale, kNoOverride);
+        } else {
+          DrawText(ctx, canvas, t, kNoOverride);
+        }
+      })) {
+    return false;
+  }
+  if (EscapePressed(ctx)) return false;
+  // Dimensions test their auxiliary parts themselves.
+  const auto onVisibleLayer = [&](const TEntJwwDimension& d) {
+    return OnVisibleLayer(ctx, d.Common);
+  };
+  if (!DrawList(ctx, lists.Dimensions, onVisibleLayer, [&](const TEntJwwDimension& d) {
+        if (placement != nullptr) {
+          DrawDimensionInBlock(ctx, canvas, d, *placement, options.OwnScale, kNoOverride, !showAux);
+        } else {
+          DrawDimension(ctx, canvas, d, !showAux);
+        }
+      })) {
+    return false;
+  }
+  return !EscapePressed(ctx);
+}
+
+double LayerGroupScale(const TJwwData& doc, uint16_t layerGroup) {
+  return layerGroup < doc.LayerGroups.size() ? doc.LayerGroups[layerGroup].Scale : 1.0;
+}
+
+// Outlines (x1, y1)-(x2, y2) with the current pen; too thin a box becomes a line or nothing.
+void OutlineRectangle(TCanvas& canvas, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+  const bool wide = std::abs(x1 - x2) > 2;
+  const bool high = std::abs(y1 - y2) > 2;
+  if (wide && high) {
+    canvas.Rectangle(x1, y1, x2, y2);
+  } else if (wide) {
+    canvas.MoveTo(x1, y1);
+    canvas.LineTo(x2, y1);
+  } else if (high) {
+    canvas.MoveTo(x1, y1);
+    canvas.LineTo(x1, y2);
+  }
+}
+
+}  // namespace
+
+void DrawEntities(TRenderContext& ctx, const TJwwData& doc, TCanvas& canvas) {
+  TPassOptions options;
+  options.ShowAuxiliary = ctx.GraAttribute->GetShowAuxiliary();
+  if (!DrawContents(ctx, canvas, doc, options)) return;
+  for (const TEntJwwBlockTree& node : doc.BlockTree) {
+    ctx.CurrentScale = LayerGroupScale(doc, node.Common.LayerGroup);
+    if (node.BlockIndex < 0 || node.BlockIndex >= doc.BlockDefCount()) continue;
+    const TPlacement placement = TPlacement::FromTree(node);
+    options.Placement = &placement;
+    options.OwnScale = (node.Common.LineType & 0x40) != 0;
+    if (!DrawContents(ctx, canvas, doc.BlockDefs[node.BlockIndex], options)) return;
+  }
+}
+
+void DrawPreview(TRenderContext& ctx, const TJwwData& doc, TCanvas& canvas, int32_t pixelWidth,
+                 int32_t pixelHeight) {
+  FitPreview(ctx, doc, pixelWidth, pixelHeight);
+  const TColor back = ctx.GraAttribute->GetBackColor();
+  canvas.SetPen(back, 1, TPenStyle::Solid);
+  canvas.SetBrush(back, TBrushStyle::Solid);
+  canvas.Rectangle(0, 0, pixelWidth, pixelHeight);
+  canvas.SetBrushStyle(TBrushStyle::Clear);
+  canvas.SetBrushStyle(TBrushStyle::Clear);
+  canvas.SetPen(kFrameColor, 0, TPenStyle::Solid);
+  OutlineRectangle(canvas, 0, 0, pixelWidth - 1, pixelHeight - 1);
+  DrawEntities(ctx, doc, canvas);
+}
+
+}  // namespace pennatran

@@ -1,0 +1,203 @@
+#include "render/extents.h"
+
+#include <cmath>
+#include <numbers>
+#include <optional>
+#include <string_view>
+
+#include "render/draw_preview.h"
+#include "render/geometry.h"
+
+namespace pennatran {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+// Points go straight into the box, or through a block placement first.
+class TBoxSink {
+ public:
+  TBoxSink(TWorkingBox& box, const TPlacement* placement) : Box(box), Placement(placement) {}
+  void Add(double x, double y) {
+    if (Placement != nullptr) {
+      IncludeMappedPoint(Box, *Placement, x, y);
+    } else {
+      IncludePoint(Box, x, y);
+    }
+  }
+
+ private:
+  TWorkingBox& Box;
+  const TPlacement* Placement;
+};
+
+void AddEllipsePoint(TBoxSink& sink, double cx, double cy, double r, double f, double tilt,
+                     double t) {
+  double x = 0, y = 0;
+  RotatePoint(tilt, 0, 0, r * std::cos(t), r * f * std::sin(t), x, y);
+  sink.Add(cx + x, cy + y);
+}
+
+void AddAxisEnds(TBoxSink& sink, double cx, double cy, double r, double f, double tilt) {
+  for (int q = 0; q < 4; ++q) AddEllipsePoint(sink, cx, cy, r, f, tilt, q * kPi / 2);
+}
+
+double NormalizeDegrees(double deg) {
+  double d = std::fmod(deg, 360.0);
+  if (d < 0) d += 360.0;
+  if (d >= 360.0) d -= 360.0;
+  return d;
+}
+
+void AddArc(TBoxSink& sink, const TEntJwwArc& a) {
+  if (a.FullCircle != 0) {
+    AddAxisEnds(sink, a.CenterX, a.CenterY, a.Radius, a.Flatness, a.TiltAngle);
+    return;
+  }
+  const double s = a.StartAngle;
+  const double w = a.ArcAngle;
+  AddEllipsePoint(sink, a.CenterX, a.CenterY, a.Radius, a.Flatness, a.TiltAngle, s);
+  AddEllipsePoint(sink, a.CenterX, a.CenterY, a.Radius, a.Flatness, a.TiltAngle, s + w);
+  double startDeg = NormalizeDegrees(s * 180 / kPi);
+  double sweepDeg = w * 180 / kPi;
+  if (sweepDeg < 0) {
+    startDeg = NormalizeDegrees(startDeg + sweepDeg);
+    sweepDeg = -sweepDeg;
+  }
+  for (int q = 0; q < 360; q += 90) {
+    double d = q - startDeg;
+    if (d < 0) d += 360;
+    if (d <= sweepDeg) {
+      AddEllipsePoint(sink, a.CenterX, a.CenterY, a.Radius, a.Flatness, a.TiltAngle, q * kPi / 180);
+    }
+  }
+}
+
+void AddLine(TBoxSink& sink, const TEntJwwLine& l) {
+  sink.Add(l.StartX, l.StartY);
+  sink.Add(l.EndX, l.EndY);
+}
+
+// The far corner of an image reference, unrotated: the first two numbers after the path.
+std::optional<TDrawPoint> ImageCorner(const TEntJwwText& t) {
+  const std::string_view content = t.Content.View();
+  if (!content.starts_with("^@BM")) return std::nullopt;
+  const size_t comma = content.find(',', 4);
+  if (comma == std::string_view::npos) return std::nullopt;
+  const std::string_view rest = content.substr(comma + 1);
+  const size_t next = rest.find(',');
+  const double w = ParseNumber(rest.substr(0, next));
+  double h = w;
+  if (next != std::string_view::npos) {
+    const std::string_view after = rest.substr(next + 1);
+    h = ParseNumber(after.substr(0, after.find(',')));
+  }
+  return TDrawPoint{t.StartX + w, t.StartY + h};
+}
+
+void AddText(TBoxSink& sink, const TEntJwwText& t, bool topLevel) {
+  if (SamePoint(t.StartX, t.StartY, t.EndX, t.EndY)) return;
+  sink.Add(t.StartX, t.StartY);
+  sink.Add(t.EndX, t.EndY);
+  if (!topLevel) return;
+  if (const std::optional<TDrawPoint> corner = ImageCorner(t)) sink.Add(corner->X, corner->Y);
+}
+
+void AddDimension(TBoxSink& sink, const TEntJwwDimension& d) {
+  AddLine(sink, d.Line);
+  sink.Add(d.Text.StartX, d.Text.StartY);
+  sink.Add(d.Text.EndX, d.Text.EndY);
+  if (d.SxfMode != 0) {
+    AddLine(sink, d.AuxLine1);
+    AddLine(sink, d.AuxLine2);
+  }
+}
+
+void AddSolid(TBoxSink& sink, const TEntJwwSolid& s) {
+  if (s.Common.LineType <= 100) {
+    sink.Add(s.StartX, s.StartY);
+    sink.Add(s.EndX, s.EndY);
+    sink.Add(s.Point2X, s.Point2Y);
+    sink.Add(s.Point3X, s.Point3Y);
+    return;
+  }
+  // An arc solid: its centre and the axis ends of its whole ellipse.
+  sink.Add(s.StartX, s.StartY);
+  AddAxisEnds(sink, s.StartX, s.StartY, s.EndX, s.EndY, s.Point2X);
+}
+
+// The entity lists shared by a drawing and a block definition.
+template <typename TLists>
+void AddContents(TBoxSink& sink, const TLists& lists, bool topLevel) {
+  for (const TEntJwwLine& l : lists.Lines) AddLine(sink, l);
+  for (const TEntJwwArc& a : lists.Arcs) AddArc(sink, a);
+  for (const TEntJwwPoint& p : lists.Points) sink.Add(p.X, p.Y);
+  for (const TEntJwwText& t : lists.Texts) AddText(sink, t, topLevel);
+  for (const TEntJwwDimension& d : lists.Dimensions) AddDimension(sink, d);
+  for (const TEntJwwSolid& s : lists.Solids) AddSolid(sink, s);
+}
+
+std::optional<TDrawPoint> SeedPoint(const TJwwData& doc) {
+  if (!doc.Lines.empty()) return TDrawPoint{doc.Lines[0].StartX, doc.Lines[0].StartY};
+  if (!doc.Arcs.empty()) return TDrawPoint{doc.Arcs[0].CenterX, doc.Arcs[0].CenterY};
+  if (!doc.Points.empty()) return TDrawPoint{doc.Points[0].X, doc.Points[0].Y};
+  if (!doc.Texts.empty()) {
+    const TEntJwwText& t = doc.Texts[0];
+    if (!SamePoint(t.StartX, t.StartY, t.EndX, t.EndY)) return TDrawPoint{t.StartX, t.StartY};
+  }
+  if (!doc.Dimensions.empty()) {
+    const TEntJwwLine& l = doc.Dimensions[0].Line;
+    return TDrawPoint{l.StartX, l.StartY};
+  }
+  if (!doc.Solids.empty()) return TDrawPoint{doc.Solids[0].StartX, doc.Solids[0].StartY};
+  if (!doc.Inserts.empty()) return TDrawPoint{doc.Inserts[0].X, doc.Inserts[0].Y};
+  return std::nullopt;
+}
+
+}  // namespace
+
+void ClampBox(TWorkingBox& box) {
+  if (box.MinX < -kExtentLimit) box.MinX = -kExtentLimit;
+  if (box.MinY < -kExtentLimit) box.MinY = -kExtentLimit;
+  if (box.MaxX > kExtentLimit) box.MaxX = kExtentLimit;
+  if (box.MaxY > kExtentLimit) box.MaxY = kExtentLimit;
+}
+
+void SeedBox(TWorkingBox& box, double x, double y) {
+  box = {x, y, x, y};
+  ClampBox(box);
+}
+
+void IncludePoint(TWorkingBox& box, double x, double y) {
+  if (x < box.MinX) box.MinX = x;
+  if (x > box.MaxX) box.MaxX = x;
+  if (y < box.MinY) box.MinY = y;
+  if (y > box.MaxY) box.MaxY = y;
+  ClampBox(box);
+}
+
+void IncludeMappedPoint(TWorkingBox& box, const TPlacement& placement, double u, double v) {
+  IncludePoint(box, placement.MapX(u, v), placement.MapY(u, v));
+}
+
+bool SamePoint(double x1, double y1, double x2, double y2) {
+  return std::fabs(x1 - x2) <= 1e-14 && std::fabs(y1 - y2) <= 1e-14;
+}
+
+void ComputeExtents(TJwwData& doc, TWorkingBox& box) {
+  if (const std::optional<TDrawPoint> seed = SeedPoint(doc)) SeedBox(box, seed->X, seed->Y);
+  TBoxSink topLevel(box, nullptr);
+  AddContents(topLevel, doc, true);
+  for (const TEntJwwBlockTree& node : doc.BlockTree) {
+    if (node.BlockIndex < 0 || node.BlockIndex >= doc.BlockDefCount()) continue;
+    const TPlacement placement = TPlacement::FromTree(node);
+    TBoxSink inBlock(box, &placement);
+    AddContents(inBlock, doc.BlockDefs[node.BlockIndex], false);
+  }
+  doc.ExtentMinX = box.MinX;
+  doc.ExtentMinY = box.MinY;
+  doc.ExtentMaxX = box.MaxX;
+  doc.ExtentMaxY = box.MaxY;
+}
+
+}  // namespace pennatran
