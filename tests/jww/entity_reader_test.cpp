@@ -1,0 +1,382 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "jww/jww_data.h"
+#include "support/jww_builder.h"
+
+namespace pennatran {
+namespace {
+
+using namespace testing;
+
+bool Load(TJwwData& doc, const std::vector<uint8_t>& bytes) {
+  return doc.LoadFromBytes(bytes.data(), bytes.size(), "drawing.jww");
+}
+
+template <typename Record>
+bool SameBytes(const Record& a, const Record& b) {
+  return std::memcmp(&a, &b, sizeof(Record)) == 0;
+}
+
+// One entity of every kind, with both forms of the point and solid tails, and values in
+// the fields a version does not carry so that reading them by mistake shows.
+TJwwData AllKinds() {
+  TJwwData doc = SampleDocument();
+  Append(doc, MakeLine(1, 2, 3, 4, MakeCommon(2, 3, 4, 5, 6)));
+  TEntJwwArc arc = MakeArc(5, 6, 7, MakeCommon(1, 105, 1, 1, 7));
+  arc.TiltAngle = 0.25;
+  Append(doc, arc);
+  TEntJwwPoint plain = MakePoint(8, 9);
+  plain.Code = 5;  // not in the file without line type 100
+  plain.Scale = 3;
+  Append(doc, plain);
+  TEntJwwPoint marker = MakePoint(10, 11, MakeCommon(100, 2));
+  marker.Code = 7;
+  marker.Angle = 0.5;
+  marker.Scale = 2;
+  Append(doc, marker);
+  Append(doc, MakeText(12, 13, "\x95\x5C abc"));
+  TEntJwwDimension dim = MakeDimension(0, 0, 100, 0, "100", MakeCommon(1, 2, 3, 4, 9));
+  dim.Point2.Common.LineType = 100;
+  dim.Point2.Code = 3;
+  Append(doc, dim);
+  TEntJwwSolid filled = MakeSolid(0, 0, 5, MakeCommon(1, 10));
+  filled.FillColor = 0x123456;
+  Append(doc, filled);
+  TEntJwwSolid pen = MakeSolid(1, 1, 2, MakeCommon(1, 4));
+  pen.FillColor = 0x654321;  // not in the file without colour 10
+  Append(doc, pen);
+  Append(doc, MakeInsert(3, 50, 60, 2, 3, 0.5));
+  Append(doc, MakeLine(-1, -2, -3, -4));
+  return doc;
+}
+
+// What a record of `source` reads back as from a file of `version`.
+template <typename Record>
+Record AsRead(Record r, int32_t version);
+
+void ClearWidth(TEntJwwCommon& c, int32_t version) {
+  if (version < 351) c.Width = 0;
+}
+
+void PointAsRead(TEntJwwPoint& p, int32_t version) {
+  ClearWidth(p.Common, version);
+  if (p.Common.LineType != 100) {
+    p.Code = 0;
+    p.Angle = 0;
+    p.Scale = 0;
+  }
+}
+
+template <typename Record>
+Record AsRead(Record r, int32_t version) {
+  ClearWidth(r.Common, version);
+  return r;
+}
+
+template <>
+TEntJwwPoint AsRead(TEntJwwPoint p, int32_t version) {
+  PointAsRead(p, version);
+  return p;
+}
+
+template <>
+TEntJwwSolid AsRead(TEntJwwSolid s, int32_t version) {
+  ClearWidth(s.Common, version);
+  if (s.Common.Color != 10) s.FillColor = 0;
+  return s;
+}
+
+template <>
+TEntJwwDimension AsRead(TEntJwwDimension d, int32_t version) {
+  ClearWidth(d.Common, version);
+  ClearWidth(d.Line.Common, version);
+  ClearWidth(d.Text.Common, version);
+  if (version >= 420) {
+    for (TEntJwwPoint* p : {&d.Point1, &d.Point2, &d.AuxPoint1, &d.AuxPoint2}) {
+      PointAsRead(*p, version);
+    }
+    return d;
+  }
+  d.SxfMode = 0;
+  d.AuxLine1 = TEntJwwLine{};
+  d.AuxLine1.Common = d.Common;
+  d.AuxLine2 = d.AuxLine1;
+  TEntJwwPoint point{};
+  point.Common = d.Common;
+  point.Common.LineType = 0;
+  d.Point1 = d.Point2 = d.AuxPoint1 = d.AuxPoint2 = point;
+  return d;
+}
+
+template <typename Record>
+void ExpectRead(const std::vector<Record>& read, const std::vector<Record>& source, int32_t version,
+                const char* kind) {
+  ASSERT_EQ(read.size(), source.size()) << kind;
+  for (size_t i = 0; i < read.size(); ++i) {
+    EXPECT_TRUE(SameBytes(read[i], AsRead(source[i], version))) << kind << " " << i;
+  }
+}
+
+template <typename Arrays>
+void ExpectAllRead(const Arrays& read, const Arrays& source, int32_t version) {
+  ExpectRead(read.Lines, source.Lines, version, "line");
+  ExpectRead(read.Arcs, source.Arcs, version, "arc");
+  ExpectRead(read.Points, source.Points, version, "point");
+  ExpectRead(read.Texts, source.Texts, version, "text");
+  ExpectRead(read.Dimensions, source.Dimensions, version, "dimension");
+  ExpectRead(read.Solids, source.Solids, version, "solid");
+  ExpectRead(read.Inserts, source.Inserts, version, "insert");
+}
+
+bool SameOrder(const std::vector<TEntJwwOrderEntry>& a, const std::vector<TEntJwwOrderEntry>& b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](const auto& x, const auto& y) {
+           return x.Kind == y.Kind && x.Index == y.Index;
+         });
+}
+
+class EntityLayoutTest : public ::testing::TestWithParam<int32_t> {};
+
+TEST_P(EntityLayoutTest, EveryKindAtTopLevelAndInBlocks) {
+  const int32_t version = GetParam();
+  TJwwData source = AllKinds();
+  TEntJwwBlockDef def = MakeBlockDef(3, "block");
+  Append(def, MakeText(1, 1, "in block"));
+  Append(def, MakeDimension(0, 0, 0, 10, "10"));
+  Append(def, MakePoint(2, 2, MakeCommon(100, 1)));
+  source.BlockDefs.push_back(def);
+  for (TTagForm form : {TTagForm::Short, TTagForm::Long}) {
+    TJwwBuilder b(version);
+    b.SetTagForm(form).Header(source).EntitySection(source);
+    if (version >= 700) b.Images({});
+    TJwwData doc;
+    ASSERT_TRUE(Load(doc, b.Bytes())) << doc.LoadError.Message;
+    EXPECT_EQ(doc.Header.EntityCount, 10);
+    EXPECT_TRUE(SameOrder(doc.EntityOrder, source.EntityOrder));
+    ExpectAllRead(doc, source, version);
+    ASSERT_EQ(doc.BlockDefCount(), 1);
+    EXPECT_EQ(doc.BlockDefs[0].Name, "block");
+    EXPECT_EQ(doc.BlockDefs[0].Count, 3);
+    EXPECT_TRUE(SameOrder(doc.BlockDefs[0].Order, def.Order));
+    ExpectAllRead(doc.BlockDefs[0], def, version);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, EntityLayoutTest,
+                         ::testing::Values(220, 230, 300, 350, 351, 419, 420, 600, 700));
+
+TEST(EntityReaderTest, ObjectNumbersOfHandBuiltTags) {
+  TJwwBuilder b(700);
+  b.Header();
+  b.Count(4);
+  b.U16(0xFFFF).U16(700).U16(8).Raw("CDataSen");              // class 1
+  b.LineRecord(MakeLine(1, 0, 0, 0));                         // object 2
+  b.U16(0x8001).LineRecord(MakeLine(2, 0, 0, 0));             // object 3
+  b.U16(0xFFFF).U16(700).U16(9).Raw("CDataEnko");             // class 4
+  b.ArcRecord(MakeArc(0, 0, 1));                              // object 5
+  b.U16(0x7FFF).U32(0x80000004).ArcRecord(MakeArc(0, 0, 2));  // long form of class 4
+  b.Count(0).U32(0);
+  TJwwData doc;
+  ASSERT_TRUE(Load(doc, b.Bytes())) << doc.LoadError.Message;
+  ASSERT_EQ(doc.LineCount(), 2);
+  ASSERT_EQ(doc.ArcCount(), 2);
+  EXPECT_EQ(doc.Lines[1].StartX, 2);
+  EXPECT_EQ(doc.Arcs[1].Radius, 2);
+}
+
+TEST(EntityReaderTest, UnknownClassesConsumeOnlyTheirTags) {
+  TJwwBuilder b(700);
+  b.Header().Count(3);
+  b.NewClass("CDataFoo");           // class 1, selects nothing, no object follows
+  b.AddLine(MakeLine(1, 1, 1, 1));  // class 2, object 3
+  b.ShortRef(1);                    // the unknown class again
+  b.ShortRef(500);                  // a number no class took
+  b.LongRef(1);
+  b.U16(0x0042);  // not a class tag
+  b.AddLine(MakeLine(2, 2, 2, 2));
+  b.NewClass("cdatasen");  // names are case-sensitive
+  b.AddText(MakeText(0, 0, "t"));
+  b.Count(0).U32(0);
+  TJwwData doc;
+  ASSERT_TRUE(Load(doc, b.Bytes())) << doc.LoadError.Message;
+  EXPECT_EQ(doc.LineCount(), 2);
+  EXPECT_EQ(doc.TextCount(), 1);
+  EXPECT_EQ(doc.EntityOrder.size(), 3u);
+}
+
+TEST(EntityReaderTest, ClassesIntroducedAtTopLevelServeBlockDefinitions) {
+  TJwwData source = SampleDocument();
+  Append(source, MakeText(0, 0, "top"));
+  for (uint32_t n : {1u, 2u}) {
+    TEntJwwBlockDef def = MakeBlockDef(n, "b" + std::to_string(n));
+    Append(def, MakeText(n, n, "inner"));
+    Append(def, MakeLine(0, 0, n, n));  // introduced in the first definition
+    source.BlockDefs.push_back(def);
+  }
+  TJwwBuilder b(700);
+  b.Header(source).EntitySection(source).Images({});
+  EXPECT_EQ(b.ClassNumber("CDataMoji"), 1u);
+  TJwwData doc;
+  ASSERT_TRUE(Load(doc, b.Bytes())) << doc.LoadError.Message;
+  ASSERT_EQ(doc.BlockDefCount(), 2);
+  for (const TEntJwwBlockDef& def : doc.BlockDefs) {
+    EXPECT_EQ(def.TextCount(), 1);
+    EXPECT_EQ(def.LineCount(), 1);
+  }
+}
+
+TEST(EntityReaderTest, ExtendedTimeAndNoTopLevelEntities) {
+  TJwwData source = SampleDocument();
+  const int32_t times[] = {-5, 77, INT_MIN};
+  for (uint32_t n = 1; n <= 3; ++n) {
+    TEntJwwBlockDef def = MakeBlockDef(10 + n, "b");
+    def.Time = times[n - 1];
+    Append(def, MakeLine(0, 0, n, n));
+    source.BlockDefs.push_back(def);
+  }
+  TJwwData doc;
+  ASSERT_TRUE(Load(doc, TJwwBuilder::Drawing(source))) << doc.LoadError.Message;
+  EXPECT_EQ(doc.Header.EntityCount, 0);
+  EXPECT_EQ(doc.Header.BlockCount, 3);
+  ASSERT_EQ(doc.BlockDefCount(), 3);
+  EXPECT_EQ(doc.BlockDefs[0].Time, 1);  // extended: its position
+  EXPECT_EQ(doc.BlockDefs[1].Time, 77);
+  EXPECT_EQ(doc.BlockDefs[2].Time, 3);
+  EXPECT_EQ(doc.BlockDefs[2].Number, 13u);
+  EXPECT_EQ(doc.BlockDefs[2].Lines.at(0).EndX, 3);
+}
+
+TEST(EntityReaderTest, TruncatedTenthLineKeepsNine) {
+  TJwwData source = SampleDocument();
+  for (int i = 1; i <= 12; ++i) Append(source, MakeLine(i, i, i, i));
+  const std::vector<uint8_t> whole = TJwwBuilder::Drawing(source);
+  TJwwBuilder header(700);
+  header.Header(source);
+  // Entity count, the first line with its class introduction, eight more lines, then
+  // the tag and half of the tenth.
+  const size_t tenth = header.Size() + 2 + (2 + 2 + 2 + 8 + 47) + 8 * (2 + 47);
+  std::vector<uint8_t> bytes(whole.begin(), whole.begin() + tenth + 2 + 20);
+  TJwwData doc;
+  EXPECT_FALSE(Load(doc, bytes));
+  EXPECT_EQ(doc.LineCount(), 9);
+  EXPECT_EQ(doc.EntityOrder.size(), 9u);
+  EXPECT_EQ(doc.Lines[8].StartX, 9);
+  EXPECT_EQ(doc.LoadError.Message, "end of file inside entity 10 (line)");
+  EXPECT_EQ(doc.LoadError.Offset, tenth + 2);
+}
+
+TEST(EntityReaderTest, TruncatedBlockDefinitionKeepsItsCompleteEntities) {
+  TJwwData source = SampleDocument();
+  TEntJwwBlockDef def = MakeBlockDef(4, "cut");
+  for (int i = 1; i <= 3; ++i) Append(def, MakeLine(i, 0, 0, 0));
+  source.BlockDefs.push_back(def);
+  std::vector<uint8_t> bytes = TJwwBuilder::Drawing(source);
+  bytes.resize(bytes.size() - 4 - 10);  // image count and part of the third line
+  TJwwData doc;
+  EXPECT_FALSE(Load(doc, bytes));
+  ASSERT_EQ(doc.BlockDefCount(), 1);
+  EXPECT_EQ(doc.BlockDefs[0].LineCount(), 2);
+  EXPECT_EQ(doc.LoadError.Message, "end of file inside entity 3 (line) of block definition 1");
+}
+
+struct THostileCount {
+  const char* Name;
+  std::vector<uint8_t> Bytes;
+  const char* Message;
+};
+
+std::vector<THostileCount> HostileCounts() {
+  std::vector<THostileCount> rows;
+  TJwwBuilder entities(700);
+  entities.Header().Count(4'000'000'000u).AddLine(MakeLine(0, 0, 1, 1));
+  rows.push_back({"entities", entities.Bytes(), "entity count 4000000000"});
+  TJwwBuilder blocks(700);
+  blocks.Header().Count(0).Count(3'000'000'000u).U32(0);
+  rows.push_back({"definitions", blocks.Bytes(), "block definition count 3000000000"});
+  TJwwBuilder inner(700);
+  inner.Header().Count(0).Count(1).BlockDefHeader(MakeBlockDef(1, "b"), 4'294'967'295u);
+  rows.push_back({"inner", inner.Bytes(), "entity count 4294967295"});
+  TJwwBuilder images(700);
+  images.Header().Count(0).Count(0).U32(2'000'000'000u).ImageEntry("a.bmp", 1, "x");
+  rows.push_back({"images", images.Bytes(), "image count 2000000000"});
+  TJwwBuilder imageSize(700);
+  imageSize.Header().Count(0).Count(0).U32(1).ImageEntry("a.bmp", 4'000'000'000u, "x");
+  rows.push_back({"image size", imageSize.Bytes(), "end of file inside image 1"});
+  return rows;
+}
+
+TEST(EntityReaderTest, CountsTheFileCannotHoldFailAtOnce) {
+  for (const THostileCount& row : HostileCounts()) {
+    TJwwData doc;
+    EXPECT_FALSE(Load(doc, row.Bytes)) << row.Name;
+    EXPECT_NE(doc.LoadError.Message.find(row.Message), std::string::npos)
+        << row.Name << ": " << doc.LoadError.Message;
+    EXPECT_EQ(doc.EntityOrder.capacity(), 0u) << row.Name;
+    EXPECT_LE(doc.BlockDefs.capacity(), 1u) << row.Name;
+    if (!doc.BlockDefs.empty()) {
+      EXPECT_EQ(doc.BlockDefs[0].Order.capacity(), 0u);
+    }
+    EXPECT_LE(doc.ImageList.capacity(), 1u) << row.Name;
+  }
+}
+
+TEST(EntityReaderTest, EveryTruncationFailsWithoutHarm) {
+  TJwwData source = AllKinds();
+  TEntJwwBlockDef def = MakeBlockDef(3, "block");
+  def.Time = -1;
+  Append(def, MakeText(1, 1, "in block"));
+  Append(def, MakeInsert(3, 0, 0));
+  source.BlockDefs.push_back(def);
+  for (int32_t version : {700, 300}) {
+    TJwwBuilder b(version);
+    b.Header(source).EntitySection(source);
+    if (version >= 700) b.Images({{"a.bmp", "abc"}, {"", ""}, {"b.png", "defg"}});
+    const std::vector<uint8_t>& whole = b.Bytes();
+    for (size_t length = 0; length < whole.size(); ++length) {
+      const std::vector<uint8_t> cut(whole.begin(), whole.begin() + length);
+      TJwwData doc;
+      EXPECT_FALSE(Load(doc, cut)) << version << " " << length;
+      EXPECT_FALSE(doc.LoadError.Message.empty()) << version << " " << length;
+      EXPECT_LE(doc.LoadError.Offset, length) << version << " " << length;
+      EXPECT_LE(doc.EntityOrder.size(), 10u);
+    }
+    TJwwData doc;
+    EXPECT_TRUE(Load(doc, whole)) << version << " " << doc.LoadError.Message;
+    EXPECT_TRUE(doc.LoadError.Message.empty());
+  }
+}
+
+TEST(EntityReaderTest, LongCountsAndLongStrings) {
+  TJwwData source = SampleDocument();
+  const std::string longContent(300, 'c');
+  Append(source, MakeText(0, 0, "x"));
+  TJwwBuilder b(700);
+  b.Header(source).Count(1, true);
+  b.Tag("CDataMoji");
+  TEntJwwText text = MakeText(0, 0, "");
+  text.Common.LineType = 1;
+  // The fixed part, then a font name and a content longer than a short string holds.
+  b.Raw(&text, offsetof(TEntJwwText, FontName)).String("font").String(longContent);
+  b.SkipObject().Count(0, true).U32(0);
+  TJwwData doc;
+  ASSERT_TRUE(Load(doc, b.Bytes())) << doc.LoadError.Message;
+  ASSERT_EQ(doc.TextCount(), 1);
+  EXPECT_EQ(doc.Texts[0].FontName.View(), "font");
+  EXPECT_EQ(doc.Texts[0].Content.View(), longContent.substr(0, 255));
+}
+
+TEST(EntityReaderTest, FileThatCannotBeOpened) {
+  TJwwData doc;
+  EXPECT_FALSE(doc.LoadFromFile("/nonexistent/folder/drawing.jww"));
+  EXPECT_EQ(doc.LoadError.Message, "cannot open the file");
+  EXPECT_EQ(doc.DocInfo.DocFileName, "/nonexistent/folder/drawing.jww");
+  EXPECT_EQ(doc.LineCount(), 0);
+}
+
+}  // namespace
+}  // namespace pennatran
