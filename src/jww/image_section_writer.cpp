@@ -5,8 +5,8 @@
 #include <system_error>
 #include <vector>
 
+#include "jww/image_files.h"
 #include "jww/jww_writer.h"
-#include "jww/sjis.h"
 #include "jww/string_rules.h"
 
 namespace pennatran {
@@ -16,16 +16,6 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kImageReference = "^@BM%temp%";
 constexpr size_t kImagePiece = 2048;
-
-bool IsSafeImageName(std::string_view name) {
-  return !name.empty() && name != "." && name != ".." &&
-         name.find_first_of("/\\:") == std::string_view::npos;
-}
-
-fs::path ImageFilePath(const fs::path& folder, std::string_view name) {
-  std::string utf8 = SjisToUtf8(name);
-  return folder / fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
 
 // Upper-cases one-byte letters only: the second byte of a two-byte character can look like
 // a letter, and changing it would make a different character.
@@ -80,9 +70,11 @@ struct TEmbeddedImage {
   uint32_t Size;
 };
 
-// The referenced entries whose files are there to be read; a vanished file, an unsafe
-// name or a file too large for the format's size field is left out.
+// The referenced entries whose files are there to be read. A vanished file, an unsafe
+// name, a link (it could lead anywhere) or a file too large for the format's size field is
+// left out; without an image folder there is nothing to embed.
 std::vector<TEmbeddedImage> ImagesToEmbed(const TJwwData& doc) {
+  if (doc.ImageFolder.empty()) return {};
   std::vector<std::string> upperNames;
   upperNames.reserve(doc.ImageList.size());
   for (const TBindImageType& entry : doc.ImageList) upperNames.push_back(UpperSjis(entry.Name));
@@ -98,7 +90,7 @@ std::vector<TEmbeddedImage> ImagesToEmbed(const TJwwData& doc) {
     if (!marked[i] || !IsSafeImageName(entry.Name)) continue;
     fs::path file = ImageFilePath(doc.ImageFolder, entry.Name);
     std::error_code ec;
-    if (!fs::is_regular_file(file, ec)) continue;
+    if (!fs::is_regular_file(fs::symlink_status(file, ec))) continue;
     uintmax_t size = fs::file_size(file, ec);
     if (ec || size > UINT32_MAX) continue;
     images.push_back({&entry, file, static_cast<uint32_t>(size)});
