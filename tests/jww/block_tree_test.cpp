@@ -1,0 +1,141 @@
+#include "jww/block_tree.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "jww/jww_data.h"
+#include "support/jww_builder.h"
+
+namespace pennatran {
+namespace {
+
+using namespace testing;
+
+TEntJwwBlockDef Def(uint32_t number, std::vector<TEntJwwBlockInsert> inserts = {}) {
+  TEntJwwBlockDef def = MakeBlockDef(number, "def" + std::to_string(number));
+  def.Common = MakeCommon(1, static_cast<uint16_t>(number), 2, 3);
+  for (const TEntJwwBlockInsert& insert : inserts) Append(def, insert);
+  return def;
+}
+
+std::vector<bool> UsedFlags(const TJwwData& doc) {
+  std::vector<bool> used;
+  for (const TEntJwwBlockDef& def : doc.BlockDefs) used.push_back(def.Used);
+  return used;
+}
+
+TEST(BlockTreeTest, NoInsertsNoTree) {
+  TJwwData doc;
+  doc.BlockDefs.push_back(Def(1));
+  doc.BlockDefs[0].Used = true;
+  doc.UsedBlockCount = 5;
+  doc.BuildBlockTree();
+  EXPECT_EQ(doc.BlockTreeCount(), 0);
+  EXPECT_EQ(doc.UsedBlockCount, 0);
+  EXPECT_FALSE(doc.BlockDefs[0].Used);
+  EXPECT_EQ(doc.BlockDefs[0].UsedIndex, -1);
+}
+
+TEST(BlockTreeTest, NestedPlacementsUsedMarksAndNumbering) {
+  TJwwData doc;
+  doc.BlockDefs.push_back(Def(30));                                   // reached by nothing
+  doc.BlockDefs.push_back(Def(10, {MakeInsert(20, 5, 0, 1, 1, 0)}));  // reached directly
+  doc.BlockDefs.push_back(Def(20));                                   // only through 10
+  doc.BlockDefs.push_back(Def(20));                                   // same number, later
+  Append(doc, MakeInsert(10, 100, 0, 1, 1, std::numbers::pi / 2, MakeCommon(1, 7)));
+  Append(doc, MakeInsert(99, 1, 2));  // no such definition
+  doc.BuildBlockTree();
+  ASSERT_EQ(doc.BlockTreeCount(), 3);
+  const TEntJwwBlockTree& top = doc.BlockTree[0];
+  EXPECT_EQ(top.Common.Color, 7);  // the insert's own attributes at the top
+  EXPECT_EQ(top.BlockIndex, 1);
+  EXPECT_EQ(top.BlockName, "def10");
+  const TEntJwwBlockTree& unknown = doc.BlockTree[1];
+  EXPECT_EQ(unknown.BlockNumber, 99);
+  EXPECT_EQ(unknown.BlockIndex, -1);
+  EXPECT_EQ(unknown.BlockName, "");
+  const TEntJwwBlockTree& nested = doc.BlockTree[2];
+  EXPECT_EQ(nested.Depth, 1);
+  EXPECT_EQ(nested.Parent, 0);
+  EXPECT_EQ(nested.BlockIndex, 2);
+  EXPECT_EQ(nested.Common.Color, 10);  // the containing definition's attributes
+  EXPECT_NEAR(nested.X, 100, 1e-12);   // (5, 0) turned a quarter about (100, 0)
+  EXPECT_NEAR(nested.Y, 5, 1e-12);
+  EXPECT_NEAR(nested.M21, 1, 1e-12);
+  EXPECT_EQ(UsedFlags(doc), (std::vector<bool>{false, true, true, false}));
+  EXPECT_EQ(doc.UsedBlockCount, 2);
+  EXPECT_EQ(doc.BlockDefs[1].UsedIndex, 0);
+  EXPECT_EQ(doc.BlockDefs[2].UsedIndex, 1);
+  EXPECT_EQ(doc.UsedBlockIndex(10), 0);
+  EXPECT_EQ(doc.UsedBlockIndex(20), 1);
+  EXPECT_EQ(doc.UsedBlockIndex(30), 30);  // unused: its own number
+  EXPECT_EQ(doc.UsedBlockIndex(99), 0);   // none has it
+}
+
+TEST(BlockTreeTest, ScaledQuarterTurnMatrix) {
+  TJwwData doc;
+  Append(doc, MakeInsert(1, 0, 0, 2, 1, std::numbers::pi / 2));
+  doc.BuildBlockTree();
+  ASSERT_EQ(doc.BlockTreeCount(), 1);
+  const TEntJwwBlockTree& node = doc.BlockTree[0];
+  EXPECT_NEAR(node.M11, 0, 1e-15);
+  EXPECT_DOUBLE_EQ(node.M12, -1);
+  EXPECT_DOUBLE_EQ(node.M21, 2);
+  EXPECT_NEAR(node.M22, 0, 1e-15);
+}
+
+TEST(BlockTreeTest, CyclesStopAtTheRepeatedDefinition) {
+  TJwwData doc;
+  doc.BlockDefs.push_back(Def(1, {MakeInsert(2, 1, 0)}));  // A inserts B
+  doc.BlockDefs.push_back(Def(2, {MakeInsert(1, 0, 1)}));  // B inserts A
+  doc.BlockDefs.push_back(Def(3, {MakeInsert(3, 1, 1)}));  // C inserts itself
+  Append(doc, MakeInsert(1, 0, 0));
+  Append(doc, MakeInsert(3, 0, 0));
+  doc.BuildBlockTree();
+  // A, C; B under A; C under C (not expanded again); A under B (not expanded again).
+  ASSERT_EQ(doc.BlockTreeCount(), 5);
+  EXPECT_EQ(doc.BlockTree[3].BlockIndex, 2);
+  EXPECT_EQ(doc.BlockTree[3].Parent, 1);
+  EXPECT_EQ(doc.BlockTree[4].BlockIndex, 0);
+  EXPECT_EQ(doc.BlockTree[4].Depth, 2);
+  EXPECT_EQ(doc.UsedBlockCount, 3);
+}
+
+TEST(BlockTreeTest, ExplosionStopsAtTheBoundButMarksEveryReachedDefinition) {
+  TJwwData doc;
+  const uint32_t depth = 40;  // 2^40 placements without a bound
+  for (uint32_t n = 1; n < depth; ++n) {
+    doc.BlockDefs.push_back(Def(n, {MakeInsert(n + 1, 0, 0), MakeInsert(n + 1, 1, 0)}));
+  }
+  doc.BlockDefs.push_back(Def(depth));
+  doc.BlockDefs.push_back(Def(depth + 1));  // unreached
+  Append(doc, MakeInsert(1, 0, 0));
+  ExpandBlockTree(doc, 1000);
+  EXPECT_EQ(doc.BlockTreeCount(), 1000);
+  EXPECT_EQ(doc.UsedBlockCount, static_cast<int32_t>(depth));
+  EXPECT_FALSE(doc.BlockDefs.back().Used);
+  EXPECT_GT(kMaxBlockTreeNodes, 1'000'000u);
+}
+
+TEST(BlockTreeTest, LoadBuildsTheTreeEvenWhenTheFileIsCut) {
+  TJwwData source = SampleDocument();
+  source.BlockDefs.push_back(Def(5, {MakeInsert(6, 1, 1)}));
+  source.BlockDefs.push_back(Def(6));
+  Append(source, MakeInsert(5, 10, 10));
+  Append(source, MakeLine(0, 0, 1, 1));
+  std::vector<uint8_t> bytes = TJwwBuilder::Drawing(source);
+  TJwwData doc;
+  ASSERT_TRUE(doc.LoadFromBytes(bytes.data(), bytes.size(), "a.jww"));
+  EXPECT_EQ(doc.BlockTreeCount(), 2);
+  EXPECT_EQ(doc.UsedBlockCount, 2);
+  bytes.resize(bytes.size() - 10);  // inside the second definition
+  ASSERT_FALSE(doc.LoadFromBytes(bytes.data(), bytes.size(), "a.jww"));
+  EXPECT_EQ(doc.BlockTreeCount(), 2);
+  EXPECT_EQ(doc.UsedBlockCount, 1);
+}
+
+}  // namespace
+}  // namespace pennatran
