@@ -120,8 +120,13 @@ int CreateTemporary(const fs::path& target, fs::path& temporary) {
 bool WriteFileAtomically(const fs::path& target, const std::function<void(TByteSink&)>& produce) {
   std::error_code ec;
   // Saving through a link replaces the file it points to, not the link.
-  fs::path destination = fs::is_symlink(target, ec) ? fs::weakly_canonical(target, ec) : target;
-  if (ec || fs::is_directory(destination, ec)) return false;
+  fs::path destination = target;
+  if (fs::is_symlink(target, ec)) {
+    destination = fs::weakly_canonical(target, ec);
+    if (ec) return false;
+  }
+  // A target that does not exist yet is the usual case: the queries report it in ec.
+  if (fs::is_directory(destination, ec)) return false;
 
   fs::path temporary;
   int fd = CreateTemporary(destination, temporary);
