@@ -1,0 +1,259 @@
+// Points: dots, temporary points and the marker symbols (arrowheads, ticks, squares,
+// circles, crosses) that points and dimensions carry.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <span>
+
+#include "attributes/gra_attribute.h"
+#include "render/curves.h"
+#include "render/drawers.h"
+#include "render/geometry.h"
+#include "render/output.h"
+
+namespace pennatran {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr int32_t kSolidLineType = 1;
+constexpr int32_t kSolidFill = 1;
+constexpr int32_t kMarkerLineType = 100;
+constexpr double kTemporaryRadiusPixels = 3;
+constexpr double kMinScale = 1e-8;
+constexpr double kTransformTolerance = 1e-14;
+
+// Marker sizes in units of the marker scale.
+constexpr double kHalf = 1.25;
+constexpr double kArrowLength = 7.5;
+
+struct TLocal {
+  double A, B;
+};
+
+TLocal Polar(double r, double t) {
+  return {r * std::cos(t), r * std::sin(t)};
+}
+
+// One millimetre length that shows as one pixel; without a usable scale nothing is enlarged.
+double OnePixel(const TRenderContext& ctx) {
+  const double scale = ctx.Mapping.Scale;
+  return std::isfinite(scale) && scale > 0 ? 1 / scale : 0;
+}
+
+// Draws one marker: pens and brushes by the point's colour and the override colour, shapes
+// in the marker's own axes (x along the rotation) around the point.
+class TMarkerPainter {
+ public:
+  TMarkerPainter(TRenderContext& ctx, TCanvas& canvas, int32_t color, int32_t layerIndex, double x,
+                 double y, double rotation, int64_t overrideColor)
+      : ctx_(ctx),
+        canvas_(canvas),
+        color_(color),
+        layer_(layerIndex),
+        x_(x),
+        y_(y),
+        rotation_(rotation),
+        cos_(std::cos(rotation)),
+        sin_(std::sin(rotation)),
+        override_(overrideColor) {}
+
+  void Pen() {
+    SetEntityPen(ctx_, canvas_, layer_, color_, kSolidLineType);
+    if (HasOverride()) canvas_.SetPen(OverrideColor(), 0, TPenStyle::Solid);
+  }
+
+  // Filled in the point's colour. SetEntityPen clears the brush, so the pen comes first;
+  // the override colour reaches only the brush.
+  void Filled() {
+    SetEntityPen(ctx_, canvas_, layer_, color_, kSolidLineType);
+    SetEntityBrush(ctx_, canvas_, layer_, color_, kSolidFill);
+    OverrideBrush();
+  }
+
+  // Filled with the background so that what lies under the marker is hidden.
+  void BackgroundFilled() {
+    SetEntityBrush(ctx_, canvas_, -1, -1, kSolidFill);
+    OverrideBrush();
+  }
+
+  void Circle(double radius) { OutlineEllipse(ctx_, canvas_, x_, y_, radius, 1, 0); }
+
+  void Polygon(std::span<const TLocal> corners) {
+    ctx_.PointBuffer.clear();
+    for (const TLocal& c : corners) ctx_.PointBuffer.push_back(Map(c));
+    OutputPolygon(ctx_, canvas_);
+    ctx_.PointBuffer.clear();
+  }
+
+  void Segment(TLocal from, TLocal to) {
+    const TDrawPoint p = Map(from);
+    const TDrawPoint q = Map(to);
+    DrawSegment(ctx_, canvas_, p.X, p.Y, q.X, q.Y);
+  }
+
+  // Segments through the corners in order and back to the first.
+  void ClosedPath(std::span<const TLocal> corners) {
+    for (size_t i = 0; i < corners.size(); ++i) {
+      Segment(corners[i], corners[(i + 1) % corners.size()]);
+    }
+  }
+
+  void QuarterArc(TLocal centre, double radius, double start) {
+    const TDrawPoint c = Map(centre);
+    OutlineArc(ctx_, canvas_, c.X, c.Y, radius, 1, rotation_, start, kPi / 2);
+  }
+
+ private:
+  bool HasOverride() const { return override_ >= 0; }
+  TColor OverrideColor() const { return static_cast<TColor>(override_ & 0xFFFFFF); }
+  void OverrideBrush() {
+    if (HasOverride()) canvas_.SetBrush(OverrideColor(), TBrushStyle::Solid);
+  }
+  TDrawPoint Map(TLocal p) const {
+    return {x_ + p.A * cos_ - p.B * sin_, y_ + p.A * sin_ + p.B * cos_};
+  }
+
+  TRenderContext& ctx_;
+  TCanvas& canvas_;
+  int32_t color_;
+  int32_t layer_;
+  double x_, y_, rotation_, cos_, sin_;
+  int64_t override_;
+};
+
+void DrawMarker(TMarkerPainter& paint, const TgraAttribute& attr, int32_t code, int32_t color,
+                double penWidth, double u, double onePixel) {
+  const double h = kHalf * u;
+  const std::array<TLocal, 3> arrow{{{0, 0}, {-kArrowLength * u, h}, {-kArrowLength * u, -h}}};
+  const std::array<TLocal, 4> square{{{-h, -h}, {h, -h}, {h, h}, {-h, h}}};
+  switch (code) {
+    case 0:
+      paint.Filled();
+      paint.Circle(std::max(penWidth / 2 + attr.GetPointRadius(color), onePixel));
+      return;
+    case 1:
+      paint.BackgroundFilled();
+      paint.Polygon(arrow);
+      return;
+    case 2:
+      paint.BackgroundFilled();
+      paint.Polygon(square);
+      return;
+    case 3:
+      paint.BackgroundFilled();
+      paint.Circle(h);
+      return;
+    case 4:
+    case -2:
+      paint.Circle(h);
+      return;
+    case 5:
+      paint.Filled();
+      paint.Polygon(square);
+      return;
+    case 6:
+      paint.Filled();
+      paint.Polygon(arrow);
+      return;
+    case 8: {
+      const double r = kHalf * std::numbers::sqrt2 * u;
+      paint.QuarterArc({r, 0}, r, kPi / 2);
+      paint.QuarterArc({-r, 0}, r, 3 * kPi / 2);
+      return;
+    }
+    case 9:
+      paint.Segment({0, 0}, {-kArrowLength * u, h});
+      paint.Segment({0, 0}, {-kArrowLength * u, -h});
+      return;
+    case 10:
+      paint.Segment(Polar(2 * h, kPi / 4), Polar(2 * h, 5 * kPi / 4));
+      return;
+    case 11:
+      paint.Polygon(arrow);
+      return;
+    case -1:
+      paint.Segment({0, h}, {0, -h});
+      paint.Segment(Polar(h, kPi / 6), Polar(h, 7 * kPi / 6));
+      paint.Segment(Polar(h, 5 * kPi / 6), Polar(h, 11 * kPi / 6));
+      return;
+    case -3:
+      paint.Filled();
+      paint.Circle(std::max(attr.GetPenWidth(color) * u, onePixel));
+      return;
+    case -4:
+      paint.Segment({0, h}, {0, -h});
+      paint.Segment({-h, 0}, {h, 0});
+      return;
+    case -5:
+      paint.ClosedPath(square);
+      return;
+    case -6: {
+      const double r = 5 * u / 3;
+      const std::array<TLocal, 3> triangle{
+          {Polar(r, kPi / 2), Polar(r, 7 * kPi / 6), Polar(r, 11 * kPi / 6)}};
+      paint.ClosedPath(triangle);
+      return;
+    }
+    case -7:
+      paint.Segment(Polar(h, kPi / 4), Polar(h, 5 * kPi / 4));
+      paint.Segment(Polar(h, 3 * kPi / 4), Polar(h, 7 * kPi / 4));
+      return;
+    default:  // 7 and every unknown code
+      paint.Filled();
+      paint.Circle(h);
+      return;
+  }
+}
+
+}  // namespace
+
+void DrawPoint(TRenderContext& ctx, TCanvas& canvas, int32_t temporary, int32_t code, int32_t width,
+               int32_t color, int32_t layerIndex, double scale, double rotation, double x, double y,
+               int64_t overrideColor) {
+  const TgraAttribute& attr = *ctx.GraAttribute;
+  const double onePixel = OnePixel(ctx);
+  TMarkerPainter paint(ctx, canvas, color, layerIndex, x, y, rotation, overrideColor);
+  if (temporary == 1) {
+    paint.Pen();
+    paint.Circle(kTemporaryRadiusPixels * onePixel);
+    return;
+  }
+  const double penWidth = width != 0 ? width * 0.01 : attr.GetPenWidth(color);
+  paint.Pen();
+  // A scale that is tiny, negative or not a number at all draws the marker at its
+  // natural size.
+  const double u = std::isfinite(scale) && scale > kMinScale ? scale : 1.0;
+  DrawMarker(paint, attr, code, color, penWidth, u, onePixel);
+}
+
+void DrawPoint(TRenderContext& ctx, TCanvas& canvas, const TEntJwwPoint& point,
+               const TPlacement& placement, int64_t overrideColor) {
+  const double x = placement.MapX(point.X, point.Y);
+  const double y = placement.MapY(point.X, point.Y);
+  int32_t code = 0;
+  double scale = 1.0;
+  double rotation = 0;
+  if (point.Common.LineType == kMarkerLineType) {
+    code = point.Code;
+    // The placement moves a marker and turns it, but does not resize it.
+    scale = point.Scale;
+    const double turn = DirectionAngle(placement.MapX(point.X + 10, point.Y) - x,
+                                       placement.MapY(point.X + 10, point.Y) - y);
+    rotation = point.Angle + turn;
+    if (placement.M11 < -kTransformTolerance) rotation += kPi;
+  }
+  DrawPoint(ctx, canvas, point.Temporary, code, point.Common.Width, point.Common.Color,
+            point.Common.LayerIndex(), scale, rotation, x, y, overrideColor);
+}
+
+void DrawPointRecord(TRenderContext& ctx, TCanvas& canvas, const TEntJwwPoint& point,
+                     int64_t overrideColor) {
+  const bool marker = point.Common.LineType == kMarkerLineType;
+  DrawPoint(ctx, canvas, point.Temporary, marker ? point.Code : 0, point.Common.Width,
+            point.Common.Color, point.Common.LayerIndex(), marker ? point.Scale : 1.0,
+            marker ? point.Angle : 0.0, point.X, point.Y, overrideColor);
+}
+
+}  // namespace pennatran

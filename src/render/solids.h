@@ -1,0 +1,28 @@
+// Arc solids: the filled (or stroked) ellipse shapes a solid describes when its line type is
+// above 100, and the tangent apex one of those shapes needs.
+#pragma once
+
+#include <cstdint>
+
+#include "render/canvas.h"
+#include "render/placement.h"
+#include "render/render_context.h"
+
+namespace pennatran {
+
+// Builds the shape of an arc solid from its eight values in record order (centre, radius,
+// flatness, tilt, start, sweep, form value) and outputs it with the current pen and brush.
+// Line types 101, 105, 106 and 111 draw; every other line type draws nothing.
+void FillArcSolid(TRenderContext& ctx, TCanvas& canvas, int32_t lineType, double cx, double cy,
+                  double r, double f, double theta, double s, double w, double v);
+// The same inside a block placement: computed in the definition's coordinates, then mapped.
+void FillArcSolid(TRenderContext& ctx, TCanvas& canvas, const TPlacement& placement,
+                  int32_t lineType, double cx, double cy, double r, double f, double theta,
+                  double s, double w, double v);
+
+// Where the tangents at the two ends of the arc (start s, sweep w) of the ellipse meet, in
+// drawing coordinates; the centre when the tangents are parallel.
+TDrawPoint ArcTangentApex(double cx, double cy, double r, double f, double s, double w,
+                          double theta);
+
+}  // namespace pennatran
