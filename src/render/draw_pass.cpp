@@ -160,6 +160,10 @@ void OutlineRectangle(TCanvas& canvas, int32_t x1, int32_t y1, int32_t x2, int32
 }  // namespace
 
 void DrawEntities(TRenderContext& ctx, const TJwwData& doc, TCanvas& canvas) {
+  ctx.LayerGroupScales.clear();
+  for (const TEntJwwLayerGroup& group : doc.LayerGroups) {
+    ctx.LayerGroupScales.push_back(group.Scale);
+  }
   TPassOptions options;
   options.ShowAuxiliary = ctx.GraAttribute->GetShowAuxiliary();
   if (!DrawContents(ctx, canvas, doc, options)) return;
