@@ -1,0 +1,138 @@
+#include "qtcanvas/qt_canvas.h"
+
+#include <QPen>
+#include <QPolygon>
+#include <QRect>
+#include <utility>
+
+#include "qtcanvas/qt_text.h"
+
+namespace pennatran {
+
+namespace {
+
+QColor ToQColor(TColor c) {
+  return QColor(ColorRed(c), ColorGreen(c), ColorBlue(c));
+}
+
+Qt::BrushStyle ToQtBrushStyle(TBrushStyle style) {
+  switch (style) {
+    case TBrushStyle::Solid:
+      return Qt::SolidPattern;
+    case TBrushStyle::Clear:
+      return Qt::NoBrush;
+    case TBrushStyle::Horizontal:
+      return Qt::HorPattern;
+    case TBrushStyle::Vertical:
+      return Qt::VerPattern;
+    case TBrushStyle::FDiagonal:
+      return Qt::FDiagPattern;
+    case TBrushStyle::BDiagonal:
+      return Qt::BDiagPattern;
+    case TBrushStyle::Cross:
+      return Qt::CrossPattern;
+    case TBrushStyle::DiagCross:
+      return Qt::DiagCrossPattern;
+  }
+  return Qt::NoBrush;
+}
+
+QPen MakePen(TColor color, int32_t width, TPenStyle style) {
+  QPen pen(ToQColor(color));
+  pen.setWidth(width);
+  // Widths count in device pixels, as on the Windows drawing surface.
+  pen.setCosmetic(true);
+  pen.setStyle(style == TPenStyle::Solid ? Qt::SolidLine : Qt::DotLine);
+  pen.setCapStyle(Qt::FlatCap);
+  pen.setJoinStyle(Qt::MiterJoin);
+  return pen;
+}
+
+QPolygon ToQPolygon(const TPixelPoint* points, size_t count) {
+  QPolygon polygon(static_cast<int>(count));
+  for (size_t i = 0; i < count; ++i) {
+    polygon.setPoint(static_cast<int>(i), points[i].X, points[i].Y);
+  }
+  return polygon;
+}
+
+}  // namespace
+
+TQtCanvas::TQtCanvas(QImage& image) : Painter(&image) {
+  Painter.setRenderHint(QPainter::Antialiasing, false);
+  Painter.setPen(MakePen(PenColorValue, PenWidthValue, PenStyleValue));
+  ApplyBrush();
+}
+
+TQtCanvas::~TQtCanvas() {
+  Painter.end();
+}
+
+void TQtCanvas::SetPen(TColor color, int32_t width, TPenStyle style) {
+  // Drawers set their pen for every entity; most of the time nothing changes.
+  if (color == PenColorValue && width == PenWidthValue && style == PenStyleValue) return;
+  PenColorValue = color;
+  PenWidthValue = width;
+  PenStyleValue = style;
+  Painter.setPen(MakePen(color, width, style));
+}
+
+void TQtCanvas::SetBrush(TColor color, TBrushStyle style) {
+  if (color == BrushColorValue && style == BrushStyleValue) return;
+  BrushColorValue = color;
+  BrushStyleValue = style;
+  ApplyBrush();
+}
+
+void TQtCanvas::SetBrushStyle(TBrushStyle style) {
+  if (style == BrushStyleValue) return;
+  BrushStyleValue = style;
+  ApplyBrush();
+}
+
+void TQtCanvas::ApplyBrush() {
+  Painter.setBrush(QBrush(ToQColor(BrushColorValue), ToQtBrushStyle(BrushStyleValue)));
+}
+
+void TQtCanvas::MoveTo(int32_t x, int32_t y) {
+  Current = QPoint(x, y);
+}
+
+void TQtCanvas::LineTo(int32_t x, int32_t y) {
+  const QPoint to(x, y);
+  Painter.drawLine(Current, to);
+  Current = to;
+}
+
+void TQtCanvas::Polyline(const TPixelPoint* points, size_t count) {
+  if (count < 2) return;
+  Painter.drawPolyline(ToQPolygon(points, count));
+}
+
+void TQtCanvas::Polygon(const TPixelPoint* points, size_t count) {
+  if (count < 2) return;
+  Painter.drawPolygon(ToQPolygon(points, count), Qt::OddEvenFill);
+}
+
+void TQtCanvas::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+  if (x2 < x1) std::swap(x1, x2);
+  if (y2 < y1) std::swap(y1, y2);
+  if (x2 - x1 < 1 || y2 - y1 < 1) return;
+  // A cosmetic pen outlines QRect(x, y, w, h) over w + 1 pixels; the box must end one
+  // pixel before x2 and y2.
+  Painter.drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+void TQtCanvas::SetFont(const TLogFont& font) {
+  Font = font;
+}
+
+void TQtCanvas::SetFontColor(TColor color) {
+  FontColor = color;
+}
+
+void TQtCanvas::TextOut(int32_t x, int32_t y, std::string_view sjisText) {
+  DrawSjisText(Painter, Font, FontColor, x, y, sjisText);
+}
+
+}  // namespace pennatran

@@ -1,0 +1,149 @@
+#include "qtcanvas/qt_canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+
+#include "qtcanvas/printer_resolution.h"
+
+namespace pennatran {
+namespace {
+
+constexpr TColor kRed = MakeColor(255, 0, 0);
+constexpr TColor kBlue = MakeColor(0, 0, 255);
+constexpr QRgb kWhitePixel = 0xFFFFFFFF;
+constexpr QRgb kRedPixel = 0xFFFF0000;
+constexpr QRgb kBluePixel = 0xFF0000FF;
+
+class QtCanvasTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    // Fonts and print support need a GUI application; other tests may have made one.
+    if (QCoreApplication::instance() == nullptr) {
+      if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+      static int argc = 1;
+      static char name[] = "test_qtcanvas";
+      static char* argv[] = {name, nullptr};
+      new QGuiApplication(argc, argv);
+    }
+  }
+
+  QtCanvasTest() : Image(40, 30, QImage::Format_RGB32) { Image.fill(Qt::white); }
+
+  QRgb At(int x, int y) const { return Image.pixel(x, y); }
+  int CountOf(QRgb colour) const {
+    int n = 0;
+    for (int y = 0; y < Image.height(); ++y) {
+      for (int x = 0; x < Image.width(); ++x) n += Image.pixel(x, y) == colour ? 1 : 0;
+    }
+    return n;
+  }
+
+  QImage Image;
+};
+
+TEST_F(QtCanvasTest, RectangleLeavesItsRightAndBottomEdgesOut) {
+  {
+    TQtCanvas canvas(Image);
+    canvas.SetPen(kRed, 1, TPenStyle::Solid);
+    canvas.SetBrush(kRed, TBrushStyle::Solid);
+    canvas.Rectangle(0, 0, 10, 5);
+  }
+  EXPECT_EQ(At(0, 0), kRedPixel);
+  EXPECT_EQ(At(9, 4), kRedPixel);
+  EXPECT_EQ(At(10, 4), kWhitePixel);
+  EXPECT_EQ(At(9, 5), kWhitePixel);
+  EXPECT_EQ(CountOf(kRedPixel), 50);
+}
+
+TEST_F(QtCanvasTest, ClearBrushOutlinesOnly) {
+  {
+    TQtCanvas canvas(Image);
+    canvas.SetBrush(kRed, TBrushStyle::Clear);
+    canvas.SetPen(kBlue, 0, TPenStyle::Solid);
+    canvas.Rectangle(0, 0, 39, 29);
+  }
+  EXPECT_EQ(At(0, 0), kBluePixel);
+  EXPECT_EQ(At(38, 28), kBluePixel);
+  EXPECT_EQ(At(39, 0), kWhitePixel);
+  EXPECT_EQ(At(0, 29), kWhitePixel);
+  EXPECT_EQ(At(20, 15), kWhitePixel);
+  EXPECT_EQ(CountOf(kRedPixel), 0);
+}
+
+TEST_F(QtCanvasTest, LinesAndDottedLines) {
+  {
+    TQtCanvas canvas(Image);
+    canvas.SetPen(kBlue, 0, TPenStyle::Solid);
+    canvas.MoveTo(0, 2);
+    canvas.LineTo(30, 2);
+    canvas.SetPen(kRed, 0, TPenStyle::Dot);
+    canvas.MoveTo(0, 10);
+    canvas.LineTo(30, 10);
+  }
+  for (int x = 0; x < 30; ++x) EXPECT_EQ(At(x, 2), kBluePixel) << x;
+  int dots = 0;
+  for (int x = 0; x <= 30; ++x) dots += At(x, 10) == kRedPixel ? 1 : 0;
+  EXPECT_GE(dots, 9);
+  EXPECT_LE(dots, 12);
+}
+
+TEST_F(QtCanvasTest, PolygonsFillAlternatelyAndPolylinesStayOpen) {
+  // Two nested squares as one path: the ring is filled, the hole is not.
+  const TPixelPoint ring[] = {{2, 2}, {22, 2}, {22, 22}, {2, 22}, {2, 2},
+                              {8, 8}, {16, 8}, {16, 16}, {8, 16}, {8, 8}};
+  {
+    TQtCanvas canvas(Image);
+    canvas.SetPen(kBlue, 0, TPenStyle::Solid);
+    canvas.SetBrush(kRed, TBrushStyle::Solid);
+    canvas.Polygon(ring, std::size(ring));
+    const TPixelPoint open[] = {{25, 5}, {35, 5}, {35, 15}};
+    canvas.Polyline(open, std::size(open));
+  }
+  EXPECT_EQ(At(4, 12), kRedPixel);
+  EXPECT_EQ(At(12, 12), kWhitePixel);
+  EXPECT_EQ(At(30, 5), kBluePixel);
+  EXPECT_EQ(At(35, 10), kBluePixel);
+  EXPECT_EQ(At(30, 10), kWhitePixel);  // not closed, not filled
+}
+
+TEST_F(QtCanvasTest, HatchBrushIsTransparentBetweenItsLines) {
+  {
+    TQtCanvas canvas(Image);
+    canvas.SetPen(kBlue, 0, TPenStyle::Solid);
+    canvas.SetBrush(kRed, TBrushStyle::BDiagonal);
+    canvas.Rectangle(0, 0, 40, 30);
+  }
+  const int red = CountOf(kRedPixel);
+  EXPECT_GT(red, 50);
+  EXPECT_GT(CountOf(kWhitePixel), 3 * red);
+}
+
+TEST_F(QtCanvasTest, HugeCoordinatesStillFill) {
+  const TPixelPoint huge[] = {{-(1 << 28), -(1 << 28)}, {1 << 28, -(1 << 28)}, {0, 1 << 28}};
+  {
+    TQtCanvas canvas(Image);
+    canvas.SetPen(kRed, 0, TPenStyle::Solid);
+    canvas.SetBrush(kRed, TBrushStyle::Solid);
+    canvas.Polygon(huge, std::size(huge));
+  }
+  EXPECT_EQ(CountOf(kRedPixel), 40 * 30);
+}
+
+TEST_F(QtCanvasTest, StateQueriesAnswerWhatWasSet) {
+  TQtCanvas canvas(Image);
+  canvas.SetPen(kBlue, 0, TPenStyle::Dot);
+  canvas.SetBrush(kRed, TBrushStyle::Cross);
+  canvas.SetBrushStyle(TBrushStyle::Clear);
+  EXPECT_EQ(canvas.PenColor(), kBlue);
+  EXPECT_EQ(canvas.BrushColor(), kRed);
+  EXPECT_EQ(canvas.BrushStyle(), TBrushStyle::Clear);
+}
+
+TEST_F(QtCanvasTest, PrinterResolutionIsAbsentOrPositive) {
+  const std::optional<int32_t> dpi = DefaultPrinterResolution();
+  EXPECT_TRUE(!dpi || *dpi > 0);
+}
+
+}  // namespace
+}  // namespace pennatran
