@@ -1,0 +1,323 @@
+// Start and end of the window, opening and closing a side, copying and saving.
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPixmap>
+#include <QSplitter>
+#include <QUrl>
+#include <system_error>
+#include <vector>
+
+#include "app/caption_panel.h"
+#include "app/escape_key.h"
+#include "app/form1.h"
+#include "app/local_clock.h"
+#include "app/panel_button.h"
+#include "jww/palette.h"
+#include "qtcanvas/printer_resolution.h"
+#include "qtcanvas/qt_canvas.h"
+#include "render/draw_preview.h"
+
+namespace pennatran {
+
+namespace {
+
+const QString kNoSource = QStringLiteral("コピー元ファイルを開いていません");
+const QString kNoDestination = QStringLiteral("コピー先ファイルを開いていません");
+
+QString Saved(const QString& path) {
+  return QStringLiteral("図面ファイル「") + path + QStringLiteral("」を保存しました。");
+}
+QString SaveFailed(const QString& path) {
+  return QStringLiteral("図面ファイル「") + path + QStringLiteral("」の保存に失敗しました。");
+}
+QString ReadPartly(const QString& path) {
+  return QStringLiteral("図面ファイル「") + path +
+         QStringLiteral("」を最後まで読み込めませんでした。読み込めた部分だけを表示しています。");
+}
+const QString kSaveIncomplete = QStringLiteral(
+    "コピー先ファイルは最後まで読み込めていません。このまま保存すると、読み込めなかった部分は失"
+    "われます。保存しますか？");
+
+// Shows the wait cursor while a drawing is read or drawn.
+class TWaitCursor {
+ public:
+  TWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~TWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+  TWaitCursor(const TWaitCursor&) = delete;
+  TWaitCursor& operator=(const TWaitCursor&) = delete;
+};
+
+// The folder part and the file-name part of a path panel's caption (both empty for an
+// empty caption).
+std::pair<QString, QString> SplitCaption(const QString& caption) {
+  if (caption.isEmpty()) return {};
+  const QFileInfo info(caption);
+  return {info.path(), info.fileName()};
+}
+
+std::vector<int32_t> SelectedLines(const QListWidget* list) {
+  std::vector<int32_t> lines;
+  for (int i = 0; i < list->count(); ++i) {
+    if (list->item(i)->isSelected()) lines.push_back(i);
+  }
+  return lines;
+}
+
+// The one local .jww file a drag carries, or an empty string.
+QString DraggedDrawing(const QMimeData* mime) {
+  if (mime == nullptr || !mime->hasUrls() || mime->urls().size() != 1) return {};
+  const QUrl url = mime->urls().front();
+  if (!url.isLocalFile()) return {};
+  const QString path = url.toLocalFile();
+  if (QFileInfo(path).suffix().compare(QStringLiteral("jww"), Qt::CaseInsensitive) != 0) {
+    return {};
+  }
+  return path;
+}
+
+}  // namespace
+
+TForm1::TForm1(TFormEnvironment environment, QWidget* parent)
+    : QWidget(parent), Env(std::move(environment)) {
+  if (!Env.Messages) Env.Messages = std::make_unique<TMessageBoxes>(this);
+  if (!Env.Dialogs) Env.Dialogs = std::make_unique<TQtFileDialogs>(this);
+  if (!Env.PrinterResolution) Env.PrinterResolution = DefaultPrinterResolution;
+  if (!Env.EscapePressed) Env.EscapePressed = EscapeKeyDown;
+  if (!Env.Clock) Env.Clock = LocalNow;
+  BuildLayout();
+}
+
+TForm1::~TForm1() {
+  if (Shown && !Closed) FormClose();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!Shown) {
+    Shown = true;
+    FormShow();
+  }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (Shown && !Closed) FormClose();
+  event->accept();
+}
+
+void TForm1::FormShow() {
+  ApplySettings(LoadSettings(Env.Folders.SettingsPath));
+  TempDir = Env.Folders.TempDir;
+  Temp2Dir = Env.Folders.Temp2Dir;
+  std::error_code ec;
+  std::filesystem::create_directories(TempDir, ec);
+  std::filesystem::create_directories(Temp2Dir, ec);
+  BackMode = 0;
+  SrcJww = std::make_unique<TJwwData>();
+  DstJww = std::make_unique<TJwwData>();
+  SrcJww->ImageFolder = TempDir;
+  DstJww->ImageFolder = Temp2Dir;
+  GraAttribute = std::make_unique<TgraAttribute>();
+  GraAttribute->SetBackMode(BackMode);
+  GraAttribute->InitPenColors();
+  GraAttribute->SetShowAuxiliary(0);
+  Context.GraAttribute = GraAttribute.get();
+  Context.Clock = Env.Clock;
+  Context.EscapePressed = Env.EscapePressed;
+  Context.DocInfo = TDocumentInfo{};
+  Context.CurrentScale = 1.0;
+  Context.StartDateTime = Env.Clock();
+  ResetPreviewMapping(Context, Image1->width(), Image1->height());
+  SrcOpened = false;
+  DstOpened = false;
+  SrcLoadComplete = true;
+  DstLoadComplete = true;
+  for (QListWidget* list : {ListBox1, ListBox2, ListBox3, ListBox4}) list->clear();
+  for (QWidget* widget : std::initializer_list<QWidget*>{Panel16, Panel17, Label3, Label4,
+                                                         Label5, Label6}) {
+    widget->setVisible(true);
+  }
+}
+
+void TForm1::FormClose() {
+  Closed = true;
+  SaveSettings(Env.Folders.SettingsPath, CurrentSettings());
+  CloseDstFile();
+  CloseSrcFile();
+  Context.GraAttribute = nullptr;
+  GraAttribute.reset();
+  DstJww.reset();
+  SrcJww.reset();
+  // Only empty folders go; a folder that still holds files stays.
+  std::error_code ec;
+  std::filesystem::remove(Temp2Dir, ec);
+  std::filesystem::remove(TempDir, ec);
+}
+
+void TForm1::OpenSource(const QString& path) {
+  if (!SrcJww) return;
+  Panel3->SetCaption(path);
+  OpenSrcFile();
+}
+
+void TForm1::OpenDestination(const QString& path) {
+  if (!DstJww) return;
+  Panel4->SetCaption(path);
+  OpenDstFile();
+}
+
+void TForm1::Panel5Click() {
+  if (SrcJww && Browse(Panel3)) OpenSrcFile();
+}
+
+void TForm1::Panel6Click() {
+  if (DstJww && Browse(Panel4)) OpenDstFile();
+}
+
+bool TForm1::Browse(TCaptionPanel* pathPanel) {
+  const auto [folder, fileName] = SplitCaption(pathPanel->Caption());
+  const std::optional<QString> chosen = Env.Dialogs->OpenDrawing(folder, fileName);
+  if (!chosen) return false;
+  pathPanel->SetCaption(*chosen);
+  return true;
+}
+
+void TForm1::OpenSrcFile() {
+  const QString path = Panel3->Caption();
+  if (!QFileInfo(path).isFile()) return;
+  CloseSrcFile();
+  SrcLoadComplete = OpenSide(*SrcJww, TempDir, path, Image1, ListBox1, ListBox2);
+  SrcOpened = true;
+  if (!SrcLoadComplete) Env.Messages->Information(ReadPartly(path));
+}
+
+void TForm1::OpenDstFile() {
+  const QString path = Panel4->Caption();
+  if (!QFileInfo(path).isFile()) return;
+  CloseDstFile();
+  DstLoadComplete = OpenSide(*DstJww, Temp2Dir, path, Image2, ListBox3, ListBox4);
+  DstOpened = true;
+  if (!DstLoadComplete) Env.Messages->Information(ReadPartly(path));
+}
+
+bool TForm1::OpenSide(TJwwData& doc, const std::filesystem::path& imageFolder,
+                      const QString& path, QLabel* image, QListWidget* colorList,
+                      QListWidget* lineTypeList) {
+  TWaitCursor wait;
+  doc.ImageFolder = imageFolder;
+  doc.DocInfoPublished = false;
+  const bool complete = doc.LoadFromFile(ToFsPath(path));
+  if (doc.DocInfoPublished) Context.DocInfo = doc.DocInfo;
+  BackMode = ApplyDocPens(*GraAttribute, doc, BackMode, Env.PrinterResolution);
+  ApplyLayerStates(*GraAttribute, doc);
+  ComputeExtents(doc, Context.WorkingBox);
+  DrawPreview(doc, image);
+  FillColorList(doc, colorList);
+  FillLineTypeList(doc, lineTypeList);
+  return complete;
+}
+
+void TForm1::CloseSrcFile() {
+  if (SrcJww) CloseSide(*SrcJww, TempDir);
+}
+
+void TForm1::CloseDstFile() {
+  if (DstJww) CloseSide(*DstJww, Temp2Dir);
+}
+
+void TForm1::CloseSide(TJwwData& doc, const std::filesystem::path& imageFolder) {
+  doc.ImageFolder = imageFolder;
+  doc.Release();
+  doc.DeleteImageFiles();
+  doc.ClearImageList();
+}
+
+void TForm1::DrawPreview(const TJwwData& doc, QLabel* image) {
+  const int width = image->width();
+  const int height = image->height();
+  // A preview squeezed to nothing by its splitter has no pixels to draw on.
+  if (width <= 0 || height <= 0) {
+    image->clear();
+    return;
+  }
+  QImage bitmap(width, height, QImage::Format_RGB32);
+  bitmap.fill(Qt::white);
+  {
+    TQtCanvas canvas(bitmap);
+    ::pennatran::DrawPreview(Context, doc, canvas, width, height);
+  }
+  image->setPixmap(QPixmap::fromImage(bitmap));
+}
+
+bool TForm1::BothSidesOpen() {
+  if (!SrcOpened) {
+    Env.Messages->Information(kNoSource);
+    return false;
+  }
+  if (!DstOpened) {
+    Env.Messages->Information(kNoDestination);
+    return false;
+  }
+  return true;
+}
+
+void TForm1::Panel11Click() {
+  if (!BothSidesOpen()) return;
+  CopyColorSlots(*SrcJww, *DstJww, SelectedLines(ListBox1));
+  FillColorList(*DstJww, ListBox3);
+}
+
+void TForm1::Panel12Click() {
+  if (!BothSidesOpen()) return;
+  CopyLineTypeSlots(*SrcJww, *DstJww, SelectedLines(ListBox2));
+  FillLineTypeList(*DstJww, ListBox4);
+}
+
+void TForm1::Panel16Click() { ListBox1->selectAll(); }
+
+void TForm1::Panel17Click() { ListBox2->selectAll(); }
+
+void TForm1::Button1Click() {
+  if (!BothSidesOpen()) return;
+  if (!DstLoadComplete && !Env.Messages->Question(kSaveIncomplete)) return;
+  const auto [folder, fileName] = SplitCaption(Panel4->Caption());
+  const std::optional<QString> chosen = Env.Dialogs->SaveDrawing(folder, fileName);
+  if (!chosen) return;
+  bool saved = false;
+  {
+    TWaitCursor wait;
+    DstJww->ImageFolder = Temp2Dir;
+    DstJww->SetSaveOptions(0);
+    saved = DstJww->SaveToFile(ToFsPath(*chosen), 700);
+  }
+  Env.Messages->Information(saved ? Saved(*chosen) : SaveFailed(*chosen));
+}
+
+void TForm1::Button2Click() { close(); }
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+  if (SrcJww && !DraggedDrawing(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+  const QString path = DraggedDrawing(event->mimeData());
+  if (path.isEmpty()) return;
+  const QPoint at = event->position().toPoint();
+  // Opened once the drop has finished: a message about the load must not run inside the
+  // drag and drop of the window system.
+  if (Panel1->rect().contains(Panel1->mapFrom(this, at))) {
+    event->acceptProposedAction();
+    QMetaObject::invokeMethod(this, [this, path] { OpenSource(path); }, Qt::QueuedConnection);
+  } else if (Panel2->rect().contains(Panel2->mapFrom(this, at))) {
+    event->acceptProposedAction();
+    QMetaObject::invokeMethod(this, [this, path] { OpenDestination(path); },
+                              Qt::QueuedConnection);
+  }
+}
+
+}  // namespace pennatran

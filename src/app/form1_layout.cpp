@@ -1,0 +1,283 @@
+// The window's controls, laid out as aligned panels with splitters between them.
+#include <QFont>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/caption_panel.h"
+#include "app/color_splitter.h"
+#include "app/form1.h"
+#include "app/panel_button.h"
+
+namespace pennatran {
+
+namespace {
+
+const QColor kSkyBlue(166, 202, 240);
+const QColor kActiveCaption(153, 180, 209);
+constexpr int kItemHeight = 13;
+constexpr int kPanelButtonWidth = 46;
+constexpr int kHeaderHeight = 24;
+constexpr int kPathPanelHeight = 27;
+constexpr int kButtonBarHeight = 40;
+constexpr int kMinorSplitterWidth = 5;
+constexpr int kMainSplitterWidth = 12;
+
+// Every list line has the same fixed height, whatever the font's natural line spacing.
+class TFixedHeightDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    size.setHeight(kItemHeight);
+    return size;
+  }
+};
+
+QListWidget* MakeList(const QString& name, bool multipleSelection, QWidget* parent) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(name);
+  list->setSelectionMode(multipleSelection ? QAbstractItemView::ExtendedSelection
+                                           : QAbstractItemView::SingleSelection);
+  // A line wider than the list is read in the list's tooltip, as in the original tool.
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setUniformItemSizes(true);
+  list->setItemDelegate(new TFixedHeightDelegate(list));
+  list->setIconSize(QSize(18, 9));
+  list->setMinimumHeight(0);
+  return list;
+}
+
+QLabel* MakeImage(const QString& name, QWidget* parent) {
+  auto* image = new QLabel(parent);
+  image->setObjectName(name);
+  image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // The preview is drawn once at the control's size; later resizing shows more or less of it.
+  image->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+  image->setMinimumSize(0, 0);
+  return image;
+}
+
+QVBoxLayout* StackLayout(QWidget* widget) {
+  auto* layout = new QVBoxLayout(widget);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  return layout;
+}
+
+QLabel* MakeSwatch(const QString& name, QWidget* parent) {
+  // Eight ideographic spaces: the label shows as a bar in its background colour.
+  auto* label = new QLabel(QString(8, QChar(0x3000)), parent);
+  label->setObjectName(name);
+  label->setAutoFillBackground(true);
+  return label;
+}
+
+}  // namespace
+
+void TForm1::BuildLayout() {
+  QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"),
+                             {QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic"),
+                              QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL Gothic"),
+                              QStringLiteral("TakaoGothic")});
+  QFont formFont(QStringLiteral("ＭＳ ゴシック"));
+  formFont.setPixelSize(13);
+  setFont(formFont);
+  setWindowTitle(QStringLiteral("Pennatran Ver.1.00"));
+  setAcceptDrops(true);
+
+  Splitter1 = new TColorSplitter(QStringLiteral("Splitter1"), Qt::Horizontal,
+                                 kMainSplitterWidth, kActiveCaption, this);
+  Panel1 = BuildHalf(true);
+  Panel2 = BuildHalf(false);
+  Splitter1->addWidget(Panel1);
+  Splitter1->addWidget(Panel2);
+  // Like a left-aligned panel beside a client panel: the destination half takes any
+  // change of the window's width.
+  Splitter1->setStretchFactor(0, 0);
+  Splitter1->setStretchFactor(1, 1);
+
+  auto* root = StackLayout(this);
+  root->addWidget(Splitter1, 1);
+  root->addWidget(BuildButtonBar());
+  resize(637, 557);
+}
+
+QWidget* TForm1::BuildHalf(bool source) {
+  auto* half = new QWidget(this);
+  half->setObjectName(source ? QStringLiteral("Panel1") : QStringLiteral("Panel2"));
+  auto* layout = StackLayout(half);
+
+  auto* title = new QLabel(source ? QStringLiteral("コピー元") : QStringLiteral("コピー先"), half);
+  title->setObjectName(source ? QStringLiteral("Label1") : QStringLiteral("Label2"));
+  layout->addWidget(title);
+
+  auto* pathPanel = new TCaptionPanel(source ? QStringLiteral("Panel3") : QStringLiteral("Panel4"),
+                                      QString(), kPathPanelHeight, half);
+  auto* browse = new TPanelButton(source ? QStringLiteral("Panel5") : QStringLiteral("Panel6"),
+                                  QStringLiteral("参照"), pathPanel);
+  pathPanel->AddRight(browse, kPanelButtonWidth);
+  layout->addWidget(pathPanel);
+
+  auto* imageSplitter =
+      new TColorSplitter(source ? QStringLiteral("Splitter2") : QStringLiteral("Splitter3"),
+                         Qt::Vertical, kMinorSplitterWidth, kSkyBlue, half);
+  QLabel* image = MakeImage(source ? QStringLiteral("Image1") : QStringLiteral("Image2"), half);
+  image->resize(image->width(), 168);
+
+  auto* listsPanel = new QWidget(half);
+  listsPanel->setObjectName(source ? QStringLiteral("Panel7") : QStringLiteral("Panel8"));
+  auto* listsLayout = StackLayout(listsPanel);
+  auto* colorHeader =
+      new TCaptionPanel(source ? QStringLiteral("Panel9") : QStringLiteral("Panel13"),
+                        QStringLiteral("SXF対応拡張ユーザー線色"), kHeaderHeight, listsPanel);
+  listsLayout->addWidget(colorHeader);
+
+  auto* listSplitter =
+      new TColorSplitter(source ? QStringLiteral("Splitter4") : QStringLiteral("Splitter5"),
+                         Qt::Vertical, kMinorSplitterWidth, kSkyBlue, listsPanel);
+  QListWidget* colorList =
+      MakeList(source ? QStringLiteral("ListBox1") : QStringLiteral("ListBox3"), source, half);
+  auto* lineTypePanel = new QWidget(listsPanel);
+  auto* lineTypeLayout = StackLayout(lineTypePanel);
+  auto* lineTypeHeader =
+      new TCaptionPanel(source ? QStringLiteral("Panel10") : QStringLiteral("Panel14"),
+                        QStringLiteral("SXF対応拡張ユーザー線種"), kHeaderHeight, lineTypePanel);
+  QListWidget* lineTypeList =
+      MakeList(source ? QStringLiteral("ListBox2") : QStringLiteral("ListBox4"), source, half);
+  lineTypeLayout->addWidget(lineTypeHeader);
+  lineTypeLayout->addWidget(lineTypeList, 1);
+  listSplitter->addWidget(colorList);
+  listSplitter->addWidget(lineTypePanel);
+  listSplitter->setStretchFactor(0, 0);
+  listSplitter->setStretchFactor(1, 1);
+  listsLayout->addWidget(listSplitter, 1);
+
+  imageSplitter->addWidget(image);
+  imageSplitter->addWidget(listsPanel);
+  imageSplitter->setStretchFactor(0, 0);
+  imageSplitter->setStretchFactor(1, 1);
+  layout->addWidget(imageSplitter, 1);
+
+  if (source) {
+    Label1 = title;
+    Panel3 = pathPanel;
+    Panel5 = browse;
+    Image1 = image;
+    Splitter2 = imageSplitter;
+    Panel9 = colorHeader;
+    Panel10 = lineTypeHeader;
+    Splitter4 = listSplitter;
+    ListBox1 = colorList;
+    ListBox2 = lineTypeList;
+    Panel11 = new TPanelButton(QStringLiteral("Panel11"), QStringLiteral("⇒"), colorHeader);
+    Panel16 = new TPanelButton(QStringLiteral("Panel16"), QStringLiteral("All"), colorHeader);
+    Panel12 = new TPanelButton(QStringLiteral("Panel12"), QStringLiteral("⇒"), lineTypeHeader);
+    Panel17 = new TPanelButton(QStringLiteral("Panel17"), QStringLiteral("All"), lineTypeHeader);
+    colorHeader->AddRight(Panel11, kPanelButtonWidth);
+    colorHeader->AddRight(Panel16, kPanelButtonWidth);
+    lineTypeHeader->AddRight(Panel12, kPanelButtonWidth);
+    lineTypeHeader->AddRight(Panel17, kPanelButtonWidth);
+    connect(Panel5, &TPanelButton::clicked, this, &TForm1::Panel5Click);
+    connect(Panel11, &TPanelButton::clicked, this, &TForm1::Panel11Click);
+    connect(Panel12, &TPanelButton::clicked, this, &TForm1::Panel12Click);
+    connect(Panel16, &TPanelButton::clicked, this, &TForm1::Panel16Click);
+    connect(Panel17, &TPanelButton::clicked, this, &TForm1::Panel17Click);
+    connect(ListBox1, &QListWidget::itemClicked, this, &TForm1::ListBox1Click);
+    connect(ListBox1, &QListWidget::currentRowChanged, this, &TForm1::ListBox1Click);
+    connect(ListBox2, &QListWidget::itemClicked, this, &TForm1::ListBox2Click);
+    connect(ListBox2, &QListWidget::currentRowChanged, this, &TForm1::ListBox2Click);
+  } else {
+    Label2 = title;
+    Panel4 = pathPanel;
+    Panel6 = browse;
+    Image2 = image;
+    Splitter3 = imageSplitter;
+    Panel13 = colorHeader;
+    Panel14 = lineTypeHeader;
+    Splitter5 = listSplitter;
+    ListBox3 = colorList;
+    ListBox4 = lineTypeList;
+    connect(Panel6, &TPanelButton::clicked, this, &TForm1::Panel6Click);
+    connect(ListBox3, &QListWidget::itemClicked, this, &TForm1::ListBox3Click);
+    connect(ListBox3, &QListWidget::currentRowChanged, this, &TForm1::ListBox3Click);
+    connect(ListBox4, &QListWidget::itemClicked, this, &TForm1::ListBox4Click);
+    connect(ListBox4, &QListWidget::currentRowChanged, this, &TForm1::ListBox4Click);
+  }
+  return half;
+}
+
+QWidget* TForm1::BuildButtonBar() {
+  auto* bar = new QFrame(this);
+  bar->setObjectName(QStringLiteral("Panel15"));
+  bar->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  bar->setFixedHeight(kButtonBarHeight);
+  Panel15 = bar;
+
+  Button1 = new QPushButton(QStringLiteral("コピー先ファイルを保存 (&S)"), bar);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1->setGeometry(4, 4, 205, 33);
+  Button2 = new QPushButton(QStringLiteral("終了 (&X)"), bar);
+  Button2->setObjectName(QStringLiteral("Button2"));
+  Button2->setGeometry(224, 4, 97, 33);
+  connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+
+  Label3 = new QLabel(QStringLiteral("画面線色："), bar);
+  Label3->setObjectName(QStringLiteral("Label3"));
+  Label3->move(336, 4);
+  Label4 = MakeSwatch(QStringLiteral("Label4"), bar);
+  Label4->setGeometry(336, 20, 112, 13);
+  Label5 = new QLabel(QStringLiteral("印刷線色："), bar);
+  Label5->setObjectName(QStringLiteral("Label5"));
+  Label5->move(464, 4);
+  Label6 = MakeSwatch(QStringLiteral("Label6"), bar);
+  Label6->setGeometry(464, 20, 112, 13);
+  for (QLabel* label : {Label3, Label5}) {
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->resize(124, 14);
+  }
+  return bar;
+}
+
+void TForm1::ApplySettings(const TWindowSettings& settings) {
+  move(settings.Left, settings.Top);
+  resize(settings.Width, settings.Height);
+  Panel3->SetCaption(settings.SourcePath);
+  Panel4->SetCaption(settings.DestinationPath);
+  // Each splitter gives the remainder of its current length to the second part; when the
+  // window takes its new size, that part alone grows or shrinks.
+  const auto place = [](QSplitter* splitter, int first) {
+    const bool horizontal = splitter->orientation() == Qt::Horizontal;
+    const int length = (horizontal ? splitter->width() : splitter->height()) - splitter->handleWidth();
+    const int size = std::max(first, 0);
+    splitter->setSizes({size, std::max(length - size, 0)});
+  };
+  place(Splitter1, settings.SourceHalfWidth);
+  place(Splitter2, settings.Image1Height);
+  place(Splitter3, settings.Image2Height);
+  place(Splitter4, settings.ListBox1Height);
+  place(Splitter5, settings.ListBox3Height);
+}
+
+TWindowSettings TForm1::CurrentSettings() const {
+  TWindowSettings settings;
+  settings.Left = x();
+  settings.Top = y();
+  settings.Width = width();
+  settings.Height = height();
+  settings.SourceHalfWidth = Splitter1->sizes().value(0);
+  settings.Image1Height = Splitter2->sizes().value(0);
+  settings.Image2Height = Splitter3->sizes().value(0);
+  settings.ListBox1Height = Splitter4->sizes().value(0);
+  settings.ListBox3Height = Splitter5->sizes().value(0);
+  settings.SourcePath = Panel3->Caption();
+  settings.DestinationPath = Panel4->Caption();
+  return settings;
+}
+
+}  // namespace pennatran

@@ -1,0 +1,92 @@
+// The four lists of user colours and line types and what a click on them shows.
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
+#include <QSignalBlocker>
+
+#include "app/form1.h"
+#include "jww/palette.h"
+#include "jww/sjis.h"
+
+namespace pennatran {
+
+namespace {
+
+QColor ToQColor(TColor color) {
+  return QColor(ColorRed(color), ColorGreen(color), ColorBlue(color));
+}
+
+// Upper-case hexadecimal, at least six digits.
+QString Hex6(uint32_t value) {
+  return QStringLiteral("%1").arg(value, 6, 16, QLatin1Char('0')).toUpper();
+}
+
+QIcon Swatch(TColor color, const QSize& size) {
+  QPixmap pixmap(size);
+  pixmap.fill(ToQColor(color));
+  QPainter painter(&pixmap);
+  painter.setPen(QColor(96, 96, 96));
+  painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
+  return QIcon(pixmap);
+}
+
+void SetSwatchColor(QLabel* label, TColor color) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::Window, ToQColor(color));
+  label->setPalette(palette);
+}
+
+template <typename Entry>
+const Entry* EntryOfLine(const std::vector<Entry>& table, int line) {
+  const size_t slot = static_cast<size_t>(line) + kFirstUserSlot;
+  return slot < table.size() ? &table[slot] : nullptr;
+}
+
+}  // namespace
+
+void TForm1::FillColorList(const TJwwData& doc, QListWidget* list) {
+  // Refilling is not a click: the hint and the labels keep their last values.
+  const QSignalBlocker blocker(list);
+  list->clear();
+  const std::vector<SjisString> lines = ColorListLines(doc);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    auto* item = new QListWidgetItem(QString::fromStdString(SjisToUtf8(lines[i])));
+    const TEntJwwColorExNo* entry = EntryOfLine(doc.ColorExNos, static_cast<int>(i));
+    item->setIcon(Swatch(entry != nullptr ? entry->ScreenColor : 0, list->iconSize()));
+    list->addItem(item);
+  }
+}
+
+void TForm1::FillLineTypeList(const TJwwData& doc, QListWidget* list) {
+  const QSignalBlocker blocker(list);
+  list->clear();
+  for (const SjisString& line : LineTypeListLines(doc)) {
+    list->addItem(QString::fromStdString(SjisToUtf8(line)));
+  }
+}
+
+void TForm1::ListBox1Click() { ColorListClick(SrcOpened, SrcJww.get(), ListBox1); }
+void TForm1::ListBox2Click() { LineTypeListClick(SrcOpened, ListBox2); }
+void TForm1::ListBox3Click() { ColorListClick(DstOpened, DstJww.get(), ListBox3); }
+void TForm1::ListBox4Click() { LineTypeListClick(DstOpened, ListBox4); }
+
+void TForm1::ColorListClick(bool opened, const TJwwData* doc, QListWidget* list) {
+  if (!opened || doc == nullptr || list->count() == 0 || list->currentRow() == -1) return;
+  const int line = list->currentRow();
+  list->setToolTip(list->item(line)->text());
+  const TEntJwwColorExNo* entry = EntryOfLine(doc->ColorExNos, line);
+  const TEntJwwColorExNo blank;
+  if (entry == nullptr) entry = &blank;
+  Label3->setText(QStringLiteral("画面線色：") + Hex6(entry->ScreenColor));
+  SetSwatchColor(Label4, entry->ScreenColor);
+  Label5->setText(QStringLiteral("印刷線色：") + Hex6(entry->PrintColor));
+  SetSwatchColor(Label6, entry->PrintColor);
+}
+
+void TForm1::LineTypeListClick(bool opened, QListWidget* list) {
+  if (!opened || list->count() == 0 || list->currentRow() == -1) return;
+  list->setToolTip(list->item(list->currentRow())->text());
+}
+
+}  // namespace pennatran

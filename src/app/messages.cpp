@@ -1,0 +1,20 @@
+#include "app/messages.h"
+
+#include <QMessageBox>
+
+namespace pennatran {
+
+namespace {
+const QString kCaption = QStringLiteral("Pennatran");
+}
+
+void TMessageBoxes::Information(const QString& text) {
+  QMessageBox::information(Parent, kCaption, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool TMessageBoxes::Question(const QString& text) {
+  return QMessageBox::question(Parent, kCaption, text, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
+}
+
+}  // namespace pennatran

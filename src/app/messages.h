@@ -1,0 +1,31 @@
+// The window's simple modal messages, behind one small interface so that tests can read
+// their texts instead of blocking on a modal box.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace pennatran {
+
+class TMessages {
+ public:
+  virtual ~TMessages() = default;
+  // Shows the text with an OK button and returns once the user has read it.
+  virtual void Information(const QString& text) = 0;
+  // Asks with Yes and No (No the default); true only for Yes.
+  virtual bool Question(const QString& text) = 0;
+};
+
+// Message boxes captioned with the application title "Pennatran".
+class TMessageBoxes : public TMessages {
+ public:
+  explicit TMessageBoxes(QWidget* parent) : Parent(parent) {}
+  void Information(const QString& text) override;
+  bool Question(const QString& text) override;
+
+ private:
+  QWidget* Parent;
+};
+
+}  // namespace pennatran

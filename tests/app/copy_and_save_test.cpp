@@ -1,0 +1,282 @@
+// Opening both halves, copying selected and all slots, saving and reading the result back.
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+
+#include "jww/palette.h"
+#include "jww/sjis.h"
+#include "window_fixture.h"
+
+namespace pennatran::testing {
+namespace {
+
+QString Utf8Line(const SjisString& line) { return QString::fromStdString(SjisToUtf8(line)); }
+
+class CopyAndSaveTest : public WindowTest {
+ protected:
+  void OpenBoth() {
+    SourcePath = WriteDrawing("source.jww", SourceDrawing());
+    DestinationPath = WriteDrawing("destination.jww", DestinationDrawing());
+    CreateWindow();
+    OpenThroughBrowse("Panel5", SourcePath);
+    OpenThroughBrowse("Panel6", DestinationPath);
+  }
+
+  TJwwData Reload(const QString& path) {
+    TJwwData doc;
+    doc.ImageFolder = ToFsPath(Dir->path());
+    EXPECT_TRUE(doc.LoadFromFile(ToFsPath(path))) << doc.LoadError.Message;
+    return doc;
+  }
+
+  QString SourcePath;
+  QString DestinationPath;
+};
+
+TEST_F(CopyAndSaveTest, OpeningFillsPathListsAndPreview) {
+  OpenBoth();
+  EXPECT_EQ(Caption("Panel3"), SourcePath);
+  EXPECT_EQ(Caption("Panel4"), DestinationPath);
+  ASSERT_EQ(Lines("ListBox1").size(), 240u);
+  ASSERT_EQ(Lines("ListBox2").size(), 16u);
+  ASSERT_EQ(Lines("ListBox3").size(), 240u);
+  ASSERT_EQ(Lines("ListBox4").size(), 16u);
+  EXPECT_EQ(Lines("ListBox1")[0],
+            QStringLiteral("No.17 [colour17] 000011 幅:1 001100 幅:3 点半径:0.50"));
+  EXPECT_EQ(Lines("ListBox3")[239],
+            QStringLiteral("No.256 [dst256] A00100 幅:7 010000 幅:3 点半径:0.50"));
+  EXPECT_EQ(Lines("ListBox2")[15], QStringLiteral("No.32 [ltype32] F0F0F0F0 2 [1.00,0.50]"));
+  EXPECT_TRUE(Messages.empty());
+  // Both dialogs started empty: nothing had been opened and there was no settings file.
+  ASSERT_EQ(Requests.size(), 2u);
+  EXPECT_EQ(Requests[0].Folder, QString());
+  EXPECT_EQ(Requests[0].FileName, QString());
+
+  for (const char* name : {"Image1", "Image2"}) {
+    auto* image = Window->findChild<QLabel*>(QString::fromLatin1(name));
+    const QImage picture = image->pixmap().toImage();
+    ASSERT_FALSE(picture.isNull()) << name;
+    EXPECT_EQ(picture.size(), image->size()) << name;
+    // The blue frame is drawn first, before any entity.
+    EXPECT_EQ(picture.pixelColor(0, 0), QColor(0, 0, 255)) << name;
+  }
+}
+
+TEST_F(CopyAndSaveTest, CopiesSelectedColoursAndAllLineTypesIntoTheSavedFile) {
+  OpenBoth();
+  QListWidget* sourceColors = List("ListBox1");
+  sourceColors->item(3)->setSelected(true);    // slot 20
+  sourceColors->item(239)->setSelected(true);  // slot 256
+  ClickPanel("Panel11");
+  const std::vector<QString> afterCopy = Lines("ListBox3");
+  EXPECT_EQ(afterCopy[3], Lines("ListBox1")[3]);
+  EXPECT_EQ(afterCopy[239], Lines("ListBox1")[239]);
+  EXPECT_EQ(afterCopy[4], Utf8Line(ColorListLine(DestinationDrawing().ColorExNos[21], 21)));
+  // The source keeps its selection for another copy.
+  EXPECT_EQ(sourceColors->selectedItems().size(), 2);
+
+  ClickPanel("Panel17");
+  EXPECT_EQ(List("ListBox2")->selectedItems().size(), 16);
+  ClickPanel("Panel12");
+  EXPECT_EQ(Lines("ListBox4"), Lines("ListBox2"));
+
+  const QString saved = PathIn("saved.jww");
+  Answers.push_back(saved);
+  ClickButton("Button1");
+  ASSERT_EQ(Messages.size(), 1u);
+  EXPECT_EQ(Messages[0].Text, QStringLiteral("図面ファイル「") + saved +
+                                  QStringLiteral("」を保存しました。"));
+  // The dialog proposed the destination that was opened.
+  ASSERT_EQ(Requests.size(), 3u);
+  EXPECT_TRUE(Requests[2].Save);
+  EXPECT_EQ(Requests[2].Folder, QFileInfo(DestinationPath).path());
+  EXPECT_EQ(Requests[2].FileName, QStringLiteral("destination.jww"));
+
+  const TJwwData source = SourceDrawing();
+  const TJwwData destination = DestinationDrawing();
+  const TJwwData result = Reload(saved);
+  EXPECT_EQ(result.Header.Version, 700);
+  for (int slot = 17; slot <= 256; ++slot) {
+    const bool copied = slot == 20 || slot == 256;
+    EXPECT_EQ(result.ColorExNos[slot], copied ? source.ColorExNos[slot]
+                                              : destination.ColorExNos[slot])
+        << "slot " << slot;
+  }
+  for (int slot = 17; slot <= 32; ++slot) {
+    EXPECT_EQ(result.LineTypeExNos[slot], source.LineTypeExNos[slot]) << "slot " << slot;
+  }
+  ASSERT_EQ(result.Lines.size(), 1u);
+  EXPECT_EQ(result.Lines[0].StartX, -10.0);
+  // The path panel keeps the destination that was opened, not the file saved to.
+  EXPECT_EQ(Caption("Panel4"), DestinationPath);
+}
+
+TEST_F(CopyAndSaveTest, AllThenCopyOverwritesEveryColourSlotAndRepeatingChangesNothing) {
+  OpenBoth();
+  ClickPanel("Panel16");
+  ClickPanel("Panel11");
+  const std::vector<QString> once = Lines("ListBox3");
+  EXPECT_EQ(once, Lines("ListBox1"));
+  ClickPanel("Panel11");
+  EXPECT_EQ(Lines("ListBox3"), once);
+}
+
+TEST_F(CopyAndSaveTest, CopyWithNothingSelectedStillRefillsTheDestinationList) {
+  OpenBoth();
+  QListWidget* destination = List("ListBox3");
+  destination->setCurrentRow(5);
+  ClickPanel("Panel11");
+  EXPECT_EQ(destination->currentRow(), -1);
+  EXPECT_EQ(Lines("ListBox3")[5], Utf8Line(ColorListLine(DestinationDrawing().ColorExNos[22], 22)));
+  EXPECT_TRUE(Messages.empty());
+}
+
+TEST_F(CopyAndSaveTest, OlderDestinationIsSavedAsVersion700) {
+  SourcePath = WriteDrawing("source.jww", SourceDrawing());
+  TJwwData old = DestinationDrawing();
+  DestinationPath = WriteDrawing("old.jww", old, 351);
+  CreateWindow();
+  OpenThroughBrowse("Panel5", SourcePath);
+  OpenThroughBrowse("Panel6", DestinationPath);
+  // A file without user tables lists zero entries.
+  EXPECT_EQ(Lines("ListBox3")[0], QStringLiteral("No.17 [] 000000 幅:0 000000 幅:0 点半径:0.00"));
+  EXPECT_EQ(Lines("ListBox4")[0], QStringLiteral("No.17 [] 00000000 0 []"));
+  List("ListBox1")->item(0)->setSelected(true);
+  ClickPanel("Panel11");
+  const QString saved = PathIn("old-saved.jww");
+  Answers.push_back(saved);
+  ClickButton("Button1");
+  const TJwwData result = Reload(saved);
+  EXPECT_EQ(result.Header.Version, 700);
+  EXPECT_EQ(result.ColorExNos[17], SourceDrawing().ColorExNos[17]);
+}
+
+TEST_F(CopyAndSaveTest, CancelledDialogsChangeNothing) {
+  OpenBoth();
+  const std::vector<QString> before = Lines("ListBox1");
+  ClickPanel("Panel5");  // no answer queued: cancelled
+  EXPECT_EQ(Caption("Panel3"), SourcePath);
+  EXPECT_EQ(Lines("ListBox1"), before);
+  ClickButton("Button1");
+  EXPECT_TRUE(Messages.empty());
+  EXPECT_EQ(Requests.size(), 4u);
+}
+
+TEST_F(CopyAndSaveTest, SaveThatFailsSaysSo) {
+  OpenBoth();
+  const QString unreachable = PathIn("missing-folder/out.jww");
+  Answers.push_back(unreachable);
+  ClickButton("Button1");
+  ASSERT_EQ(Messages.size(), 1u);
+  EXPECT_EQ(Messages[0].Text, QStringLiteral("図面ファイル「") + unreachable +
+                                  QStringLiteral("」の保存に失敗しました。"));
+  EXPECT_FALSE(QFileInfo::exists(unreachable));
+}
+
+// Copying or saving without both sides open: the source is checked first.
+struct TRefusalCase {
+  bool OpenSource;
+  bool OpenDestination;
+  const char* Control;
+  const char* Message;
+};
+
+class RefusalTest : public CopyAndSaveTest, public ::testing::WithParamInterface<TRefusalCase> {};
+
+TEST_P(RefusalTest, ShowsTheMessageAndChangesNothing) {
+  const TRefusalCase& c = GetParam();
+  SourcePath = WriteDrawing("source.jww", SourceDrawing());
+  DestinationPath = WriteDrawing("destination.jww", DestinationDrawing());
+  CreateWindow();
+  if (c.OpenSource) OpenThroughBrowse("Panel5", SourcePath);
+  if (c.OpenDestination) OpenThroughBrowse("Panel6", DestinationPath);
+  const size_t requests = Requests.size();
+  ClickPanel("Panel16");
+  ClickPanel("Panel17");
+  const std::vector<QString> destinationColors = Lines("ListBox3");
+  if (std::string(c.Control) == "Button1") {
+    ClickButton("Button1");
+  } else {
+    ClickPanel(c.Control);
+  }
+  ASSERT_EQ(Messages.size(), 1u);
+  EXPECT_EQ(Messages[0], (TRecordedMessage{false, QString::fromUtf8(c.Message)}));
+  EXPECT_EQ(Requests.size(), requests);
+  EXPECT_EQ(Lines("ListBox3"), destinationColors);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, RefusalTest,
+    ::testing::Values(TRefusalCase{false, false, "Panel11", "コピー元ファイルを開いていません"},
+                      TRefusalCase{false, false, "Button1", "コピー元ファイルを開いていません"},
+                      TRefusalCase{false, true, "Panel11", "コピー元ファイルを開いていません"},
+                      TRefusalCase{false, true, "Panel12", "コピー元ファイルを開いていません"},
+                      TRefusalCase{false, true, "Button1", "コピー元ファイルを開いていません"},
+                      TRefusalCase{true, false, "Panel11", "コピー先ファイルを開いていません"},
+                      TRefusalCase{true, false, "Panel12", "コピー先ファイルを開いていません"},
+                      TRefusalCase{true, false, "Button1", "コピー先ファイルを開いていません"}));
+
+TEST_F(CopyAndSaveTest, IncompleteDestinationWarnsOnOpenAndAsksBeforeSaving) {
+  SourcePath = WriteDrawing("source.jww", SourceDrawing());
+  TJwwData withText = DestinationDrawing();
+  Append(withText, MakeText(0, 0, "cut off here"));
+  std::vector<uint8_t> bytes = TJwwBuilder::Drawing(withText, 700);
+  bytes.resize(bytes.size() - 20);
+  TJwwBuilder truncated(700);
+  truncated.Raw(bytes.data(), bytes.size());
+  DestinationPath = PathIn("truncated.jww");
+  ASSERT_TRUE(truncated.WriteTo(ToFsPath(DestinationPath)));
+
+  CreateWindow();
+  OpenThroughBrowse("Panel5", SourcePath);
+  OpenThroughBrowse("Panel6", DestinationPath);
+  ASSERT_EQ(Messages.size(), 1u);
+  EXPECT_EQ(Messages[0].Text,
+            QStringLiteral("図面ファイル「") + DestinationPath +
+                QStringLiteral("」を最後まで読み込めませんでした。読み込めた部分だけを表示しています。"));
+  // The side counts as opened and shows what was read.
+  EXPECT_EQ(Lines("ListBox3").size(), 240u);
+  ClickPanel("Panel11");
+  EXPECT_EQ(Messages.size(), 1u);
+
+  const TRecordedMessage question{
+      true, QStringLiteral("コピー先ファイルは最後まで読み込めていません。このまま保存すると、読み込めな"
+                           "かった部分は失われます。保存しますか？")};
+  const size_t requests = Requests.size();
+  QuestionAnswer = false;
+  ClickButton("Button1");
+  ASSERT_EQ(Messages.size(), 2u);
+  EXPECT_EQ(Messages[1], question);
+  EXPECT_EQ(Requests.size(), requests);
+
+  QuestionAnswer = true;
+  const QString saved = PathIn("rescued.jww");
+  Answers.push_back(saved);
+  ClickButton("Button1");
+  ASSERT_EQ(Messages.size(), 4u);
+  EXPECT_EQ(Messages[2], question);
+  EXPECT_EQ(Messages[3].Text, QStringLiteral("図面ファイル「") + saved +
+                                  QStringLiteral("」を保存しました。"));
+
+  // Opening a complete destination afterwards saves without asking.
+  OpenThroughBrowse("Panel6", WriteDrawing("whole.jww", DestinationDrawing()));
+  Answers.push_back(saved);
+  ClickButton("Button1");
+  ASSERT_EQ(Messages.size(), 5u);
+  EXPECT_FALSE(Messages[4].Question);
+}
+
+TEST_F(CopyAndSaveTest, APathThatNoLongerExistsOpensNothing) {
+  SourcePath = WriteDrawing("source.jww", SourceDrawing());
+  CreateWindow();
+  Window->OpenSource(PathIn("gone.jww"));
+  EXPECT_TRUE(Lines("ListBox1").empty());
+  EXPECT_TRUE(Messages.empty());
+  ClickPanel("Panel11");
+  ASSERT_EQ(Messages.size(), 1u);
+  EXPECT_EQ(Messages[0].Text, QStringLiteral("コピー元ファイルを開いていません"));
+}
+
+}  // namespace
+}  // namespace pennatran::testing

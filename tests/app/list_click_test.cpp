@@ -1,0 +1,72 @@
+// Clicking list lines: the hint and the colour labels of the button bar.
+#include <QLabel>
+#include <QTest>
+
+#include "window_fixture.h"
+
+namespace pennatran::testing {
+namespace {
+
+class ListClickTest : public WindowTest {
+ protected:
+  QColor SwatchColor(const char* name) const {
+    return Window->findChild<QLabel*>(QString::fromLatin1(name))->palette().color(QPalette::Window);
+  }
+};
+
+TEST_F(ListClickTest, ClicksBeforeOpeningChangeNothing) {
+  CreateWindow();
+  const QColor before = SwatchColor("Label4");
+  ClickPanel("Panel16");
+  for (const char* name : {"ListBox1", "ListBox3"}) {
+    QListWidget* list = List(name);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton);
+    EXPECT_TRUE(list->toolTip().isEmpty()) << name;
+  }
+  EXPECT_EQ(LabelText("Label3"), QStringLiteral("画面線色："));
+  EXPECT_EQ(SwatchColor("Label4"), before);
+}
+
+TEST_F(ListClickTest, ColourLinesShowTheirEntryAndLineTypesOnlyTheHint) {
+  TJwwData source = SourceDrawing();
+  source.ColorExNos[17].ScreenColor = 0x0000FF;  // red in the low byte
+  source.ColorExNos[17].PrintColor = 0xFFFFFFFF;
+  CreateWindow();
+  Window->OpenSource(WriteDrawing("s.jww", source));
+  Window->OpenDestination(WriteDrawing("d.jww", DestinationDrawing()));
+
+  ClickLine(List("ListBox1"), 0);
+  EXPECT_EQ(List("ListBox1")->toolTip(), List("ListBox1")->item(0)->text());
+  EXPECT_EQ(LabelText("Label3"), QStringLiteral("画面線色：0000FF"));
+  EXPECT_EQ(LabelText("Label5"), QStringLiteral("印刷線色：FFFFFFFF"));
+  EXPECT_EQ(SwatchColor("Label4"), QColor(255, 0, 0));
+  EXPECT_EQ(SwatchColor("Label6"), QColor(255, 255, 255));
+
+  ClickLine(List("ListBox3"), 239);
+  EXPECT_EQ(LabelText("Label3"), QStringLiteral("画面線色：A00100"));
+  EXPECT_EQ(SwatchColor("Label4"), QColor(0x00, 0x01, 0xA0));
+  EXPECT_EQ(List("ListBox3")->toolTip(), List("ListBox3")->item(239)->text());
+
+  ClickLine(List("ListBox2"), 3);
+  EXPECT_EQ(List("ListBox2")->toolTip(), QStringLiteral("No.20 [ltype20] F0F0F0F0 2 [1.00,0.50]"));
+  EXPECT_EQ(LabelText("Label3"), QStringLiteral("画面線色：A00100"));
+
+  // A refill keeps the hint and the labels.
+  ClickPanel("Panel11");
+  EXPECT_EQ(List("ListBox3")->toolTip(), List("ListBox3")->item(239)->text());
+  EXPECT_EQ(LabelText("Label3"), QStringLiteral("画面線色：A00100"));
+}
+
+TEST_F(ListClickTest, ColourLinesCarryASwatchOfTheirScreenColour) {
+  CreateWindow();
+  Window->OpenSource(WriteDrawing("s.jww", SourceDrawing()));
+  const QListWidget* list = List("ListBox1");
+  const QImage swatch = list->item(100)->icon().pixmap(list->iconSize()).toImage();
+  ASSERT_FALSE(swatch.isNull());
+  // Entry 117 has the screen colour 117 (red 117).
+  EXPECT_EQ(swatch.pixelColor(swatch.width() / 2, swatch.height() / 2), QColor(117, 0, 0));
+  EXPECT_TRUE(List("ListBox2")->item(0)->icon().isNull());
+}
+
+}  // namespace
+}  // namespace pennatran::testing

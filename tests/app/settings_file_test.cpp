@@ -1,0 +1,141 @@
+// The settings file on its own, and where the program keeps it.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/app_folders.h"
+#include "app/settings_file.h"
+
+namespace pennatran {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SettingsFileTest : public ::testing::Test {
+ protected:
+  fs::path Write(const std::string& content) {
+    const fs::path path = fs::path(Dir.path().toStdString()) / "pennatran.dat";
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
+  }
+  std::string Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  QTemporaryDir Dir;
+};
+
+TEST_F(SettingsFileTest, NoFileGivesTheDefaults) {
+  const TWindowSettings s = LoadSettings(fs::path(Dir.path().toStdString()) / "none.dat");
+  EXPECT_EQ(s.Left, 24);
+  EXPECT_EQ(s.Top, 24);
+  EXPECT_EQ(s.Width, 600);
+  EXPECT_EQ(s.Height, 600);
+  EXPECT_EQ(s.SourceHalfWidth, 300);
+  EXPECT_EQ(s.Image1Height, 160);
+  EXPECT_EQ(s.Image2Height, 160);
+  EXPECT_EQ(s.ListBox1Height, 120);
+  EXPECT_EQ(s.ListBox3Height, 120);
+  EXPECT_TRUE(s.SourcePath.isEmpty());
+  EXPECT_TRUE(s.DestinationPath.isEmpty());
+}
+
+TEST_F(SettingsFileTest, NonNumericFirstLineGivesZeroAndTheRestReadsNormally) {
+  const TWindowSettings s = LoadSettings(
+      Write("left\r\n30\r\n700\r\n500\r\n310\r\n150\r\n140\r\n100\r\n90\r\n/a/src.jww\r\n"
+            "/b/ユーザー.jww\r\n"));
+  EXPECT_EQ(s.Left, 0);
+  EXPECT_EQ(s.Top, 30);
+  EXPECT_EQ(s.Width, 700);
+  EXPECT_EQ(s.Height, 500);
+  EXPECT_EQ(s.SourceHalfWidth, 310);
+  EXPECT_EQ(s.Image1Height, 150);
+  EXPECT_EQ(s.Image2Height, 140);
+  EXPECT_EQ(s.ListBox1Height, 100);
+  EXPECT_EQ(s.ListBox3Height, 90);
+  EXPECT_EQ(s.SourcePath, QStringLiteral("/a/src.jww"));
+  EXPECT_EQ(s.DestinationPath, QStringLiteral("/b/ユーザー.jww"));
+}
+
+TEST_F(SettingsFileTest, MissingLinesReadAsEmpty) {
+  const TWindowSettings s = LoadSettings(Write("10\r\n20\r\n800\r\n640\r\n"));
+  EXPECT_EQ(s.Left, 10);
+  EXPECT_EQ(s.Height, 640);
+  EXPECT_EQ(s.SourceHalfWidth, 0);
+  EXPECT_EQ(s.Image1Height, 0);
+  EXPECT_EQ(s.Image2Height, 0);
+  EXPECT_EQ(s.ListBox1Height, 0);
+  EXPECT_EQ(s.ListBox3Height, 0);
+  EXPECT_TRUE(s.SourcePath.isEmpty());
+  EXPECT_TRUE(s.DestinationPath.isEmpty());
+  // An empty file reads as eleven empty lines.
+  EXPECT_EQ(LoadSettings(Write("")).Width, 0);
+}
+
+TEST_F(SettingsFileTest, NumbersAreWholeDecimalsOrZero) {
+  const std::pair<const char*, int32_t> rows[] = {
+      {"12", 12},   {"-7", -7},   {"+5", 5},       {" 42 ", 42},     {"", 0},
+      {"1.5", 0},   {"12px", 0},  {"0x10", 0},     {"--1", 0},       {"2147483647", 2147483647},
+      {"2147483648", 0}, {"-", 0}, {"\xEF\xBC\x91", 0}};
+  for (const auto& [text, value] : rows) EXPECT_EQ(SettingsNumber(text), value) << text;
+}
+
+TEST_F(SettingsFileTest, WritesElevenCrLfLinesThatReadBack) {
+  TWindowSettings s;
+  s.Left = -3;
+  s.Width = 1024;
+  s.ListBox3Height = 77;
+  s.SourcePath = QStringLiteral("/図面/元.jww");
+  const fs::path path = fs::path(Dir.path().toStdString()) / "out.dat";
+  ASSERT_TRUE(SaveSettings(path, s));
+  EXPECT_EQ(Read(path),
+            "-3\r\n24\r\n1024\r\n600\r\n300\r\n160\r\n160\r\n120\r\n77\r\n/図面/元.jww\r\n\r\n");
+  const TWindowSettings back = LoadSettings(path);
+  EXPECT_EQ(back.Left, -3);
+  EXPECT_EQ(back.Width, 1024);
+  EXPECT_EQ(back.ListBox3Height, 77);
+  EXPECT_EQ(back.SourcePath, s.SourcePath);
+}
+
+TEST_F(SettingsFileTest, LinesEndingInLfAloneAreReadToo) {
+  EXPECT_EQ(LoadSettings(Write("1\n2\n3\n4\n5\n6\n7\n8\n9\n/s\n/d")).DestinationPath,
+            QStringLiteral("/d"));
+}
+
+TEST_F(SettingsFileTest, UnwritableTargetFailsAndLeavesNoFile) {
+  const fs::path folderAsFile = Write("x");
+  EXPECT_FALSE(SaveSettings(folderAsFile / "inside.dat", TWindowSettings{}));
+  EXPECT_FALSE(fs::exists(folderAsFile / "inside.dat"));
+}
+
+TEST(AppFoldersTest, BesideTheExecutableWhenItsFolderIsWritable) {
+  const TAppFolders f = ResolveAppFolders("/opt/pt/bin/pennatran.exe", true, "/cfg", "/data");
+  EXPECT_EQ(f.AppDir, fs::path("/opt/pt/bin"));
+  EXPECT_EQ(f.SettingsPath, fs::path("/opt/pt/bin/pennatran.dat"));
+  EXPECT_EQ(f.TempDir, fs::path("/opt/pt/bin/TEMP"));
+  EXPECT_EQ(f.Temp2Dir, fs::path("/opt/pt/bin/TEMP2"));
+}
+
+TEST(AppFoldersTest, PerUserFoldersWhenTheExecutableFolderIsReadOnly) {
+  const TAppFolders f = ResolveAppFolders("/usr/bin/pennatran", false, "/home/u/.config/Pennatran",
+                                          "/home/u/.local/share/Pennatran");
+  EXPECT_EQ(f.SettingsPath, fs::path("/home/u/.config/Pennatran/pennatran.dat"));
+  EXPECT_EQ(f.TempDir, fs::path("/home/u/.local/share/Pennatran/TEMP"));
+  EXPECT_EQ(f.Temp2Dir, fs::path("/home/u/.local/share/Pennatran/TEMP2"));
+}
+
+TEST(AppFoldersTest, WritableMeansAFileCanBeCreatedThere) {
+  QTemporaryDir dir;
+  const fs::path folder = dir.path().toStdString();
+  EXPECT_TRUE(IsFolderWritable(folder));
+  EXPECT_TRUE(fs::is_empty(folder));
+  EXPECT_FALSE(IsFolderWritable(folder / "missing"));
+}
+
+}  // namespace
+}  // namespace pennatran

@@ -1,0 +1,110 @@
+// A real main window in a temporary program folder, with recorded messages and answered
+// dialogs, and helpers to write test drawings with the byte-level builder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QString>
+#include <QTemporaryDir>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/form1.h"
+#include "jww/jww_data.h"
+#include "support/jww_builder.h"
+
+namespace pennatran::testing {
+
+// Creates the one QApplication of the test program (offscreen unless a platform is set).
+void EnsureApplication();
+
+struct TRecordedMessage {
+  bool Question = false;
+  QString Text;
+  bool operator==(const TRecordedMessage&) const = default;
+};
+
+class TMessageRecorder : public TMessages {
+ public:
+  explicit TMessageRecorder(std::vector<TRecordedMessage>& log, bool& answer)
+      : Log(log), Answer(answer) {}
+  void Information(const QString& text) override { Log.push_back({false, text}); }
+  bool Question(const QString& text) override {
+    Log.push_back({true, text});
+    return Answer;
+  }
+
+ private:
+  std::vector<TRecordedMessage>& Log;
+  bool& Answer;
+};
+
+struct TDialogRequest {
+  bool Save = false;
+  QString Folder;
+  QString FileName;
+};
+
+// Answers each dialog with the next queued answer (nothing queued: cancelled).
+class TDialogAnswers : public TFileDialogs {
+ public:
+  TDialogAnswers(std::deque<std::optional<QString>>& answers, std::vector<TDialogRequest>& log)
+      : Answers(answers), Log(log) {}
+  std::optional<QString> OpenDrawing(const QString& folder, const QString& fileName) override {
+    return Next({false, folder, fileName});
+  }
+  std::optional<QString> SaveDrawing(const QString& folder, const QString& fileName) override {
+    return Next({true, folder, fileName});
+  }
+
+ private:
+  std::optional<QString> Next(const TDialogRequest& request);
+  std::deque<std::optional<QString>>& Answers;
+  std::vector<TDialogRequest>& Log;
+};
+
+// Source and destination drawings that differ in every user slot.
+TJwwData SourceDrawing();
+TJwwData DestinationDrawing();
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Builds the window over the temporary program folder (shown and settled when show).
+  void CreateWindow(bool show = true);
+  void CloseWindow();
+
+  // A drawing file in the temporary folder; images go into its image section (version
+  // 700 and later).
+  QString WriteDrawing(const std::string& name, const TJwwData& doc, int32_t version = 700,
+                       const std::vector<TJwwBuilder::TImage>& images = {});
+  QString PathIn(const std::string& name) const;
+
+  // Opens a side through its browse button and a dialog answering path.
+  void OpenThroughBrowse(const char* browseButton, const QString& path);
+  void ClickPanel(const char* name);
+  void ClickButton(const char* name);
+  void ClickLine(QListWidget* list, int line);
+  QListWidget* List(const char* name) const;
+  QString Caption(const char* panelName) const;
+  QString LabelText(const char* name) const;
+  std::vector<QString> Lines(const char* listName) const;
+  void Settle() const;
+
+  TAppFolders Folders;
+  std::unique_ptr<QTemporaryDir> Dir;
+  std::unique_ptr<TForm1> Window;
+  std::vector<TRecordedMessage> Messages;
+  bool QuestionAnswer = false;
+  std::deque<std::optional<QString>> Answers;
+  std::vector<TDialogRequest> Requests;
+};
+
+}  // namespace pennatran::testing

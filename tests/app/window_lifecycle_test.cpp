@@ -1,0 +1,192 @@
+// Start and end of the window: the settings file applied and written, the scratch folders
+// and the images extracted into them.
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QSplitter>
+#include <QUrl>
+#include <fstream>
+#include <sstream>
+
+#include "app/escape_key.h"
+#include "window_fixture.h"
+
+namespace pennatran::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// A version 7.00 drawing with one embedded image that a text refers to.
+TJwwData DrawingReferringTo(const std::string& imageName, TJwwData doc) {
+  Append(doc, MakeText(10, 10, "^@BM%temp%" + imageName + ",40,30"));
+  return doc;
+}
+
+class WindowLifecycleTest : public WindowTest {
+ protected:
+  int FirstSize(const char* splitter) const {
+    return Window->findChild<QSplitter*>(QString::fromLatin1(splitter))->sizes().value(0);
+  }
+  void WriteSettings(const std::string& content) {
+    std::ofstream(Folders.SettingsPath, std::ios::binary) << content;
+  }
+};
+
+TEST_F(WindowLifecycleTest, FirstStartUsesTheDefaultLayout) {
+  CreateWindow();
+  EXPECT_EQ(Window->windowTitle(), QStringLiteral("Pennatran Ver.1.00"));
+  EXPECT_EQ(Window->pos(), QPoint(24, 24));
+  EXPECT_EQ(Window->size(), QSize(600, 600));
+  EXPECT_EQ(FirstSize("Splitter1"), 300);
+  EXPECT_EQ(FirstSize("Splitter2"), 160);
+  EXPECT_EQ(FirstSize("Splitter3"), 160);
+  EXPECT_EQ(FirstSize("Splitter4"), 120);
+  EXPECT_EQ(FirstSize("Splitter5"), 120);
+  EXPECT_TRUE(Caption("Panel3").isEmpty());
+  EXPECT_TRUE(Caption("Panel4").isEmpty());
+  for (const char* list : {"ListBox1", "ListBox2", "ListBox3", "ListBox4"}) {
+    EXPECT_EQ(List(list)->count(), 0) << list;
+  }
+  EXPECT_EQ(LabelText("Label3"), QStringLiteral("画面線色："));
+  EXPECT_EQ(LabelText("Label5"), QStringLiteral("印刷線色："));
+  EXPECT_EQ(LabelText("Label4"), QString(8, QChar(0x3000)));
+  EXPECT_TRUE(fs::is_directory(Folders.TempDir));
+  EXPECT_TRUE(fs::is_directory(Folders.Temp2Dir));
+  // Nothing is opened automatically, and the preview mapping starts on the origin.
+  EXPECT_EQ(Window->RenderContext().Mapping.Scale, 1.0);
+  EXPECT_EQ(Window->RenderContext().StartDateTime, (TLocalDateTime{2026, 12, 7, 9, 30, 0}));
+}
+
+TEST_F(WindowLifecycleTest, SettingsAreAppliedAndWrittenBackOnClose) {
+  const QString source = WriteDrawing("a.jww", SourceDrawing());
+  WriteSettings("40\r\n50\r\n800\r\n620\r\n350\r\n140\r\n130\r\n110\r\n100\r\n" +
+                source.toStdString() + "\r\n/nowhere/b.jww\r\n");
+  CreateWindow();
+  EXPECT_EQ(Window->pos(), QPoint(40, 50));
+  EXPECT_EQ(Window->size(), QSize(800, 620));
+  EXPECT_EQ(FirstSize("Splitter1"), 350);
+  EXPECT_EQ(FirstSize("Splitter2"), 140);
+  EXPECT_EQ(FirstSize("Splitter3"), 130);
+  EXPECT_EQ(FirstSize("Splitter4"), 110);
+  EXPECT_EQ(FirstSize("Splitter5"), 100);
+  EXPECT_EQ(Caption("Panel3"), source);
+  // The remembered paths are shown but not opened.
+  EXPECT_EQ(List("ListBox1")->count(), 0);
+  CloseWindow();
+  EXPECT_EQ(ReadFile(Folders.SettingsPath),
+            "40\r\n50\r\n800\r\n620\r\n350\r\n140\r\n130\r\n110\r\n100\r\n" +
+                source.toStdString() + "\r\n/nowhere/b.jww\r\n");
+}
+
+TEST_F(WindowLifecycleTest, BrowsingStartsInTheFolderOfTheRememberedPath) {
+  WriteSettings("24\r\n24\r\n600\r\n600\r\n300\r\n160\r\n160\r\n120\r\n120\r\n/x/y/src.jww\r\n");
+  CreateWindow();
+  ClickPanel("Panel5");
+  ClickPanel("Panel6");
+  ASSERT_EQ(Requests.size(), 2u);
+  EXPECT_EQ(Requests[0].Folder, QStringLiteral("/x/y"));
+  EXPECT_EQ(Requests[0].FileName, QStringLiteral("src.jww"));
+  EXPECT_TRUE(Requests[1].Folder.isEmpty());
+  EXPECT_TRUE(Requests[1].FileName.isEmpty());
+}
+
+TEST_F(WindowLifecycleTest, FourLineSettingsCollapseThePartsAndEmptyThePaths) {
+  WriteSettings("10\r\n20\r\n700\r\n560\r\n");
+  CreateWindow();
+  EXPECT_EQ(Window->size(), QSize(700, 560));
+  EXPECT_EQ(FirstSize("Splitter1"), 0);
+  EXPECT_EQ(FirstSize("Splitter2"), 0);
+  EXPECT_EQ(FirstSize("Splitter4"), 0);
+  EXPECT_TRUE(Caption("Panel3").isEmpty());
+  // A preview without pixels is simply not drawn.
+  Window->OpenSource(WriteDrawing("a.jww", SourceDrawing()));
+  EXPECT_EQ(List("ListBox1")->count(), 240);
+}
+
+TEST_F(WindowLifecycleTest, ClosingWithoutOpeningWritesTheSettingsAndRemovesTheFolders) {
+  CreateWindow();
+  CloseWindow();
+  EXPECT_EQ(ReadFile(Folders.SettingsPath),
+            "24\r\n24\r\n600\r\n600\r\n300\r\n160\r\n160\r\n120\r\n120\r\n\r\n\r\n");
+  EXPECT_FALSE(fs::exists(Folders.TempDir));
+  EXPECT_FALSE(fs::exists(Folders.Temp2Dir));
+}
+
+TEST_F(WindowLifecycleTest, EachSideKeepsItsImagesUntilItIsClosed) {
+  const QString source = WriteDrawing("src.jww", DrawingReferringTo("a.bmp", SourceDrawing()),
+                                      700, {{"a.bmp", "source image"}});
+  const QString destination =
+      WriteDrawing("dst.jww", DrawingReferringTo("b.bmp", DestinationDrawing()), 700,
+                   {{"b.bmp.gz", "destination image"}});
+  CreateWindow();
+  OpenThroughBrowse("Panel5", source);
+  OpenThroughBrowse("Panel6", destination);
+  EXPECT_EQ(ReadFile(Folders.TempDir / "a.bmp"), "source image");
+  EXPECT_EQ(ReadFile(Folders.Temp2Dir / "b.bmp.gz"), "destination image");
+  // The same file on both sides: each side extracts into its own folder.
+  OpenThroughBrowse("Panel6", source);
+  EXPECT_FALSE(fs::exists(Folders.Temp2Dir / "b.bmp.gz"));
+  EXPECT_EQ(ReadFile(Folders.Temp2Dir / "a.bmp"), "source image");
+  EXPECT_EQ(ReadFile(Folders.TempDir / "a.bmp"), "source image");
+
+  OpenThroughBrowse("Panel6", destination);
+  // Saving re-embeds the destination's image from its own folder.
+  const QString saved = PathIn("saved.jww");
+  Answers.push_back(saved);
+  ClickButton("Button1");
+  TJwwData reloaded;
+  reloaded.ImageFolder = ToFsPath(PathIn("reloaded"));
+  fs::create_directories(reloaded.ImageFolder);
+  ASSERT_TRUE(reloaded.LoadFromFile(ToFsPath(saved)));
+  EXPECT_EQ(ReadFile(reloaded.ImageFolder / "b.bmp.gz"), "destination image");
+
+  CloseWindow();
+  EXPECT_FALSE(fs::exists(Folders.TempDir));
+  EXPECT_FALSE(fs::exists(Folders.Temp2Dir));
+}
+
+TEST_F(WindowLifecycleTest, AScratchFolderHoldingOtherFilesStays) {
+  CreateWindow();
+  std::ofstream(Folders.TempDir / "foreign.txt") << "keep";
+  CloseWindow();
+  EXPECT_EQ(ReadFile(Folders.TempDir / "foreign.txt"), "keep");
+  EXPECT_FALSE(fs::exists(Folders.Temp2Dir));
+}
+
+TEST_F(WindowLifecycleTest, DroppedDrawingOpensInTheHalfItFallsOn) {
+  const QString destination = WriteDrawing("dropped.jww", DestinationDrawing());
+  CreateWindow();
+  auto* half = Window->findChild<QWidget*>(QStringLiteral("Panel2"));
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(destination)});
+  const QPoint at = half->mapTo(Window.get(), half->rect().center());
+  QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(Window.get(), &drop);
+  Settle();
+  EXPECT_EQ(Caption("Panel4"), destination);
+  EXPECT_EQ(List("ListBox3")->count(), 240);
+  EXPECT_TRUE(Caption("Panel3").isEmpty());
+
+  QMimeData other;
+  other.setUrls({QUrl::fromLocalFile(PathIn("notes.txt"))});
+  QDropEvent ignored(at, Qt::CopyAction, &other, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(Window.get(), &ignored);
+  Settle();
+  EXPECT_EQ(Caption("Panel4"), destination);
+}
+
+TEST_F(WindowLifecycleTest, EscapeIsNeverDownWithoutAnX11Keyboard) {
+  CreateWindow();
+  EXPECT_FALSE(EscapeKeyDown());
+}
+
+}  // namespace
+}  // namespace pennatran::testing
