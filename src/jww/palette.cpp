@@ -36,7 +36,8 @@ std::string SlotPrefix(int32_t slot, const SjisString& name) {
   return "No." + std::to_string(slot) + " [" + name + "] ";
 }
 
-// Every selected line in range, as a slot number; lines outside the list are ignored.
+// Copies source slot line + 17 over the destination's for every line in the list; other
+// lines are ignored. A source without the table gives zero entries.
 template <typename T>
 void CopySlots(const std::vector<T>& src, std::vector<T>& dst, size_t slotCount, int32_t lineCount,
                const std::vector<int32_t>& lines) {

@@ -1,0 +1,166 @@
+// Saving replaces the target only with a complete file: failures leave the previous file
+// byte for byte and no temporary file behind.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "jww/atomic_file.h"
+#include "jww/jww_writer.h"
+#include "support/jww_builder.h"
+
+namespace pennatran {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace pennatran::testing;
+
+// Passes `limit` bytes on to the file and refuses the rest, like a disk that fills up.
+class TFailAfterSink final : public TByteSink {
+ public:
+  TFailAfterSink(TByteSink& inner, size_t limit) : Inner(inner), Left(limit) {}
+  bool Put(const void* data, size_t size) override {
+    if (size > Left) return false;
+    Left -= size;
+    return Inner.Put(data, size);
+  }
+
+ private:
+  TByteSink& Inner;
+  size_t Left;
+};
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::vector<fs::path> Entries(const fs::path& folder) {
+  std::vector<fs::path> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+  return names;
+}
+
+class SaveTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Folder = fs::temp_directory_path() /
+             ("pennatran_save_" +
+              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(Folder);
+    fs::create_directories(Folder);
+    Target = Folder / "out.jww";
+    Doc = SampleDocument();
+    for (int i = 0; i < 200; ++i) Append(Doc, MakeLine(i, 0, i, 10));
+  }
+  void TearDown() override { fs::remove_all(Folder); }
+
+  std::string Expected() const {
+    TStringSink sink;
+    WriteJww(Doc, sink, 700);
+    return sink.Bytes;
+  }
+
+  fs::path Folder;
+  fs::path Target;
+  TJwwData Doc;
+};
+
+TEST_F(SaveTest, ANewFileHoldsExactlyTheWrittenBytes) {
+  ASSERT_TRUE(Doc.SaveToFile(Target, 700));
+  EXPECT_EQ(ReadFile(Target), Expected());
+  EXPECT_EQ(Entries(Folder), std::vector<fs::path>{"out.jww"});
+}
+
+TEST_F(SaveTest, AnExistingFileIsReplaced) {
+  WriteFile(Target, "previous content");
+  ASSERT_TRUE(Doc.SaveToFile(Target, 700));
+  EXPECT_EQ(ReadFile(Target), Expected());
+  EXPECT_EQ(Entries(Folder), std::vector<fs::path>{"out.jww"});
+}
+
+TEST_F(SaveTest, AFailurePartWayKeepsThePreviousFileAndLeavesNoTemporary) {
+  const std::string previous = "previous content";
+  const size_t total = Expected().size();
+  for (size_t limit : {size_t{0}, size_t{1}, size_t{5000}, total / 2, total - 1}) {
+    WriteFile(Target, previous);
+    bool saved = WriteFileAtomically(Target, [&](TByteSink& sink) {
+      TFailAfterSink failing(sink, limit);
+      WriteJww(Doc, failing, 700);
+    });
+    EXPECT_FALSE(saved) << limit;
+    EXPECT_EQ(ReadFile(Target), previous) << limit;
+    EXPECT_EQ(Entries(Folder), std::vector<fs::path>{"out.jww"}) << limit;
+  }
+  // The same sink with room for everything succeeds, so the limit was what failed.
+  EXPECT_TRUE(WriteFileAtomically(Target, [&](TByteSink& sink) {
+    TFailAfterSink roomy(sink, total);
+    WriteJww(Doc, roomy, 700);
+  }));
+  EXPECT_EQ(ReadFile(Target), Expected());
+}
+
+TEST_F(SaveTest, AFailureWithoutAPreviousFileLeavesNothing) {
+  EXPECT_FALSE(WriteFileAtomically(Target, [](TByteSink& sink) {
+    sink.Put("abc", 3);
+    throw std::runtime_error("any error");
+  }));
+  EXPECT_TRUE(Entries(Folder).empty());
+}
+
+TEST_F(SaveTest, AMissingFolderFails) {
+  EXPECT_FALSE(Doc.SaveToFile(Folder / "missing" / "out.jww", 700));
+  EXPECT_FALSE(fs::exists(Folder / "missing"));
+}
+
+TEST_F(SaveTest, APathThatIsAFolderFailsAndTheFolderStays) {
+  fs::create_directory(Target);
+  WriteFile(Target / "inside.txt", "x");
+  EXPECT_FALSE(Doc.SaveToFile(Target, 700));
+  EXPECT_TRUE(fs::is_directory(Target));
+  EXPECT_EQ(ReadFile(Target / "inside.txt"), "x");
+  EXPECT_EQ(Entries(Folder), std::vector<fs::path>{"out.jww"});
+}
+
+TEST_F(SaveTest, AVersionWithoutALayoutIsRefused) {
+  WriteFile(Target, "previous");
+  EXPECT_FALSE(Doc.SaveToFile(Target, 219));
+  EXPECT_FALSE(Doc.SaveToFile(Target, 70000));
+  EXPECT_EQ(ReadFile(Target), "previous");
+}
+
+TEST_F(SaveTest, SavingThroughALinkReplacesTheFileItPointsTo) {
+  const fs::path real = Folder / "real.jww";
+  WriteFile(real, "previous");
+  std::error_code ec;
+  fs::create_symlink(real, Target, ec);
+  if (ec) GTEST_SKIP() << "links cannot be made here";
+  ASSERT_TRUE(Doc.SaveToFile(Target, 700));
+  EXPECT_TRUE(fs::is_symlink(Target));
+  EXPECT_EQ(ReadFile(real), Expected());
+}
+
+TEST_F(SaveTest, SavingTwiceGivesTheSameFileAndChangesNothingInMemory) {
+  TEntJwwBlockDef def = MakeBlockDef(9, "b");
+  Doc.BlockDefs = {def, MakeBlockDef(3, "unused")};
+  Append(Doc, MakeInsert(9, 0, 0));
+  Doc.Pens[1].ScreenWidth = 40;
+  const std::vector<uint8_t> before = TJwwBuilder::Drawing(Doc);
+  ASSERT_TRUE(Doc.SaveToFile(Target, 700));
+  const std::string first = ReadFile(Target);
+  ASSERT_TRUE(Doc.SaveToFile(Target, 700));
+  EXPECT_EQ(ReadFile(Target), first);
+  EXPECT_EQ(TJwwBuilder::Drawing(Doc), before);
+  EXPECT_FALSE(Doc.BlockDefs[0].Used);
+  EXPECT_EQ(Doc.BlockDefs[0].UsedIndex, -1);
+}
+
+}  // namespace
+}  // namespace pennatran
