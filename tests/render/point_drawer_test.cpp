@@ -92,6 +92,29 @@ TEST_F(PointDrawer, RecordCarriesItsMarkerOnlyWithLineType100) {
   EXPECT_EQ(CircleRadius(TracedShapes(Trace()), {500, 500}), 19);
 }
 
+TEST_F(PointDrawer, DimensionDrawsItsTwoPointsButNotItsAuxiliaryPoints) {
+  SetView(0, 0, 100, 50, 10, 1000, 500);
+  TEntJwwDimension dim{};
+  dim.SxfMode = 1;
+  dim.Point1 = PointRecord(10, 10, 100, 6);
+  dim.Point2 = PointRecord(40, 10, 100, 6, kPi);
+  dim.AuxPoint1 = PointRecord(20, 20, 100, 6);
+  dim.AuxPoint2 = PointRecord(30, 20, 100, 6);
+  const auto arrowTips = [&](bool hideAuxiliary) {
+    canvas.Lines.clear();
+    DrawDimension(ctx, canvas, dim, hideAuxiliary);
+    std::vector<TPixelPoint> tips;
+    for (const auto& shape : TracedShapes(Trace())) {
+      if (shape.Kind == "polygon") tips.push_back(shape.Points[0]);
+    }
+    return tips;
+  };
+  EXPECT_EQ(arrowTips(true), (std::vector<TPixelPoint>{Pixel(ctx, 10, 10), Pixel(ctx, 40, 10)}));
+  dim.Point2.Common.Color = 9;
+  EXPECT_EQ(arrowTips(true), (std::vector<TPixelPoint>{Pixel(ctx, 10, 10)}));
+  EXPECT_EQ(arrowTips(false), (std::vector<TPixelPoint>{Pixel(ctx, 10, 10), Pixel(ctx, 40, 10)}));
+}
+
 // An arrowhead (code 6) at (2, 1) of a block drawn through a placement at (10, 10).
 class PointInPlacement : public RenderFixture {
  protected:

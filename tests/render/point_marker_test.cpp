@@ -104,6 +104,15 @@ TEST_F(PointMarker, OverrideColourReachesPenAndBrushExceptThePenOfFilledMarkers)
   }
 }
 
+TEST_F(PointMarker, BackgroundFillFollowsTheBackground) {
+  att.SetBackMode(1);
+  for (const int32_t code : {1, 2, 3}) {
+    const auto shapes = Draw(code);
+    ASSERT_EQ(shapes.size(), 1u) << code;
+    EXPECT_EQ(shapes[0].Brush, "brush 000000 solid") << code;
+  }
+}
+
 TEST_F(PointMarker, PolygonsAndCirclesTurnAndScale) {
   const double rot = kPi / 6;
   const std::vector<TLocalPoint> arrow = {{0, 0}, {-15, 2.5}, {-15, -2.5}};
