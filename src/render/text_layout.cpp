@@ -29,7 +29,7 @@ double RoundMetric(double v) {
 // hanging (negative) height keeps its meaning.
 double AtLeastMinimum(double v) {
   if (std::abs(v) >= kMinimumMetric) return v;
-  return v < 0 ? -kMinimumMetric : kMinimumMetric;
+  return std::signbit(v) ? -kMinimumMetric : kMinimumMetric;
 }
 
 TTextFrame Finish(TTextFrame frame) {
