@@ -9,14 +9,20 @@ if [ ! -x "$cli" ] || [ ! -f "$src" ] || [ ! -f "$dst" ]; then
   echo "demo: the command line or the example drawings are not there yet"
   exit 0
 fi
-mkdir -p "$build/demo"
-out="$build/demo/plan-with-palette.jww"
+out_dir="$build/demo"
+mkdir -p "$out_dir"
+out="$out_dir/plan-with-palette.jww"
+# Lists go through files: head closing a pipe early would fail the script under pipefail.
+"$cli" colors "$dst" >"$out_dir/colors-before.txt"
 echo "== destination colours before (first 5 lines) =="
-"$cli" colors "$dst" | head -n 5
+head -n 5 "$out_dir/colors-before.txt"
 "$cli" copy "$src" "$dst" -o "$out" --colors all --linetypes all
+"$cli" colors "$out" >"$out_dir/colors-after.txt"
+"$cli" linetypes "$out" >"$out_dir/linetypes-after.txt"
 echo "== destination colours after (first 5 lines) =="
-"$cli" colors "$out" | head -n 5
+head -n 5 "$out_dir/colors-after.txt"
 echo "== destination line types after (first 3 lines) =="
-"$cli" linetypes "$out" | head -n 3
-"$cli" preview "$out" -o "$build/demo/plan-with-palette.png" --size 600x336 || true
-echo "demo: wrote $out"
+head -n 3 "$out_dir/linetypes-after.txt"
+"$cli" preview "$out" -o "$out_dir/plan-with-palette.png" --size 600x336
+"$cli" preview "$src" -o "$out_dir/palette-source.png" --size 600x336
+echo "demo: wrote $out and previews in $out_dir"

@@ -209,7 +209,7 @@ void FillPalette(TJwwData& doc) {
     int bit = 31;
     bool on = true;
     // The dash pattern word follows the pitches, one bit per half millimetre.
-    for (int round = 0; round < 4 && bit >= 0; ++round) {
+    while (bit >= 0) {
       for (double pitch : spec.Pitches) {
         for (int k = 0; k < static_cast<int>(pitch * 2) && bit >= 0; ++k, --bit)
           if (on) pattern |= 1u << bit;

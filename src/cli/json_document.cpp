@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "jww/sjis.h"
+#include "cli/utf8_text.h"
 
 // Puts a field under its own name, so that the JSON keys cannot drift from the records.
 #define PUT(json, record, field) (json)[#field] = ToJson((record).field)
@@ -40,10 +40,10 @@ TJson ToJson(bool v) {
   return v;
 }
 TJson ToJson(const SjisString& sjis) {
-  return SjisToUtf8(sjis);
+  return SjisToPrintable(sjis);
 }
 TJson ToJson(const TShortString& s) {
-  return SjisToUtf8(s.View());
+  return SjisToPrintable(s.View());
 }
 
 TJson ToJson(const TMarkJump& m) {

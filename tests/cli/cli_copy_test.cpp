@@ -68,6 +68,10 @@ struct SelectionCase {
   std::vector<int> LineTypeSlots;
 };
 
+void PrintTo(const SelectionCase& c, std::ostream* os) {
+  *os << "--colors \"" << c.Colors << "\" --linetypes \"" << c.LineTypes << "\"";
+}
+
 class CopySelectionTest : public CopyTest, public ::testing::WithParamInterface<SelectionCase> {};
 
 TEST_P(CopySelectionTest, CopiesExactlyTheSelectedSlots) {

@@ -169,12 +169,19 @@ TEST_F(InfoTest, EntitiesFollowTheFileOrderWithEveryField) {
   EXPECT_DOUBLE_EQ(node["M11"].get<double>(), 2 * std::cos(0.5));
 }
 
-TEST_F(InfoTest, TextThatDoesNotConvertStillGivesValidJson) {
+TEST_F(InfoTest, BytesThatDoNotConvertBecomeReplacementCharacters) {
   TJwwData doc = SampleDocument();
-  doc.Layers[1].Name = "\xEB\x40";  // a two-byte code with no character
+  doc.Layers[1].Name = "\xEB\x40";          // a two-byte code with no character
+  doc.Layers[2].Name = "a\xA0z";            // a single byte with no character
+  doc.Layers[3].Name = "\xFD\x41";          // a lead byte whose follower is no trail byte
+  doc.Layers[4].Name = "\x8C\xA7\x82\xA0";  // good text stays as it is
   const std::string path = WriteFile("bad_text.jww", TJwwBuilder::Drawing(doc));
-  const json j = Info(path, false, 0);
-  EXPECT_EQ(j["layers"][1]["Name"], "\xEF\xBF\xBD");
+  const json layers = Info(path, false, 0)["layers"];
+  const std::string replacement = "\xEF\xBF\xBD";
+  EXPECT_EQ(layers[1]["Name"], replacement);
+  EXPECT_EQ(layers[2]["Name"], "a" + replacement + "z");
+  EXPECT_EQ(layers[3]["Name"], replacement + "A");
+  EXPECT_EQ(layers[4]["Name"], "県あ");
 }
 
 TEST_F(InfoTest, ATruncatedFilePrintsWhatWasReadAndWhereItStopped) {
