@@ -8,6 +8,7 @@
 #include "jww/jww_writer.h"
 #include "jww/written_values.h"
 #include "support/jww_builder.h"
+#include "writer_fixture.h"
 
 namespace pennatran {
 namespace {
@@ -52,41 +53,6 @@ TEST(EntityWriter, FirstLineIntroducesItsClassAndTheSecondRefersToIt) {
                          + std::string("\x01\x80", 2) + RecordBytes(second)  // line 3
                          + std::string("\x00\x00", 2);                       // no block definitions
   EXPECT_EQ(SectionBytes(doc, 700), expected);
-}
-
-// A drawing of every kind whose values need no normalisation; every definition is reached
-// and already numbered by its position.
-TJwwData EveryKind() {
-  TJwwData doc = SampleDocument();
-  TEntJwwCommon c = MakeCommon(2, 105, 3, 4, 7);
-  Append(doc, MakeLine(1, 2, 3, 4, c));
-  Append(doc, MakeArc(5, 6, 7, c));
-  Append(doc, MakePoint(1, 1, MakeCommon(1, 3)));
-  TEntJwwPoint coded = MakePoint(2, 2, MakeCommon(100, 3));
-  coded.Code = 4;
-  coded.Angle = 0.5;
-  coded.Scale = 2;
-  Append(doc, coded);
-  Append(doc, MakeText(0, 0, "hello", MakeCommon(3, 7)));
-  TEntJwwDimension dim = MakeDimension(0, 0, 50, 0, "50", MakeCommon(1, 2));
-  dim.Point2.Common.LineType = 100;
-  dim.Point2.Code = 2;
-  Append(doc, dim);
-  Append(doc, MakeSolid(0, 0, 5, MakeCommon(1, 4)));
-  TEntJwwSolid coloured = MakeSolid(9, 9, 5, MakeCommon(1, 10));
-  coloured.FillColor = 0x00FF80;
-  Append(doc, coloured);
-  Append(doc, MakeInsert(0, 100, 100, 2, 1, 0.5));
-  Append(doc, MakeLine(7, 7, 8, 8, c));
-
-  TEntJwwBlockDef outer = MakeBlockDef(0, "outer");
-  Append(outer, MakeLine(0, 0, 1, 1));
-  Append(outer, MakeText(0, 0, "in a block"));
-  Append(outer, MakeInsert(1, 5, 5));
-  TEntJwwBlockDef inner = MakeBlockDef(1, "inner");
-  Append(inner, MakeArc(0, 0, 1));
-  doc.BlockDefs = {outer, inner};
-  return doc;
 }
 
 class EntityLayout : public ::testing::TestWithParam<int32_t> {};

@@ -8,10 +8,12 @@
 #include "jww/jww_writer.h"
 #include "jww/written_values.h"
 #include "support/jww_builder.h"
+#include "writer_fixture.h"
 
 namespace pennatran {
 namespace {
 
+using testing::NormalDocument;
 using testing::SampleDocument;
 using testing::TJwwBuilder;
 
@@ -26,22 +28,6 @@ std::string BuilderHeader(const TJwwData& doc, int32_t version) {
   TJwwBuilder b(version);
   b.Header(doc);
   return std::string(b.Bytes().begin(), b.Bytes().end());
-}
-
-// A sample whose values the writer has nothing to change.
-TJwwData NormalDocument() {
-  TJwwData doc = SampleDocument();
-  doc.Pens[0].PrintColor = 0xFFFFFF;
-  for (size_t i = 17; i < doc.ColorExNos.size(); ++i) {
-    doc.ColorExNos[i].PrintColor = doc.ColorExNos[i].ScreenColor;
-  }
-  doc.Header.WidthUnitMode = 2;
-  doc.Header.DisplayOnlyNoPrint = 1;
-  doc.Header.SkyMapLevel = 4.5;
-  doc.Header.MarkJumps[5].Scale = 3;
-  doc.Header.SolidDefaultColor = 0x123456;
-  doc.Header.LastBoxX = 9;
-  return doc;
 }
 
 class HeaderLayout : public ::testing::TestWithParam<int32_t> {};
