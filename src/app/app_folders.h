@@ -18,8 +18,7 @@ struct TAppFolders {
 // configDir and the scratch folders to dataDir, so that an installed program still keeps
 // its settings and can extract (and later re-embed) images.
 TAppFolders ResolveAppFolders(const std::filesystem::path& executablePath,
-                              bool executableFolderWritable,
-                              const std::filesystem::path& configDir,
+                              bool executableFolderWritable, const std::filesystem::path& configDir,
                               const std::filesystem::path& dataDir);
 
 // True when a file can be created in the folder (checked by creating and deleting one).

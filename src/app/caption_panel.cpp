@@ -23,9 +23,13 @@ TCaptionPanel::TCaptionPanel(const QString& name, const QString& caption, int he
   Row->addWidget(CaptionLabel, 1);
 }
 
-QString TCaptionPanel::Caption() const { return CaptionLabel->text(); }
+QString TCaptionPanel::Caption() const {
+  return CaptionLabel->text();
+}
 
-void TCaptionPanel::SetCaption(const QString& caption) { CaptionLabel->setText(caption); }
+void TCaptionPanel::SetCaption(const QString& caption) {
+  CaptionLabel->setText(caption);
+}
 
 void TCaptionPanel::AddRight(QWidget* widget, int width) {
   widget->setFixedWidth(width);

@@ -64,7 +64,9 @@ bool EscapeKeyDown() {
 
 #else
 
-bool EscapeKeyDown() { return false; }
+bool EscapeKeyDown() {
+  return false;
+}
 
 #endif
 

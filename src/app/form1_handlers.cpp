@@ -138,8 +138,8 @@ void TForm1::FormShow() {
   SrcLoadComplete = true;
   DstLoadComplete = true;
   for (QListWidget* list : {ListBox1, ListBox2, ListBox3, ListBox4}) list->clear();
-  for (QWidget* widget : std::initializer_list<QWidget*>{Panel16, Panel17, Label3, Label4,
-                                                         Label5, Label6}) {
+  for (QWidget* widget :
+       std::initializer_list<QWidget*>{Panel16, Panel17, Label3, Label4, Label5, Label6}) {
     widget->setVisible(true);
   }
 }
@@ -205,9 +205,8 @@ void TForm1::OpenDstFile() {
   if (!DstLoadComplete) Env.Messages->Information(ReadPartly(path));
 }
 
-bool TForm1::OpenSide(TJwwData& doc, const std::filesystem::path& imageFolder,
-                      const QString& path, QLabel* image, QListWidget* colorList,
-                      QListWidget* lineTypeList) {
+bool TForm1::OpenSide(TJwwData& doc, const std::filesystem::path& imageFolder, const QString& path,
+                      QLabel* image, QListWidget* colorList, QListWidget* lineTypeList) {
   TWaitCursor wait;
   doc.ImageFolder = imageFolder;
   doc.DocInfoPublished = false;
@@ -278,9 +277,13 @@ void TForm1::Panel12Click() {
   FillLineTypeList(*DstJww, ListBox4);
 }
 
-void TForm1::Panel16Click() { ListBox1->selectAll(); }
+void TForm1::Panel16Click() {
+  ListBox1->selectAll();
+}
 
-void TForm1::Panel17Click() { ListBox2->selectAll(); }
+void TForm1::Panel17Click() {
+  ListBox2->selectAll();
+}
 
 void TForm1::Button1Click() {
   if (!BothSidesOpen()) return;
@@ -298,7 +301,9 @@ void TForm1::Button1Click() {
   Env.Messages->Information(saved ? Saved(*chosen) : SaveFailed(*chosen));
 }
 
-void TForm1::Button2Click() { close(); }
+void TForm1::Button2Click() {
+  close();
+}
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
   if (SrcJww && !DraggedDrawing(event->mimeData()).isEmpty()) event->acceptProposedAction();
@@ -312,11 +317,12 @@ void TForm1::dropEvent(QDropEvent* event) {
   // drag and drop of the window system.
   if (Panel1->rect().contains(Panel1->mapFrom(this, at))) {
     event->acceptProposedAction();
-    QMetaObject::invokeMethod(this, [this, path] { OpenSource(path); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, path] { OpenSource(path); }, Qt::QueuedConnection);
   } else if (Panel2->rect().contains(Panel2->mapFrom(this, at))) {
     event->acceptProposedAction();
-    QMetaObject::invokeMethod(this, [this, path] { OpenDestination(path); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, path] { OpenDestination(path); }, Qt::QueuedConnection);
   }
 }
 

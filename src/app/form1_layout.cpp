@@ -90,8 +90,8 @@ void TForm1::BuildLayout() {
   setWindowTitle(QStringLiteral("Pennatran Ver.1.00"));
   setAcceptDrops(true);
 
-  Splitter1 = new TColorSplitter(QStringLiteral("Splitter1"), Qt::Horizontal,
-                                 kMainSplitterWidth, kActiveCaption, this);
+  Splitter1 = new TColorSplitter(QStringLiteral("Splitter1"), Qt::Horizontal, kMainSplitterWidth,
+                                 kActiveCaption, this);
   Panel1 = BuildHalf(true);
   Panel2 = BuildHalf(false);
   Splitter1->addWidget(Panel1);
@@ -253,7 +253,8 @@ void TForm1::ApplySettings(const TWindowSettings& settings) {
   // window takes its new size, that part alone grows or shrinks.
   const auto place = [](QSplitter* splitter, int first) {
     const bool horizontal = splitter->orientation() == Qt::Horizontal;
-    const int length = (horizontal ? splitter->width() : splitter->height()) - splitter->handleWidth();
+    const int length =
+        (horizontal ? splitter->width() : splitter->height()) - splitter->handleWidth();
     const int size = std::max(first, 0);
     splitter->setSizes({size, std::max(length - size, 0)});
   };

@@ -66,10 +66,18 @@ void TForm1::FillLineTypeList(const TJwwData& doc, QListWidget* list) {
   }
 }
 
-void TForm1::ListBox1Click() { ColorListClick(SrcOpened, SrcJww.get(), ListBox1); }
-void TForm1::ListBox2Click() { LineTypeListClick(SrcOpened, ListBox2); }
-void TForm1::ListBox3Click() { ColorListClick(DstOpened, DstJww.get(), ListBox3); }
-void TForm1::ListBox4Click() { LineTypeListClick(DstOpened, ListBox4); }
+void TForm1::ListBox1Click() {
+  ColorListClick(SrcOpened, SrcJww.get(), ListBox1);
+}
+void TForm1::ListBox2Click() {
+  LineTypeListClick(SrcOpened, ListBox2);
+}
+void TForm1::ListBox3Click() {
+  ColorListClick(DstOpened, DstJww.get(), ListBox3);
+}
+void TForm1::ListBox4Click() {
+  LineTypeListClick(DstOpened, ListBox4);
+}
 
 void TForm1::ColorListClick(bool opened, const TJwwData* doc, QListWidget* list) {
   if (!opened || doc == nullptr || list->count() == 0 || list->currentRow() == -1) return;

@@ -18,18 +18,41 @@ std::string_view TrimBlanks(std::string_view text) {
 
 void ApplyLine(TWindowSettings& settings, int index, const std::string& line) {
   switch (index) {
-    case 0: settings.Left = SettingsNumber(line); break;
-    case 1: settings.Top = SettingsNumber(line); break;
-    case 2: settings.Width = SettingsNumber(line); break;
-    case 3: settings.Height = SettingsNumber(line); break;
-    case 4: settings.SourceHalfWidth = SettingsNumber(line); break;
-    case 5: settings.Image1Height = SettingsNumber(line); break;
-    case 6: settings.Image2Height = SettingsNumber(line); break;
-    case 7: settings.ListBox1Height = SettingsNumber(line); break;
-    case 8: settings.ListBox3Height = SettingsNumber(line); break;
-    case 9: settings.SourcePath = QString::fromUtf8(line); break;
-    case 10: settings.DestinationPath = QString::fromUtf8(line); break;
-    default: break;
+    case 0:
+      settings.Left = SettingsNumber(line);
+      break;
+    case 1:
+      settings.Top = SettingsNumber(line);
+      break;
+    case 2:
+      settings.Width = SettingsNumber(line);
+      break;
+    case 3:
+      settings.Height = SettingsNumber(line);
+      break;
+    case 4:
+      settings.SourceHalfWidth = SettingsNumber(line);
+      break;
+    case 5:
+      settings.Image1Height = SettingsNumber(line);
+      break;
+    case 6:
+      settings.Image2Height = SettingsNumber(line);
+      break;
+    case 7:
+      settings.ListBox1Height = SettingsNumber(line);
+      break;
+    case 8:
+      settings.ListBox3Height = SettingsNumber(line);
+      break;
+    case 9:
+      settings.SourcePath = QString::fromUtf8(line);
+      break;
+    case 10:
+      settings.DestinationPath = QString::fromUtf8(line);
+      break;
+    default:
+      break;
   }
 }
 
@@ -68,10 +91,14 @@ bool SaveSettings(const std::filesystem::path& path, const TWindowSettings& sett
   {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (out) {
-      const int32_t numbers[] = {settings.Left,          settings.Top,
-                                 settings.Width,         settings.Height,
-                                 settings.SourceHalfWidth, settings.Image1Height,
-                                 settings.Image2Height,  settings.ListBox1Height,
+      const int32_t numbers[] = {settings.Left,
+                                 settings.Top,
+                                 settings.Width,
+                                 settings.Height,
+                                 settings.SourceHalfWidth,
+                                 settings.Image1Height,
+                                 settings.Image2Height,
+                                 settings.ListBox1Height,
                                  settings.ListBox3Height};
       for (int32_t number : numbers) out << number << "\r\n";
       out << settings.SourcePath.toStdString() << "\r\n";

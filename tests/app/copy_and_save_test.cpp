@@ -11,7 +11,16 @@
 namespace pennatran::testing {
 namespace {
 
-QString Utf8Line(const SjisString& line) { return QString::fromStdString(SjisToUtf8(line)); }
+QString Utf8Line(const SjisString& line) {
+  return QString::fromStdString(SjisToUtf8(line));
+}
+
+// A user colour slot as a saved file holds it: the writer stores the screen colour of slots
+// 17..256 as their print colour too.
+TEntJwwColorExNo AsWritten(TEntJwwColorExNo entry) {
+  entry.PrintColor = entry.ScreenColor;
+  return entry;
+}
 
 class CopyAndSaveTest : public WindowTest {
  protected:
@@ -85,8 +94,8 @@ TEST_F(CopyAndSaveTest, CopiesSelectedColoursAndAllLineTypesIntoTheSavedFile) {
   Answers.push_back(saved);
   ClickButton("Button1");
   ASSERT_EQ(Messages.size(), 1u);
-  EXPECT_EQ(Messages[0].Text, QStringLiteral("図面ファイル「") + saved +
-                                  QStringLiteral("」を保存しました。"));
+  EXPECT_EQ(Messages[0].Text,
+            QStringLiteral("図面ファイル「") + saved + QStringLiteral("」を保存しました。"));
   // The dialog proposed the destination that was opened.
   ASSERT_EQ(Requests.size(), 3u);
   EXPECT_TRUE(Requests[2].Save);
@@ -99,8 +108,8 @@ TEST_F(CopyAndSaveTest, CopiesSelectedColoursAndAllLineTypesIntoTheSavedFile) {
   EXPECT_EQ(result.Header.Version, 700);
   for (int slot = 17; slot <= 256; ++slot) {
     const bool copied = slot == 20 || slot == 256;
-    EXPECT_EQ(result.ColorExNos[slot], copied ? source.ColorExNos[slot]
-                                              : destination.ColorExNos[slot])
+    EXPECT_EQ(result.ColorExNos[slot],
+              AsWritten(copied ? source.ColorExNos[slot] : destination.ColorExNos[slot]))
         << "slot " << slot;
   }
   for (int slot = 17; slot <= 32; ++slot) {
@@ -149,7 +158,7 @@ TEST_F(CopyAndSaveTest, OlderDestinationIsSavedAsVersion700) {
   ClickButton("Button1");
   const TJwwData result = Reload(saved);
   EXPECT_EQ(result.Header.Version, 700);
-  EXPECT_EQ(result.ColorExNos[17], SourceDrawing().ColorExNos[17]);
+  EXPECT_EQ(result.ColorExNos[17], AsWritten(SourceDrawing().ColorExNos[17]));
 }
 
 TEST_F(CopyAndSaveTest, CancelledDialogsChangeNothing) {
@@ -232,17 +241,19 @@ TEST_F(CopyAndSaveTest, IncompleteDestinationWarnsOnOpenAndAsksBeforeSaving) {
   OpenThroughBrowse("Panel5", SourcePath);
   OpenThroughBrowse("Panel6", DestinationPath);
   ASSERT_EQ(Messages.size(), 1u);
-  EXPECT_EQ(Messages[0].Text,
-            QStringLiteral("図面ファイル「") + DestinationPath +
-                QStringLiteral("」を最後まで読み込めませんでした。読み込めた部分だけを表示しています。"));
+  EXPECT_EQ(
+      Messages[0].Text,
+      QStringLiteral("図面ファイル「") + DestinationPath +
+          QStringLiteral("」を最後まで読み込めませんでした。読み込めた部分だけを表示しています。"));
   // The side counts as opened and shows what was read.
   EXPECT_EQ(Lines("ListBox3").size(), 240u);
   ClickPanel("Panel11");
   EXPECT_EQ(Messages.size(), 1u);
 
   const TRecordedMessage question{
-      true, QStringLiteral("コピー先ファイルは最後まで読み込めていません。このまま保存すると、読み込めな"
-                           "かった部分は失われます。保存しますか？")};
+      true,
+      QStringLiteral("コピー先ファイルは最後まで読み込めていません。このまま保存すると、読み込めな"
+                     "かった部分は失われます。保存しますか？")};
   const size_t requests = Requests.size();
   QuestionAnswer = false;
   ClickButton("Button1");
@@ -256,8 +267,8 @@ TEST_F(CopyAndSaveTest, IncompleteDestinationWarnsOnOpenAndAsksBeforeSaving) {
   ClickButton("Button1");
   ASSERT_EQ(Messages.size(), 4u);
   EXPECT_EQ(Messages[2], question);
-  EXPECT_EQ(Messages[3].Text, QStringLiteral("図面ファイル「") + saved +
-                                  QStringLiteral("」を保存しました。"));
+  EXPECT_EQ(Messages[3].Text,
+            QStringLiteral("図面ファイル「") + saved + QStringLiteral("」を保存しました。"));
 
   // Opening a complete destination afterwards saves without asking.
   OpenThroughBrowse("Panel6", WriteDrawing("whole.jww", DestinationDrawing()));

@@ -79,9 +79,9 @@ TEST_F(SettingsFileTest, MissingLinesReadAsEmpty) {
 
 TEST_F(SettingsFileTest, NumbersAreWholeDecimalsOrZero) {
   const std::pair<const char*, int32_t> rows[] = {
-      {"12", 12},   {"-7", -7},   {"+5", 5},       {" 42 ", 42},     {"", 0},
-      {"1.5", 0},   {"12px", 0},  {"0x10", 0},     {"--1", 0},       {"2147483647", 2147483647},
-      {"2147483648", 0}, {"-", 0}, {"\xEF\xBC\x91", 0}};
+      {"12", 12},        {"-7", -7},  {"+5", 5},          {" 42 ", 42}, {"", 0},
+      {"1.5", 0},        {"12px", 0}, {"0x10", 0},        {"--1", 0},   {"2147483647", 2147483647},
+      {"2147483648", 0}, {"-", 0},    {"\xEF\xBC\x91", 0}};
   for (const auto& [text, value] : rows) EXPECT_EQ(SettingsNumber(text), value) << text;
 }
 

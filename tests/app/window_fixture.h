@@ -11,12 +11,18 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "app/form1.h"
 #include "jww/jww_data.h"
 #include "support/jww_builder.h"
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << text.toStdString();
+}
 
 namespace pennatran::testing {
 

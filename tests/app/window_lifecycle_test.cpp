@@ -1,11 +1,13 @@
 // Start and end of the window: the settings file applied and written, the scratch folders
 // and the images extracted into them.
 #include <QCoreApplication>
+#include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QSplitter>
 #include <QUrl>
+#include <QWindow>
 #include <fstream>
 #include <sstream>
 
@@ -82,8 +84,8 @@ TEST_F(WindowLifecycleTest, SettingsAreAppliedAndWrittenBackOnClose) {
   EXPECT_EQ(List("ListBox1")->count(), 0);
   CloseWindow();
   EXPECT_EQ(ReadFile(Folders.SettingsPath),
-            "40\r\n50\r\n800\r\n620\r\n350\r\n140\r\n130\r\n110\r\n100\r\n" +
-                source.toStdString() + "\r\n/nowhere/b.jww\r\n");
+            "40\r\n50\r\n800\r\n620\r\n350\r\n140\r\n130\r\n110\r\n100\r\n" + source.toStdString() +
+                "\r\n/nowhere/b.jww\r\n");
 }
 
 TEST_F(WindowLifecycleTest, BrowsingStartsInTheFolderOfTheRememberedPath) {
@@ -121,8 +123,8 @@ TEST_F(WindowLifecycleTest, ClosingWithoutOpeningWritesTheSettingsAndRemovesTheF
 }
 
 TEST_F(WindowLifecycleTest, EachSideKeepsItsImagesUntilItIsClosed) {
-  const QString source = WriteDrawing("src.jww", DrawingReferringTo("a.bmp", SourceDrawing()),
-                                      700, {{"a.bmp", "source image"}});
+  const QString source = WriteDrawing("src.jww", DrawingReferringTo("a.bmp", SourceDrawing()), 700,
+                                      {{"a.bmp", "source image"}});
   const QString destination =
       WriteDrawing("dst.jww", DrawingReferringTo("b.bmp", DestinationDrawing()), 700,
                    {{"b.bmp.gz", "destination image"}});
@@ -161,24 +163,29 @@ TEST_F(WindowLifecycleTest, AScratchFolderHoldingOtherFilesStays) {
   EXPECT_FALSE(fs::exists(Folders.Temp2Dir));
 }
 
+// Delivers a drag and drop at a point of the window as the window system does.
+void DropOnto(QWidget* window, const QPoint& at, const QString& path) {
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(path)});
+  QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window->windowHandle(), &enter);
+  if (!enter.isAccepted()) return;
+  QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window->windowHandle(), &drop);
+}
+
 TEST_F(WindowLifecycleTest, DroppedDrawingOpensInTheHalfItFallsOn) {
   const QString destination = WriteDrawing("dropped.jww", DestinationDrawing());
   CreateWindow();
   auto* half = Window->findChild<QWidget*>(QStringLiteral("Panel2"));
-  QMimeData mime;
-  mime.setUrls({QUrl::fromLocalFile(destination)});
-  const QPoint at = half->mapTo(Window.get(), half->rect().center());
-  QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(Window.get(), &drop);
+  const QPoint onDestination = half->mapTo(Window.get(), half->rect().center());
+  DropOnto(Window.get(), onDestination, destination);
   Settle();
   EXPECT_EQ(Caption("Panel4"), destination);
   EXPECT_EQ(List("ListBox3")->count(), 240);
   EXPECT_TRUE(Caption("Panel3").isEmpty());
 
-  QMimeData other;
-  other.setUrls({QUrl::fromLocalFile(PathIn("notes.txt"))});
-  QDropEvent ignored(at, Qt::CopyAction, &other, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(Window.get(), &ignored);
+  DropOnto(Window.get(), onDestination, PathIn("notes.txt"));
   Settle();
   EXPECT_EQ(Caption("Panel4"), destination);
 }
