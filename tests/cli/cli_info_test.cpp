@@ -3,6 +3,8 @@
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <limits>
 
 #include "cli/cli_runner.h"
@@ -196,6 +198,34 @@ TEST_F(InfoTest, ATruncatedFilePrintsWhatWasReadAndWhereItStopped) {
   EXPECT_FALSE(j["error"]["message"].get<std::string>().empty());
   EXPECT_EQ(j["colorExNos"][20]["Name"], "colour20");
 }
+
+#ifndef _WIN32
+// The images a drawing carries are extracted while it is read; nothing may stay behind.
+TEST_F(InfoTest, ExtractedImagesLeaveNoScratchFolderBehind) {
+  TJwwData doc = SampleDocument();
+  Append(doc, MakeText(0, 0, "^@BM%temp%photo.bmp,40,30"));
+  TJwwBuilder b(700);
+  b.Header(doc).EntitySection(doc).Images({{"photo.bmp", "BM-bytes"}});
+  const std::string path = WriteFile("image.jww", b.Bytes());
+  const std::filesystem::path scratch = Folder / "tmp";
+  std::filesystem::create_directories(scratch);
+  const char* previous = std::getenv("TMPDIR");
+  const std::string saved = previous ? previous : "";
+  setenv("TMPDIR", scratch.c_str(), 1);
+  const json j = Info(path, false, 0);
+  const TCliResult copy = Run({"copy", path, path, "-o", PathOf("out.jww"), "--colors", "all"});
+  if (previous)
+    setenv("TMPDIR", saved.c_str(), 1);
+  else
+    unsetenv("TMPDIR");
+
+  ASSERT_EQ(j["images"].size(), 1u);
+  EXPECT_EQ(j["images"][0]["Name"], "photo.bmp");
+  EXPECT_EQ(j["images"][0]["Size"], 8);
+  EXPECT_EQ(copy.ExitCode, 0) << copy.Err;
+  EXPECT_TRUE(std::filesystem::is_empty(scratch));
+}
+#endif
 
 TEST_F(InfoTest, UsageErrorsAndUnopenableFilesExitWithTwo) {
   const std::string good = WriteFile("good.jww", TJwwBuilder::Drawing(SampleDocument()));
