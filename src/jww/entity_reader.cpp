@@ -61,22 +61,41 @@ class TEntityReader {
                 const std::string& where) {
     uint32_t taken = 0;
     while (taken < count) {
-      const std::string entity = "entity " + std::to_string(taken + 1);
       int kind = 0;
       try {
         kind = ReadTag();
       } catch (const TReadError& e) {
-        Rethrow(e, "reading the tag of " + entity + where);
+        Rethrow(e, "reading the tag of entity " + std::to_string(taken + 1) + where);
       }
       if (kind == 0) continue;  // a class we do not read: only its tag was consumed
       try {
         ReadOne(owner, order, kind);
       } catch (const TReadError& e) {
-        Rethrow(e, "inside " + entity + " (" + kKindNames[kind] + ")" + where);
+        Rethrow(e, "inside entity " + std::to_string(taken + 1) + " (" + kKindNames[kind] + ")" +
+                       where);
       }
       ++taken;
       In.AdvanceObject();
     }
+  }
+
+  // One block definition's fields up to its entity count; position is 1-based.
+  void ReadDefinitionHead(TEntJwwBlockDef& def, uint32_t position) {
+    In.Tag();  // every object of this list is a block definition, whatever its class
+    Block(&def.Common, sizeof def.Common);
+    def.Number = In.U32();
+    def.Referenced = In.U32();
+    def.Time = In.I32();
+    if (def.Time < 0) {
+      In.Skip(8);  // extended time, not kept
+      def.Time = static_cast<int32_t>(position);
+    }
+    def.Name = In.CleanString();
+    const uint32_t count = In.Count();
+    CheckCount(In, count, kMinEntityBytes, "entity count");
+    def.Count = static_cast<int32_t>(count);
+    def.Order.reserve(count);
+    In.AdvanceObject();
   }
 
  private:
@@ -205,26 +224,6 @@ class TEntityReader {
                      const Record& e, TEntityKind kind) {
     array.push_back(e);
     order.push_back({kind, static_cast<int32_t>(array.size() - 1)});
-  }
-
- public:
-  // One block definition's fields up to its entity count; position is 1-based.
-  void ReadDefinitionHead(TEntJwwBlockDef& def, uint32_t position) {
-    In.Tag();  // every object of this list is a block definition, whatever its class
-    Block(&def.Common, sizeof def.Common);
-    def.Number = In.U32();
-    def.Referenced = In.U32();
-    def.Time = In.I32();
-    if (def.Time < 0) {
-      In.Skip(8);  // extended time, not kept
-      def.Time = static_cast<int32_t>(position);
-    }
-    def.Name = In.CleanString();
-    const uint32_t count = In.Count();
-    CheckCount(In, count, kMinEntityBytes, "entity count");
-    def.Count = static_cast<int32_t>(count);
-    def.Order.reserve(count);
-    In.AdvanceObject();
   }
 
  private:

@@ -29,14 +29,6 @@ TEST(ByteReaderTest, StringsInBothLengthForms) {
   }
 }
 
-TEST(ByteReaderTest, RawStringKeepsBytesCleanStringCleans) {
-  TJwwBuilder b;
-  b.String(std::string("a\0\tb\x82", 5)).String(std::string("a\0\tb\x82", 5));
-  TByteReader in = ReaderOf(b);
-  EXPECT_EQ(in.RawString(), std::string("a\0\tb\x82", 5));
-  EXPECT_EQ(in.CleanString(), "ab");
-}
-
 TEST(ByteReaderTest, CountsInBothForms) {
   TJwwBuilder b;
   b.Count(65534).Count(65535).Count(3, true).Count(70000);
@@ -81,13 +73,6 @@ TEST(ByteReaderTest, ReadPastEndThrowsWithOffsetAndConsumesNothing) {
   }
   EXPECT_EQ(in.Offset(), 4u);
   EXPECT_EQ(in.U16(), 1u);
-}
-
-TEST(ByteReaderTest, StringLongerThanTheRestThrows) {
-  TJwwBuilder b;
-  b.U8(255).U16(600).Raw(std::string(100, 'a'));
-  TByteReader in = ReaderOf(b);
-  EXPECT_THROW(in.RawString(), TReadError);
 }
 
 }  // namespace

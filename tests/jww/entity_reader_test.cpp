@@ -370,8 +370,20 @@ TEST(EntityReaderTest, LongCountsAndLongStrings) {
   EXPECT_EQ(doc.Texts[0].Content.View(), longContent.substr(0, 255));
 }
 
-TEST(EntityReaderTest, FileThatCannotBeOpened) {
+TEST(EntityReaderTest, LoadFromFile) {
+  TJwwData source = SampleDocument();
+  Append(source, MakeLine(0, 0, 1, 1));
+  TJwwBuilder b(700);
+  b.Header(source).EntitySection(source).Images({});
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / "pennatran_reader_load_test.jww";
+  ASSERT_TRUE(b.WriteTo(path));
   TJwwData doc;
+  EXPECT_TRUE(doc.LoadFromFile(path)) << doc.LoadError.Message;
+  std::filesystem::remove(path);
+  EXPECT_EQ(doc.LineCount(), 1);
+  EXPECT_EQ(doc.DocInfo.DocFileName, path.string());
+
   EXPECT_FALSE(doc.LoadFromFile("/nonexistent/folder/drawing.jww"));
   EXPECT_EQ(doc.LoadError.Message, "cannot open the file");
   EXPECT_EQ(doc.DocInfo.DocFileName, "/nonexistent/folder/drawing.jww");
