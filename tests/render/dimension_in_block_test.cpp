@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "jww/sjis.h"
 #include "render/drawers.h"
 #include "render/text_layout.h"
 #include "render_fixture.h"
@@ -11,185 +10,130 @@
 namespace pennatran {
 namespace {
 
-using testing::RenderFixture;
+// The parts of a dimension in the order they are drawn, as bits of a selection.
+enum Part { Aux1 = 1, Aux2 = 2, Mark1 = 4, Mark2 = 8, DimLine = 16, Value = 32, All = 63 };
 
 TEntJwwLine LineOf(uint16_t color, double x1, double y1, double x2, double y2) {
   TEntJwwLine line{};
   line.Common.LineType = 1;
   line.Common.Color = color;
-  line.StartX = x1;
-  line.StartY = y1;
-  line.EndX = x2;
-  line.EndY = y2;
+  line.StartX = x1, line.StartY = y1, line.EndX = x2, line.EndY = y2;
   return line;
 }
 
-TEntJwwPoint PointOf(uint16_t color, double x, double y) {
-  TEntJwwPoint point{};
-  point.Common.Color = color;
-  point.X = x;
-  point.Y = y;
-  point.Scale = 1;
-  return point;
-}
-
-// A horizontal 10 mm dimension whose value text "999" (2.5 mm high, 2 mm wide, 0.5 mm
-// spacing) sits on the base line (0, 1)-(10, 1), with its own colour on every part.
+// A 10 mm dimension on layer group 0 (scale 100) with its own colour on every part; its
+// stored value "999" (2.5 mm high, 2 mm wide, 0.5 mm spacing) lies on (0, 1)-(10, 1).
 TEntJwwDimension MakeDimension(uint16_t formatBits, uint16_t sxfMode) {
   TEntJwwDimension dim{};
-  dim.Line = LineOf(1, 0, 0, 10, 0);
-  dim.Text.Common.Color = 2;
-  dim.Text.Common.Width = formatBits;
-  dim.Text.StartX = 0, dim.Text.StartY = 1, dim.Text.EndX = 10, dim.Text.EndY = 1;
-  dim.Text.SizeX = 2;
-  dim.Text.SizeY = 2.5;
-  dim.Text.Spacing = 0.5;
-  dim.Text.FontName.Assign("\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E");
-  dim.Text.Content.Assign("999");
   dim.SxfMode = sxfMode;
+  dim.Line = LineOf(1, 0, 0, 10, 0);
   dim.AuxLine1 = LineOf(3, 0, -5, 0, 0);
   dim.AuxLine2 = LineOf(4, 10, -5, 10, 0);
-  dim.Point1 = PointOf(5, 0, 0);
-  dim.Point2 = PointOf(6, 10, 0);
-  dim.AuxPoint1 = PointOf(7, 0, -5);
-  dim.AuxPoint2 = PointOf(8, 10, -5);
+  for (TEntJwwPoint* p : {&dim.Point1, &dim.Point2, &dim.AuxPoint1, &dim.AuxPoint2}) {
+    p->Common.Color = 5;
+    p->X = p == &dim.Point2 ? 10 : 0;
+  }
+  dim.Text.Common.Color = 2;
+  dim.Text.Common.Width = formatBits;
+  dim.Text.StartY = 1, dim.Text.EndX = 10, dim.Text.EndY = 1;
+  dim.Text.SizeX = 2, dim.Text.SizeY = 2.5, dim.Text.Spacing = 0.5;
+  dim.Text.FontName.Assign("\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E");
+  dim.Text.Content.Assign("999");
   return dim;
 }
 
-class DimensionInBlock : public RenderFixture {
+class DimensionInBlock : public testing::RenderFixture {
  protected:
   DimensionInBlock() {
-    // 100 x 50 mm around the origin at 10 pixels per millimetre, so values are legible.
+    // 10 pixels per millimetre around the origin, so that values are drawn as characters.
     SetView(-50, -25, 50, 25, 10.0, 1000, 500);
     ctx.LayerGroupScales.assign(16, 1.0);
     ctx.LayerGroupScales[0] = 100;
-    for (int32_t color = 1; color <= 9; ++color) {
-      att.SetPen(color, MakeColor(color * 20, 0, 0), 0.18, 0.2);
-    }
   }
 
-  // The trace of drawing the parts one by one, in the order the dimension draws them.
-  std::vector<std::string> PartsTrace(const std::vector<const void*>& parts,
-                                      const TEntJwwDimension& dim, const TPlacement& p) {
+  // What the selected parts give when drawn one by one with the block drawers.
+  std::vector<std::string> PartsTrace(const TEntJwwDimension& d, const TPlacement& p, int parts) {
     TRecordingCanvas expected;
-    for (const void* part : parts) {
-      if (part == &dim.Text) {
-        DrawText(ctx, expected, dim.Text, p, false, -1);
-      } else if (part == &dim.Point1 || part == &dim.Point2) {
-        DrawPoint(ctx, expected, *static_cast<const TEntJwwPoint*>(part), p, -1);
-      } else {
-        DrawLine(ctx, expected, *static_cast<const TEntJwwLine*>(part), p);
-      }
-    }
+    if (parts & Aux1) DrawLine(ctx, expected, d.AuxLine1, p);
+    if (parts & Aux2) DrawLine(ctx, expected, d.AuxLine2, p);
+    if (parts & Mark1) DrawPoint(ctx, expected, d.Point1, p, -1);
+    if (parts & Mark2) DrawPoint(ctx, expected, d.Point2, p, -1);
+    if (parts & DimLine) DrawLine(ctx, expected, d.Line, p);
+    if (parts & Value) DrawText(ctx, expected, d.Text, p, false, -1);
     return expected.Lines;
   }
 
-  // The trace of the dimension drawn on a fresh canvas.
-  std::vector<std::string> DimensionTrace(const TEntJwwDimension& dim, const TPlacement& p,
+  std::vector<std::string> DimensionTrace(const TEntJwwDimension& d, const TPlacement& p,
                                           bool hideAuxiliary) {
     TRecordingCanvas fresh;
-    DrawDimensionInBlock(ctx, fresh, dim, p, false, -1, hideAuxiliary);
+    DrawDimensionInBlock(ctx, fresh, d, p, false, -1, hideAuxiliary);
     return fresh.Lines;
   }
 
-  // The characters written to the canvas, in order.
-  std::string DrawnText() const {
+  // The characters written on the canvas, in order ("text X Y CHARACTER" lines).
+  std::string DrawnText(const TEntJwwDimension& d, const TPlacement& p) {
     std::string text;
-    for (const std::string& line : Trace()) {
-      if (line.rfind("text ", 0) != 0) continue;
-      const size_t afterY = line.find(' ', line.find(' ', 5) + 1);
-      text += line.substr(afterY + 1);
+    for (const std::string& line : DimensionTrace(d, p, true)) {
+      if (line.rfind("text ", 0) == 0)
+        text += line.substr(line.find(' ', line.find(' ', 5) + 1) + 1);
     }
     return text;
   }
+
+  const TPlacement shifted{3, 4, 1, 0, 0, 1};
+  const TPlacement doubled{0, 0, 2, 0, 0, 2};
 };
 
-TEST_F(DimensionInBlock, SxfModeAddsExtensionLinesAndMarksButNeverTheAuxiliaryPoints) {
-  const TPlacement shifted{3, 4, 1, 0, 0, 1};
-  for (uint16_t sxf : {0, 1}) {
-    const TEntJwwDimension dim = MakeDimension(0x0002, sxf);
-    const std::vector<const void*> parts =
-        sxf ? std::vector<const void*>{&dim.AuxLine1, &dim.AuxLine2, &dim.Point1,
-                                       &dim.Point2,   &dim.Line,     &dim.Text}
-            : std::vector<const void*>{&dim.Line, &dim.Text};
-    EXPECT_EQ(DimensionTrace(dim, shifted, true), PartsTrace(parts, dim, shifted))
-        << "SxfMode " << sxf;
-  }
-}
-
-TEST_F(DimensionInBlock, AuxiliaryPartsAreLeftOutOnlyWhenHidden) {
-  const TPlacement shifted{3, 4, 1, 0, 0, 1};
-  struct Row {
+TEST_F(DimensionInBlock, DrawsItsPartsAndLeavesOutAuxiliariesOnlyWhenHidden) {
+  const struct {
     const char* Name;
+    uint16_t SxfMode;
     void (*Mark)(TEntJwwDimension&);
-    int32_t Dropped;  // index into the full parts list
+    int Hidden;  // the parts left out while auxiliaries are hidden
+  } rows[] = {
+      {"SxfMode 0", 0, [](TEntJwwDimension&) {}, Aux1 | Aux2 | Mark1 | Mark2},
+      {"SxfMode 1", 1, [](TEntJwwDimension&) {}, 0},
+      {"extension colour", 1, [](TEntJwwDimension& d) { d.AuxLine1.Common.Color = 9; }, Aux1},
+      {"extension type", 1, [](TEntJwwDimension& d) { d.AuxLine2.Common.LineType = 9; }, Aux2},
+      {"mark colour", 1, [](TEntJwwDimension& d) { d.Point2.Common.Color = 9; }, Mark2},
+      {"mark type", 1, [](TEntJwwDimension& d) { d.Point1.Common.LineType = 9; }, 0},
+      {"line type", 1, [](TEntJwwDimension& d) { d.Line.Common.LineType = 9; }, DimLine},
+      {"text colour", 1, [](TEntJwwDimension& d) { d.Text.Common.Color = 9; }, Value},
   };
-  const Row rows[] = {
-      {"extension line colour", [](TEntJwwDimension& d) { d.AuxLine1.Common.Color = 9; }, 0},
-      {"extension line type", [](TEntJwwDimension& d) { d.AuxLine2.Common.LineType = 9; }, 1},
-      {"mark colour", [](TEntJwwDimension& d) { d.Point1.Common.Color = 9; }, 2},
-      {"second mark colour", [](TEntJwwDimension& d) { d.Point2.Common.Color = 9; }, 3},
-      {"line type", [](TEntJwwDimension& d) { d.Line.Common.LineType = 9; }, 4},
-      {"text colour", [](TEntJwwDimension& d) { d.Text.Common.Color = 9; }, 5},
-  };
-  for (const Row& r : rows) {
-    TEntJwwDimension dim = MakeDimension(0x0002, 1);
+  for (const auto& r : rows) {
+    TEntJwwDimension dim = MakeDimension(0x0002, r.SxfMode);
     r.Mark(dim);
-    std::vector<const void*> parts{&dim.AuxLine1, &dim.AuxLine2, &dim.Point1,
-                                   &dim.Point2,   &dim.Line,     &dim.Text};
-    const std::vector<std::string> all = PartsTrace(parts, dim, shifted);
-    parts.erase(parts.begin() + r.Dropped);
-
-    EXPECT_EQ(DimensionTrace(dim, shifted, true), PartsTrace(parts, dim, shifted)) << r.Name;
-    EXPECT_EQ(DimensionTrace(dim, shifted, false), all) << r.Name << " shown";
+    const int drawn = r.SxfMode ? All : DimLine | Value;
+    EXPECT_EQ(DimensionTrace(dim, shifted, true), PartsTrace(dim, shifted, All & ~r.Hidden))
+        << r.Name;
+    EXPECT_EQ(DimensionTrace(dim, shifted, false), PartsTrace(dim, shifted, drawn)) << r.Name;
   }
 }
 
-TEST_F(DimensionInBlock, TranslationKeepsTheStoredTextEvenForAGeneratedValue) {
-  const TEntJwwDimension dim = MakeDimension(0x0002, 0);
-  DrawDimensionInBlock(ctx, canvas, dim, {3, 4, 1, 0, 0, 1}, false, -1, true);
-  EXPECT_EQ(DrawnText(), "999");
-}
-
-TEST_F(DimensionInBlock, StoredValueStaysInAScaledBlockWhenNotGenerated) {
-  const TEntJwwDimension dim = MakeDimension(0x1040, 0);
-  DrawDimensionInBlock(ctx, canvas, dim, {0, 0, 2, 0, 0, 2}, false, -1, true);
-  EXPECT_EQ(DrawnText(), "999");
-}
-
-TEST_F(DimensionInBlock, ScaledBlockMeasuresAndFormatsTheValueAgain) {
+TEST_F(DimensionInBlock, ValueIsMeasuredAgainOnlyWhenGeneratedAndNotMerelyShifted) {
+  EXPECT_EQ(DrawnText(MakeDimension(0x0002, 0), shifted), "999");
+  EXPECT_EQ(DrawnText(MakeDimension(0x1040, 0), doubled), "999");
   const struct {
     uint16_t Format;
     const char* Drawn;
   } rows[] = {{0x1042, "2,000."}, {0x10C2, "2,000.0"}, {0x0002, "2000"}, {0x0032, "2ｍ"}};
   for (const auto& r : rows) {
-    canvas.Lines.clear();
-    DrawDimensionInBlock(ctx, canvas, MakeDimension(r.Format, 0), {0, 0, 2, 0, 0, 2}, false, -1,
-                         true);
-    EXPECT_EQ(DrawnText(), r.Drawn) << std::hex << r.Format;
+    EXPECT_EQ(DrawnText(MakeDimension(r.Format, 0), doubled), r.Drawn) << std::hex << r.Format;
   }
+  ctx.LayerGroupScales.clear();  // a drawing without the group: scale 1
+  EXPECT_EQ(DrawnText(MakeDimension(0x0002, 0), doubled), "20");
 }
 
 TEST_F(DimensionInBlock, QuarterTurnKeepsTheNumberAndCentresItOnTheTurnedBaseLine) {
   const TEntJwwDimension dim = MakeDimension(0x0002, 0);
   const TPlacement turned{0, 0, 0, -1, 1, 0};
-  DrawDimensionInBlock(ctx, canvas, dim, turned, false, -1, true);
-  EXPECT_EQ(DrawnText(), "1000");
-
-  // The stored base line (0, 1)-(10, 1) turns to (-1, 0)-(-1, 10); "1000" is four
-  // half-width characters, 4 x 1 + 3 x 0.25 = 4.75 mm, centred on (-1, 5).
+  // (0, 1)-(10, 1) turns to (-1, 0)-(-1, 10); "1000" is 4 x 1 + 3 x 0.25 = 4.75 mm long.
   TRecordingCanvas expected;
   DrawLine(ctx, expected, dim.Line, turned);
   SetTextPen(ctx, expected, dim.Text, -1);
   DrawTextString(ctx, expected, 0, TextFaceName(dim.Text), -1, 5 - 2.375, -1, 5 + 2.375, 2.5, 2,
                  0.5, "1000");
-  EXPECT_EQ(Trace(), expected.Lines);
-}
-
-TEST_F(DimensionInBlock, MissingLayerGroupScaleCountsAsOne) {
-  ctx.LayerGroupScales.clear();
-  DrawDimensionInBlock(ctx, canvas, MakeDimension(0x0002, 0), {0, 0, 2, 0, 0, 2}, false, -1, true);
-  EXPECT_EQ(DrawnText(), "20");
+  EXPECT_EQ(DimensionTrace(dim, turned, true), expected.Lines);
 }
 
 TEST_F(DimensionInBlock, OwnScaleFlagPublishesTheTextsLayerGroupScale) {
@@ -197,9 +141,9 @@ TEST_F(DimensionInBlock, OwnScaleFlagPublishesTheTextsLayerGroupScale) {
   dim.Text.Common.LayerGroup = 3;
   ctx.LayerGroupScales[3] = 50;
   ctx.CurrentScale = 7;
-  DrawDimensionInBlock(ctx, canvas, dim, {0, 0, 2, 0, 0, 2}, false, -1, true);
+  DrawDimensionInBlock(ctx, canvas, dim, doubled, false, -1, true);
   EXPECT_EQ(ctx.CurrentScale, 7);
-  DrawDimensionInBlock(ctx, canvas, dim, {0, 0, 2, 0, 0, 2}, true, -1, true);
+  DrawDimensionInBlock(ctx, canvas, dim, doubled, true, -1, true);
   EXPECT_EQ(ctx.CurrentScale, 50);
 }
 
