@@ -60,5 +60,17 @@ TEST_F(PreviewTest, BadSizesAreUsageErrors) {
   }
 }
 
+TEST_F(PreviewTest, ShowsWhatWasReadOfABrokenDrawing) {
+  const std::vector<uint8_t> whole = TJwwBuilder::Drawing(SampleDocument());
+  const std::string cut =
+      WriteFile("cut.jww", std::vector<uint8_t>(whole.begin(), whole.end() - 10));
+  const TCliResult r = Run({"preview", cut, "-o", PathOf("cut.png")});
+  EXPECT_EQ(r.ExitCode, 1);
+  EXPECT_EQ(PngSize(PathOf("cut.png")), (std::pair<uint32_t, uint32_t>{300, 168}));
+
+  EXPECT_EQ(Run({"preview", PathOf("missing.jww"), "-o", PathOf("m.png")}).ExitCode, 2);
+  EXPECT_FALSE(std::filesystem::exists(PathOf("m.png")));
+}
+
 }  // namespace
 }  // namespace pennatran::testing
