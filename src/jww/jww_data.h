@@ -45,7 +45,8 @@ class TJwwData {
   void SetSaveOptions(int32_t options);
   // Writes the document as a drawing of the given version (the copy tool passes 700).
   // The target is replaced only once the new file is complete: a failed save returns
-  // false and leaves any previous file at that path untouched.
+  // false and leaves any previous file at that path untouched. Versions outside
+  // 220..65535 have no layout and are refused. The document is not changed.
   bool SaveToFile(const std::filesystem::path& fileName, int32_t version);
 
   // The writer's renumbering of block numbers (call after BuildBlockTree).

@@ -13,7 +13,12 @@ void WriteJww(const TJwwData& doc, TByteSink& sink, int32_t version) {
 
 bool TJwwData::SaveToFile(const std::filesystem::path& fileName, int32_t version) {
   if (version < kOldestWritableVersion || version > kNewestWritableVersion) return false;
-  return WriteFileAtomically(fileName, [&](TByteSink& sink) { WriteJww(*this, sink, version); });
+  // Failures are reported by the result only; nothing may escape to the window.
+  try {
+    return WriteFileAtomically(fileName, [&](TByteSink& sink) { WriteJww(*this, sink, version); });
+  } catch (...) {
+    return false;
+  }
 }
 
 }  // namespace pennatran

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "jww/block_numbering.h"
 #include "jww/jww_writer.h"
 #include "jww/written_values.h"
 #include "support/jww_builder.h"
@@ -206,6 +207,33 @@ TEST(EntityWriter, DefinitionsReachedThroughOthersAreKeptEvenInACycle) {
   EXPECT_EQ(back.BlockDefs[0].Inserts[0].BlockNumber, 1u);
   EXPECT_EQ(back.BlockDefs[1].Inserts[0].BlockNumber, 0u);
   EXPECT_EQ(back.BlockDefs[1].Inserts[1].BlockNumber, 1u);
+}
+
+TEST(EntityWriter, RenumberingAgreesWithTheLoadedBlockTree) {
+  TJwwData doc = SampleDocument();
+  TEntJwwBlockDef a = MakeBlockDef(5, "a");
+  TEntJwwBlockDef duplicate = MakeBlockDef(5, "second five");
+  TEntJwwBlockDef nested = MakeBlockDef(8, "nested");
+  TEntJwwBlockDef loop = MakeBlockDef(2, "loop");
+  Append(a, MakeInsert(8, 0, 0));
+  Append(nested, MakeInsert(2, 0, 0));
+  Append(loop, MakeInsert(8, 0, 0));
+  Append(duplicate, MakeInsert(6, 0, 0));
+  doc.BlockDefs = {MakeBlockDef(6, "unused"), a, duplicate, nested, loop};
+  Append(doc, MakeInsert(5, 0, 0));
+  TJwwData loaded;
+  const std::vector<uint8_t> bytes = TJwwBuilder::Drawing(doc);
+  ASSERT_TRUE(loaded.LoadFromBytes(bytes.data(), bytes.size(), "blocks.jww"));
+
+  TBlockNumbering numbering(loaded);
+  EXPECT_EQ(numbering.UsedCount(), loaded.UsedBlockCount);
+  for (size_t d = 0; d < loaded.BlockDefs.size(); ++d) {
+    EXPECT_EQ(numbering.IsUsed(d), loaded.BlockDefs[d].Used) << d;
+    EXPECT_EQ(numbering.UsedIndex(d), loaded.BlockDefs[d].UsedIndex) << d;
+  }
+  for (uint32_t number = 0; number < 10; ++number) {
+    EXPECT_EQ(numbering.WrittenNumber(number), loaded.UsedBlockIndex(number)) << number;
+  }
 }
 
 TEST(EntityWriter, ANegativeTimeIsWrittenAsThePositionTheReaderWouldGive) {
