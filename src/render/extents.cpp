@@ -164,11 +164,14 @@ void ClampBox(TWorkingBox& box) {
 }
 
 void SeedBox(TWorkingBox& box, double x, double y) {
+  // A corrupt coordinate (NaN, infinite) would poison the box for good.
+  if (!std::isfinite(x) || !std::isfinite(y)) return;
   box = {x, y, x, y};
   ClampBox(box);
 }
 
 void IncludePoint(TWorkingBox& box, double x, double y) {
+  if (!std::isfinite(x) || !std::isfinite(y)) return;
   if (x < box.MinX) box.MinX = x;
   if (x > box.MaxX) box.MaxX = x;
   if (y < box.MinY) box.MinY = y;

@@ -1,6 +1,8 @@
 #include "render/output.h"
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "attributes/gra_attribute.h"
 #include "render/geometry.h"
@@ -61,6 +63,13 @@ void ClipEnd(const TRenderContext& ctx, int32_t c, double x0, double y0, double 
   }
 }
 
+bool AllFinite(std::initializer_list<double> values) {
+  for (double v : values) {
+    if (!std::isfinite(v)) return false;
+  }
+  return true;
+}
+
 TPixelPoint ToPixel(const TRenderContext& ctx, double x, double y) {
   return {PixelX(ctx, x), PixelY(ctx, y)};
 }
@@ -114,6 +123,8 @@ int32_t OutCode(const TRenderContext& ctx, double x, double y) {
 }
 
 int32_t ClipSegment(const TRenderContext& ctx, double& x1, double& y1, double& x2, double& y2) {
+  // A corrupt coordinate (NaN, infinite) has no place on the screen: the segment is skipped.
+  if (!AllFinite({x1, y1, x2, y2})) return 2;
   const int32_t c1 = OutCode(ctx, x1, y1);
   const int32_t c2 = OutCode(ctx, x2, y2);
   if (c1 == 0 && c2 == 0) return 0;
@@ -124,6 +135,8 @@ int32_t ClipSegment(const TRenderContext& ctx, double& x1, double& y1, double& x
   const double dy = y2 - y0;
   ClipEnd(ctx, c1, x0, y0, dx, dy, x1, y1);
   ClipEnd(ctx, c2, x0, y0, dx, dy, x2, y2);
+  // Coordinates near the limits of a double can overflow while being clipped.
+  if (!AllFinite({x1, y1, x2, y2})) return 2;
   if (std::fabs(x2 - x1) >= kEpsilon || std::fabs(y2 - y1) >= kEpsilon) return 1;
   return 2;
 }
@@ -166,7 +179,10 @@ void OutputPolyline(TRenderContext& ctx, TCanvas& canvas) {
 
 void OutputPolygon(TRenderContext& ctx, TCanvas& canvas) {
   std::vector<TDrawPoint>& points = ctx.PointBuffer;
-  if (points.size() < 3 || AllOutsideOneSide(ctx)) {
+  const bool finite = std::all_of(points.begin(), points.end(), [](const TDrawPoint& p) {
+    return std::isfinite(p.X) && std::isfinite(p.Y);
+  });
+  if (points.size() < 3 || !finite || AllOutsideOneSide(ctx)) {
     points.clear();
     return;
   }

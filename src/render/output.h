@@ -20,7 +20,8 @@ void SetEntityBrush(TRenderContext& ctx, TCanvas& canvas, int32_t layerIndex,
                     int32_t colorNumber, int32_t fillStyle);
 
 int32_t OutCode(const TRenderContext& ctx, double x, double y);
-// Clips in place: 0 inside and unchanged, 1 clipped, 2 rejected.
+// Clips in place: 0 inside and unchanged, 1 clipped, 2 rejected (also for a NaN or
+// infinite coordinate, which no shape can be drawn through).
 int32_t ClipSegment(const TRenderContext& ctx, double& x1, double& y1, double& x2, double& y2);
 
 int32_t PixelX(const TRenderContext& ctx, double x);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "entity_factory.h"
@@ -173,6 +174,15 @@ TEST(WorkingBox, ClampLimitsToOneHundredKilometres) {
   IncludeMappedPoint(box, TPlacement{1, 1, 0, -1, 1, 0}, 3, 4);
   EXPECT_EQ(box.MinX, -3);
   EXPECT_EQ(box.MaxY, 4);
+}
+
+TEST(WorkingBox, CorruptCoordinatesAreIgnored) {
+  TWorkingBox box{1, 2, 3, 4};
+  TJwwData doc;
+  doc.Lines = {Line(std::numeric_limits<double>::quiet_NaN(), 0, 10, 20),
+               Line(5, std::numeric_limits<double>::infinity(), 6, 7)};
+  ComputeExtents(doc, box);
+  ExpectExtents(doc, {1, 2, 10, 20});
 }
 
 TEST(SamePoint, ToleranceIsOneE14) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "render/geometry.h"
 #include "render_fixture.h"
 #include "trace_points.h"
@@ -124,6 +126,21 @@ TEST_F(RenderFixture, PixelConversionClampsInsteadOfOverflowing) {
   OutputPolygon(ctx, canvas);
   EXPECT_EQ(Trace(), (Lines{"polygon 3 -268435456 268435756 -268435456 268435756 268435456 "
                             "-268435156"}));
+}
+
+TEST_F(RenderFixture, CorruptCoordinatesDrawNothing) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  DrawSegment(ctx, canvas, nan, 10, 20, 20);
+  DrawSegment(ctx, canvas, inf, 10, 50, 10);
+  DrawSegment(ctx, canvas, 1e300, -1e300, -1e300, 1e300);
+  SetPoints({{10, 10}, {20, 10}, {nan, 20}});
+  OutputPolygon(ctx, canvas);
+  EXPECT_TRUE(Trace().empty());
+  // Only the corrupt segments of a polyline are left out.
+  SetPoints({{10, 10}, {20, 10}, {nan, 20}, {30, 30}, {40, 30}});
+  OutputPolyline(ctx, canvas);
+  EXPECT_EQ(Trace(), (Lines{"polyline 2 10 40 20 40", "polyline 2 30 20 40 20"}));
 }
 
 TEST_F(RenderFixture, EntityPenFollowsLayerStateAndLineType) {
