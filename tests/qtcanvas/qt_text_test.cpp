@@ -119,27 +119,5 @@ TEST_F(QtTextTest, VerticalFacesStandFullWidthCharactersUpright) {
   EXPECT_GT(dash.height(), dash.width());
 }
 
-TEST_F(QtTextTest, ColourIsTheRequestedOneAndTheBackgroundStays) {
-  TLogFont font;
-  font.Height = 40;
-  font.FaceName = Utf8ToSjis("ＭＳ ゴシック");
-  {
-    QPainter painter(&Image);
-    DrawSjisText(painter, font, MakeColor(255, 0, 0), 10, 10, Utf8ToSjis("■"));
-  }
-  int red = 0, other = 0;
-  for (int y = 0; y < Image.height(); ++y) {
-    for (int x = 0; x < Image.width(); ++x) {
-      const QRgb p = Image.pixel(x, y);
-      if (p == qRgb(255, 0, 0))
-        ++red;
-      else if (p != qRgb(255, 255, 255) && qGreen(p) != qBlue(p))
-        ++other;
-    }
-  }
-  EXPECT_GT(red, 200);
-  EXPECT_EQ(other, 0);
-}
-
 }  // namespace
 }  // namespace pennatran

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "jww/sjis.h"
-#include "render/japanese_calendar.h"
 #include "render/text_codes.h"
 
 namespace pennatran::testing {
@@ -105,13 +104,6 @@ TEST_F(TextCodeTest, YearsAndErasAroundTheirEdges) {
   ExpectCodes({{"$Y", "31"}, {"$J", "平成31年 4月30日"}, {"$wa", "TUE"}});
   now = {2019, 5, 1, 0, 0, 0};
   ExpectCodes({{"$Y", "1"}, {"%Y", "01"}, {"$J", "令和1年 5月 1日"}, {"$wa", "WED"}});
-}
-
-TEST_F(TextCodeTest, JapaneseCalendarNamesTheEra) {
-  const TJapaneseEra era = JapaneseEra({1989, 1, 7, 12, 0, 0});
-  EXPECT_EQ(SjisToUtf8(era.Name), "昭和");
-  EXPECT_EQ(era.Year, 64);
-  EXPECT_EQ(JapaneseEra({1989, 1, 8, 0, 0, 0}).Year, 1);
 }
 
 TEST_F(TextCodeTest, DrawingTimeMemoAndScales) {

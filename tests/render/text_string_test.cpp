@@ -181,22 +181,6 @@ TEST_F(TextStringTest, OverrideColourReplacesPenAndFontColour) {
   EXPECT_EQ(canvas.Pen, MakeColor(0xAA, 0xBB, 0xCC));
 }
 
-TEST_F(TextStringTest, EmptyContentDrawsNothing) {
-  DrawTextString(ctx, canvas, 0, "face", 10, 10, 30, 10, 2.5, 2.5, 0, "");
-  EXPECT_TRUE(canvas.Lines.empty());
-}
-
-TEST_F(TextStringTest, TextsPublishTheirLayerGroupScale) {
-  ctx.LayerGroupScales.assign(16, 1.0);
-  ctx.LayerGroupScales[3] = 50;
-  TEntJwwText text = Text("%SS", 10, 10, 30, 10);
-  text.Common.LayerGroup = 3;
-  DrawText(ctx, canvas, text, -1);
-  EXPECT_EQ(ctx.CurrentScale, 50);
-  EXPECT_EQ(Texts(),
-            TLines({"text 100 875 1", "text 112 875 /", "text 125 875 5", "text 138 875 0"}));
-}
-
 TEST_F(TextStringTest, ImageReferencesAreLeftToTheImageDrawer) {
   DrawText(ctx, canvas, Text("^@BMa.bmp,10,10", 10, 10, 30, 10), -1);
   EXPECT_TRUE(canvas.Lines.empty());
