@@ -66,20 +66,12 @@ TEST_F(ImageFrame, RecognitionNeedsTheExactMarkAndAComma) {
   }
 }
 
-TEST_F(ImageFrame, FrameIsAHatchedRectangleInTheTextColour) {
-  const auto shapes = Draw(ImageText("^@BMpic.bmp,40,30"));
-  ASSERT_EQ(shapes.size(), 1u);
-  EXPECT_EQ(shapes[0].Kind, "polygon");
-  EXPECT_EQ(shapes[0].Pen, "pen 00C0C0 0 solid");
-  EXPECT_EQ(shapes[0].Brush, "brush 00C0C0 bdiagonal");
-  EXPECT_EQ(shapes[0].Points, Corners({{10, 20}, {50, 20}, {50, 50}, {10, 50}}));
-}
-
 TEST_F(ImageFrame, NumbersGiveSizeAndRotation) {
   const struct {
     const char* Content;
     std::initializer_list<TDrawPoint> Corners;
   } rows[] = {
+      {"^@BMpic.bmp,40,30", {{10, 20}, {50, 20}, {50, 50}, {10, 50}}},
       {"^@BMpic.bmp,40", {{10, 20}, {50, 20}, {50, 60}, {10, 60}}},
       {"^@BMpic.bmp,40,30,0,0,1,90", {{10, 20}, {10, 60}, {-20, 60}, {-20, 20}}},
       {"^@BMpic.bmp,40,30,7,8,9,-90", {{10, 20}, {10, -20}, {40, -20}, {40, 20}}},
@@ -92,33 +84,41 @@ TEST_F(ImageFrame, NumbersGiveSizeAndRotation) {
   for (const auto& row : rows) {
     const auto shapes = Draw(ImageText(row.Content));
     ASSERT_EQ(shapes.size(), 1u) << row.Content;
+    EXPECT_EQ(shapes[0].Kind, "polygon");
+    EXPECT_EQ(shapes[0].Pen, "pen 00C0C0 0 solid");
+    EXPECT_EQ(shapes[0].Brush, "brush 00C0C0 bdiagonal");
     EXPECT_EQ(shapes[0].Points, Corners(row.Corners)) << row.Content;
   }
 }
 
-TEST_F(ImageFrame, PlacementScalesAndTurnsTheFrame) {
-  // Both scales 2 and turned by 30 degrees, moved to (5, -10).
-  const double c = 2 * std::cos(kPi / 6);
-  const double s = 2 * std::sin(kPi / 6);
-  const TPlacement placement{5, -10, c, -s, s, c};
-  const auto shapes = Draw(ImageText("^@BMpic.bmp,40,30", 0, 0), placement);
-  ASSERT_EQ(shapes.size(), 1u);
-  const double ux = std::cos(kPi / 6);
-  const double uy = std::sin(kPi / 6);
-  EXPECT_EQ(shapes[0].Points, Corners({{5, -10},
-                                       {5 + 80 * ux, -10 + 80 * uy},
-                                       {5 + 80 * ux - 60 * uy, -10 + 80 * uy + 60 * ux},
-                                       {5 - 60 * uy, -10 + 60 * ux}}));
-}
-
-TEST_F(ImageFrame, PlacementKeepsARectangleWhenItMirrors) {
-  // Mirrored along x and stretched along y; the frame turned by 90 degrees in the block.
-  const TPlacement placement{20, 0, -1, 0, 0, 2};
-  const auto shapes = Draw(ImageText("^@BMpic.bmp,20,10,0,0,1,90", 0, 0), placement);
-  ASSERT_EQ(shapes.size(), 1u);
-  // Width 20 along x stays 20, height 10 along y becomes 20; the turn, measured through
-  // the placement, becomes 90 degrees.
-  EXPECT_EQ(shapes[0].Points, Corners({{20, 0}, {20, 20}, {0, 20}, {0, 0}}));
+TEST_F(ImageFrame, PlacementCarriesSizeAndTurnButKeepsARectangle) {
+  const double c = std::cos(kPi / 6);
+  const double s = std::sin(kPi / 6);
+  const struct {
+    const char* Name;
+    const char* Content;
+    TPlacement Placement;
+    std::initializer_list<TDrawPoint> Corners;
+  } rows[] = {
+      {"both scales 2, turned by 30 degrees",
+       "^@BMpic.bmp,40,30",
+       {5, -10, 2 * c, -2 * s, 2 * s, 2 * c},
+       {{5, -10},
+        {5 + 80 * c, -10 + 80 * s},
+        {5 + 80 * c - 60 * s, -10 + 80 * s + 60 * c},
+        {5 - 60 * s, -10 + 60 * c}}},
+      // Mirrored along x, stretched along y: width 20 stays, height 10 becomes 20, and the
+      // 90 degree turn measured through the placement stays 90 degrees.
+      {"mirrored and stretched",
+       "^@BMpic.bmp,20,10,0,0,1,90",
+       {20, 0, -1, 0, 0, 2},
+       {{20, 0}, {20, 20}, {0, 20}, {0, 0}}},
+  };
+  for (const auto& row : rows) {
+    const auto shapes = Draw(ImageText(row.Content, 0, 0), row.Placement);
+    ASSERT_EQ(shapes.size(), 1u) << row.Name;
+    EXPECT_EQ(shapes[0].Points, Corners(row.Corners)) << row.Name;
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <string>
 
 #include "render/drawers.h"
 #include "render_fixture.h"
@@ -13,130 +14,215 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr int64_t kNoOverride = -1;
 
-TEntJwwPoint PointRecord(double x, double y, uint8_t lineType, int32_t code, double angle = 0,
-                         double scale = 1) {
+struct TLocalPoint {
+  double A, B;
+};
+
+TLocalPoint Polar(double r, double t) {
+  return {r * std::cos(t), r * std::sin(t)};
+}
+
+TEntJwwPoint PointRecord(double x, double y, uint8_t lineType, int32_t code, double angle = 0) {
   TEntJwwPoint p{};
   p.Common.LineType = lineType;
   p.Common.Color = 2;
   p.X = x, p.Y = y;
-  p.Code = code, p.Angle = angle, p.Scale = scale;
+  p.Code = code, p.Angle = angle, p.Scale = 1;
   return p;
 }
 
-// Radius in pixels of a 72-corner circle around the pixel c, or -1 for any other shape.
-int32_t CircleRadius(const std::vector<TTracedShape>& shapes, TPixelPoint c) {
-  if (shapes.size() != 1 || shapes[0].Kind != "polygon" || shapes[0].Points.size() != 72) {
-    return -1;
+// Points of colour 1 (0, 192, 192) at (5, 5), seen at 100 pixels per millimetre.
+class PointDrawer : public RenderFixture {
+ protected:
+  PointDrawer() { SetView(0, 0, 10, 10, 100, 1000, 1000); }
+
+  std::vector<TTracedShape> Draw(int32_t code, double scale = 1, double rotation = 0,
+                                 int64_t overrideColor = kNoOverride, int32_t temporary = 0,
+                                 int32_t width = 0) {
+    canvas.Lines.clear();
+    DrawPoint(ctx, canvas, temporary, code, width, 1, 0, scale, rotation, 5, 5, overrideColor);
+    EXPECT_TRUE(ctx.PointBuffer.empty());
+    return TracedShapes(Trace());
   }
-  EXPECT_EQ(shapes[0].Points[18].X, c.X);
-  return shapes[0].Points[0].X - c.X;
-}
 
-using PointDrawer = RenderFixture;
+  // The pixel of a point given in the marker's own axes.
+  TPixelPoint Local(TLocalPoint p, double rotation = 0) const {
+    return Pixel(ctx, 5 + p.A * std::cos(rotation) - p.B * std::sin(rotation),
+                 5 + p.A * std::sin(rotation) + p.B * std::cos(rotation));
+  }
 
-TEST_F(PointDrawer, DotRadiusIsHalfThePenWidthPlusThePointRadiusAndAtLeastOnePixel) {
+  // Radius in pixels of a lone 72-corner circle around the point, or -1.
+  int32_t CircleRadius(const std::vector<TTracedShape>& shapes) const {
+    if (shapes.size() != 1 || shapes[0].Points.size() != 72) return -1;
+    return shapes[0].Points[0].X - Pixel(ctx, 5, 5).X;
+  }
+};
+
+TEST_F(PointDrawer, FillAndPenOfEachCodeWithAndWithoutOverrideColour) {
+  const int64_t red = MakeColor(255, 0, 0);
   const struct {
-    int32_t Width;
-    double Scale;  // pixels per millimetre
-    int32_t Pixels;
+    int32_t Code;
+    int64_t Override;
+    const char* Pen;
+    const char* Brush;  // "clear" when the colour of the clear brush is moot
   } rows[] = {
-      {0, 100, 25},   // colour 1: 0.1 / 2 + 0.2 mm
-      {30, 100, 35},  // its own width of 0.3 mm: 0.15 + 0.2 mm
-      {0, 1, 1},      // 0.25 mm is less than one pixel
-      {0, 2, 1},
+      {0, kNoOverride, "00C0C0", "brush 00C0C0 solid"},
+      {5, kNoOverride, "00C0C0", "brush 00C0C0 solid"},
+      {6, kNoOverride, "00C0C0", "brush 00C0C0 solid"},
+      {7, kNoOverride, "00C0C0", "brush 00C0C0 solid"},
+      {-3, kNoOverride, "00C0C0", "brush 00C0C0 solid"},
+      {12, kNoOverride, "00C0C0", "brush 00C0C0 solid"},
+      {-8, kNoOverride, "00C0C0", "brush 00C0C0 solid"},
+      {1, kNoOverride, "00C0C0", "brush FFFFFF solid"},
+      {2, kNoOverride, "00C0C0", "brush FFFFFF solid"},
+      {3, kNoOverride, "00C0C0", "brush FFFFFF solid"},
+      {4, kNoOverride, "00C0C0", "clear"},
+      {-2, kNoOverride, "00C0C0", "clear"},
+      {11, kNoOverride, "00C0C0", "clear"},
+      // Filled markers set their pen again without the override colour.
+      {6, red, "00C0C0", "brush FF0000 solid"},
+      {1, red, "FF0000", "brush FF0000 solid"},
+      {4, red, "FF0000", "clear"},
   };
   for (const auto& row : rows) {
-    SetView(0, 0, 1000 / row.Scale, 1000 / row.Scale, row.Scale, 1000, 1000);
-    canvas.Lines.clear();
-    const double at = 500 / row.Scale;
-    DrawPoint(ctx, canvas, 0, 0, row.Width, 1, 0, 1, 0, at, at, kNoOverride);
-    const auto shapes = TracedShapes(Trace());
-    EXPECT_EQ(CircleRadius(shapes, {500, 500}), row.Pixels) << row.Width << " at " << row.Scale;
-    EXPECT_TRUE(shapes[0].Filled());
-  }
-}
-
-TEST_F(PointDrawer, TemporaryPointIsAThreePixelCircleAtEveryZoomWhateverItsCode) {
-  for (const double scale : {100.0, 0.5}) {
-    for (const int32_t code : {0, 1, 6}) {
-      SetView(0, 0, 1000 / scale, 1000 / scale, scale, 1000, 1000);
-      canvas.Lines.clear();
-      DrawPoint(ctx, canvas, 1, code, 0, 3, 0, 1, 0, 500 / scale, 500 / scale, MakeColor(1, 2, 3));
-      const auto shapes = TracedShapes(Trace());
-      EXPECT_EQ(CircleRadius(shapes, {500, 500}), 3) << scale << " code " << code;
-      EXPECT_EQ(shapes[0].Pen, "pen 010203 0 solid");
-      EXPECT_FALSE(shapes[0].Filled());
+    const auto shapes = Draw(row.Code, 1, 0, row.Override);
+    ASSERT_EQ(shapes.size(), 1u) << row.Code;
+    EXPECT_EQ(shapes[0].Kind, "polygon") << row.Code;
+    EXPECT_EQ(shapes[0].Pen, std::string("pen ") + row.Pen + " 0 solid") << row.Code;
+    if (std::string(row.Brush) == "clear") {
+      EXPECT_FALSE(shapes[0].Filled()) << row.Code << ' ' << shapes[0].Brush;
+    } else {
+      EXPECT_EQ(shapes[0].Brush, row.Brush) << row.Code;
     }
   }
+  att.SetBackMode(1);
+  EXPECT_EQ(Draw(3)[0].Brush, "brush 000000 solid");
 }
 
-TEST_F(PointDrawer, OnlyAnExactOneMakesATemporaryPoint) {
-  SetView(0, 0, 10, 10, 100, 1000, 1000);
-  DrawPoint(ctx, canvas, 2, 6, 0, 1, 0, 1, 0, 5, 5, kNoOverride);
+TEST_F(PointDrawer, PolygonAndCircleMarkersTurnAndScale) {
+  const double rot = kPi / 6;
+  const std::vector<TLocalPoint> arrow = {{0, 0}, {-15, 2.5}, {-15, -2.5}};
+  const std::vector<TLocalPoint> square = {{-2.5, -2.5}, {2.5, -2.5}, {2.5, 2.5}, {-2.5, 2.5}};
+  for (const auto& [code, corners] :
+       {std::pair{1, arrow}, std::pair{6, arrow}, std::pair{11, arrow}, std::pair{2, square},
+        std::pair{5, square}}) {
+    std::vector<TPixelPoint> expected;
+    for (const TLocalPoint& c : corners) expected.push_back(Local(c, rot));
+    const auto shapes = Draw(code, 2, rot);
+    ASSERT_EQ(shapes.size(), 1u) << code;
+    EXPECT_EQ(shapes[0].Points, expected) << code;
+  }
+  for (const int32_t code : {3, 4, 7, -2, 42}) EXPECT_EQ(CircleRadius(Draw(code, 2, rot)), 250);
+  // A scale at or below 1e-8 counts as 1.
+  for (const double scale : {1e-8, -3.0, std::nan("")}) {
+    EXPECT_EQ(CircleRadius(Draw(4, scale)), 125) << scale;
+  }
+}
+
+TEST_F(PointDrawer, SegmentMarkersTurnAndScale) {
+  const double rot = 2 * kPi / 3;
+  const double u = 0.5;
+  const double h = 1.25 * u;
+  const double t = 5 * u / 3;
+  const struct {
+    int32_t Code;
+    std::vector<TLocalPoint> Ends;  // two per segment
+  } rows[] = {
+      {9, {{0, 0}, {-7.5 * u, h}, {0, 0}, {-7.5 * u, -h}}},
+      {10, {Polar(2 * h, kPi / 4), Polar(2 * h, 5 * kPi / 4)}},
+      {-1,
+       {{0, h},
+        {0, -h},
+        Polar(h, kPi / 6),
+        Polar(h, 7 * kPi / 6),
+        Polar(h, 5 * kPi / 6),
+        Polar(h, 11 * kPi / 6)}},
+      {-4, {{0, h}, {0, -h}, {-h, 0}, {h, 0}}},
+      {-5, {{-h, -h}, {h, -h}, {h, -h}, {h, h}, {h, h}, {-h, h}, {-h, h}, {-h, -h}}},
+      {-6,
+       {Polar(t, kPi / 2), Polar(t, 7 * kPi / 6), Polar(t, 7 * kPi / 6), Polar(t, 11 * kPi / 6),
+        Polar(t, 11 * kPi / 6), Polar(t, kPi / 2)}},
+      {-7,
+       {Polar(h, kPi / 4), Polar(h, 5 * kPi / 4), Polar(h, 3 * kPi / 4), Polar(h, 7 * kPi / 4)}},
+  };
+  for (const auto& row : rows) {
+    std::vector<TPixelPoint> drawn;
+    for (const auto& s : Draw(row.Code, u, rot)) {
+      EXPECT_EQ(s.Kind, "segment") << row.Code;
+      drawn.insert(drawn.end(), s.Points.begin(), s.Points.end());
+    }
+    std::vector<TPixelPoint> expected;
+    for (const TLocalPoint& p : row.Ends) expected.push_back(Local(p, rot));
+    EXPECT_EQ(drawn, expected) << row.Code;
+  }
+}
+
+TEST_F(PointDrawer, CodeEightIsTwoQuarterArcsThroughThePoint) {
+  const double r = 1.25 * std::numbers::sqrt2;
+  const auto shapes = Draw(8, 1, kPi / 2);
+  ASSERT_EQ(shapes.size(), 2u);
+  EXPECT_EQ(shapes[0].Points.front(), Local({r, r}, kPi / 2));
+  EXPECT_EQ(shapes[1].Points.front(), Local({-r, -r}, kPi / 2));
+  for (const auto& s : shapes) {
+    EXPECT_EQ(s.Kind, "polyline");
+    EXPECT_EQ(s.Points.size(), 73u);
+    EXPECT_EQ(s.Points.back(), Pixel(ctx, 5, 5));
+  }
+}
+
+TEST_F(PointDrawer, DotsAreAtLeastOnePixelAndTemporaryPointsThreePixelsAtEveryZoom) {
+  const struct {
+    double Scale;  // pixels per millimetre
+    int32_t Temporary, Code, Width, Pixels;
+  } rows[] = {
+      {100, 0, 0, 0, 25},   // colour 1: 0.1 / 2 + 0.2 mm
+      {100, 0, 0, 30, 35},  // its own width of 0.3 mm: 0.15 + 0.2 mm
+      {2, 0, 0, 0, 1},      // 0.25 mm is less than one pixel
+      {100, 0, -3, 0, 10},  // the pen width as radius
+      {100, 1, 6, 0, 3},   {0.5, 1, 0, 0, 3},
+  };
+  for (const auto& row : rows) {
+    SetView(5 - 500 / row.Scale, 5 - 500 / row.Scale, 5 + 500 / row.Scale, 5 + 500 / row.Scale,
+            row.Scale, 1000, 1000);
+    const auto shapes = Draw(row.Code, 1, 0, kNoOverride, row.Temporary, row.Width);
+    EXPECT_EQ(CircleRadius(shapes), row.Pixels) << row.Scale << ' ' << row.Code;
+    EXPECT_EQ(shapes[0].Filled(), row.Temporary == 0);
+  }
+}
+
+TEST_F(PointDrawer, RecordsCarryTheirMarkerOnlyWithLineType100) {
+  DrawPointRecord(ctx, canvas, PointRecord(5, 5, 100, 11, kPi / 2), kNoOverride);
+  DrawPointRecord(ctx, canvas, PointRecord(5, 5, 2, 11, kPi / 2), kNoOverride);
   const auto shapes = TracedShapes(Trace());
-  ASSERT_EQ(shapes.size(), 1u);
-  EXPECT_EQ(shapes[0].Points.size(), 3u);
-}
-
-TEST_F(PointDrawer, RecordCarriesItsMarkerOnlyWithLineType100) {
-  SetView(0, 0, 20, 20, 50, 1000, 1000);
-  DrawPointRecord(ctx, canvas, PointRecord(10, 10, 100, 1, kPi / 2, 0.5), kNoOverride);
-  auto shapes = TracedShapes(Trace());
-  ASSERT_EQ(shapes.size(), 1u);
-  EXPECT_EQ(shapes[0].Points, (std::vector<TPixelPoint>{Pixel(ctx, 10, 10), Pixel(ctx, 9.375, 6.25),
-                                                        Pixel(ctx, 10.625, 6.25)}));
-
-  canvas.Lines.clear();
-  DrawPointRecord(ctx, canvas, PointRecord(10, 10, 2, 1, kPi / 2, 0.5), kNoOverride);
-  // Colour 2 without a marker: a dot of 0.15 / 2 + 0.3 mm.
-  EXPECT_EQ(CircleRadius(TracedShapes(Trace()), {500, 500}), 19);
+  ASSERT_EQ(shapes.size(), 2u);
+  EXPECT_EQ(shapes[0].Points[1], Local({-7.5, 1.25}, kPi / 2));
+  EXPECT_EQ(shapes[1].Points.size(), 72u);  // colour 2 dot
 }
 
 TEST_F(PointDrawer, DimensionDrawsItsTwoPointsButNotItsAuxiliaryPoints) {
-  SetView(0, 0, 100, 50, 10, 1000, 500);
   TEntJwwDimension dim{};
   dim.SxfMode = 1;
-  dim.Point1 = PointRecord(10, 10, 100, 6);
-  dim.Point2 = PointRecord(40, 10, 100, 6, kPi);
-  dim.AuxPoint1 = PointRecord(20, 20, 100, 6);
-  dim.AuxPoint2 = PointRecord(30, 20, 100, 6);
+  dim.Point1 = PointRecord(1, 1, 100, 6);
+  dim.Point2 = PointRecord(9, 1, 100, 6, kPi);
+  dim.AuxPoint1 = PointRecord(3, 3, 100, 6);
+  dim.AuxPoint2 = PointRecord(7, 3, 100, 6);
   const auto arrowTips = [&](bool hideAuxiliary) {
     canvas.Lines.clear();
     DrawDimension(ctx, canvas, dim, hideAuxiliary);
     std::vector<TPixelPoint> tips;
-    for (const auto& shape : TracedShapes(Trace())) {
-      if (shape.Kind == "polygon") tips.push_back(shape.Points[0]);
+    for (const auto& s : TracedShapes(Trace())) {
+      if (s.Kind == "polygon") tips.push_back(s.Points[0]);
     }
     return tips;
   };
-  EXPECT_EQ(arrowTips(true), (std::vector<TPixelPoint>{Pixel(ctx, 10, 10), Pixel(ctx, 40, 10)}));
+  EXPECT_EQ(arrowTips(true), (std::vector<TPixelPoint>{Pixel(ctx, 1, 1), Pixel(ctx, 9, 1)}));
   dim.Point2.Common.Color = 9;
-  EXPECT_EQ(arrowTips(true), (std::vector<TPixelPoint>{Pixel(ctx, 10, 10)}));
-  EXPECT_EQ(arrowTips(false), (std::vector<TPixelPoint>{Pixel(ctx, 10, 10), Pixel(ctx, 40, 10)}));
+  EXPECT_EQ(arrowTips(true), (std::vector<TPixelPoint>{Pixel(ctx, 1, 1)}));
+  EXPECT_EQ(arrowTips(false), (std::vector<TPixelPoint>{Pixel(ctx, 1, 1), Pixel(ctx, 9, 1)}));
 }
 
-// An arrowhead (code 6) at (2, 1) of a block drawn through a placement at (10, 10).
-class PointInPlacement : public RenderFixture {
- protected:
-  PointInPlacement() { SetView(0, 0, 20, 20, 50, 1000, 1000); }
-
-  std::vector<TPixelPoint> Arrow(const TPlacement& placement, uint8_t lineType = 100) {
-    canvas.Lines.clear();
-    DrawPoint(ctx, canvas, PointRecord(2, 1, lineType, 6), placement, kNoOverride);
-    const auto shapes = TracedShapes(Trace());
-    return shapes.size() == 1 ? shapes[0].Points : std::vector<TPixelPoint>{};
-  }
-
-  // Tip at (x, y), pointing in direction a, 7.5 long and 2.5 wide.
-  std::vector<TPixelPoint> Expected(double x, double y, double a) const {
-    const double c = std::cos(a);
-    const double s = std::sin(a);
-    return {Pixel(ctx, x, y), Pixel(ctx, x - 7.5 * c - 1.25 * s, y - 7.5 * s + 1.25 * c),
-            Pixel(ctx, x - 7.5 * c + 1.25 * s, y - 7.5 * s - 1.25 * c)};
-  }
-};
-
-TEST_F(PointInPlacement, MarkerFollowsTurnsButNotScaleOrHalfTurns) {
+TEST_F(PointDrawer, MarkerInAPlacementFollowsTurnsButNotScaleOrHalfTurns) {
+  // An arrowhead at (2, 1) of a block; where its tip and one tail corner land.
   const double c270 = std::cos(3 * kPi / 2);
   const double s270 = std::sin(3 * kPi / 2);
   const struct {
@@ -144,22 +230,27 @@ TEST_F(PointInPlacement, MarkerFollowsTurnsButNotScaleOrHalfTurns) {
     TPlacement Placement;
     double X, Y, Direction;
   } rows[] = {
-      {"unchanged", {10, 10, 1, 0, 0, 1}, 12, 11, 0},
-      {"quarter turn", {10, 10, 0, -1, 1, 0}, 9, 12, kPi / 2},
-      {"three quarter turn", {10, 10, c270, -s270, s270, c270}, 11, 8, 3 * kPi / 2},
-      {"half turn", {10, 10, -1, 0, 0, -1}, 8, 9, 0},
-      {"mirrored", {10, 10, -1, 0, 0, 1}, 8, 11, 0},
-      {"doubled", {4, 4, 2, 0, 0, 2}, 8, 6, 0},
+      {"quarter turn", {5, 5, 0, -1, 1, 0}, 4, 7, kPi / 2},
+      {"three quarter turn", {5, 5, c270, -s270, s270, c270}, 6, 3, 3 * kPi / 2},
+      {"half turn", {5, 5, -1, 0, 0, -1}, 3, 4, 0},
+      {"mirrored", {5, 5, -1, 0, 0, 1}, 3, 6, 0},
+      {"doubled", {1, 1, 2, 0, 0, 2}, 5, 3, 0},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(Arrow(row.Placement), Expected(row.X, row.Y, row.Direction)) << row.Name;
+    canvas.Lines.clear();
+    DrawPoint(ctx, canvas, PointRecord(2, 1, 100, 6), row.Placement, kNoOverride);
+    const auto shapes = TracedShapes(Trace());
+    ASSERT_EQ(shapes.size(), 1u) << row.Name;
+    const double c = std::cos(row.Direction);
+    const double s = std::sin(row.Direction);
+    EXPECT_EQ(shapes[0].Points[0], Pixel(ctx, row.X, row.Y)) << row.Name;
+    EXPECT_EQ(shapes[0].Points[1],
+              Pixel(ctx, row.X - 7.5 * c - 1.25 * s, row.Y - 7.5 * s + 1.25 * c))
+        << row.Name;
   }
-}
-
-TEST_F(PointInPlacement, WithoutMarkerLineTypeItIsADotAtTheMappedPosition) {
-  const auto dot = Arrow({10, 10, 0, -1, 1, 0}, 1);
-  ASSERT_EQ(dot.size(), 72u);
-  EXPECT_EQ(dot[18].X, Pixel(ctx, 9, 12).X);
+  canvas.Lines.clear();
+  DrawPoint(ctx, canvas, PointRecord(2, 1, 1, 6), rows[0].Placement, kNoOverride);
+  EXPECT_EQ(TracedShapes(Trace())[0].Points.size(), 72u);  // no marker line type: a dot
 }
 
 }  // namespace
