@@ -45,6 +45,7 @@ QListWidget* MakeList(const QString& name, bool multipleSelection, QWidget* pare
                                            : QAbstractItemView::SingleSelection);
   // A line wider than the list is read in the list's tooltip, as in the original tool.
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setTextElideMode(Qt::ElideNone);
   list->setUniformItemSizes(true);
   list->setItemDelegate(new TFixedHeightDelegate(list));
   list->setIconSize(QSize(18, 9));
