@@ -36,7 +36,7 @@ TLocal Polar(double r, double t) {
   return {r * std::cos(t), r * std::sin(t)};
 }
 
-// One millimetre length that shows as one pixel; without a usable scale nothing is enlarged.
+// The length in millimetres that shows as one pixel; 0 without a usable scale.
 double OnePixel(const TRenderContext& ctx) {
   const double scale = ctx.Mapping.Scale;
   return std::isfinite(scale) && scale > 0 ? 1 / scale : 0;
