@@ -63,16 +63,19 @@ QStringList CachedFamilies(const QString& face) {
 QFont MakeFont(const TLogFont& logFont, const QString& face) {
   QFont font;
   font.setFamilies(CachedFamilies(face));
-  const int cell = std::max(1, std::abs(logFont.Height));
-  font.setPixelSize(cell);
+  // Height 0 lets the font choose its size; a negative height is the em itself.
+  if (logFont.Height != 0) font.setPixelSize(std::abs(logFont.Height));
   if (logFont.Height > 0) {
+    const int cell = logFont.Height;
     const QFontMetricsF metrics(font);
     const double natural = metrics.ascent() + metrics.descent();
     if (natural > 0) {
       font.setPixelSize(std::max(1, static_cast<int>(std::lround(cell * cell / natural))));
     }
   }
-  font.setWeight(static_cast<QFont::Weight>(std::clamp(logFont.Weight, 1, 1000)));
+  // Weight 0 means "don't care", which is the regular weight.
+  const int weight = logFont.Weight <= 0 ? 400 : std::min(logFont.Weight, 1000);
+  font.setWeight(static_cast<QFont::Weight>(weight));
   font.setItalic(logFont.Italic);
   font.setUnderline(logFont.Underline);
   font.setStrikeOut(logFont.StrikeOut);

@@ -12,7 +12,10 @@
 namespace pennatran {
 namespace {
 
-enum class TMode { None, Up, Down, Over, Narrow, Back, BackFar, Centre, Pair };
+// What the character after a mode code becomes: raised, lowered or centred small, laid
+// over the previous character (small and centred, centred, a quarter or a fifth past the
+// centre), or a pair of small characters over the previous one.
+enum class TMode { None, Up, Down, OverSmall, Overlay, OverQuarter, OverFifth, Centre, Pair };
 
 TMode ModeOf(char k) {
   switch (k) {
@@ -21,13 +24,13 @@ TMode ModeOf(char k) {
     case 'd':
       return TMode::Down;
     case 'o':
-      return TMode::Over;
+      return TMode::OverSmall;
     case 'n':
-      return TMode::Narrow;
+      return TMode::Overlay;
     case 'b':
-      return TMode::Back;
+      return TMode::OverQuarter;
     case 'B':
-      return TMode::BackFar;
+      return TMode::OverFifth;
     case 'c':
       return TMode::Centre;
     case 'w':
@@ -232,16 +235,16 @@ class TControlInterpreter {
         DrawAt(c, 0, absH / 4, H / 2, wide ? W / 2 : W, S);
         Advance((W + S) / 2);
         break;
-      case TMode::Over:
+      case TMode::OverSmall:
         DrawAt(c, backToPrevious + (wide ? W / 4 : W / 8), absH / 4, H / 2, W / 2, S);
         break;
-      case TMode::Narrow:
+      case TMode::Overlay:
         DrawAt(c, backToPrevious + (wide ? W / 2 : W / 4), 0, H, W, S);
         break;
-      case TMode::Back:
+      case TMode::OverQuarter:
         DrawAt(c, backToPrevious + (wide ? W / 4 : W / 8), 0, H, W, S);
         break;
-      case TMode::BackFar:
+      case TMode::OverFifth:
         DrawAt(c, backToPrevious + (wide ? 0.3 * W : 0.15 * W), 0, H, W, S);
         break;
       case TMode::None:
