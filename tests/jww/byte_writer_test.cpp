@@ -72,19 +72,6 @@ TEST(ByteWriter, CountUsesTwoBytesUpTo65534) {
                                0x56, 0x34, 0x12}));
 }
 
-TEST(ByteWriter, NumbersAreLittleEndian) {
-  TStringSink sink;
-  TByteWriter out(sink, 700);
-  out.U8(0xAB);
-  out.U16(0x1234);
-  out.I32(-2);
-  out.F64(1.0);
-  out.Zeros(3);
-  EXPECT_EQ(sink.Bytes, Bytes({0xAB, 0x34, 0x12, 0xFE, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0xF0,
-                               0x3F, 0, 0, 0}));
-  EXPECT_EQ(out.BytesWritten(), sink.Bytes.size());
-}
-
 TEST(ByteWriter, NewClassTakesTheCounterAndCarriesTheSchema) {
   TStringSink sink;
   TByteWriter out(sink, 700);

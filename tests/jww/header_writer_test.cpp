@@ -14,7 +14,6 @@ namespace pennatran {
 namespace {
 
 using testing::NormalDocument;
-using testing::SampleDocument;
 using testing::TJwwBuilder;
 
 std::string HeaderBytes(const TJwwData& doc, int32_t version) {
@@ -167,17 +166,6 @@ TEST(HeaderWriter, LineTypeSlotsGetDefaultNamesAndAFullPatternForZero) {
   EXPECT_EQ(got.SegmentCount, 4);
   EXPECT_EQ(WrittenLineTypeSlot(TEntJwwLineTypeExNo{}, 3).Name, "LType_3");
   EXPECT_EQ(WrittenLineTypeSlot(TEntJwwLineTypeExNo{}, 3).Pattern, 0xFFFFFFFFu);
-}
-
-TEST(HeaderWriter, SavingLeavesTheDocumentAsItWas) {
-  TJwwData doc = SampleDocument();
-  doc.Pens[2].ScreenWidth = 99;
-  doc.ColorExNos[20].Name = "";
-  doc.LineTypeExNos[25].SegmentCount = 3;
-  doc.Header.DisplayOnlyNoPrint = 3;
-  std::string before = BuilderHeader(doc, 700);
-  HeaderBytes(doc, 700);
-  EXPECT_EQ(BuilderHeader(doc, 700), before);
 }
 
 }  // namespace

@@ -74,12 +74,6 @@ TEST(Palette, ListsHaveAFixedLengthEvenWithoutTables) {
   std::vector<SjisString> types = LineTypeListLines(empty);
   ASSERT_EQ(types.size(), 16u);
   EXPECT_EQ(types.back(), "No.32 [] 00000000 0 []");
-
-  TJwwData doc = SampleDocument();
-  colours = ColorListLines(doc);
-  for (int32_t line = 0; line < 240; ++line) {
-    EXPECT_EQ(colours[line], ColorListLine(doc.ColorExNos[line + 17], line + 17));
-  }
 }
 
 TJwwData Source() {

@@ -107,22 +107,15 @@ TEST(RoundTrip, AnOldDrawingGainsEveryGatedRowWithDefaults) {
   EXPECT_EQ(saved.Dimensions[0].AuxLine1.Common.Color, 2);
 }
 
+// The normalisations themselves are checked value by value with the header writer; here
+// only that each table passes through them on the way to the file.
 TEST(RoundTrip, NormalisedHeaderValuesAreWrittenAndTheDocumentKeepsItsOwn) {
   TJwwData doc = NormalDocument();
-  doc.Pens[0].PrintColor = 0x123;
-  doc.Pens[3].ScreenWidth = 0;
   doc.Pens[3].PrintWidth = 900;
-  doc.Pens[3].PointRadius = 0;
-  doc.Pens[4].ScreenColor = 0x1000000;
   doc.Header.DisplayOnlyNoPrint = 3;
   doc.Header.WidthUnitMode = 0;
   doc.ColorExNos[20] = {0x0000FF, 1, "", 0x00FF00, 2, 0.5};
-  doc.ColorExNos[5] = {0x0000FF, 1, "", 0x00FF00, 2, 0.5};
   doc.LineTypeExNos[25].SegmentCount = 3;
-  doc.LineTypeExNos[26].SegmentCount = 4;
-  doc.LineTypeExNos[26].Name = "";
-  doc.LineTypeExNos[10].SegmentCount = 3;
-  doc.LineTypeExNos[11].Pattern = 0;
   doc.Layers[5].Name = "a^m";
   doc.LayerGroups[2].Name = "";
   const std::string stored = Built(doc, 700);
@@ -130,23 +123,11 @@ TEST(RoundTrip, NormalisedHeaderValuesAreWrittenAndTheDocumentKeepsItsOwn) {
   TJwwData back;
   Load(back, Save(doc));
   EXPECT_EQ(Built(doc, 700), stored);
-  EXPECT_EQ(back.Pens[0].PrintColor, 0xFFFFFFu);
-  EXPECT_EQ(back.Pens[3].ScreenWidth, 1);
   EXPECT_EQ(back.Pens[3].PrintWidth, 500);
-  EXPECT_EQ(back.Pens[3].PointRadius, 0.1);
-  EXPECT_EQ(back.Pens[4].ScreenColor, 0u);
-  EXPECT_EQ(back.Header.DisplayOnlyNoPrint, 3);
   EXPECT_EQ(back.Header.WidthUnitMode, 1);
   EXPECT_EQ(back.ColorExNos[20].Name, "Color_20");
   EXPECT_EQ(back.ColorExNos[20].PrintColor, 0x0000FFu);
-  EXPECT_EQ(back.ColorExNos[5].Name, "Color_5");
-  EXPECT_EQ(back.ColorExNos[5].PrintColor, 0x00FF00u);
-  EXPECT_EQ(back.LineTypeExNos[25].Name, "LType_25");
   EXPECT_EQ(back.LineTypeExNos[25].Pattern, 0xC3C3C3C3u);
-  EXPECT_EQ(back.LineTypeExNos[26].Name, "LType_26");
-  EXPECT_EQ(back.LineTypeExNos[26].Pattern, doc.LineTypeExNos[26].Pattern);
-  EXPECT_EQ(back.LineTypeExNos[10], doc.LineTypeExNos[10]);
-  EXPECT_EQ(back.LineTypeExNos[11].Pattern, 0xFFFFFFFFu);
   EXPECT_EQ(back.Layers[5].Name, "a");
   EXPECT_EQ(back.LayerGroups[2].Name, " ");
 }
