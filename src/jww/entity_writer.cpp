@@ -96,6 +96,11 @@ void WriteLine(TByteWriter& out, const TEntJwwLine& line, int32_t version) {
   WriteBody(out, line, sizeof line);
 }
 
+void WriteArc(TByteWriter& out, const TEntJwwArc& arc, int32_t version) {
+  WriteCommon(out, arc.Common, TCommonKind::Line, version);
+  WriteBody(out, arc, sizeof arc);
+}
+
 void WritePoint(TByteWriter& out, const TEntJwwPoint& point, int32_t version) {
   WriteCommon(out, point.Common, TCommonKind::Point, version);
   WriteBody(out, point, offsetof(TEntJwwPoint, Code));
@@ -183,8 +188,7 @@ void WriteEntityObjects(TByteWriter& out, const TEntitySet& set,
         WriteLine(out, set.Lines[i], version);
         break;
       case EntityArc:
-        WriteCommon(out, set.Arcs[i].Common, TCommonKind::Line, version);
-        WriteBody(out, set.Arcs[i], sizeof(TEntJwwArc));
+        WriteArc(out, set.Arcs[i], version);
         break;
       case EntityPoint:
         WritePoint(out, set.Points[i], version);

@@ -55,13 +55,11 @@ void MarkReference(const TEntJwwText& text, const std::vector<std::string>& uppe
   }
 }
 
-void MarkTexts(const std::vector<TEntJwwOrderEntry>& order, const std::vector<TEntJwwText>& texts,
-               const std::vector<std::string>& upperNames, std::vector<bool>& marked) {
-  for (const TEntJwwOrderEntry& entry : order) {
-    if (entry.Kind != EntityText || entry.Index < 0) continue;
-    size_t index = static_cast<size_t>(entry.Index);
-    if (index < texts.size()) MarkReference(texts[index], upperNames, marked);
-  }
+// Every text of the drawing counts, and so does every text of every block definition, also
+// of those the save leaves out.
+void MarkTexts(const std::vector<TEntJwwText>& texts, const std::vector<std::string>& upperNames,
+               std::vector<bool>& marked) {
+  for (const TEntJwwText& text : texts) MarkReference(text, upperNames, marked);
 }
 
 struct TEmbeddedImage {
@@ -80,9 +78,8 @@ std::vector<TEmbeddedImage> ImagesToEmbed(const TJwwData& doc) {
   for (const TBindImageType& entry : doc.ImageList) upperNames.push_back(UpperSjis(entry.Name));
 
   std::vector<bool> marked(doc.ImageList.size(), false);
-  MarkTexts(doc.EntityOrder, doc.Texts, upperNames, marked);
-  for (const TEntJwwBlockDef& def : doc.BlockDefs)
-    MarkTexts(def.Order, def.Texts, upperNames, marked);
+  MarkTexts(doc.Texts, upperNames, marked);
+  for (const TEntJwwBlockDef& def : doc.BlockDefs) MarkTexts(def.Texts, upperNames, marked);
 
   std::vector<TEmbeddedImage> images;
   for (size_t i = 0; i < marked.size(); ++i) {
