@@ -30,21 +30,6 @@ class SettingsFileTest : public ::testing::Test {
   QTemporaryDir Dir;
 };
 
-TEST_F(SettingsFileTest, NoFileGivesTheDefaults) {
-  const TWindowSettings s = LoadSettings(fs::path(Dir.path().toStdString()) / "none.dat");
-  EXPECT_EQ(s.Left, 24);
-  EXPECT_EQ(s.Top, 24);
-  EXPECT_EQ(s.Width, 600);
-  EXPECT_EQ(s.Height, 600);
-  EXPECT_EQ(s.SourceHalfWidth, 300);
-  EXPECT_EQ(s.Image1Height, 160);
-  EXPECT_EQ(s.Image2Height, 160);
-  EXPECT_EQ(s.ListBox1Height, 120);
-  EXPECT_EQ(s.ListBox3Height, 120);
-  EXPECT_TRUE(s.SourcePath.isEmpty());
-  EXPECT_TRUE(s.DestinationPath.isEmpty());
-}
-
 TEST_F(SettingsFileTest, NonNumericFirstLineGivesZeroAndTheRestReadsNormally) {
   const TWindowSettings s = LoadSettings(
       Write("left\r\n30\r\n700\r\n500\r\n310\r\n150\r\n140\r\n100\r\n90\r\n/a/src.jww\r\n"
@@ -73,8 +58,10 @@ TEST_F(SettingsFileTest, MissingLinesReadAsEmpty) {
   EXPECT_EQ(s.ListBox3Height, 0);
   EXPECT_TRUE(s.SourcePath.isEmpty());
   EXPECT_TRUE(s.DestinationPath.isEmpty());
-  // An empty file reads as eleven empty lines.
+  // An empty file reads as eleven empty lines; lines may also end in LF alone.
   EXPECT_EQ(LoadSettings(Write("")).Width, 0);
+  EXPECT_EQ(LoadSettings(Write("1\n2\n3\n4\n5\n6\n7\n8\n9\n/s\n/d")).DestinationPath,
+            QStringLiteral("/d"));
 }
 
 TEST_F(SettingsFileTest, NumbersAreWholeDecimalsOrZero) {
@@ -102,31 +89,15 @@ TEST_F(SettingsFileTest, WritesElevenCrLfLinesThatReadBack) {
   EXPECT_EQ(back.SourcePath, s.SourcePath);
 }
 
-TEST_F(SettingsFileTest, LinesEndingInLfAloneAreReadToo) {
-  EXPECT_EQ(LoadSettings(Write("1\n2\n3\n4\n5\n6\n7\n8\n9\n/s\n/d")).DestinationPath,
-            QStringLiteral("/d"));
-}
-
-TEST_F(SettingsFileTest, UnwritableTargetFailsAndLeavesNoFile) {
-  const fs::path folderAsFile = Write("x");
-  EXPECT_FALSE(SaveSettings(folderAsFile / "inside.dat", TWindowSettings{}));
-  EXPECT_FALSE(fs::exists(folderAsFile / "inside.dat"));
-}
-
-TEST(AppFoldersTest, BesideTheExecutableWhenItsFolderIsWritable) {
-  const TAppFolders f = ResolveAppFolders("/opt/pt/bin/pennatran.exe", true, "/cfg", "/data");
-  EXPECT_EQ(f.AppDir, fs::path("/opt/pt/bin"));
-  EXPECT_EQ(f.SettingsPath, fs::path("/opt/pt/bin/pennatran.dat"));
-  EXPECT_EQ(f.TempDir, fs::path("/opt/pt/bin/TEMP"));
-  EXPECT_EQ(f.Temp2Dir, fs::path("/opt/pt/bin/TEMP2"));
-}
-
-TEST(AppFoldersTest, PerUserFoldersWhenTheExecutableFolderIsReadOnly) {
-  const TAppFolders f = ResolveAppFolders("/usr/bin/pennatran", false, "/home/u/.config/Pennatran",
-                                          "/home/u/.local/share/Pennatran");
-  EXPECT_EQ(f.SettingsPath, fs::path("/home/u/.config/Pennatran/pennatran.dat"));
-  EXPECT_EQ(f.TempDir, fs::path("/home/u/.local/share/Pennatran/TEMP"));
-  EXPECT_EQ(f.Temp2Dir, fs::path("/home/u/.local/share/Pennatran/TEMP2"));
+TEST(AppFoldersTest, BesideTheExecutableUnlessItsFolderIsReadOnly) {
+  const TAppFolders beside = ResolveAppFolders("/opt/pt/bin/pennatran.exe", true, "/c", "/d");
+  EXPECT_EQ(beside.SettingsPath, fs::path("/opt/pt/bin/pennatran.dat"));
+  EXPECT_EQ(beside.TempDir, fs::path("/opt/pt/bin/TEMP"));
+  EXPECT_EQ(beside.Temp2Dir, fs::path("/opt/pt/bin/TEMP2"));
+  const TAppFolders perUser = ResolveAppFolders("/usr/bin/pennatran", false, "/c", "/d");
+  EXPECT_EQ(perUser.SettingsPath, fs::path("/c/pennatran.dat"));
+  EXPECT_EQ(perUser.TempDir, fs::path("/d/TEMP"));
+  EXPECT_EQ(perUser.Temp2Dir, fs::path("/d/TEMP2"));
 }
 
 TEST(AppFoldersTest, WritableMeansAFileCanBeCreatedThere) {

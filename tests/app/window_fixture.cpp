@@ -21,15 +21,49 @@ void EnsureApplication() {
   (void)application;
 }
 
-std::optional<QString> TDialogAnswers::Next(const TDialogRequest& request) {
-  Log.push_back(request);
-  if (Answers.empty()) return std::nullopt;
-  const bool chosen = Answers.front().has_value();
-  const QString path = chosen ? *Answers.front() : QString();
-  Answers.pop_front();
-  if (!chosen) return std::nullopt;
-  return path;
-}
+namespace {
+
+class TMessageRecorder : public TMessages {
+ public:
+  TMessageRecorder(std::vector<TRecordedMessage>& log, bool& answer) : Log(log), Answer(answer) {}
+  void Information(const QString& text) override { Log.push_back({false, text}); }
+  bool Question(const QString& text) override {
+    Log.push_back({true, text});
+    return Answer;
+  }
+
+ private:
+  std::vector<TRecordedMessage>& Log;
+  bool& Answer;
+};
+
+// Answers each dialog with the next queued answer (nothing queued: cancelled).
+class TDialogAnswers : public TFileDialogs {
+ public:
+  TDialogAnswers(std::deque<std::optional<QString>>& answers, std::vector<TDialogRequest>& log)
+      : Answers(answers), Log(log) {}
+  std::optional<QString> OpenDrawing(const QString& folder, const QString& fileName) override {
+    return Next({false, folder, fileName});
+  }
+  std::optional<QString> SaveDrawing(const QString& folder, const QString& fileName) override {
+    return Next({true, folder, fileName});
+  }
+
+ private:
+  std::optional<QString> Next(const TDialogRequest& request) {
+    Log.push_back(request);
+    if (Answers.empty()) return std::nullopt;
+    const bool chosen = Answers.front().has_value();
+    const QString path = chosen ? *Answers.front() : QString();
+    Answers.pop_front();
+    if (!chosen) return std::nullopt;
+    return path;
+  }
+  std::deque<std::optional<QString>>& Answers;
+  std::vector<TDialogRequest>& Log;
+};
+
+}  // namespace
 
 TJwwData SourceDrawing() {
   TJwwData doc = SampleDocument();

@@ -35,43 +35,10 @@ struct TRecordedMessage {
   bool operator==(const TRecordedMessage&) const = default;
 };
 
-class TMessageRecorder : public TMessages {
- public:
-  explicit TMessageRecorder(std::vector<TRecordedMessage>& log, bool& answer)
-      : Log(log), Answer(answer) {}
-  void Information(const QString& text) override { Log.push_back({false, text}); }
-  bool Question(const QString& text) override {
-    Log.push_back({true, text});
-    return Answer;
-  }
-
- private:
-  std::vector<TRecordedMessage>& Log;
-  bool& Answer;
-};
-
 struct TDialogRequest {
   bool Save = false;
   QString Folder;
   QString FileName;
-};
-
-// Answers each dialog with the next queued answer (nothing queued: cancelled).
-class TDialogAnswers : public TFileDialogs {
- public:
-  TDialogAnswers(std::deque<std::optional<QString>>& answers, std::vector<TDialogRequest>& log)
-      : Answers(answers), Log(log) {}
-  std::optional<QString> OpenDrawing(const QString& folder, const QString& fileName) override {
-    return Next({false, folder, fileName});
-  }
-  std::optional<QString> SaveDrawing(const QString& folder, const QString& fileName) override {
-    return Next({true, folder, fileName});
-  }
-
- private:
-  std::optional<QString> Next(const TDialogRequest& request);
-  std::deque<std::optional<QString>>& Answers;
-  std::vector<TDialogRequest>& Log;
 };
 
 // Source and destination drawings that differ in every user slot.
