@@ -4,7 +4,6 @@
 #include <numbers>
 #include <utility>
 
-#include "attributes/gra_attribute.h"
 #include "render/geometry.h"
 #include "render/output.h"
 

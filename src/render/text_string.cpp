@@ -71,6 +71,9 @@ void ApplyTrailingMarks(std::string& text, TGlyphMetrics& m) {
       caret = false;
     }
   }
+  // A text that ends in "^" does not end in dots: removing them would cut the "^" and
+  // half of the last dot.
+  if (caret) dotRun = 0;
   if (lastDot) {
     DropLastBytes(text, 1);
     const int32_t columns = ColumnsBeforeLast(text);

@@ -135,6 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "8"},
         // One character and "^2": the mark goes, nothing is compressed.
         TMarkCase{"a^2", 2, 0, {"text 100 875 a"}, "10"},
+        // Dots followed by a final "^" are text, as is the "^".
+        TMarkCase{"a・^", 2, 0, {"text 100 875 a", "text 110 875 ・", "text 130 875 ^"}, "10"},
         // "^0" is not a compression mark; it stays as text.
         TMarkCase{"ab^0",
                   2,
