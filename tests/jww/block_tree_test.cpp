@@ -50,7 +50,7 @@ TEST(BlockTreeTest, NestedPlacementsUsedMarksAndNumbering) {
   doc.BuildBlockTree();
   ASSERT_EQ(doc.BlockTreeCount(), 3);
   const TEntJwwBlockTree& top = doc.BlockTree[0];
-  EXPECT_EQ(top.Common.Color, 7);  // the insert's own attributes at the top
+  EXPECT_EQ(+top.Common.Color, 7);  // the insert's own attributes at the top
   EXPECT_EQ(top.BlockIndex, 1);
   EXPECT_EQ(top.BlockName, "def10");
   const TEntJwwBlockTree& unknown = doc.BlockTree[1];
@@ -61,8 +61,8 @@ TEST(BlockTreeTest, NestedPlacementsUsedMarksAndNumbering) {
   EXPECT_EQ(nested.Depth, 1);
   EXPECT_EQ(nested.Parent, 0);
   EXPECT_EQ(nested.BlockIndex, 2);
-  EXPECT_EQ(nested.Common.Color, 10);  // the containing definition's attributes
-  EXPECT_NEAR(nested.X, 100, 1e-12);   // (5, 0) turned a quarter about (100, 0)
+  EXPECT_EQ(+nested.Common.Color, 10);  // the containing definition's attributes
+  EXPECT_NEAR(nested.X, 100, 1e-12);    // (5, 0) turned a quarter about (100, 0)
   EXPECT_NEAR(nested.Y, 5, 1e-12);
   EXPECT_NEAR(nested.M21, 1, 1e-12);
   EXPECT_EQ(UsedFlags(doc), (std::vector<bool>{false, true, true, false}));

@@ -185,8 +185,8 @@ TEST(EntityReaderTest, ObjectNumbersOfHandBuiltTags) {
   ASSERT_TRUE(Load(doc, b.Bytes())) << doc.LoadError.Message;
   ASSERT_EQ(doc.LineCount(), 2);
   ASSERT_EQ(doc.ArcCount(), 2);
-  EXPECT_EQ(doc.Lines[1].StartX, 2);
-  EXPECT_EQ(doc.Arcs[1].Radius, 2);
+  EXPECT_EQ(+doc.Lines[1].StartX, 2);  // unary plus: no reference to a packed field
+  EXPECT_EQ(+doc.Arcs[1].Radius, 2);
 }
 
 TEST(EntityReaderTest, UnknownClassesConsumeOnlyTheirTags) {
@@ -248,7 +248,7 @@ TEST(EntityReaderTest, ExtendedTimeAndNoTopLevelEntities) {
   EXPECT_EQ(doc.BlockDefs[1].Time, 77);
   EXPECT_EQ(doc.BlockDefs[2].Time, 3);
   EXPECT_EQ(doc.BlockDefs[2].Number, 13u);
-  EXPECT_EQ(doc.BlockDefs[2].Lines.at(0).EndX, 3);
+  EXPECT_EQ(+doc.BlockDefs[2].Lines.at(0).EndX, 3);
 }
 
 TEST(EntityReaderTest, TruncatedTenthLineKeepsNine) {
@@ -265,7 +265,7 @@ TEST(EntityReaderTest, TruncatedTenthLineKeepsNine) {
   EXPECT_FALSE(Load(doc, bytes));
   EXPECT_EQ(doc.LineCount(), 9);
   EXPECT_EQ(doc.EntityOrder.size(), 9u);
-  EXPECT_EQ(doc.Lines[8].StartX, 9);
+  EXPECT_EQ(+doc.Lines[8].StartX, 9);
   EXPECT_EQ(doc.LoadError.Message, "end of file inside entity 10 (line)");
   EXPECT_EQ(doc.LoadError.Offset, tenth + 2);
 }
