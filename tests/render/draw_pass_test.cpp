@@ -96,6 +96,27 @@ TEST_F(DrawPassTest, LayerStatesAndTheAuxiliaryRuleDecideVisibility) {
   EXPECT_EQ(PenBefore(Trace().back()), "pen FF0000 0 solid");
 }
 
+TEST_F(DrawPassTest, AuxiliaryPointsGoByColourOnly) {
+  doc.Points = {Point(50, 25, Common(9, 1))};
+  DrawEntities(ctx, doc, canvas);
+  EXPECT_TRUE(Shapes().empty());
+  doc.Points = {Point(50, 25, Common(2, 9))};
+  DrawEntities(ctx, doc, canvas);
+  EXPECT_FALSE(Shapes().empty());
+}
+
+TEST_F(DrawPassTest, ImageFramesUnderSolidsUnderLines) {
+  doc.Lines = {Line(10, 10, 20, 10)};
+  doc.Solids = {Solid(30, 10, 40, 10, 40, 20, 30, 20)};
+  doc.Texts = {Text(60, 10, 70, 10, "^@BMpicture.bmp,10,10")};
+  DrawEntities(ctx, doc, canvas);
+  const Lines shapes = Shapes();
+  ASSERT_EQ(shapes.size(), 4u);
+  EXPECT_TRUE(StartsWith(shapes[0], "polygon 4 60 40 ")) << shapes[0];
+  EXPECT_TRUE(StartsWith(shapes[1], "polygon 4 30 40 ")) << shapes[1];
+  EXPECT_EQ(shapes[2], "moveto 10 40");
+}
+
 TEST_F(DrawPassTest, LinesBeforeArcsAndBlockContentsOverEverything) {
   doc.Arcs = {Arc(50, 25, 5, 0, 2 * std::numbers::pi, true)};
   doc.Lines = {Line(10, 10, 20, 10)};
