@@ -130,16 +130,6 @@ TEST_F(QtCanvasTest, HugeCoordinatesStillFill) {
   EXPECT_EQ(CountOf(kRedPixel), 40 * 30);
 }
 
-TEST_F(QtCanvasTest, StateQueriesAnswerWhatWasSet) {
-  TQtCanvas canvas(Image);
-  canvas.SetPen(kBlue, 0, TPenStyle::Dot);
-  canvas.SetBrush(kRed, TBrushStyle::Cross);
-  canvas.SetBrushStyle(TBrushStyle::Clear);
-  EXPECT_EQ(canvas.PenColor(), kBlue);
-  EXPECT_EQ(canvas.BrushColor(), kRed);
-  EXPECT_EQ(canvas.BrushStyle(), TBrushStyle::Clear);
-}
-
 TEST_F(QtCanvasTest, PrinterResolutionIsAbsentOrPositive) {
   const std::optional<int32_t> dpi = DefaultPrinterResolution();
   EXPECT_TRUE(!dpi || *dpi > 0);

@@ -185,11 +185,6 @@ TEST(WorkingBox, CorruptCoordinatesAreIgnored) {
   ExpectExtents(doc, {1, 2, 10, 20});
 }
 
-TEST(SamePoint, ToleranceIsOneE14) {
-  EXPECT_TRUE(SamePoint(1, 1, 1 + 5e-15, 1));
-  EXPECT_FALSE(SamePoint(0, 0, 0, 2e-14));
-}
-
 TEST_F(RenderFixture, FitFillsNineTenthsAndCentres) {
   TJwwData doc;
   doc.Lines = {Line(0, 0, 100, 50)};

@@ -38,15 +38,6 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
   EXPECT_EQ(RoundHalfEven(3e9), kPixelLimit);
 }
 
-TEST(RotatePoint, TurnsCounterClockwiseAboutTheCentre) {
-  double x = 0, y = 0;
-  RotatePoint(std::numbers::pi / 2, 1, 1, 2, 1, x, y);
-  EXPECT_NEAR(x, 1, 1e-12);
-  EXPECT_NEAR(y, 2, 1e-12);
-  EXPECT_NEAR(RotatePointX(std::numbers::pi, 0, 0, 3, 4), -3, 1e-12);
-  EXPECT_NEAR(RotatePointY(std::numbers::pi, 0, 0, 3, 4), -4, 1e-12);
-}
-
 TEST(DirectionAngle, LiesInZeroToTwoPi) {
   EXPECT_DOUBLE_EQ(DirectionAngle(1, 0), 0);
   EXPECT_NEAR(DirectionAngle(0, -1), 1.5 * std::numbers::pi, 1e-12);

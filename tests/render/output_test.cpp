@@ -49,18 +49,6 @@ INSTANTIATE_TEST_SUITE_P(
             "both_ends_clipped_vertical", 70, -100, 70, 100, {"moveto 70 50", "lineto 70 0"}}),
     [](const auto& row) { return std::string(row.param.Name); });
 
-TEST_F(RenderFixture, ClipSegmentReportsInsideClippedAndRejected) {
-  double x1 = 10, y1 = 10, x2 = 20, y2 = 20;
-  EXPECT_EQ(ClipSegment(ctx, x1, y1, x2, y2), 0);
-  EXPECT_EQ(x1, 10);
-  x1 = -10, y1 = 10, x2 = 20, y2 = 10;
-  EXPECT_EQ(ClipSegment(ctx, x1, y1, x2, y2), 1);
-  EXPECT_EQ(x1, 0);
-  EXPECT_EQ(y1, 10);
-  x1 = -10, y1 = 10, x2 = -20, y2 = 10;
-  EXPECT_EQ(ClipSegment(ctx, x1, y1, x2, y2), 2);
-}
-
 TEST_F(RenderFixture, OutCodeCountsBordersAsOutside) {
   EXPECT_EQ(OutCode(ctx, 50, 25), 0);
   EXPECT_EQ(OutCode(ctx, 0, 25), 1);
