@@ -72,6 +72,31 @@ TEST_F(CopyAndSaveTest, OpeningFillsPathListsAndPreview) {
   }
 }
 
+// Counts the pixels that are neither background (as just inside the frame) nor frame.
+int DrawnPixels(const QImage& picture) {
+  const QColor background = picture.pixelColor(1, 1);
+  int drawn = 0;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      const QColor c = picture.pixelColor(x, y);
+      if (c != background && c != QColor(0, 0, 255)) ++drawn;
+    }
+  }
+  return drawn;
+}
+
+TEST_F(CopyAndSaveTest, EscapeHeldDownStopsThePreviewAfterTheFrame) {
+  const QString source = WriteDrawing("source.jww", SourceDrawing());
+  CreateWindow();
+  auto* image = Window->findChild<QLabel*>(QStringLiteral("Image1"));
+  Window->OpenSource(source);
+  EXPECT_GT(DrawnPixels(image->pixmap().toImage()), 0);
+  EscapeHeld = true;
+  Window->OpenSource(source);
+  EXPECT_EQ(DrawnPixels(image->pixmap().toImage()), 0);
+  EXPECT_EQ(List("ListBox1")->count(), 240);
+}
+
 TEST_F(CopyAndSaveTest, CopiesSelectedColoursAndAllLineTypesIntoTheSavedFile) {
   OpenBoth();
   QListWidget* sourceColors = List("ListBox1");

@@ -108,6 +108,7 @@ void WindowTest::CreateWindow(bool show) {
   environment.Dialogs = std::make_unique<TDialogAnswers>(Answers, Requests);
   environment.PrinterResolution = [] { return std::optional<int32_t>(600); };
   environment.Clock = [] { return TLocalDateTime{2026, 12, 7, 9, 30, 0}; };
+  environment.EscapePressed = [this] { return EscapeHeld; };
   Window = std::make_unique<TForm1>(std::move(environment));
   if (show) {
     Window->show();

@@ -76,6 +76,7 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<TForm1> Window;
   std::vector<TRecordedMessage> Messages;
   bool QuestionAnswer = false;
+  bool EscapeHeld = false;
   std::deque<std::optional<QString>> Answers;
   std::vector<TDialogRequest> Requests;
 };
