@@ -9,8 +9,8 @@
 namespace pennatran {
 namespace {
 
-constexpr int32_t kLastColorSlot = 256;
-constexpr int32_t kLastLineTypeSlot = 32;
+constexpr int32_t kLastColorSlot = kColorSlotCount - 1;
+constexpr int32_t kLastLineTypeSlot = kLineTypeSlotCount - 1;
 
 bool ParseOption(const char* option, const std::string& text, int32_t lastSlot,
                  TSlotSelection& selection) {

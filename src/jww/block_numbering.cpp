@@ -12,7 +12,9 @@ TBlockNumbering::TBlockNumbering(const TJwwData& doc) : Index(doc.BlockDefs.size
   std::vector<size_t> pending;
   auto reach = [&](const std::vector<TEntJwwBlockInsert>& inserts) {
     for (const TEntJwwBlockInsert& insert : inserts) {
-      auto found = FirstWithNumber.find(insert.BlockNumber);
+      // A copy: the packed field cannot be bound to the reference find takes.
+      const uint32_t number = insert.BlockNumber;
+      auto found = FirstWithNumber.find(number);
       if (found == FirstWithNumber.end() || reached[found->second]) continue;
       reached[found->second] = true;
       pending.push_back(found->second);
