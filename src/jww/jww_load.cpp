@@ -54,6 +54,8 @@ bool ReadDrawing(TJwwData& doc, const uint8_t* data, size_t size, bool& publishe
     doc.LoadError = {e.Offset, e.what()};
   } catch (const std::bad_alloc&) {
     doc.LoadError = {in.Offset(), "out of memory"};
+  } catch (const std::exception& e) {
+    doc.LoadError = {in.Offset(), e.what()};
   }
   return false;
 }
