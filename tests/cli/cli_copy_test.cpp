@@ -26,6 +26,10 @@ TJwwData NamedSlots(const std::string& prefix, uint32_t colorBase) {
     doc.LineTypeExNos[i].Pitches[1] = 1;
   }
   Append(doc, MakeLine(0, 0, 10, 10));
+  Append(doc, MakeInsert(5, 20, 20, 2, 2, 0.5));
+  TEntJwwBlockDef def = MakeBlockDef(5, "door");
+  Append(def, MakeArc(0, 0, 1));
+  doc.BlockDefs.push_back(def);
   return doc;
 }
 
@@ -90,7 +94,15 @@ TEST_P(CopySelectionTest, CopiesExactlyTheSelectedSlots) {
   EXPECT_EQ(CopiedLineTypes(out), c.LineTypeSlots);
   // A copied slot is the whole entry, not just its name.
   for (int slot : c.ColorSlots) EXPECT_EQ(out.ColorExNos[slot].ScreenColor, 0x100000u + slot);
+  // Everything but the selected slots is the destination's own.
   EXPECT_EQ(out.LineCount(), 1);
+  ASSERT_EQ(out.InsertCount(), 1);
+  const double scaleX = out.Inserts[0].ScaleX;  // packed: no reference to the field
+  EXPECT_EQ(scaleX, 2.0);
+  ASSERT_EQ(out.BlockDefCount(), 1);
+  EXPECT_EQ(out.BlockDefs[0].Name, "door");
+  EXPECT_EQ(out.BlockDefs[0].ArcCount(), 1);
+  EXPECT_EQ(out.ColorExNos[5].Name, "dst5");
 }
 
 INSTANTIATE_TEST_SUITE_P(
