@@ -184,7 +184,7 @@ void DrawPreview(TRenderContext& ctx, const TJwwData& doc, TCanvas& canvas, int3
   canvas.SetPen(back, 1, TPenStyle::Solid);
   canvas.SetBrush(back, TBrushStyle::Solid);
   canvas.Rectangle(0, 0, pixelWidth, pixelHeight);
-  canvas.SetBrushStyle(TBrushStyle::Clear);
+  // The frame is an outline only: the clear brush stays for it.
   canvas.SetBrushStyle(TBrushStyle::Clear);
   canvas.SetPen(kFrameColor, 0, TPenStyle::Solid);
   OutlineRectangle(canvas, 0, 0, pixelWidth - 1, pixelHeight - 1);

@@ -45,8 +45,8 @@ class DrawPassTest : public RenderFixture {
 TEST_F(DrawPassTest, PreviewClearsFramesAndLeavesTheBrushClear) {
   DrawPreview(ctx, doc, canvas, 300, 168);
   EXPECT_EQ(Trace(), (Lines{"pen FFFFFF 1 solid", "brush FFFFFF solid", "rectangle 0 0 300 168",
-                            "brush FFFFFF clear", "brush FFFFFF clear", "pen 0000FF 0 solid",
-                            "rectangle 0 0 299 167", "brush FFFFFF clear"}));
+                            "brush FFFFFF clear", "pen 0000FF 0 solid", "rectangle 0 0 299 167",
+                            "brush FFFFFF clear"}));
 }
 
 TEST_F(DrawPassTest, FrameOfThinImagesIsALineOrNothing) {
