@@ -83,13 +83,13 @@ TEST_P(AttributeCheck, LineTypeAndColourOutsideTheKindsRangesAreReplaced) {
   stored.Group = 77;
   stored.Flags = 0xBEEF;
   TEntJwwCommon got = WrittenCommon(stored, row.Kind);
-  EXPECT_EQ(got.LineType, row.WrittenLineType);
-  EXPECT_EQ(got.Color, row.WrittenColor);
-  EXPECT_EQ(got.Layer, 3);
-  EXPECT_EQ(got.LayerGroup, 4);
-  EXPECT_EQ(got.Width, 30000);
-  EXPECT_EQ(got.Group, 77u);
-  EXPECT_EQ(got.Flags, 0xBEEF);
+  EXPECT_EQ(Copy(got.LineType), row.WrittenLineType);
+  EXPECT_EQ(Copy(got.Color), row.WrittenColor);
+  EXPECT_EQ(Copy(got.Layer), 3);
+  EXPECT_EQ(Copy(got.LayerGroup), 4);
+  EXPECT_EQ(Copy(got.Width), 30000);
+  EXPECT_EQ(Copy(got.Group), 77u);
+  EXPECT_EQ(Copy(got.Flags), 0xBEEF);
 }
 
 using K = TCommonKind;
@@ -114,12 +114,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(EntityWriter, LayersAndWidthsOutOfRangeBecomeZeroForEveryKind) {
   for (K kind : {K::Line, K::Point, K::Text, K::Dimension, K::Solid, K::Block}) {
     TEntJwwCommon got = WrittenCommon(MakeCommon(1, 1, 16, 0xFFFF, 30001), kind);
-    EXPECT_EQ(got.Layer, 0);
-    EXPECT_EQ(got.LayerGroup, 0);
-    EXPECT_EQ(got.Width, 0);
+    EXPECT_EQ(Copy(got.Layer), 0);
+    EXPECT_EQ(Copy(got.LayerGroup), 0);
+    EXPECT_EQ(Copy(got.Width), 0);
     got = WrittenCommon(MakeCommon(1, 1, 15, 15, 1), kind);
-    EXPECT_EQ(got.Layer, 15);
-    EXPECT_EQ(got.LayerGroup, 15);
+    EXPECT_EQ(Copy(got.Layer), 15);
+    EXPECT_EQ(Copy(got.LayerGroup), 15);
   }
 }
 
@@ -142,26 +142,26 @@ TEST(EntityWriter, ChecksReachEveryCommonPartOfTheFile) {
 
   TJwwData back = Reload(doc);
   ASSERT_EQ(back.LineCount(), 1);
-  EXPECT_EQ(back.Lines[0].Common.LineType, 0);
-  EXPECT_EQ(back.Lines[0].Common.Layer, 0);
-  EXPECT_EQ(back.Lines[0].Common.LayerGroup, 2);
+  EXPECT_EQ(Copy(back.Lines[0].Common.LineType), 0);
+  EXPECT_EQ(Copy(back.Lines[0].Common.Layer), 0);
+  EXPECT_EQ(Copy(back.Lines[0].Common.LayerGroup), 2);
   ASSERT_EQ(back.TextCount(), 1);
-  EXPECT_EQ(back.Texts[0].Common.LineType, 1);
+  EXPECT_EQ(Copy(back.Texts[0].Common.LineType), 1);
   EXPECT_EQ(back.Texts[0].Content.View(), " ");
   ASSERT_EQ(back.DimensionCount(), 1);
-  EXPECT_EQ(back.Dimensions[0].Common.LineType, 77);
-  EXPECT_EQ(back.Dimensions[0].Line.Common.LineType, 0);
-  EXPECT_EQ(back.Dimensions[0].Text.Common.LineType, 1);
-  EXPECT_EQ(back.Dimensions[0].Point1.Common.LineType, 1);
-  EXPECT_EQ(back.Dimensions[0].AuxLine2.Common.Layer, 0);
+  EXPECT_EQ(Copy(back.Dimensions[0].Common.LineType), 77);
+  EXPECT_EQ(Copy(back.Dimensions[0].Line.Common.LineType), 0);
+  EXPECT_EQ(Copy(back.Dimensions[0].Text.Common.LineType), 1);
+  EXPECT_EQ(Copy(back.Dimensions[0].Point1.Common.LineType), 1);
+  EXPECT_EQ(Copy(back.Dimensions[0].AuxLine2.Common.Layer), 0);
   ASSERT_EQ(back.InsertCount(), 1);
-  EXPECT_EQ(back.Inserts[0].Common.Layer, 0);
+  EXPECT_EQ(Copy(back.Inserts[0].Common.Layer), 0);
   ASSERT_EQ(back.BlockDefCount(), 1);
-  EXPECT_EQ(back.BlockDefs[0].Common.Layer, 0);
+  EXPECT_EQ(Copy(back.BlockDefs[0].Common.Layer), 0);
   EXPECT_EQ(back.BlockDefs[0].Name, " ");
   ASSERT_EQ(back.BlockDefs[0].LineCount(), 1);
-  EXPECT_EQ(back.BlockDefs[0].Lines[0].Common.LineType, 0);
-  EXPECT_EQ(back.BlockDefs[0].Lines[0].Common.Color, 0);
+  EXPECT_EQ(Copy(back.BlockDefs[0].Lines[0].Common.LineType), 0);
+  EXPECT_EQ(Copy(back.BlockDefs[0].Lines[0].Common.Color), 0);
 }
 
 TEST(EntityWriter, OnlyReachedDefinitionsAreWrittenAndRenumberedFromZero) {
@@ -180,9 +180,9 @@ TEST(EntityWriter, OnlyReachedDefinitionsAreWrittenAndRenumberedFromZero) {
   EXPECT_EQ(back.BlockDefs[0].Number, 0u);
   EXPECT_EQ(back.BlockDefs[0].Name, "block7");
   ASSERT_EQ(back.InsertCount(), 3);
-  EXPECT_EQ(back.Inserts[0].BlockNumber, 0u);
-  EXPECT_EQ(back.Inserts[1].BlockNumber, 0u);
-  EXPECT_EQ(back.Inserts[2].BlockNumber, 0u);
+  EXPECT_EQ(Copy(back.Inserts[0].BlockNumber), 0u);
+  EXPECT_EQ(Copy(back.Inserts[1].BlockNumber), 0u);
+  EXPECT_EQ(Copy(back.Inserts[2].BlockNumber), 0u);
 }
 
 TEST(EntityWriter, DefinitionsReachedThroughOthersAreKeptEvenInACycle) {
@@ -203,10 +203,10 @@ TEST(EntityWriter, DefinitionsReachedThroughOthersAreKeptEvenInACycle) {
   EXPECT_EQ(back.BlockDefs[0].Number, 0u);
   EXPECT_EQ(back.BlockDefs[1].Name, "b");
   EXPECT_EQ(back.BlockDefs[1].Number, 1u);
-  EXPECT_EQ(back.Inserts[0].BlockNumber, 0u);
-  EXPECT_EQ(back.BlockDefs[0].Inserts[0].BlockNumber, 1u);
-  EXPECT_EQ(back.BlockDefs[1].Inserts[0].BlockNumber, 0u);
-  EXPECT_EQ(back.BlockDefs[1].Inserts[1].BlockNumber, 1u);
+  EXPECT_EQ(Copy(back.Inserts[0].BlockNumber), 0u);
+  EXPECT_EQ(Copy(back.BlockDefs[0].Inserts[0].BlockNumber), 1u);
+  EXPECT_EQ(Copy(back.BlockDefs[1].Inserts[0].BlockNumber), 0u);
+  EXPECT_EQ(Copy(back.BlockDefs[1].Inserts[1].BlockNumber), 1u);
 }
 
 TEST(EntityWriter, RenumberingAgreesWithTheLoadedBlockTree) {
@@ -260,8 +260,8 @@ TEST(EntityWriter, CountAlwaysMatchesTheEntitiesWrittenEachOnce) {
 
   TJwwData back = Reload(doc);
   ASSERT_EQ(back.LineCount(), 2);
-  EXPECT_EQ(back.Lines[0].StartX, 0);
-  EXPECT_EQ(back.Lines[1].StartX, 5);
+  EXPECT_EQ(Copy(back.Lines[0].StartX), 0);
+  EXPECT_EQ(Copy(back.Lines[1].StartX), 5);
   EXPECT_EQ(back.TextCount(), 1);
   EXPECT_EQ(back.EntityOrder.size(), 3u);
 }
@@ -286,7 +286,7 @@ TEST(EntityWriter, ReferencesAboveObject32766UseTheLongForm) {
   TJwwData back = Reload(doc);
   EXPECT_EQ(back.LineCount(), 32770);
   ASSERT_EQ(back.ArcCount(), 2);
-  EXPECT_EQ(back.Arcs[1].Radius, 2);
+  EXPECT_EQ(Copy(back.Arcs[1].Radius), 2);
 }
 
 }  // namespace

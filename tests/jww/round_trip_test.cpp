@@ -103,8 +103,8 @@ TEST(RoundTrip, AnOldDrawingGainsEveryGatedRowWithDefaults) {
   // The dimension tail of an old file becomes real sub-records; its points get a point's
   // line type.
   ASSERT_EQ(saved.DimensionCount(), 1);
-  EXPECT_EQ(saved.Dimensions[0].Point1.Common.LineType, 1);
-  EXPECT_EQ(saved.Dimensions[0].AuxLine1.Common.Color, 2);
+  EXPECT_EQ(Copy(saved.Dimensions[0].Point1.Common.LineType), 1);
+  EXPECT_EQ(Copy(saved.Dimensions[0].AuxLine1.Common.Color), 2);
 }
 
 // The normalisations themselves are checked value by value with the header writer; here

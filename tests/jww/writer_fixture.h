@@ -5,6 +5,13 @@
 
 namespace pennatran::testing {
 
+// A field of a packed record as a plain value: the test macros take references, and a
+// reference to a misaligned field is undefined.
+template <typename T>
+T Copy(T value) {
+  return value;
+}
+
 // The sample header with pen 0 printing white, user colour slots printing in their screen
 // colour, a tens digit in the eleventh switch and a few values in the version-gated rows.
 inline TJwwData NormalDocument() {
