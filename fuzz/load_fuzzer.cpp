@@ -1,11 +1,12 @@
-// Loads arbitrary bytes as a drawing, then measures and draws what was read, so that the
-// reader, the block tree and the drawers all meet hostile input.
+// Loads arbitrary bytes as a drawing, then measures, draws and saves what was read, so that
+// the reader, the block tree, the drawers and the writer all meet hostile input.
 #include <cstdint>
 #include <cstring>
 #include <memory>
 
 #include "attributes/gra_attribute.h"
 #include "jww/jww_data.h"
+#include "jww/jww_writer.h"
 #include "render/draw_preview.h"
 #include "render/null_canvas.h"
 
@@ -27,5 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   pennatran::ComputeExtents(doc, ctx.WorkingBox);
   pennatran::TNullCanvas canvas;
   pennatran::DrawPreview(ctx, doc, canvas, 64, 48);
+
+  pennatran::TStringSink saved;
+  try {
+    pennatran::WriteJww(doc, saved, 700);
+  } catch (const pennatran::TWriteError&) {
+    // A value with no encoding refuses the save; that is an answer, not a fault.
+  }
   return 0;
 }

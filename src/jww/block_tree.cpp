@@ -72,7 +72,7 @@ void MarkUsed(TJwwData& doc, const TFirstByNumber& first) {
 
 }  // namespace
 
-void ExpandBlockTree(TJwwData& doc, size_t maxNodes) {
+void ExpandBlockTree(TJwwData& doc, size_t maxNodes, size_t maxPlacedEntities) {
   doc.BlockTree = {};
   doc.UsedBlockCount = 0;
   for (TEntJwwBlockDef& def : doc.BlockDefs) {
@@ -83,8 +83,13 @@ void ExpandBlockTree(TJwwData& doc, size_t maxNodes) {
   const TFirstByNumber first = IndexByNumber(doc);
   std::vector<TEntJwwBlockTree>& tree = doc.BlockTree;
   tree.reserve(std::min(doc.Inserts.size(), maxNodes));
+  size_t placed = 0;
+  auto full = [&] { return tree.size() >= maxNodes || placed >= maxPlacedEntities; };
+  auto count = [&](const TEntJwwBlockTree& node) {
+    if (node.BlockIndex >= 0) placed += doc.BlockDefs[node.BlockIndex].Order.size();
+  };
   for (const TEntJwwBlockInsert& insert : doc.Inserts) {
-    if (tree.size() >= maxNodes) break;
+    if (full()) break;
     TEntJwwBlockTree node;
     node.Common = insert.Common;
     node.X = insert.X;
@@ -95,14 +100,15 @@ void ExpandBlockTree(TJwwData& doc, size_t maxNodes) {
     node.M21 = m.M21;
     node.M22 = m.M22;
     Name(node, doc, first, insert.BlockNumber);
+    count(node);
     tree.push_back(std::move(node));
   }
   // Breadth first: nodes appended here are expanded later in the same walk.
-  for (size_t k = 0; k < tree.size() && tree.size() < maxNodes; ++k) {
+  for (size_t k = 0; k < tree.size() && !full(); ++k) {
     if (tree[k].BlockIndex < 0 || RepeatsAncestor(tree, k)) continue;
     const TEntJwwBlockDef& def = doc.BlockDefs[tree[k].BlockIndex];
     for (const TEntJwwBlockInsert& insert : def.Inserts) {
-      if (tree.size() >= maxNodes) break;
+      if (full()) break;
       const TEntJwwBlockTree& parent = tree[k];
       TEntJwwBlockTree node;
       node.Common = def.Common;
@@ -116,6 +122,7 @@ void ExpandBlockTree(TJwwData& doc, size_t maxNodes) {
       node.M21 = parent.M21 * m.M11 + parent.M22 * m.M21;
       node.M22 = parent.M21 * m.M12 + parent.M22 * m.M22;
       Name(node, doc, first, insert.BlockNumber);
+      count(node);
       tree.push_back(std::move(node));  // `parent` is not used past this point
     }
   }

@@ -10,9 +10,14 @@ namespace pennatran {
 // Most placements a drawing expands to. A few nested inserts can multiply into billions
 // of placements; past this (about 250 MB of table) further placements are not added.
 constexpr size_t kMaxBlockTreeNodes = 2'000'000;
+// Most entities all placements together may show. Each placement draws its definition's
+// entities, so a few placements of large definitions would keep the preview busy for
+// minutes; past this bound further placements are not added either.
+constexpr size_t kMaxPlacedEntities = 4'000'000;
 
-// BuildBlockTree with a chosen bound on the number of placements. Definitions the drawing
-// reaches are marked used whether or not their placements fit under the bound.
-void ExpandBlockTree(TJwwData& doc, size_t maxNodes);
+// BuildBlockTree with chosen bounds on the number of placements and on the entities they
+// place. Definitions the drawing reaches are marked used whether or not their placements
+// fit under the bounds, so saving never depends on them.
+void ExpandBlockTree(TJwwData& doc, size_t maxNodes, size_t maxPlacedEntities = kMaxPlacedEntities);
 
 }  // namespace pennatran
