@@ -141,7 +141,7 @@ TEST_F(CopyAndSaveTest, CopiesSelectedColoursAndAllLineTypesIntoTheSavedFile) {
     EXPECT_EQ(result.LineTypeExNos[slot], source.LineTypeExNos[slot]) << "slot " << slot;
   }
   ASSERT_EQ(result.Lines.size(), 1u);
-  EXPECT_EQ(result.Lines[0].StartX, -10.0);
+  EXPECT_EQ(+result.Lines[0].StartX, -10.0);
   // The path panel keeps the destination that was opened, not the file saved to.
   EXPECT_EQ(Caption("Panel4"), DestinationPath);
 }
