@@ -180,11 +180,11 @@ void FillPalette(TJwwData& doc) {
     c.PrintWidth = widths[(use + 1) % 6];
     c.PointRadius = 0.1 + 0.05 * (use % 5);
   }
-  struct TLineTypeSpec {
+  struct TLineTypeSample {
     const char* Name;
     std::vector<double> Pitches;
   };
-  const TLineTypeSpec specs[16] = {
+  const TLineTypeSample samples[16] = {
       {"破線", {4, 1.5}},
       {"点線", {0.5, 1}},
       {"一点鎖線", {8, 1, 0.5, 1}},
@@ -203,14 +203,14 @@ void FillPalette(TJwwData& doc) {
       {"計画線", {5, 1, 5, 1, 1, 1, 1, 1}},
   };
   for (int slot = 17; slot <= 32; ++slot) {
-    const TLineTypeSpec& spec = specs[slot - 17];
+    const TLineTypeSample& sample = samples[slot - 17];
     TEntJwwLineTypeExNo& t = doc.LineTypeExNos[slot];
     uint32_t pattern = 0;
     int bit = 31;
     bool on = true;
     // The dash pattern word follows the pitches, one bit per half millimetre.
     while (bit >= 0) {
-      for (double pitch : spec.Pitches) {
+      for (double pitch : sample.Pitches) {
         for (int k = 0; k < static_cast<int>(pitch * 2) && bit >= 0; ++k, --bit)
           if (on) pattern |= 1u << bit;
         on = !on;
@@ -220,9 +220,9 @@ void FillPalette(TJwwData& doc) {
     t.UnitDots = 32;
     t.ScreenPitch = 1;
     t.PrintPitch = 4;
-    t.Name = Sjis(spec.Name);
-    t.SegmentCount = static_cast<int32_t>(spec.Pitches.size());
-    for (size_t k = 0; k < spec.Pitches.size(); ++k) t.Pitches[k] = spec.Pitches[k];
+    t.Name = Sjis(sample.Name);
+    t.SegmentCount = static_cast<int32_t>(sample.Pitches.size());
+    for (size_t k = 0; k < sample.Pitches.size(); ++k) t.Pitches[k] = sample.Pitches[k];
   }
 }
 
