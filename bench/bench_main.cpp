@@ -66,16 +66,16 @@ TFigures Measure(const fs::path& folder, int64_t entities, const std::string& ta
     TJwwData doc;
     doc.LoadFromFile(drawing);
   });
-  const double readSeconds = MedianSeconds(kRuns, [&] { ReadWholeFile(drawing); });
+  const double readSeconds = MedianSeconds(kRuns, [&] { bench::ReadWholeFile(drawing); });
   Print("load_vs_read_" + tag, figures.LoadSeconds / readSeconds);
 
   TJwwData doc;
   doc.LoadFromFile(drawing);
   const fs::path saved = folder / ("bench-" + tag + "-saved.jww");
   const double saveSeconds = MedianSeconds(kRuns, [&] { doc.SaveToFile(saved, 700); });
-  const std::vector<uint8_t> bytes = ReadWholeFile(saved);
+  const std::vector<uint8_t> bytes = bench::ReadWholeFile(saved);
   const fs::path raw = folder / ("bench-" + tag + "-raw.bin");
-  const double writeSeconds = MedianSeconds(kRuns, [&] { WriteFileDurably(raw, bytes); });
+  const double writeSeconds = MedianSeconds(kRuns, [&] { bench::WriteFileDurably(raw, bytes); });
   Print("save_vs_write_" + tag, saveSeconds / writeSeconds);
 
   TgraAttribute attributes;

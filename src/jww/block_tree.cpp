@@ -105,7 +105,9 @@ void ExpandBlockTree(TJwwData& doc, size_t maxNodes, size_t maxPlacedEntities) {
   }
   // Breadth first: nodes appended here are expanded later in the same walk.
   for (size_t k = 0; k < tree.size() && !full(); ++k) {
-    if (tree[k].BlockIndex < 0 || RepeatsAncestor(tree, k)) continue;
+    if (tree[k].BlockIndex < 0 || tree[k].Depth >= kMaxBlockDepth || RepeatsAncestor(tree, k)) {
+      continue;
+    }
     const TEntJwwBlockDef& def = doc.BlockDefs[tree[k].BlockIndex];
     for (const TEntJwwBlockInsert& insert : def.Inserts) {
       if (full()) break;

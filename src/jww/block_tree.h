@@ -14,6 +14,9 @@ constexpr size_t kMaxBlockTreeNodes = 2'000'000;
 // entities, so a few placements of large definitions would keep the preview busy for
 // minutes; past this bound further placements are not added either.
 constexpr size_t kMaxPlacedEntities = 4'000'000;
+// Deepest nesting expanded. Each placement is checked against its ancestors for cycles, so
+// an unbounded chain of definitions would cost the square of its length.
+constexpr int32_t kMaxBlockDepth = 256;
 
 // BuildBlockTree with chosen bounds on the number of placements and on the entities they
 // place. Definitions the drawing reaches are marked used whether or not their placements

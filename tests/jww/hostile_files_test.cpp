@@ -166,6 +166,24 @@ TEST(HostileBlockTree, PlacementsStopAtTheEntityBound) {
   EXPECT_TRUE(doc.BlockDefs[39].Used);  // saving still keeps every reachable definition
 }
 
+// A chain of definitions each placing the next is expanded only to the deepest nesting
+// allowed, which keeps the cycle checks of every placement short.
+TEST(HostileBlockTree, AChainStopsAtTheDeepestNesting) {
+  TJwwData doc = SampleDocument();
+  Append(doc, MakeInsert(0, 0, 0));
+  for (uint32_t n = 0; n < 400; ++n) {
+    TEntJwwBlockDef def = MakeBlockDef(n, "chain" + std::to_string(n));
+    Append(def, MakeInsert(n + 1, 1, 0));
+    doc.BlockDefs.push_back(def);
+  }
+  const TBytes bytes = TJwwBuilder::Drawing(doc);
+  TJwwData loaded;
+  ASSERT_TRUE(loaded.LoadFromBytes(bytes.data(), bytes.size(), "chain.jww"));
+  EXPECT_EQ(loaded.BlockTree.size(), static_cast<size_t>(kMaxBlockDepth) + 1);
+  EXPECT_EQ(loaded.BlockTree.back().Depth, kMaxBlockDepth);
+  EXPECT_TRUE(loaded.BlockDefs[399].Used);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Files, HostileFile,
     ::testing::Values(
