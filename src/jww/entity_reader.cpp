@@ -284,8 +284,10 @@ void ReadEntitySection(TByteReader& in, TJwwData& doc) {
   CheckCount(in, count, kMinEntityBytes, "entity count");
   doc.Header.EntityCount = static_cast<int32_t>(count);
   doc.EntityOrder.reserve(count);
+  // The top-level arrays are not shrunk: copying them again would cost a second pass over
+  // the largest part of the drawing and double the peak memory for that moment, while
+  // their unused capacity is never touched and so never resident.
   reader.ReadList(doc, doc.EntityOrder, count, "");
-  ShrinkArrays(doc);
   ReadBlockDefinitions(in, reader, doc);
   if (doc.Header.Version >= kFirstImageVersion) ReadImageSection(in, doc);
 }
