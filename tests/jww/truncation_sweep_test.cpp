@@ -45,9 +45,9 @@ void Sweep(const std::string& example) {
   TJwwData full;
   ASSERT_TRUE(full.LoadFromBytes(whole.data(), whole.size(), example)) << full.LoadError.Message;
 
-  // Under the sanitizer every load is many times slower: a stride that is prime to the
-  // record sizes still ends inside every kind of record many times over.
-  const size_t stride = kSanitized ? 37 : 1;
+  // Under the sanitizer every load is many times slower: every fifth prefix still ends
+  // inside every kind of record many times over.
+  const size_t stride = kSanitized ? 5 : 1;
   for (size_t length = 0; length < whole.size(); length += stride) {
     SCOPED_TRACE("prefix of " + std::to_string(length) + " bytes");
     // A copy of exactly the prefix, so that reading past it is an overflow.
