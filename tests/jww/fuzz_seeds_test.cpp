@@ -1,6 +1,8 @@
-// Writes the fuzzer's seed drawings when PENNATRAN_FUZZ_SEEDS names a folder:
-//   PENNATRAN_FUZZ_SEEDS=fuzz/corpus ./test_jww --gtest_filter='FuzzSeeds.*'
-// Without the variable the test is skipped, so the normal run writes nothing.
+// Writes the fuzzer's seed drawings when PENNATRAN_FUZZ_SEEDS names a folder, and the
+// inputs of faults found by hand when PENNATRAN_FUZZ_REGRESSIONS does:
+//   PENNATRAN_FUZZ_SEEDS=fuzz/corpus PENNATRAN_FUZZ_REGRESSIONS=fuzz/regressions
+//   ./test_jww --gtest_filter='FuzzSeeds.*'
+// Without the variables the tests are skipped, so the normal run writes nothing.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -8,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "hardening_support.h"
 #include "jww/jww_writer.h"
 #include "support/jww_builder.h"
 #include "writer_fixture.h"
@@ -73,6 +76,15 @@ TEST(FuzzSeeds, WritesEveryVersionAndShape) {
   TStringSink saved;
   WriteJww(EveryKind(), saved, 700);
   Write(out / "writer-700.jww", std::vector<uint8_t>(saved.Bytes.begin(), saved.Bytes.end()));
+}
+
+TEST(FuzzSeeds, WritesTheFaultsFoundByHand) {
+  const char* folder = std::getenv("PENNATRAN_FUZZ_REGRESSIONS");
+  if (folder == nullptr) GTEST_SKIP() << "PENNATRAN_FUZZ_REGRESSIONS is not set";
+  const fs::path out(folder);
+  fs::create_directories(out);
+  // Placements multiplied without bound kept the preview busy for minutes.
+  Write(out / "fan-out-of-nested-inserts-hang.jww", ExponentialFanOut());
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "jww/jww_data.h"
 #include "render/draw_preview.h"
 #include "render/null_canvas.h"
+#include "support/jww_builder.h"
 
 namespace pennatran::testing {
 
@@ -65,6 +66,21 @@ inline void DrawOnNullCanvas(TJwwData& doc) {
   ComputeExtents(doc, ctx.WorkingBox);
   TNullCanvas canvas;
   DrawPreview(ctx, doc, canvas, 320, 200);
+}
+
+// Each of 40 levels places the next one ten times: 10^40 placements if nothing bounds
+// them, and every level also has lines and a text to draw.
+inline std::vector<uint8_t> ExponentialFanOut() {
+  TJwwData doc = SampleDocument();
+  Append(doc, MakeInsert(0, 0, 0));
+  for (uint32_t n = 0; n < 40; ++n) {
+    TEntJwwBlockDef def = MakeBlockDef(n, "level" + std::to_string(n));
+    for (int i = 0; i < 10; ++i) Append(def, MakeInsert(n + 1, i, 0, 0.5, 0.5));
+    for (int i = 0; i < 8; ++i) Append(def, MakeLine(i, 0, i, 3));
+    Append(def, MakeText(0, 0, "fan-out"));
+    doc.BlockDefs.push_back(def);
+  }
+  return TJwwBuilder::Drawing(doc);
 }
 
 }  // namespace pennatran::testing

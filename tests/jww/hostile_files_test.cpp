@@ -102,22 +102,6 @@ TBytes BlocksThatPlaceThemselves() {
   return TJwwBuilder::Drawing(doc);
 }
 
-// Each of 40 levels places the next one ten times: 10^40 placements if nothing bounds
-// them, and every level also has lines, a text and a dimension to draw.
-TBytes ExponentialFanOut() {
-  TJwwData doc = SampleDocument();
-  Append(doc, MakeInsert(0, 0, 0));
-  for (uint32_t n = 0; n < 40; ++n) {
-    TEntJwwBlockDef def = MakeBlockDef(n, "level" + std::to_string(n));
-    for (int i = 0; i < 10; ++i) Append(def, MakeInsert(n + 1, i, 0, 0.5, 0.5));
-    for (int i = 0; i < 20; ++i) Append(def, MakeLine(i, 0, i, 3));
-    Append(def, MakeText(0, 0, "fan-out"));
-    Append(def, MakeDimension(0, 0, 9, 0, "9"));
-    doc.BlockDefs.push_back(def);
-  }
-  return TJwwBuilder::Drawing(doc);
-}
-
 struct THostileFile {
   const char* Name;
   TBytes (*Make)();
