@@ -35,45 +35,36 @@ std::string_view TByteReader::Bytes(size_t n) {
 }
 
 uint8_t TByteReader::U8() {
-  uint8_t v;
-  Raw(&v, sizeof v);
-  return v;
+  return Load<uint8_t>();
 }
 
 uint16_t TByteReader::U16() {
-  uint16_t v;
-  Raw(&v, sizeof v);
-  return v;
+  return Load<uint16_t>();
 }
 
 uint32_t TByteReader::U32() {
-  uint32_t v;
-  Raw(&v, sizeof v);
-  return v;
+  return Load<uint32_t>();
 }
 
 int32_t TByteReader::I32() {
-  int32_t v;
-  Raw(&v, sizeof v);
-  return v;
+  return Load<int32_t>();
 }
 
 double TByteReader::F64() {
-  double v;
-  Raw(&v, sizeof v);
-  return v;
+  return Load<double>();
+}
+
+size_t TByteReader::StringLength() {
+  const size_t length = U8();
+  return length == kLongStringMarker ? U16() : length;
 }
 
 SjisString TByteReader::RawString() {
-  size_t length = U8();
-  if (length == kLongStringMarker) length = U16();
-  return SjisString(Bytes(length));
+  return SjisString(Bytes(StringLength()));
 }
 
 SjisString TByteReader::CleanString() {
-  size_t length = U8();
-  if (length == kLongStringMarker) length = U16();
-  return ReaderClean(Bytes(length));
+  return ReaderClean(Bytes(StringLength()));
 }
 
 uint32_t TByteReader::Count() {

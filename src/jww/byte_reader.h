@@ -65,6 +65,15 @@ class TByteReader {
   void Require(size_t n) const;
 
  private:
+  // One little-endian value of a fixed-width type.
+  template <typename T>
+  T Load() {
+    T v;
+    Raw(&v, sizeof v);
+    return v;
+  }
+  // The length of a string: u8, or 255 followed by u16.
+  size_t StringLength();
   const uint8_t* Data;
   size_t Size;
   size_t Position = 0;
