@@ -34,8 +34,8 @@ double MedianSeconds(int runs, const std::function<void()>& work) {
   for (int i = 0; i < runs; ++i) {
     const auto start = std::chrono::steady_clock::now();
     work();
-    times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
-                        .count());
+    times.push_back(
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
   }
   std::sort(times.begin(), times.end());
   return times[times.size() / 2];
@@ -44,6 +44,13 @@ double MedianSeconds(int runs, const std::function<void()>& work) {
 void Print(const std::string& name, double value) {
   std::printf("%s %.3f\n", name.c_str(), value);
   std::fflush(stdout);
+}
+
+// The two times behind a figure, on stderr so the figures on stdout stay one a line.
+void Detail(const std::string& name, double seconds, const std::string& baseName,
+            double baseSeconds) {
+  std::fprintf(stderr, "  %s %.4f s, %s %.4f s\n", name.c_str(), seconds, baseName.c_str(),
+               baseSeconds);
 }
 
 struct TFigures {
@@ -66,7 +73,8 @@ TFigures Measure(const fs::path& folder, int64_t entities, const std::string& ta
     TJwwData doc;
     doc.LoadFromFile(drawing);
   });
-  const double readSeconds = MedianSeconds(kRuns, [&] { bench::ReadWholeFile(drawing); });
+  const double readSeconds = MedianSeconds(kRuns, [&] { bench::ReadLikeTheLoader(drawing); });
+  Detail("load_" + tag, figures.LoadSeconds, "read_" + tag, readSeconds);
   Print("load_vs_read_" + tag, figures.LoadSeconds / readSeconds);
 
   TJwwData doc;
@@ -76,6 +84,7 @@ TFigures Measure(const fs::path& folder, int64_t entities, const std::string& ta
   const std::vector<uint8_t> bytes = bench::ReadWholeFile(saved);
   const fs::path raw = folder / ("bench-" + tag + "-raw.bin");
   const double writeSeconds = MedianSeconds(kRuns, [&] { bench::WriteFileDurably(raw, bytes); });
+  Detail("save_" + tag, saveSeconds, "write_" + tag, writeSeconds);
   Print("save_vs_write_" + tag, saveSeconds / writeSeconds);
 
   TgraAttribute attributes;
@@ -97,6 +106,7 @@ TFigures Measure(const fs::path& folder, int64_t entities, const std::string& ta
     QPainter painter(&image);
     capture.Replay(painter);
   });
+  Detail("draw_" + tag, drawSeconds, "raw_" + tag, rawSeconds);
   Print("draw_vs_raw_" + tag, drawSeconds / rawSeconds);
 
   if (entities >= 1000000) {
@@ -105,8 +115,8 @@ TFigures Measure(const fs::path& folder, int64_t entities, const std::string& ta
       loaded.LoadFromFile(drawing);
     });
     if (added >= 0)
-      Print("load_rss_vs_file", static_cast<double>(added) /
-                                    static_cast<double>(fs::file_size(drawing)));
+      Print("load_rss_vs_file",
+            static_cast<double>(added) / static_cast<double>(fs::file_size(drawing)));
   }
   fs::remove(drawing);
   fs::remove(saved);

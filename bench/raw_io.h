@@ -10,6 +10,10 @@ namespace pennatran::bench {
 
 // Reads the whole file into memory.
 std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path);
+// Reads the whole file into a fresh buffer obtained the way the drawing reader obtains its
+// own (not zero-filled, in large pages), so a comparison with a load measures the
+// parsing and not a difference in memory handling. Returns the byte count.
+size_t ReadLikeTheLoader(const std::filesystem::path& path);
 // Writes bytes to a new file, flushes and syncs it to disk, as a durable save does.
 bool WriteFileDurably(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
 

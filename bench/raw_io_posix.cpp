@@ -3,6 +3,7 @@
 
 #include <fstream>
 
+#include "jww/large_pages.h"
 #include "raw_io.h"
 
 namespace pennatran::bench {
@@ -12,6 +13,14 @@ std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path) {
   std::vector<uint8_t> bytes(std::filesystem::file_size(path));
   in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   return bytes;
+}
+
+size_t ReadLikeTheLoader(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  const size_t size = std::filesystem::file_size(path);
+  TLargeBuffer bytes(size);
+  in.read(reinterpret_cast<char*>(bytes.Data()), static_cast<std::streamsize>(size));
+  return static_cast<size_t>(in.gcount());
 }
 
 bool WriteFileDurably(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {

@@ -55,7 +55,7 @@ inline double TextLength(std::string_view sjis, double sizeX, double spacing) {
 template <typename Owner>
 class TEntitySink {
  public:
-  TEntitySink(Owner& owner, std::vector<TEntJwwOrderEntry>& order)
+  TEntitySink(Owner& owner, TRecordArray<TEntJwwOrderEntry>& order)
       : OwnerRef(owner), Order(order) {}
 
   TPen Pen;
@@ -172,13 +172,13 @@ class TEntitySink {
 
  private:
   template <typename T>
-  void Push(std::vector<T>& items, TEntityKind kind, const T& item) {
+  void Push(TRecordArray<T>& items, TEntityKind kind, const T& item) {
     items.push_back(item);
     Order.push_back({kind, static_cast<int32_t>(items.size() - 1)});
   }
 
   Owner& OwnerRef;
-  std::vector<TEntJwwOrderEntry>& Order;
+  TRecordArray<TEntJwwOrderEntry>& Order;
 };
 
 }  // namespace pennatran::examples

@@ -71,10 +71,10 @@ TJson ToJson(const T (&items)[N]) {
   return j;
 }
 
-template <typename T, typename Fn>
-TJson ArrayOf(const std::vector<T>& items, Fn toJson) {
+template <typename Items, typename Fn>
+TJson ArrayOf(const Items& items, Fn toJson) {
   TJson j = TJson::array();
-  for (const T& item : items) j.push_back(toJson(item));
+  for (const auto& item : items) j.push_back(toJson(item));
   return j;
 }
 
@@ -338,7 +338,7 @@ TJson InsertJson(const TEntJwwBlockInsert& e) {
 
 // "kind" first, then the record's fields; the kind's name also says which array it is.
 template <typename T, typename Fn>
-void AddEntity(TJson& list, const char* kind, const std::vector<T>& items, int32_t index,
+void AddEntity(TJson& list, const char* kind, const TRecordArray<T>& items, int32_t index,
                Fn toJson) {
   // An order entry that points outside its array is skipped rather than trusted.
   if (index < 0 || static_cast<size_t>(index) >= items.size()) return;
@@ -350,7 +350,7 @@ void AddEntity(TJson& list, const char* kind, const std::vector<T>& items, int32
 
 // The drawing and a block definition hold their entities in arrays of the same names.
 template <typename Owner>
-TJson EntitiesJson(const Owner& owner, const std::vector<TEntJwwOrderEntry>& order) {
+TJson EntitiesJson(const Owner& owner, const TRecordArray<TEntJwwOrderEntry>& order) {
   TJson list = TJson::array();
   for (const TEntJwwOrderEntry& entry : order) {
     switch (entry.Kind) {

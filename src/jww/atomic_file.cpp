@@ -3,6 +3,7 @@
 #include "jww/atomic_file.h"
 
 #include <cerrno>
+#include <cstring>
 #include <random>
 #include <string>
 #include <system_error>
@@ -76,23 +77,29 @@ void SyncFolder([[maybe_unused]] const fs::path& folder) {
 // Buffers the many small writes of the archive into large file writes.
 class TFileSink final : public TByteSink {
  public:
-  explicit TFileSink(int fd) : Fd(fd) { Buffer.reserve(kBufferSize); }
+  explicit TFileSink(int fd) : Fd(fd), Buffer(kBufferSize) { ResetWindow(); }
 
-  bool Put(const void* data, size_t size) override {
-    if (Buffer.size() + size > kBufferSize && !Flush()) return false;
+  bool Flush() {
+    const size_t used = static_cast<size_t>(Cursor - Buffer.data());
+    ResetWindow();
+    return WriteToFile(Fd, Buffer.data(), used);
+  }
+
+ protected:
+  bool PutSlow(const void* data, size_t size) override {
+    if (!Flush()) return false;
     if (size >= kBufferSize) return WriteToFile(Fd, static_cast<const char*>(data), size);
-    const char* bytes = static_cast<const char*>(data);
-    Buffer.insert(Buffer.end(), bytes, bytes + size);
+    std::memcpy(Cursor, data, size);
+    Cursor += size;
     return true;
   }
 
-  bool Flush() {
-    bool ok = WriteToFile(Fd, Buffer.data(), Buffer.size());
-    Buffer.clear();
-    return ok;
+ private:
+  void ResetWindow() {
+    Cursor = Buffer.data();
+    WindowEnd = Buffer.data() + Buffer.size();
   }
 
- private:
   static constexpr size_t kBufferSize = 1 << 16;
   int Fd;
   std::vector<char> Buffer;

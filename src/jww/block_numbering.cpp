@@ -10,7 +10,7 @@ TBlockNumbering::TBlockNumbering(const TJwwData& doc) : Index(doc.BlockDefs.size
   // itself (directly or through others) cannot make the walk run forever.
   std::vector<bool> reached(doc.BlockDefs.size(), false);
   std::vector<size_t> pending;
-  auto reach = [&](const std::vector<TEntJwwBlockInsert>& inserts) {
+  auto reach = [&](const TRecordArray<TEntJwwBlockInsert>& inserts) {
     for (const TEntJwwBlockInsert& insert : inserts) {
       // A copy: the packed field cannot be bound to the reference find takes.
       const uint32_t number = insert.BlockNumber;

@@ -42,7 +42,7 @@ void Name(TEntJwwBlockTree& node, const TJwwData& doc, const TFirstByNumber& fir
 
 // True when the definition of node k already occurs among its ancestors: expanding it
 // again would repeat forever.
-bool RepeatsAncestor(const std::vector<TEntJwwBlockTree>& tree, size_t k) {
+bool RepeatsAncestor(const TRecordArray<TEntJwwBlockTree>& tree, size_t k) {
   const int32_t index = tree[k].BlockIndex;
   for (int32_t p = tree[k].Parent; p >= 0; p = tree[p].Parent) {
     if (tree[p].BlockIndex == index) return true;
@@ -81,7 +81,7 @@ void ExpandBlockTree(TJwwData& doc, size_t maxNodes, size_t maxPlacedEntities) {
   }
   if (doc.Inserts.empty()) return;
   const TFirstByNumber first = IndexByNumber(doc);
-  std::vector<TEntJwwBlockTree>& tree = doc.BlockTree;
+  TRecordArray<TEntJwwBlockTree>& tree = doc.BlockTree;
   tree.reserve(std::min(doc.Inserts.size(), maxNodes));
   size_t placed = 0;
   auto full = [&] { return tree.size() >= maxNodes || placed >= maxPlacedEntities; };

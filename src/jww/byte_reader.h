@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -25,7 +26,7 @@ class TReadError : public std::runtime_error {
 struct TClassTag {
   bool IsNew = false;
   uint32_t Number = 0;
-  std::string Name;  // new classes only
+  std::string_view Name;  // new classes only; points into the reader's bytes
 };
 
 class TByteReader {
@@ -36,21 +37,35 @@ class TByteReader {
   size_t Offset() const { return Position; }
   size_t Remaining() const { return Size - Position; }
 
-  uint8_t U8();
-  uint16_t U16();
-  uint32_t U32();
-  int32_t I32();
-  double F64();
+  uint8_t U8() { return Load<uint8_t>(); }
+  uint16_t U16() { return Load<uint16_t>(); }
+  uint32_t U32() { return Load<uint32_t>(); }
+  int32_t I32() { return Load<int32_t>(); }
+  double F64() { return Load<double>(); }
   // Copies n bytes into dest.
-  void Raw(void* dest, size_t n);
+  void Raw(void* dest, size_t n) {
+    Require(n);
+    if (n > 0) std::memcpy(dest, Data + Position, n);
+    Position += n;
+  }
   // The next n bytes, valid as long as the underlying buffer.
-  std::string_view Bytes(size_t n);
+  std::string_view Bytes(size_t n) {
+    Require(n);
+    const std::string_view view(reinterpret_cast<const char*>(Data) + Position, n);
+    Position += n;
+    return view;
+  }
   void Skip(size_t n) { Bytes(n); }
 
   // A length-prefixed string exactly as stored.
   SjisString RawString();
   // A length-prefixed string after the reader cleaning.
   SjisString CleanString();
+  // A length-prefixed string after the reader cleaning, into a short string: its first
+  // 255 bytes, the rest of the buffer zero.
+  void CleanShortString(TShortString& out);
+  // Passes over a length-prefixed string.
+  void SkipString() { Skip(StringLength()); }
   // An element count: u16, or hex FFFF followed by u32.
   uint32_t Count();
 
@@ -62,7 +77,9 @@ class TByteReader {
   uint32_t NextObjectNumber() const { return ObjectCounter; }
 
   // Throws TReadError unless n bytes are left.
-  void Require(size_t n) const;
+  void Require(size_t n) const {
+    if (n > Remaining()) FailAtEnd();
+  }
 
  private:
   // One little-endian value of a fixed-width type.
@@ -72,8 +89,13 @@ class TByteReader {
     Raw(&v, sizeof v);
     return v;
   }
+  [[noreturn]] void FailAtEnd() const;
   // The length of a string: u8, or 255 followed by u16.
-  size_t StringLength();
+  size_t StringLength() {
+    const size_t length = U8();
+    return length == kLongStringMarker ? U16() : length;
+  }
+  static constexpr size_t kLongStringMarker = 255;
   const uint8_t* Data;
   size_t Size;
   size_t Position = 0;

@@ -10,12 +10,6 @@ constexpr uint32_t kLongCountMarker = 0xFFFF;
 constexpr uint32_t kLargestShortReference = 32766;
 }  // namespace
 
-void TByteWriter::Raw(const void* data, size_t size) {
-  if (size == 0) return;
-  if (!Sink.Put(data, size)) throw TWriteError("the file refused a write");
-  Written += size;
-}
-
 void TByteWriter::Zeros(size_t size) {
   static constexpr std::array<char, 64> kZeros{};
   while (size > 0) {

@@ -4,27 +4,46 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace pennatran {
 
-// Where written bytes go. Put returns false when it could not take all of them.
+// Where written bytes go. A sink may offer a window of memory that Put fills directly, so
+// the many small values of the archive cost a copy each, not a call through the interface;
+// PutSlow takes whatever does not fit (and everything, for a sink without a window).
 class TByteSink {
  public:
   virtual ~TByteSink() = default;
-  virtual bool Put(const void* data, size_t size) = 0;
+  // Returns false when the sink could not take all of the bytes.
+  bool Put(const void* data, size_t size) {
+    if (size != 0 && size <= static_cast<size_t>(WindowEnd - Cursor)) {
+      std::memcpy(Cursor, data, size);
+      Cursor += size;
+      return true;
+    }
+    return PutSlow(data, size);
+  }
+
+ protected:
+  virtual bool PutSlow(const void* data, size_t size) = 0;
+  // The free part of the window; both null for a sink without one.
+  char* Cursor = nullptr;
+  char* WindowEnd = nullptr;
 };
 
 // Collects the bytes in memory.
 class TStringSink final : public TByteSink {
  public:
-  bool Put(const void* data, size_t size) override {
+  std::string Bytes;
+
+ protected:
+  bool PutSlow(const void* data, size_t size) override {
     Bytes.append(static_cast<const char*>(data), size);
     return true;
   }
-  std::string Bytes;
 };
 
 // A write that could not be completed; it unwinds to the save, which then fails.
@@ -45,7 +64,11 @@ class TByteWriter {
   void U32(uint32_t v) { Raw(&v, 4); }
   void I32(int32_t v) { Raw(&v, 4); }
   void F64(double v) { Raw(&v, 8); }
-  void Raw(const void* data, size_t size);
+  void Raw(const void* data, size_t size) {
+    if (size == 0) return;
+    if (!Sink.Put(data, size)) throw TWriteError("the file refused a write");
+    Written += size;
+  }
   void Zeros(size_t size);
 
   // u8 length up to 254, else 255 and a u16 length; strings above 65535 bytes have no form.

@@ -5,6 +5,7 @@
 
 #include "jww/image_files.h"
 #include "jww/jww_reader.h"
+#include "jww/large_pages.h"
 
 namespace pennatran {
 namespace {
@@ -31,7 +32,7 @@ constexpr std::array<const char*, 8> kClassNames = {"",           "CDataSen",  "
 constexpr std::array<const char*, 8> kKindNames = {"",     "line",      "arc",   "point",
                                                    "text", "dimension", "solid", "block insert"};
 
-int KindOfClassName(const std::string& name) {
+int KindOfClassName(std::string_view name) {
   for (int kind = EntityLine; kind <= EntityInsert; ++kind) {
     if (name == kClassNames[kind]) return kind;
   }
@@ -57,8 +58,9 @@ class TEntityReader {
   // Reads `count` entities into the arrays and order list of owner (the document or a
   // block definition). `where` names the owner in error messages.
   template <typename Owner>
-  void ReadList(Owner& owner, std::vector<TEntJwwOrderEntry>& order, uint32_t count,
+  void ReadList(Owner& owner, TRecordArray<TEntJwwOrderEntry>& order, uint32_t count,
                 const std::string& where) {
+    ReserveForList(owner, order, count);
     uint32_t taken = 0;
     while (taken < count) {
       int kind = 0;
@@ -94,11 +96,48 @@ class TEntityReader {
     const uint32_t count = In.Count();
     CheckCount(In, count, kMinEntityBytes, "entity count");
     def.Count = static_cast<int32_t>(count);
-    def.Order.reserve(count);
     In.AdvanceObject();
   }
 
  private:
+  // Sizes the arrays exactly before the records are read: a first pass over the list
+  // counts each kind without storing anything. Growing the arrays instead would copy every
+  // record again and, for a moment, hold two copies of the largest arrays.
+  template <typename Owner>
+  void ReserveForList(Owner& owner, TRecordArray<TEntJwwOrderEntry>& order, uint32_t count) {
+    TByteReader scoutIn = In;
+    TEntityReader scout(scoutIn, Version);
+    scout.ClassNumbers = ClassNumbers;
+    const std::array<size_t, 8> kinds = scout.CountKinds(count);
+    ReserveRecords(owner.Lines, kinds[EntityLine]);
+    ReserveRecords(owner.Arcs, kinds[EntityArc]);
+    ReserveRecords(owner.Points, kinds[EntityPoint]);
+    ReserveRecords(owner.Texts, kinds[EntityText]);
+    ReserveRecords(owner.Dimensions, kinds[EntityDimension]);
+    ReserveRecords(owner.Solids, kinds[EntitySolid]);
+    ReserveRecords(owner.Inserts, kinds[EntityInsert]);
+    ReserveRecords(order, kinds[0]);
+  }
+
+  // How many records of each kind the next `count` entities hold (index 0: all of them),
+  // up to the first one that cannot be read completely.
+  std::array<size_t, 8> CountKinds(uint32_t count) {
+    std::array<size_t, 8> kinds{};
+    try {
+      while (kinds[0] < count) {
+        const int kind = ReadTag();
+        if (kind == 0) continue;
+        SkipOne(kind);
+        ++kinds[kind];
+        ++kinds[0];
+        In.AdvanceObject();
+      }
+    } catch (const TReadError&) {
+      // The reading pass reports where and why; the counts so far are what it will keep.
+    }
+    return kinds;
+  }
+
   // The kind the next tag selects, 0 for none. Class numbers are shared by the entity
   // list and every block definition.
   int ReadTag() {
@@ -138,8 +177,8 @@ class TEntityReader {
 
   void Text(TEntJwwText& t) {
     Block(&t, offsetof(TEntJwwText, FontName));
-    t.FontName.Assign(In.CleanString());
-    t.Content.Assign(In.CleanString());
+    In.CleanShortString(t.FontName);
+    In.CleanShortString(t.Content);
   }
 
   void Dimension(TEntJwwDimension& d) {
@@ -167,62 +206,112 @@ class TEntityReader {
     if (s.Common.Color == kArbitraryColor) In.Raw(&s.FillColor, sizeof s.FillColor);
   }
 
-  // Reads one record into a local copy and appends it only once it is complete, so a
-  // record cut short leaves the arrays as they were.
-  template <typename Owner>
-  void ReadOne(Owner& owner, std::vector<TEntJwwOrderEntry>& order, int kind) {
+  // Bytes a record of `newBytes` from version 3.51 on takes in this file.
+  size_t RecordBytes(size_t newBytes) const {
+    return Version >= kFirstWidthVersion ? newBytes : newBytes - kWidthBytes;
+  }
+
+  // The leading bytes of a record, passed over; the common part sits at the same place in
+  // old and new layouts up to Color.
+  std::string_view SkipBlock(size_t newBytes) { return In.Bytes(RecordBytes(newBytes)); }
+
+  void SkipPoint() {
+    const std::string_view head = SkipBlock(offsetof(TEntJwwPoint, Code));
+    if (static_cast<uint8_t>(head[offsetof(TEntJwwCommon, LineType)]) == kPointWithCode) {
+      In.Skip(sizeof(TEntJwwPoint) - offsetof(TEntJwwPoint, Code));
+    }
+  }
+
+  void SkipText() {
+    SkipBlock(offsetof(TEntJwwText, FontName));
+    In.SkipString();
+    In.SkipString();
+  }
+
+  // Mirrors the reading functions above byte for byte, storing nothing.
+  void SkipOne(int kind) {
     switch (kind) {
-      case EntityLine: {
-        TEntJwwLine e{};
-        Block(&e, sizeof e);
-        Append(order, owner.Lines, e, EntityLine);
+      case EntityLine:
+        SkipBlock(sizeof(TEntJwwLine));
         break;
-      }
-      case EntityArc: {
-        TEntJwwArc e{};
-        Block(&e, sizeof e);
-        Append(order, owner.Arcs, e, EntityArc);
+      case EntityArc:
+        SkipBlock(sizeof(TEntJwwArc));
         break;
-      }
-      case EntityPoint: {
-        TEntJwwPoint e{};
-        Point(e);
-        Append(order, owner.Points, e, EntityPoint);
+      case EntityPoint:
+        SkipPoint();
         break;
-      }
-      case EntityText: {
-        TEntJwwText e{};
-        Text(e);
-        Append(order, owner.Texts, e, EntityText);
+      case EntityText:
+        SkipText();
         break;
-      }
-      case EntityDimension: {
-        TEntJwwDimension e{};
-        Dimension(e);
-        Append(order, owner.Dimensions, e, EntityDimension);
+      case EntityDimension:
+        SkipBlock(sizeof(TEntJwwCommon));
+        SkipBlock(sizeof(TEntJwwLine));
+        SkipText();
+        if (Version >= kFirstSxfDimensionVersion) {
+          In.Skip(sizeof(uint16_t));
+          SkipBlock(sizeof(TEntJwwLine));
+          SkipBlock(sizeof(TEntJwwLine));
+          for (int i = 0; i < 4; ++i) SkipPoint();
+        }
         break;
-      }
       case EntitySolid: {
-        TEntJwwSolid e{};
-        Solid(e);
-        Append(order, owner.Solids, e, EntitySolid);
+        const std::string_view head = SkipBlock(offsetof(TEntJwwSolid, FillColor));
+        uint16_t color = 0;
+        std::memcpy(&color, head.data() + offsetof(TEntJwwCommon, Color), sizeof color);
+        if (color == kArbitraryColor) In.Skip(sizeof(TEntJwwSolid::FillColor));
         break;
       }
-      case EntityInsert: {
-        TEntJwwBlockInsert e{};
-        Block(&e, sizeof e);
-        Append(order, owner.Inserts, e, EntityInsert);
+      case EntityInsert:
+        SkipBlock(sizeof(TEntJwwBlockInsert));
         break;
-      }
       default:
         break;
     }
   }
 
-  template <typename Record>
-  static void Append(std::vector<TEntJwwOrderEntry>& order, std::vector<Record>& array,
-                     const Record& e, TEntityKind kind) {
-    array.push_back(e);
+  // Reads one record straight into a new last entry of its array; a record cut short is
+  // removed again, so the arrays keep only complete records.
+  template <typename Owner>
+  void ReadOne(Owner& owner, TRecordArray<TEntJwwOrderEntry>& order, int kind) {
+    switch (kind) {
+      case EntityLine:
+        Append(order, owner.Lines, EntityLine, [&](TEntJwwLine& e) { Block(&e, sizeof e); });
+        break;
+      case EntityArc:
+        Append(order, owner.Arcs, EntityArc, [&](TEntJwwArc& e) { Block(&e, sizeof e); });
+        break;
+      case EntityPoint:
+        Append(order, owner.Points, EntityPoint, [&](TEntJwwPoint& e) { Point(e); });
+        break;
+      case EntityText:
+        Append(order, owner.Texts, EntityText, [&](TEntJwwText& e) { Text(e); });
+        break;
+      case EntityDimension:
+        Append(order, owner.Dimensions, EntityDimension,
+               [&](TEntJwwDimension& e) { Dimension(e); });
+        break;
+      case EntitySolid:
+        Append(order, owner.Solids, EntitySolid, [&](TEntJwwSolid& e) { Solid(e); });
+        break;
+      case EntityInsert:
+        Append(order, owner.Inserts, EntityInsert,
+               [&](TEntJwwBlockInsert& e) { Block(&e, sizeof e); });
+        break;
+      default:
+        break;
+    }
+  }
+
+  template <typename Record, typename Fill>
+  static void Append(TRecordArray<TEntJwwOrderEntry>& order, TRecordArray<Record>& array,
+                     TEntityKind kind, const Fill& fill) {
+    Record& e = array.emplace_back();
+    try {
+      fill(e);
+    } catch (...) {
+      array.pop_back();
+      throw;
+    }
     order.push_back({kind, static_cast<int32_t>(array.size() - 1)});
   }
 
@@ -231,17 +320,6 @@ class TEntityReader {
   int32_t Version;
   std::array<uint32_t, 8> ClassNumbers{};  // by kind; 0 while not introduced
 };
-
-template <typename Owner>
-void ShrinkArrays(Owner& owner) {
-  owner.Lines.shrink_to_fit();
-  owner.Arcs.shrink_to_fit();
-  owner.Points.shrink_to_fit();
-  owner.Texts.shrink_to_fit();
-  owner.Dimensions.shrink_to_fit();
-  owner.Solids.shrink_to_fit();
-  owner.Inserts.shrink_to_fit();
-}
 
 void ReadBlockDefinitions(TByteReader& in, TEntityReader& reader, TJwwData& doc) {
   doc.Header.BlockCount = 0;
@@ -267,7 +345,6 @@ void ReadBlockDefinitions(TByteReader& in, TEntityReader& reader, TJwwData& doc)
     doc.BlockDefs.push_back(std::move(def));
     TEntJwwBlockDef& placed = doc.BlockDefs.back();
     reader.ReadList(placed, placed.Order, static_cast<uint32_t>(placed.Count), where);
-    ShrinkArrays(placed);
   }
 }
 
@@ -283,10 +360,6 @@ void ReadEntitySection(TByteReader& in, TJwwData& doc) {
   }
   CheckCount(in, count, kMinEntityBytes, "entity count");
   doc.Header.EntityCount = static_cast<int32_t>(count);
-  doc.EntityOrder.reserve(count);
-  // The top-level arrays are not shrunk: copying them again would cost a second pass over
-  // the largest part of the drawing and double the peak memory for that moment, while
-  // their unused capacity is never touched and so never resident.
   reader.ReadList(doc, doc.EntityOrder, count, "");
   ReadBlockDefinitions(in, reader, doc);
   if (doc.Header.Version >= kFirstImageVersion) ReadImageSection(in, doc);

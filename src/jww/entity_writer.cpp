@@ -18,14 +18,14 @@ constexpr std::string_view kBlockDefClass = "CDataList";
 
 // The typed arrays of either the drawing or one block definition.
 struct TEntitySet {
-  const std::vector<TEntJwwOrderEntry>& Order;
-  const std::vector<TEntJwwLine>& Lines;
-  const std::vector<TEntJwwArc>& Arcs;
-  const std::vector<TEntJwwPoint>& Points;
-  const std::vector<TEntJwwText>& Texts;
-  const std::vector<TEntJwwDimension>& Dimensions;
-  const std::vector<TEntJwwSolid>& Solids;
-  const std::vector<TEntJwwBlockInsert>& Inserts;
+  const TRecordArray<TEntJwwOrderEntry>& Order;
+  const TRecordArray<TEntJwwLine>& Lines;
+  const TRecordArray<TEntJwwArc>& Arcs;
+  const TRecordArray<TEntJwwPoint>& Points;
+  const TRecordArray<TEntJwwText>& Texts;
+  const TRecordArray<TEntJwwDimension>& Dimensions;
+  const TRecordArray<TEntJwwSolid>& Solids;
+  const TRecordArray<TEntJwwBlockInsert>& Inserts;
 
   size_t KindSize(int32_t kind) const {
     switch (kind) {
@@ -74,14 +74,14 @@ void WriteTag(TByteWriter& out, uint32_t& number, std::string_view name) {
 }
 
 void WriteCommon(TByteWriter& out, const TEntJwwCommon& stored, TCommonKind kind, int32_t version) {
-  TEntJwwCommon c = WrittenCommon(stored, kind);
-  out.U32(c.Group);
-  out.U8(c.LineType);
-  out.U16(c.Color);
-  if (version >= 351) out.U16(c.Width);
-  out.U16(c.Layer);
-  out.U16(c.LayerGroup);
-  out.U16(c.Flags);
+  const TEntJwwCommon c = WrittenCommon(stored, kind);
+  if (version >= 351) {
+    out.Raw(&c, sizeof c);
+    return;
+  }
+  // Older layouts have no Width: the fields before it, then the fields after it.
+  out.Raw(&c, offsetof(TEntJwwCommon, Width));
+  out.Raw(&c.Layer, sizeof c - offsetof(TEntJwwCommon, Layer));
 }
 
 // The record's bytes after its common part, up to (not including) byte `end`.
@@ -114,8 +114,10 @@ void WritePoint(TByteWriter& out, const TEntJwwPoint& point, int32_t version) {
 void WriteText(TByteWriter& out, const TEntJwwText& text, int32_t version) {
   WriteCommon(out, text.Common, TCommonKind::Text, version);
   WriteBody(out, text, offsetof(TEntJwwText, FontName));
-  out.String(WriterClean(text.FontName.View()));
-  out.String(WriterClean(text.Content.View()));
+  // Short strings clean into a buffer on the stack: no allocation per text.
+  char cleaned[sizeof(TShortString)];
+  out.String({cleaned, WriterCleanInto(text.FontName.View(), cleaned)});
+  out.String({cleaned, WriterCleanInto(text.Content.View(), cleaned)});
 }
 
 void WriteDimension(TByteWriter& out, const TEntJwwDimension& dim, int32_t version) {
@@ -147,12 +149,12 @@ void WriteInsert(TByteWriter& out, const TEntJwwBlockInsert& insert, int32_t ver
 // Each entity of the set exactly once: first in the order the file held them, then any
 // the order list misses. The count written before them is the length of this list, so the
 // announced count always matches the objects that follow.
-std::vector<TEntJwwOrderEntry> WriteOrder(const TEntitySet& set) {
+TRecordArray<TEntJwwOrderEntry> WriteOrder(const TEntitySet& set) {
   std::array<std::vector<bool>, 8> taken;
   for (int32_t kind = EntityLine; kind <= EntityInsert; ++kind) {
     taken[static_cast<size_t>(kind)].assign(set.KindSize(kind), false);
   }
-  std::vector<TEntJwwOrderEntry> order;
+  TRecordArray<TEntJwwOrderEntry> order;
   order.reserve(set.Order.size());
   for (const TEntJwwOrderEntry& entry : set.Order) {
     if (entry.Kind < EntityLine || entry.Kind > EntityInsert || entry.Index < 0) continue;
@@ -177,7 +179,7 @@ uint32_t CountOf(size_t n) {
 }
 
 void WriteEntityObjects(TByteWriter& out, const TEntitySet& set,
-                        const std::vector<TEntJwwOrderEntry>& order, TClassNumbers& classes,
+                        const TRecordArray<TEntJwwOrderEntry>& order, TClassNumbers& classes,
                         int32_t version, const TBlockNumbering& numbering) {
   for (const TEntJwwOrderEntry& entry : order) {
     size_t kind = static_cast<size_t>(entry.Kind);
@@ -228,7 +230,7 @@ void WriteBlockDefinitions(const TJwwData& doc, TByteWriter& out, TClassNumbers&
     out.I32(def.Time < 0 ? writtenIndex + 1 : def.Time);
     out.String(WriterClean(def.Name));
     TEntitySet set = BlockSet(def);
-    std::vector<TEntJwwOrderEntry> order = WriteOrder(set);
+    TRecordArray<TEntJwwOrderEntry> order = WriteOrder(set);
     out.Count(CountOf(order.size()));
     // The definition is one object, counted after its count and before its entities.
     out.CountObject();
@@ -242,7 +244,7 @@ void WriteEntitySection(const TJwwData& doc, TByteWriter& out, int32_t version) 
   TBlockNumbering numbering(doc);
   TClassNumbers classes;
   TEntitySet drawing = DrawingSet(doc);
-  std::vector<TEntJwwOrderEntry> order = WriteOrder(drawing);
+  TRecordArray<TEntJwwOrderEntry> order = WriteOrder(drawing);
   out.Count(CountOf(order.size()));
   WriteEntityObjects(out, drawing, order, classes, version, numbering);
   WriteBlockDefinitions(doc, out, classes, version, numbering);

@@ -57,7 +57,7 @@ void MarkReference(const TEntJwwText& text, const std::vector<std::string>& uppe
 
 // Every text of the drawing counts, and so does every text of every block definition, also
 // of those the save leaves out.
-void MarkTexts(const std::vector<TEntJwwText>& texts, const std::vector<std::string>& upperNames,
+void MarkTexts(const TRecordArray<TEntJwwText>& texts, const std::vector<std::string>& upperNames,
                std::vector<bool>& marked) {
   for (const TEntJwwText& text : texts) MarkReference(text, upperNames, marked);
 }

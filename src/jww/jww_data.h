@@ -70,25 +70,25 @@ class TJwwData {
   int32_t BlockTreeCount() const { return static_cast<int32_t>(BlockTree.size()); }
 
   TEntJwwHeader Header;
-  std::vector<TEntJwwLayerGroup> LayerGroups;     // 16 after a load
-  std::vector<TEntJwwLayer> Layers;               // 256: group x 16 + layer
-  std::vector<TEntJwwPen> Pens;                   // 10: colour numbers 0..9
-  std::vector<TEntJwwLineTypeDef> LineTypeDefs;   // 8: line types 2..9
+  std::vector<TEntJwwLayerGroup> LayerGroups;        // 16 after a load
+  std::vector<TEntJwwLayer> Layers;                  // 256: group x 16 + layer
+  std::vector<TEntJwwPen> Pens;                      // 10: colour numbers 0..9
+  std::vector<TEntJwwLineTypeDef> LineTypeDefs;      // 8: line types 2..9
   std::vector<TEntJwwRandomLineDef> RandomLineDefs;  // 5
   std::vector<TEntJwwLineTypeDef> DoubleLineDefs;    // 4: line types 6..9
-  std::vector<TEntJwwColorExNo> ColorExNos;       // 257: slots 0..256
-  std::vector<TEntJwwLineTypeExNo> LineTypeExNos;  // 33: slots 0..32
-  std::vector<TEntJwwTextStyle> TextStyles;       // 10
-  std::vector<TEntJwwOrderEntry> EntityOrder;
-  std::vector<TEntJwwLine> Lines;
-  std::vector<TEntJwwArc> Arcs;
-  std::vector<TEntJwwPoint> Points;
-  std::vector<TEntJwwText> Texts;
-  std::vector<TEntJwwDimension> Dimensions;
-  std::vector<TEntJwwSolid> Solids;
-  std::vector<TEntJwwBlockInsert> Inserts;
+  std::vector<TEntJwwColorExNo> ColorExNos;          // 257: slots 0..256
+  std::vector<TEntJwwLineTypeExNo> LineTypeExNos;    // 33: slots 0..32
+  std::vector<TEntJwwTextStyle> TextStyles;          // 10
+  TRecordArray<TEntJwwOrderEntry> EntityOrder;
+  TRecordArray<TEntJwwLine> Lines;
+  TRecordArray<TEntJwwArc> Arcs;
+  TRecordArray<TEntJwwPoint> Points;
+  TRecordArray<TEntJwwText> Texts;
+  TRecordArray<TEntJwwDimension> Dimensions;
+  TRecordArray<TEntJwwSolid> Solids;
+  TRecordArray<TEntJwwBlockInsert> Inserts;
   std::vector<TEntJwwBlockDef> BlockDefs;
-  std::vector<TEntJwwBlockTree> BlockTree;
+  TRecordArray<TEntJwwBlockTree> BlockTree;
   int32_t UsedBlockCount = 0;
   double ExtentMinX = 0, ExtentMinY = 0, ExtentMaxX = 0, ExtentMaxY = 0;
   int32_t SaveOptions = 0;

@@ -1,10 +1,11 @@
 #include <fstream>
 #include <new>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "jww/jww_data.h"
 #include "jww/jww_reader.h"
+#include "jww/large_pages.h"
 
 namespace pennatran {
 namespace {
@@ -92,7 +93,7 @@ bool TJwwData::LoadFromFile(const std::filesystem::path& fileName) {
     const std::u8string utf8 = fileName.u8string();
     name.assign(utf8.begin(), utf8.end());
   }
-  std::vector<uint8_t> bytes;
+  std::optional<TLargeBuffer> bytes;
   std::string failure;
   try {
     std::ifstream in(fileName, std::ios::binary);
@@ -105,15 +106,15 @@ bool TJwwData::LoadFromFile(const std::filesystem::path& fileName) {
       if (size < 0) {
         failure = "cannot read the file";
       } else {
-        bytes.resize(static_cast<size_t>(size));
-        in.read(reinterpret_cast<char*>(bytes.data()), size);
+        bytes.emplace(static_cast<size_t>(size));
+        in.read(reinterpret_cast<char*>(bytes->Data()), size);
         if (in.gcount() != size) failure = "cannot read the file";
       }
     }
   } catch (const std::exception&) {
     failure = "cannot read the file";
   }
-  if (failure.empty()) return LoadFromBytes(bytes.data(), bytes.size(), name);
+  if (failure.empty()) return LoadFromBytes(bytes->Data(), bytes->Size(), name);
   // A file that cannot be read loads as an empty drawing, published like any failed load.
   Clear();
   DocInfo.DocFileName = name;

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "jww/record_array.h"
+
 static_assert(std::endian::native == std::endian::little,
               "entity records are copied as little-endian byte blocks");
 
@@ -271,15 +273,15 @@ struct TEntJwwBlockDef {
   int32_t Time = 0;
   SjisString Name;
   int32_t Count = 0;
-  std::vector<TEntJwwOrderEntry> Order;
-  std::vector<TEntJwwLine> Lines;
-  std::vector<TEntJwwArc> Arcs;
-  std::vector<TEntJwwPoint> Points;
-  std::vector<TEntJwwText> Texts;
-  std::vector<TEntJwwDimension> Dimensions;
-  std::vector<TEntJwwSolid> Solids;
-  std::vector<TEntJwwBlockInsert> Inserts;
-  bool Used = false;      // derived: reached from the drawing through inserts
+  TRecordArray<TEntJwwOrderEntry> Order;
+  TRecordArray<TEntJwwLine> Lines;
+  TRecordArray<TEntJwwArc> Arcs;
+  TRecordArray<TEntJwwPoint> Points;
+  TRecordArray<TEntJwwText> Texts;
+  TRecordArray<TEntJwwDimension> Dimensions;
+  TRecordArray<TEntJwwSolid> Solids;
+  TRecordArray<TEntJwwBlockInsert> Inserts;
+  bool Used = false;       // derived: reached from the drawing through inserts
   int32_t UsedIndex = -1;  // derived: sequence number among used definitions
 
   int32_t LineCount() const { return static_cast<int32_t>(Lines.size()); }

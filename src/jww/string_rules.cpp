@@ -1,5 +1,7 @@
 #include "jww/string_rules.h"
 
+#include <algorithm>
+
 namespace pennatran {
 namespace {
 
@@ -9,31 +11,39 @@ uint8_t ByteAt(std::string_view s, size_t i) {
 
 }  // namespace
 
-SjisString ReaderClean(std::string_view raw) {
-  SjisString out;
-  out.reserve(raw.size());
+size_t ReaderCleanInto(std::string_view raw, char* out, size_t capacity) {
+  size_t stored = 0;
   size_t i = 0;
-  while (i < raw.size()) {
+  while (i < raw.size() && stored < capacity) {
     const uint8_t b = ByteAt(raw, i);
     if (IsLeadByte(b)) {
-      if (i + 1 < raw.size()) out.append(raw.substr(i, 2));
+      if (i + 1 < raw.size()) {
+        out[stored++] = raw[i];
+        if (stored < capacity) out[stored++] = raw[i + 1];
+      }
       i += 2;
       continue;
     }
-    if (b >= 0x20) out.push_back(static_cast<char>(b));
+    if (b >= 0x20) out[stored++] = static_cast<char>(b);
     ++i;
   }
+  return stored;
+}
+
+SjisString ReaderClean(std::string_view raw) {
+  SjisString out(raw.size(), '\0');
+  out.resize(ReaderCleanInto(raw, out.data(), out.size()));
   return out;
 }
 
-SjisString WriterClean(std::string_view raw) {
-  SjisString out;
-  out.reserve(raw.size());
+size_t WriterCleanInto(std::string_view raw, char* out) {
+  size_t stored = 0;
   size_t i = 0;
   while (i < raw.size()) {
     const uint8_t b = ByteAt(raw, i);
     if (IsLeadByte(b)) {
-      out.append(raw.substr(i, 2));  // a trailing lead byte goes alone
+      out[stored++] = raw[i];  // a trailing lead byte goes alone
+      if (i + 1 < raw.size()) out[stored++] = raw[i + 1];
       i += 2;
       continue;
     }
@@ -41,10 +51,16 @@ SjisString WriterClean(std::string_view raw) {
       i += 2;
       continue;
     }
-    if (b >= 0x20) out.push_back(static_cast<char>(b));
+    if (b >= 0x20) out[stored++] = static_cast<char>(b);
     ++i;
   }
-  if (out.empty()) out.push_back(' ');
+  if (stored == 0) out[stored++] = ' ';
+  return stored;
+}
+
+SjisString WriterClean(std::string_view raw) {
+  SjisString out(std::max<size_t>(raw.size(), 1), '\0');
+  out.resize(WriterCleanInto(raw, out.data()));
   return out;
 }
 

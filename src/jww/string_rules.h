@@ -2,6 +2,7 @@
 // string, how the writer cleans one, and when a name counts as blank.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -18,10 +19,15 @@ constexpr bool IsLeadByte(uint8_t byte) {
 // Reader cleaning: keeps two-byte characters whole, drops a lead byte that ends the
 // string and every one-byte character below hex 20.
 SjisString ReaderClean(std::string_view raw);
+// The same into a buffer of `capacity` bytes: stores the first bytes of the cleaned
+// string, as many as fit, and returns how many were stored.
+size_t ReaderCleanInto(std::string_view raw, char* out, size_t capacity);
 
 // Writer cleaning: like the reader's, but a trailing lead byte is kept, "^m" outside a
 // two-byte character is dropped, and an empty result becomes a single space.
 SjisString WriterClean(std::string_view raw);
+// The same into a buffer with room for max(raw.size(), 1) bytes; returns the bytes stored.
+size_t WriterCleanInto(std::string_view raw, char* out);
 
 // True when nothing remains after removing half-width spaces, full-width spaces (81 40)
 // and bytes below hex 20.

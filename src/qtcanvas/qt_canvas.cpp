@@ -1,8 +1,8 @@
 #include "qtcanvas/qt_canvas.h"
 
 #include <QPen>
-#include <QPolygon>
 #include <QRect>
+#include <climits>
 #include <utility>
 
 #include "qtcanvas/qt_text.h"
@@ -46,14 +46,6 @@ QPen MakePen(TColor color, int32_t width, TPenStyle style) {
   pen.setCapStyle(Qt::FlatCap);
   pen.setJoinStyle(Qt::MiterJoin);
   return pen;
-}
-
-QPolygon ToQPolygon(const TPixelPoint* points, size_t count) {
-  QPolygon polygon(static_cast<int>(count));
-  for (size_t i = 0; i < count; ++i) {
-    polygon.setPoint(static_cast<int>(i), points[i].X, points[i].Y);
-  }
-  return polygon;
 }
 
 }  // namespace
@@ -104,14 +96,20 @@ void TQtCanvas::LineTo(int32_t x, int32_t y) {
   Current = to;
 }
 
+const QPoint* TQtCanvas::ToQPoints(const TPixelPoint* points, size_t count) {
+  PointBuffer.resize(count);
+  for (size_t i = 0; i < count; ++i) PointBuffer[i] = QPoint(points[i].X, points[i].Y);
+  return PointBuffer.data();
+}
+
 void TQtCanvas::Polyline(const TPixelPoint* points, size_t count) {
-  if (count < 2) return;
-  Painter.drawPolyline(ToQPolygon(points, count));
+  if (count < 2 || count > static_cast<size_t>(INT_MAX)) return;
+  Painter.drawPolyline(ToQPoints(points, count), static_cast<int>(count));
 }
 
 void TQtCanvas::Polygon(const TPixelPoint* points, size_t count) {
-  if (count < 2) return;
-  Painter.drawPolygon(ToQPolygon(points, count), Qt::OddEvenFill);
+  if (count < 2 || count > static_cast<size_t>(INT_MAX)) return;
+  Painter.drawPolygon(ToQPoints(points, count), static_cast<int>(count), Qt::OddEvenFill);
 }
 
 void TQtCanvas::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <vector>
 
 #include "render/canvas.h"
 
@@ -37,6 +38,9 @@ class TQtCanvas : public TCanvas {
 
  private:
   void ApplyBrush();
+  // The points in Qt's type, in a buffer kept between shapes so that drawing a shape
+  // allocates nothing.
+  const QPoint* ToQPoints(const TPixelPoint* points, size_t count);
 
   QPainter Painter;
   QPoint Current;
@@ -47,6 +51,7 @@ class TQtCanvas : public TCanvas {
   TBrushStyle BrushStyleValue = TBrushStyle::Solid;
   TLogFont Font;
   TColor FontColor = 0;
+  std::vector<QPoint> PointBuffer;
 };
 
 }  // namespace pennatran

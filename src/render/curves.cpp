@@ -12,13 +12,26 @@ namespace {
 constexpr int kEllipsePoints = 72;
 constexpr int kArcSteps = 72;
 
-// The ellipse point at parameter t: (r cos t, r f sin t) turned by theta, moved to the centre.
-TDrawPoint EllipsePoint(double cx, double cy, double r, double f, double theta, double t) {
-  const double u = r * std::cos(t);
-  const double v = r * f * std::sin(t);
-  return {cx + std::cos(theta) * u - std::sin(theta) * v,
-          cy + std::sin(theta) * u + std::cos(theta) * v};
-}
+// An ellipse of radius r and flatness f turned by theta about its centre (cx, cy); the
+// turn's cosine and sine are taken once per curve, not once per point.
+struct TEllipse {
+  TEllipse(double centreX, double centreY, double radius, double flatness, double theta)
+      : Cx(centreX),
+        Cy(centreY),
+        R(radius),
+        F(flatness),
+        Cos(std::cos(theta)),
+        Sin(std::sin(theta)) {}
+
+  // The point at parameter t: (r cos t, r f sin t) turned, then moved to the centre.
+  TDrawPoint At(double t) const {
+    const double u = R * std::cos(t);
+    const double v = R * F * std::sin(t);
+    return {Cx + Cos * u - Sin * v, Cy + Sin * u + Cos * v};
+  }
+
+  double Cx, Cy, R, F, Cos, Sin;
+};
 
 TDrawPoint Mapped(const TPlacement& placement, TDrawPoint p) {
   return {placement.MapX(p.X, p.Y), placement.MapY(p.X, p.Y)};
@@ -27,9 +40,10 @@ TDrawPoint Mapped(const TPlacement& placement, TDrawPoint p) {
 void FillEllipse(TRenderContext& ctx, const TPlacement* placement, double cx, double cy, double r,
                  double f, double theta) {
   ctx.PointBuffer.clear();
+  const TEllipse ellipse(cx, cy, r, f, theta);
   double t = 0.0;
   for (int i = 0; i < kEllipsePoints; ++i) {
-    const TDrawPoint p = EllipsePoint(cx, cy, r, f, theta, t);
+    const TDrawPoint p = ellipse.At(t);
     ctx.PointBuffer.push_back(placement != nullptr ? Mapped(*placement, p) : p);
     t += std::numbers::pi / 36.0;
   }
@@ -39,9 +53,10 @@ void FillArc(TRenderContext& ctx, const TPlacement* placement, double cx, double
              double f, double theta, double s, double w) {
   ctx.PointBuffer.clear();
   const double step = w / kArcSteps;
+  const TEllipse ellipse(cx, cy, r, f, theta);
   double t = s;
   for (int i = 0; i <= kArcSteps; ++i) {
-    const TDrawPoint p = EllipsePoint(cx, cy, r, f, theta, t);
+    const TDrawPoint p = ellipse.At(t);
     ctx.PointBuffer.push_back(placement != nullptr ? Mapped(*placement, p) : p);
     t += step;
   }

@@ -35,7 +35,7 @@ bool Visible(const TRenderContext& ctx, const TEntJwwCommon& common, bool showAu
 // Draws the visible entries in array order and polls the Escape key after each drawn entry
 // whose index is a multiple of ten. Returns false when the pass must stop.
 template <typename TEntity, typename TIsVisible, typename TDraw>
-bool DrawList(const TRenderContext& ctx, const std::vector<TEntity>& list, TIsVisible isVisible,
+bool DrawList(const TRenderContext& ctx, const TRecordArray<TEntity>& list, TIsVisible isVisible,
               TDraw draw) {
   for (size_t i = 0; i < list.size(); ++i) {
     if (!isVisible(list[i])) continue;

@@ -24,11 +24,6 @@ bool IsDigit(char c) {
 
 }  // namespace
 
-int32_t RoundToInt(double v) {
-  v = ClampToPixelRange(v);
-  return static_cast<int32_t>(v < 0 ? -std::floor(-v + 0.5) : std::floor(v + 0.5));
-}
-
 int32_t RoundHalfEven(double v) {
   v = ClampToPixelRange(v);
   return static_cast<int32_t>(std::nearbyint(v));

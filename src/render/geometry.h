@@ -9,7 +9,14 @@ namespace pennatran {
 // Nearest integer, halves away from zero (shape output). Values beyond the range the
 // canvas draws safely are clamped to +-kPixelLimit first.
 constexpr int32_t kPixelLimit = 1 << 28;
-int32_t RoundToInt(double v);
+// Inline and without floor(): it runs for every point of every shape, and truncating the
+// non-negative value gives the same integer without a call into the maths library.
+inline int32_t RoundToInt(double v) {
+  if (v != v) return 0;  // NaN has no pixel; 0 keeps the shape drawable
+  if (v > kPixelLimit) return kPixelLimit;
+  if (v < -kPixelLimit) return -kPixelLimit;
+  return v < 0 ? -static_cast<int32_t>(-v + 0.5) : static_cast<int32_t>(v + 0.5);
+}
 // Nearest integer, halves to the even neighbour (text output), clamped the same way.
 int32_t RoundHalfEven(double v);
 

@@ -14,7 +14,7 @@ namespace {
 
 using namespace testing;
 
-TEntJwwBlockDef Def(uint32_t number, std::vector<TEntJwwBlockInsert> inserts = {}) {
+TEntJwwBlockDef Def(uint32_t number, TRecordArray<TEntJwwBlockInsert> inserts = {}) {
   TEntJwwBlockDef def = MakeBlockDef(number, "def" + std::to_string(number));
   def.Common = MakeCommon(1, static_cast<uint16_t>(number), 2, 3);
   for (const TEntJwwBlockInsert& insert : inserts) Append(def, insert);

@@ -18,7 +18,7 @@ std::string Bytes(std::initializer_list<int> values) {
 class TLimitedSink final : public TByteSink {
  public:
   explicit TLimitedSink(size_t limit) : Limit(limit) {}
-  bool Put(const void* data, size_t size) override {
+  bool PutSlow(const void* data, size_t size) override {
     if (Bytes.size() + size > Limit) return false;
     Bytes.append(static_cast<const char*>(data), size);
     return true;

@@ -114,8 +114,8 @@ TEntJwwDimension AsRead(TEntJwwDimension d, int32_t version) {
 }
 
 template <typename Record>
-void ExpectRead(const std::vector<Record>& read, const std::vector<Record>& source, int32_t version,
-                const char* kind) {
+void ExpectRead(const TRecordArray<Record>& read, const TRecordArray<Record>& source,
+                int32_t version, const char* kind) {
   ASSERT_EQ(read.size(), source.size()) << kind;
   for (size_t i = 0; i < read.size(); ++i) {
     EXPECT_TRUE(SameBytes(read[i], AsRead(source[i], version))) << kind << " " << i;
@@ -133,11 +133,25 @@ void ExpectAllRead(const Arrays& read, const Arrays& source, int32_t version) {
   ExpectRead(read.Inserts, source.Inserts, version, "insert");
 }
 
-bool SameOrder(const std::vector<TEntJwwOrderEntry>& a, const std::vector<TEntJwwOrderEntry>& b) {
+bool SameOrder(const TRecordArray<TEntJwwOrderEntry>& a, const TRecordArray<TEntJwwOrderEntry>& b) {
   return a.size() == b.size() &&
          std::equal(a.begin(), a.end(), b.begin(), [](const auto& x, const auto& y) {
            return x.Kind == y.Kind && x.Index == y.Index;
          });
+}
+
+// A counting pass sizes the arrays before the records are read, so a complete file leaves
+// no spare room; a counting pass that walked other bytes than the reader would show here.
+template <typename Owner>
+void ExpectExactlySized(const Owner& o, const TRecordArray<TEntJwwOrderEntry>& order) {
+  EXPECT_EQ(o.Lines.capacity(), o.Lines.size());
+  EXPECT_EQ(o.Arcs.capacity(), o.Arcs.size());
+  EXPECT_EQ(o.Points.capacity(), o.Points.size());
+  EXPECT_EQ(o.Texts.capacity(), o.Texts.size());
+  EXPECT_EQ(o.Dimensions.capacity(), o.Dimensions.size());
+  EXPECT_EQ(o.Solids.capacity(), o.Solids.size());
+  EXPECT_EQ(o.Inserts.capacity(), o.Inserts.size());
+  EXPECT_EQ(order.capacity(), order.size());
 }
 
 class EntityLayoutTest : public ::testing::TestWithParam<int32_t> {};
@@ -164,6 +178,8 @@ TEST_P(EntityLayoutTest, EveryKindAtTopLevelAndInBlocks) {
     EXPECT_EQ(doc.BlockDefs[0].Count, 3);
     EXPECT_TRUE(SameOrder(doc.BlockDefs[0].Order, def.Order));
     ExpectAllRead(doc.BlockDefs[0], def, version);
+    ExpectExactlySized(doc, doc.EntityOrder);
+    ExpectExactlySized(doc.BlockDefs[0], doc.BlockDefs[0].Order);
   }
 }
 
@@ -187,6 +203,7 @@ TEST(EntityReaderTest, ObjectNumbersOfHandBuiltTags) {
   ASSERT_EQ(doc.ArcCount(), 2);
   EXPECT_EQ(+doc.Lines[1].StartX, 2);  // unary plus: no reference to a packed field
   EXPECT_EQ(+doc.Arcs[1].Radius, 2);
+  ExpectExactlySized(doc, doc.EntityOrder);
 }
 
 TEST(EntityReaderTest, UnknownClassesConsumeOnlyTheirTags) {
@@ -207,6 +224,7 @@ TEST(EntityReaderTest, UnknownClassesConsumeOnlyTheirTags) {
   EXPECT_EQ(doc.LineCount(), 2);
   EXPECT_EQ(doc.TextCount(), 1);
   EXPECT_EQ(doc.EntityOrder.size(), 3u);
+  ExpectExactlySized(doc, doc.EntityOrder);
 }
 
 TEST(EntityReaderTest, ClassesIntroducedAtTopLevelServeBlockDefinitions) {

@@ -22,7 +22,7 @@ using namespace pennatran::testing;
 class TFailAfterSink final : public TByteSink {
  public:
   TFailAfterSink(TByteSink& inner, size_t limit) : Inner(inner), Left(limit) {}
-  bool Put(const void* data, size_t size) override {
+  bool PutSlow(const void* data, size_t size) override {
     if (size > Left) return false;
     Left -= size;
     return Inner.Put(data, size);
@@ -77,6 +77,20 @@ TEST_F(SaveTest, ANewFileHoldsExactlyTheWrittenBytes) {
   ASSERT_TRUE(Doc.SaveToFile(Target, 700));
   EXPECT_EQ(ReadFile(Target), Expected());
   EXPECT_EQ(Entries(Folder), std::vector<fs::path>{"out.jww"});
+}
+
+// The file is written through a buffer: pieces smaller than it, filling it exactly, and
+// larger than it must all arrive once and in order.
+TEST_F(SaveTest, PiecesOfEverySizeReachTheFileInOrder) {
+  std::string expected;
+  ASSERT_TRUE(WriteFileAtomically(Target, [&](TByteSink& sink) {
+    for (size_t size : {1, 7, 65535, 3, 65536, 200000, 0, 40000, 40000, 1}) {
+      const std::string piece(size, static_cast<char>('a' + expected.size() % 26));
+      ASSERT_TRUE(sink.Put(piece.data(), piece.size()));
+      expected += piece;
+    }
+  }));
+  EXPECT_EQ(ReadFile(Target), expected);
 }
 
 TEST_F(SaveTest, AnExistingFileIsReplaced) {

@@ -38,6 +38,20 @@ INSTANTIATE_TEST_SUITE_P(
         CleanCase{"\xE0\x0A", "\xE0\x0A", "\xE0\x0A"},    // follower taken as it is
         CleanCase{"\xFE\xFF", "\xFE\xFF", "\xFE\xFF"}));  // FE, FF are one-byte
 
+// Cleaning into a short buffer keeps exactly the first bytes of the whole cleaned string,
+// even when the buffer ends between the two bytes of a character.
+TEST(CleaningIntoTest, KeepsThePrefixOfTheCleanedString) {
+  const std::string raw =
+      "a\tb\x82\xA0"
+      "c\x01\x95\x5C\x81";
+  const std::string whole = ReaderClean(raw);
+  for (size_t capacity = 0; capacity <= whole.size() + 2; ++capacity) {
+    std::string buffer(capacity, '?');
+    const size_t stored = ReaderCleanInto(raw, buffer.data(), capacity);
+    EXPECT_EQ(buffer.substr(0, stored), whole.substr(0, capacity)) << capacity;
+  }
+}
+
 TEST(BlankNameTest, SpacesAndControlsOnly) {
   EXPECT_TRUE(IsBlankName(""));
   EXPECT_TRUE(IsBlankName("  \t"));

@@ -13,7 +13,7 @@ using namespace pennatran::testing;
 
 // True when kept is a prefix of whole: same records, byte for byte, in the same order.
 template <typename Record>
-bool IsPrefix(const std::vector<Record>& kept, const std::vector<Record>& whole) {
+bool IsPrefix(const TRecordArray<Record>& kept, const TRecordArray<Record>& whole) {
   return kept.size() <= whole.size() &&
          (kept.empty() ||
           std::memcmp(kept.data(), whole.data(), kept.size() * sizeof(Record)) == 0);
@@ -33,7 +33,7 @@ void ExpectPrefixes(const Arrays& kept, const Arrays& whole) {
 // Every array entry of a kept document is listed in its order once, so nothing partly
 // read was left behind in an array.
 template <typename Arrays>
-void ExpectOrderCoversArrays(const Arrays& a, const std::vector<TEntJwwOrderEntry>& order) {
+void ExpectOrderCoversArrays(const Arrays& a, const TRecordArray<TEntJwwOrderEntry>& order) {
   const size_t total = a.Lines.size() + a.Arcs.size() + a.Points.size() + a.Texts.size() +
                        a.Dimensions.size() + a.Solids.size() + a.Inserts.size();
   EXPECT_EQ(order.size(), total);

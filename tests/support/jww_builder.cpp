@@ -312,7 +312,7 @@ TJwwBuilder& TJwwBuilder::AddFrom(const Arrays& a, const TEntJwwOrderEntry& entr
 }
 
 template <typename Arrays>
-TJwwBuilder& TJwwBuilder::AddAll(const Arrays& a, const std::vector<TEntJwwOrderEntry>& order) {
+TJwwBuilder& TJwwBuilder::AddAll(const Arrays& a, const TRecordArray<TEntJwwOrderEntry>& order) {
   if (!order.empty()) {
     for (const TEntJwwOrderEntry& entry : order) AddFrom(a, entry);
     return *this;
@@ -491,7 +491,7 @@ TEntJwwBlockDef MakeBlockDef(uint32_t number, std::string_view name) {
 namespace {
 
 template <typename Owner, typename Record>
-void AppendTo(Owner& owner, std::vector<TEntJwwOrderEntry>& order, std::vector<Record>& array,
+void AppendTo(Owner& owner, TRecordArray<TEntJwwOrderEntry>& order, TRecordArray<Record>& array,
               const Record& e, TEntityKind kind) {
   order.push_back({kind, static_cast<int32_t>(array.size())});
   array.push_back(e);

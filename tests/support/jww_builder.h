@@ -126,7 +126,7 @@ class TJwwBuilder {
   template <typename Arrays>
   TJwwBuilder& AddFrom(const Arrays& a, const TEntJwwOrderEntry& entry);
   template <typename Arrays>
-  TJwwBuilder& AddAll(const Arrays& a, const std::vector<TEntJwwOrderEntry>& order);
+  TJwwBuilder& AddAll(const Arrays& a, const TRecordArray<TEntJwwOrderEntry>& order);
 
   int32_t FileVersion;
   std::vector<uint8_t> Data;

@@ -46,7 +46,7 @@ int PickKind(std::mt19937& rng) {
 }
 
 template <typename Record>
-void Append(std::vector<Record>& list, std::vector<TEntJwwOrderEntry>& order, int kind,
+void Append(TRecordArray<Record>& list, TRecordArray<TEntJwwOrderEntry>& order, int kind,
             const Record& r) {
   order.push_back({kind, static_cast<int32_t>(list.size())});
   list.push_back(r);
@@ -59,9 +59,8 @@ void MakeSyntheticDrawing(TJwwData& doc, int64_t entityCount, uint32_t seed) {
   std::mt19937 rng(seed);
   std::uniform_real_distribution<double> coord(0.0, 800.0);
   std::uniform_real_distribution<double> small(1.0, 40.0);
-  const std::string texts[] = {Utf8ToSjis("寝室"), Utf8ToSjis("居間・食堂"),
-                               Utf8ToSjis("玄関"), Utf8ToSjis("浴室 2,730"),
-                               Utf8ToSjis("通り芯 X1")};
+  const std::string texts[] = {Utf8ToSjis("寝室"), Utf8ToSjis("居間・食堂"), Utf8ToSjis("玄関"),
+                               Utf8ToSjis("浴室 2,730"), Utf8ToSjis("通り芯 X1")};
 
   doc.Header.Version = 700;
   doc.Header.Memo = Utf8ToSjis("合成図面");
