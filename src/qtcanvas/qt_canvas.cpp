@@ -66,7 +66,8 @@ void TQtCanvas::SetPen(TColor color, int32_t width, TPenStyle style) {
   PenColorValue = color;
   PenWidthValue = width;
   PenStyleValue = style;
-  Painter.setPen(MakePen(color, width, style));
+  Painter.setPen(
+      KnownPens.Get({color, width, style}, [&] { return MakePen(color, width, style); }));
 }
 
 void TQtCanvas::SetBrush(TColor color, TBrushStyle style) {
@@ -83,7 +84,9 @@ void TQtCanvas::SetBrushStyle(TBrushStyle style) {
 }
 
 void TQtCanvas::ApplyBrush() {
-  Painter.setBrush(QBrush(ToQColor(BrushColorValue), ToQtBrushStyle(BrushStyleValue)));
+  Painter.setBrush(KnownBrushes.Get({BrushColorValue, BrushStyleValue}, [&] {
+    return QBrush(ToQColor(BrushColorValue), ToQtBrushStyle(BrushStyleValue));
+  }));
 }
 
 void TQtCanvas::MoveTo(int32_t x, int32_t y) {

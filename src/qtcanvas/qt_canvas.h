@@ -1,14 +1,40 @@
 // The preview canvas over a QImage, painted through QPainter.
 #pragma once
 
+#include <QBrush>
 #include <QImage>
 #include <QPainter>
+#include <QPen>
 #include <QPoint>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "render/canvas.h"
 
 namespace pennatran {
+
+// The last few values made for keys, replaced in turn once full.
+template <typename Key, typename Value>
+class TMadeBefore {
+ public:
+  template <typename Make>
+  const Value& Get(const Key& key, Make make) {
+    for (const auto& [known, value] : Entries) {
+      if (known == key) return value;
+    }
+    constexpr size_t kCapacity = 32;
+    if (Entries.size() < kCapacity) return Entries.emplace_back(key, make()).second;
+    auto& slot = Entries[NextToReplace];
+    NextToReplace = (NextToReplace + 1) % kCapacity;
+    slot = {key, make()};
+    return slot.second;
+  }
+
+ private:
+  std::vector<std::pair<Key, Value>> Entries;
+  size_t NextToReplace = 0;
+};
 
 // Paints on the given image from construction to destruction; the image must outlive the
 // canvas and holds the finished picture once the canvas is gone. Shapes are not
@@ -52,6 +78,10 @@ class TQtCanvas : public TCanvas {
   TLogFont Font;
   TColor FontColor = 0;
   std::vector<QPoint> PointBuffer;
+  // Pens and brushes made before, so that switching back and forth between a drawing's
+  // few colours does not build a new one each time.
+  TMadeBefore<std::tuple<TColor, int32_t, TPenStyle>, QPen> KnownPens;
+  TMadeBefore<std::pair<TColor, TBrushStyle>, QBrush> KnownBrushes;
 };
 
 }  // namespace pennatran

@@ -1,7 +1,9 @@
 #include "render/curves.h"
 
+#include <array>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 #include "render/output.h"
 
@@ -24,14 +26,30 @@ struct TEllipse {
         Sin(std::sin(theta)) {}
 
   // The point at parameter t: (r cos t, r f sin t) turned, then moved to the centre.
-  TDrawPoint At(double t) const {
-    const double u = R * std::cos(t);
-    const double v = R * F * std::sin(t);
+  TDrawPoint At(double t) const { return At(std::cos(t), std::sin(t)); }
+  TDrawPoint At(double cosT, double sinT) const {
+    const double u = R * cosT;
+    const double v = R * F * sinT;
     return {Cx + Cos * u - Sin * v, Cy + Sin * u + Cos * v};
   }
 
   double Cx, Cy, R, F, Cos, Sin;
 };
+
+// cos t and sin t at the parameters of a whole ellipse, the same for every ellipse and
+// accumulated in the same steps as an arc's, so they are worked out once.
+const std::array<std::pair<double, double>, kEllipsePoints>& WholeEllipseParameters() {
+  static const auto table = [] {
+    std::array<std::pair<double, double>, kEllipsePoints> values{};
+    double t = 0.0;
+    for (auto& value : values) {
+      value = {std::cos(t), std::sin(t)};
+      t += std::numbers::pi / 36.0;
+    }
+    return values;
+  }();
+  return table;
+}
 
 TDrawPoint Mapped(const TPlacement& placement, TDrawPoint p) {
   return {placement.MapX(p.X, p.Y), placement.MapY(p.X, p.Y)};
@@ -41,11 +59,9 @@ void FillEllipse(TRenderContext& ctx, const TPlacement* placement, double cx, do
                  double f, double theta) {
   ctx.PointBuffer.clear();
   const TEllipse ellipse(cx, cy, r, f, theta);
-  double t = 0.0;
-  for (int i = 0; i < kEllipsePoints; ++i) {
-    const TDrawPoint p = ellipse.At(t);
+  for (const auto& [cosT, sinT] : WholeEllipseParameters()) {
+    const TDrawPoint p = ellipse.At(cosT, sinT);
     ctx.PointBuffer.push_back(placement != nullptr ? Mapped(*placement, p) : p);
-    t += std::numbers::pi / 36.0;
   }
 }
 

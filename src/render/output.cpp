@@ -79,6 +79,14 @@ void FlushPixels(TRenderContext& ctx, TCanvas& canvas) {
   ctx.PixelBuffer.clear();
 }
 
+// True when every point is a finite number inside the view: no segment needs clipping.
+bool AllInside(const TRenderContext& ctx) {
+  for (const TDrawPoint& p : ctx.PointBuffer) {
+    if (!std::isfinite(p.X) || !std::isfinite(p.Y) || OutCode(ctx, p.X, p.Y) != 0) return false;
+  }
+  return true;
+}
+
 // True when every point lies beyond the same side of the window.
 bool AllOutsideOneSide(const TRenderContext& ctx) {
   int32_t common = 0xF;
@@ -157,7 +165,12 @@ void DrawSegment(TRenderContext& ctx, TCanvas& canvas, double x1, double y1, dou
 
 void OutputPolyline(TRenderContext& ctx, TCanvas& canvas) {
   std::vector<TDrawPoint>& points = ctx.PointBuffer;
-  if (points.size() >= 2 && !AllOutsideOneSide(ctx)) {
+  if (points.size() >= 2 && AllInside(ctx)) {
+    // The usual case, and what the segment-by-segment walk below gives for it: one run.
+    ctx.PixelBuffer.clear();
+    for (const TDrawPoint& p : points) ctx.PixelBuffer.push_back(ToPixel(ctx, p.X, p.Y));
+    FlushPixels(ctx, canvas);
+  } else if (points.size() >= 2 && !AllOutsideOneSide(ctx)) {
     ctx.PixelBuffer.clear();
     for (size_t k = 0; k + 1 < points.size(); ++k) {
       double x1 = points[k].X, y1 = points[k].Y;
