@@ -100,7 +100,7 @@ class TFileSink final : public TByteSink {
     WindowEnd = Buffer.data() + Buffer.size();
   }
 
-  static constexpr size_t kBufferSize = 1 << 16;
+  static constexpr size_t kBufferSize = size_t{1} << 20;
   int Fd;
   std::vector<char> Buffer;
 };

@@ -7,9 +7,7 @@
 namespace pennatran {
 namespace {
 
-constexpr uint16_t kNewClassTag = 0xFFFF;
 constexpr uint16_t kLongClassTag = 0x7FFF;
-constexpr uint16_t kClassFlag = 0x8000;
 constexpr uint16_t kLongCountMarker = 0xFFFF;
 
 }  // namespace
@@ -38,9 +36,8 @@ uint32_t TByteReader::Count() {
   return shortCount == kLongCountMarker ? U32() : shortCount;
 }
 
-TClassTag TByteReader::Tag() {
+TClassTag TByteReader::TagOtherThanShortReference(uint16_t word) {
   TClassTag tag;
-  const uint16_t word = U16();
   if (word == kNewClassTag) {
     U16();  // schema number, not used
     const uint16_t nameLength = U16();
@@ -49,8 +46,6 @@ TClassTag TByteReader::Tag() {
     tag.Number = ObjectCounter++;
   } else if (word == kLongClassTag) {
     tag.Number = U32() & 0x7FFFFFFFu;
-  } else if (word & kClassFlag) {
-    tag.Number = word - kClassFlag;
   }
   return tag;
 }

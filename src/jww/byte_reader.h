@@ -71,7 +71,13 @@ class TByteReader {
 
   // Reads a class tag. A new class takes the current object number and advances the
   // counter; references leave the counter alone.
-  TClassTag Tag();
+  TClassTag Tag() {
+    const uint16_t word = U16();
+    // Nearly every tag is a short reference to a class met before.
+    if ((word & kClassFlag) != 0 && word != kNewClassTag)
+      return {false, static_cast<uint32_t>(word - kClassFlag), {}};
+    return TagOtherThanShortReference(word);
+  }
   // Counts one object read (entity or block definition).
   void AdvanceObject() { ++ObjectCounter; }
   uint32_t NextObjectNumber() const { return ObjectCounter; }
@@ -90,6 +96,9 @@ class TByteReader {
     return v;
   }
   [[noreturn]] void FailAtEnd() const;
+  TClassTag TagOtherThanShortReference(uint16_t word);
+  static constexpr uint16_t kNewClassTag = 0xFFFF;
+  static constexpr uint16_t kClassFlag = 0x8000;
   // The length of a string: u8, or 255 followed by u16.
   size_t StringLength() {
     const size_t length = U8();

@@ -84,7 +84,7 @@ TEST_F(SaveTest, ANewFileHoldsExactlyTheWrittenBytes) {
 TEST_F(SaveTest, PiecesOfEverySizeReachTheFileInOrder) {
   std::string expected;
   ASSERT_TRUE(WriteFileAtomically(Target, [&](TByteSink& sink) {
-    for (size_t size : {1, 7, 65535, 3, 65536, 200000, 0, 40000, 40000, 1}) {
+    for (size_t size : {1, 7, 65535, 3, 65536, 1048575, 1048576, 3000000, 0, 700000, 700000, 1}) {
       const std::string piece(size, static_cast<char>('a' + expected.size() % 26));
       ASSERT_TRUE(sink.Put(piece.data(), piece.size()));
       expected += piece;
