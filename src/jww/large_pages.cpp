@@ -11,7 +11,7 @@
 namespace pennatran {
 
 void* AllocateLarge(size_t bytes) {
-  if (bytes < kLargePageBytes) return ::operator new(bytes);
+  if (bytes < kLargeBlockBytes) return ::operator new(bytes);
   if (bytes > SIZE_MAX - kLargePageBytes) throw std::bad_alloc();
   // Whole large pages, so the advice never reaches memory that is not this block's.
   const size_t rounded = (bytes + kLargePageBytes - 1) & ~(kLargePageBytes - 1);
@@ -21,7 +21,7 @@ void* AllocateLarge(size_t bytes) {
 }
 
 void FreeLarge(void* block, size_t bytes) noexcept {
-  if (bytes < kLargePageBytes) {
+  if (bytes < kLargeBlockBytes) {
     ::operator delete(block);
   } else {
     ::operator delete (block, std::align_val_t{kLargePageBytes});

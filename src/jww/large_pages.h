@@ -10,9 +10,11 @@
 
 namespace pennatran {
 
-// Blocks from this size on are large-page aligned, rounded up to whole large pages and
-// advised; smaller ones come from the ordinary heap.
 constexpr size_t kLargePageBytes = size_t{2} << 20;
+// Blocks from this size on are large-page aligned, rounded up to whole large pages and
+// advised; smaller ones come from the ordinary heap. Below a large page the rounding costs
+// memory, so only blocks that would otherwise take hundreds of ordinary pages qualify.
+constexpr size_t kLargeBlockBytes = kLargePageBytes / 4;
 
 // Throws std::bad_alloc like operator new. Free with FreeLarge and the same byte count.
 void* AllocateLarge(size_t bytes);

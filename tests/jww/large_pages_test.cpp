@@ -13,11 +13,11 @@ namespace {
 // Sizes on both sides of the point where blocks switch to large pages; every byte is
 // written so a block shorter than asked for shows under the address sanitizer.
 TEST(LargePagesTest, BlocksOnBothSidesOfTheThresholdHoldTheirBytes) {
-  for (size_t bytes : {size_t{1}, kLargePageBytes - 1, kLargePageBytes, kLargePageBytes + 1,
-                       3 * kLargePageBytes + 12345}) {
+  for (size_t bytes : {size_t{1}, kLargeBlockBytes - 1, kLargeBlockBytes, kLargePageBytes - 1,
+                       kLargePageBytes, kLargePageBytes + 1, 3 * kLargePageBytes + 12345}) {
     void* block = AllocateLarge(bytes);
     std::memset(block, 0xA5, bytes);
-    if (bytes >= kLargePageBytes) {
+    if (bytes >= kLargeBlockBytes) {
       EXPECT_EQ(reinterpret_cast<uintptr_t>(block) % kLargePageBytes, 0u) << bytes;
     }
     FreeLarge(block, bytes);
