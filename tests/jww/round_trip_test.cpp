@@ -151,7 +151,10 @@ std::string ReadFile(const fs::path& path) {
 class ImageRoundTrip : public ::testing::Test {
  protected:
   void SetUp() override {
-    Root = fs::temp_directory_path() / "pennatran_image_round_trip";
+    // One folder per test: ctest runs the tests of this fixture side by side.
+    Root = fs::temp_directory_path() /
+           ("pennatran_image_round_trip_" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(Root);
     fs::create_directories(Root / "TEMP");
     fs::create_directories(Root / "TEMP2");
