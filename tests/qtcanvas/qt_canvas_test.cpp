@@ -107,6 +107,36 @@ TEST_F(QtCanvasTest, PolygonsFillAlternatelyAndPolylinesStayOpen) {
   EXPECT_EQ(At(30, 10), kWhitePixel);  // not closed, not filled
 }
 
+// Pens and brushes made earlier are reused; more colours than are kept, and going back to
+// ones made long before, must still paint each shape in its own colour.
+TEST_F(QtCanvasTest, EveryShapeTakesTheColourLastSetAmongMany) {
+  const auto grey = [](int i) { return MakeColor(i * 5, i * 5, i * 5); };
+  const auto greyPixel = [](int i) { return qRgb(i * 5, i * 5, i * 5); };
+  {
+    TQtCanvas canvas(Image);
+    for (int pass = 0; pass < 2; ++pass) {
+      for (int i = 0; i < 38; ++i) {
+        const int c = pass == 0 ? i : 37 - i;  // the second pass walks back through all
+        canvas.SetPen(grey(c), 0, TPenStyle::Solid);
+        canvas.MoveTo(i + 1, pass * 10);
+        canvas.LineTo(i + 1, pass * 10 + 5);
+      }
+    }
+    for (int i = 0; i < 6; ++i) {
+      const TColor fill = i % 2 == 0 ? kRed : kBlue;
+      canvas.SetPen(fill, 0, TPenStyle::Solid);
+      canvas.SetBrush(fill, TBrushStyle::Solid);
+      const TPixelPoint square[] = {{i * 6, 22}, {i * 6 + 4, 22}, {i * 6 + 4, 26}, {i * 6, 26}};
+      canvas.Polygon(square, std::size(square));
+    }
+  }
+  for (int i = 0; i < 38; ++i) {
+    EXPECT_EQ(At(i + 1, 2), greyPixel(i)) << i;
+    EXPECT_EQ(At(i + 1, 12), greyPixel(37 - i)) << i;
+  }
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(At(i * 6 + 2, 24), i % 2 == 0 ? kRedPixel : kBluePixel);
+}
+
 TEST_F(QtCanvasTest, HatchBrushIsTransparentBetweenItsLines) {
   {
     TQtCanvas canvas(Image);
