@@ -53,7 +53,8 @@ void CheckCount(const TByteReader& in, uint64_t count, size_t minBytes, const ch
 
 class TEntityReader {
  public:
-  TEntityReader(TByteReader& in, int32_t version) : In(in), Version(version) {}
+  TEntityReader(TByteReader& in, int32_t version, const TConsumedBytes& consumed = {})
+      : In(in), Version(version), Consumed(consumed) {}
 
   // Reads `count` entities into the arrays and order list of owner (the document or a
   // block definition). `where` names the owner in error messages.
@@ -78,6 +79,7 @@ class TEntityReader {
       }
       ++taken;
       In.AdvanceObject();
+      ReportConsumed();
     }
   }
 
@@ -100,6 +102,14 @@ class TEntityReader {
   }
 
  private:
+  // Every record before the cursor is complete and copied out; telling the owner of the
+  // bytes once per large page keeps the calls rare.
+  void ReportConsumed() {
+    if (!Consumed || In.Offset() < NextReport) return;
+    Consumed(In.Offset());
+    NextReport = In.Offset() + kLargePageBytes;
+  }
+
   // Sizes the arrays exactly before the records are read: a first pass over the list
   // counts each kind without storing anything. Growing the arrays instead would copy every
   // record again and, for a moment, hold two copies of the largest arrays.
@@ -318,6 +328,9 @@ class TEntityReader {
  private:
   TByteReader& In;
   int32_t Version;
+  // Empty for the counting pass, which runs ahead of what is read.
+  TConsumedBytes Consumed;
+  size_t NextReport = 0;
   std::array<uint32_t, 8> ClassNumbers{};  // by kind; 0 while not introduced
 };
 
@@ -350,8 +363,8 @@ void ReadBlockDefinitions(TByteReader& in, TEntityReader& reader, TJwwData& doc)
 
 }  // namespace
 
-void ReadEntitySection(TByteReader& in, TJwwData& doc) {
-  TEntityReader reader(in, doc.Header.Version);
+void ReadEntitySection(TByteReader& in, TJwwData& doc, const TConsumedBytes& consumed) {
+  TEntityReader reader(in, doc.Header.Version, consumed);
   uint32_t count = 0;
   try {
     count = in.Count();

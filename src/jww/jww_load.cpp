@@ -35,7 +35,8 @@ void Publish(TJwwData& doc) {
 
 // Reads the drawing into the cleared document. Returns false, with LoadError set, unless
 // every section was read; `published` tells whether the version allowed going on.
-bool ReadDrawing(TJwwData& doc, const uint8_t* data, size_t size, bool& published) {
+bool ReadDrawing(TJwwData& doc, const uint8_t* data, size_t size, bool& published,
+                 const TConsumedBytes& consumed) {
   TByteReader in(data, size);
   published = true;
   try {
@@ -49,7 +50,7 @@ bool ReadDrawing(TJwwData& doc, const uint8_t* data, size_t size, bool& publishe
     } catch (const TReadError& e) {
       throw TReadError(e.Offset, std::string(e.what()) + " inside the header");
     }
-    ReadEntitySection(in, doc);
+    ReadEntitySection(in, doc, consumed);
     return true;
   } catch (const TReadError& e) {
     doc.LoadError = {e.Offset, e.what()};
@@ -72,17 +73,22 @@ void Finish(TJwwData& doc) {
   }
 }
 
+bool Load(TJwwData& doc, const uint8_t* data, size_t size, const std::string& fileName,
+          const TConsumedBytes& consumed) {
+  doc.Clear();
+  doc.DocInfoPublished = false;
+  doc.DocInfo.DocFileName = fileName;
+  bool goOn = true;
+  const bool whole = ReadDrawing(doc, data, size, goOn, consumed);
+  if (!goOn) return false;
+  Finish(doc);
+  return whole;
+}
+
 }  // namespace
 
 bool TJwwData::LoadFromBytes(const uint8_t* data, size_t size, const std::string& fileName) {
-  Clear();
-  DocInfoPublished = false;
-  DocInfo.DocFileName = fileName;
-  bool goOn = true;
-  const bool whole = ReadDrawing(*this, data, size, goOn);
-  if (!goOn) return false;
-  Finish(*this);
-  return whole;
+  return Load(*this, data, size, fileName, {});
 }
 
 bool TJwwData::LoadFromFile(const std::filesystem::path& fileName) {
@@ -114,7 +120,13 @@ bool TJwwData::LoadFromFile(const std::filesystem::path& fileName) {
   } catch (const std::exception&) {
     failure = "cannot read the file";
   }
-  if (failure.empty()) return LoadFromBytes(bytes->Data(), bytes->Size(), name);
+  if (failure.empty()) {
+    // The buffer is ours: what the reader has copied into records need not stay resident
+    // while the rest of a large drawing is read.
+    TLargeBuffer& buffer = *bytes;
+    return Load(*this, buffer.Data(), buffer.Size(), name,
+                [&buffer](size_t offset) { buffer.ReleaseBefore(offset); });
+  }
   // A file that cannot be read loads as an empty drawing, published like any failed load.
   Clear();
   DocInfo.DocFileName = name;

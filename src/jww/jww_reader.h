@@ -3,7 +3,9 @@
 // completely before stays in the document.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 
 #include "jww/byte_reader.h"
 #include "jww/jww_data.h"
@@ -16,7 +18,11 @@ constexpr int32_t kOldestReadableVersion = 220;
 // Sizes the header tables, then reads the header up to the last text setting. Returns
 // false, after the signature and the version only, for a version older than 2.20.
 bool ReadHeader(TByteReader& in, TJwwData& doc);
+// Told, now and then, the offset before which the reader will not look at the bytes again.
+using TConsumedBytes = std::function<void(size_t offset)>;
+
 // Reads the entities, the block definitions and, from version 700, the image section.
-void ReadEntitySection(TByteReader& in, TJwwData& doc);
+// `consumed`, when given, lets the owner of the bytes give back what is read.
+void ReadEntitySection(TByteReader& in, TJwwData& doc, const TConsumedBytes& consumed = {});
 
 }  // namespace pennatran

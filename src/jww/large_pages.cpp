@@ -39,4 +39,13 @@ void AdviseLargePages([[maybe_unused]] const void* data, [[maybe_unused]] size_t
 #endif
 }
 
+void ReleaseLargePages([[maybe_unused]] void* data, [[maybe_unused]] size_t bytes) {
+#if defined(__linux__) && defined(MADV_DONTNEED)
+  const auto start = reinterpret_cast<uintptr_t>(data);
+  const uintptr_t first = (start + kLargePageBytes - 1) & ~(kLargePageBytes - 1);
+  const uintptr_t last = (start + bytes) & ~(kLargePageBytes - 1);
+  if (last > first) madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
+#endif
+}
+
 }  // namespace pennatran

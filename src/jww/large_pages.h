@@ -24,6 +24,10 @@ void FreeLarge(void* block, size_t bytes) noexcept;
 // soon; does nothing where the system has no such facility.
 void AdviseLargePages(const void* data, size_t bytes);
 
+// Gives the whole large pages inside [data, data + bytes) back to the system; they read as
+// zero afterwards. Does nothing where the system has no such facility.
+void ReleaseLargePages(void* data, size_t bytes);
+
 // A byte buffer that is not zero-filled (for bytes about to be overwritten by a read).
 class TLargeBuffer {
  public:
@@ -35,10 +39,20 @@ class TLargeBuffer {
 
   uint8_t* Data() const { return Block; }
   size_t Size() const { return Bytes; }
+  // Gives back the memory of bytes before `offset` that will not be read again, in whole
+  // large pages; those bytes read as zero afterwards.
+  void ReleaseBefore(size_t offset) {
+    if (Bytes < kLargeBlockBytes || offset > Bytes) return;  // small blocks are not aligned
+    const size_t end = offset & ~(kLargePageBytes - 1);
+    if (end <= Released) return;
+    ReleaseLargePages(Block + Released, end - Released);
+    Released = end;
+  }
 
  private:
   uint8_t* Block;
   size_t Bytes;
+  size_t Released = 0;
 };
 
 }  // namespace pennatran

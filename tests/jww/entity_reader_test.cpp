@@ -408,5 +408,44 @@ TEST(EntityReaderTest, LoadFromFile) {
   EXPECT_EQ(doc.LineCount(), 0);
 }
 
+// A load from a file gives back the file's memory as it goes; a drawing of several large
+// pages, with records of every length and block definitions after the entities, must come
+// out exactly as the same bytes loaded from memory.
+TEST(EntityReaderTest, LoadFromFileOfManyPagesEqualsLoadFromBytes) {
+  TJwwData source = SampleDocument();
+  for (int i = 0; i < 100000; ++i) {
+    Append(source, MakeLine(i, -i, i * 0.5, i * 0.25));
+    if (i % 7 == 0) Append(source, MakeText(i, i, "text " + std::to_string(i)));
+    if (i % 31 == 0) Append(source, MakeDimension(0, i, 10, i, std::to_string(i)));
+  }
+  TEntJwwBlockDef def = MakeBlockDef(1, "late");
+  Append(def, MakeText(1, 2, "inside the definition"));
+  source.BlockDefs.push_back(def);
+  TJwwBuilder b(700);
+  b.Header(source).EntitySection(source).Images({});
+  ASSERT_GT(b.Bytes().size(), size_t{3} << 21);
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() /
+      ("pennatran_reader_pages_" + std::to_string(b.Bytes().size()) + ".jww");
+  ASSERT_TRUE(b.WriteTo(path));
+  TJwwData fromFile;
+  const bool loaded = fromFile.LoadFromFile(path);
+  std::filesystem::remove(path);
+  ASSERT_TRUE(loaded) << fromFile.LoadError.Message;
+  TJwwData fromBytes;
+  ASSERT_TRUE(Load(fromBytes, b.Bytes()));
+
+  EXPECT_TRUE(SameOrder(fromFile.EntityOrder, fromBytes.EntityOrder));
+  const auto sameRecords = [](const auto& x, const auto& y) {
+    return x.size() == y.size() && std::memcmp(x.data(), y.data(), x.size() * sizeof(x[0])) == 0;
+  };
+  EXPECT_TRUE(sameRecords(fromFile.Lines, fromBytes.Lines));
+  EXPECT_TRUE(sameRecords(fromFile.Texts, fromBytes.Texts));
+  EXPECT_TRUE(sameRecords(fromFile.Dimensions, fromBytes.Dimensions));
+  ASSERT_EQ(fromFile.BlockDefCount(), 1);
+  EXPECT_TRUE(sameRecords(fromFile.BlockDefs[0].Texts, fromBytes.BlockDefs[0].Texts));
+  EXPECT_EQ(fromFile.BlockDefs[0].Name, "late");
+}
+
 }  // namespace
 }  // namespace pennatran
