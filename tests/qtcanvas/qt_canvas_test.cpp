@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
-
+#include "gui_application.h"
 #include "qtcanvas/printer_resolution.h"
 
 namespace pennatran {
@@ -17,16 +16,7 @@ constexpr QRgb kBluePixel = 0xFF0000FF;
 
 class QtCanvasTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    // Fonts and print support need a GUI application; other tests may have made one.
-    if (QCoreApplication::instance() == nullptr) {
-      if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-      static int argc = 1;
-      static char name[] = "test_qtcanvas";
-      static char* argv[] = {name, nullptr};
-      new QGuiApplication(argc, argv);
-    }
-  }
+  static void SetUpTestSuite() { testing::EnsureGuiApplication(); }
 
   QtCanvasTest() : Image(40, 30, QImage::Format_RGB32) { Image.fill(Qt::white); }
 

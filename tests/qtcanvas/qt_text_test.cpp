@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QRect>
 
+#include "gui_application.h"
 #include "jww/sjis.h"
 
 namespace pennatran {
@@ -15,15 +15,7 @@ namespace {
 
 class QtTextTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    if (QCoreApplication::instance() == nullptr) {
-      if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-      static int argc = 1;
-      static char name[] = "test_qtcanvas";
-      static char* argv[] = {name, nullptr};
-      new QGuiApplication(argc, argv);
-    }
-  }
+  static void SetUpTestSuite() { testing::EnsureGuiApplication(); }
 
   QtTextTest() : Image(200, 200, QImage::Format_RGB32) { Image.fill(Qt::white); }
 
