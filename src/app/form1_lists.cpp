@@ -7,7 +7,7 @@
 
 #include "app/form1.h"
 #include "jww/palette.h"
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 
 namespace pennatran {
 

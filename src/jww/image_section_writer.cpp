@@ -21,13 +21,9 @@ constexpr size_t kImagePiece = 2048;
 // a letter, and changing it would make a different character.
 std::string UpperSjis(std::string_view s) {
   std::string out(s);
-  for (size_t i = 0; i < out.size(); ++i) {
-    uint8_t byte = static_cast<uint8_t>(out[i]);
-    if (IsLeadByte(byte)) {
-      ++i;
-    } else if (byte >= 'a' && byte <= 'z') {
-      out[i] = static_cast<char>(byte - 'a' + 'A');
-    }
+  for (size_t i = 0; i < out.size(); i += CharLength(out, i)) {
+    const auto byte = static_cast<uint8_t>(out[i]);
+    if (byte >= 'a' && byte <= 'z') out[i] = static_cast<char>(byte - 'a' + 'A');
   }
   return out;
 }

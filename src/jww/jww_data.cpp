@@ -2,7 +2,9 @@
 
 namespace pennatran {
 
-TJwwData::TJwwData() { Clear(); }
+TJwwData::TJwwData() {
+  Clear();
+}
 
 // Assigning empty containers (rather than clear()) gives their memory back: a cleared
 // document may sit idle while the other side holds a large drawing. The image list and
@@ -32,6 +34,7 @@ void TJwwData::Clear() {
   UsedBlockCount = 0;
   ExtentMinX = ExtentMinY = ExtentMaxX = ExtentMaxY = 0;
   SaveOptions = 0;
+  TwoByteStrings = false;
   LoadError = TLoadError{};
 }
 

@@ -12,8 +12,7 @@
 #include <QFontMetricsF>
 #include <QPointF>
 
-#include "jww/sjis.h"
-#include "render/sjis_chars.h"
+#include "jww/text_encoding.h"
 
 namespace pennatran {
 namespace {
@@ -86,10 +85,10 @@ void DrawVerticalRun(QPainter& painter, const QFontMetricsF& metrics, std::strin
   const double cellHeight = metrics.ascent() + metrics.descent();
   double pos = 0;
   for (size_t i = 0; i < sjis.size();) {
-    const size_t length = SjisCharLength(sjis, i);
+    const size_t length = CharLength(sjis, i);
     const QString character = FromSjis(sjis.substr(i, length));
     const double advance = metrics.horizontalAdvance(character);
-    if (length == 2) {
+    if (length > 1) {
       // Full-width characters stand upright when the column runs down the page.
       painter.save();
       painter.translate(pos + advance / 2, cellHeight / 2);

@@ -8,10 +8,9 @@
 #include <cmath>
 #include <string>
 
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 #include "render/full_width.h"
 #include "render/geometry.h"
-#include "render/sjis_chars.h"
 
 namespace pennatran {
 
@@ -133,8 +132,9 @@ double MeasureTextWidth(std::string_view sjis, double w, double s) {
   double width = 0;
   for (size_t i = 0; i < sjis.size();) {
     // A lead byte that ends the string stands alone and is as wide as a one-byte character.
-    const bool twoByte = SjisCharLength(sjis, i) == 2;
-    i += twoByte ? 2 : 1;
+    const size_t length = CharLength(sjis, i);
+    const bool twoByte = length > 1;
+    i += length;
     const bool more = i < sjis.size();
     width += twoByte ? w : w / 2;
     if (more) width += twoByte ? s : s / 2;

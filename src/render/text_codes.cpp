@@ -7,9 +7,8 @@
 #include <ctime>
 #include <optional>
 
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 #include "render/japanese_calendar.h"
-#include "render/sjis_chars.h"
 
 namespace pennatran {
 namespace {
@@ -111,8 +110,8 @@ bool IsPathDelimiter(char c) {
 // The file name after the last path delimiter or drive colon, with its extension.
 std::string_view FilePart(std::string_view path) {
   size_t start = 0;
-  for (size_t i = 0; i < path.size(); i += SjisCharLength(path, i)) {
-    if (SjisCharLength(path, i) == 1 && (IsPathDelimiter(path[i]) || path[i] == ':')) {
+  for (size_t i = 0; i < path.size(); i += CharLength(path, i)) {
+    if (CharLength(path, i) == 1 && (IsPathDelimiter(path[i]) || path[i] == ':')) {
       start = i + 1;
     }
   }
@@ -260,10 +259,11 @@ int32_t SplitPath(std::string_view path, TPathSlots& slots) {
   };
   for (size_t i = 0; i < path.size();) {
     const char b = path[i];
-    if (IsSjisLeadByte(b)) {
+    if (IsLeadByte(b)) {
       // The second byte of a character may be "\" and is never a separator.
-      slots[static_cast<size_t>(c)] += path.substr(i, 2);
-      i += 2;
+      const size_t length = CharLength(path, i);
+      slots[static_cast<size_t>(c)] += path.substr(i, length);
+      i += length;
     } else if (IsPathDelimiter(b) && i + 1 < path.size() && IsPathDelimiter(path[i + 1])) {
       nextComponent();
       i += 2;
@@ -280,15 +280,17 @@ int32_t SplitPath(std::string_view path, TPathSlots& slots) {
 
 TColumnCopy CopyByColumns(std::string_view s, int32_t first, int32_t count) {
   TColumnCopy copy;
-  if (s.empty() || first < 1 || static_cast<size_t>(first) > s.size() || count < 1) return copy;
+  if (s.empty() || first < 1 || first > ColumnCount(s) || count < 1) return copy;
   const int64_t last = static_cast<int64_t>(first) + count - 1;
+  int64_t p = 1;  // the column the character starts in
   for (size_t i = 0; i < s.size();) {
-    const size_t length = SjisCharLength(s, i);
-    const auto p = static_cast<int64_t>(i) + 1;
-    if (p >= first && p + static_cast<int64_t>(length) - 1 <= last) {
+    const size_t length = CharLength(s, i);
+    const auto columns = static_cast<int64_t>(CharColumns(s, i));
+    if (p >= first && p + columns - 1 <= last) {
       copy.Text += s.substr(i, length);
-      copy.Columns += static_cast<int32_t>(length);
+      copy.Columns += static_cast<int32_t>(columns);
     }
+    p += columns;
     i += length;
   }
   return copy;

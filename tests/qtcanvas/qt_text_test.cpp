@@ -8,7 +8,7 @@
 #include <QRect>
 
 #include "gui_application.h"
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 
 namespace pennatran {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 #include "render/full_width.h"
 
 namespace pennatran {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 #include "render/text_codes.h"
 
 namespace pennatran::testing {
