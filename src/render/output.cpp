@@ -108,6 +108,10 @@ TColor EntityColor(const TRenderContext& ctx, int32_t layerIndex, int32_t colorN
   }
 }
 
+bool OnHiddenLayer(const TRenderContext& ctx, int32_t layerIndex) {
+  return ctx.GraAttribute->GetLayerState(layerIndex) == 3;
+}
+
 void SetEntityPen(TRenderContext& ctx, TCanvas& canvas, int32_t layerIndex, int32_t colorNumber,
                   int32_t lineType) {
   canvas.SetBrushStyle(TBrushStyle::Clear);
