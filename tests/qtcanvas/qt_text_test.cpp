@@ -111,5 +111,23 @@ TEST_F(QtTextTest, VerticalFacesStandFullWidthCharactersUpright) {
   EXPECT_GT(dash.height(), dash.width());
 }
 
+TEST_F(QtTextTest, VerticalFacesTurnLineMarksAndUseVerticalBrackets) {
+  // "ー" runs along the column; "「" takes its vertical form, wider than high.
+  const struct {
+    const char* Text;
+    bool Tall;
+  } rows[] = {{"ー", true}, {"～", true}, {"「", false}, {"（", false}};
+  for (const auto& r : rows) {
+    Image.fill(Qt::white);
+    const QRect box = Ink("@ＭＳ ゴシック", 40, 0, 2700, 100, 20, r.Text);
+    ASSERT_FALSE(box.isEmpty()) << r.Text;
+    if (r.Tall) {
+      EXPECT_GT(box.height(), 2 * box.width()) << r.Text;
+    } else {
+      EXPECT_GT(box.width(), box.height()) << r.Text;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace pennatran
