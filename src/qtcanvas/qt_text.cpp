@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPointF>
@@ -144,6 +145,18 @@ void DrawVerticalRun(QPainter& painter, const QFont& font, const QFontMetricsF& 
   }
 }
 
+// The width a logical font's width asks for: a half-width character's advance. Fonts made
+// for Japanese store half the em as their average character width; a font that stores the
+// OpenType average over all its glyphs (close to the full em for a CJK font) is measured by
+// its em instead.
+double HalfWidthAdvance(const QFont& font, const QFontMetricsF& metrics) {
+  constexpr double kTolerance = 0.1;
+  const double halfEm = QFontInfo(font).pixelSize() / 2.0;
+  const double average = metrics.averageCharWidth();
+  if (halfEm > 0 && std::abs(average - halfEm) > kTolerance * halfEm) return halfEm;
+  return average;
+}
+
 }  // namespace
 
 QStringList FontFamiliesFor(const QString& faceName) {
@@ -160,9 +173,8 @@ void DrawSjisText(QPainter& painter, const TLogFont& font, TColor color, int x, 
   const QFont qfont = MakeFont(font, face);
   const QFontMetricsF metrics(qfont);
   double stretch = 1.0;
-  if (font.Width != 0 && metrics.averageCharWidth() > 0) {
-    stretch = std::abs(font.Width) / metrics.averageCharWidth();
-  }
+  const double average = HalfWidthAdvance(qfont, metrics);
+  if (font.Width != 0 && average > 0) stretch = std::abs(font.Width) / average;
 
   painter.save();
   painter.setPen(QColor(ColorRed(color), ColorGreen(color), ColorBlue(color)));

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <QImage>
 #include <QRect>
 
@@ -83,6 +84,19 @@ TEST_F(QtTextTest, AverageWidthScalesTheGlyphsHorizontally) {
   // The natural average width of the face is about 18.6 pixels: half of it.
   EXPECT_NEAR(narrow.width(), natural.width() / 2.0, 3);
   EXPECT_NEAR(narrow.height(), natural.height(), 1);
+}
+
+TEST_F(QtTextTest, AverageWidthIsMeasuredByTheEmWhenTheFontStoresAnotherAverage) {
+  // Droid Sans Fallback stores an average near its full em; IPAGothic stores half the em.
+  ASSERT_TRUE(QFontDatabase::hasFamily(QStringLiteral("Droid Sans Fallback")));
+  const QRect ipa = Ink("IPAGothic", 40, 12, 0, 10, 10, "田田");
+  Image.fill(Qt::white);
+  const QRect droid = Ink("Droid Sans Fallback", 40, 12, 0, 10, 10, "田田");
+  ASSERT_FALSE(ipa.isEmpty());
+  ASSERT_FALSE(droid.isEmpty());
+  // Two kanji of 24 pixels each, whatever the font keeps as its average.
+  EXPECT_NEAR(ipa.width(), 48, 6);
+  EXPECT_NEAR(droid.width(), 48, 6);
 }
 
 TEST_F(QtTextTest, EscapementTurnsAboutTheCellsTopLeftCorner) {
