@@ -4,6 +4,7 @@
 #include <unicode/numberformatter.h>
 #include <unicode/unistr.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -75,6 +76,16 @@ std::string NumberText(double v, uint16_t formatBits) {
   return FormatChars(v, std::chars_format::general, 15);
 }
 
+// A length measured again through a placement is a few units in the last place off a
+// whole number of printed units. Truncating and rounding up count such a value as that
+// whole number; the margin never comes near one printed unit.
+double WholeUnitTolerance(double units) {
+  constexpr double kRelative = 1e-12;
+  constexpr double kFloor = 1e-10;
+  constexpr double kCeiling = 1e-3;
+  return std::clamp(units * kRelative, kFloor, kCeiling);
+}
+
 std::string_view MarkText(uint16_t markBits) {
   if (markBits & kDimMarkRadius) return kMarkRadius;
   if (markBits & kDimMarkDiameter) return kMarkDiameter;
@@ -88,10 +99,10 @@ double RoundDecimal(int32_t decimals, int32_t mode, double x) {
   double d = std::fabs(x) * base;
   switch (mode) {
     case RoundTruncate:
-      d = std::trunc(d);
+      d = std::trunc(d + WholeUnitTolerance(d));
       break;
     case RoundUp:
-      d = std::trunc(d + 0.9999999999);
+      d = std::ceil(d - WholeUnitTolerance(d));
       break;
     default:
       d = std::trunc(d + 0.5);

@@ -107,13 +107,18 @@ bool IsPathDelimiter(char c) {
   return c == '\\' || c == '/';
 }
 
-// The file name after the last path delimiter or drive colon, with its extension.
+// A letter and a colon that open the path name a drive; a colon anywhere else belongs to
+// a name.
+bool StartsWithDrive(std::string_view path) {
+  const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+  return path.size() >= 2 && letter(path[0]) && path[1] == ':';
+}
+
+// The file name after the last path delimiter or the drive, with its extension.
 std::string_view FilePart(std::string_view path) {
-  size_t start = 0;
-  for (size_t i = 0; i < path.size(); i += CharLength(path, i)) {
-    if (CharLength(path, i) == 1 && (IsPathDelimiter(path[i]) || path[i] == ':')) {
-      start = i + 1;
-    }
+  size_t start = StartsWithDrive(path) ? 2 : 0;
+  for (size_t i = start; i < path.size(); i += CharLength(path, i)) {
+    if (CharLength(path, i) == 1 && IsPathDelimiter(path[i])) start = i + 1;
   }
   return path.substr(start);
 }
@@ -153,10 +158,12 @@ std::optional<std::string> PercentOnlyCode(const TRenderContext& ctx, std::strin
            info.DocMemoRest;
   if (key == "m1") return info.DocMemoLine1;
   if (key == "m2") return info.DocMemoRest;
-  const double scale = ctx.CurrentScale;
+  // A scale of 0 or below counts as 1, as it does for dimension values.
+  const auto usable = [](double v) { return v > 0 ? v : 1.0; };
+  const double scale = usable(ctx.CurrentScale);
   if (key == "SS" || key == "ss") return ScaleText(scale, 1 / scale, key == "SS");
   if (key == "SP" || key == "sp") {
-    const double print = info.DocPrintScale;
+    const double print = usable(info.DocPrintScale);
     return ScaleText(scale / print, print / scale, key == "SP");
   }
   if (key == "f") return std::string(FilePart(fileName));
