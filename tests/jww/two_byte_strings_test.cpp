@@ -259,5 +259,32 @@ TEST(TwoByteDrawing, LongTextsKeepWholeCharactersUpTo255ShiftJisBytes) {
   }
 }
 
+// A file cut inside a two-byte text keeps what came before it; image names of either form
+// are the same names.
+TEST(TwoByteDrawing, ACutInsideAStringAndImageNamesBehaveAsInOneByteDrawings) {
+  TJwwData doc = Multilingual();
+  doc.Texts[0].Content.Assign(Utf8ToSjis("^@BM%temp%図1.bmp,100,100,0,0,1,0"));
+  std::string names[2];
+  for (const bool twoByte : {false, true}) {
+    TJwwBuilder b(700);
+    b.SetTwoByteStrings(twoByte).Header(doc).EntitySection(doc);
+    b.Images({{Utf8ToSjis("図1.bmp"), "bytes"}});
+    const std::string file(b.Bytes().begin(), b.Bytes().end());
+    const TJwwData loaded = Loaded(file);
+    ASSERT_EQ(loaded.ImageList.size(), 1u);
+    names[twoByte] = loaded.ImageList[0].Name;
+
+    const std::string content = StringBytes(doc.Texts[0].Content.View(), twoByte);
+    const size_t cut = file.find(content) + content.size() / 2;
+    TJwwData partial;
+    EXPECT_FALSE(partial.LoadFromBytes(reinterpret_cast<const uint8_t*>(file.data()), cut, "cut"));
+    EXPECT_EQ(partial.TwoByteStrings, twoByte);
+    EXPECT_EQ(partial.LineCount(), 1);
+    EXPECT_EQ(partial.TextCount(), 0);
+  }
+  EXPECT_EQ(names[1], names[0]);
+  EXPECT_EQ(names[0], Utf8ToSjis("図1.bmp"));
+}
+
 }  // namespace
 }  // namespace pennatran
