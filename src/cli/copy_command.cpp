@@ -51,8 +51,10 @@ int RunCopy(const TCopyOptions& options) {
   CopyColorSlots(source, destination, colors.Lines);
   CopyLineTypeSlots(source, destination, lineTypes.Lines);
   destination.SetSaveOptions(0);
-  if (!destination.SaveToFile(std::filesystem::path(options.Output), 700)) {
-    std::cerr << "図面ファイル「" << options.Output << "」の保存に失敗しました。\n";
+  TSaveFailure failure = TSaveFailure::None;
+  if (!destination.SaveToFile(std::filesystem::path(options.Output), 700, &failure)) {
+    std::cerr << "図面ファイル「" << options.Output << "」の保存に失敗しました。"
+              << SaveFailureText(failure) << '\n';
     return kExitFailed;
   }
   std::cout << "図面ファイル「" << options.Output << "」を保存しました。\n";

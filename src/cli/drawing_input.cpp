@@ -27,6 +27,10 @@ bool LoadDrawing(TJwwData& doc, const std::string& file, const TTempFolder& fold
 }
 
 void ReportLoadFailure(const std::string& file, const TJwwData& doc) {
+  if (doc.LoadError.NotADrawing) {
+    std::cerr << "pennatran-cli: \"" << file << "\" is not a Jw_cad drawing file.\n";
+    return;
+  }
   std::cerr << "pennatran-cli: \"" << file << "\" could not be read completely (offset "
             << doc.LoadError.Offset << ": " << doc.LoadError.Message << ").\n";
 }

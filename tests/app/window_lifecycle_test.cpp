@@ -175,5 +175,32 @@ TEST_F(WindowLifecycleTest, DroppedDrawingOpensInTheHalfItFallsOn) {
   EXPECT_EQ(Caption("Panel4"), destination);
 }
 
+// A drag that proposes a move is taken as a copy, so its source never deletes the file; a
+// source that offers only a move is refused.
+TEST_F(WindowLifecycleTest, ADropIsACopyNeverAMove) {
+  const QString destination = WriteDrawing("dropped.jww", DestinationDrawing());
+  CreateWindow();
+  auto* half = Window->findChild<QWidget*>(QStringLiteral("Panel2"));
+  const QPoint at = half->mapTo(Window.get(), half->rect().center());
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(destination)});
+  const Qt::DropActions both = Qt::CopyAction | Qt::MoveAction;
+  QDragEnterEvent enter(at, both, &mime, Qt::LeftButton, Qt::ShiftModifier);
+  ASSERT_EQ(enter.proposedAction(), Qt::MoveAction);
+  QCoreApplication::sendEvent(Window.get(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
+  QDropEvent drop(at, both, &mime, Qt::LeftButton, Qt::ShiftModifier);
+  QCoreApplication::sendEvent(Window.get(), &drop);
+  EXPECT_TRUE(drop.isAccepted());
+  EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+  Settle();
+  EXPECT_EQ(Caption("Panel4"), destination);
+
+  QDragEnterEvent moveOnly(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(Window.get(), &moveOnly);
+  EXPECT_FALSE(moveOnly.isAccepted());
+}
+
 }  // namespace
 }  // namespace pennatran::testing

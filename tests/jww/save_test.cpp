@@ -2,9 +2,11 @@
 // byte for byte and no temporary file behind.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -130,8 +132,49 @@ TEST_F(SaveTest, AFailureWithoutAPreviousFileLeavesNothing) {
 }
 
 TEST_F(SaveTest, AMissingFolderFails) {
-  EXPECT_FALSE(Doc.SaveToFile(Folder / "missing" / "out.jww", 700));
+  TSaveFailure failure = TSaveFailure::None;
+  EXPECT_FALSE(Doc.SaveToFile(Folder / "missing" / "out.jww", 700, &failure));
+  EXPECT_EQ(failure, TSaveFailure::FolderMissing);
   EXPECT_FALSE(fs::exists(Folder / "missing"));
+}
+
+// The rename could replace it, but the user protected it: the save refuses as a direct
+// write would, whoever runs it.
+TEST_F(SaveTest, AWriteProtectedFileIsNotReplaced) {
+  WriteFile(Target, "previous");
+  fs::permissions(Target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  TSaveFailure failure = TSaveFailure::None;
+  EXPECT_FALSE(Doc.SaveToFile(Target, 700, &failure));
+  EXPECT_EQ(failure, TSaveFailure::ReadOnly);
+  EXPECT_EQ(ReadFile(Target), "previous");
+  EXPECT_EQ(Entries(Folder), std::vector<fs::path>{"out.jww"});
+  fs::permissions(Target, fs::perms::owner_write, std::filesystem::perm_options::add);
+  EXPECT_TRUE(Doc.SaveToFile(Target, 700, &failure));
+  EXPECT_EQ(failure, TSaveFailure::None);
+}
+
+TEST(SaveFailure, SystemErrorsNameTheirCause) {
+  const struct {
+    int Error;
+    TSaveFailure Failure;
+  } rows[] = {{0, TSaveFailure::None},
+              {EACCES, TSaveFailure::PermissionDenied},
+              {EPERM, TSaveFailure::PermissionDenied},
+              {EROFS, TSaveFailure::ReadOnly},
+              {ENOSPC, TSaveFailure::DiskFull},
+              {EDQUOT, TSaveFailure::DiskFull},
+              {ENOENT, TSaveFailure::FolderMissing},
+              {ENOTDIR, TSaveFailure::FolderMissing},
+              {EIO, TSaveFailure::Other}};
+  std::set<std::string> texts;
+  for (const auto& r : rows) {
+    const TSaveFailure failure = SaveFailureOf({r.Error, std::generic_category()});
+    EXPECT_EQ(failure, r.Failure) << r.Error;
+    const bool named = failure != TSaveFailure::None && failure != TSaveFailure::Other;
+    EXPECT_EQ(SaveFailureText(failure).empty(), !named) << r.Error;
+    texts.insert(SaveFailureText(failure));
+  }
+  EXPECT_EQ(texts.size(), 5u);  // four distinct reasons and the empty text
 }
 
 TEST_F(SaveTest, APathThatIsAFolderFailsAndTheFolderStays) {
