@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
+#include "cli/interrupt_cleanup.h"
 #include "cli/slot_selection.h"
 #include "jww/palette.h"
 
@@ -52,6 +53,7 @@ int RunCopy(const TCopyOptions& options) {
   CopyLineTypeSlots(source, destination, lineTypes.Lines);
   destination.SetSaveOptions(0);
   TSaveFailure failure = TSaveFailure::None;
+  CleanUpSavesOnInterrupt(options.Output);
   if (!destination.SaveToFile(std::filesystem::path(options.Output), 700, &failure)) {
     std::cerr << "図面ファイル「" << options.Output << "」の保存に失敗しました。"
               << SaveFailureText(failure) << '\n';

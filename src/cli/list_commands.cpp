@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/caret_controls.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "cli/utf8_text.h"
@@ -19,7 +20,9 @@ int PrintList(const std::string& file, std::vector<SjisString> (*lines)(const TJ
   TJwwData doc;
   const bool loaded = LoadDrawing(doc, file, images);
   if (!doc.LoadError.NotADrawing) {
-    for (const SjisString& line : lines(doc)) std::cout << SjisToPrintable(line) << '\n';
+    for (const SjisString& line : lines(doc)) {
+      std::cout << CaretControls(SjisToPrintable(line)) << '\n';
+    }
   }
   std::cout.flush();
   if (!loaded) {

@@ -1,3 +1,5 @@
+#include <QBuffer>
+#include <QByteArray>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QImage>
@@ -5,13 +7,16 @@
 
 #include <charconv>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
+#include <stdexcept>
+#include <string_view>
 
 #include "attributes/gra_attribute.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
+#include "cli/interrupt_cleanup.h"
+#include "jww/atomic_file.h"
 #include "qtcanvas/printer_resolution.h"
 #include "qtcanvas/qt_canvas.h"
 #include "render/draw_preview.h"
@@ -52,11 +57,65 @@ TLocalDateTime Now() {
   return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
 }
 
-bool WriteTrace(const std::string& path, const std::vector<std::string>& lines) {
-  std::ofstream out(std::filesystem::path(path), std::ios::binary);
-  for (const std::string& line : lines) out << line << '\n';
-  out.close();
-  return static_cast<bool>(out);
+// Whether writing output would replace the file input names, under whatever spelling or
+// link.
+bool IsSameFile(const std::string& input, const std::string& output) {
+  namespace fs = std::filesystem;
+  const fs::path destination = SaveDestination(output);
+  std::error_code ec;
+  if (fs::equivalent(input, destination, ec)) return true;
+  const fs::path a = fs::weakly_canonical(input, ec);
+  if (ec) return false;
+  const fs::path b = fs::weakly_canonical(destination, ec);
+  return !ec && a == b;
+}
+
+bool FolderExists(const std::string& file) {
+  const std::filesystem::path folder = SaveDestination(file).parent_path();
+  std::error_code ec;
+  return std::filesystem::is_directory(folder.empty() ? "." : folder, ec);
+}
+
+bool WriteBytes(const std::string& path, std::string_view bytes) {
+  CleanUpSavesOnInterrupt(path);
+  return WriteFileAtomically(std::filesystem::path(path), [&](TByteSink& sink) {
+    if (!sink.Put(bytes.data(), bytes.size())) throw std::runtime_error("write refused");
+  });
+}
+
+std::string PngBytes(const QImage& image) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return {};
+  return png.toStdString();
+}
+
+std::string TraceText(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + '\n';
+  return text;
+}
+
+// The outputs must be files of their own in folders that exist: a preview never replaces
+// its drawing, and writes both of its files or neither.
+bool CheckOutputs(const TPreviewOptions& options) {
+  for (const std::string* output : {&options.Output, &options.Trace}) {
+    if (output->empty()) continue;
+    if (IsSameFile(options.File, *output)) {
+      std::cerr << "pennatran-cli: \"" << *output << "\" is the drawing itself; choose another "
+                << "file to write.\n";
+      return false;
+    }
+    if (!FolderExists(*output)) {
+      std::cerr << "pennatran-cli: the folder of \"" << *output << "\" does not exist.\n";
+      return false;
+    }
+  }
+  if (!options.Trace.empty() && IsSameFile(options.Output, options.Trace)) {
+    std::cerr << "pennatran-cli: the image and the trace must be different files.\n";
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -69,6 +128,7 @@ int RunPreview(const TPreviewOptions& options, int argc, char** argv) {
     return kExitUsage;
   }
   if (!CheckReadable(options.File)) return kExitUsage;
+  if (!CheckOutputs(options)) return kExitUsage;
 
   // Fonts need a GUI application; a command line must also work without a display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -103,18 +163,20 @@ int RunPreview(const TPreviewOptions& options, int argc, char** argv) {
     TQtCanvas canvas(image);
     DrawPreview(ctx, doc, canvas, size->Width, size->Height);
   }
-  if (!image.save(QString::fromStdString(options.Output), "PNG")) {
-    std::cerr << "pennatran-cli: cannot write the image \"" << options.Output << "\".\n";
-    return kExitFailed;
-  }
-
+  std::string trace;
   if (!options.Trace.empty()) {
     TRecordingCanvas recorder;
     DrawPreview(ctx, doc, recorder, size->Width, size->Height);
-    if (!WriteTrace(options.Trace, recorder.Lines)) {
-      std::cerr << "pennatran-cli: cannot write the trace \"" << options.Trace << "\".\n";
-      return kExitFailed;
-    }
+    trace = TraceText(recorder.Lines);
+  }
+  const std::string png = PngBytes(image);
+  if (png.empty() || !WriteBytes(options.Output, png)) {
+    std::cerr << "pennatran-cli: cannot write the image \"" << options.Output << "\".\n";
+    return kExitFailed;
+  }
+  if (!options.Trace.empty() && !WriteBytes(options.Trace, trace)) {
+    std::cerr << "pennatran-cli: cannot write the trace \"" << options.Trace << "\".\n";
+    return kExitFailed;
   }
   return loaded ? kExitOk : kExitFailed;
 }

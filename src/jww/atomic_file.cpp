@@ -12,6 +12,7 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <process.h>
 #include <sys/stat.h>
 #else
 #include <fcntl.h>
@@ -156,21 +157,51 @@ bool Fill(int fd, const std::function<void(TByteSink&)>& produce, std::error_cod
   }
 }
 
-// A name beside the target that no other file has; O_EXCL guarantees we never reuse one.
+int ProcessId() {
+#ifdef _WIN32
+  return _getpid();
+#else
+  return static_cast<int>(::getpid());
+#endif
+}
+
+std::string OwnPrefix() {
+  return std::string(kTemporaryPrefix) + std::to_string(ProcessId()) + "-";
+}
+
+// A new name in the target's folder that no other file has (O_EXCL guarantees we never
+// reuse one). Its length does not depend on the target's, so a name that the folder
+// takes can always be saved.
 int CreateTemporary(const fs::path& target, fs::path& temporary) {
   std::random_device seed;
   std::mt19937 engine(seed());
   static const char kDigits[] = "0123456789abcdef";
   for (int attempt = 0; attempt < 32; ++attempt) {
-    std::string suffix = ".";
-    for (int i = 0; i < 8; ++i) suffix += kDigits[engine() % 16];
-    suffix += ".tmp";
-    temporary = target;
-    temporary += suffix;
+    std::string name = OwnPrefix();
+    for (int i = 0; i < 8; ++i) name += kDigits[engine() % 16];
+    name += kTemporarySuffix;
+    temporary = target.parent_path() / name;
     int fd = OpenNewFile(temporary);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
+}
+
+fs::path ResolveLinks(const fs::path& target, std::error_code& ec) {
+  constexpr int kMaxLinks = 40;
+  // The queries report a path that does not exist (yet) in their own code.
+  std::error_code missing;
+  fs::path path = target;
+  for (int i = 0; fs::is_symlink(path, missing); ++i) {
+    if (i == kMaxLinks) {
+      ec = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+      return {};
+    }
+    const fs::path next = fs::read_symlink(path, ec);
+    if (ec) return {};
+    path = next.is_absolute() ? next : path.parent_path() / next;
+  }
+  return path == target ? target : fs::weakly_canonical(path, ec);
 }
 
 }  // namespace
@@ -181,14 +212,10 @@ bool WriteFileAtomically(const fs::path& target, const std::function<void(TByteS
   TSaveFailure& why = failure != nullptr ? *failure : ignored;
   why = TSaveFailure::None;
   std::error_code ec;
-  // Saving through a link replaces the file it points to, not the link.
-  fs::path destination = target;
-  if (fs::is_symlink(target, ec)) {
-    destination = fs::weakly_canonical(target, ec);
-    if (ec) {
-      why = SaveFailureOf(ec);
-      return false;
-    }
+  const fs::path destination = ResolveLinks(target, ec);
+  if (ec) {
+    why = SaveFailureOf(ec);
+    return false;
   }
   // A target that does not exist yet is the usual case: the queries report it in ec.
   if (fs::is_directory(destination, ec)) {
@@ -230,6 +257,19 @@ bool WriteFileAtomically(const fs::path& target, const std::function<void(TByteS
   }
   SyncFolder(destination.parent_path());
   return true;
+}
+
+fs::path SaveDestination(const fs::path& target) {
+  std::error_code ec;
+  const fs::path destination = ResolveLinks(target, ec);
+  return ec ? target : destination;
+}
+
+bool IsOwnTemporary(const fs::path& path) {
+  const std::string name = path.filename().string();
+  const std::string prefix = OwnPrefix();
+  return name.size() > prefix.size() + kTemporarySuffix.size() && name.starts_with(prefix) &&
+         name.ends_with(kTemporarySuffix);
 }
 
 }  // namespace pennatran

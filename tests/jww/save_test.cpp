@@ -204,6 +204,34 @@ TEST_F(SaveTest, SavingThroughALinkReplacesTheFileItPointsTo) {
   EXPECT_EQ(ReadFile(real), Expected());
 }
 
+// A link whose file does not exist yet is written through like one whose file does.
+TEST_F(SaveTest, SavingThroughADanglingLinkCreatesTheFileItPointsTo) {
+  fs::create_directory(Folder / "real");
+  std::error_code ec;
+  fs::create_symlink(fs::path("real") / "new.jww", Target, ec);
+  if (ec) GTEST_SKIP() << "links cannot be made here";
+  ASSERT_TRUE(Doc.SaveToFile(Target, 700));
+  EXPECT_TRUE(fs::is_symlink(Target));
+  EXPECT_EQ(ReadFile(Folder / "real" / "new.jww"), Expected());
+}
+
+// The temporary name does not grow with the target's: every name the folder takes saves.
+TEST_F(SaveTest, NamesUpToTheLongestTheFolderTakesSave) {
+  const std::string kanji = "\xe5\x9b\xb3";  // three bytes in UTF-8
+  for (size_t bytes : {size_t{243}, size_t{250}, size_t{255}}) {
+    std::string name;
+    while (name.size() + kanji.size() + 4 <= bytes) name += kanji;
+    name.append(bytes - 4 - name.size(), 'a');
+    name += ".jww";
+    ASSERT_EQ(name.size(), bytes);
+    TSaveFailure failure = TSaveFailure::None;
+    EXPECT_TRUE(Doc.SaveToFile(Folder / name, 700, &failure)) << bytes;
+    EXPECT_EQ(ReadFile(Folder / name), Expected()) << bytes;
+    fs::remove(Folder / name);
+  }
+  EXPECT_TRUE(Entries(Folder).empty());
+}
+
 TEST_F(SaveTest, SavingTwiceGivesTheSameFileAndChangesNothingInMemory) {
   TEntJwwBlockDef def = MakeBlockDef(9, "b");
   Doc.BlockDefs = {def, MakeBlockDef(3, "unused")};
