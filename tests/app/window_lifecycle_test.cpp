@@ -4,8 +4,10 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
+#include <QScreen>
 #include <QSplitter>
 #include <QUrl>
 #include <QWindow>
@@ -45,7 +47,7 @@ class WindowLifecycleTest : public WindowTest {
 TEST_F(WindowLifecycleTest, FirstStartUsesTheDefaultLayout) {
   CreateWindow();
   EXPECT_EQ(Window->windowTitle(), QStringLiteral("Pennatran Ver.1.00"));
-  EXPECT_EQ(Window->pos(), QPoint(24, 24));
+  EXPECT_EQ(Window->geometry().topLeft(), QPoint(24, 24));
   EXPECT_EQ(Window->size(), QSize(600, 600));
   EXPECT_EQ(FirstSize("Splitter1"), 300);
   EXPECT_EQ(FirstSize("Splitter2"), 160);
@@ -69,11 +71,10 @@ TEST_F(WindowLifecycleTest, FirstStartUsesTheDefaultLayout) {
 
 TEST_F(WindowLifecycleTest, SettingsAreAppliedAndWrittenBackOnClose) {
   const QString source = WriteDrawing("a.jww", SourceDrawing());
-  WriteSettings("40\r\n50\r\n800\r\n620\r\n350\r\n140\r\n130\r\n110\r\n100\r\n" +
+  WriteSettings("40\r\n50\r\n700\r\n520\r\n350\r\n140\r\n130\r\n110\r\n100\r\n" +
                 source.toStdString() + "\r\n/nowhere/b.jww\r\n");
   CreateWindow();
-  EXPECT_EQ(Window->pos(), QPoint(40, 50));
-  EXPECT_EQ(Window->size(), QSize(800, 620));
+  EXPECT_EQ(Window->geometry(), QRect(40, 50, 700, 520));
   EXPECT_EQ(FirstSize("Splitter1"), 350);
   EXPECT_EQ(FirstSize("Splitter2"), 140);
   EXPECT_EQ(FirstSize("Splitter3"), 130);
@@ -88,8 +89,35 @@ TEST_F(WindowLifecycleTest, SettingsAreAppliedAndWrittenBackOnClose) {
   EXPECT_EQ(Requests[0].FileName, QStringLiteral("a.jww"));
   CloseWindow();
   EXPECT_EQ(ReadFile(Folders.SettingsPath),
-            "40\r\n50\r\n800\r\n620\r\n350\r\n140\r\n130\r\n110\r\n100\r\n" + source.toStdString() +
+            "40\r\n50\r\n700\r\n520\r\n350\r\n140\r\n130\r\n110\r\n100\r\n" + source.toStdString() +
                 "\r\n/nowhere/b.jww\r\n");
+}
+
+// What a close saves, the next start restores: the window does not creep by its frame.
+TEST_F(WindowLifecycleTest, EachStartRestoresExactlyWhatTheLastOneSaved) {
+  WriteSettings("40\r\n50\r\n600\r\n500\r\n");
+  for (int start = 0; start < 3; ++start) {
+    CreateWindow();
+    EXPECT_EQ(Window->geometry(), QRect(40, 50, 600, 500)) << start;
+    CloseWindow();
+    EXPECT_EQ(ReadFile(Folders.SettingsPath).substr(0, 18), "40\r\n50\r\n600\r\n500\r\n") << start;
+  }
+}
+
+// A window saved where no screen is any more comes back on the primary screen.
+TEST_F(WindowLifecycleTest, ARestoredWindowStaysOnAScreen) {
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  for (const QPoint& saved : {QPoint(-5000, 40), QPoint(40, -300), QPoint(40, screen.bottom() + 10),
+                              QPoint(screen.right() + 10, 40)}) {
+    WriteSettings(std::to_string(saved.x()) + "\r\n" + std::to_string(saved.y()) +
+                  "\r\n600\r\n500\r\n");
+    CreateWindow();
+    EXPECT_TRUE(screen.contains(Window->frameGeometry().topLeft()))
+        << saved.x() << "," << saved.y();
+    EXPECT_TRUE(screen.contains(Window->geometry().topRight())) << saved.x() << "," << saved.y();
+    EXPECT_EQ(Window->size(), QSize(600, 500));
+    CloseWindow();
+  }
 }
 
 TEST_F(WindowLifecycleTest, FourLineSettingsCollapseThePartsAndEmptyThePaths) {
