@@ -108,7 +108,7 @@ TForm1::TForm1(TFormEnvironment environment, QWidget* parent)
   if (!Env.Messages) Env.Messages = std::make_unique<TMessageBoxes>(this);
   if (!Env.Dialogs) Env.Dialogs = std::make_unique<TQtFileDialogs>(this);
   if (!Env.PrinterResolution) Env.PrinterResolution = DefaultPrinterResolution;
-  if (!Env.EscapePressed) Env.EscapePressed = EscapeKeyDown;
+  if (!Env.EscapePressed) Env.EscapePressed = ThrottledEscapeKey();
   if (!Env.Clock) Env.Clock = LocalNow;
   BuildLayout();
 }
