@@ -11,7 +11,9 @@ int main(int argc, char** argv) {
   InstallInterruptCleanup();
   // An empty file name names nothing to write.
   const CLI::Validator nonEmpty(
-      [](const std::string& name) { return name.empty() ? std::string("empty") : std::string(); },
+      [](const std::string& name) {
+        return name.empty() ? std::string("an empty name names no file") : std::string();
+      },
       "FILE", "NonEmpty");
   CLI::App app{"Copies SXF user colours and line types between Jw_cad drawings."};
   app.require_subcommand(1);

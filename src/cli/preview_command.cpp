@@ -9,14 +9,11 @@
 #include <filesystem>
 #include <iostream>
 #include <optional>
-#include <stdexcept>
-#include <string_view>
 
 #include "attributes/gra_attribute.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
-#include "cli/interrupt_cleanup.h"
-#include "jww/atomic_file.h"
+#include "cli/output_files.h"
 #include "qtcanvas/printer_resolution.h"
 #include "qtcanvas/qt_canvas.h"
 #include "render/draw_preview.h"
@@ -55,32 +52,6 @@ TLocalDateTime Now() {
   const QDate date = now.date();
   const QTime time = now.time();
   return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
-}
-
-// Whether writing output would replace the file input names, under whatever spelling or
-// link.
-bool IsSameFile(const std::string& input, const std::string& output) {
-  namespace fs = std::filesystem;
-  const fs::path destination = SaveDestination(output);
-  std::error_code ec;
-  if (fs::equivalent(input, destination, ec)) return true;
-  const fs::path a = fs::weakly_canonical(input, ec);
-  if (ec) return false;
-  const fs::path b = fs::weakly_canonical(destination, ec);
-  return !ec && a == b;
-}
-
-bool FolderExists(const std::string& file) {
-  const std::filesystem::path folder = SaveDestination(file).parent_path();
-  std::error_code ec;
-  return std::filesystem::is_directory(folder.empty() ? "." : folder, ec);
-}
-
-bool WriteBytes(const std::string& path, std::string_view bytes) {
-  CleanUpSavesOnInterrupt(path);
-  return WriteFileAtomically(std::filesystem::path(path), [&](TByteSink& sink) {
-    if (!sink.Put(bytes.data(), bytes.size())) throw std::runtime_error("write refused");
-  });
 }
 
 std::string PngBytes(const QImage& image) {
