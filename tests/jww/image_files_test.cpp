@@ -73,12 +73,15 @@ TEST_F(ImageFilesTest, ExtractsImagesAndListsEveryEntry) {
   // 95 5C is one character whose second byte is a backslash in ASCII.
   EXPECT_EQ(ReadFile(Folder / fs::path(u8"\u8868.jpg")), "hyo");
   EXPECT_FALSE(fs::exists(Folder / "empty.bmp"));
+  // Only this user may read a drawing's images, whatever the umask allows.
+  EXPECT_EQ(fs::status(Folder / "a.bmp.gz").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(ImageFilesTest, HostileNamesNeverReachTheFileSystem) {
   WriteFile(Root / "bait.bmp", "keep");
   const std::vector<std::string> hostile = {
-      "../bait.bmp", "../escape.bmp", "sub/x.bmp", "..\\x.bmp", "/tmp/pennatran_abs.bmp", "..",
+      "../bait.bmp", "../escape.bmp", "sub/x.bmp", "..\\x.bmp",  "/tmp/pennatran_abs.bmp", "..",
       ".",           "   ",           "C:x.bmp",   "x\x81/y.bmp"};
   std::vector<TJwwBuilder::TImage> images;
   for (const std::string& name : hostile) images.push_back({name, "evil"});
