@@ -24,6 +24,23 @@ struct TCopyOptions {
   bool HasLineTypes = false;
 };
 
+// The --colors / --linetypes pair of the palette commands; unset options are null.
+struct TSlotArgs {
+  std::string Colors;
+  std::string LineTypes;
+  bool HasColors = false;
+  bool HasLineTypes = false;
+
+  const std::string* ColorsOrNull() const { return HasColors ? &Colors : nullptr; }
+  const std::string* LineTypesOrNull() const { return HasLineTypes ? &LineTypes : nullptr; }
+};
+
+struct TExportOptions {
+  std::string Source;
+  std::string Output;
+  TSlotArgs Slots;
+};
+
 struct TPreviewOptions {
   std::string File;
   std::string Output;
@@ -38,6 +55,8 @@ int RunColors(const std::string& file);
 int RunLineTypes(const std::string& file);
 // Copies the selected user slots from source to destination and saves the result.
 int RunCopy(const TCopyOptions& options);
+// Writes the selected user slots of a drawing or palette file as a palette file.
+int RunExport(const TExportOptions& options);
 // Draws the preview as the window does and writes it as a PNG.
 int RunPreview(const TPreviewOptions& options, int argc, char** argv);
 

@@ -3,8 +3,8 @@
 
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
-#include "cli/slot_selection.h"
-#include "jww/palette.h"
+#include "jww/palette_file.h"
+#include "jww/slot_selection.h"
 
 namespace pennatran {
 namespace {
@@ -35,21 +35,25 @@ int RunCopy(const TCopyOptions& options) {
     return kExitUsage;
   if (!CheckReadable(options.Source) || !CheckReadable(options.Destination)) return kExitUsage;
 
-  // Each drawing extracts into its own folder: the destination's images must still be in
-  // its folder when it is saved, whatever the source carried.
-  TTempFolder sourceImages, destinationImages;
-  TJwwData source, destination;
-  if (!LoadDrawing(source, options.Source, sourceImages)) {
-    ReportLoadFailure(options.Source, source);
-    return kExitFailed;
+  // The source may be a palette file; "all" then means the slots it holds.
+  TPalette source;
+  const int sourceLoaded = LoadSource(options.Source, source);
+  if (sourceLoaded != kExitOk) return sourceLoaded;
+  const TSlotChoice choice = ChooseSlots(source, options.HasColors ? &options.Colors : nullptr,
+                                         options.HasLineTypes ? &options.LineTypes : nullptr);
+  if (!choice.Error.empty()) {
+    std::cerr << "pennatran-cli: " << choice.Error << ".\n";
+    return kExitUsage;
   }
+
+  TTempFolder destinationImages;
+  TJwwData destination;
   if (!LoadDrawing(destination, options.Destination, destinationImages)) {
     ReportLoadFailure(options.Destination, destination);
     return kExitFailed;
   }
 
-  CopyColorSlots(source, destination, colors.Lines);
-  CopyLineTypeSlots(source, destination, lineTypes.Lines);
+  ApplyPalette(source, choice.ColorLines, choice.LineTypeLines, destination);
   destination.SetSaveOptions(0);
   if (!destination.SaveToFile(std::filesystem::path(options.Output), 700)) {
     std::cerr << "図面ファイル「" << options.Output << "」の保存に失敗しました。\n";

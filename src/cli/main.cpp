@@ -28,13 +28,22 @@ int main(int argc, char** argv) {
   TCopyOptions copy;
   CLI::App* copyCmd =
       app.add_subcommand("copy", "Copy user colours and line types from SRC into DST");
-  copyCmd->add_option("SRC", copy.Source, "Source drawing")->required();
+  copyCmd->add_option("SRC", copy.Source, "Source drawing or palette file")->required();
   copyCmd->add_option("DST", copy.Destination, "Destination drawing")->required();
   copyCmd->add_option("-o,--output", copy.Output, "Where to save (may be DST)")->required();
   CLI::Option* colorsOpt =
       copyCmd->add_option("--colors", copy.Colors, "\"all\" or slots 17..256, e.g. 17-20,31");
   CLI::Option* lineTypesOpt =
       copyCmd->add_option("--linetypes", copy.LineTypes, "\"all\" or slots 17..32");
+
+  TExportOptions exportOptions;
+  CLI::App* exportCmd = app.add_subcommand("export", "Write user slots as a palette file (JSON)");
+  exportCmd->add_option("SRC", exportOptions.Source, "Drawing or palette file")->required();
+  exportCmd->add_option("-o,--output", exportOptions.Output, "Palette file to write")->required();
+  CLI::Option* exportColors = exportCmd->add_option("--colors", exportOptions.Slots.Colors,
+                                                    "\"all\" or slots 17..256 (default: all)");
+  CLI::Option* exportLineTypes = exportCmd->add_option("--linetypes", exportOptions.Slots.LineTypes,
+                                                       "\"all\" or slots 17..32 (default: all)");
 
   TPreviewOptions preview;
   CLI::App* previewCmd = app.add_subcommand("preview", "Draw the preview into a PNG");
@@ -57,6 +66,11 @@ int main(int argc, char** argv) {
     copy.HasColors = colorsOpt->count() > 0;
     copy.HasLineTypes = lineTypesOpt->count() > 0;
     return RunCopy(copy);
+  }
+  if (*exportCmd) {
+    exportOptions.Slots.HasColors = exportColors->count() > 0;
+    exportOptions.Slots.HasLineTypes = exportLineTypes->count() > 0;
+    return RunExport(exportOptions);
   }
   if (*previewCmd) return RunPreview(preview, argc, argv);
   return kExitUsage;
