@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace pennatran {
 
@@ -41,6 +42,20 @@ struct TExportOptions {
   TSlotArgs Slots;
 };
 
+struct TDiffOptions {
+  std::string First;
+  std::string Second;
+  TSlotArgs Slots;
+  bool Json = false;
+};
+
+struct TAuditOptions {
+  std::string Palette;
+  std::vector<std::string> Paths;
+  bool Json = false;
+  bool Verbose = false;
+};
+
 struct TPreviewOptions {
   std::string File;
   std::string Output;
@@ -57,6 +72,12 @@ int RunLineTypes(const std::string& file);
 int RunCopy(const TCopyOptions& options);
 // Writes the selected user slots of a drawing or palette file as a palette file.
 int RunExport(const TExportOptions& options);
+// Prints the user slot fields that differ between two drawings or palette files: exit 0
+// when equal, 1 when they differ, 2 on errors.
+int RunDiff(const TDiffOptions& options);
+// Lists every drawing under the paths with the slots that differ from the palette: exit 0
+// when all match, 1 when any differs or cannot be read, 2 on errors.
+int RunAudit(const TAuditOptions& options);
 // Draws the preview as the window does and writes it as a PNG.
 int RunPreview(const TPreviewOptions& options, int argc, char** argv);
 

@@ -45,6 +45,24 @@ int main(int argc, char** argv) {
   CLI::Option* exportLineTypes = exportCmd->add_option("--linetypes", exportOptions.Slots.LineTypes,
                                                        "\"all\" or slots 17..32 (default: all)");
 
+  TDiffOptions diff;
+  CLI::App* diffCmd = app.add_subcommand("diff", "Show the user slot fields that differ");
+  diffCmd->add_option("A", diff.First, "Drawing or palette file")->required();
+  diffCmd->add_option("B", diff.Second, "Drawing or palette file")->required();
+  CLI::Option* diffColors =
+      diffCmd->add_option("--colors", diff.Slots.Colors, "\"all\" or slots 17..256 (default: all)");
+  CLI::Option* diffLineTypes = diffCmd->add_option("--linetypes", diff.Slots.LineTypes,
+                                                   "\"all\" or slots 17..32 (default: all)");
+  diffCmd->add_flag("--json", diff.Json, "Print the differences as JSON");
+
+  TAuditOptions audit;
+  CLI::App* auditCmd =
+      app.add_subcommand("audit", "List the drawings whose user slots differ from a palette");
+  auditCmd->add_option("PALETTE", audit.Palette, "Palette file or drawing")->required();
+  auditCmd->add_option("PATH", audit.Paths, "Drawings or folders (searched through)")->required();
+  auditCmd->add_flag("--json", audit.Json, "Print the results as JSON");
+  auditCmd->add_flag("--verbose", audit.Verbose, "Also list the differing fields");
+
   TPreviewOptions preview;
   CLI::App* previewCmd = app.add_subcommand("preview", "Draw the preview into a PNG");
   previewCmd->add_option("FILE", preview.File, "Drawing (.jww)")->required();
@@ -72,6 +90,12 @@ int main(int argc, char** argv) {
     exportOptions.Slots.HasLineTypes = exportLineTypes->count() > 0;
     return RunExport(exportOptions);
   }
+  if (*diffCmd) {
+    diff.Slots.HasColors = diffColors->count() > 0;
+    diff.Slots.HasLineTypes = diffLineTypes->count() > 0;
+    return RunDiff(diff);
+  }
+  if (*auditCmd) return RunAudit(audit);
   if (*previewCmd) return RunPreview(preview, argc, argv);
   return kExitUsage;
 }
