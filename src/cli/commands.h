@@ -56,6 +56,18 @@ struct TAuditOptions {
   bool Verbose = false;
 };
 
+struct TApplyOptions {
+  std::string Source;
+  std::vector<std::string> Destinations;
+  TSlotArgs Slots;
+  bool InPlace = false;
+  bool Backup = false;
+  std::string OutDir;  // empty: not given
+  int Jobs = 0;        // 0: one per core
+  bool DryRun = false;
+  bool Json = false;
+};
+
 struct TPreviewOptions {
   std::string File;
   std::string Output;
@@ -78,6 +90,9 @@ int RunDiff(const TDiffOptions& options);
 // Lists every drawing under the paths with the slots that differ from the palette: exit 0
 // when all match, 1 when any differs or cannot be read, 2 on errors.
 int RunAudit(const TAuditOptions& options);
+// Puts the source's slots into every destination drawing, each saved on its own: exit 0
+// when every file was saved (or already matched), 1 when any failed or was skipped.
+int RunApply(const TApplyOptions& options);
 // Draws the preview as the window does and writes it as a PNG.
 int RunPreview(const TPreviewOptions& options, int argc, char** argv);
 

@@ -63,6 +63,24 @@ int main(int argc, char** argv) {
   auditCmd->add_flag("--json", audit.Json, "Print the results as JSON");
   auditCmd->add_flag("--verbose", audit.Verbose, "Also list the differing fields");
 
+  TApplyOptions apply;
+  CLI::App* applyCmd =
+      app.add_subcommand("apply", "Put user colours and line types into many drawings");
+  applyCmd->add_option("SRC", apply.Source, "Drawing or palette file")->required();
+  applyCmd->add_option("DST", apply.Destinations, "Drawings or folders (searched through)")
+      ->required();
+  CLI::Option* applyColors = applyCmd->add_option("--colors", apply.Slots.Colors,
+                                                  "\"all\" or slots 17..256 (default: all)");
+  CLI::Option* applyLineTypes = applyCmd->add_option("--linetypes", apply.Slots.LineTypes,
+                                                     "\"all\" or slots 17..32 (default: all)");
+  applyCmd->add_flag("--in-place", apply.InPlace, "Replace each drawing");
+  applyCmd->add_flag("--backup", apply.Backup, "With --in-place: keep NAME.jww.bak");
+  applyCmd->add_option("--out-dir", apply.OutDir, "Write the drawings below this folder");
+  applyCmd->add_option("--jobs", apply.Jobs, "Files at a time (default: one per core)")
+      ->check(CLI::Range(1, 1024));
+  applyCmd->add_flag("--dry-run", apply.DryRun, "Report what would change; write nothing");
+  applyCmd->add_flag("--json", apply.Json, "Print per-file results as JSON");
+
   TPreviewOptions preview;
   CLI::App* previewCmd = app.add_subcommand("preview", "Draw the preview into a PNG");
   previewCmd->add_option("FILE", preview.File, "Drawing (.jww)")->required();
@@ -96,6 +114,11 @@ int main(int argc, char** argv) {
     return RunDiff(diff);
   }
   if (*auditCmd) return RunAudit(audit);
+  if (*applyCmd) {
+    apply.Slots.HasColors = applyColors->count() > 0;
+    apply.Slots.HasLineTypes = applyLineTypes->count() > 0;
+    return RunApply(apply);
+  }
   if (*previewCmd) return RunPreview(preview, argc, argv);
   return kExitUsage;
 }
