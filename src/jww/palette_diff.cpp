@@ -124,4 +124,29 @@ std::vector<TSlotRef> ChangedSlots(const std::vector<TFieldChange>& changes) {
   return slots;
 }
 
+namespace {
+
+std::vector<bool> DifferingLines(const TPalette& a, const TPalette& b, bool colors) {
+  const int32_t count = colors ? kColorLineCount : kLineTypeLineCount;
+  std::vector<int32_t> lines(static_cast<size_t>(count));
+  for (int32_t i = 0; i < count; ++i) lines[static_cast<size_t>(i)] = i;
+  const std::vector<int32_t> none;
+  const std::vector<TFieldChange> changes =
+      colors ? CompareSlots(a, b, lines, none) : CompareSlots(a, b, none, lines);
+  std::vector<bool> differs(static_cast<size_t>(count), false);
+  for (const TFieldChange& change : changes)
+    differs[static_cast<size_t>(change.Slot - kFirstUserSlot)] = true;
+  return differs;
+}
+
+}  // namespace
+
+std::vector<bool> DifferingColorLines(const TPalette& a, const TPalette& b) {
+  return DifferingLines(a, b, true);
+}
+
+std::vector<bool> DifferingLineTypeLines(const TPalette& a, const TPalette& b) {
+  return DifferingLines(a, b, false);
+}
+
 }  // namespace pennatran

@@ -34,6 +34,11 @@ struct TSlotRef {
 };
 // The slots the changes touch, each once, in order.
 std::vector<TSlotRef> ChangedSlots(const std::vector<TFieldChange>& changes);
+// For each of the 240 colour (16 line type) list lines, whether that slot differs between
+// the two palettes; false where either does not hold it.
+std::vector<bool> DifferingColorLines(const TPalette& a, const TPalette& b);
+std::vector<bool> DifferingLineTypeLines(const TPalette& a, const TPalette& b);
+
 // "colour No.23" / "line type No.17".
 std::string SlotText(const TSlotRef& slot);
 
