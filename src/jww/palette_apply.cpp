@@ -44,9 +44,6 @@ TApplyResult ApplyToDrawing(const TPalette& palette, const TApplySettings& setti
                             const fs::path& input, const fs::path& output) {
   std::error_code ec;
   const bool inPlace = fs::equivalent(input, output, ec) && !ec;
-  if (inPlace && !settings.DryRun && IsReadOnly(input))
-    return Outcome(TApplyStatus::Failed, 0, "the file is read-only");
-
   // The drawing's images must be in its folder when it is saved.
   TTempFolder images;
   TJwwData doc;
@@ -60,6 +57,8 @@ TApplyResult ApplyToDrawing(const TPalette& palette, const TApplySettings& setti
   if (settings.DryRun)
     return Outcome(changed > 0 ? TApplyStatus::WouldChange : TApplyStatus::Unchanged, changed);
   if (inPlace && changed == 0) return Outcome(TApplyStatus::Unchanged, 0);
+  if (inPlace && IsReadOnly(input))
+    return Outcome(TApplyStatus::Failed, changed, "the file is read-only");
 
   if (!inPlace && output.has_parent_path()) {
     fs::create_directories(output.parent_path(), ec);
