@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
 
 # Every Debian package the project needs, in one list.
-PACKAGES := build-essential cmake pkg-config git python3 \
+PACKAGES := build-essential cmake pkg-config git python3 python3-jsonschema \
   qt6-base-dev libicu-dev libcli11-dev nlohmann-json3-dev libgtest-dev libgmock-dev \
   libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth imagemagick \
   clang libclang-rt-14-dev

@@ -12,3 +12,4 @@ if [ -x "$build/bench/pennatran_window_bench" ]; then
     echo "window_preview_vs_cli: skipped, xvfb-run is missing" >&2
   fi
 fi
+bash "$(dirname "$0")/bench_apply.sh" "$build"

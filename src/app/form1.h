@@ -87,6 +87,9 @@ class TForm1 : public QWidget {
   // Lists.
   void FillColorList(const TJwwData& doc, QListWidget* list);
   void FillLineTypeList(const TJwwData& doc, QListWidget* list);
+  // Marks the destination lines whose slot differs from the source's (none unless both
+  // sides are open).
+  void UpdateDifferenceMarks();
   void ListBox1Click();
   void ListBox2Click();
   void ListBox3Click();

@@ -213,6 +213,7 @@ void TForm1::OpenSrcFile() {
   CloseSrcFile();
   SrcLoadComplete = OpenSide(*SrcJww, TempDir, path, Image1, ListBox1, ListBox2);
   SrcOpened = true;
+  UpdateDifferenceMarks();
   if (!SrcLoadComplete) Env.Messages->Information(LoadFailed(*SrcJww, path));
 }
 
@@ -222,6 +223,7 @@ void TForm1::OpenDstFile() {
   CloseDstFile();
   DstLoadComplete = OpenSide(*DstJww, Temp2Dir, path, Image2, ListBox3, ListBox4);
   DstOpened = true;
+  UpdateDifferenceMarks();
   if (!DstLoadComplete) Env.Messages->Information(LoadFailed(*DstJww, path));
 }
 
@@ -293,12 +295,14 @@ void TForm1::Panel11Click() {
   if (!BothSidesOpen()) return;
   CopyColorSlots(*SrcJww, *DstJww, SelectedLines(ListBox1));
   FillColorList(*DstJww, ListBox3);
+  UpdateDifferenceMarks();
 }
 
 void TForm1::Panel12Click() {
   if (!BothSidesOpen()) return;
   CopyLineTypeSlots(*SrcJww, *DstJww, SelectedLines(ListBox2));
   FillLineTypeList(*DstJww, ListBox4);
+  UpdateDifferenceMarks();
 }
 
 void TForm1::Panel16Click() {

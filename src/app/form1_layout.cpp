@@ -13,6 +13,7 @@
 
 #include "app/caption_panel.h"
 #include "app/color_splitter.h"
+#include "app/difference_mark.h"
 #include "app/form1.h"
 #include "app/panel_button.h"
 #include "app/window_placement.h"
@@ -31,12 +32,13 @@ constexpr int kButtonBarHeight = 40;
 constexpr int kMinorSplitterWidth = 5;
 constexpr int kMainSplitterWidth = 12;
 
-// Every list line has the same fixed height, whatever the font's natural line spacing.
-class TFixedHeightDelegate : public QStyledItemDelegate {
+// Every list line has the same fixed height, whatever the font's natural line spacing, and
+// shows its difference mark when it has one.
+class TFixedHeightDelegate : public TDifferenceMarkDelegate {
  public:
-  using QStyledItemDelegate::QStyledItemDelegate;
+  using TDifferenceMarkDelegate::TDifferenceMarkDelegate;
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    QSize size = TDifferenceMarkDelegate::sizeHint(option, index);
     size.setHeight(kItemHeight);
     return size;
   }

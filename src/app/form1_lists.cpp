@@ -5,8 +5,10 @@
 #include <QPixmap>
 #include <QSignalBlocker>
 
+#include "app/difference_mark.h"
 #include "app/form1.h"
 #include "jww/palette.h"
+#include "jww/palette_diff.h"
 #include "jww/text_encoding.h"
 #include "render/line_type_swatch.h"
 
@@ -84,6 +86,18 @@ void TForm1::FillLineTypeList(const TJwwData& doc, QListWidget* list) {
         LineTypeSwatch(entry != nullptr ? *entry : TEntJwwLineTypeExNo{}, list->iconSize(), ink));
     list->addItem(item);
   }
+}
+
+void TForm1::UpdateDifferenceMarks() {
+  if (!SrcOpened || !DstOpened) {
+    MarkDifferingLines(ListBox3, {});
+    MarkDifferingLines(ListBox4, {});
+    return;
+  }
+  const TPalette source = PaletteOfDrawing(*SrcJww);
+  const TPalette destination = PaletteOfDrawing(*DstJww);
+  MarkDifferingLines(ListBox3, DifferingColorLines(source, destination));
+  MarkDifferingLines(ListBox4, DifferingLineTypeLines(source, destination));
 }
 
 void TForm1::ListBox1Click() {

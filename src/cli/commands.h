@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace pennatran {
 
@@ -24,6 +25,49 @@ struct TCopyOptions {
   bool HasLineTypes = false;
 };
 
+// The --colors / --linetypes pair of the palette commands; unset options are null.
+struct TSlotArgs {
+  std::string Colors;
+  std::string LineTypes;
+  bool HasColors = false;
+  bool HasLineTypes = false;
+
+  const std::string* ColorsOrNull() const { return HasColors ? &Colors : nullptr; }
+  const std::string* LineTypesOrNull() const { return HasLineTypes ? &LineTypes : nullptr; }
+};
+
+struct TExportOptions {
+  std::string Source;
+  std::string Output;
+  TSlotArgs Slots;
+};
+
+struct TDiffOptions {
+  std::string First;
+  std::string Second;
+  TSlotArgs Slots;
+  bool Json = false;
+};
+
+struct TAuditOptions {
+  std::string Palette;
+  std::vector<std::string> Paths;
+  bool Json = false;
+  bool Verbose = false;
+};
+
+struct TApplyOptions {
+  std::string Source;
+  std::vector<std::string> Destinations;
+  TSlotArgs Slots;
+  bool InPlace = false;
+  bool Backup = false;
+  std::string OutDir;  // empty: not given
+  int Jobs = 0;        // 0: one per core
+  bool DryRun = false;
+  bool Json = false;
+};
+
 struct TPreviewOptions {
   std::string File;
   std::string Output;
@@ -38,6 +82,17 @@ int RunColors(const std::string& file);
 int RunLineTypes(const std::string& file);
 // Copies the selected user slots from source to destination and saves the result.
 int RunCopy(const TCopyOptions& options);
+// Writes the selected user slots of a drawing or palette file as a palette file.
+int RunExport(const TExportOptions& options);
+// Prints the user slot fields that differ between two drawings or palette files: exit 0
+// when equal, 1 when they differ, 2 on errors.
+int RunDiff(const TDiffOptions& options);
+// Lists every drawing under the paths with the slots that differ from the palette: exit 0
+// when all match, 1 when any differs or cannot be read, 2 on errors.
+int RunAudit(const TAuditOptions& options);
+// Puts the source's slots into every destination drawing, each saved on its own: exit 0
+// when every file was saved (or already matched), 1 when any failed or was skipped.
+int RunApply(const TApplyOptions& options);
 // Draws the preview as the window does and writes it as a PNG.
 int RunPreview(const TPreviewOptions& options, int argc, char** argv);
 

@@ -4,8 +4,8 @@
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "cli/interrupt_cleanup.h"
-#include "cli/slot_selection.h"
-#include "jww/palette.h"
+#include "jww/palette_file.h"
+#include "jww/slot_selection.h"
 
 namespace pennatran {
 namespace {
@@ -36,21 +36,25 @@ int RunCopy(const TCopyOptions& options) {
     return kExitUsage;
   if (!CheckReadable(options.Source) || !CheckReadable(options.Destination)) return kExitUsage;
 
-  // Each drawing extracts into its own folder: the destination's images must still be in
-  // its folder when it is saved, whatever the source carried.
-  TTempFolder sourceImages, destinationImages;
-  TJwwData source, destination;
-  if (!LoadDrawing(source, options.Source, sourceImages)) {
-    ReportLoadFailure(options.Source, source);
-    return kExitFailed;
+  // The source may be a palette file; "all" then means the slots it holds.
+  TPalette source;
+  const int sourceLoaded = LoadSource(options.Source, source);
+  if (sourceLoaded != kExitOk) return sourceLoaded;
+  const TSlotChoice choice = ChooseSlots(source, options.HasColors ? &options.Colors : nullptr,
+                                         options.HasLineTypes ? &options.LineTypes : nullptr);
+  if (!choice.Error.empty()) {
+    std::cerr << "pennatran-cli: " << choice.Error << ".\n";
+    return kExitUsage;
   }
+
+  TTempFolder destinationImages;
+  TJwwData destination;
   if (!LoadDrawing(destination, options.Destination, destinationImages)) {
     ReportLoadFailure(options.Destination, destination);
     return kExitFailed;
   }
 
-  CopyColorSlots(source, destination, colors.Lines);
-  CopyLineTypeSlots(source, destination, lineTypes.Lines);
+  ApplyPalette(source, choice.ColorLines, choice.LineTypeLines, destination);
   destination.SetSaveOptions(0);
   TSaveFailure failure = TSaveFailure::None;
   CleanUpSavesOnInterrupt(options.Output);

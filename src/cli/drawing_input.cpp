@@ -4,6 +4,8 @@
 #include <fstream>
 #include <iostream>
 
+#include "cli/commands.h"
+
 namespace pennatran {
 
 bool CheckReadable(const std::string& file) {
@@ -39,6 +41,16 @@ void ReportLoadFailure(const std::string& file, const TJwwData& doc) {
   }
   std::cerr << "pennatran-cli: \"" << file << "\" could not be read completely (offset "
             << doc.LoadError.Offset << ": " << doc.LoadError.Message << ").\n";
+}
+
+int LoadSource(const std::string& file, TPalette& palette) {
+  if (!CheckReadable(file)) return kExitUsage;
+  std::string error;
+  if (!LoadPaletteSource(std::filesystem::path(file), palette, error)) {
+    std::cerr << "pennatran-cli: " << error << ".\n";
+    return kExitFailed;
+  }
+  return kExitOk;
 }
 
 }  // namespace pennatran

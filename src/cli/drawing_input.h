@@ -3,8 +3,9 @@
 
 #include <string>
 
-#include "cli/temp_folder.h"
 #include "jww/jww_data.h"
+#include "jww/palette_file.h"
+#include "jww/temp_folder.h"
 
 namespace pennatran {
 
@@ -17,5 +18,10 @@ bool LoadDrawing(TJwwData& doc, const std::string& file, const TTempFolder& fold
 
 // One line on stderr saying where and why the load of file stopped.
 void ReportLoadFailure(const std::string& file, const TJwwData& doc);
+
+// Reads a source (a drawing or a palette file) for the palette commands. Returns kExitOk,
+// kExitUsage when it cannot be opened, or kExitFailed when it cannot be read completely,
+// having printed one line on stderr.
+int LoadSource(const std::string& file, TPalette& palette);
 
 }  // namespace pennatran

@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
   TCopyOptions copy;
   CLI::App* copyCmd =
       app.add_subcommand("copy", "Copy user colours and line types from SRC into DST");
-  copyCmd->add_option("SRC", copy.Source, "Source drawing")->required();
+  copyCmd->add_option("SRC", copy.Source, "Source drawing or palette file")->required();
   copyCmd->add_option("DST", copy.Destination, "Destination drawing")->required();
   copyCmd->add_option("-o,--output", copy.Output, "Where to save (may be DST)")
       ->required()
@@ -45,6 +45,51 @@ int main(int argc, char** argv) {
       copyCmd->add_option("--colors", copy.Colors, "\"all\" or slots 17..256, e.g. 17-20,31");
   CLI::Option* lineTypesOpt =
       copyCmd->add_option("--linetypes", copy.LineTypes, "\"all\" or slots 17..32");
+
+  TExportOptions exportOptions;
+  CLI::App* exportCmd = app.add_subcommand("export", "Write user slots as a palette file (JSON)");
+  exportCmd->add_option("SRC", exportOptions.Source, "Drawing or palette file")->required();
+  exportCmd->add_option("-o,--output", exportOptions.Output, "Palette file to write")->required();
+  CLI::Option* exportColors = exportCmd->add_option("--colors", exportOptions.Slots.Colors,
+                                                    "\"all\" or slots 17..256 (default: all)");
+  CLI::Option* exportLineTypes = exportCmd->add_option("--linetypes", exportOptions.Slots.LineTypes,
+                                                       "\"all\" or slots 17..32 (default: all)");
+
+  TDiffOptions diff;
+  CLI::App* diffCmd = app.add_subcommand("diff", "Show the user slot fields that differ");
+  diffCmd->add_option("A", diff.First, "Drawing or palette file")->required();
+  diffCmd->add_option("B", diff.Second, "Drawing or palette file")->required();
+  CLI::Option* diffColors =
+      diffCmd->add_option("--colors", diff.Slots.Colors, "\"all\" or slots 17..256 (default: all)");
+  CLI::Option* diffLineTypes = diffCmd->add_option("--linetypes", diff.Slots.LineTypes,
+                                                   "\"all\" or slots 17..32 (default: all)");
+  diffCmd->add_flag("--json", diff.Json, "Print the differences as JSON");
+
+  TAuditOptions audit;
+  CLI::App* auditCmd =
+      app.add_subcommand("audit", "List the drawings whose user slots differ from a palette");
+  auditCmd->add_option("PALETTE", audit.Palette, "Palette file or drawing")->required();
+  auditCmd->add_option("PATH", audit.Paths, "Drawings or folders (searched through)")->required();
+  auditCmd->add_flag("--json", audit.Json, "Print the results as JSON");
+  auditCmd->add_flag("--verbose", audit.Verbose, "Also list the differing fields");
+
+  TApplyOptions apply;
+  CLI::App* applyCmd =
+      app.add_subcommand("apply", "Put user colours and line types into many drawings");
+  applyCmd->add_option("SRC", apply.Source, "Drawing or palette file")->required();
+  applyCmd->add_option("DST", apply.Destinations, "Drawings or folders (searched through)")
+      ->required();
+  CLI::Option* applyColors = applyCmd->add_option("--colors", apply.Slots.Colors,
+                                                  "\"all\" or slots 17..256 (default: all)");
+  CLI::Option* applyLineTypes = applyCmd->add_option("--linetypes", apply.Slots.LineTypes,
+                                                     "\"all\" or slots 17..32 (default: all)");
+  applyCmd->add_flag("--in-place", apply.InPlace, "Replace each drawing");
+  applyCmd->add_flag("--backup", apply.Backup, "With --in-place: keep NAME.jww.bak");
+  applyCmd->add_option("--out-dir", apply.OutDir, "Write the drawings below this folder");
+  applyCmd->add_option("--jobs", apply.Jobs, "Files at a time (default: one per core)")
+      ->check(CLI::Range(1, 1024));
+  applyCmd->add_flag("--dry-run", apply.DryRun, "Report what would change; write nothing");
+  applyCmd->add_flag("--json", apply.Json, "Print per-file results as JSON");
 
   TPreviewOptions preview;
   CLI::App* previewCmd = app.add_subcommand("preview", "Draw the preview into a PNG");
@@ -69,6 +114,22 @@ int main(int argc, char** argv) {
     copy.HasColors = colorsOpt->count() > 0;
     copy.HasLineTypes = lineTypesOpt->count() > 0;
     return RunCopy(copy);
+  }
+  if (*exportCmd) {
+    exportOptions.Slots.HasColors = exportColors->count() > 0;
+    exportOptions.Slots.HasLineTypes = exportLineTypes->count() > 0;
+    return RunExport(exportOptions);
+  }
+  if (*diffCmd) {
+    diff.Slots.HasColors = diffColors->count() > 0;
+    diff.Slots.HasLineTypes = diffLineTypes->count() > 0;
+    return RunDiff(diff);
+  }
+  if (*auditCmd) return RunAudit(audit);
+  if (*applyCmd) {
+    apply.Slots.HasColors = applyColors->count() > 0;
+    apply.Slots.HasLineTypes = applyLineTypes->count() > 0;
+    return RunApply(apply);
   }
   if (*previewCmd) return RunPreview(preview, argc, argv);
   return kExitUsage;

@@ -87,11 +87,21 @@ std::vector<SjisString> LineTypeListLines(const TJwwData& doc) {
 }
 
 void CopyColorSlots(const TJwwData& src, TJwwData& dst, const std::vector<int32_t>& lines) {
-  CopySlots(src.ColorExNos, dst.ColorExNos, kColorSlotCount, kColorLineCount, lines);
+  CopyColorSlots(src.ColorExNos, dst, lines);
 }
 
 void CopyLineTypeSlots(const TJwwData& src, TJwwData& dst, const std::vector<int32_t>& lines) {
-  CopySlots(src.LineTypeExNos, dst.LineTypeExNos, kLineTypeSlotCount, kLineTypeLineCount, lines);
+  CopyLineTypeSlots(src.LineTypeExNos, dst, lines);
+}
+
+void CopyColorSlots(const std::vector<TEntJwwColorExNo>& src, TJwwData& dst,
+                    const std::vector<int32_t>& lines) {
+  CopySlots(src, dst.ColorExNos, kColorSlotCount, kColorLineCount, lines);
+}
+
+void CopyLineTypeSlots(const std::vector<TEntJwwLineTypeExNo>& src, TJwwData& dst,
+                       const std::vector<int32_t>& lines) {
+  CopySlots(src, dst.LineTypeExNos, kLineTypeSlotCount, kLineTypeLineCount, lines);
 }
 
 }  // namespace pennatran

@@ -10,9 +10,9 @@
 namespace pennatran {
 
 constexpr int32_t kFirstUserSlot = 17;
-constexpr int32_t kColorSlotCount = 257;     // slots 0..256
-constexpr int32_t kLineTypeSlotCount = 33;   // slots 0..32
-constexpr int32_t kColorLineCount = 240;     // list line i = slot i + 17
+constexpr int32_t kColorSlotCount = 257;    // slots 0..256
+constexpr int32_t kLineTypeSlotCount = 33;  // slots 0..32
+constexpr int32_t kColorLineCount = 240;    // list line i = slot i + 17
 constexpr int32_t kLineTypeLineCount = 16;
 
 // One list line, Shift-JIS, e.g. "No.17 [] 0000FF 幅:1 0000FF 幅:2 点半径:0.30".
@@ -28,5 +28,10 @@ std::vector<SjisString> LineTypeListLines(const TJwwData& doc);
 // from either document are sized to their fixed length first.
 void CopyColorSlots(const TJwwData& src, TJwwData& dst, const std::vector<int32_t>& lines);
 void CopyLineTypeSlots(const TJwwData& src, TJwwData& dst, const std::vector<int32_t>& lines);
+// The same from tables indexed by slot, as a palette file gives them.
+void CopyColorSlots(const std::vector<TEntJwwColorExNo>& src, TJwwData& dst,
+                    const std::vector<int32_t>& lines);
+void CopyLineTypeSlots(const std::vector<TEntJwwLineTypeExNo>& src, TJwwData& dst,
+                       const std::vector<int32_t>& lines);
 
 }  // namespace pennatran

@@ -22,4 +22,9 @@ struct TSlotSelection {
 // or anything else not understood makes the whole selection an error.
 TSlotSelection ParseSlotSelection(std::string_view text, int32_t firstSlot, int32_t lastSlot);
 
+// The same against a source that holds only the list lines `held` (ascending), such as a
+// palette file: "all" means those lines, and naming a slot it lacks is an error.
+TSlotSelection SelectHeldSlots(std::string_view text, int32_t firstSlot, int32_t lastSlot,
+                               const std::vector<int32_t>& held);
+
 }  // namespace pennatran

@@ -1,4 +1,4 @@
-#include "cli/slot_selection.h"
+#include "jww/slot_selection.h"
 
 #include <algorithm>
 #include <charconv>
@@ -64,6 +64,26 @@ TSlotSelection ParseSlotSelection(std::string_view text, int32_t firstSlot, int3
   std::sort(slots.begin(), slots.end());
   slots.erase(std::unique(slots.begin(), slots.end()), slots.end());
   result.Lines = std::move(slots);
+  return result;
+}
+
+TSlotSelection SelectHeldSlots(std::string_view text, int32_t firstSlot, int32_t lastSlot,
+                               const std::vector<int32_t>& held) {
+  TSlotSelection result;
+  if (Trim(text) == "all") {
+    for (int32_t line : held)
+      if (line + kFirstUserSlot >= firstSlot && line + kFirstUserSlot <= lastSlot)
+        result.Lines.push_back(line);
+    return result;
+  }
+  result = ParseSlotSelection(text, firstSlot, lastSlot);
+  for (int32_t line : result.Lines) {
+    if (!std::binary_search(held.begin(), held.end(), line)) {
+      result.Error = "slot " + std::to_string(line + kFirstUserSlot) + " is not in the source";
+      result.Lines.clear();
+      break;
+    }
+  }
   return result;
 }
 

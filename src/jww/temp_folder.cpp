@@ -1,4 +1,4 @@
-#include "cli/temp_folder.h"
+#include "jww/temp_folder.h"
 
 #include "cli/interrupt_cleanup.h"
 

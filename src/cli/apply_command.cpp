@@ -1,0 +1,144 @@
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <atomic>
+#include <iostream>
+#include <mutex>
+#include <thread>
+
+#include "cli/commands.h"
+#include "cli/drawing_input.h"
+#include "cli/terminal.h"
+#include "jww/palette_apply.h"
+
+namespace pennatran {
+namespace {
+
+namespace fs = std::filesystem;
+
+int Usage(const std::string& message) {
+  std::cerr << "pennatran-cli: " << message << ".\n";
+  return kExitUsage;
+}
+
+// Empty when the options name one way of writing.
+std::string ModeError(const TApplyOptions& options) {
+  if (options.InPlace && !options.OutDir.empty())
+    return "apply takes --in-place or --out-dir, not both";
+  if (!options.InPlace && options.OutDir.empty() && !options.DryRun)
+    return "apply needs --in-place or --out-dir DIR (or --dry-run)";
+  if (options.Backup && !options.InPlace) return "--backup goes with --in-place";
+  return {};
+}
+
+// Shows "done / total, failures" on one line that rewrites itself.
+class TProgress {
+ public:
+  TProgress(size_t total, bool shown) : Total(total), Shown(shown) {}
+  void FileDone(bool failed) {
+    const std::lock_guard<std::mutex> lock(Mutex);
+    ++Done;
+    if (failed) ++Failures;
+    if (Shown)
+      std::cerr << "\r" << Done << " / " << Total << " drawings, " << Failures << " failed"
+                << std::flush;
+  }
+  ~TProgress() {
+    if (Shown && Total > 0) std::cerr << "\n";
+  }
+
+ private:
+  std::mutex Mutex;
+  size_t Total, Done = 0, Failures = 0;
+  bool Shown;
+};
+
+bool IsFailure(TApplyStatus status) {
+  return status == TApplyStatus::Skipped || status == TApplyStatus::Failed;
+}
+
+void PrintText(const std::vector<TDrawingPath>& drawings, const std::vector<fs::path>& outputs,
+               const std::vector<TApplyResult>& results) {
+  size_t counts[5] = {};
+  for (size_t i = 0; i < results.size(); ++i) {
+    const TApplyResult& r = results[i];
+    ++counts[static_cast<size_t>(r.Status)];
+    std::cout << StatusName(r.Status) << ": " << drawings[i].File.string();
+    if (outputs[i] != drawings[i].File) std::cout << " -> " << outputs[i].string();
+    if (r.Status == TApplyStatus::Saved || r.Status == TApplyStatus::WouldChange)
+      std::cout << " (" << r.ChangedSlots << (r.ChangedSlots == 1 ? " slot)" : " slots)");
+    if (!r.Error.empty()) std::cout << ": " << r.Error;
+    std::cout << '\n';
+  }
+  std::cout << results.size() << " drawings: " << counts[0] << " saved, " << counts[1]
+            << " unchanged, " << counts[2] << " would change, " << counts[3] << " skipped, "
+            << counts[4] << " failed.\n";
+}
+
+void PrintJson(const std::vector<TDrawingPath>& drawings, const std::vector<fs::path>& outputs,
+               const std::vector<TApplyResult>& results) {
+  nlohmann::ordered_json files = nlohmann::ordered_json::array();
+  for (size_t i = 0; i < results.size(); ++i) {
+    nlohmann::ordered_json entry = {{"path", drawings[i].File.string()},
+                                    {"output", outputs[i].string()},
+                                    {"status", StatusName(results[i].Status)},
+                                    {"slotsChanged", results[i].ChangedSlots}};
+    if (!results[i].Error.empty()) entry["error"] = results[i].Error;
+    files.push_back(entry);
+  }
+  std::cout << nlohmann::ordered_json{{"files", files}}.dump(2) << '\n';
+}
+
+}  // namespace
+
+int RunApply(const TApplyOptions& options) {
+  if (const std::string mode = ModeError(options); !mode.empty()) return Usage(mode);
+  TPalette source;
+  const int loaded = LoadSource(options.Source, source);
+  if (loaded != kExitOk) return loaded == kExitFailed ? kExitFailed : kExitUsage;
+  TApplySettings settings;
+  const TSlotChoice choice =
+      ChooseSlots(source, options.Slots.ColorsOrNull(), options.Slots.LineTypesOrNull());
+  if (!choice.Error.empty()) return Usage(choice.Error);
+  settings.ColorLines = choice.ColorLines;
+  settings.LineTypeLines = choice.LineTypeLines;
+  settings.Backup = options.Backup;
+  settings.DryRun = options.DryRun;
+
+  std::vector<TDrawingPath> drawings;
+  std::vector<fs::path> outputs;
+  std::string error;
+  const std::vector<fs::path> paths(options.Destinations.begin(), options.Destinations.end());
+  if (!CollectDrawings(paths, drawings, error) ||
+      !PlanOutputs(drawings, fs::path(options.OutDir), outputs, error))
+    return Usage(error);
+
+  std::vector<TApplyResult> results(drawings.size());
+  std::atomic<size_t> next{0};
+  {
+    TProgress progress(drawings.size(), StderrIsTerminal());
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const size_t jobs = std::min<size_t>(
+        options.Jobs > 0 ? static_cast<size_t>(options.Jobs) : cores, drawings.size());
+    std::vector<std::thread> workers;
+    for (size_t w = 0; w < jobs; ++w) {
+      workers.emplace_back([&] {
+        for (size_t i = next++; i < drawings.size(); i = next++) {
+          results[i] = ApplyToDrawing(source, settings, drawings[i].File, outputs[i]);
+          progress.FileDone(IsFailure(results[i].Status));
+        }
+      });
+    }
+    for (std::thread& worker : workers) worker.join();
+  }
+
+  if (options.Json)
+    PrintJson(drawings, outputs, results);
+  else
+    PrintText(drawings, outputs, results);
+  for (const TApplyResult& r : results)
+    if (IsFailure(r.Status)) return kExitFailed;
+  return kExitOk;
+}
+
+}  // namespace pennatran

@@ -1,0 +1,47 @@
+#include <algorithm>
+#include <iostream>
+
+#include "cli/commands.h"
+#include "cli/drawing_input.h"
+#include "cli/palette_json_output.h"
+#include "jww/palette_diff.h"
+
+namespace pennatran {
+namespace {
+
+std::vector<int32_t> Common(const std::vector<int32_t>& a, const std::vector<int32_t>& b) {
+  std::vector<int32_t> both;
+  std::set_intersection(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(both));
+  return both;
+}
+
+}  // namespace
+
+int RunDiff(const TDiffOptions& options) {
+  // Like diff, 1 means "they differ"; every failure is 2.
+  TPalette first, second;
+  if (LoadSource(options.First, first) != kExitOk) return kExitUsage;
+  if (LoadSource(options.Second, second) != kExitOk) return kExitUsage;
+  TPalette both = first;
+  both.ColorLines = Common(first.ColorLines, second.ColorLines);
+  both.LineTypeLines = Common(first.LineTypeLines, second.LineTypeLines);
+  const TSlotChoice choice =
+      ChooseSlots(both, options.Slots.ColorsOrNull(), options.Slots.LineTypesOrNull());
+  if (!choice.Error.empty()) {
+    std::cerr << "pennatran-cli: " << choice.Error << ".\n";
+    return kExitUsage;
+  }
+  const std::vector<TFieldChange> changes =
+      CompareSlots(first, second, choice.ColorLines, choice.LineTypeLines);
+  if (options.Json) {
+    nlohmann::ordered_json out;
+    out["equal"] = changes.empty();
+    out["changes"] = ChangesJson(changes);
+    std::cout << out.dump(2) << '\n';
+  } else {
+    for (const TFieldChange& change : changes) std::cout << ChangeText(change) << '\n';
+  }
+  return changes.empty() ? kExitOk : kExitFailed;
+}
+
+}  // namespace pennatran

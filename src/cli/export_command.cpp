@@ -1,0 +1,29 @@
+#include <iostream>
+
+#include "cli/commands.h"
+#include "cli/drawing_input.h"
+#include "jww/palette_file.h"
+
+namespace pennatran {
+
+int RunExport(const TExportOptions& options) {
+  TPalette source;
+  const int loaded = LoadSource(options.Source, source);
+  if (loaded != kExitOk) return loaded;
+  const TSlotChoice choice =
+      ChooseSlots(source, options.Slots.ColorsOrNull(), options.Slots.LineTypesOrNull());
+  if (!choice.Error.empty()) {
+    std::cerr << "pennatran-cli: " << choice.Error << ".\n";
+    return kExitUsage;
+  }
+  if (!SavePaletteFile(options.Output,
+                       PalettePart(source, choice.ColorLines, choice.LineTypeLines))) {
+    std::cerr << "pennatran-cli: cannot write the palette file \"" << options.Output << "\".\n";
+    return kExitFailed;
+  }
+  std::cout << "Wrote " << choice.ColorLines.size() << " colours and "
+            << choice.LineTypeLines.size() << " line types to \"" << options.Output << "\".\n";
+  return kExitOk;
+}
+
+}  // namespace pennatran

@@ -1,0 +1,21 @@
+#include "jww/palette_audit.h"
+
+namespace pennatran {
+
+TAuditResult AuditDrawing(const TPalette& palette, const std::filesystem::path& file) {
+  TAuditResult result;
+  TJwwData doc;  // no image folder: an audit extracts nothing
+  if (!doc.LoadFromFile(file)) {
+    result.Error =
+        doc.LoadError.Message.empty()
+            ? std::string("cannot be opened")
+            : "offset " + std::to_string(doc.LoadError.Offset) + ": " + doc.LoadError.Message;
+    return result;
+  }
+  result.Readable = true;
+  result.Changes =
+      CompareSlots(palette, PaletteOfDrawing(doc), palette.ColorLines, palette.LineTypeLines);
+  return result;
+}
+
+}  // namespace pennatran

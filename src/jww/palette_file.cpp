@@ -1,0 +1,152 @@
+#include "jww/palette_file.h"
+
+#include <algorithm>
+#include <fstream>
+
+#include "jww/slot_selection.h"
+
+namespace pennatran {
+namespace {
+
+template <typename T>
+T EntryAt(const std::vector<T>& table, int32_t slot) {
+  return static_cast<size_t>(slot) < table.size() ? table[static_cast<size_t>(slot)] : T{};
+}
+
+std::vector<int32_t> AllLines(int32_t count) {
+  std::vector<int32_t> lines;
+  for (int32_t i = 0; i < count; ++i) lines.push_back(i);
+  return lines;
+}
+
+std::vector<int32_t> HeldOnly(const std::vector<int32_t>& wanted,
+                              const std::vector<int32_t>& held) {
+  std::vector<int32_t> lines;
+  for (int32_t line : wanted)
+    if (std::binary_search(held.begin(), held.end(), line)) lines.push_back(line);
+  std::sort(lines.begin(), lines.end());
+  lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+  return lines;
+}
+
+template <typename T>
+int32_t CountDiffering(const std::vector<T>& src, const std::vector<T>& dst,
+                       const std::vector<int32_t>& lines) {
+  int32_t count = 0;
+  for (int32_t line : lines) {
+    const int32_t slot = line + kFirstUserSlot;
+    if (!(EntryAt(src, slot) == EntryAt(dst, slot))) ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
+TPalette PaletteOfDrawing(const TJwwData& doc) {
+  TPalette palette;
+  for (int32_t slot = kFirstUserSlot; slot < kColorSlotCount; ++slot)
+    palette.Colors[static_cast<size_t>(slot)] = EntryAt(doc.ColorExNos, slot);
+  for (int32_t slot = kFirstUserSlot; slot < kLineTypeSlotCount; ++slot)
+    palette.LineTypes[static_cast<size_t>(slot)] = EntryAt(doc.LineTypeExNos, slot);
+  palette.ColorLines = AllLines(kColorLineCount);
+  palette.LineTypeLines = AllLines(kLineTypeLineCount);
+  return palette;
+}
+
+TPalette PalettePart(const TPalette& palette, const std::vector<int32_t>& colorLines,
+                     const std::vector<int32_t>& lineTypeLines) {
+  TPalette part = palette;
+  part.ColorLines = HeldOnly(colorLines, palette.ColorLines);
+  part.LineTypeLines = HeldOnly(lineTypeLines, palette.LineTypeLines);
+  return part;
+}
+
+bool LooksLikePaletteFile(std::string_view firstBytes) {
+  for (char c : firstBytes) {
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') continue;
+    return c == '{' || c == '[';
+  }
+  return false;
+}
+
+bool LoadPaletteSource(const std::filesystem::path& file, TPalette& palette, std::string& error) {
+  // A palette file is small; anything larger is a drawing or not ours.
+  constexpr size_t kLongestPaletteFile = 16 * 1024 * 1024;
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    error = "cannot open \"" + file.string() + "\" for reading";
+    return false;
+  }
+  std::string head(64, '\0');
+  in.read(head.data(), static_cast<std::streamsize>(head.size()));
+  head.resize(static_cast<size_t>(in.gcount()));
+  if (LooksLikePaletteFile(head)) {
+    in.clear();
+    in.seekg(0);
+    std::string text;
+    text.reserve(4096);
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+      text.append(buffer, static_cast<size_t>(in.gcount()));
+      if (text.size() > kLongestPaletteFile) {
+        error = "\"" + file.string() + "\" is too large for a palette file";
+        return false;
+      }
+    }
+    std::string where;
+    if (!ReadPaletteJson(text, palette, where)) {
+      error = file.string() + ": " + where;
+      return false;
+    }
+    return true;
+  }
+  in.close();
+  TJwwData doc;
+  if (!doc.LoadFromFile(file) && doc.LoadError.NotADrawing) {
+    error = "\"" + file.string() + "\" is not a Jw_cad drawing file";
+    return false;
+  }
+  if (!doc.LoadError.Message.empty()) {
+    error = "\"" + file.string() + "\" could not be read completely (offset " +
+            std::to_string(doc.LoadError.Offset) + ": " + doc.LoadError.Message + ")";
+    return false;
+  }
+  palette = PaletteOfDrawing(doc);
+  return true;
+}
+
+int32_t ApplyPalette(const TPalette& palette, const std::vector<int32_t>& colorLines,
+                     const std::vector<int32_t>& lineTypeLines, TJwwData& doc) {
+  const std::vector<int32_t> colors = HeldOnly(colorLines, palette.ColorLines);
+  const std::vector<int32_t> lineTypes = HeldOnly(lineTypeLines, palette.LineTypeLines);
+  const int32_t changed = CountDiffering(palette.Colors, doc.ColorExNos, colors) +
+                          CountDiffering(palette.LineTypes, doc.LineTypeExNos, lineTypes);
+  CopyColorSlots(palette.Colors, doc, colors);
+  CopyLineTypeSlots(palette.LineTypes, doc, lineTypes);
+  return changed;
+}
+
+TSlotChoice ChooseSlots(const TPalette& source, const std::string* colors,
+                        const std::string* lineTypes) {
+  TSlotChoice choice;
+  if (!colors && !lineTypes) {
+    choice.ColorLines = source.ColorLines;
+    choice.LineTypeLines = source.LineTypeLines;
+    return choice;
+  }
+  if (colors) {
+    TSlotSelection s =
+        SelectHeldSlots(*colors, kFirstUserSlot, kColorSlotCount - 1, source.ColorLines);
+    if (!s.Ok()) choice.Error = "--colors: " + s.Error;
+    choice.ColorLines = std::move(s.Lines);
+  }
+  if (lineTypes && choice.Error.empty()) {
+    TSlotSelection s =
+        SelectHeldSlots(*lineTypes, kFirstUserSlot, kLineTypeSlotCount - 1, source.LineTypeLines);
+    if (!s.Ok()) choice.Error = "--linetypes: " + s.Error;
+    choice.LineTypeLines = std::move(s.Lines);
+  }
+  return choice;
+}
+
+}  // namespace pennatran

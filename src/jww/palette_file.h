@@ -1,0 +1,64 @@
+// Palettes: the user colour and line type slots of a drawing, or the ones a palette file
+// lists, and the palette file itself (JSON, described in docs/palette-format.md). The
+// window, the command line and any later front end read and write palettes only here.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "jww/jww_data.h"
+#include "jww/palette.h"
+
+namespace pennatran {
+
+struct TPalette {
+  // Indexed by slot, full length; only the held slots carry meaning.
+  std::vector<TEntJwwColorExNo> Colors = std::vector<TEntJwwColorExNo>(kColorSlotCount);
+  std::vector<TEntJwwLineTypeExNo> LineTypes = std::vector<TEntJwwLineTypeExNo>(kLineTypeSlotCount);
+  // The list lines (slot - 17) the palette holds, ascending.
+  std::vector<int32_t> ColorLines;
+  std::vector<int32_t> LineTypeLines;
+};
+
+// The 240 + 16 user slots of a drawing (zero entries where it has no tables).
+TPalette PaletteOfDrawing(const TJwwData& doc);
+// Only the given list lines of palette (lines it does not hold are left out).
+TPalette PalettePart(const TPalette& palette, const std::vector<int32_t>& colorLines,
+                     const std::vector<int32_t>& lineTypeLines);
+
+// The palette file text of the held slots: UTF-8 JSON ending in a line feed.
+std::string WritePaletteJson(const TPalette& palette);
+// Writes that text to file, replacing it only once complete. False when that fails.
+bool SavePaletteFile(const std::filesystem::path& file, const TPalette& palette);
+// Reads palette file text. On failure returns false and error says where ("line 3,
+// column 7: ..." for JSON that does not parse, else a JSON pointer such as
+// "/colors/2/slot: ...") and what is wrong; palette is then unspecified.
+bool ReadPaletteJson(std::string_view text, TPalette& palette, std::string& error);
+
+// True when the bytes start (after blanks) as JSON does, never as a drawing does.
+bool LooksLikePaletteFile(std::string_view firstBytes);
+
+// Reads file, a drawing or a palette file told apart by content, into palette. A drawing
+// must load completely; its images are not extracted. On failure error holds one sentence
+// naming the file and the place.
+bool LoadPaletteSource(const std::filesystem::path& file, TPalette& palette, std::string& error);
+
+// Copies the given held lines of palette into doc (one copy path with the list copy) and
+// returns how many of those slots differed before.
+int32_t ApplyPalette(const TPalette& palette, const std::vector<int32_t>& colorLines,
+                     const std::vector<int32_t>& lineTypeLines, TJwwData& doc);
+
+// The SEL options of a command against a source: neither given selects every held slot,
+// one given selects only that kind. Error names the option and is empty on success.
+struct TSlotChoice {
+  std::vector<int32_t> ColorLines;
+  std::vector<int32_t> LineTypeLines;
+  std::string Error;
+};
+TSlotChoice ChooseSlots(const TPalette& source, const std::string* colors,
+                        const std::string* lineTypes);
+
+}  // namespace pennatran

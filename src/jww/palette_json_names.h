@@ -1,0 +1,39 @@
+// The key names and fixed values of palette files, shared by their reader and writer.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace pennatran {
+
+inline constexpr char kPaletteFormatName[] = "pennatran-palette";
+inline constexpr int kPaletteFormatVersion = 1;
+
+inline constexpr char kKeyFormat[] = "format";
+inline constexpr char kKeyVersion[] = "version";
+inline constexpr char kKeyColors[] = "colors";
+inline constexpr char kKeyLineTypes[] = "lineTypes";
+inline constexpr char kKeySlot[] = "slot";
+inline constexpr char kKeyName[] = "name";
+inline constexpr char kKeyNameBytes[] = "nameBytes";
+inline constexpr char kKeyScreenColor[] = "screenColor";
+inline constexpr char kKeyScreenColorValue[] = "screenColorValue";
+inline constexpr char kKeyScreenWidth[] = "screenWidth";
+inline constexpr char kKeyPrintColor[] = "printColor";
+inline constexpr char kKeyPrintColorValue[] = "printColorValue";
+inline constexpr char kKeyPrintWidth[] = "printWidth";
+inline constexpr char kKeyPointRadius[] = "pointRadius";
+inline constexpr char kKeyPattern[] = "pattern";
+inline constexpr char kKeyUnitDots[] = "unitDots";
+inline constexpr char kKeyScreenPitch[] = "screenPitch";
+inline constexpr char kKeyPrintPitch[] = "printPitch";
+inline constexpr char kKeySegmentCount[] = "segmentCount";
+inline constexpr char kKeyPitches[] = "pitches";
+inline constexpr char kTextNaN[] = "NaN";
+inline constexpr char kTextInfinity[] = "Infinity";
+inline constexpr char kTextMinusInfinity[] = "-Infinity";
+
+// "#RRGGBB" of a colour value (red in the low byte); the high byte is not shown.
+std::string ColorText(uint32_t value);
+
+}  // namespace pennatran

@@ -1,0 +1,228 @@
+// Reading palette files: every value is checked by hand so that a message can name the
+// place (the JSON parser's line and column, or a JSON pointer) instead of throwing.
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <set>
+
+#include "jww/palette_file.h"
+#include "jww/palette_json_names.h"
+#include "jww/text_encoding.h"
+
+namespace pennatran {
+namespace {
+
+using Json = nlohmann::json;
+
+struct TFailure {
+  std::string Text;
+};
+
+[[noreturn]] void Fail(const std::string& pointer, const std::string& what) {
+  throw TFailure{(pointer.empty() ? std::string("the top level") : pointer) + ": " + what};
+}
+
+const Json& Field(const Json& object, const std::string& pointer, const char* key) {
+  auto it = object.find(key);
+  if (it == object.end()) Fail(pointer, std::string("the field \"") + key + "\" is missing");
+  return *it;
+}
+
+int64_t Integer(const Json& value, const std::string& pointer, int64_t low, int64_t high) {
+  if (!value.is_number_integer())
+    Fail(pointer,
+         "must be a whole number from " + std::to_string(low) + " to " + std::to_string(high));
+  const int64_t n = value.is_number_unsigned()
+                        ? static_cast<int64_t>(std::min<uint64_t>(
+                              value.get<uint64_t>(), std::numeric_limits<int64_t>::max()))
+                        : value.get<int64_t>();
+  if (n < low || n > high)
+    Fail(pointer,
+         std::to_string(n) + " lies outside " + std::to_string(low) + ".." + std::to_string(high));
+  return n;
+}
+
+int32_t Int32(const Json& object, const std::string& pointer, const char* key) {
+  return static_cast<int32_t>(Integer(Field(object, pointer, key), pointer + "/" + key,
+                                      std::numeric_limits<int32_t>::min(),
+                                      std::numeric_limits<int32_t>::max()));
+}
+
+uint32_t UInt32(const Json& object, const std::string& pointer, const char* key) {
+  return static_cast<uint32_t>(Integer(Field(object, pointer, key), pointer + "/" + key, 0,
+                                       std::numeric_limits<uint32_t>::max()));
+}
+
+double Number(const Json& value, const std::string& pointer) {
+  if (value.is_string()) {
+    const std::string& text = value.get_ref<const std::string&>();
+    if (text == kTextNaN) return std::numeric_limits<double>::quiet_NaN();
+    if (text == kTextInfinity) return std::numeric_limits<double>::infinity();
+    if (text == kTextMinusInfinity) return -std::numeric_limits<double>::infinity();
+  }
+  if (!value.is_number())
+    Fail(pointer, "must be a number (or \"NaN\", \"Infinity\", \"-Infinity\")");
+  return value.get<double>();
+}
+
+uint8_t HexDigit(char c, const std::string& pointer) {
+  if (c >= '0' && c <= '9') return static_cast<uint8_t>(c - '0');
+  if (c >= 'a' && c <= 'f') return static_cast<uint8_t>(c - 'a' + 10);
+  if (c >= 'A' && c <= 'F') return static_cast<uint8_t>(c - 'A' + 10);
+  Fail(pointer, "must hold hexadecimal digits only");
+}
+
+SjisString Name(const Json& object, const std::string& pointer) {
+  const Json& name = Field(object, pointer, kKeyName);
+  if (!name.is_string()) Fail(pointer + "/" + kKeyName, "must be text");
+  auto bytes = object.find(kKeyNameBytes);
+  if (bytes == object.end()) return Utf8ToSjis(name.get<std::string>());
+  const std::string where = pointer + "/" + kKeyNameBytes;
+  if (!bytes->is_string()) Fail(where, "must be text of hexadecimal digits");
+  const std::string& hex = bytes->get_ref<const std::string&>();
+  if (hex.size() % 2 != 0) Fail(where, "must hold an even number of hexadecimal digits");
+  std::string raw;
+  for (size_t i = 0; i < hex.size(); i += 2)
+    raw += static_cast<char>(HexDigit(hex[i], where) << 4 | HexDigit(hex[i + 1], where));
+  return FromOneByteForm(raw);
+}
+
+// The raw value is authoritative; the text must show the same colour.
+uint32_t Color(const Json& object, const std::string& pointer, const char* textKey,
+               const char* valueKey) {
+  const uint32_t value = UInt32(object, pointer, valueKey);
+  const Json& text = Field(object, pointer, textKey);
+  if (!text.is_string()) Fail(pointer + "/" + textKey, "must be text such as \"#RRGGBB\"");
+  std::string upper = text.get<std::string>();
+  std::transform(upper.begin(), upper.end(), upper.begin(),
+                 [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
+  if (upper != ColorText(value))
+    Fail(pointer + "/" + textKey, "\"" + text.get<std::string>() + "\" does not agree with " +
+                                      valueKey + " " + std::to_string(value) + " (" +
+                                      ColorText(value) + ")");
+  return value;
+}
+
+void OnlyKnownKeys(const Json& object, const std::string& pointer,
+                   std::initializer_list<const char*> keys) {
+  for (auto it = object.begin(); it != object.end(); ++it) {
+    if (std::none_of(keys.begin(), keys.end(), [&](const char* k) { return it.key() == k; }))
+      Fail(pointer + "/" + it.key(), "is not a field of a palette file");
+  }
+}
+
+// Reads the array under key; each entry is an object with a unique slot in first..last.
+template <typename Read>
+std::vector<int32_t> Slots(const Json& root, const char* key, int32_t last, Read read) {
+  const std::string pointer = std::string("/") + key;
+  const Json& array = Field(root, "", key);
+  if (!array.is_array()) Fail(pointer, "must be an array");
+  std::set<int32_t> seen;
+  for (size_t i = 0; i < array.size(); ++i) {
+    const std::string at = pointer + "/" + std::to_string(i);
+    if (!array[i].is_object()) Fail(at, "must be an object");
+    const auto slot = static_cast<int32_t>(
+        Integer(Field(array[i], at, kKeySlot), at + "/" + kKeySlot, kFirstUserSlot, last));
+    if (!seen.insert(slot).second)
+      Fail(at + "/" + kKeySlot, "slot " + std::to_string(slot) + " is listed twice");
+    read(array[i], at, slot);
+  }
+  std::vector<int32_t> lines;
+  for (int32_t slot : seen) lines.push_back(slot - kFirstUserSlot);
+  return lines;
+}
+
+void ReadRoot(const Json& root, TPalette& palette) {
+  if (!root.is_object()) Fail("", "a palette file holds one JSON object");
+  OnlyKnownKeys(root, "", {kKeyFormat, kKeyVersion, kKeyColors, kKeyLineTypes});
+  const Json& format = Field(root, "", kKeyFormat);
+  if (!format.is_string() || format.get<std::string>() != kPaletteFormatName)
+    Fail(std::string("/") + kKeyFormat, std::string("must be \"") + kPaletteFormatName + "\"");
+  const Json& version = Field(root, "", kKeyVersion);
+  if (!version.is_number_integer() || version.get<int64_t>() != kPaletteFormatVersion)
+    Fail(std::string("/") + kKeyVersion, "version " + version.dump() +
+                                             " is not understood (this program reads version " +
+                                             std::to_string(kPaletteFormatVersion) + ")");
+
+  palette = TPalette{};
+  palette.ColorLines =
+      Slots(root, kKeyColors, kColorSlotCount - 1,
+            [&](const Json& e, const std::string& at, int32_t slot) {
+              OnlyKnownKeys(e, at,
+                            {kKeySlot, kKeyName, kKeyNameBytes, kKeyScreenColor,
+                             kKeyScreenColorValue, kKeyScreenWidth, kKeyPrintColor,
+                             kKeyPrintColorValue, kKeyPrintWidth, kKeyPointRadius});
+              TEntJwwColorExNo& c = palette.Colors[static_cast<size_t>(slot)];
+              c.Name = Name(e, at);
+              c.ScreenColor = Color(e, at, kKeyScreenColor, kKeyScreenColorValue);
+              c.ScreenWidth = Int32(e, at, kKeyScreenWidth);
+              c.PrintColor = Color(e, at, kKeyPrintColor, kKeyPrintColorValue);
+              c.PrintWidth = Int32(e, at, kKeyPrintWidth);
+              c.PointRadius = Number(Field(e, at, kKeyPointRadius), at + "/" + kKeyPointRadius);
+            });
+  palette.LineTypeLines =
+      Slots(root, kKeyLineTypes, kLineTypeSlotCount - 1,
+            [&](const Json& e, const std::string& at, int32_t slot) {
+              OnlyKnownKeys(e, at,
+                            {kKeySlot, kKeyName, kKeyNameBytes, kKeyPattern, kKeyUnitDots,
+                             kKeyScreenPitch, kKeyPrintPitch, kKeySegmentCount, kKeyPitches});
+              TEntJwwLineTypeExNo& t = palette.LineTypes[static_cast<size_t>(slot)];
+              t.Name = Name(e, at);
+              t.Pattern = UInt32(e, at, kKeyPattern);
+              t.UnitDots = Int32(e, at, kKeyUnitDots);
+              t.ScreenPitch = Int32(e, at, kKeyScreenPitch);
+              t.PrintPitch = Int32(e, at, kKeyPrintPitch);
+              t.SegmentCount = Int32(e, at, kKeySegmentCount);
+              const Json& pitches = Field(e, at, kKeyPitches);
+              const std::string where = at + "/" + kKeyPitches;
+              if (!pitches.is_array() || pitches.size() != std::size(t.Pitches))
+                Fail(where, "must be an array of 10 numbers");
+              for (size_t i = 0; i < std::size(t.Pitches); ++i)
+                t.Pitches[i] = Number(pitches[i], where + "/" + std::to_string(i));
+            });
+}
+
+// "line L, column C" of a byte offset, both counted from 1.
+std::string LineAndColumn(std::string_view text, size_t offset) {
+  offset = std::min(offset, text.size());
+  size_t line = 1, column = 1;
+  for (size_t i = 0; i < offset; ++i) {
+    if (text[i] == '\n') {
+      ++line;
+      column = 1;
+    } else {
+      ++column;
+    }
+  }
+  return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+}  // namespace
+
+bool ReadPaletteJson(std::string_view text, TPalette& palette, std::string& error) {
+  Json root;
+  try {
+    root = Json::parse(text.begin(), text.end());
+  } catch (const Json::parse_error& e) {
+    // The parser counts the offending byte itself; point at it.
+    std::string what = e.what();
+    const size_t colon = what.find(": ");
+    error = LineAndColumn(text, e.byte > 0 ? e.byte - 1 : 0) + ": not valid JSON (" +
+            (colon == std::string::npos ? what : what.substr(colon + 2)) + ")";
+    return false;
+  } catch (const Json::exception& e) {
+    error = std::string("not valid JSON (") + e.what() + ")";
+    return false;
+  }
+  try {
+    ReadRoot(root, palette);
+  } catch (const TFailure& failure) {
+    error = failure.Text;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace pennatran

@@ -1,0 +1,109 @@
+// Writing palette files.
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <cstdio>
+#include <stdexcept>
+
+#include "jww/atomic_file.h"
+
+#include "jww/palette_file.h"
+#include "jww/palette_json_names.h"
+#include "jww/text_encoding.h"
+
+namespace pennatran {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string HexBytes(std::string_view bytes) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string hex;
+  for (char c : bytes) {
+    const auto b = static_cast<uint8_t>(c);
+    hex += kDigits[b >> 4];
+    hex += kDigits[b & 15];
+  }
+  return hex;
+}
+
+// JSON numbers cannot carry NaN or the infinities; those go as text so nothing is lost.
+Json Number(double value) {
+  if (std::isnan(value)) return kTextNaN;
+  if (std::isinf(value)) return value > 0 ? kTextInfinity : kTextMinusInfinity;
+  return value;
+}
+
+// The name as UTF-8 and, when that text does not give back the same bytes, the bytes.
+void PutName(Json& entry, const SjisString& name) {
+  const std::string utf8 = SjisToUtf8(name);
+  entry[kKeyName] = utf8;
+  if (Utf8ToSjis(utf8) != name) entry[kKeyNameBytes] = HexBytes(ToOneByteForm(name));
+}
+
+Json ColorEntry(const TEntJwwColorExNo& e, int32_t slot) {
+  Json entry;
+  entry[kKeySlot] = slot;
+  PutName(entry, e.Name);
+  entry[kKeyScreenColor] = ColorText(e.ScreenColor);
+  entry[kKeyScreenColorValue] = e.ScreenColor;
+  entry[kKeyScreenWidth] = e.ScreenWidth;
+  entry[kKeyPrintColor] = ColorText(e.PrintColor);
+  entry[kKeyPrintColorValue] = e.PrintColor;
+  entry[kKeyPrintWidth] = e.PrintWidth;
+  entry[kKeyPointRadius] = Number(e.PointRadius);
+  return entry;
+}
+
+Json LineTypeEntry(const TEntJwwLineTypeExNo& e, int32_t slot) {
+  Json entry;
+  entry[kKeySlot] = slot;
+  PutName(entry, e.Name);
+  entry[kKeyPattern] = e.Pattern;
+  entry[kKeyUnitDots] = e.UnitDots;
+  entry[kKeyScreenPitch] = e.ScreenPitch;
+  entry[kKeyPrintPitch] = e.PrintPitch;
+  entry[kKeySegmentCount] = e.SegmentCount;
+  Json pitches = Json::array();
+  for (double pitch : e.Pitches) pitches.push_back(Number(pitch));
+  entry[kKeyPitches] = pitches;
+  return entry;
+}
+
+}  // namespace
+
+std::string ColorText(uint32_t value) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02X%02X%02X", value & 0xFF, (value >> 8) & 0xFF,
+                (value >> 16) & 0xFF);
+  return text;
+}
+
+std::string WritePaletteJson(const TPalette& palette) {
+  Json root;
+  root[kKeyFormat] = kPaletteFormatName;
+  root[kKeyVersion] = kPaletteFormatVersion;
+  Json colors = Json::array();
+  for (int32_t line : palette.ColorLines) {
+    const int32_t slot = line + kFirstUserSlot;
+    colors.push_back(ColorEntry(palette.Colors[static_cast<size_t>(slot)], slot));
+  }
+  Json lineTypes = Json::array();
+  for (int32_t line : palette.LineTypeLines) {
+    const int32_t slot = line + kFirstUserSlot;
+    lineTypes.push_back(LineTypeEntry(palette.LineTypes[static_cast<size_t>(slot)], slot));
+  }
+  root[kKeyColors] = colors;
+  root[kKeyLineTypes] = lineTypes;
+  // Names that are not text keep their bytes in nameBytes; replace rather than throw.
+  return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+bool SavePaletteFile(const std::filesystem::path& file, const TPalette& palette) {
+  const std::string text = WritePaletteJson(palette);
+  return WriteFileAtomically(file, [&](TByteSink& sink) {
+    if (!sink.Put(text.data(), text.size())) throw std::runtime_error("short write");
+  });
+}
+
+}  // namespace pennatran
