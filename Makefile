@@ -5,6 +5,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+FUZZER ?= load_fuzzer
 CMAKE_FLAGS ?=
 
 # Every Debian package the project needs, in one list.
@@ -64,7 +65,7 @@ fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DPENNATRAN_FUZZ=ON -DPENNATRAN_GUI=OFF -DPENNATRAN_BENCH=OFF -DBUILD_TESTING=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	@bash tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+	@bash tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZER)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

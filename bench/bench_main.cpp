@@ -88,13 +88,11 @@ TFigures Measure(const fs::path& folder, int64_t entities, const std::string& ta
   Print("save_vs_write_" + tag, saveSeconds / writeSeconds);
 
   TgraAttribute attributes;
-  ApplyDocPens(attributes, doc, 0, [] { return std::optional<int32_t>(600); });
-  ApplyLayerStates(attributes, doc);
   TRenderContext ctx;
-  ctx.GraAttribute = &attributes;
   ctx.DocInfo = doc.DocInfo;
-  ctx.Clock = [] { return TLocalDateTime{2026, 12, 7, 9, 0, 0}; };
-  ComputeExtents(doc, ctx.WorkingBox);
+  PreparePreview(
+      ctx, attributes, doc, 0, [] { return std::optional<int32_t>(600); },
+      [] { return TLocalDateTime{2026, 12, 7, 9, 0, 0}; });
   QImage image(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32);
   const double drawSeconds = MedianSeconds(kRuns, [&] {
     TQtCanvas canvas(image);

@@ -58,14 +58,12 @@ void PreviewLikeTheCommandLine(const fs::path& drawing, int width, int height) {
   TgraAttribute attributes;
   attributes.SetBackMode(0);
   attributes.InitPenColors();
-  ApplyDocPens(attributes, doc, 0, [] { return std::optional<int32_t>(600); });
-  ApplyLayerStates(attributes, doc);
   TRenderContext ctx;
-  ctx.GraAttribute = &attributes;
   ctx.DocInfo = doc.DocInfo;
-  ctx.Clock = [] { return TLocalDateTime{2026, 12, 7, 9, 0, 0}; };
   ResetPreviewMapping(ctx, width, height);
-  ComputeExtents(doc, ctx.WorkingBox);
+  PreparePreview(
+      ctx, attributes, doc, 0, [] { return std::optional<int32_t>(600); },
+      [] { return TLocalDateTime{2026, 12, 7, 9, 0, 0}; });
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(Qt::white);
   TQtCanvas canvas(image);

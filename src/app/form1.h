@@ -33,7 +33,7 @@ struct TFormEnvironment {
   std::unique_ptr<TFileDialogs> Dialogs;
   TPrinterResolution PrinterResolution;
   std::function<bool()> EscapePressed;
-  std::function<TLocalDateTime()> Clock;
+  TClock Clock;
 };
 
 class TForm1 : public QWidget {
@@ -82,7 +82,8 @@ class TForm1 : public QWidget {
   bool OpenSide(TJwwData& doc, const std::filesystem::path& imageFolder, const QString& path,
                 QLabel* image, QListWidget* colorList, QListWidget* lineTypeList);
   void CloseSide(TJwwData& doc, const std::filesystem::path& imageFolder);
-  void DrawPreview(const TJwwData& doc, QLabel* image);
+  // Fits the drawing into the image control's size and draws it there.
+  void ShowPreview(const TJwwData& doc, QLabel* image);
 
   // Lists.
   void FillColorList(const TJwwData& doc, QListWidget* list);

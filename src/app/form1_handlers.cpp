@@ -16,12 +16,12 @@
 #include "app/caption_panel.h"
 #include "app/escape_key.h"
 #include "app/form1.h"
-#include "app/local_clock.h"
 #include "app/panel_button.h"
 #include "jww/palette.h"
 #include "qtcanvas/printer_resolution.h"
 #include "qtcanvas/qt_canvas.h"
 #include "render/draw_preview.h"
+#include "render/system_clock.h"
 
 namespace pennatran {
 
@@ -109,7 +109,7 @@ TForm1::TForm1(TFormEnvironment environment, QWidget* parent)
   if (!Env.Dialogs) Env.Dialogs = std::make_unique<TQtFileDialogs>(this);
   if (!Env.PrinterResolution) Env.PrinterResolution = DefaultPrinterResolution;
   if (!Env.EscapePressed) Env.EscapePressed = ThrottledEscapeKey();
-  if (!Env.Clock) Env.Clock = LocalNow;
+  if (!Env.Clock) Env.Clock = SystemNow;
   BuildLayout();
 }
 
@@ -233,14 +233,12 @@ bool TForm1::OpenSide(TJwwData& doc, const std::filesystem::path& imageFolder, c
   doc.ImageFolder = imageFolder;
   doc.DocInfoPublished = false;
   const bool complete = doc.LoadFromFile(ToFsPath(path));
-  if (doc.DocInfoPublished) Context.DocInfo = doc.DocInfo;
-  BackMode = ApplyDocPens(*GraAttribute, doc, BackMode, Env.PrinterResolution);
-  ApplyLayerStates(*GraAttribute, doc);
-  ComputeExtents(doc, Context.WorkingBox);
+  BackMode =
+      PreparePreview(Context, *GraAttribute, doc, BackMode, Env.PrinterResolution, Env.Clock);
   if (doc.LoadError.NotADrawing) {
     image->clear();
   } else {
-    DrawPreview(doc, image);
+    ShowPreview(doc, image);
   }
   FillColorList(doc, colorList);
   FillLineTypeList(doc, lineTypeList);
@@ -262,7 +260,7 @@ void TForm1::CloseSide(TJwwData& doc, const std::filesystem::path& imageFolder) 
   doc.ClearImageList();
 }
 
-void TForm1::DrawPreview(const TJwwData& doc, QLabel* image) {
+void TForm1::ShowPreview(const TJwwData& doc, QLabel* image) {
   const int width = image->width();
   const int height = image->height();
   // A preview squeezed to nothing by its splitter has no pixels to draw on.
@@ -274,7 +272,7 @@ void TForm1::DrawPreview(const TJwwData& doc, QLabel* image) {
   bitmap.fill(Qt::white);
   {
     TQtCanvas canvas(bitmap);
-    ::pennatran::DrawPreview(Context, doc, canvas, width, height);
+    DrawPreview(Context, doc, canvas, width, height);
   }
   image->setPixmap(QPixmap::fromImage(bitmap));
 }

@@ -18,6 +18,7 @@
 #include "qtcanvas/qt_canvas.h"
 #include "render/draw_preview.h"
 #include "render/recording_canvas.h"
+#include "render/system_clock.h"
 
 namespace pennatran {
 namespace {
@@ -45,13 +46,6 @@ std::optional<TImageSize> ParseSize(std::string_view text) {
   std::optional<int32_t> height = ParseSide(text.substr(x + 1));
   if (!width || !height) return std::nullopt;
   return TImageSize{*width, *height};
-}
-
-TLocalDateTime Now() {
-  const QDateTime now = QDateTime::currentDateTime();
-  const QDate date = now.date();
-  const QTime time = now.time();
-  return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
 }
 
 std::string PngBytes(const QImage& image) {
@@ -117,16 +111,11 @@ int RunPreview(const TPreviewOptions& options, int argc, char** argv) {
   attributes.SetBackMode(0);
   attributes.InitPenColors();
   attributes.SetShowAuxiliary(0);
-  ApplyDocPens(attributes, doc, 0, DefaultPrinterResolution);
-  ApplyLayerStates(attributes, doc);
-
   TRenderContext ctx;
-  ctx.GraAttribute = &attributes;
   ctx.DocInfo = doc.DocInfo;
-  ctx.StartDateTime = Now();
-  ctx.Clock = Now;
+  ctx.StartDateTime = SystemNow();
   ResetPreviewMapping(ctx, size->Width, size->Height);
-  ComputeExtents(doc, ctx.WorkingBox);
+  PreparePreview(ctx, attributes, doc, 0, DefaultPrinterResolution);
 
   QImage image(size->Width, size->Height, QImage::Format_RGB32);
   image.fill(Qt::white);

@@ -25,6 +25,9 @@ struct TLocalDateTime {
   bool operator==(const TLocalDateTime&) const = default;
 };
 
+// Where the current local date and time come from (a fixed one in tests).
+using TClock = std::function<TLocalDateTime()>;
+
 // Maps drawing millimetres to preview pixels; also the clipping window.
 struct TPreviewMapping {
   double ViewMinX = 0, ViewMinY = 0, ViewMaxX = 0, ViewMaxY = 0;
@@ -56,8 +59,8 @@ struct TRenderContext {
   // What the last load published, for the text substitution codes.
   TDocumentInfo DocInfo;
   TLocalDateTime StartDateTime;
-  // The current local date and time.
-  std::function<TLocalDateTime()> Clock;
+  // The current local date and time; unset means the system clock.
+  TClock Clock;
   // True while the Escape key is down at the moment of the call; unset means never.
   std::function<bool()> EscapePressed;
 };

@@ -9,6 +9,7 @@
 
 #include "jww/text_encoding.h"
 #include "render/japanese_calendar.h"
+#include "render/system_clock.h"
 
 namespace pennatran {
 namespace {
@@ -52,14 +53,6 @@ std::string FourDigitYear(int32_t year) {
   std::string text = std::to_string(year);
   while (text.size() < 4) text.insert(0, "0");
   return text;
-}
-
-TLocalDateTime SystemNow() {
-  const std::time_t now = std::time(nullptr);
-  const std::tm* local = std::localtime(&now);
-  if (!local) return {};
-  return {local->tm_year + 1900, local->tm_mon + 1, local->tm_mday,
-          local->tm_hour,        local->tm_min,     local->tm_sec};
 }
 
 TLocalDateTime Now(const TRenderContext& ctx) {

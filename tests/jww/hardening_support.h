@@ -57,13 +57,11 @@ inline std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& f
 // nothing.
 inline void DrawOnNullCanvas(TJwwData& doc) {
   TgraAttribute attributes;
-  ApplyDocPens(attributes, doc, 0, [] { return std::optional<int32_t>(600); });
-  ApplyLayerStates(attributes, doc);
   TRenderContext ctx;
-  ctx.GraAttribute = &attributes;
   ctx.DocInfo = doc.DocInfo;
-  ctx.Clock = [] { return TLocalDateTime{2026, 12, 7, 9, 30, 0}; };
-  ComputeExtents(doc, ctx.WorkingBox);
+  PreparePreview(
+      ctx, attributes, doc, 0, [] { return std::optional<int32_t>(600); },
+      [] { return TLocalDateTime{2026, 12, 7, 9, 30, 0}; });
   TNullCanvas canvas;
   DrawPreview(ctx, doc, canvas, 320, 200);
 }
