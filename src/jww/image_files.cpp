@@ -1,5 +1,6 @@
 #include "jww/image_files.h"
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 
@@ -74,11 +75,10 @@ void ReadImageSection(TByteReader& in, TJwwData& doc) {
     throw TReadError(e.Offset, std::string(e.what()) + " reading the image count");
   }
   if (count <= 0) return;
-  if (static_cast<size_t>(count) > in.Remaining() / kMinImageEntryBytes) {
-    throw TReadError(in.Offset(), "image count " + std::to_string(count) +
-                                      " is more than the rest of the file can hold");
-  }
-  doc.ImageList.reserve(static_cast<size_t>(count));
+  // The count is only a claim: the entries are read up to the cut, and room is reserved
+  // for no more of them than the bytes left could hold.
+  doc.ImageList.reserve(
+      std::min<size_t>(static_cast<size_t>(count), in.Remaining() / kMinImageEntryBytes));
   for (int32_t i = 0; i < count; ++i) {
     try {
       TBindImageType entry;
