@@ -142,7 +142,7 @@ int32_t TJwwData::UsedBlockIndex(uint32_t number) const {
   for (const TEntJwwBlockDef& def : BlockDefs) {
     if (def.Number == number) return def.Used ? def.UsedIndex : static_cast<int32_t>(number);
   }
-  return 0;
+  return UsedBlockCount;  // above every written definition's number: stays missing
 }
 
 }  // namespace pennatran

@@ -72,7 +72,7 @@ TEST(BlockTreeTest, NestedPlacementsUsedMarksAndNumbering) {
   EXPECT_EQ(doc.UsedBlockIndex(10), 0);
   EXPECT_EQ(doc.UsedBlockIndex(20), 1);
   EXPECT_EQ(doc.UsedBlockIndex(30), 30);  // unused: its own number
-  EXPECT_EQ(doc.UsedBlockIndex(99), 0);   // none has it
+  EXPECT_EQ(doc.UsedBlockIndex(99), 2);   // none has it: above the written numbers
 }
 
 TEST(BlockTreeTest, ScaledQuarterTurnMatrix) {
