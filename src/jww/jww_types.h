@@ -3,6 +3,7 @@
 // can be read and written as one block.
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -222,7 +223,11 @@ struct TEntJwwHeader {
   SjisString Memo;
   int32_t PaperSize = 0;
   int32_t WriteLayerGroup = 0;
+  // Rows 6 and 8: Jw_cad stores values of its own there; they are kept as read and
+  // written back (zeros for a drawing that never had them).
+  std::array<uint8_t, 56> ReservedAfterLayers{};
   int32_t DimSettings[5] = {};
+  uint32_t ReservedAfterDimSettings = 0;
   int32_t MaxDrawWidth = 0;
   double PrintOriginX = 0, PrintOriginY = 0;
   double PrintScale = 1.0;
