@@ -40,6 +40,12 @@ QString ReadPartly(const QString& path) {
   return QStringLiteral("図面ファイル「") + path +
          QStringLiteral("」を最後まで読み込めませんでした。読み込めた部分だけを表示しています。");
 }
+QString PlacementsCut(const QString& path) {
+  return QStringLiteral("図面ファイル「") + path +
+         QStringLiteral(
+             "」はブロックの配置が多すぎるか入れ子が深すぎるため、プレビューには配置の"
+             "一部だけを表示しています。");
+}
 const QString kSaveIncomplete = QStringLiteral(
     "コピー先ファイルは最後まで読み込めていません。このまま保存すると、読み込めなかった部分は失"
     "われます。保存しますか？");
@@ -194,6 +200,7 @@ void TForm1::OpenSrcFile() {
   SrcLoadComplete = OpenSide(*SrcJww, TempDir, path, Image1, ListBox1, ListBox2);
   SrcOpened = true;
   if (!SrcLoadComplete) Env.Messages->Information(ReadPartly(path));
+  if (SrcJww->BlockTreeLimited) Env.Messages->Information(PlacementsCut(path));
 }
 
 void TForm1::OpenDstFile() {
@@ -203,6 +210,7 @@ void TForm1::OpenDstFile() {
   DstLoadComplete = OpenSide(*DstJww, Temp2Dir, path, Image2, ListBox3, ListBox4);
   DstOpened = true;
   if (!DstLoadComplete) Env.Messages->Information(ReadPartly(path));
+  if (DstJww->BlockTreeLimited) Env.Messages->Information(PlacementsCut(path));
 }
 
 bool TForm1::OpenSide(TJwwData& doc, const std::filesystem::path& imageFolder, const QString& path,

@@ -2,7 +2,9 @@
 
 namespace pennatran {
 
-TJwwData::TJwwData() { Clear(); }
+TJwwData::TJwwData() {
+  Clear();
+}
 
 // Assigning empty containers (rather than clear()) gives their memory back: a cleared
 // document may sit idle while the other side holds a large drawing. The image list and
@@ -29,6 +31,7 @@ void TJwwData::Clear() {
   Inserts = {};
   BlockDefs = {};
   BlockTree = {};
+  BlockTreeLimited = false;
   UsedBlockCount = 0;
   ExtentMinX = ExtentMinY = ExtentMaxX = ExtentMaxY = 0;
   SaveOptions = 0;

@@ -248,6 +248,27 @@ INSTANTIATE_TEST_SUITE_P(
                       TRefusalCase{true, false, "Panel12", "コピー先ファイルを開いていません"},
                       TRefusalCase{true, false, "Button1", "コピー先ファイルを開いていません"}));
 
+// A drawing whose block placements stop at a bound (here the deepest nesting) says so on
+// opening, on either side.
+TEST_F(CopyAndSaveTest, PlacementsCutAtABoundAreSaidOnOpening) {
+  TJwwData chain = DestinationDrawing();
+  Append(chain, MakeInsert(0, 0, 0));
+  for (uint32_t n = 0; n < 300; ++n) {
+    TEntJwwBlockDef def = MakeBlockDef(n, "chain");
+    Append(def, MakeInsert(n + 1, 1, 0));
+    chain.BlockDefs.push_back(def);
+  }
+  const QString path = WriteDrawing("chain.jww", chain);
+  CreateWindow();
+  OpenThroughBrowse("Panel5", path);
+  OpenThroughBrowse("Panel6", path);
+  const QString said = QStringLiteral("図面ファイル「") + path +
+                       QStringLiteral(
+                           "」はブロックの配置が多すぎるか入れ子が深すぎるため、プレビュ"
+                           "ーには配置の一部だけを表示しています。");
+  EXPECT_EQ(Messages, (std::vector<TRecordedMessage>{{false, said}, {false, said}}));
+}
+
 TEST_F(CopyAndSaveTest, IncompleteDestinationWarnsOnOpenAndAsksBeforeSaving) {
   SourcePath = WriteDrawing("source.jww", SourceDrawing());
   TJwwData withText = DestinationDrawing();
