@@ -35,8 +35,8 @@ int RunCopy(const TCopyOptions& options) {
     return kExitUsage;
   if (!CheckReadable(options.Source) || !CheckReadable(options.Destination)) return kExitUsage;
 
-  // Each drawing extracts into its own folder: the destination's images must still be in
-  // its folder when it is saved, whatever the source carried.
+  // Each drawing extracts into its own folder; the save embeds the images the destination's
+  // load kept, whatever the folders hold.
   TTempFolder sourceImages, destinationImages;
   TJwwData source, destination;
   if (!LoadDrawing(source, options.Source, sourceImages)) {

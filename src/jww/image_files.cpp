@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <new>
 #include <string>
 
 #include "jww/sjis.h"
@@ -87,6 +88,12 @@ void ReadImageSection(TByteReader& in, TJwwData& doc) {
       entry.Size = static_cast<int32_t>(size);
       if (!entry.Name.empty() && size != 0) {
         const std::string_view bytes = in.Bytes(size);
+        try {
+          entry.Bytes.assign(bytes);
+        } catch (const std::bad_alloc&) {
+          throw TReadError(in.Offset(),
+                           "out of memory keeping the image \"" + SjisToUtf8(entry.Name) + "\"");
+        }
         if (!doc.ImageFolder.empty() && IsSafeImageName(entry.Name)) {
           WriteImageFile(ImageFilePath(doc.ImageFolder, entry.Name), bytes);
         }

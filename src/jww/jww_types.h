@@ -311,11 +311,13 @@ struct TEntJwwBlockTree {
   double M11 = 1, M12 = 0, M21 = 0, M22 = 1;
 };
 
-// An image embedded in a version 7.00 drawing.
+// An image embedded in a version 7.00 drawing. Its bytes stay with the document from the
+// load, so a save never depends on the extracted file still being there.
 struct TBindImageType {
   SjisString Name;
   int32_t Size = 0;
   bool Used = false;
+  std::string Bytes;  // the image file's content, Size bytes
 };
 
 }  // namespace pennatran

@@ -183,6 +183,25 @@ TEST_F(CopyAndSaveTest, OlderDestinationIsSavedAsVersion700) {
   EXPECT_EQ(result.ColorExNos[17], AsWritten(SourceDrawing().ColorExNos[17]));
 }
 
+// Another instance that closes clears the shared scratch folders: the destination's images
+// are saved all the same, from what its load kept.
+TEST_F(CopyAndSaveTest, ImagesSurviveTheirExtractedFilesBeingDeleted) {
+  SourcePath = WriteDrawing("source.jww", SourceDrawing());
+  TJwwData withImage = DestinationDrawing();
+  Append(withImage, MakeText(0, 0, "^@BM%temp%photo.bmp,40,30"));
+  DestinationPath = WriteDrawing("image.jww", withImage, 700, {{"photo.bmp", "BM photo"}});
+  CreateWindow();
+  OpenThroughBrowse("Panel5", SourcePath);
+  OpenThroughBrowse("Panel6", DestinationPath);
+  std::filesystem::remove_all(Folders.Temp2Dir);
+  const QString saved = PathIn("saved.jww");
+  Answers.push_back(saved);
+  ClickButton("Button1");
+  const TJwwData result = Reload(saved);
+  ASSERT_EQ(result.ImageList.size(), 1u);
+  EXPECT_EQ(result.ImageList[0].Bytes, "BM photo");
+}
+
 TEST_F(CopyAndSaveTest, CancelledDialogsChangeNothing) {
   OpenBoth();
   const std::vector<QString> before = Lines("ListBox1");
