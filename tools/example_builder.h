@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "jww/jww_data.h"
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 
 namespace pennatran::examples {
 

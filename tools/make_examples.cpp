@@ -12,7 +12,7 @@
 
 #include "example_builder.h"
 #include "jww/jww_data.h"
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 
 namespace pennatran::examples {
 namespace {

@@ -150,6 +150,8 @@ QWidget* TForm1::BuildHalf(bool source) {
                         QStringLiteral("SXF対応拡張ユーザー線種"), kHeaderHeight, lineTypePanel);
   QListWidget* lineTypeList =
       MakeList(source ? QStringLiteral("ListBox2") : QStringLiteral("ListBox4"), source, half);
+  // Wide enough for two periods of a line type's dashes.
+  lineTypeList->setIconSize(QSize(36, 9));
   lineTypeLayout->addWidget(lineTypeHeader);
   lineTypeLayout->addWidget(lineTypeList, 1);
   listSplitter->addWidget(colorList);

@@ -7,7 +7,8 @@
 
 #include "app/form1.h"
 #include "jww/palette.h"
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
+#include "render/line_type_swatch.h"
 
 namespace pennatran {
 
@@ -28,6 +29,19 @@ QIcon Swatch(TColor color, const QSize& size) {
   QPainter painter(&pixmap);
   painter.setPen(QColor(96, 96, 96));
   painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
+  return QIcon(pixmap);
+}
+
+// The line type drawn across a white bar, dashes in the list's text colour.
+QIcon LineTypeSwatch(const TEntJwwLineTypeExNo& lineType, const QSize& size, const QColor& ink) {
+  QPixmap pixmap(size);
+  pixmap.fill(Qt::white);
+  QPainter painter(&pixmap);
+  const int thickness = size.height() >= 6 ? 2 : 1;
+  const int top = (size.height() - thickness) / 2;
+  for (const TSwatchDash& dash : LineTypeSwatchDashes(lineType, size.width())) {
+    painter.fillRect(dash.Start, top, dash.Length, thickness, ink);
+  }
   return QIcon(pixmap);
 }
 
@@ -61,8 +75,14 @@ void TForm1::FillColorList(const TJwwData& doc, QListWidget* list) {
 void TForm1::FillLineTypeList(const TJwwData& doc, QListWidget* list) {
   const QSignalBlocker blocker(list);
   list->clear();
-  for (const SjisString& line : LineTypeListLines(doc)) {
-    list->addItem(QString::fromStdString(SjisToUtf8(line)));
+  const std::vector<SjisString> lines = LineTypeListLines(doc);
+  const QColor ink = list->palette().color(QPalette::Text);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    auto* item = new QListWidgetItem(QString::fromStdString(SjisToUtf8(lines[i])));
+    const TEntJwwLineTypeExNo* entry = EntryOfLine(doc.LineTypeExNos, static_cast<int>(i));
+    item->setIcon(
+        LineTypeSwatch(entry != nullptr ? *entry : TEntJwwLineTypeExNo{}, list->iconSize(), ink));
+    list->addItem(item);
   }
 }
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "cli/utf8_text.h"
+#include "jww/text_encoding.h"
 
 // Puts a field under its own name, so that the JSON keys cannot drift from the records.
 #define PUT(json, record, field) (json)[#field] = ToJson((record).field)
@@ -40,10 +40,10 @@ TJson ToJson(bool v) {
   return v;
 }
 TJson ToJson(const SjisString& sjis) {
-  return SjisToPrintable(sjis);
+  return SjisToUtf8(sjis);
 }
 TJson ToJson(const TShortString& s) {
-  return SjisToPrintable(s.View());
+  return SjisToUtf8(s.View());
 }
 
 TJson ToJson(const TMarkJump& m) {
@@ -432,6 +432,7 @@ TJson CountsJson(const TJwwData& doc) {
 void AddDocumentJson(TJson& out, const TJwwData& doc) {
   out["signature"] = ToJson(doc.Header.Signature);
   out["version"] = doc.Header.Version;
+  out["stringForm"] = doc.TwoByteStrings ? "two-byte" : "one-byte";
   out["header"] = HeaderJson(doc.Header);
   AddTables(out, doc);
   out["counts"] = CountsJson(doc);

@@ -4,8 +4,8 @@
 
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
-#include "cli/utf8_text.h"
 #include "jww/palette.h"
+#include "jww/text_encoding.h"
 
 namespace pennatran {
 namespace {
@@ -17,7 +17,7 @@ int PrintList(const std::string& file, std::vector<SjisString> (*lines)(const TJ
   TTempFolder images;
   TJwwData doc;
   const bool loaded = LoadDrawing(doc, file, images);
-  for (const SjisString& line : lines(doc)) std::cout << SjisToPrintable(line) << '\n';
+  for (const SjisString& line : lines(doc)) std::cout << SjisToUtf8(line) << '\n';
   std::cout.flush();
   if (!loaded) {
     ReportLoadFailure(file, doc);

@@ -16,19 +16,55 @@ void TByteReader::FailAtEnd() const {
   throw TReadError(Position, "end of file");
 }
 
+TByteReader::TStringHead TByteReader::StringHead() {
+  constexpr size_t kLongStringMarker = 255;
+  constexpr uint16_t kTwoByteMarker = 0xFFFE;
+  constexpr uint16_t kLongLengthMarker = 0xFFFF;
+  TStringHead head;
+  head.Length = U8();
+  if (head.Length < kLongStringMarker) return head;
+  uint16_t word = U16();
+  if (word == kTwoByteMarker) {
+    head.TwoByte = true;
+    head.Length = U8();
+    if (head.Length < kLongStringMarker) return head;
+    word = U16();
+  }
+  head.Length = word == kLongLengthMarker ? U32() : word;
+  return head;
+}
+
+SjisString TByteReader::StringBody(const TStringHead& head) {
+  LastTwoByte = head.TwoByte;
+  const std::string_view bytes = Bytes(head.ByteLength());
+  return head.TwoByte ? FromUtf16Le(bytes) : FromOneByteForm(bytes);
+}
+
 SjisString TByteReader::RawString() {
-  return SjisString(Bytes(StringLength()));
+  return StringBody(StringHead());
 }
 
 SjisString TByteReader::CleanString() {
-  return ReaderClean(Bytes(StringLength()));
+  return ReaderClean(StringBody(StringHead()));
 }
 
 void TByteReader::CleanShortString(TShortString& out) {
-  const std::string_view raw = Bytes(StringLength());
-  const size_t stored = ReaderCleanInto(raw, out.Data, sizeof out.Data);
+  const TStringHead head = StringHead();
+  size_t stored = 0;
+  if (!head.TwoByte && head.Length <= TShortString::kMaxColumns) {
+    // Nearly every text: its bytes are short and one-byte, and clean straight into place.
+    LastTwoByte = false;
+    const std::string_view raw = Bytes(head.Length);
+    if (raw.find('\xFD') == std::string_view::npos) {
+      stored = ReaderCleanInto(raw, out.Data, TShortString::kMaxColumns);
+    } else {
+      stored = ReaderCleanInto(FromOneByteForm(raw), out.Data, TShortString::kMaxColumns);
+    }
+  } else {
+    stored = ReaderCleanInto(StringBody(head), out.Data, TShortString::kMaxColumns);
+  }
   std::memset(out.Data + stored, 0, sizeof out.Data - stored);
-  out.Length = static_cast<uint8_t>(stored);
+  out.Length = static_cast<uint16_t>(stored);
 }
 
 uint32_t TByteReader::Count() {

@@ -57,15 +57,20 @@ class TByteReader {
   }
   void Skip(size_t n) { Bytes(n); }
 
-  // A length-prefixed string exactly as stored.
+  // A string exactly as stored (either form), in its in-memory form.
   SjisString RawString();
-  // A length-prefixed string after the reader cleaning.
+  // A string after the reader cleaning.
   SjisString CleanString();
-  // A length-prefixed string after the reader cleaning, into a short string: its first
-  // 255 bytes, the rest of the buffer zero.
+  // A string after the reader cleaning, into a short string: its longest prefix of whole
+  // characters that fits, the rest of the buffer zero.
   void CleanShortString(TShortString& out);
-  // Passes over a length-prefixed string.
-  void SkipString() { Skip(StringLength()); }
+  // Passes over a string.
+  void SkipString() {
+    const TStringHead head = StringHead();
+    Skip(head.ByteLength());
+  }
+  // True when the last string read or passed over was in the two-byte form.
+  bool LastStringWasTwoByte() const { return LastTwoByte; }
   // An element count: u16, or hex FFFF followed by u32.
   uint32_t Count();
 
@@ -99,16 +104,21 @@ class TByteReader {
   TClassTag TagOtherThanShortReference(uint16_t word);
   static constexpr uint16_t kNewClassTag = 0xFFFF;
   static constexpr uint16_t kClassFlag = 0x8000;
-  // The length of a string: u8, or 255 followed by u16.
-  size_t StringLength() {
-    const size_t length = U8();
-    return length == kLongStringMarker ? U16() : length;
-  }
-  static constexpr size_t kLongStringMarker = 255;
+  // A string's length prefix: u8; 255 then u16; hex FFFF then u32. After 255, the u16
+  // hex FFFE marks the two-byte form, whose length in UTF-16 units follows in the same way.
+  struct TStringHead {
+    size_t Length = 0;
+    bool TwoByte = false;
+    size_t ByteLength() const { return TwoByte ? 2 * Length : Length; }
+  };
+  TStringHead StringHead();
+  // The bytes of the string the head announced, in the in-memory form.
+  SjisString StringBody(const TStringHead& head);
   const uint8_t* Data;
   size_t Size;
   size_t Position = 0;
   uint32_t ObjectCounter = 1;
+  bool LastTwoByte = false;
 };
 
 }  // namespace pennatran

@@ -1,11 +1,13 @@
 #include "jww/byte_writer.h"
 
 #include <array>
+#include <string>
+
+#include "jww/text_encoding.h"
 
 namespace pennatran {
 
 namespace {
-constexpr size_t kStringPiece = 256;
 constexpr uint32_t kLongCountMarker = 0xFFFF;
 constexpr uint32_t kLargestShortReference = 32766;
 }  // namespace
@@ -19,20 +21,37 @@ void TByteWriter::Zeros(size_t size) {
   }
 }
 
+void TByteWriter::Length(uint64_t n) {
+  if (n < 255) {
+    U8(static_cast<uint8_t>(n));
+  } else if (n < 0xFFFE) {
+    U8(255);
+    U16(static_cast<uint16_t>(n));
+  } else {
+    if (n > 0xFFFFFFFFu) throw TWriteError("a string longer than 4294967295 units");
+    U8(255);
+    U16(0xFFFF);
+    U32(static_cast<uint32_t>(n));
+  }
+}
+
 void TByteWriter::String(std::string_view s) {
-  if (s.size() > 0xFFFF) throw TWriteError("a string longer than 65535 bytes");
-  if (s.size() < 255) {
-    U8(static_cast<uint8_t>(s.size()));
-    Raw(s.data(), s.size());
+  if (TwoByteStrings || NeedsTwoByteForm(s)) {
+    const std::u16string units = ToUtf16(s);
+    U8(255);
+    U16(0xFFFE);
+    Length(units.size());
+    for (const char16_t unit : units) U16(static_cast<uint16_t>(unit));
     return;
   }
-  U8(255);
-  U16(static_cast<uint16_t>(s.size()));
-  // The long form goes out in whole 256-byte pieces and one final remainder, the same
-  // pieces the reader takes.
-  for (size_t at = 0; at < s.size(); at += kStringPiece) {
-    Raw(s.data() + at, s.size() - at < kStringPiece ? s.size() - at : kStringPiece);
+  if (s.find('\xFD') != std::string_view::npos) {
+    const std::string bytes = ToOneByteForm(s);
+    Length(bytes.size());
+    Raw(bytes.data(), bytes.size());
+    return;
   }
+  Length(s.size());
+  Raw(s.data(), s.size());
 }
 
 void TByteWriter::Count(uint32_t n) {

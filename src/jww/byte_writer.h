@@ -71,8 +71,13 @@ class TByteWriter {
   }
   void Zeros(size_t size);
 
-  // u8 length up to 254, else 255 and a u16 length; strings above 65535 bytes have no form.
+  // A string in the one-byte form (its Shift-JIS bytes) unless the writer writes two-byte
+  // strings or the string holds a character that only the two-byte form (UTF-16) stores.
+  // The length: u8 up to 254; else 255 and a u16 up to hex FFFD; else 255, hex FFFF and a
+  // u32. The two-byte form puts 255 and hex FFFE first and counts UTF-16 units.
   void String(std::string_view s);
+  // Whether every string goes out in the two-byte form (a drawing read with such strings).
+  void SetTwoByteStrings(bool twoByte) { TwoByteStrings = twoByte; }
   // u16 up to 65534, else hex FFFF and a u32.
   void Count(uint32_t n);
 
@@ -93,6 +98,8 @@ class TByteWriter {
   uint16_t Schema;
   uint32_t NextObject = 1;
   uint64_t Written = 0;
+  bool TwoByteStrings = false;
+  void Length(uint64_t n);
 };
 
 }  // namespace pennatran

@@ -203,6 +203,7 @@ bool ReadHeader(TByteReader& in, TJwwData& doc) {
   h.Version = in.I32();
   if (h.Version < kOldestReadableVersion) return false;
   h.Memo = in.RawString();
+  doc.TwoByteStrings = in.LastStringWasTwoByte();
   h.PaperSize = in.I32();
   h.WriteLayerGroup = in.I32();
   ReadLayerStructure(in, doc);

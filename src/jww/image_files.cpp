@@ -5,7 +5,7 @@
 #include <new>
 #include <string>
 
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 
 namespace pennatran {
 namespace {
@@ -54,7 +54,9 @@ void RemoveImageFile(const fs::path& folder, std::string_view name) {
 bool IsSafeImageName(std::string_view sjisName) {
   const std::string utf8 = SjisToUtf8(sjisName);
   const std::string_view name = Trimmed(utf8);
-  if (name.empty() || name == "." || name == "..") return false;
+  // Bytes without a character cannot name a file faithfully: two such names would meet.
+  if (name.empty() || name == "." || name == ".." || name.find("\uFFFD") != std::string::npos)
+    return false;
   for (const char c : utf8) {
     if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 0x20) return false;
   }

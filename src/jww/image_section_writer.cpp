@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "jww/jww_writer.h"
-#include "jww/sjis.h"
 #include "jww/string_rules.h"
+#include "jww/text_encoding.h"
 
 namespace pennatran {
 namespace {
@@ -16,13 +16,9 @@ constexpr std::string_view kImageReference = "^@BM%temp%";
 // a letter, and changing it would make a different character.
 std::string UpperSjis(std::string_view s) {
   std::string out(s);
-  for (size_t i = 0; i < out.size(); ++i) {
-    uint8_t byte = static_cast<uint8_t>(out[i]);
-    if (IsLeadByte(byte)) {
-      ++i;
-    } else if (byte >= 'a' && byte <= 'z') {
-      out[i] = static_cast<char>(byte - 'a' + 'A');
-    }
+  for (size_t i = 0; i < out.size(); i += CharLength(out, i)) {
+    const auto byte = static_cast<uint8_t>(out[i]);
+    if (byte >= 'a' && byte <= 'z') out[i] = static_cast<char>(byte - 'a' + 'A');
   }
   return out;
 }

@@ -95,6 +95,9 @@ class TJwwData {
   int32_t UsedBlockCount = 0;
   double ExtentMinX = 0, ExtentMinY = 0, ExtentMaxX = 0, ExtentMaxY = 0;
   int32_t SaveOptions = 0;
+  // Whether the drawing keeps its strings in the two-byte (UTF-16) form: so when its memo,
+  // the first string of the file, was read in that form. A save writes every string so.
+  bool TwoByteStrings = false;
 
   // Embedded images: each document owns its list and the folder its images are extracted
   // to (a folder path; set by the owner before a load or a save).

@@ -6,6 +6,7 @@ namespace pennatran {
 
 void WriteJww(const TJwwData& doc, TByteSink& sink, int32_t version) {
   TByteWriter out(sink, static_cast<uint16_t>(version));
+  out.SetTwoByteStrings(doc.TwoByteStrings);
   WriteHeader(doc, out, version);
   WriteEntitySection(doc, out, version);
   if (version >= 700) WriteImageSection(doc, out);

@@ -12,26 +12,28 @@
 #include <vector>
 
 #include "jww/record_array.h"
+#include "jww/text_encoding.h"
 
 static_assert(std::endian::native == std::endian::little,
               "entity records are copied as little-endian byte blocks");
 
 namespace pennatran {
 
-// Shift-JIS byte string (code page 932), any length.
-using SjisString = std::string;
-
 #pragma pack(push, 1)
 
-// A length byte followed by a 255-byte buffer (256 bytes in all).
+// A text's string: at most 255 bytes in its Shift-JIS form, which in memory takes up to
+// twice that when every character is one code page 932 lacks (an escape of four bytes).
 struct TShortString {
-  uint8_t Length = 0;
-  char Data[255] = {};
+  static constexpr size_t kMaxColumns = 255;
+  static constexpr size_t kCapacity = 2 * kMaxColumns;
+
+  uint16_t Length = 0;
+  char Data[kCapacity] = {};
 
   std::string_view View() const { return {Data, Length}; }
-  // Stores at most the first 255 bytes of s.
+  // Stores the longest prefix of whole characters of s that fits.
   void Assign(std::string_view s) {
-    Length = static_cast<uint8_t>(s.size() > 255 ? 255 : s.size());
+    Length = static_cast<uint16_t>(PrefixWithinColumns(s, kMaxColumns));
     std::memset(Data, 0, sizeof Data);
     std::memcpy(Data, s.data(), Length);
   }
@@ -117,13 +119,13 @@ struct TEntJwwOrderEntry {
 
 #pragma pack(pop)
 
-static_assert(sizeof(TShortString) == 256);
+static_assert(sizeof(TShortString) == 512);
 static_assert(sizeof(TEntJwwCommon) == 15);
 static_assert(sizeof(TEntJwwLine) == 47);
 static_assert(sizeof(TEntJwwArc) == 75);
 static_assert(sizeof(TEntJwwPoint) == 55);
-static_assert(sizeof(TEntJwwText) == 595);
-static_assert(sizeof(TEntJwwDimension) == 973);
+static_assert(sizeof(TEntJwwText) == 1107);
+static_assert(sizeof(TEntJwwDimension) == 1485);
 static_assert(sizeof(TEntJwwSolid) == 83);
 static_assert(sizeof(TEntJwwBlockInsert) == 59);
 static_assert(sizeof(TEntJwwOrderEntry) == 8);

@@ -1,6 +1,7 @@
 #include "jww/string_rules.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace pennatran {
 namespace {
@@ -11,48 +12,46 @@ uint8_t ByteAt(std::string_view s, size_t i) {
 
 }  // namespace
 
-size_t ReaderCleanInto(std::string_view raw, char* out, size_t capacity) {
+size_t ReaderCleanInto(std::string_view raw, char* out, size_t maxColumns) {
   size_t stored = 0;
-  size_t i = 0;
-  while (i < raw.size() && stored < capacity) {
+  size_t columns = 0;
+  for (size_t i = 0; i < raw.size();) {
+    const size_t length = CharLength(raw, i);
     const uint8_t b = ByteAt(raw, i);
-    if (IsLeadByte(b)) {
-      if (i + 1 < raw.size()) {
-        out[stored++] = raw[i];
-        if (stored < capacity) out[stored++] = raw[i + 1];
-      }
-      i += 2;
-      continue;
+    const bool kept = length > 1 || (!IsLeadByte(b) && b >= 0x20);
+    if (kept) {
+      const size_t width = length > 1 ? 2 : 1;
+      if (columns + width > maxColumns) break;
+      std::memcpy(out + stored, raw.data() + i, length);
+      stored += length;
+      columns += width;
     }
-    if (b >= 0x20) out[stored++] = static_cast<char>(b);
-    ++i;
+    i += length;
   }
   return stored;
 }
 
 SjisString ReaderClean(std::string_view raw) {
   SjisString out(raw.size(), '\0');
-  out.resize(ReaderCleanInto(raw, out.data(), out.size()));
+  out.resize(ReaderCleanInto(raw, out.data(), raw.size()));
   return out;
 }
 
 size_t WriterCleanInto(std::string_view raw, char* out) {
   size_t stored = 0;
-  size_t i = 0;
-  while (i < raw.size()) {
+  for (size_t i = 0; i < raw.size();) {
+    const size_t length = CharLength(raw, i);
     const uint8_t b = ByteAt(raw, i);
-    if (IsLeadByte(b)) {
-      out[stored++] = raw[i];  // a trailing lead byte goes alone
-      if (i + 1 < raw.size()) out[stored++] = raw[i + 1];
-      i += 2;
-      continue;
+    if (length > 1 || IsLeadByte(b)) {
+      // A trailing lead byte goes alone.
+      std::memcpy(out + stored, raw.data() + i, length);
+      stored += length;
+    } else if (b == '^' && i + 1 < raw.size() && raw[i + 1] == 'm') {
+      ++i;
+    } else if (b >= 0x20) {
+      out[stored++] = static_cast<char>(b);
     }
-    if (b == '^' && i + 1 < raw.size() && raw[i + 1] == 'm') {
-      i += 2;
-      continue;
-    }
-    if (b >= 0x20) out[stored++] = static_cast<char>(b);
-    ++i;
+    i += length;
   }
   if (stored == 0) out[stored++] = ' ';
   return stored;

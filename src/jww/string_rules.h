@@ -7,21 +7,17 @@
 #include <string_view>
 
 #include "jww/jww_types.h"
+#include "jww/text_encoding.h"
 
 namespace pennatran {
-
-// True for a Shift-JIS lead byte (hex 80..9F, E0..FD): it and the next byte form one
-// two-byte character.
-constexpr bool IsLeadByte(uint8_t byte) {
-  return (byte >= 0x80 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFD);
-}
 
 // Reader cleaning: keeps two-byte characters whole, drops a lead byte that ends the
 // string and every one-byte character below hex 20.
 SjisString ReaderClean(std::string_view raw);
-// The same into a buffer of `capacity` bytes: stores the first bytes of the cleaned
-// string, as many as fit, and returns how many were stored.
-size_t ReaderCleanInto(std::string_view raw, char* out, size_t capacity);
+// The same into a buffer: stores the longest prefix of whole characters of the cleaned
+// string whose Shift-JIS form takes at most maxColumns bytes, and returns the bytes stored
+// (up to 2 x maxColumns).
+size_t ReaderCleanInto(std::string_view raw, char* out, size_t maxColumns);
 
 // Writer cleaning: like the reader's, but a trailing lead byte is kept, "^m" outside a
 // two-byte character is dropped, and an empty result becomes a single space.

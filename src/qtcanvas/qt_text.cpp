@@ -5,15 +5,19 @@
 #include <cstdlib>
 #include <map>
 #include <mutex>
+#include <utility>
 
 #include <QColor>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPointF>
+#include <QTextLayout>
 
-#include "jww/sjis.h"
-#include "render/sjis_chars.h"
+#include "jww/text_encoding.h"
+#include "render/vertical_forms.h"
 
 namespace pennatran {
 namespace {
@@ -82,26 +86,74 @@ QFont MakeFont(const TLogFont& logFont, const QString& face) {
   return font;
 }
 
-void DrawVerticalRun(QPainter& painter, const QFontMetricsF& metrics, std::string_view sjis) {
+// True when the font, with Qt's fallback fonts, has a glyph for every character of text.
+// Asked once per family list and text.
+bool HasGlyphs(const QFont& font, const QString& text) {
+  static std::mutex mutex;
+  static std::map<std::pair<QString, QString>, bool> cache;
+  const std::pair<QString, QString> key{font.families().join(QLatin1Char(',')), text};
+  const std::lock_guard lock(mutex);
+  auto it = cache.find(key);
+  if (it != cache.end()) return it->second;
+  QTextLayout layout(text, font);
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
+  bool found = true;
+  for (const QGlyphRun& run : layout.glyphRuns()) {
+    for (const quint32 glyph : run.glyphIndexes()) found = found && glyph != 0;
+  }
+  return cache.emplace(key, found).first->second;
+}
+
+// How one full-width character stands in the column: the text to draw and whether it is
+// turned with the column.
+std::pair<QString, bool> VerticalGlyph(const QFont& font, const QString& character) {
+  const QList<uint> codes = character.toUcs4();
+  if (codes.size() != 1) return {character, false};
+  const TVerticalForm form = VerticalFormOf(codes.front());
+  if (form.Turned) return {character, true};
+  const char32_t code = form.CodePoint;
+  const QString drawn = QString::fromUcs4(&code, 1);
+  if (drawn == character || HasGlyphs(font, drawn)) return {drawn, false};
+  return {character, form.TurnedWithoutForm};
+}
+
+void DrawVerticalRun(QPainter& painter, const QFont& font, const QFontMetricsF& metrics,
+                     std::string_view sjis) {
   const double cellHeight = metrics.ascent() + metrics.descent();
   double pos = 0;
   for (size_t i = 0; i < sjis.size();) {
-    const size_t length = SjisCharLength(sjis, i);
+    const size_t length = CharLength(sjis, i);
     const QString character = FromSjis(sjis.substr(i, length));
     const double advance = metrics.horizontalAdvance(character);
-    if (length == 2) {
+    const auto [drawn, turned] =
+        length > 1 ? VerticalGlyph(font, character) : std::pair{character, true};
+    if (!turned) {
       // Full-width characters stand upright when the column runs down the page.
       painter.save();
       painter.translate(pos + advance / 2, cellHeight / 2);
       painter.rotate(-90);
-      painter.drawText(QPointF(-advance / 2, -cellHeight / 2 + metrics.ascent()), character);
+      painter.drawText(QPointF(-advance / 2, -cellHeight / 2 + metrics.ascent()), drawn);
       painter.restore();
     } else {
-      painter.drawText(QPointF(pos, metrics.ascent()), character);
+      painter.drawText(QPointF(pos, metrics.ascent()), drawn);
     }
     pos += advance;
     i += length;
   }
+}
+
+// The width a logical font's width asks for: a half-width character's advance. Fonts made
+// for Japanese store half the em as their average character width; a font that stores the
+// OpenType average over all its glyphs (close to the full em for a CJK font) is measured by
+// its em instead.
+double HalfWidthAdvance(const QFont& font, const QFontMetricsF& metrics) {
+  constexpr double kTolerance = 0.1;
+  const double halfEm = QFontInfo(font).pixelSize() / 2.0;
+  const double average = metrics.averageCharWidth();
+  if (halfEm > 0 && std::abs(average - halfEm) > kTolerance * halfEm) return halfEm;
+  return average;
 }
 
 }  // namespace
@@ -120,9 +172,8 @@ void DrawSjisText(QPainter& painter, const TLogFont& font, TColor color, int x, 
   const QFont qfont = MakeFont(font, face);
   const QFontMetricsF metrics(qfont);
   double stretch = 1.0;
-  if (font.Width != 0 && metrics.averageCharWidth() > 0) {
-    stretch = std::abs(font.Width) / metrics.averageCharWidth();
-  }
+  const double average = HalfWidthAdvance(qfont, metrics);
+  if (font.Width != 0 && average > 0) stretch = std::abs(font.Width) / average;
 
   painter.save();
   painter.setPen(QColor(ColorRed(color), ColorGreen(color), ColorBlue(color)));
@@ -133,7 +184,7 @@ void DrawSjisText(QPainter& painter, const TLogFont& font, TColor color, int x, 
   painter.rotate(-font.Escapement / 10.0);
   painter.scale(stretch, 1.0);
   if (vertical) {
-    DrawVerticalRun(painter, metrics, sjis);
+    DrawVerticalRun(painter, qfont, metrics, sjis);
   } else {
     painter.drawText(QPointF(0, metrics.ascent()), FromSjis(sjis));
   }

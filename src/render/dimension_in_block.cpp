@@ -4,6 +4,7 @@
 
 #include "render/dimension_value.h"
 #include "render/drawers.h"
+#include "render/output.h"
 #include "render/text_layout.h"
 
 namespace pennatran {
@@ -14,6 +15,12 @@ constexpr uint16_t kAuxiliaryNumber = 9;
 
 bool IsAuxiliaryLine(const TEntJwwLine& line) {
   return line.Common.LineType == kAuxiliaryNumber || line.Common.Color == kAuxiliaryNumber;
+}
+
+// A part on a hidden layer is left out, not drawn in the background colour over what
+// lies under it.
+bool Hidden(const TRenderContext& ctx, const TEntJwwCommon& common) {
+  return OnHiddenLayer(ctx, common.LayerIndex());
 }
 
 bool IsIdentityMatrix(const TPlacement& p) {
@@ -48,19 +55,24 @@ void DrawDimensionInBlock(TRenderContext& ctx, TCanvas& canvas, const TEntJwwDim
                           bool hideAuxiliary) {
   if (dim.SxfMode != 0) {
     for (const TEntJwwLine* line : {&dim.AuxLine1, &dim.AuxLine2}) {
-      if (!(hideAuxiliary && IsAuxiliaryLine(*line))) DrawLine(ctx, canvas, *line, placement);
+      if (!(hideAuxiliary && IsAuxiliaryLine(*line)) && !Hidden(ctx, line->Common)) {
+        DrawLine(ctx, canvas, *line, placement);
+      }
     }
     // The auxiliary points only carry construction data and are never drawn.
     for (const TEntJwwPoint* point : {&dim.Point1, &dim.Point2}) {
-      if (!(hideAuxiliary && point->Common.Color == kAuxiliaryNumber)) {
+      if (!(hideAuxiliary && point->Common.Color == kAuxiliaryNumber) &&
+          !Hidden(ctx, point->Common)) {
         DrawPoint(ctx, canvas, *point, placement, overrideColor);
       }
     }
   }
-  if (!(hideAuxiliary && IsAuxiliaryLine(dim.Line))) DrawLine(ctx, canvas, dim.Line, placement);
+  if (!(hideAuxiliary && IsAuxiliaryLine(dim.Line)) && !Hidden(ctx, dim.Line.Common)) {
+    DrawLine(ctx, canvas, dim.Line, placement);
+  }
 
   const TEntJwwText& text = dim.Text;
-  if (hideAuxiliary && text.Common.Color == kAuxiliaryNumber) return;
+  if ((hideAuxiliary && text.Common.Color == kAuxiliaryNumber) || Hidden(ctx, text.Common)) return;
   // Only a value generated from the dimension line can follow a scaled, turned or mirrored
   // block; a stored text, or one under a pure translation, is drawn as it was written.
   if (IsIdentityMatrix(placement) || !(text.Common.Width & kDimValueGenerated)) {

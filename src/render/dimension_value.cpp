@@ -4,14 +4,14 @@
 #include <unicode/numberformatter.h>
 #include <unicode/unistr.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
 
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 #include "render/full_width.h"
 #include "render/geometry.h"
-#include "render/sjis_chars.h"
 
 namespace pennatran {
 
@@ -76,6 +76,16 @@ std::string NumberText(double v, uint16_t formatBits) {
   return FormatChars(v, std::chars_format::general, 15);
 }
 
+// A length measured again through a placement is a few units in the last place off a
+// whole number of printed units. Truncating and rounding up count such a value as that
+// whole number; the margin never comes near one printed unit.
+double WholeUnitTolerance(double units) {
+  constexpr double kRelative = 1e-12;
+  constexpr double kFloor = 1e-10;
+  constexpr double kCeiling = 1e-3;
+  return std::clamp(units * kRelative, kFloor, kCeiling);
+}
+
 std::string_view MarkText(uint16_t markBits) {
   if (markBits & kDimMarkRadius) return kMarkRadius;
   if (markBits & kDimMarkDiameter) return kMarkDiameter;
@@ -89,10 +99,10 @@ double RoundDecimal(int32_t decimals, int32_t mode, double x) {
   double d = std::fabs(x) * base;
   switch (mode) {
     case RoundTruncate:
-      d = std::trunc(d);
+      d = std::trunc(d + WholeUnitTolerance(d));
       break;
     case RoundUp:
-      d = std::trunc(d + 0.9999999999);
+      d = std::ceil(d - WholeUnitTolerance(d));
       break;
     default:
       d = std::trunc(d + 0.5);
@@ -133,8 +143,9 @@ double MeasureTextWidth(std::string_view sjis, double w, double s) {
   double width = 0;
   for (size_t i = 0; i < sjis.size();) {
     // A lead byte that ends the string stands alone and is as wide as a one-byte character.
-    const bool twoByte = SjisCharLength(sjis, i) == 2;
-    i += twoByte ? 2 : 1;
+    const size_t length = CharLength(sjis, i);
+    const bool twoByte = length > 1;
+    i += length;
     const bool more = i < sjis.size();
     width += twoByte ? w : w / 2;
     if (more) width += twoByte ? s : s / 2;

@@ -9,7 +9,6 @@ namespace pennatran {
 
 namespace {
 
-constexpr int32_t kHidden = 3;
 constexpr int32_t kAuxiliary = 9;
 constexpr int64_t kNoOverride = -1;
 constexpr TColor kFrameColor = MakeColor(0, 0, 255);
@@ -19,7 +18,7 @@ bool EscapePressed(const TRenderContext& ctx) {
 }
 
 bool OnVisibleLayer(const TRenderContext& ctx, const TEntJwwCommon& common) {
-  return ctx.GraAttribute->GetLayerState(common.LayerIndex()) != kHidden;
+  return !OnHiddenLayer(ctx, common.LayerIndex());
 }
 
 // Drawn unless hidden by its layer or, while auxiliaries are hidden, auxiliary by colour

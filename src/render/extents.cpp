@@ -1,11 +1,12 @@
 #include "render/extents.h"
 
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <optional>
-#include <string_view>
 
 #include "render/draw_preview.h"
+#include "render/drawers.h"
 #include "render/geometry.h"
 
 namespace pennatran {
@@ -25,6 +26,14 @@ class TBoxSink {
       IncludePoint(Box, x, y);
     }
   }
+  // A point already in drawing coordinates.
+  void AddDrawn(double x, double y) { IncludePoint(Box, x, y); }
+  // A direction of the block mapped into the drawing: the placement without its move.
+  TDrawPoint MapVector(double x, double y) const {
+    if (Placement == nullptr) return {x, y};
+    return {Placement->M11 * x + Placement->M12 * y, Placement->M21 * x + Placement->M22 * y};
+  }
+  const TPlacement* BlockPlacement() const { return Placement; }
 
  private:
   TWorkingBox& Box;
@@ -38,8 +47,24 @@ void AddEllipsePoint(TBoxSink& sink, double cx, double cy, double r, double f, d
   sink.Add(cx + x, cy + y);
 }
 
-void AddAxisEnds(TBoxSink& sink, double cx, double cy, double r, double f, double tilt) {
-  for (int q = 0; q < 4; ++q) AddEllipsePoint(sink, cx, cy, r, f, tilt, q * kPi / 2);
+// The parameters at which the ellipse, as drawn through the sink's placement, reaches
+// furthest left, right, down and up: where the derivative of x or of y is zero. An ellipse
+// whose axes lie along x and y has them at its axis ends.
+std::array<double, 4> ExtremeParameters(const TBoxSink& sink, double r, double f, double tilt) {
+  double ux = 0, uy = 0, vx = 0, vy = 0;
+  RotatePoint(tilt, 0, 0, r, 0, ux, uy);
+  RotatePoint(tilt, 0, 0, 0, r * f, vx, vy);
+  const TDrawPoint u = sink.MapVector(ux, uy);
+  const TDrawPoint v = sink.MapVector(vx, vy);
+  const double tx = std::atan2(v.X, u.X);
+  const double ty = std::atan2(v.Y, u.Y);
+  return {tx, ty, tx + kPi, ty + kPi};
+}
+
+void AddEllipseBox(TBoxSink& sink, double cx, double cy, double r, double f, double tilt) {
+  for (const double t : ExtremeParameters(sink, r, f, tilt)) {
+    AddEllipsePoint(sink, cx, cy, r, f, tilt, t);
+  }
 }
 
 double NormalizeDegrees(double deg) {
@@ -51,7 +76,7 @@ double NormalizeDegrees(double deg) {
 
 void AddArc(TBoxSink& sink, const TEntJwwArc& a) {
   if (a.FullCircle != 0) {
-    AddAxisEnds(sink, a.CenterX, a.CenterY, a.Radius, a.Flatness, a.TiltAngle);
+    AddEllipseBox(sink, a.CenterX, a.CenterY, a.Radius, a.Flatness, a.TiltAngle);
     return;
   }
   const double s = a.StartAngle;
@@ -64,12 +89,11 @@ void AddArc(TBoxSink& sink, const TEntJwwArc& a) {
     startDeg = NormalizeDegrees(startDeg + sweepDeg);
     sweepDeg = -sweepDeg;
   }
-  for (int q = 0; q < 360; q += 90) {
-    double d = q - startDeg;
+  for (const double t : ExtremeParameters(sink, a.Radius, a.Flatness, a.TiltAngle)) {
+    double d = NormalizeDegrees(t * 180 / kPi) - startDeg;
     if (d < 0) d += 360;
-    if (d <= sweepDeg) {
-      AddEllipsePoint(sink, a.CenterX, a.CenterY, a.Radius, a.Flatness, a.TiltAngle, q * kPi / 180);
-    }
+    if (d <= sweepDeg)
+      AddEllipsePoint(sink, a.CenterX, a.CenterY, a.Radius, a.Flatness, a.TiltAngle, t);
   }
 }
 
@@ -78,29 +102,16 @@ void AddLine(TBoxSink& sink, const TEntJwwLine& l) {
   sink.Add(l.EndX, l.EndY);
 }
 
-// The far corner of an image reference, unrotated: the first two numbers after the path.
-std::optional<TDrawPoint> ImageCorner(const TEntJwwText& t) {
-  const std::string_view content = t.Content.View();
-  if (!content.starts_with("^@BM")) return std::nullopt;
-  const size_t comma = content.find(',', 4);
-  if (comma == std::string_view::npos) return std::nullopt;
-  const std::string_view rest = content.substr(comma + 1);
-  const size_t next = rest.find(',');
-  const double w = ParseNumber(rest.substr(0, next));
-  double h = w;
-  if (next != std::string_view::npos) {
-    const std::string_view after = rest.substr(next + 1);
-    h = ParseNumber(after.substr(0, after.find(',')));
-  }
-  return TDrawPoint{t.StartX + w, t.StartY + h};
-}
-
-void AddText(TBoxSink& sink, const TEntJwwText& t, bool topLevel) {
+void AddText(TBoxSink& sink, const TEntJwwText& t) {
   if (SamePoint(t.StartX, t.StartY, t.EndX, t.EndY)) return;
   sink.Add(t.StartX, t.StartY);
   sink.Add(t.EndX, t.EndY);
-  if (!topLevel) return;
-  if (const std::optional<TDrawPoint> corner = ImageCorner(t)) sink.Add(corner->X, corner->Y);
+  // An image's frame as the preview draws it, turned and placed.
+  const TPlacement* placement = sink.BlockPlacement();
+  const std::optional<TImageCorners> corners =
+      placement != nullptr ? ImageFrameCorners(*placement, t) : ImageFrameCorners(t);
+  if (!corners) return;
+  for (const TDrawPoint& corner : *corners) sink.AddDrawn(corner.X, corner.Y);
 }
 
 void AddDimension(TBoxSink& sink, const TEntJwwDimension& d) {
@@ -121,18 +132,18 @@ void AddSolid(TBoxSink& sink, const TEntJwwSolid& s) {
     sink.Add(s.Point3X, s.Point3Y);
     return;
   }
-  // An arc solid: its centre and the axis ends of its whole ellipse.
+  // An arc solid: its centre and the box of its whole ellipse.
   sink.Add(s.StartX, s.StartY);
-  AddAxisEnds(sink, s.StartX, s.StartY, s.EndX, s.EndY, s.Point2X);
+  AddEllipseBox(sink, s.StartX, s.StartY, s.EndX, s.EndY, s.Point2X);
 }
 
 // The entity lists shared by a drawing and a block definition.
 template <typename TLists>
-void AddContents(TBoxSink& sink, const TLists& lists, bool topLevel) {
+void AddContents(TBoxSink& sink, const TLists& lists) {
   for (const TEntJwwLine& l : lists.Lines) AddLine(sink, l);
   for (const TEntJwwArc& a : lists.Arcs) AddArc(sink, a);
   for (const TEntJwwPoint& p : lists.Points) sink.Add(p.X, p.Y);
-  for (const TEntJwwText& t : lists.Texts) AddText(sink, t, topLevel);
+  for (const TEntJwwText& t : lists.Texts) AddText(sink, t);
   for (const TEntJwwDimension& d : lists.Dimensions) AddDimension(sink, d);
   for (const TEntJwwSolid& s : lists.Solids) AddSolid(sink, s);
 }
@@ -190,12 +201,12 @@ bool SamePoint(double x1, double y1, double x2, double y2) {
 void ComputeExtents(TJwwData& doc, TWorkingBox& box) {
   if (const std::optional<TDrawPoint> seed = SeedPoint(doc)) SeedBox(box, seed->X, seed->Y);
   TBoxSink topLevel(box, nullptr);
-  AddContents(topLevel, doc, true);
+  AddContents(topLevel, doc);
   for (const TEntJwwBlockTree& node : doc.BlockTree) {
     if (node.BlockIndex < 0 || node.BlockIndex >= doc.BlockDefCount()) continue;
     const TPlacement placement = TPlacement::FromTree(node);
     TBoxSink inBlock(box, &placement);
-    AddContents(inBlock, doc.BlockDefs[node.BlockIndex], false);
+    AddContents(inBlock, doc.BlockDefs[node.BlockIndex]);
   }
   doc.ExtentMinX = box.MinX;
   doc.ExtentMinY = box.MinY;

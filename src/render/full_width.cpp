@@ -7,17 +7,18 @@
 #include <memory>
 #include <string>
 
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 #include "render/text_codes.h"
 
 namespace pennatran {
 
 namespace {
 
-// The string goes through the mapping in pieces of at most 128 bytes of which the first
-// 126 half-width columns are kept, so that a two-byte character is never split and each
-// mapped piece fits a 256-byte buffer even when every character doubles.
-constexpr int32_t kPieceBytes = 128;
+// The string goes through the mapping in pieces of the first 126 half-width columns of
+// what is left, so that a character is never split and each mapped piece fits a 256-byte
+// buffer even when every character doubles. The window holds 126 columns of any kind of
+// character (an escape takes four bytes for two columns).
+constexpr int32_t kPieceBytes = 256;
 constexpr int32_t kPieceColumns = 126;
 
 SjisString MapPiece(const icu::Transliterator& mapping, std::string_view piece) {
@@ -55,7 +56,7 @@ SjisString ToFullWidth(std::string_view sjis) {
     const TColumnCopy piece = CopyByColumns(window, 1, kPieceColumns);
     if (piece.Columns <= 0) break;
     result += MapPiece(*mapping, piece.Text);
-    from += static_cast<size_t>(piece.Columns);
+    from += piece.Text.size();
   }
   return result;
 }

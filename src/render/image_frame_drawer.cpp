@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <string_view>
 
 #include "render/drawers.h"
@@ -44,11 +45,8 @@ TImageFrame ParseImageFrame(std::string_view numbers) {
   return {values[0], values[1], values[5]};
 }
 
-void DrawFrame(TRenderContext& ctx, TCanvas& canvas, const TEntJwwText& text, double x0, double y0,
-               const TImageFrame& frame) {
-  const int32_t layer = text.Common.LayerIndex();
-  SetEntityPen(ctx, canvas, layer, text.Common.Color, kSolidLineType);
-  SetEntityBrush(ctx, canvas, layer, text.Common.Color, kBackwardHatch);
+// The frame's corners: its anchor, then counter-clockwise in the image's own axes.
+TImageCorners FrameCorners(double x0, double y0, const TImageFrame& frame) {
   const double turn = frame.Rotation * std::numbers::pi / 180;
   const double x1 = x0 + frame.Width;
   const double y1 = y0 + frame.Height;
@@ -57,11 +55,15 @@ void DrawFrame(TRenderContext& ctx, TCanvas& canvas, const TEntJwwText& text, do
     RotatePoint(turn, x0, y0, x, y, p.X, p.Y);
     return p;
   };
-  ctx.PointBuffer.clear();
-  ctx.PointBuffer.push_back({x0, y0});
-  ctx.PointBuffer.push_back(turned(x1, y0));
-  ctx.PointBuffer.push_back(turned(x1, y1));
-  ctx.PointBuffer.push_back(turned(x0, y1));
+  return {{{x0, y0}, turned(x1, y0), turned(x1, y1), turned(x0, y1)}};
+}
+
+void DrawFrame(TRenderContext& ctx, TCanvas& canvas, const TEntJwwText& text,
+               const TImageCorners& corners) {
+  const int32_t layer = text.Common.LayerIndex();
+  SetEntityPen(ctx, canvas, layer, text.Common.Color, kSolidLineType);
+  SetEntityBrush(ctx, canvas, layer, text.Common.Color, kBackwardHatch);
+  ctx.PointBuffer.assign(corners.begin(), corners.end());
   OutputPolygon(ctx, canvas);
   ctx.PointBuffer.clear();
 }
@@ -87,16 +89,16 @@ bool IsImageReference(const TEntJwwText& text) {
   return content.starts_with(kImageMark) && content.find(',') != std::string_view::npos;
 }
 
-void DrawImageRef(TRenderContext& ctx, TCanvas& canvas, const TEntJwwText& text) {
+std::optional<TImageCorners> ImageFrameCorners(const TEntJwwText& text) {
   std::string_view numbers;
-  if (!ImageNumbers(text, numbers)) return;
-  DrawFrame(ctx, canvas, text, text.StartX, text.StartY, ParseImageFrame(numbers));
+  if (!ImageNumbers(text, numbers)) return std::nullopt;
+  return FrameCorners(text.StartX, text.StartY, ParseImageFrame(numbers));
 }
 
-void DrawImageRef(TRenderContext& ctx, TCanvas& canvas, const TPlacement& placement,
-                  const TEntJwwText& text) {
+std::optional<TImageCorners> ImageFrameCorners(const TPlacement& placement,
+                                               const TEntJwwText& text) {
   std::string_view numbers;
-  if (!ImageNumbers(text, numbers)) return;
+  if (!ImageNumbers(text, numbers)) return std::nullopt;
   const TImageFrame frame = ParseImageFrame(numbers);
   // The frame stays a rectangle: its sides and turn are measured through the placement
   // along the text's own direction.
@@ -119,7 +121,20 @@ void DrawImageRef(TRenderContext& ctx, TCanvas& canvas, const TPlacement& placem
   mapped.Rotation =
       DegreesInRange(DirectionAngle(placement.MapX(rx, ry) - px, placement.MapY(rx, ry) - py) *
                      180 / std::numbers::pi);
-  DrawFrame(ctx, canvas, text, px, py, mapped);
+  return FrameCorners(px, py, mapped);
+}
+
+void DrawImageRef(TRenderContext& ctx, TCanvas& canvas, const TEntJwwText& text) {
+  if (const std::optional<TImageCorners> corners = ImageFrameCorners(text)) {
+    DrawFrame(ctx, canvas, text, *corners);
+  }
+}
+
+void DrawImageRef(TRenderContext& ctx, TCanvas& canvas, const TPlacement& placement,
+                  const TEntJwwText& text) {
+  if (const std::optional<TImageCorners> corners = ImageFrameCorners(placement, text)) {
+    DrawFrame(ctx, canvas, text, *corners);
+  }
 }
 
 }  // namespace pennatran

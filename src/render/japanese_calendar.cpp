@@ -9,7 +9,7 @@
 #include <unicode/timezone.h>
 #include <unicode/unistr.h>
 
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 
 namespace pennatran {
 namespace {

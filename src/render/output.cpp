@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <vector>
 
 #include "attributes/gra_attribute.h"
 #include "render/geometry.h"
@@ -94,6 +95,57 @@ bool AllOutsideOneSide(const TRenderContext& ctx) {
   return common != 0;
 }
 
+// The rectangle a filled polygon is cut to before its points become pixels: the view
+// grown by its own width and height on every side. Its edges lie well outside the image,
+// so the cut never shows, and the pixels stay far from the canvas's limits.
+struct TGuard {
+  double MinX, MinY, MaxX, MaxY;
+};
+
+TGuard GuardOf(const TPreviewMapping& m) {
+  const double w = m.ViewMaxX - m.ViewMinX;
+  const double h = m.ViewMaxY - m.ViewMinY;
+  return {m.ViewMinX - w, m.ViewMinY - h, m.ViewMaxX + w, m.ViewMaxY + h};
+}
+
+bool InsideGuard(const TGuard& g, const TDrawPoint& p) {
+  return p.X >= g.MinX && p.X <= g.MaxX && p.Y >= g.MinY && p.Y <= g.MaxY;
+}
+
+// One pass of Sutherland-Hodgman: keeps the part of the closed polygon on the inner side of
+// one guard edge. `distance` is positive inside; the crossing lies where it is zero.
+template <typename TDistance>
+void ClipClosed(std::vector<TDrawPoint>& points, std::vector<TDrawPoint>& scratch,
+                TDistance distance) {
+  scratch.clear();
+  for (size_t i = 0; i < points.size(); ++i) {
+    const TDrawPoint& a = points[i];
+    const TDrawPoint& b = points[(i + 1) % points.size()];
+    const double da = distance(a);
+    const double db = distance(b);
+    if (da >= 0) scratch.push_back(a);
+    if ((da >= 0) != (db >= 0)) {
+      const double t = da / (da - db);
+      scratch.push_back({a.X + (b.X - a.X) * t, a.Y + (b.Y - a.Y) * t});
+    }
+  }
+  points.swap(scratch);
+}
+
+// Cuts the polygon to the guard. A polygon that lies inside it keeps its points as they are.
+void ClipToGuard(const TRenderContext& ctx, std::vector<TDrawPoint>& points) {
+  const TGuard g = GuardOf(ctx.Mapping);
+  if (std::all_of(points.begin(), points.end(),
+                  [&](const TDrawPoint& p) { return InsideGuard(g, p); })) {
+    return;
+  }
+  std::vector<TDrawPoint> scratch;
+  ClipClosed(points, scratch, [&](const TDrawPoint& p) { return p.X - g.MinX; });
+  ClipClosed(points, scratch, [&](const TDrawPoint& p) { return g.MaxX - p.X; });
+  ClipClosed(points, scratch, [&](const TDrawPoint& p) { return p.Y - g.MinY; });
+  ClipClosed(points, scratch, [&](const TDrawPoint& p) { return g.MaxY - p.Y; });
+}
+
 }  // namespace
 
 TColor EntityColor(const TRenderContext& ctx, int32_t layerIndex, int32_t colorNumber) {
@@ -106,6 +158,10 @@ TColor EntityColor(const TRenderContext& ctx, int32_t layerIndex, int32_t colorN
     default:
       return att.GetPenColor(colorNumber);
   }
+}
+
+bool OnHiddenLayer(const TRenderContext& ctx, int32_t layerIndex) {
+  return ctx.GraAttribute->GetLayerState(layerIndex) == 3;
 }
 
 void SetEntityPen(TRenderContext& ctx, TCanvas& canvas, int32_t layerIndex, int32_t colorNumber,
@@ -206,9 +262,10 @@ void OutputPolygon(TRenderContext& ctx, TCanvas& canvas) {
     OutputPolyline(ctx, canvas);
     return;
   }
+  ClipToGuard(ctx, points);
   ctx.PixelBuffer.clear();
   for (const TDrawPoint& p : points) ctx.PixelBuffer.push_back(ToPixel(ctx, p.X, p.Y));
-  canvas.Polygon(ctx.PixelBuffer.data(), ctx.PixelBuffer.size());
+  if (ctx.PixelBuffer.size() >= 3) canvas.Polygon(ctx.PixelBuffer.data(), ctx.PixelBuffer.size());
   ctx.PixelBuffer.clear();
   points.clear();
 }

@@ -12,12 +12,14 @@ namespace pennatran {
 // The colour an entity is drawn in: grey on display-only layers, the background on hidden
 // ones, otherwise the pen colour of the colour number.
 TColor EntityColor(const TRenderContext& ctx, int32_t layerIndex, int32_t colorNumber);
+// True when nothing on the layer is shown.
+bool OnHiddenLayer(const TRenderContext& ctx, int32_t layerIndex);
 // Brush clear, pen colour, width 0, solid for line types 1 and 31, dotted otherwise.
 void SetEntityPen(TRenderContext& ctx, TCanvas& canvas, int32_t layerIndex, int32_t colorNumber,
                   int32_t lineType);
 // Brush colour and style: 1 solid, 2..7 the hatches, anything else clear.
-void SetEntityBrush(TRenderContext& ctx, TCanvas& canvas, int32_t layerIndex,
-                    int32_t colorNumber, int32_t fillStyle);
+void SetEntityBrush(TRenderContext& ctx, TCanvas& canvas, int32_t layerIndex, int32_t colorNumber,
+                    int32_t fillStyle);
 
 int32_t OutCode(const TRenderContext& ctx, double x, double y);
 // Clips in place: 0 inside and unchanged, 1 clipped, 2 rejected (also for a NaN or
@@ -27,8 +29,7 @@ int32_t ClipSegment(const TRenderContext& ctx, double& x1, double& y1, double& x
 int32_t PixelX(const TRenderContext& ctx, double x);
 int32_t PixelY(const TRenderContext& ctx, double y);
 
-void DrawSegment(TRenderContext& ctx, TCanvas& canvas, double x1, double y1, double x2,
-                 double y2);
+void DrawSegment(TRenderContext& ctx, TCanvas& canvas, double x1, double y1, double x2, double y2);
 // Draw ctx.PointBuffer as an open path / a closed filled polygon; the buffer is emptied.
 void OutputPolyline(TRenderContext& ctx, TCanvas& canvas);
 void OutputPolygon(TRenderContext& ctx, TCanvas& canvas);

@@ -22,7 +22,6 @@ constexpr int32_t kSolidFill = 1;
 constexpr int32_t kMarkerLineType = 100;
 constexpr double kTemporaryRadiusPixels = 3;
 constexpr double kMinScale = 1e-8;
-constexpr double kTransformTolerance = 1e-14;
 
 // Marker sizes in units of the marker scale.
 constexpr double kHalf = 1.25;
@@ -47,7 +46,7 @@ double OnePixel(const TRenderContext& ctx) {
 class TMarkerPainter {
  public:
   TMarkerPainter(TRenderContext& ctx, TCanvas& canvas, int32_t color, int32_t layerIndex, double x,
-                 double y, double rotation, int64_t overrideColor)
+                 double y, double rotation, bool mirrored, int64_t overrideColor)
       : ctx_(ctx),
         canvas_(canvas),
         color_(color),
@@ -57,6 +56,7 @@ class TMarkerPainter {
         rotation_(rotation),
         cos_(std::cos(rotation)),
         sin_(std::sin(rotation)),
+        side_(mirrored ? -1 : 1),
         override_(overrideColor) {}
 
   void Pen() {
@@ -102,7 +102,9 @@ class TMarkerPainter {
 
   void QuarterArc(TLocal centre, double radius, double start) {
     const TDrawPoint c = Map(centre);
-    OutlineArc(ctx_, canvas_, c.X, c.Y, radius, 1, rotation_, start, kPi / 2);
+    // Mirrored, the arc runs over the reflected angles: from -(start + sweep) to -start.
+    const double from = side_ > 0 ? start : 3 * kPi / 2 - start;
+    OutlineArc(ctx_, canvas_, c.X, c.Y, radius, 1, rotation_, from, kPi / 2);
   }
 
  private:
@@ -112,7 +114,8 @@ class TMarkerPainter {
     if (HasOverride()) canvas_.SetBrush(OverrideColor(), TBrushStyle::Solid);
   }
   TDrawPoint Map(TLocal p) const {
-    return {x_ + p.A * cos_ - p.B * sin_, y_ + p.A * sin_ + p.B * cos_};
+    const double b = side_ * p.B;
+    return {x_ + p.A * cos_ - b * sin_, y_ + p.A * sin_ + b * cos_};
   }
 
   TRenderContext& ctx_;
@@ -120,6 +123,7 @@ class TMarkerPainter {
   int32_t color_;
   int32_t layer_;
   double x_, y_, rotation_, cos_, sin_;
+  double side_;  // -1 flips the marker across its own axis
   int64_t override_;
 };
 
@@ -207,14 +211,18 @@ void DrawMarker(TMarkerPainter& paint, const TgraAttribute& attr, int32_t code, 
   }
 }
 
-}  // namespace
+struct TMarkerPose {
+  double X, Y, Rotation;
+  bool Mirrored;
+};
 
-void DrawPoint(TRenderContext& ctx, TCanvas& canvas, int32_t temporary, int32_t code, int32_t width,
-               int32_t color, int32_t layerIndex, double scale, double rotation, double x, double y,
-               int64_t overrideColor) {
+void DrawPointAt(TRenderContext& ctx, TCanvas& canvas, int32_t temporary, int32_t code,
+                 int32_t width, int32_t color, int32_t layerIndex, double scale,
+                 const TMarkerPose& pose, int64_t overrideColor) {
   const TgraAttribute& attr = *ctx.GraAttribute;
   const double onePixel = OnePixel(ctx);
-  TMarkerPainter paint(ctx, canvas, color, layerIndex, x, y, rotation, overrideColor);
+  TMarkerPainter paint(ctx, canvas, color, layerIndex, pose.X, pose.Y, pose.Rotation, pose.Mirrored,
+                       overrideColor);
   if (temporary == 1) {
     paint.Pen();
     paint.Circle(kTemporaryRadiusPixels * onePixel);
@@ -228,24 +236,32 @@ void DrawPoint(TRenderContext& ctx, TCanvas& canvas, int32_t temporary, int32_t 
   DrawMarker(paint, attr, code, color, penWidth, u, onePixel);
 }
 
+}  // namespace
+
+void DrawPoint(TRenderContext& ctx, TCanvas& canvas, int32_t temporary, int32_t code, int32_t width,
+               int32_t color, int32_t layerIndex, double scale, double rotation, double x, double y,
+               int64_t overrideColor) {
+  DrawPointAt(ctx, canvas, temporary, code, width, color, layerIndex, scale,
+              {x, y, rotation, false}, overrideColor);
+}
+
 void DrawPoint(TRenderContext& ctx, TCanvas& canvas, const TEntJwwPoint& point,
                const TPlacement& placement, int64_t overrideColor) {
-  const double x = placement.MapX(point.X, point.Y);
-  const double y = placement.MapY(point.X, point.Y);
+  TMarkerPose pose{placement.MapX(point.X, point.Y), placement.MapY(point.X, point.Y), 0, false};
   int32_t code = 0;
   double scale = 1.0;
-  double rotation = 0;
   if (point.Common.LineType == kMarkerLineType) {
     code = point.Code;
-    // The placement moves a marker and turns it, but does not resize it.
+    // The placement moves a marker, turns it the way it turns the marker's own direction and
+    // mirrors it with the block, but does not resize it.
     scale = point.Scale;
-    const double turn = DirectionAngle(placement.MapX(point.X + 10, point.Y) - x,
-                                       placement.MapY(point.X + 10, point.Y) - y);
-    rotation = point.Angle + turn;
-    if (placement.M11 < -kTransformTolerance) rotation += kPi;
+    const double c = std::cos(point.Angle), s = std::sin(point.Angle);
+    pose.Rotation = DirectionAngle(placement.M11 * c + placement.M12 * s,
+                                   placement.M21 * c + placement.M22 * s);
+    pose.Mirrored = placement.M11 * placement.M22 - placement.M12 * placement.M21 < 0;
   }
-  DrawPoint(ctx, canvas, point.Temporary, code, point.Common.Width, point.Common.Color,
-            point.Common.LayerIndex(), scale, rotation, x, y, overrideColor);
+  DrawPointAt(ctx, canvas, point.Temporary, code, point.Common.Width, point.Common.Color,
+              point.Common.LayerIndex(), scale, pose, overrideColor);
 }
 
 void DrawPointRecord(TRenderContext& ctx, TCanvas& canvas, const TEntJwwPoint& point,

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 
 namespace pennatran {
 

@@ -7,9 +7,8 @@
 #include <ctime>
 #include <optional>
 
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 #include "render/japanese_calendar.h"
-#include "render/sjis_chars.h"
 
 namespace pennatran {
 namespace {
@@ -108,13 +107,18 @@ bool IsPathDelimiter(char c) {
   return c == '\\' || c == '/';
 }
 
-// The file name after the last path delimiter or drive colon, with its extension.
+// A letter and a colon that open the path name a drive; a colon anywhere else belongs to
+// a name.
+bool StartsWithDrive(std::string_view path) {
+  const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+  return path.size() >= 2 && letter(path[0]) && path[1] == ':';
+}
+
+// The file name after the last path delimiter or the drive, with its extension.
 std::string_view FilePart(std::string_view path) {
-  size_t start = 0;
-  for (size_t i = 0; i < path.size(); i += SjisCharLength(path, i)) {
-    if (SjisCharLength(path, i) == 1 && (IsPathDelimiter(path[i]) || path[i] == ':')) {
-      start = i + 1;
-    }
+  size_t start = StartsWithDrive(path) ? 2 : 0;
+  for (size_t i = start; i < path.size(); i += CharLength(path, i)) {
+    if (CharLength(path, i) == 1 && IsPathDelimiter(path[i])) start = i + 1;
   }
   return path.substr(start);
 }
@@ -154,10 +158,12 @@ std::optional<std::string> PercentOnlyCode(const TRenderContext& ctx, std::strin
            info.DocMemoRest;
   if (key == "m1") return info.DocMemoLine1;
   if (key == "m2") return info.DocMemoRest;
-  const double scale = ctx.CurrentScale;
+  // A scale of 0 or below counts as 1, as it does for dimension values.
+  const auto usable = [](double v) { return v > 0 ? v : 1.0; };
+  const double scale = usable(ctx.CurrentScale);
   if (key == "SS" || key == "ss") return ScaleText(scale, 1 / scale, key == "SS");
   if (key == "SP" || key == "sp") {
-    const double print = info.DocPrintScale;
+    const double print = usable(info.DocPrintScale);
     return ScaleText(scale / print, print / scale, key == "SP");
   }
   if (key == "f") return std::string(FilePart(fileName));
@@ -260,10 +266,11 @@ int32_t SplitPath(std::string_view path, TPathSlots& slots) {
   };
   for (size_t i = 0; i < path.size();) {
     const char b = path[i];
-    if (IsSjisLeadByte(b)) {
+    if (IsLeadByte(b)) {
       // The second byte of a character may be "\" and is never a separator.
-      slots[static_cast<size_t>(c)] += path.substr(i, 2);
-      i += 2;
+      const size_t length = CharLength(path, i);
+      slots[static_cast<size_t>(c)] += path.substr(i, length);
+      i += length;
     } else if (IsPathDelimiter(b) && i + 1 < path.size() && IsPathDelimiter(path[i + 1])) {
       nextComponent();
       i += 2;
@@ -280,15 +287,17 @@ int32_t SplitPath(std::string_view path, TPathSlots& slots) {
 
 TColumnCopy CopyByColumns(std::string_view s, int32_t first, int32_t count) {
   TColumnCopy copy;
-  if (s.empty() || first < 1 || static_cast<size_t>(first) > s.size() || count < 1) return copy;
+  if (s.empty() || first < 1 || first > ColumnCount(s) || count < 1) return copy;
   const int64_t last = static_cast<int64_t>(first) + count - 1;
+  int64_t p = 1;  // the column the character starts in
   for (size_t i = 0; i < s.size();) {
-    const size_t length = SjisCharLength(s, i);
-    const auto p = static_cast<int64_t>(i) + 1;
-    if (p >= first && p + static_cast<int64_t>(length) - 1 <= last) {
+    const size_t length = CharLength(s, i);
+    const auto columns = static_cast<int64_t>(CharColumns(s, i));
+    if (p >= first && p + columns - 1 <= last) {
       copy.Text += s.substr(i, length);
-      copy.Columns += static_cast<int32_t>(length);
+      copy.Columns += static_cast<int32_t>(columns);
     }
+    p += columns;
     i += length;
   }
   return copy;

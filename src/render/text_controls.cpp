@@ -5,7 +5,7 @@
 #include <string>
 
 #include "attributes/gra_attribute.h"
-#include "render/sjis_chars.h"
+#include "jww/text_encoding.h"
 #include "render/text_layout.h"
 #include "render/text_string.h"
 
@@ -62,10 +62,11 @@ class TControlInterpreter {
     size_t i = 0;
     while (i < text.size()) {
       const char b = text[i];
-      if (IsSjisLeadByte(b)) {
+      if (IsLeadByte(b)) {
         if (i + 1 == text.size()) break;  // a lone lead byte at the end is dropped
-        Character(text.substr(i, 2));
-        i += 2;
+        const size_t length = CharLength(text, i);
+        Character(text.substr(i, length));
+        i += length;
       } else if (b == '^') {
         if (i + 1 == text.size()) {
           run_ += '^';
@@ -92,12 +93,12 @@ class TControlInterpreter {
       DrawModeCharacter(c);
     }
     mode_ = TMode::None;
-    prev_ = static_cast<int32_t>(c.size());
+    prev_ = ColumnCount(c);
   }
 
   size_t OneByte(std::string_view text, size_t i) {
     if (mode_ == TMode::Pair) {
-      const bool pair = i + 1 < text.size() && !IsSjisLeadByte(text[i + 1]);
+      const bool pair = i + 1 < text.size() && !IsLeadByte(text[i + 1]);
       const size_t k = pair ? 2 : 1;
       DrawPair(text.substr(i, k));
       mode_ = TMode::None;
@@ -113,7 +114,7 @@ class TControlInterpreter {
     const char k = text[i + 1];
     // A full-width character after "^" is kept whole, so its second byte is never read
     // as a control of its own.
-    const size_t kLength = SjisCharLength(text, i + 1);
+    const size_t kLength = CharLength(text, i + 1);
     const std::string_view kChar = text.substr(i + 1, kLength);
     i += 1 + kLength;
     if (!controls_) {
@@ -156,10 +157,10 @@ class TControlInterpreter {
           ++i;
           break;
         }
-        const size_t dLength = SjisCharLength(text, i);
+        const size_t dLength = CharLength(text, i);
         run_ += "^$";
         run_ += text.substr(i, dLength);
-        prev_ = static_cast<int32_t>(dLength);
+        prev_ = ColumnCount(text.substr(i, dLength));
         i += dLength;
         return true;
       }
@@ -182,13 +183,13 @@ class TControlInterpreter {
   void Literal(std::string_view kChar) {
     run_ += '^';
     run_ += kChar;
-    prev_ = static_cast<int32_t>(kChar.size());
+    prev_ = ColumnCount(kChar);
   }
 
   void Flush() {
     if (!run_.empty()) {
       DrawRun(px_, py_, m_, run_);
-      Advance(static_cast<double>(run_.size()) * (m_.W + m_.S) / 2);
+      Advance(static_cast<double>(ColumnCount(run_)) * (m_.W + m_.S) / 2);
       run_.clear();
     }
     curStyle_ = nextStyle_;
@@ -217,7 +218,7 @@ class TControlInterpreter {
   }
 
   void DrawModeCharacter(std::string_view c) {
-    const bool wide = c.size() == 2;
+    const bool wide = ColumnCount(c) == 2;
     const double H = m_.H, W = m_.W, S = m_.S;
     const double absH = std::abs(H);
     // Offset back to the previous character's cell.

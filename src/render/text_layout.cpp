@@ -98,7 +98,8 @@ TTextFrame MapTextThroughMatrix(const TPlacement& placement, const TTextFrame& f
   const double nx = std::cos(theta + std::numbers::pi / 2);
   const double ny = std::sin(theta + std::numbers::pi / 2);
   const double unitLength = MappedLength(placement, ux, uy);
-  mapped.W = std::abs(frame.W) * unitLength;
+  // A negative width turns the characters half round; the placement keeps that.
+  mapped.W = frame.W * unitLength;
   mapped.S = std::abs(frame.S) * unitLength;
 
   // Height: distance of the mapped top of the cell from the mapped base line.

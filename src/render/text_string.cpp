@@ -8,10 +8,10 @@
 #include <string>
 #include <utility>
 
+#include "jww/text_encoding.h"
 #include "render/drawers.h"
 #include "render/geometry.h"
 #include "render/output.h"
-#include "render/sjis_chars.h"
 #include "render/text_codes.h"
 #include "render/text_layout.h"
 
@@ -40,7 +40,7 @@ void DropLastBytes(std::string& s, size_t count) {
 // Half-width columns of every character but the last.
 int32_t ColumnsBeforeLast(std::string_view s) {
   const int32_t count = CharCount(s);
-  return count == 0 ? 0 : ColumnCount(s) - static_cast<int32_t>(CharAt(s, count - 1).size());
+  return count == 0 ? 0 : ColumnCount(s) - ColumnCount(CharAt(s, count - 1));
 }
 
 // A trailing "･" or run of "・" gives its length to the gaps between the other characters;
@@ -89,7 +89,7 @@ void ApplyTrailingMarks(std::string& text, TGlyphMetrics& m) {
   }
   if (shrink > 0) {
     DropLastBytes(text, 2);
-    const auto length = static_cast<double>(text.size());
+    const auto length = static_cast<double>(ColumnCount(text));
     if (length - shrink >= 2) {
       const double factor = (length - shrink) / length;
       m.W *= factor;
@@ -167,7 +167,7 @@ void DrawGlyphRun(TRenderContext& ctx, TCanvas& canvas, int32_t styleCode,
 
   const double ux = std::cos(theta), uy = std::sin(theta);
   for (size_t i = 0; i < run.size();) {
-    const size_t length = SjisCharLength(run, i);
+    const size_t length = CharLength(run, i);
     DrawGlyph(ctx, canvas, x, y, metrics.H, metrics.W, theta, run.substr(i, length));
     const double step = length == 1 ? (metrics.W + metrics.S) / 2 : metrics.W + metrics.S;
     x += ux * step;

@@ -5,7 +5,7 @@
 #include <QPixmap>
 
 #include "jww/palette.h"
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 #include "window_fixture.h"
 
 namespace pennatran::testing {

@@ -2,6 +2,9 @@
 #include <QLabel>
 #include <QTest>
 
+#include <algorithm>
+#include <vector>
+
 #include "window_fixture.h"
 
 namespace pennatran::testing {
@@ -65,7 +68,34 @@ TEST_F(ListClickTest, ColourLinesCarryASwatchOfTheirScreenColour) {
   ASSERT_FALSE(swatch.isNull());
   // Entry 117 has the screen colour 117 (red 117).
   EXPECT_EQ(swatch.pixelColor(swatch.width() / 2, swatch.height() / 2), QColor(117, 0, 0));
-  EXPECT_TRUE(List("ListBox2")->item(0)->icon().isNull());
+}
+
+TEST_F(ListClickTest, LineTypeLinesCarryASwatchOfTheirDashes) {
+  TJwwData source = SourceDrawing();
+  TEntJwwLineTypeExNo& dashed = source.LineTypeExNos[17];
+  dashed.SegmentCount = 2;
+  dashed.Pitches[0] = 3;
+  dashed.Pitches[1] = 1;
+  source.LineTypeExNos[18].SegmentCount = 0;
+  source.LineTypeExNos[18].Pattern = 0;
+  CreateWindow();
+  Window->OpenSource(WriteDrawing("s.jww", source));
+  const QListWidget* list = List("ListBox2");
+  const auto inked = [&](int line) {
+    const QImage swatch = list->item(line)->icon().pixmap(list->iconSize()).toImage();
+    std::vector<bool> row;
+    for (int x = 0; x < swatch.width(); ++x) {
+      row.push_back(qGray(swatch.pixel(x, swatch.height() / 2)) < 128);
+    }
+    return row;
+  };
+  // 36 pixels, two periods of 18: dashes of 13.5 pixels, rounded to 14, and gaps of 4.
+  const std::vector<bool> dashes = inked(0);
+  ASSERT_EQ(dashes.size(), 36u);
+  EXPECT_EQ(std::count(dashes.begin(), dashes.end(), true), 28);
+  EXPECT_TRUE(dashes[0] && dashes[12] && !dashes[15] && dashes[19] && !dashes[34]);
+  const std::vector<bool> blank = inked(1);
+  EXPECT_EQ(std::count(blank.begin(), blank.end(), true), 0);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "cli/cli_runner.h"
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 #include "support/jww_builder.h"
 
 namespace pennatran::testing {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/cli_runner.h"
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 #include "support/jww_builder.h"
 
 namespace pennatran::testing {

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "cli/cli_runner.h"
+#include "jww/text_encoding.h"
 #include "support/jww_builder.h"
 
 namespace pennatran::testing {
@@ -70,6 +71,40 @@ TEST_F(PreviewTest, ShowsWhatWasReadOfABrokenDrawing) {
 
   EXPECT_EQ(Run({"preview", PathOf("missing.jww"), "-o", PathOf("m.png")}).ExitCode, 2);
   EXPECT_FALSE(std::filesystem::exists(PathOf("m.png")));
+}
+
+}  // namespace
+}  // namespace pennatran::testing
+
+namespace pennatran::testing {
+namespace {
+
+// A drawing saved with two-byte strings shows and lists exactly what its one-byte twin does.
+TEST_F(PreviewTest, TwoByteDrawingsPreviewAndListAsTheirOneByteTwins) {
+  TJwwData doc = SampleDocument();
+  doc.Header.Memo = Utf8ToSjis("メモ");
+  doc.ColorExNos[30].Name = Utf8ToSjis("外壁\xF0\xA0\xAE\xB7");
+  Append(doc, MakeLine(0, 0, 100, 50));
+  Append(doc, MakeText(10, 10, Utf8ToSjis("寝室^!太字 %f \xF0\xA0\xAE\xB7野家")));
+  Append(doc, MakeDimension(0, 0, 50, 0, Utf8ToSjis("２，７３０")));
+  std::string traces[2], colours[2];
+  for (const bool twoByte : {false, true}) {
+    const std::string name = twoByte ? "two/plan.jww" : "one/plan.jww";
+    std::filesystem::create_directories(Folder / (twoByte ? "two" : "one"));
+    const std::string drawing = WriteFile(name, TJwwBuilder::Drawing(doc, 700, twoByte));
+    const std::string trace = PathOf(twoByte ? "two.txt" : "one.txt");
+    const TCliResult r = Run({"preview", drawing, "-o", PathOf("p.png"), "--trace", trace});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    std::ifstream in(trace);
+    traces[twoByte] = std::string((std::istreambuf_iterator<char>(in)), {});
+    colours[twoByte] = Run({"colors", drawing}).Out;
+    EXPECT_NE(Run({"info", drawing, "--json"}).Out.find(twoByte ? "\"two-byte\"" : "\"one-byte\""),
+              std::string::npos);
+  }
+  EXPECT_EQ(traces[1], traces[0]);
+  EXPECT_NE(traces[0].find("\xF0\xA0\xAE\xB7"), std::string::npos);
+  EXPECT_EQ(colours[1], colours[0]);
+  EXPECT_NE(colours[0].find("外壁\xF0\xA0\xAE\xB7"), std::string::npos);
 }
 
 }  // namespace

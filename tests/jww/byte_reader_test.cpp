@@ -16,13 +16,14 @@ TByteReader ReaderOf(const TJwwBuilder& b) {
 }
 
 TEST(ByteReaderTest, StringsInBothLengthForms) {
-  for (size_t length : {0u, 1u, 254u, 255u, 256u, 600u, 65535u}) {
+  for (size_t length : {0u, 1u, 254u, 255u, 256u, 600u, 65533u, 65534u, 65535u, 70000u}) {
     std::string s(length, 'x');
     for (size_t i = 0; i < length; ++i) s[i] = static_cast<char>('a' + i % 26);
     TJwwBuilder b;
     b.String(s).U8(0x5A);
-    // 254 bytes and less: one length byte; from 255 on: 255 and a u16 length.
-    EXPECT_EQ(b.Size(), length + (length < 255 ? 1 : 3) + 1) << length;
+    // 254 bytes and less: one length byte; from 255 on: 255 and a u16 length; from 65534
+    // on: 255, hex FFFF and a u32 length.
+    EXPECT_EQ(b.Size(), length + (length < 255 ? 1 : length < 0xFFFE ? 3 : 7) + 1) << length;
     TByteReader in = ReaderOf(b);
     EXPECT_EQ(in.RawString(), s) << length;
     EXPECT_EQ(in.U8(), 0x5A) << length;

@@ -43,22 +43,25 @@ TEST_P(StringForm, LengthPrefixThenEveryByteInOrder) {
   EXPECT_EQ(sink.Bytes, GetParam().Prefix + text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lengths, StringForm,
-                         ::testing::Values(TStringCase{0, Bytes({0})},
-                                           TStringCase{254, Bytes({254})},
-                                           TStringCase{255, Bytes({255, 255, 0})},
-                                           TStringCase{256, Bytes({255, 0, 1})},
-                                           TStringCase{600, Bytes({255, 0x58, 0x02})},
-                                           TStringCase{65535, Bytes({255, 255, 255})}));
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, StringForm,
+    ::testing::Values(TStringCase{0, Bytes({0})}, TStringCase{254, Bytes({254})},
+                      TStringCase{255, Bytes({255, 255, 0})}, TStringCase{256, Bytes({255, 0, 1})},
+                      TStringCase{600, Bytes({255, 0x58, 0x02})},
+                      TStringCase{65533, Bytes({255, 0xFD, 255})},
+                      TStringCase{65534, Bytes({255, 255, 255, 0xFE, 255, 0, 0})},
+                      TStringCase{65535, Bytes({255, 255, 255, 255, 255, 0, 0})},
+                      TStringCase{70000, Bytes({255, 255, 255, 0x70, 0x11, 1, 0})}));
 
-TEST(ByteWriter, StringKeepsZeroBytesAndRefusesMoreThan65535) {
+// The u16 lengths FFFE and FFFF mark the two-byte form and a u32 length: from 65534 bytes on
+// the length is a u32.
+TEST(ByteWriter, StringKeepsZeroBytes) {
   TStringSink sink;
   TByteWriter out(sink, 700);
   out.String(std::string("a\0b", 3));
   EXPECT_EQ(sink.Bytes, std::string("\x03"
                                     "a\0b",
                                     4));
-  EXPECT_THROW(out.String(std::string(65536, 'x')), TWriteError);
 }
 
 TEST(ByteWriter, CountUsesTwoBytesUpTo65534) {

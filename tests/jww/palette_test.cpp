@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 #include "support/jww_builder.h"
 
 namespace pennatran {

@@ -4,11 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <QImage>
 #include <QRect>
 
 #include "gui_application.h"
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 
 namespace pennatran {
 namespace {
@@ -85,6 +86,19 @@ TEST_F(QtTextTest, AverageWidthScalesTheGlyphsHorizontally) {
   EXPECT_NEAR(narrow.height(), natural.height(), 1);
 }
 
+TEST_F(QtTextTest, AverageWidthIsMeasuredByTheEmWhenTheFontStoresAnotherAverage) {
+  // Droid Sans Fallback stores an average near its full em; IPAGothic stores half the em.
+  ASSERT_TRUE(QFontDatabase::hasFamily(QStringLiteral("Droid Sans Fallback")));
+  const QRect ipa = Ink("IPAGothic", 40, 12, 0, 10, 10, "田田");
+  Image.fill(Qt::white);
+  const QRect droid = Ink("Droid Sans Fallback", 40, 12, 0, 10, 10, "田田");
+  ASSERT_FALSE(ipa.isEmpty());
+  ASSERT_FALSE(droid.isEmpty());
+  // Two kanji of 24 pixels each, whatever the font keeps as its average.
+  EXPECT_NEAR(ipa.width(), 48, 6);
+  EXPECT_NEAR(droid.width(), 48, 6);
+}
+
 TEST_F(QtTextTest, EscapementTurnsAboutTheCellsTopLeftCorner) {
   // A quarter turn: the text runs up the page and its cell lies to the right.
   const QRect box = Ink("ＭＳ ゴシック", 30, 0, 900, 100, 150, "田田田");
@@ -109,6 +123,24 @@ TEST_F(QtTextTest, VerticalFacesStandFullWidthCharactersUpright) {
   const QRect dash = Ink("@ＭＳ ゴシック", 40, 0, 2700, 100, 20, "-");
   ASSERT_FALSE(dash.isEmpty());
   EXPECT_GT(dash.height(), dash.width());
+}
+
+TEST_F(QtTextTest, VerticalFacesTurnLineMarksAndUseVerticalBrackets) {
+  // "ー" runs along the column; "「" takes its vertical form, wider than high.
+  const struct {
+    const char* Text;
+    bool Tall;
+  } rows[] = {{"ー", true}, {"～", true}, {"「", false}, {"（", false}};
+  for (const auto& r : rows) {
+    Image.fill(Qt::white);
+    const QRect box = Ink("@ＭＳ ゴシック", 40, 0, 2700, 100, 20, r.Text);
+    ASSERT_FALSE(box.isEmpty()) << r.Text;
+    if (r.Tall) {
+      EXPECT_GT(box.height(), 2 * box.width()) << r.Text;
+    } else {
+      EXPECT_GT(box.width(), box.height()) << r.Text;
+    }
+  }
 }
 
 }  // namespace

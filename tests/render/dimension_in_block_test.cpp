@@ -110,6 +110,37 @@ TEST_F(DimensionInBlock, DrawsItsPartsAndLeavesOutAuxiliariesOnlyWhenHidden) {
   }
 }
 
+TEST_F(DimensionInBlock, PartsOnHiddenLayersAreLeftOutAtTopLevelAndInBlocks) {
+  constexpr uint8_t kHiddenLayer = 7;
+  att.SetLayer(kHiddenLayer, 3);
+  const struct {
+    const char* Name;
+    TEntJwwCommon& (*Of)(TEntJwwDimension&);
+    int Part;
+  } rows[] = {
+      {"extension", [](TEntJwwDimension& d) -> TEntJwwCommon& { return d.AuxLine2.Common; }, Aux2},
+      {"mark", [](TEntJwwDimension& d) -> TEntJwwCommon& { return d.Point1.Common; }, Mark1},
+      {"line", [](TEntJwwDimension& d) -> TEntJwwCommon& { return d.Line.Common; }, DimLine},
+      {"value", [](TEntJwwDimension& d) -> TEntJwwCommon& { return d.Text.Common; }, Value},
+  };
+  for (const auto& r : rows) {
+    TEntJwwDimension dim = MakeDimension(0x0002, 1);
+    r.Of(dim).Layer = kHiddenLayer;
+    EXPECT_EQ(DimensionTrace(dim, shifted, false), PartsTrace(dim, shifted, All & ~r.Part))
+        << r.Name;
+
+    TRecordingCanvas topLevel, expected;
+    DrawDimension(ctx, topLevel, dim, false);
+    if (r.Part != Aux1) DrawLine(ctx, expected, dim.AuxLine1);
+    if (r.Part != Aux2) DrawLine(ctx, expected, dim.AuxLine2);
+    if (r.Part != Mark1) DrawPointRecord(ctx, expected, dim.Point1, -1);
+    if (r.Part != Mark2) DrawPointRecord(ctx, expected, dim.Point2, -1);
+    if (r.Part != DimLine) DrawLine(ctx, expected, dim.Line);
+    if (r.Part != Value) DrawText(ctx, expected, dim.Text, -1);
+    EXPECT_EQ(topLevel.Lines, expected.Lines) << r.Name;
+  }
+}
+
 TEST_F(DimensionInBlock, ValueIsMeasuredAgainOnlyWhenGeneratedAndNotMerelyShifted) {
   EXPECT_EQ(DrawnText(MakeDimension(0x0002, 0), shifted), "999");
   EXPECT_EQ(DrawnText(MakeDimension(0x1040, 0), doubled), "999");

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
 #include <string>
 
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 #include "render/full_width.h"
 
 namespace pennatran {
@@ -75,6 +77,42 @@ TEST(FormatDimensionValue, FormatsTheLengthMeasuredThroughThePlacement) {
   for (const auto& r : rows) {
     const SjisString value = FormatDimensionValue(r.Format, r.Marks, r.Line, r.GroupScale, scaled);
     EXPECT_EQ(SjisToUtf8(value), r.Expected) << std::hex << r.Format;
+  }
+}
+
+// A length that is a whole number of units keeps its number in truncate and round-up
+// modes, though the mapped ends measure it a few units in the last place short or long.
+TEST(FormatDimensionValue, WholeLengthsSurviveTheErrorOfMeasuringAgain) {
+  const double turn = std::numbers::pi / 6;
+  const TPlacement turned{10, 20, std::cos(turn), -std::sin(turn), std::sin(turn), std::cos(turn)};
+  const struct {
+    uint16_t Format;
+    double Length;  // at full size, group scale 100
+    const char* Expected;
+  } rows[] = {
+      {0x0102, 910, "910"},
+      {0x0102, 455, "455"},
+      {0x0102, 4550, "4550"},
+      {0x0102, 2275, "2275"},
+      {0x0102, 1150, "1150"},
+      {0x2182, 1820.05, "1820.05"},
+      {0x2282, 12000, "12000.00"},
+      {0x3282, 1500, "1500.000"},
+      {0x0202, 1048576, "1048576"},
+      {0x2282, 1820.05, "1820.05"},
+      {0x0102, 1149.99, "1149"},
+      {0x0202, 1150.01, "1151"},
+      {0x2202, 12000.001, "12000.01"},
+      {0x2102, 910.0099, "910"},
+  };
+  for (const auto& r : rows) {
+    TEntJwwLine line{};
+    line.StartX = 12.3;
+    line.StartY = 45.6;
+    line.EndX = line.StartX + r.Length / 100;
+    line.EndY = line.StartY;
+    const SjisString value = FormatDimensionValue(r.Format, 0, line, 100, turned);
+    EXPECT_EQ(SjisToUtf8(value), r.Expected) << std::hex << r.Format << std::dec << " " << r.Length;
   }
 }
 

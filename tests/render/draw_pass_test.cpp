@@ -187,7 +187,7 @@ TEST_F(DrawPassTest, DimensionPartsFollowSxfModeAndTheAuxiliaryRule) {
   TEntJwwDimension sxf = Dimension(Line(10, 20, 90, 20), 1);
   sxf.AuxLine1 = Line(10, 15, 10, 20);
   sxf.AuxLine2 = Line(90, 15, 90, 20, Common(9, 1));  // auxiliary: hidden
-  sxf.Line.Common = Common(2, 1, 7, 0);               // its own layer hidden: background pen
+  sxf.Line.Common = Common(2, 1, 7, 0);               // its own layer hidden: left out
   TEntJwwDimension hidden = Dimension(Line(10, 30, 90, 30, Common(2, 1, 7, 0)));
   doc.Dimensions = {plain, sxf, hidden};
   DrawEntities(ctx, doc, canvas);
@@ -198,9 +198,7 @@ TEST_F(DrawPassTest, DimensionPartsFollowSxfModeAndTheAuxiliaryRule) {
     }
     return m;
   }();
-  EXPECT_EQ(moves, (Lines{"moveto 10 40", "lineto 90 40", "moveto 10 35", "lineto 10 30",
-                          "moveto 10 30", "lineto 90 30"}));
-  EXPECT_EQ(PenBefore("lineto 90 30"), "pen FFFFFF 0 solid");
+  EXPECT_EQ(moves, (Lines{"moveto 10 40", "lineto 90 40", "moveto 10 35", "lineto 10 30"}));
 }
 
 TEST_F(DrawPassTest, BlockLinesAndArcsAreMappedThroughThePlacement) {

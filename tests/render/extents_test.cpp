@@ -90,12 +90,17 @@ TEST(ComputeExtents, DrawingWithoutEntitiesKeepsThePreviousBox) {
   ExpectExtents(onlyDegenerateText, {1, 2, 3, 4});
 }
 
-TEST(ComputeExtents, ImageReferencesAddTheirFarCornerOnlyAtTopLevel) {
+TEST(ComputeExtents, ImageReferencesAddTheirFrameAsDrawn) {
+  const double c45 = std::cos(45 * kDeg);
   TJwwData doc;
   doc.Lines = {Line(10, 10, 10, 10)};
   doc.Texts = {Text(10, 10, 12, 10, "^@BMpic.bmp,40,30,0,0,1,45")};
   Extents(doc);
-  ExpectExtents(doc, {10, 10, 50, 40});
+  ExpectExtents(doc, {10 - 30 * c45, 10, 10 + 40 * c45, 10 + 70 * c45});
+
+  doc.Texts = {Text(10, 10, 12, 10, "^@BMpic.bmp,40,30,0,0,1,180")};
+  Extents(doc);
+  ExpectExtents(doc, {-30, -20, 12, 10});
 
   doc.Texts = {Text(10, 10, 12, 10, "^@BMpic.bmp,40")};
   Extents(doc);
@@ -105,16 +110,70 @@ TEST(ComputeExtents, ImageReferencesAddTheirFarCornerOnlyAtTopLevel) {
   Extents(doc);
   ExpectExtents(doc, {10, 10, 12, 10});
 
-  // Inside a block only the text's own start and end count.
+  // Inside a block the frame goes through the placement, here a quarter turn about (100, 0).
   TJwwData block;
   block.Lines = {Line(0, 0, 0, 0)};
   block.BlockDefs.resize(1);
   block.BlockDefs[0].Texts = {Text(10, 10, 12, 10, "^@BMpic.bmp,40,30")};
   TEntJwwBlockTree node;
   node.BlockIndex = 0;
+  node.X = 100;
+  node.M11 = 0, node.M12 = -1, node.M21 = 1, node.M22 = 0;
   block.BlockTree = {node};
   Extents(block);
-  ExpectExtents(block, {0, 0, 12, 10});
+  ExpectExtents(block, {0, 0, 90, 50});
+}
+
+TEST(ComputeExtents, TurnedEllipsesCountTheirWholeShape) {
+  const double c45 = std::cos(45 * kDeg);
+  const double c30 = std::cos(30 * kDeg);
+  const double ellipseX = std::sqrt(100 * c30 * c30 + 25 * 0.25);  // r 10, flatness 0.5
+  const double ellipseY = std::sqrt(100 * 0.25 + 25 * c30 * c30);
+  const double diagonal = std::sqrt((100 + 25) / 2.0);
+  TEntJwwBlockTree turned45;
+  turned45.BlockIndex = 0;
+  turned45.X = 50;
+  turned45.M11 = c45, turned45.M12 = -c45, turned45.M21 = c45, turned45.M22 = c45;
+  const struct {
+    const char* Name;
+    TEntJwwArc Arc;
+    bool InBlock;
+    TBoxValues Expected;
+  } rows[] = {
+      {"tilted circle", Arc(0, 0, 100, 0, 0, true, 1, 45 * kDeg), false, {-100, -100, 100, 100}},
+      {"tilted ellipse",
+       Arc(0, 0, 10, 0, 0, true, 0.5, 30 * kDeg),
+       false,
+       {-ellipseX, -ellipseY, ellipseX, ellipseY}},
+      {"tilted quarter over the top",
+       Arc(0, 0, 10, 0, kPi / 2, false, 1, 45 * kDeg),
+       false,
+       {-10 * c45, 0, 10 * c45, 10}},
+      {"ellipse in a turned block",
+       Arc(0, 0, 10, 0, 0, true, 0.5),
+       true,
+       {50 - diagonal, -diagonal, 50 + diagonal, diagonal}},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.Name);
+    TJwwData doc;
+    if (r.InBlock) {
+      doc.Lines = {Line(50, 0, 50, 0)};
+      doc.BlockDefs.resize(1);
+      doc.BlockDefs[0].Arcs = {r.Arc};
+      doc.BlockTree = {turned45};
+    } else {
+      doc.Arcs = {r.Arc};
+    }
+    Extents(doc);
+    ExpectExtents(doc, r.Expected);
+  }
+
+  TJwwData solids;
+  solids.Solids = {Solid(20, 20, 5, 0.5, kPi / 4, 0, 0, 0, Common(2, 101))};
+  const double half = std::sqrt((25 + 6.25) / 2);
+  Extents(solids);
+  ExpectExtents(solids, {20 - half, 20 - half, 20 + half, 20 + half});
 }
 
 TEST(ComputeExtents, DimensionsSolidsAndPoints) {

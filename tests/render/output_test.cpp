@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <numbers>
 
 #include "render/geometry.h"
 #include "render_fixture.h"
@@ -102,7 +105,7 @@ TEST_F(RenderFixture, PolygonWithAHugeFirstEdgeFallsBackToAClippedOutline) {
   SetPoints({{-10000, 10}, {10000, 10}, {0, 40}});
   OutputPolygon(ctx, canvas);
   ASSERT_EQ(Trace().size(), 1u);
-  EXPECT_TRUE(testing::StartsWith(Trace()[0], "polygon 3 "));
+  EXPECT_TRUE(testing::StartsWith(Trace()[0], "polygon "));
 }
 
 TEST_F(RenderFixture, PixelConversionClampsInsteadOfOverflowing) {
@@ -110,10 +113,37 @@ TEST_F(RenderFixture, PixelConversionClampsInsteadOfOverflowing) {
   SetView(-5e-15, -5e-15, 5e-15, 5e-15, 3e16, 300, 300);
   EXPECT_EQ(PixelX(ctx, 1e8), kPixelLimit);
   EXPECT_EQ(PixelY(ctx, -1e8), 300 + kPixelLimit);
+  // A polygon reaching that far is cut to the guard, one view size around the view.
   SetPoints({{-1, -1}, {-1 + 1e-13, -1}, {1e8, 1e8}});
   OutputPolygon(ctx, canvas);
-  EXPECT_EQ(Trace(), (Lines{"polygon 3 -268435456 268435756 -268435456 268435756 268435456 "
-                            "-268435156"}));
+  ASSERT_EQ(Trace().size(), 1u);
+  for (const TPixelPoint& p : testing::TracePoints(Trace()[0])) {
+    EXPECT_TRUE(p.X >= -300 && p.X <= 600 && p.Y >= -300 && p.Y <= 600) << p.X << " " << p.Y;
+  }
+}
+
+// A polygon far larger than the view is cut to a guard around it before its points become
+// pixels, so its edges keep their directions instead of bending at the pixel limit.
+TEST_F(RenderFixture, HugePolygonKeepsItsDirections) {
+  const double turn = 10 * std::numbers::pi / 180;
+  const double far = 1e9;
+  SetPoints({{10, 10},
+             {10, 11},
+             {10 + far * std::cos(turn), 11 + far * std::sin(turn)},
+             {10 + far * std::cos(turn), 10 + far * std::sin(turn)}});
+  OutputPolygon(ctx, canvas);
+  ASSERT_EQ(Trace().size(), 1u);
+  ASSERT_TRUE(testing::StartsWith(Trace()[0], "polygon "));
+  const std::vector<TPixelPoint> points = testing::TracePoints(Trace()[0]);
+  const TPixelPoint start = points[0];
+  EXPECT_EQ(start, (TPixelPoint{10, 40}));
+  for (const TPixelPoint& p : points) {
+    EXPECT_LE(std::abs(p.X), 1000);
+    EXPECT_LE(std::abs(p.Y), 1000);
+    if (p.X - start.X < 50) continue;
+    // Pixels run downwards: the edge climbs 10 degrees to the right.
+    EXPECT_NEAR(std::atan2(start.Y - p.Y, p.X - start.X), turn, 0.02) << p.X << " " << p.Y;
+  }
 }
 
 TEST_F(RenderFixture, CorruptCoordinatesDrawNothing) {

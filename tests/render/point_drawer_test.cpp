@@ -221,31 +221,56 @@ TEST_F(PointDrawer, DimensionDrawsItsTwoPointsButNotItsAuxiliaryPoints) {
   EXPECT_EQ(arrowTips(false), (std::vector<TPixelPoint>{Pixel(ctx, 1, 1), Pixel(ctx, 9, 1)}));
 }
 
-TEST_F(PointDrawer, MarkerInAPlacementFollowsTurnsButNotScaleOrHalfTurns) {
-  // An arrowhead at (2, 1) of a block; where its tip and one tail corner land.
+TEST_F(PointDrawer, MarkerInAPlacementTurnsAndMirrorsWithItButKeepsItsSize) {
+  // An arrowhead at (2, 1) of a block; where its tip and one tail corner land. A mirrored
+  // marker has that corner on its other side.
+  SetView(-10, -10, 20, 20, 40, 1200, 1200);  // the whole arrowhead in view
   const double c270 = std::cos(3 * kPi / 2);
   const double s270 = std::sin(3 * kPi / 2);
+  const double c135 = std::cos(3 * kPi / 4);
+  const double s135 = std::sin(3 * kPi / 4);
+  const double c91 = std::cos(91 * kPi / 180);
+  const double s91 = std::sin(91 * kPi / 180);
   const struct {
     const char* Name;
     TPlacement Placement;
-    double X, Y, Direction;
+    double Angle, X, Y, Direction;
+    bool Mirrored;
   } rows[] = {
-      {"quarter turn", {5, 5, 0, -1, 1, 0}, 4, 7, kPi / 2},
-      {"three quarter turn", {5, 5, c270, -s270, s270, c270}, 6, 3, 3 * kPi / 2},
-      {"half turn", {5, 5, -1, 0, 0, -1}, 3, 4, 0},
-      {"mirrored", {5, 5, -1, 0, 0, 1}, 3, 6, 0},
-      {"doubled", {1, 1, 2, 0, 0, 2}, 5, 3, 0},
+      {"quarter turn", {5, 5, 0, -1, 1, 0}, 0, 4, 7, kPi / 2, false},
+      {"three quarter turn", {5, 5, c270, -s270, s270, c270}, 0, 6, 3, 3 * kPi / 2, false},
+      {"half turn", {5, 5, -1, 0, 0, -1}, 0, 3, 4, kPi, false},
+      {"half turn of a turned marker", {5, 5, -1, 0, 0, -1}, kPi / 2, 3, 4, 3 * kPi / 2, false},
+      {"135 degrees",
+       {0, 0, c135, -s135, s135, c135},
+       0,
+       2 * c135 - s135,
+       2 * s135 + c135,
+       3 * kPi / 4,
+       false},
+      {"91 degrees",
+       {0, 0, c91, -s91, s91, c91},
+       0,
+       2 * c91 - s91,
+       2 * s91 + c91,
+       91 * kPi / 180,
+       false},
+      {"mirrored", {5, 5, -1, 0, 0, 1}, 0, 3, 6, kPi, true},
+      {"mirrored upside down", {5, 5, 1, 0, 0, -1}, kPi / 2, 7, 4, 3 * kPi / 2, true},
+      {"doubled", {1, 1, 2, 0, 0, 2}, 0, 5, 3, 0, false},
+      {"stretched", {0, 0, 1, 0, 0, 3}, kPi / 4, 2, 3, std::atan2(3.0, 1.0), false},
   };
   for (const auto& row : rows) {
     canvas.Lines.clear();
-    DrawPoint(ctx, canvas, PointRecord(2, 1, 100, 6), row.Placement, kNoOverride);
+    DrawPoint(ctx, canvas, PointRecord(2, 1, 100, 6, row.Angle), row.Placement, kNoOverride);
     const auto shapes = TracedShapes(Trace());
     ASSERT_EQ(shapes.size(), 1u) << row.Name;
     const double c = std::cos(row.Direction);
     const double s = std::sin(row.Direction);
+    const double side = row.Mirrored ? -1.25 : 1.25;
     EXPECT_EQ(shapes[0].Points[0], Pixel(ctx, row.X, row.Y)) << row.Name;
     EXPECT_EQ(shapes[0].Points[1],
-              Pixel(ctx, row.X - 7.5 * c - 1.25 * s, row.Y - 7.5 * s + 1.25 * c))
+              Pixel(ctx, row.X - 7.5 * c - side * s, row.Y - 7.5 * s + side * c))
         << row.Name;
   }
   canvas.Lines.clear();

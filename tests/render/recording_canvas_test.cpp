@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 
 namespace pennatran {
 namespace {

@@ -55,6 +55,13 @@ TEST(MapTextToPlacementTest, IdentityKeepsMirroredAndHangingMetrics) {
               {0, 0, 1, 0, 0.0001, -0.0001, 0});
 }
 
+TEST(MapTextToPlacementTest, NegativeWidthKeepsItsSignThroughTurnsAndScales) {
+  const TTextFrame halfTurned{10, 10, 30, 10, 2.5, -2.5, 0.5};
+  ExpectFrame(MapTextToPlacement({0, 0, 2, 0, 0, 2}, halfTurned), {20, 20, 60, 20, 5, -5, 1});
+  ExpectFrame(MapTextToPlacement({0, 0, 0, -1, 1, 0}, halfTurned),
+              {-10, 10, -10, 30, 2.5, -2.5, 0.5});
+}
+
 class TextBlockTest : public TextFixture {};
 
 TEST_F(TextBlockTest, ScaledBlockDoublesTheFont) {

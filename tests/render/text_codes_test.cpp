@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 #include "render/text_codes.h"
 
 namespace pennatran::testing {
@@ -134,7 +134,11 @@ TEST_F(TextCodeTest, DrawingTimeMemoAndScales) {
       {1, 1, {{"%SS", "1/1"}}},
       {2.5, 1, {{"%SS", "1/2.5"}}},
       {1, 4, {{"%SP", "4/1"}, {"%sp", "4"}}},
-      {0, 1, {{"%SS", "inf/1"}}},  // a zero scale must not fail
+      // Scales of 0 or below count as 1.
+      {0, 1, {{"%SS", "1/1"}, {"%ss", "1"}, {"%SP", "1/1"}}},
+      {-5, 1, {{"%SS", "1/1"}}},
+      {100, 0, {{"%SP", "1/100"}, {"%sp", "100"}}},
+      {100, -2, {{"%SP", "1/100"}}},
   };
   for (const TScaleCase& s : scales) {
     ctx.CurrentScale = s.Current;
@@ -174,6 +178,14 @@ TEST_F(TextCodeTest, FileAndFolderCodes) {
 
   ctx.DocInfo.DocFileName = "\\\\server\\share\\a.jww";
   ExpectCodes({{"%F1", "share"}, {"%F2", "server"}, {"%F3", ""}});
+
+  // Only a letter and a colon at the very start are a drive.
+  ctx.DocInfo.DocFileName = "C:\\dir\\plan:v2.jww";
+  ExpectCodes({{"%f", "plan:v2.jww"}, {"$f", "plan:v2"}, {"%f2", "pl"}});
+  ctx.DocInfo.DocFileName = "D:plan.jww";
+  ExpectCodes({{"%f", "plan.jww"}, {"$f", "plan"}});
+  ctx.DocInfo.DocFileName = "plan:v2.jww";
+  ExpectCodes({{"%f", "plan:v2.jww"}});
 
   ctx.DocInfo.DocFileName = "/home/user/plan.jww";
   ExpectCodes({{"%F1", "user"}, {"%F2", "home"}, {"%F3", ""}, {"%f", "plan.jww"}});

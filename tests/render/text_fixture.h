@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "attributes/gra_attribute.h"
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 #include "render/recording_canvas.h"
 #include "render/render_context.h"
 

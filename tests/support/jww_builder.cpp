@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <fstream>
+#include <string>
 
 namespace pennatran::testing {
 namespace {
@@ -54,11 +55,27 @@ TJwwBuilder& TJwwBuilder::F64(double v) {
   return Raw(&v, sizeof v);
 }
 
-TJwwBuilder& TJwwBuilder::String(std::string_view s) {
+TJwwBuilder& TJwwBuilder::String(std::string_view text) {
+  // Characters that only the two-byte form holds are written in it, as every string of a
+  // two-byte drawing is.
+  if (TwoByte || NeedsTwoByteForm(text)) {
+    const std::u16string units = ToUtf16(text);
+    U8(255).U16(0xFFFE);
+    if (units.size() < 255) {
+      U8(static_cast<uint8_t>(units.size()));
+    } else {
+      U8(255).U16(static_cast<uint16_t>(units.size()));
+    }
+    for (const char16_t unit : units) U16(unit);
+    return *this;
+  }
+  const std::string s = ToOneByteForm(text);
   if (s.size() < 255) {
     U8(static_cast<uint8_t>(s.size()));
+  } else if (s.size() < 0xFFFE) {
+    U8(255).U16(static_cast<uint16_t>(s.size()));
   } else {
-    U8(255).U16(static_cast<uint16_t>(s.size()));  // longer strings do not exist
+    U8(255).U16(0xFFFF).U32(static_cast<uint32_t>(s.size()));
   }
   return Raw(s);
 }
@@ -375,9 +392,10 @@ TJwwBuilder& TJwwBuilder::Images(const std::vector<TImage>& images) {
   return *this;
 }
 
-std::vector<uint8_t> TJwwBuilder::Drawing(const TJwwData& doc, int32_t version) {
+std::vector<uint8_t> TJwwBuilder::Drawing(const TJwwData& doc, int32_t version,
+                                          bool twoByteStrings) {
   TJwwBuilder b(version);
-  b.Header(doc).EntitySection(doc);
+  b.SetTwoByteStrings(twoByteStrings).Header(doc).EntitySection(doc);
   if (version >= 700) b.Images({});
   return b.Bytes();
 }

@@ -40,8 +40,15 @@ class TJwwBuilder {
   TJwwBuilder& F64(double v);
   TJwwBuilder& Raw(std::string_view bytes);
   TJwwBuilder& Raw(const void* bytes, size_t n);
-  // A length-prefixed string: u8 length, or 255 + u16 length for 255 bytes and more.
+  // A length-prefixed string: u8 length, or 255 + u16 length for 255 bytes and more. In
+  // the two-byte form: 255, hex FFFE, then the length of its UTF-16 form the same way and
+  // its UTF-16LE units.
   TJwwBuilder& String(std::string_view s);
+  // Whether String writes the two-byte form from now on.
+  TJwwBuilder& SetTwoByteStrings(bool twoByte) {
+    TwoByte = twoByte;
+    return *this;
+  }
   // An element count: u16, or hex FFFF + u32 from 65535 (or always, when forceLong).
   TJwwBuilder& Count(uint32_t n, bool forceLong = false);
 
@@ -115,7 +122,8 @@ class TJwwBuilder {
   TJwwBuilder& ImageEntry(std::string_view name, uint32_t size, std::string_view content);
 
   // Header, entity section and, from version 700, an empty image section.
-  static std::vector<uint8_t> Drawing(const TJwwData& doc, int32_t version = 700);
+  static std::vector<uint8_t> Drawing(const TJwwData& doc, int32_t version = 700,
+                                      bool twoByteStrings = false);
 
  private:
   TJwwBuilder& Common(const TEntJwwCommon& c);
@@ -133,6 +141,7 @@ class TJwwBuilder {
   std::map<std::string, uint32_t> Classes;
   uint32_t ObjectCounter = 1;
   TTagForm Form = TTagForm::Short;
+  bool TwoByte = false;
 };
 
 // Record makers with plain defaults (line type 1, colour 1, layer 0 of group 0).

@@ -4,7 +4,7 @@
 #include <random>
 #include <string>
 
-#include "jww/sjis.h"
+#include "jww/text_encoding.h"
 
 namespace pennatran {
 namespace {
