@@ -1,6 +1,9 @@
 #include "app/escape_key.h"
 
 #include <QGuiApplication>
+#include <memory>
+#include <optional>
+#include <utility>
 
 #ifdef PENNATRAN_HAVE_XCB
 #include <xcb/xcb.h>
@@ -69,5 +72,27 @@ bool EscapeKeyDown() {
 }
 
 #endif
+
+std::function<bool()> Throttled(std::function<bool()> ask, std::chrono::milliseconds interval,
+                                TSteadyNow now) {
+  struct TState {
+    std::optional<std::chrono::steady_clock::time_point> LastAsk;
+    bool LastAnswer = false;
+  };
+  auto state = std::make_shared<TState>();
+  return [state, ask = std::move(ask), interval, now = std::move(now)] {
+    const auto time = now();
+    if (!state->LastAsk || time - *state->LastAsk >= interval) {
+      state->LastAsk = time;
+      state->LastAnswer = ask();
+    }
+    return state->LastAnswer;
+  };
+}
+
+std::function<bool()> ThrottledEscapeKey() {
+  constexpr std::chrono::milliseconds kInterval{50};
+  return Throttled(EscapeKeyDown, kInterval);
+}
 
 }  // namespace pennatran

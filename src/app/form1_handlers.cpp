@@ -33,12 +33,21 @@ const QString kNoDestination = QStringLiteral("コピー先ファイルを開い
 QString Saved(const QString& path) {
   return QStringLiteral("図面ファイル「") + path + QStringLiteral("」を保存しました。");
 }
-QString SaveFailed(const QString& path) {
-  return QStringLiteral("図面ファイル「") + path + QStringLiteral("」の保存に失敗しました。");
+QString SaveFailed(const QString& path, TSaveFailure failure) {
+  const std::string reason = SaveFailureText(failure);
+  return QStringLiteral("図面ファイル「") + path + QStringLiteral("」の保存に失敗しました。") +
+         (reason.empty() ? QString() : QStringLiteral("\n") + QString::fromStdString(reason));
 }
 QString ReadPartly(const QString& path) {
   return QStringLiteral("図面ファイル「") + path +
          QStringLiteral("」を最後まで読み込めませんでした。読み込めた部分だけを表示しています。");
+}
+QString NotADrawing(const QString& path) {
+  return QStringLiteral("「") + path + QStringLiteral("」は Jw_cad の図面ファイルではありません。");
+}
+// What the user is told after a load that stopped before the end of its file.
+QString LoadFailed(const TJwwData& doc, const QString& path) {
+  return doc.LoadError.NotADrawing ? NotADrawing(path) : ReadPartly(path);
 }
 QString PlacementsCut(const QString& path) {
   return QStringLiteral("図面ファイル「") + path +
@@ -87,6 +96,17 @@ QString DraggedDrawing(const QMimeData* mime) {
   return path;
 }
 
+// Accepts the drag or drop with the copy action; refuses a source that offers no copy.
+bool AcceptAsCopy(QDropEvent* event) {
+  if (!event->possibleActions().testFlag(Qt::CopyAction)) {
+    event->ignore();
+    return false;
+  }
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+  return true;
+}
+
 }  // namespace
 
 TForm1::TForm1(TFormEnvironment environment, QWidget* parent)
@@ -94,7 +114,7 @@ TForm1::TForm1(TFormEnvironment environment, QWidget* parent)
   if (!Env.Messages) Env.Messages = std::make_unique<TMessageBoxes>(this);
   if (!Env.Dialogs) Env.Dialogs = std::make_unique<TQtFileDialogs>(this);
   if (!Env.PrinterResolution) Env.PrinterResolution = DefaultPrinterResolution;
-  if (!Env.EscapePressed) Env.EscapePressed = EscapeKeyDown;
+  if (!Env.EscapePressed) Env.EscapePressed = ThrottledEscapeKey();
   if (!Env.Clock) Env.Clock = LocalNow;
   BuildLayout();
 }
@@ -199,7 +219,7 @@ void TForm1::OpenSrcFile() {
   CloseSrcFile();
   SrcLoadComplete = OpenSide(*SrcJww, TempDir, path, Image1, ListBox1, ListBox2);
   SrcOpened = true;
-  if (!SrcLoadComplete) Env.Messages->Information(ReadPartly(path));
+  if (!SrcLoadComplete) Env.Messages->Information(LoadFailed(*SrcJww, path));
   if (SrcJww->BlockTreeLimited) Env.Messages->Information(PlacementsCut(path));
 }
 
@@ -209,7 +229,7 @@ void TForm1::OpenDstFile() {
   CloseDstFile();
   DstLoadComplete = OpenSide(*DstJww, Temp2Dir, path, Image2, ListBox3, ListBox4);
   DstOpened = true;
-  if (!DstLoadComplete) Env.Messages->Information(ReadPartly(path));
+  if (!DstLoadComplete) Env.Messages->Information(LoadFailed(*DstJww, path));
   if (DstJww->BlockTreeLimited) Env.Messages->Information(PlacementsCut(path));
 }
 
@@ -223,7 +243,11 @@ bool TForm1::OpenSide(TJwwData& doc, const std::filesystem::path& imageFolder, c
   BackMode = ApplyDocPens(*GraAttribute, doc, BackMode, Env.PrinterResolution);
   ApplyLayerStates(*GraAttribute, doc);
   ComputeExtents(doc, Context.WorkingBox);
-  DrawPreview(doc, image);
+  if (doc.LoadError.NotADrawing) {
+    image->clear();
+  } else {
+    DrawPreview(doc, image);
+  }
   FillColorList(doc, colorList);
   FillLineTypeList(doc, lineTypeList);
   return complete;
@@ -300,21 +324,23 @@ void TForm1::Button1Click() {
   const std::optional<QString> chosen = Env.Dialogs->SaveDrawing(folder, fileName);
   if (!chosen) return;
   bool saved = false;
+  TSaveFailure failure = TSaveFailure::None;
   {
     TWaitCursor wait;
     DstJww->ImageFolder = Temp2Dir;
     DstJww->SetSaveOptions(0);
-    saved = DstJww->SaveToFile(ToFsPath(*chosen), 700);
+    saved = DstJww->SaveToFile(ToFsPath(*chosen), 700, &failure);
   }
-  Env.Messages->Information(saved ? Saved(*chosen) : SaveFailed(*chosen));
+  Env.Messages->Information(saved ? Saved(*chosen) : SaveFailed(*chosen, failure));
 }
 
 void TForm1::Button2Click() {
   close();
 }
 
+// A drop is only ever taken as a copy: a source told "moved" may delete the user's file.
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
-  if (SrcJww && !DraggedDrawing(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  if (SrcJww && !DraggedDrawing(event->mimeData()).isEmpty()) AcceptAsCopy(event);
 }
 
 void TForm1::dropEvent(QDropEvent* event) {
@@ -324,11 +350,11 @@ void TForm1::dropEvent(QDropEvent* event) {
   // Opened once the drop has finished: a message about the load must not run inside the
   // drag and drop of the window system.
   if (Panel1->rect().contains(Panel1->mapFrom(this, at))) {
-    event->acceptProposedAction();
+    if (!AcceptAsCopy(event)) return;
     QMetaObject::invokeMethod(
         this, [this, path] { OpenSource(path); }, Qt::QueuedConnection);
   } else if (Panel2->rect().contains(Panel2->mapFrom(this, at))) {
-    event->acceptProposedAction();
+    if (!AcceptAsCopy(event)) return;
     QMetaObject::invokeMethod(
         this, [this, path] { OpenDestination(path); }, Qt::QueuedConnection);
   }

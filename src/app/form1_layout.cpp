@@ -1,17 +1,21 @@
 // The window's controls, laid out as aligned panels with splitters between them.
 #include <QFont>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 #include "app/caption_panel.h"
 #include "app/color_splitter.h"
 #include "app/form1.h"
 #include "app/panel_button.h"
+#include "app/window_placement.h"
 
 namespace pennatran {
 
@@ -247,9 +251,18 @@ QWidget* TForm1::BuildButtonBar() {
   return bar;
 }
 
+// The settings hold the client area: the one rectangle a window both reports and takes
+// the same way whether or not its frame is known yet.
 void TForm1::ApplySettings(const TWindowSettings& settings) {
-  move(settings.Left, settings.Top);
-  resize(settings.Width, settings.Height);
+  QList<QRect> screens;
+  for (const QScreen* screen : QGuiApplication::screens())
+    screens.push_back(screen->availableGeometry());
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  const QRect saved(settings.Left, settings.Top, settings.Width, settings.Height);
+  const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+  setGeometry(primary == nullptr
+                  ? saved
+                  : VisiblePlacement(saved, frame, screens, primary->availableGeometry()));
   Panel3->SetCaption(settings.SourcePath);
   Panel4->SetCaption(settings.DestinationPath);
   // Each splitter gives the remainder of its current length to the second part; when the
@@ -270,8 +283,8 @@ void TForm1::ApplySettings(const TWindowSettings& settings) {
 
 TWindowSettings TForm1::CurrentSettings() const {
   TWindowSettings settings;
-  settings.Left = x();
-  settings.Top = y();
+  settings.Left = geometry().x();
+  settings.Top = geometry().y();
   settings.Width = width();
   settings.Height = height();
   settings.SourceHalfWidth = Splitter1->sizes().value(0);

@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
+#include "cli/interrupt_cleanup.h"
 #include "cli/slot_selection.h"
 #include "jww/palette.h"
 
@@ -51,8 +52,11 @@ int RunCopy(const TCopyOptions& options) {
   CopyColorSlots(source, destination, colors.Lines);
   CopyLineTypeSlots(source, destination, lineTypes.Lines);
   destination.SetSaveOptions(0);
-  if (!destination.SaveToFile(std::filesystem::path(options.Output), 700)) {
-    std::cerr << "図面ファイル「" << options.Output << "」の保存に失敗しました。\n";
+  TSaveFailure failure = TSaveFailure::None;
+  CleanUpSavesOnInterrupt(options.Output);
+  if (!destination.SaveToFile(std::filesystem::path(options.Output), 700, &failure)) {
+    std::cerr << "図面ファイル「" << options.Output << "」の保存に失敗しました。"
+              << SaveFailureText(failure) << '\n';
     return kExitFailed;
   }
   std::cout << "図面ファイル「" << options.Output << "」を保存しました。\n";

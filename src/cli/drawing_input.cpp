@@ -15,6 +15,12 @@ bool CheckReadable(const std::string& file) {
     std::cerr << "pennatran-cli: \"" << file << "\" is a folder, not a drawing file.\n";
     return false;
   }
+  // A pipe or a device would be read until it ends, which may be never.
+  if (std::filesystem::exists(path, ec) && !std::filesystem::is_regular_file(path, ec)) {
+    std::cerr << "pennatran-cli: cannot open the file \"" << file
+              << "\" for reading: it is not a regular file.\n";
+    return false;
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     std::cerr << "pennatran-cli: cannot open the file \"" << file << "\" for reading.\n";
@@ -36,6 +42,10 @@ bool LoadDrawing(TJwwData& doc, const std::string& file, const TTempFolder& fold
 }
 
 void ReportLoadFailure(const std::string& file, const TJwwData& doc) {
+  if (doc.LoadError.NotADrawing) {
+    std::cerr << "pennatran-cli: \"" << file << "\" is not a Jw_cad drawing file.\n";
+    return;
+  }
   std::cerr << "pennatran-cli: \"" << file << "\" could not be read completely (offset "
             << doc.LoadError.Offset << ": " << doc.LoadError.Message << ").\n";
 }

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/caret_controls.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "jww/palette.h"
@@ -11,13 +12,18 @@ namespace pennatran {
 namespace {
 
 // The lists show what was read even when the load stopped early, as the window does; the
-// exit code and a line on stderr tell that the file was not read completely.
+// exit code and a line on stderr tell that the file was not read completely. A file that
+// is not a drawing has no lists.
 int PrintList(const std::string& file, std::vector<SjisString> (*lines)(const TJwwData&)) {
   if (!CheckReadable(file)) return kExitUsage;
   TTempFolder images;
   TJwwData doc;
   const bool loaded = LoadDrawing(doc, file, images);
-  for (const SjisString& line : lines(doc)) std::cout << SjisToUtf8(line) << '\n';
+  if (!doc.LoadError.NotADrawing) {
+    for (const SjisString& line : lines(doc)) {
+      std::cout << CaretControls(SjisToUtf8(line)) << '\n';
+    }
+  }
   std::cout.flush();
   if (!loaded) {
     ReportLoadFailure(file, doc);

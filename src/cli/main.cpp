@@ -4,9 +4,17 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/interrupt_cleanup.h"
 
 int main(int argc, char** argv) {
   using namespace pennatran;
+  InstallInterruptCleanup();
+  // An empty file name names nothing to write.
+  const CLI::Validator nonEmpty(
+      [](const std::string& name) {
+        return name.empty() ? std::string("an empty name names no file") : std::string();
+      },
+      "FILE", "NonEmpty");
   CLI::App app{"Copies SXF user colours and line types between Jw_cad drawings."};
   app.require_subcommand(1);
 
@@ -30,7 +38,9 @@ int main(int argc, char** argv) {
       app.add_subcommand("copy", "Copy user colours and line types from SRC into DST");
   copyCmd->add_option("SRC", copy.Source, "Source drawing")->required();
   copyCmd->add_option("DST", copy.Destination, "Destination drawing")->required();
-  copyCmd->add_option("-o,--output", copy.Output, "Where to save (may be DST)")->required();
+  copyCmd->add_option("-o,--output", copy.Output, "Where to save (may be DST)")
+      ->required()
+      ->check(nonEmpty);
   CLI::Option* colorsOpt =
       copyCmd->add_option("--colors", copy.Colors, "\"all\" or slots 17..256, e.g. 17-20,31");
   CLI::Option* lineTypesOpt =
@@ -39,7 +49,9 @@ int main(int argc, char** argv) {
   TPreviewOptions preview;
   CLI::App* previewCmd = app.add_subcommand("preview", "Draw the preview into a PNG");
   previewCmd->add_option("FILE", preview.File, "Drawing (.jww)")->required();
-  previewCmd->add_option("-o,--output", preview.Output, "PNG to write")->required();
+  previewCmd->add_option("-o,--output", preview.Output, "PNG to write")
+      ->required()
+      ->check(nonEmpty);
   previewCmd->add_option("--size", preview.Size, "Image size WxH")->capture_default_str();
   previewCmd->add_option("--trace", preview.Trace, "Also write the drawing calls, one a line");
 

@@ -1,3 +1,5 @@
+#include <QBuffer>
+#include <QByteArray>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QImage>
@@ -5,13 +7,13 @@
 
 #include <charconv>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
 
 #include "attributes/gra_attribute.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
+#include "cli/output_files.h"
 #include "qtcanvas/printer_resolution.h"
 #include "qtcanvas/qt_canvas.h"
 #include "render/draw_preview.h"
@@ -52,11 +54,39 @@ TLocalDateTime Now() {
   return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
 }
 
-bool WriteTrace(const std::string& path, const std::vector<std::string>& lines) {
-  std::ofstream out(std::filesystem::path(path), std::ios::binary);
-  for (const std::string& line : lines) out << line << '\n';
-  out.close();
-  return static_cast<bool>(out);
+std::string PngBytes(const QImage& image) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return {};
+  return png.toStdString();
+}
+
+std::string TraceText(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + '\n';
+  return text;
+}
+
+// The outputs must be files of their own in folders that exist: a preview never replaces
+// its drawing, and writes both of its files or neither.
+bool CheckOutputs(const TPreviewOptions& options) {
+  for (const std::string* output : {&options.Output, &options.Trace}) {
+    if (output->empty()) continue;
+    if (IsSameFile(options.File, *output)) {
+      std::cerr << "pennatran-cli: \"" << *output << "\" is the drawing itself; choose another "
+                << "file to write.\n";
+      return false;
+    }
+    if (!FolderExists(*output)) {
+      std::cerr << "pennatran-cli: the folder of \"" << *output << "\" does not exist.\n";
+      return false;
+    }
+  }
+  if (!options.Trace.empty() && IsSameFile(options.Output, options.Trace)) {
+    std::cerr << "pennatran-cli: the image and the trace must be different files.\n";
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -69,6 +99,7 @@ int RunPreview(const TPreviewOptions& options, int argc, char** argv) {
     return kExitUsage;
   }
   if (!CheckReadable(options.File)) return kExitUsage;
+  if (!CheckOutputs(options)) return kExitUsage;
 
   // Fonts need a GUI application; a command line must also work without a display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -78,6 +109,7 @@ int RunPreview(const TPreviewOptions& options, int argc, char** argv) {
   TJwwData doc;
   const bool loaded = LoadDrawing(doc, options.File, images);
   if (!loaded) ReportLoadFailure(options.File, doc);
+  if (doc.LoadError.NotADrawing) return kExitFailed;
 
   // The window's order: pens and layer states of the drawing, its extents, then the fit
   // and the draw pass for the image's size.
@@ -102,18 +134,20 @@ int RunPreview(const TPreviewOptions& options, int argc, char** argv) {
     TQtCanvas canvas(image);
     DrawPreview(ctx, doc, canvas, size->Width, size->Height);
   }
-  if (!image.save(QString::fromStdString(options.Output), "PNG")) {
-    std::cerr << "pennatran-cli: cannot write the image \"" << options.Output << "\".\n";
-    return kExitFailed;
-  }
-
+  std::string trace;
   if (!options.Trace.empty()) {
     TRecordingCanvas recorder;
     DrawPreview(ctx, doc, recorder, size->Width, size->Height);
-    if (!WriteTrace(options.Trace, recorder.Lines)) {
-      std::cerr << "pennatran-cli: cannot write the trace \"" << options.Trace << "\".\n";
-      return kExitFailed;
-    }
+    trace = TraceText(recorder.Lines);
+  }
+  const std::string png = PngBytes(image);
+  if (png.empty() || !WriteBytes(options.Output, png)) {
+    std::cerr << "pennatran-cli: cannot write the image \"" << options.Output << "\".\n";
+    return kExitFailed;
+  }
+  if (!options.Trace.empty() && !WriteBytes(options.Trace, trace)) {
+    std::cerr << "pennatran-cli: cannot write the trace \"" << options.Trace << "\".\n";
+    return kExitFailed;
   }
   return loaded ? kExitOk : kExitFailed;
 }

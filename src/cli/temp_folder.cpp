@@ -1,5 +1,7 @@
 #include "cli/temp_folder.h"
 
+#include "cli/interrupt_cleanup.h"
+
 #include <random>
 #include <string>
 #include <system_error>
@@ -18,7 +20,10 @@ TTempFolder::TTempFolder() {
     const std::filesystem::path candidate =
         base / ("pennatran-" + std::to_string(random() % 1000000000000ULL));
     if (std::filesystem::create_directory(candidate, ec) && !ec) {
+      // Other users may not read a drawing's images.
+      std::filesystem::permissions(candidate, std::filesystem::perms::owner_all, ec);
       FolderPath = candidate;
+      CleanUpFolderOnInterrupt(FolderPath);
       return;
     }
   }
@@ -28,6 +33,7 @@ TTempFolder::~TTempFolder() {
   if (FolderPath.empty()) return;
   std::error_code ec;
   std::filesystem::remove_all(FolderPath, ec);
+  ForgetFolderOnInterrupt(FolderPath);
 }
 
 }  // namespace pennatran

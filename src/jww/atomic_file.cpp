@@ -12,6 +12,7 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <process.h>
 #include <sys/stat.h>
 #else
 #include <fcntl.h>
@@ -22,6 +23,10 @@ namespace pennatran {
 namespace {
 
 namespace fs = std::filesystem;
+
+std::error_code LastError() {
+  return {errno, std::generic_category()};
+}
 
 int OpenNewFile(const fs::path& path) {
 #ifdef _WIN32
@@ -40,6 +45,8 @@ bool WriteToFile(int fd, const char* data, size_t size) {
     ssize_t n = ::write(fd, data, size);
 #endif
     if (n < 0 && errno == EINTR) continue;
+    // A write that takes nothing has no error of its own: the device is full.
+    if (n == 0) errno = ENOSPC;
     if (n <= 0) return false;
     data += n;
     size -= static_cast<size_t>(n);
@@ -63,6 +70,22 @@ bool CloseFile(int fd) {
 #endif
 }
 
+// True for an existing file that may not be written: no write permission at all (the
+// user made it read-only), or none for this process.
+bool IsWriteProtected(const fs::path& path) {
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (ec || !fs::is_regular_file(status)) return false;
+  constexpr fs::perms kAnyWrite =
+      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  if ((status.permissions() & kAnyWrite) == fs::perms::none) return true;
+#ifdef _WIN32
+  return false;
+#else
+  return ::access(path.c_str(), W_OK) != 0 && errno == EACCES;
+#endif
+}
+
 // Makes the rename itself survive a power cut where the platform allows it; a failure
 // here does not undo a save that has already replaced the target.
 void SyncFolder([[maybe_unused]] const fs::path& folder) {
@@ -82,13 +105,15 @@ class TFileSink final : public TByteSink {
   bool Flush() {
     const size_t used = static_cast<size_t>(Cursor - Buffer.data());
     ResetWindow();
-    return WriteToFile(Fd, Buffer.data(), used);
+    return Write(Buffer.data(), used);
   }
+  // Why the file refused bytes; empty while it took them all.
+  const std::error_code& Error() const { return WriteError; }
 
  protected:
   bool PutSlow(const void* data, size_t size) override {
     if (!Flush()) return false;
-    if (size >= kBufferSize) return WriteToFile(Fd, static_cast<const char*>(data), size);
+    if (size >= kBufferSize) return Write(static_cast<const char*>(data), size);
     std::memcpy(Cursor, data, size);
     Cursor += size;
     return true;
@@ -99,70 +124,152 @@ class TFileSink final : public TByteSink {
     Cursor = Buffer.data();
     WindowEnd = Buffer.data() + Buffer.size();
   }
+  bool Write(const char* data, size_t size) {
+    if (WriteToFile(Fd, data, size)) return true;
+    if (!WriteError) WriteError = LastError();
+    return false;
+  }
 
   static constexpr size_t kBufferSize = size_t{1} << 20;
   int Fd;
   std::vector<char> Buffer;
+  std::error_code WriteError;
 };
 
-// A name beside the target that no other file has; O_EXCL guarantees we never reuse one.
+// Fills the open file and syncs it. False when produce throws or the file refuses the
+// bytes; error then holds what the system said, when it said anything.
+bool Fill(int fd, const std::function<void(TByteSink&)>& produce, std::error_code& error) {
+  try {
+    TFileSink sink(fd);
+    try {
+      produce(sink);
+    } catch (...) {
+      error = sink.Error();
+      return false;
+    }
+    if (!sink.Flush() || !SyncFile(fd)) {
+      error = sink.Error() ? sink.Error() : LastError();
+      return false;
+    }
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+int ProcessId() {
+#ifdef _WIN32
+  return _getpid();
+#else
+  return static_cast<int>(::getpid());
+#endif
+}
+
+std::string OwnPrefix() {
+  return std::string(kTemporaryPrefix) + std::to_string(ProcessId()) + "-";
+}
+
+// A new name in the target's folder that no other file has (O_EXCL guarantees we never
+// reuse one). Its length does not depend on the target's, so a name that the folder
+// takes can always be saved.
 int CreateTemporary(const fs::path& target, fs::path& temporary) {
   std::random_device seed;
   std::mt19937 engine(seed());
   static const char kDigits[] = "0123456789abcdef";
   for (int attempt = 0; attempt < 32; ++attempt) {
-    std::string suffix = ".";
-    for (int i = 0; i < 8; ++i) suffix += kDigits[engine() % 16];
-    suffix += ".tmp";
-    temporary = target;
-    temporary += suffix;
+    std::string name = OwnPrefix();
+    for (int i = 0; i < 8; ++i) name += kDigits[engine() % 16];
+    name += kTemporarySuffix;
+    temporary = target.parent_path() / name;
     int fd = OpenNewFile(temporary);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
 }
 
+fs::path ResolveLinks(const fs::path& target, std::error_code& ec) {
+  constexpr int kMaxLinks = 40;
+  // The queries report a path that does not exist (yet) in their own code.
+  std::error_code missing;
+  fs::path path = target;
+  for (int i = 0; fs::is_symlink(path, missing); ++i) {
+    if (i == kMaxLinks) {
+      ec = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+      return {};
+    }
+    const fs::path next = fs::read_symlink(path, ec);
+    if (ec) return {};
+    path = next.is_absolute() ? next : path.parent_path() / next;
+  }
+  return path == target ? target : fs::weakly_canonical(path, ec);
+}
+
 }  // namespace
 
-bool WriteFileAtomically(const fs::path& target, const std::function<void(TByteSink&)>& produce) {
+bool WriteFileAtomically(const fs::path& target, const std::function<void(TByteSink&)>& produce,
+                         TSaveFailure* failure) {
+  TSaveFailure ignored = TSaveFailure::None;
+  TSaveFailure& why = failure != nullptr ? *failure : ignored;
+  why = TSaveFailure::None;
   std::error_code ec;
-  // Saving through a link replaces the file it points to, not the link.
-  fs::path destination = target;
-  if (fs::is_symlink(target, ec)) {
-    destination = fs::weakly_canonical(target, ec);
-    if (ec) return false;
+  const fs::path destination = ResolveLinks(target, ec);
+  if (ec) {
+    why = SaveFailureOf(ec);
+    return false;
   }
   // A target that does not exist yet is the usual case: the queries report it in ec.
-  if (fs::is_directory(destination, ec)) return false;
+  if (fs::is_directory(destination, ec)) {
+    why = TSaveFailure::Other;
+    return false;
+  }
+  // The rename would replace a file that a direct write may not change.
+  if (IsWriteProtected(destination)) {
+    why = TSaveFailure::ReadOnly;
+    return false;
+  }
 
   fs::path temporary;
   int fd = CreateTemporary(destination, temporary);
-  if (fd < 0) return false;
+  if (fd < 0) {
+    why = SaveFailureOf(LastError());
+    return false;
+  }
 
-  bool ok = false;
-  try {
-    TFileSink sink(fd);
-    produce(sink);
-    ok = sink.Flush() && SyncFile(fd);
-  } catch (...) {
+  std::error_code error;
+  bool ok = Fill(fd, produce, error);
+  if (!CloseFile(fd) && ok) {
+    error = LastError();
     ok = false;
   }
-  ok = CloseFile(fd) && ok;
 
   if (ok) {
     fs::file_status previous = fs::status(destination, ec);
     if (!ec && fs::is_regular_file(previous)) {
       fs::permissions(temporary, previous.permissions(), ec);
     }
-    fs::rename(temporary, destination, ec);
-    ok = !ec;
+    fs::rename(temporary, destination, error);
+    ok = !error;
   }
   if (!ok) {
+    why = error ? SaveFailureOf(error) : TSaveFailure::Other;
     fs::remove(temporary, ec);
     return false;
   }
   SyncFolder(destination.parent_path());
   return true;
+}
+
+fs::path SaveDestination(const fs::path& target) {
+  std::error_code ec;
+  const fs::path destination = ResolveLinks(target, ec);
+  return ec ? target : destination;
+}
+
+bool IsOwnTemporary(const fs::path& path) {
+  const std::string name = path.filename().string();
+  const std::string prefix = OwnPrefix();
+  return name.size() > prefix.size() + kTemporarySuffix.size() && name.starts_with(prefix) &&
+         name.ends_with(kTemporarySuffix);
 }
 
 }  // namespace pennatran

@@ -5,6 +5,7 @@ namespace {
 
 constexpr int32_t kFirstSkyMapVersion = 300;
 constexpr int32_t kFirstUserTablesVersion = 420;
+constexpr size_t kPenCount = 10;
 
 // Rows 24..27 of the header form one block whose extent the version alone decides; the
 // versions in between carry none of it.
@@ -26,7 +27,7 @@ TSettingsRows SettingsRowsFor(int32_t version) {
 void SizeTables(TJwwData& doc) {
   doc.LayerGroups.assign(16, {});
   doc.Layers.assign(256, {});
-  doc.Pens.assign(10, {});
+  doc.Pens.clear();
   doc.LineTypeDefs.assign(8, {});
   doc.RandomLineDefs.assign(5, {});
   doc.DoubleLineDefs.assign(4, {});
@@ -94,15 +95,19 @@ void ReadLineTypeDef(TByteReader& in, TEntJwwLineTypeDef& d) {
 }
 
 void ReadPensAndLineTypes(TByteReader& in, TJwwData& doc) {
-  for (TEntJwwPen& pen : doc.Pens) {
+  // The pens stay empty until both of their rows are read: zero-filled pens would make
+  // the preview take pen 0's black for the drawing's background.
+  std::vector<TEntJwwPen> pens(kPenCount);
+  for (TEntJwwPen& pen : pens) {
     pen.ScreenColor = in.U32();
     pen.ScreenWidth = in.I32();
   }
-  for (TEntJwwPen& pen : doc.Pens) {
+  for (TEntJwwPen& pen : pens) {
     pen.PrintColor = in.U32();
     pen.PrintWidth = in.I32();
     pen.PointRadius = in.F64();
   }
+  doc.Pens = std::move(pens);
   for (TEntJwwLineTypeDef& d : doc.LineTypeDefs) ReadLineTypeDef(in, d);
   for (TEntJwwRandomLineDef& d : doc.RandomLineDefs) {
     d.Pattern = in.U32();

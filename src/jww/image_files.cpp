@@ -34,6 +34,8 @@ void WriteImageFile(const fs::path& path, std::string_view bytes) {
   if (fs::is_symlink(fs::symlink_status(path, ec))) fs::remove(path, ec);
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   if (!out.is_open()) return;
+  // A drawing's images are for this user only, before a byte of them is written.
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write, ec);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.close();
   if (!out) fs::remove(path, ec);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "jww/jww_types.h"
+#include "jww/save_failure.h"
 
 namespace pennatran {
 
@@ -23,6 +24,8 @@ struct TDocumentInfo {
 struct TLoadError {
   uint64_t Offset = 0;
   std::string Message;
+  // The file does not begin with a drawing's signature: nothing of it was read.
+  bool NotADrawing = false;
 };
 
 class TJwwData {
@@ -45,9 +48,11 @@ class TJwwData {
   void SetSaveOptions(int32_t options);
   // Writes the document as a drawing of the given version (the copy tool passes 700).
   // The target is replaced only once the new file is complete: a failed save returns
-  // false and leaves any previous file at that path untouched. Versions outside
-  // 220..65535 have no layout and are refused. The document is not changed.
-  bool SaveToFile(const std::filesystem::path& fileName, int32_t version);
+  // false and leaves any previous file at that path untouched; failure (when given) then
+  // says why. A write-protected file is not replaced. Versions outside 220..65535 have no
+  // layout and are refused. The document is not changed.
+  bool SaveToFile(const std::filesystem::path& fileName, int32_t version,
+                  TSaveFailure* failure = nullptr);
 
   // The writer's renumbering of block numbers (call after BuildBlockTree).
   int32_t UsedBlockIndex(uint32_t number) const;
@@ -72,7 +77,7 @@ class TJwwData {
   TEntJwwHeader Header;
   std::vector<TEntJwwLayerGroup> LayerGroups;        // 16 after a load
   std::vector<TEntJwwLayer> Layers;                  // 256: group x 16 + layer
-  std::vector<TEntJwwPen> Pens;                      // 10: colour numbers 0..9
+  std::vector<TEntJwwPen> Pens;                      // 10 (0..9) once read, else empty
   std::vector<TEntJwwLineTypeDef> LineTypeDefs;      // 8: line types 2..9
   std::vector<TEntJwwRandomLineDef> RandomLineDefs;  // 5
   std::vector<TEntJwwLineTypeDef> DoubleLineDefs;    // 4: line types 6..9

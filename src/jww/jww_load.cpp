@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <fstream>
 #include <new>
 #include <optional>
@@ -33,12 +34,25 @@ void Publish(TJwwData& doc) {
   doc.DocInfoPublished = true;
 }
 
+// A file cut inside its signature still begins like a drawing; any other first bytes
+// make a file that is something else.
+bool BeginsLikeADrawing(const uint8_t* data, size_t size) {
+  const size_t n = std::min(size, kJwwSignature.size());
+  return size > 0 &&
+         std::string_view(reinterpret_cast<const char*>(data), n) == kJwwSignature.substr(0, n);
+}
+
 // Reads the drawing into the cleared document. Returns false, with LoadError set, unless
 // every section was read; `published` tells whether the version allowed going on.
 bool ReadDrawing(TJwwData& doc, const uint8_t* data, size_t size, bool& published,
                  const TConsumedBytes& consumed) {
   TByteReader in(data, size);
   published = true;
+  if (!BeginsLikeADrawing(data, size)) {
+    published = false;
+    doc.LoadError = {0, "not a Jw_cad drawing: it does not begin with \"JwwData.\"", true};
+    return false;
+  }
   try {
     try {
       if (!ReadHeader(in, doc)) {

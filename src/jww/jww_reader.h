@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <string_view>
 
 #include "jww/byte_reader.h"
 #include "jww/jww_data.h"
@@ -14,9 +15,12 @@ namespace pennatran {
 
 // The oldest version whose layout is known; older files end the load after the version.
 constexpr int32_t kOldestReadableVersion = 220;
+// The eight bytes every drawing begins with.
+constexpr std::string_view kJwwSignature = "JwwData.";
 
-// Sizes the header tables, then reads the header up to the last text setting. Returns
-// false, after the signature and the version only, for a version older than 2.20.
+// Sizes the header tables (the pens once both of their rows are read), then reads the
+// header up to the last text setting. Returns false, after the signature and the version
+// only, for a version older than 2.20.
 bool ReadHeader(TByteReader& in, TJwwData& doc);
 // Told, now and then, the offset before which the reader will not look at the bytes again.
 using TConsumedBytes = std::function<void(size_t offset)>;

@@ -12,12 +12,16 @@ void WriteJww(const TJwwData& doc, TByteSink& sink, int32_t version) {
   if (version >= 700) WriteImageSection(doc, out);
 }
 
-bool TJwwData::SaveToFile(const std::filesystem::path& fileName, int32_t version) {
+bool TJwwData::SaveToFile(const std::filesystem::path& fileName, int32_t version,
+                          TSaveFailure* failure) {
+  if (failure != nullptr) *failure = TSaveFailure::Other;
   if (version < kOldestWritableVersion || version > kNewestWritableVersion) return false;
   // Failures are reported by the result only; nothing may escape to the window.
   try {
-    return WriteFileAtomically(fileName, [&](TByteSink& sink) { WriteJww(*this, sink, version); });
+    return WriteFileAtomically(
+        fileName, [&](TByteSink& sink) { WriteJww(*this, sink, version); }, failure);
   } catch (...) {
+    if (failure != nullptr) *failure = TSaveFailure::Other;
     return false;
   }
 }

@@ -1,4 +1,5 @@
 // Opening both halves, copying selected and all slots, saving and reading the result back.
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
@@ -219,9 +220,21 @@ TEST_F(CopyAndSaveTest, SaveThatFailsSaysSo) {
   Answers.push_back(unreachable);
   ClickButton("Button1");
   ASSERT_EQ(Messages.size(), 1u);
-  EXPECT_EQ(Messages[0].Text, QStringLiteral("図面ファイル「") + unreachable +
-                                  QStringLiteral("」の保存に失敗しました。"));
+  EXPECT_EQ(Messages[0].Text,
+            QStringLiteral("図面ファイル「") + unreachable +
+                QStringLiteral("」の保存に失敗しました。\n保存先のフォルダがありません。"));
   EXPECT_FALSE(QFileInfo::exists(unreachable));
+
+  const QString protectedPath = WriteDrawing("protected.jww", DestinationDrawing());
+  QFile::setPermissions(protectedPath, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+  const qint64 size = QFileInfo(protectedPath).size();
+  Answers.push_back(protectedPath);
+  ClickButton("Button1");
+  ASSERT_EQ(Messages.size(), 2u);
+  EXPECT_EQ(Messages[1].Text,
+            QStringLiteral("図面ファイル「") + protectedPath +
+                QStringLiteral("」の保存に失敗しました。\n保存先は読み取り専用です。"));
+  EXPECT_EQ(QFileInfo(protectedPath).size(), size);
 }
 
 // Copying or saving without both sides open: the source is checked first.
@@ -338,6 +351,31 @@ TEST_F(CopyAndSaveTest, IncompleteDestinationWarnsOnOpenAndAsksBeforeSaving) {
   ClickButton("Button1");
   ASSERT_EQ(Messages.size(), 5u);
   EXPECT_FALSE(Messages[4].Question);
+}
+
+// A file that is no drawing says so and shows no preview; neither it nor a drawing cut
+// before its pens takes the white background the drawing opened before left.
+TEST_F(CopyAndSaveTest, UnreadPensKeepTheBackgroundAndANonDrawingSaysSo) {
+  TJwwData white = SourceDrawing();
+  white.Pens[0].ScreenColor = 0xFFFFFF;
+  std::vector<uint8_t> cut = TJwwBuilder::Drawing(white);
+  cut.resize(200);
+  const std::string text = "PK\3\4 an archive, not a drawing";
+  const QString cutPath = PathIn("cut.jww");
+  const QString otherPath = PathIn("other.jww");
+  ASSERT_TRUE(TJwwBuilder().Raw(cut.data(), cut.size()).WriteTo(ToFsPath(cutPath)));
+  ASSERT_TRUE(TJwwBuilder().Raw(text).WriteTo(ToFsPath(otherPath)));
+  CreateWindow();
+  auto* image = Window->findChild<QLabel*>(QStringLiteral("Image1"));
+  for (const QString& path : {cutPath, otherPath}) {
+    Window->OpenSource(WriteDrawing("white.jww", white));
+    Window->OpenSource(path);
+    EXPECT_EQ(Window->RenderContext().GraAttribute->GetBackColor(), 0xFFFFFFu);
+  }
+  ASSERT_EQ(Messages.size(), 2u);
+  EXPECT_EQ(Messages[1].Text, QStringLiteral("「") + otherPath +
+                                  QStringLiteral("」は Jw_cad の図面ファイルではありません。"));
+  EXPECT_TRUE(image->pixmap().isNull());
 }
 
 TEST_F(CopyAndSaveTest, APathThatNoLongerExistsOpensNothing) {

@@ -4,8 +4,10 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
+#include <QScreen>
 #include <QSplitter>
 #include <QUrl>
 #include <QWindow>
@@ -45,7 +47,7 @@ class WindowLifecycleTest : public WindowTest {
 TEST_F(WindowLifecycleTest, FirstStartUsesTheDefaultLayout) {
   CreateWindow();
   EXPECT_EQ(Window->windowTitle(), QStringLiteral("Pennatran Ver.1.00"));
-  EXPECT_EQ(Window->pos(), QPoint(24, 24));
+  EXPECT_EQ(Window->geometry().topLeft(), QPoint(24, 24));
   EXPECT_EQ(Window->size(), QSize(600, 600));
   EXPECT_EQ(FirstSize("Splitter1"), 300);
   EXPECT_EQ(FirstSize("Splitter2"), 160);
@@ -69,11 +71,10 @@ TEST_F(WindowLifecycleTest, FirstStartUsesTheDefaultLayout) {
 
 TEST_F(WindowLifecycleTest, SettingsAreAppliedAndWrittenBackOnClose) {
   const QString source = WriteDrawing("a.jww", SourceDrawing());
-  WriteSettings("40\r\n50\r\n800\r\n620\r\n350\r\n140\r\n130\r\n110\r\n100\r\n" +
+  WriteSettings("40\r\n50\r\n700\r\n520\r\n350\r\n140\r\n130\r\n110\r\n100\r\n" +
                 source.toStdString() + "\r\n/nowhere/b.jww\r\n");
   CreateWindow();
-  EXPECT_EQ(Window->pos(), QPoint(40, 50));
-  EXPECT_EQ(Window->size(), QSize(800, 620));
+  EXPECT_EQ(Window->geometry(), QRect(40, 50, 700, 520));
   EXPECT_EQ(FirstSize("Splitter1"), 350);
   EXPECT_EQ(FirstSize("Splitter2"), 140);
   EXPECT_EQ(FirstSize("Splitter3"), 130);
@@ -88,8 +89,35 @@ TEST_F(WindowLifecycleTest, SettingsAreAppliedAndWrittenBackOnClose) {
   EXPECT_EQ(Requests[0].FileName, QStringLiteral("a.jww"));
   CloseWindow();
   EXPECT_EQ(ReadFile(Folders.SettingsPath),
-            "40\r\n50\r\n800\r\n620\r\n350\r\n140\r\n130\r\n110\r\n100\r\n" + source.toStdString() +
+            "40\r\n50\r\n700\r\n520\r\n350\r\n140\r\n130\r\n110\r\n100\r\n" + source.toStdString() +
                 "\r\n/nowhere/b.jww\r\n");
+}
+
+// What a close saves, the next start restores: the window does not creep by its frame.
+TEST_F(WindowLifecycleTest, EachStartRestoresExactlyWhatTheLastOneSaved) {
+  WriteSettings("40\r\n50\r\n600\r\n500\r\n");
+  for (int start = 0; start < 3; ++start) {
+    CreateWindow();
+    EXPECT_EQ(Window->geometry(), QRect(40, 50, 600, 500)) << start;
+    CloseWindow();
+    EXPECT_EQ(ReadFile(Folders.SettingsPath).substr(0, 18), "40\r\n50\r\n600\r\n500\r\n") << start;
+  }
+}
+
+// A window saved where no screen is any more comes back on the primary screen.
+TEST_F(WindowLifecycleTest, ARestoredWindowStaysOnAScreen) {
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  for (const QPoint& saved : {QPoint(-5000, 40), QPoint(40, -300), QPoint(40, screen.bottom() + 10),
+                              QPoint(screen.right() + 10, 40)}) {
+    WriteSettings(std::to_string(saved.x()) + "\r\n" + std::to_string(saved.y()) +
+                  "\r\n600\r\n500\r\n");
+    CreateWindow();
+    EXPECT_TRUE(screen.contains(Window->frameGeometry().topLeft()))
+        << saved.x() << "," << saved.y();
+    EXPECT_TRUE(screen.contains(Window->geometry().topRight())) << saved.x() << "," << saved.y();
+    EXPECT_EQ(Window->size(), QSize(600, 500));
+    CloseWindow();
+  }
 }
 
 TEST_F(WindowLifecycleTest, FourLineSettingsCollapseThePartsAndEmptyThePaths) {
@@ -173,6 +201,33 @@ TEST_F(WindowLifecycleTest, DroppedDrawingOpensInTheHalfItFallsOn) {
   DropOnto(Window.get(), onDestination, PathIn("notes.txt"));
   Settle();
   EXPECT_EQ(Caption("Panel4"), destination);
+}
+
+// A drag that proposes a move is taken as a copy, so its source never deletes the file; a
+// source that offers only a move is refused.
+TEST_F(WindowLifecycleTest, ADropIsACopyNeverAMove) {
+  const QString destination = WriteDrawing("dropped.jww", DestinationDrawing());
+  CreateWindow();
+  auto* half = Window->findChild<QWidget*>(QStringLiteral("Panel2"));
+  const QPoint at = half->mapTo(Window.get(), half->rect().center());
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(destination)});
+  const Qt::DropActions both = Qt::CopyAction | Qt::MoveAction;
+  QDragEnterEvent enter(at, both, &mime, Qt::LeftButton, Qt::ShiftModifier);
+  ASSERT_EQ(enter.proposedAction(), Qt::MoveAction);
+  QCoreApplication::sendEvent(Window.get(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
+  QDropEvent drop(at, both, &mime, Qt::LeftButton, Qt::ShiftModifier);
+  QCoreApplication::sendEvent(Window.get(), &drop);
+  EXPECT_TRUE(drop.isAccepted());
+  EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+  Settle();
+  EXPECT_EQ(Caption("Panel4"), destination);
+
+  QDragEnterEvent moveOnly(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(Window.get(), &moveOnly);
+  EXPECT_FALSE(moveOnly.isAccepted());
 }
 
 }  // namespace

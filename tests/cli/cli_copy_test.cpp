@@ -239,8 +239,21 @@ TEST_F(CopyTest, AFailedSaveSaysSoAndExitsWithOne) {
   const std::string output = PathOf("no_such_folder/out.jww");
   const TCliResult r = Run({"copy", Source, Destination, "-o", output, "--colors", "all"});
   EXPECT_EQ(r.ExitCode, 1);
-  EXPECT_EQ(r.Err, "図面ファイル「" + output + "」の保存に失敗しました。\n");
+  EXPECT_EQ(r.Err,
+            "図面ファイル「" + output + "」の保存に失敗しました。保存先のフォルダがありません。\n");
   EXPECT_FALSE(std::filesystem::exists(output));
+
+  namespace fs = std::filesystem;
+  const std::string protectedPath = PathOf("protected.jww");
+  fs::copy_file(Destination, protectedPath);
+  fs::permissions(protectedPath, fs::perms::owner_read);
+  const auto size = fs::file_size(protectedPath);
+  const TCliResult refused =
+      Run({"copy", Source, Destination, "-o", protectedPath, "--colors", "all"});
+  EXPECT_EQ(refused.ExitCode, 1);
+  EXPECT_EQ(refused.Err, "図面ファイル「" + protectedPath +
+                             "」の保存に失敗しました。保存先は読み取り専用です。\n");
+  EXPECT_EQ(fs::file_size(protectedPath), size);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // pennatran-cli colors and linetypes: every user slot, one line each, as the window lists it.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "cli/cli_runner.h"
 #include "jww/text_encoding.h"
 #include "support/jww_builder.h"
@@ -59,6 +61,28 @@ TEST_F(ListsTest, AFailedLoadStillListsButExitsWithOne) {
 
   EXPECT_EQ(Run({"linetypes", PathOf("missing.jww")}).ExitCode, 2);
   EXPECT_EQ(Run({"colors"}).ExitCode, 2);
+}
+
+// A file that is not a drawing fails every command with its own message and no output.
+TEST_F(ListsTest, AFileThatIsNoDrawingSaysSoAndListsNothing) {
+  const std::string text = "PK\3\4 an archive, not a drawing";
+  const std::string other = WriteFile("other.jww", std::vector<uint8_t>(text.begin(), text.end()));
+  const std::string drawing = WriteFile("d.jww", TJwwBuilder::Drawing(SampleDocument()));
+  const std::vector<std::vector<std::string>> commands = {
+      {"colors", other},
+      {"linetypes", other},
+      {"preview", other, "-o", PathOf("o.png")},
+      {"copy", other, drawing, "-o", PathOf("o.jww"), "--colors", "all"},
+      {"copy", drawing, other, "-o", PathOf("o.jww"), "--colors", "all"}};
+  for (const std::vector<std::string>& args : commands) {
+    const TCliResult r = Run(args);
+    EXPECT_EQ(r.ExitCode, 1) << args[0];
+    EXPECT_EQ(r.Out, "") << args[0];
+    EXPECT_NE(r.Err.find("\"" + other + "\" is not a Jw_cad drawing file."), std::string::npos)
+        << r.Err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(PathOf("o.png")));
+  EXPECT_FALSE(std::filesystem::exists(PathOf("o.jww")));
 }
 
 }  // namespace

@@ -159,16 +159,32 @@ TEST(HeaderReaderTest, PublishesDocumentInformation) {
   EXPECT_EQ(doc.DocInfo.DocMemoRest, "");
 }
 
-TEST(HeaderReaderTest, NamesAreCleanedSignatureIsNotCompared) {
+TEST(HeaderReaderTest, NamesAreCleaned) {
   TJwwData source = SampleDocument();
-  source.Header.Signature = "NotJww!!";
   source.Layers[17].Name = "a\tb\x82";
   source.ColorExNos[20].Name = "\x82\xA0\x01";
   TJwwData doc;
   ASSERT_TRUE(Load(doc, TJwwBuilder::Drawing(source)));
-  EXPECT_EQ(doc.Header.Signature, "NotJww!!");
+  EXPECT_EQ(doc.Header.Signature, "JwwData.");
   EXPECT_EQ(doc.Layers[17].Name, "ab");
   EXPECT_EQ(doc.ColorExNos[20].Name, "\x82\xA0");
+}
+
+// Any other first bytes make a file that is not a drawing: nothing of it is read. A file
+// cut inside the signature is a drawing that ends early.
+TEST(HeaderReaderTest, AnotherSignatureIsNoDrawing) {
+  TJwwData source = SampleDocument();
+  source.Header.Signature = "NotJww!!";
+  TJwwData doc;
+  EXPECT_FALSE(Load(doc, TJwwBuilder::Drawing(source)));
+  EXPECT_TRUE(doc.LoadError.NotADrawing);
+  EXPECT_EQ(doc.LoadError.Offset, 0u);
+  EXPECT_TRUE(doc.Layers.empty());
+  EXPECT_FALSE(doc.DocInfoPublished);
+  for (const std::string cut : {"", "X", "JwwDat"}) {
+    EXPECT_FALSE(Load(doc, std::vector<uint8_t>(cut.begin(), cut.end())));
+    EXPECT_EQ(doc.LoadError.NotADrawing, cut != "JwwDat") << cut;
+  }
 }
 
 TEST(HeaderReaderTest, VersionBelow220EndsTheLoadAfterTheVersion) {

@@ -75,6 +75,9 @@ TEST_F(ImageFilesTest, ExtractsImagesAndListsEveryEntry) {
   // 95 5C is one character whose second byte is a backslash in ASCII.
   EXPECT_EQ(ReadFile(Folder / fs::path(u8"\u8868.jpg")), "hyo");
   EXPECT_FALSE(fs::exists(Folder / "empty.bmp"));
+  // Only this user may read a drawing's images, whatever the umask allows.
+  EXPECT_EQ(fs::status(Folder / "a.bmp.gz").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(ImageFilesTest, HostileNamesNeverReachTheFileSystem) {

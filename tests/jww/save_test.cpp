@@ -2,9 +2,11 @@
 // byte for byte and no temporary file behind.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -130,8 +132,49 @@ TEST_F(SaveTest, AFailureWithoutAPreviousFileLeavesNothing) {
 }
 
 TEST_F(SaveTest, AMissingFolderFails) {
-  EXPECT_FALSE(Doc.SaveToFile(Folder / "missing" / "out.jww", 700));
+  TSaveFailure failure = TSaveFailure::None;
+  EXPECT_FALSE(Doc.SaveToFile(Folder / "missing" / "out.jww", 700, &failure));
+  EXPECT_EQ(failure, TSaveFailure::FolderMissing);
   EXPECT_FALSE(fs::exists(Folder / "missing"));
+}
+
+// The rename could replace it, but the user protected it: the save refuses as a direct
+// write would, whoever runs it.
+TEST_F(SaveTest, AWriteProtectedFileIsNotReplaced) {
+  WriteFile(Target, "previous");
+  fs::permissions(Target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  TSaveFailure failure = TSaveFailure::None;
+  EXPECT_FALSE(Doc.SaveToFile(Target, 700, &failure));
+  EXPECT_EQ(failure, TSaveFailure::ReadOnly);
+  EXPECT_EQ(ReadFile(Target), "previous");
+  EXPECT_EQ(Entries(Folder), std::vector<fs::path>{"out.jww"});
+  fs::permissions(Target, fs::perms::owner_write, std::filesystem::perm_options::add);
+  EXPECT_TRUE(Doc.SaveToFile(Target, 700, &failure));
+  EXPECT_EQ(failure, TSaveFailure::None);
+}
+
+TEST(SaveFailure, SystemErrorsNameTheirCause) {
+  const struct {
+    int Error;
+    TSaveFailure Failure;
+  } rows[] = {{0, TSaveFailure::None},
+              {EACCES, TSaveFailure::PermissionDenied},
+              {EPERM, TSaveFailure::PermissionDenied},
+              {EROFS, TSaveFailure::ReadOnly},
+              {ENOSPC, TSaveFailure::DiskFull},
+              {EDQUOT, TSaveFailure::DiskFull},
+              {ENOENT, TSaveFailure::FolderMissing},
+              {ENOTDIR, TSaveFailure::FolderMissing},
+              {EIO, TSaveFailure::Other}};
+  std::set<std::string> texts;
+  for (const auto& r : rows) {
+    const TSaveFailure failure = SaveFailureOf({r.Error, std::generic_category()});
+    EXPECT_EQ(failure, r.Failure) << r.Error;
+    const bool named = failure != TSaveFailure::None && failure != TSaveFailure::Other;
+    EXPECT_EQ(SaveFailureText(failure).empty(), !named) << r.Error;
+    texts.insert(SaveFailureText(failure));
+  }
+  EXPECT_EQ(texts.size(), 5u);  // four distinct reasons and the empty text
 }
 
 TEST_F(SaveTest, APathThatIsAFolderFailsAndTheFolderStays) {
@@ -159,6 +202,34 @@ TEST_F(SaveTest, SavingThroughALinkReplacesTheFileItPointsTo) {
   ASSERT_TRUE(Doc.SaveToFile(Target, 700));
   EXPECT_TRUE(fs::is_symlink(Target));
   EXPECT_EQ(ReadFile(real), Expected());
+}
+
+// A link whose file does not exist yet is written through like one whose file does.
+TEST_F(SaveTest, SavingThroughADanglingLinkCreatesTheFileItPointsTo) {
+  fs::create_directory(Folder / "real");
+  std::error_code ec;
+  fs::create_symlink(fs::path("real") / "new.jww", Target, ec);
+  if (ec) GTEST_SKIP() << "links cannot be made here";
+  ASSERT_TRUE(Doc.SaveToFile(Target, 700));
+  EXPECT_TRUE(fs::is_symlink(Target));
+  EXPECT_EQ(ReadFile(Folder / "real" / "new.jww"), Expected());
+}
+
+// The temporary name does not grow with the target's: every name the folder takes saves.
+TEST_F(SaveTest, NamesUpToTheLongestTheFolderTakesSave) {
+  const std::string kanji = "\xe5\x9b\xb3";  // three bytes in UTF-8
+  for (size_t bytes : {size_t{243}, size_t{250}, size_t{255}}) {
+    std::string name;
+    while (name.size() + kanji.size() + 4 <= bytes) name += kanji;
+    name.append(bytes - 4 - name.size(), 'a');
+    name += ".jww";
+    ASSERT_EQ(name.size(), bytes);
+    TSaveFailure failure = TSaveFailure::None;
+    EXPECT_TRUE(Doc.SaveToFile(Folder / name, 700, &failure)) << bytes;
+    EXPECT_EQ(ReadFile(Folder / name), Expected()) << bytes;
+    fs::remove(Folder / name);
+  }
+  EXPECT_TRUE(Entries(Folder).empty());
 }
 
 TEST_F(SaveTest, SavingTwiceGivesTheSameFileAndChangesNothingInMemory) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/jww_builder.h"
+
 namespace pennatran {
 namespace {
 
@@ -156,6 +158,32 @@ TEST(ApplyDocPens, DocumentWithoutPensChangesNothing) {
   TgraAttribute att;
   EXPECT_EQ(ApplyDocPens(att, doc, 1, {}), 1);
   EXPECT_EQ(att.GetPenColor(1), MakeColor(0, 192, 192));
+}
+
+// A file below version 2.20, one cut before its pens and one that is no drawing at all:
+// the pens and background the previous drawing left stay.
+TEST(ApplyDocPens, LoadThatReadNoPensKeepsPensAndBackground) {
+  TJwwData black = MakeDocument();
+  black.Pens[0].ScreenColor = MakeColor(0, 0, 0);
+  std::vector<uint8_t> cut = testing::TJwwBuilder::Drawing(black);
+  cut.resize(200);
+  const std::vector<uint8_t> old = testing::TJwwBuilder(210).Header(black).Bytes();
+  const std::string zip = "PK\3\4 not a drawing at all";
+  const std::vector<uint8_t> other(zip.begin(), zip.end());
+  const struct {
+    const std::vector<uint8_t>* Bytes;
+    bool NotADrawing;
+  } rows[] = {{&old, false}, {&cut, false}, {&other, true}};
+  for (const auto& r : rows) {
+    TJwwData doc;
+    EXPECT_FALSE(doc.LoadFromBytes(r.Bytes->data(), r.Bytes->size(), "x.jww"));
+    EXPECT_TRUE(doc.Pens.empty());
+    EXPECT_EQ(doc.LoadError.NotADrawing, r.NotADrawing);
+    TgraAttribute att;
+    EXPECT_EQ(ApplyDocPens(att, doc, 0, {}), 0);
+    EXPECT_EQ(att.GetBackColor(), MakeColor(255, 255, 255));
+    EXPECT_EQ(att.GetPenColor(1), MakeColor(0, 192, 192));
+  }
 }
 
 TEST(ApplyDocPens, BackgroundDetection) {

@@ -1,0 +1,115 @@
+// The window's preview against the command line's on the same drawing: opening a drawing
+// in the window (load, pens, extents, draw with the Escape poll, lists) against the same
+// steps without the poll. Run under an X server with the xcb platform (tools/bench.sh uses
+// xvfb-run): elsewhere the poll never reaches a server and there is nothing to measure.
+// Prints "window_preview_vs_cli_<size> value"; medians of repeated runs.
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/form1.h"
+#include "qtcanvas/qt_canvas.h"
+#include "render/draw_preview.h"
+#include "synthetic/synthetic_drawing.h"
+
+namespace fs = std::filesystem;
+using namespace pennatran;
+
+namespace {
+
+constexpr int kRuns = 5;
+
+double MedianSeconds(const std::function<void()>& work) {
+  std::vector<double> times;
+  for (int i = 0; i < kRuns; ++i) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    times.push_back(
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+  }
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+// A complete drawing shows no message; anything else is reported, never waited on.
+class TStderrMessages : public TMessages {
+ public:
+  void Information(const QString& text) override {
+    std::fprintf(stderr, "bench: %s\n", text.toStdString().c_str());
+  }
+  bool Question(const QString& text) override {
+    Information(text);
+    return false;
+  }
+};
+
+// The command line's preview steps (as pennatran-cli preview takes them) at the size given.
+void PreviewLikeTheCommandLine(const fs::path& drawing, int width, int height) {
+  TJwwData doc;
+  doc.LoadFromFile(drawing);
+  TgraAttribute attributes;
+  attributes.SetBackMode(0);
+  attributes.InitPenColors();
+  ApplyDocPens(attributes, doc, 0, [] { return std::optional<int32_t>(600); });
+  ApplyLayerStates(attributes, doc);
+  TRenderContext ctx;
+  ctx.GraAttribute = &attributes;
+  ctx.DocInfo = doc.DocInfo;
+  ctx.Clock = [] { return TLocalDateTime{2026, 12, 7, 9, 0, 0}; };
+  ResetPreviewMapping(ctx, width, height);
+  ComputeExtents(doc, ctx.WorkingBox);
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  TQtCanvas canvas(image);
+  DrawPreview(ctx, doc, canvas, width, height);
+}
+
+void Measure(const fs::path& folder, int64_t entities, const std::string& tag) {
+  const fs::path drawing = folder / ("window-bench-" + tag + ".jww");
+  {
+    TJwwData doc;
+    MakeSyntheticDrawing(doc, entities, 7);
+    doc.SetSaveOptions(0);
+    if (!doc.SaveToFile(drawing, 700)) {
+      std::fprintf(stderr, "bench: cannot write %s\n", drawing.string().c_str());
+      std::exit(1);
+    }
+  }
+  TFormEnvironment environment;
+  environment.Folders = {folder, folder / "window-bench.dat", folder / "TEMP", folder / "TEMP2"};
+  environment.Messages = std::make_unique<TStderrMessages>();
+  environment.PrinterResolution = [] { return std::optional<int32_t>(600); };
+  TForm1 window(std::move(environment));
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) std::fprintf(stderr, "bench: window not exposed\n");
+  const auto* image = window.findChild<QLabel*>(QStringLiteral("Image1"));
+  const QString path = FromFsPath(drawing);
+  const double windowSeconds = MedianSeconds([&] { window.OpenSource(path); });
+  const double cliSeconds =
+      MedianSeconds([&] { PreviewLikeTheCommandLine(drawing, image->width(), image->height()); });
+  window.close();
+  std::fprintf(stderr, "  window_preview_%s %.4f s, cli_preview_%s %.4f s\n", tag.c_str(),
+               windowSeconds, tag.c_str(), cliSeconds);
+  std::printf("window_preview_vs_cli_%s %.3f\n", tag.c_str(), windowSeconds / cliSeconds);
+  std::fflush(stdout);
+  fs::remove(drawing);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const fs::path folder = argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path();
+  fs::create_directories(folder);
+  Measure(folder, 100000, "100k");
+  Measure(folder, 1000000, "1m");
+  return 0;
+}

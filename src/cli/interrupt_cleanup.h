@@ -1,0 +1,22 @@
+// What a run leaves behind when the user interrupts it (Ctrl-C, SIGTERM, SIGHUP): the
+// scratch folders with a drawing's images and the partial temporary file of a save.
+// Both are removed before the process ends with the signal it received.
+#pragma once
+
+#include <filesystem>
+
+namespace pennatran {
+
+// Takes over the three signals for the whole process. Call first in main, before any
+// other thread exists, so that every thread leaves them to the cleanup.
+void InstallInterruptCleanup();
+
+// Scratch folders to remove, with everything in them, if the run is interrupted.
+void CleanUpFolderOnInterrupt(const std::filesystem::path& folder);
+void ForgetFolderOnInterrupt(const std::filesystem::path& folder);
+
+// A file the run is about to write: this process's temporary files beside it (and beside
+// the file a link there points to) are removed if the run is interrupted.
+void CleanUpSavesOnInterrupt(const std::filesystem::path& target);
+
+}  // namespace pennatran

@@ -1,0 +1,19 @@
+// The files the command line writes besides a drawing: checked before any work is done,
+// written whole or not at all.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace pennatran {
+
+// Whether writing output would replace the file input names, under any spelling or link.
+bool IsSameFile(const std::string& input, const std::string& output);
+
+// Whether the folder a write of file goes to exists.
+bool FolderExists(const std::string& file);
+
+// Replaces path with bytes atomically; a partial file is removed if the run is interrupted.
+bool WriteBytes(const std::string& path, std::string_view bytes);
+
+}  // namespace pennatran

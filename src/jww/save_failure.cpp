@@ -1,0 +1,47 @@
+#include "jww/save_failure.h"
+
+#include <cerrno>
+
+namespace pennatran {
+
+TSaveFailure SaveFailureOf(const std::error_code& error) {
+  if (!error) return TSaveFailure::None;
+  const std::error_condition condition = error.default_error_condition();
+  if (condition == std::errc::read_only_file_system) return TSaveFailure::ReadOnly;
+  if (condition == std::errc::permission_denied ||
+      condition == std::errc::operation_not_permitted) {
+    return TSaveFailure::PermissionDenied;
+  }
+  if (condition == std::errc::no_space_on_device || condition == std::errc::file_too_large) {
+    return TSaveFailure::DiskFull;
+  }
+#ifdef EDQUOT
+  if (condition == std::error_condition(EDQUOT, std::generic_category())) {
+    return TSaveFailure::DiskFull;
+  }
+#endif
+  if (condition == std::errc::no_such_file_or_directory ||
+      condition == std::errc::not_a_directory) {
+    return TSaveFailure::FolderMissing;
+  }
+  return TSaveFailure::Other;
+}
+
+std::string SaveFailureText(TSaveFailure failure) {
+  switch (failure) {
+    case TSaveFailure::ReadOnly:
+      return "保存先は読み取り専用です。";
+    case TSaveFailure::PermissionDenied:
+      return "保存先に書き込む権限がありません。";
+    case TSaveFailure::DiskFull:
+      return "ディスクの空き容量が足りません。";
+    case TSaveFailure::FolderMissing:
+      return "保存先のフォルダがありません。";
+    case TSaveFailure::None:
+    case TSaveFailure::Other:
+      break;
+  }
+  return {};
+}
+
+}  // namespace pennatran
