@@ -14,6 +14,7 @@
 #include "attributes/gra_attribute.h"
 #include "capture_canvas.h"
 #include "jww/jww_data.h"
+#include "nested_blocks.h"
 #include "peak_memory.h"
 #include "qtcanvas/qt_canvas.h"
 #include "raw_io.h"
@@ -131,5 +132,6 @@ int main(int argc, char** argv) {
   const TFigures small = Measure(folder, 100000, "100k");
   const TFigures large = Measure(folder, 1000000, "1m");
   Print("load_scaling", large.LoadSeconds / small.LoadSeconds);
+  Print("nested_blocks_ms", bench::NestedBlocksMilliseconds(folder, kRuns));
   return 0;
 }

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -493,7 +492,6 @@ bool Save(TJwwData& doc, const std::filesystem::path& path) {
     return false;
   }
   TJwwData check;
-  check.ImageFolder = doc.ImageFolder;
   if (!check.LoadFromFile(path) || check.EntityOrder.size() != doc.EntityOrder.size()) {
     std::cerr << "make_examples: " << path.string() << " does not read back\n";
     return false;
@@ -514,15 +512,7 @@ int Run(const std::filesystem::path& folder) {
   Finish(palette);
   if (!Save(palette, folder / "palette-source.jww")) return 1;
 
-  // The image is embedded from a scratch folder that holds nothing else.
-  const std::filesystem::path images = folder / "make_examples.images";
-  std::filesystem::remove_all(images, ec);
-  std::filesystem::create_directories(images, ec);
   const std::vector<uint8_t> bmp = SiteBitmap();
-  {
-    std::ofstream out(images / "site.bmp", std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
-  }
   TJwwData plan;
   SetUpSettings(plan, "木造二階建て住宅　一階平面図\r\n敷地：東京都某所");
   NameLayers(plan);
@@ -530,11 +520,9 @@ int Run(const std::filesystem::path& folder) {
   DefineBlocks(plan);
   DrawPlan(plan);
   Finish(plan);
-  plan.ImageFolder = images;
-  plan.ImageList = {{"site.bmp", static_cast<int32_t>(bmp.size()), false}};
-  const bool saved = Save(plan, folder / "plan-destination.jww");
-  std::filesystem::remove_all(images, ec);
-  return saved ? 0 : 1;
+  plan.ImageList = {
+      {"site.bmp", static_cast<int32_t>(bmp.size()), false, std::string(bmp.begin(), bmp.end())}};
+  return Save(plan, folder / "plan-destination.jww") ? 0 : 1;
 }
 
 }  // namespace

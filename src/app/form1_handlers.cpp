@@ -49,6 +49,12 @@ QString NotADrawing(const QString& path) {
 QString LoadFailed(const TJwwData& doc, const QString& path) {
   return doc.LoadError.NotADrawing ? NotADrawing(path) : ReadPartly(path);
 }
+QString PlacementsCut(const QString& path) {
+  return QStringLiteral("図面ファイル「") + path +
+         QStringLiteral(
+             "」はブロックの配置が多すぎるか入れ子が深すぎるため、プレビューには配置の"
+             "一部だけを表示しています。");
+}
 const QString kSaveIncomplete = QStringLiteral(
     "コピー先ファイルは最後まで読み込めていません。このまま保存すると、読み込めなかった部分は失"
     "われます。保存しますか？");
@@ -215,6 +221,7 @@ void TForm1::OpenSrcFile() {
   SrcOpened = true;
   UpdateDifferenceMarks();
   if (!SrcLoadComplete) Env.Messages->Information(LoadFailed(*SrcJww, path));
+  if (SrcJww->BlockTreeLimited) Env.Messages->Information(PlacementsCut(path));
 }
 
 void TForm1::OpenDstFile() {
@@ -225,6 +232,7 @@ void TForm1::OpenDstFile() {
   DstOpened = true;
   UpdateDifferenceMarks();
   if (!DstLoadComplete) Env.Messages->Information(LoadFailed(*DstJww, path));
+  if (DstJww->BlockTreeLimited) Env.Messages->Information(PlacementsCut(path));
 }
 
 bool TForm1::OpenSide(TJwwData& doc, const std::filesystem::path& imageFolder, const QString& path,

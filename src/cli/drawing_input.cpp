@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "jww/block_tree.h"
 
 namespace pennatran {
 
@@ -31,7 +32,14 @@ bool CheckReadable(const std::string& file) {
 
 bool LoadDrawing(TJwwData& doc, const std::string& file, const TTempFolder& folder) {
   doc.ImageFolder = folder.Path();
-  return doc.LoadFromFile(std::filesystem::path(file));
+  const bool loaded = doc.LoadFromFile(std::filesystem::path(file));
+  if (doc.BlockTreeLimited) {
+    std::cerr << "pennatran-cli: \"" << file << "\": its block inserts place more than "
+              << kMaxBlockTreeNodes << " blocks or " << kMaxPlacedEntities
+              << " entities, or nest deeper than " << kMaxBlockDepth << " levels; only the first "
+              << doc.BlockTreeCount() << " placements are shown.\n";
+  }
+  return loaded;
 }
 
 void ReportLoadFailure(const std::string& file, const TJwwData& doc) {

@@ -14,6 +14,7 @@ namespace pennatran {
 bool CheckReadable(const std::string& file);
 
 // Loads file into doc, extracting its images into folder. Returns LoadFromFile's result.
+// Says on stderr when the drawing's block placements were cut at a bound.
 bool LoadDrawing(TJwwData& doc, const std::string& file, const TTempFolder& folder);
 
 // One line on stderr saying where and why the load of file stopped.

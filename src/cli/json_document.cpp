@@ -436,6 +436,7 @@ void AddDocumentJson(TJson& out, const TJwwData& doc) {
   out["header"] = HeaderJson(doc.Header);
   AddTables(out, doc);
   out["counts"] = CountsJson(doc);
+  out["blockTreeLimited"] = doc.BlockTreeLimited;
   out["images"] = ArrayOf(doc.ImageList, [](const TBindImageType& image) {
     TJson j = TJson::object();
     PUT(j, image, Name);

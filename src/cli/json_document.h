@@ -13,8 +13,9 @@ using TJson = nlohmann::ordered_json;
 // which JSON numbers cannot carry, as the strings "NaN", "Infinity" and "-Infinity".
 TJson JsonDouble(double value);
 
-// Adds "signature", "version", "header", the settings tables, "counts", "images" and
-// "extents" (the document's extent fields as they stand) to out.
+// Adds "signature", "version", "header", the settings tables, "counts", "blockTreeLimited"
+// (the block placements stopped at a bound), "images" and "extents" (the document's extent
+// fields as they stand) to out.
 void AddDocumentJson(TJson& out, const TJwwData& doc);
 // Adds "entities" (in EntityOrder order), "blockDefs" and "blockTree" to out.
 void AddEntitiesJson(TJson& out, const TJwwData& doc);

@@ -30,7 +30,7 @@ TBlockNumbering::TBlockNumbering(const TJwwData& doc) : Index(doc.BlockDefs.size
 
 int32_t TBlockNumbering::WrittenNumber(uint32_t number) const {
   auto found = FirstWithNumber.find(number);
-  if (found == FirstWithNumber.end()) return 0;
+  if (found == FirstWithNumber.end()) return Used;
   return IsUsed(found->second) ? Index[found->second] : static_cast<int32_t>(number);
 }
 

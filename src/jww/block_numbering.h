@@ -23,7 +23,9 @@ class TBlockNumbering {
   int32_t UsedIndex(size_t defIndex) const { return Index[defIndex]; }
   int32_t UsedCount() const { return Used; }
   // The block number an insert of `number` is written with: the used index of the first
-  // definition with that number, the number itself for an unused one, 0 when none has it.
+  // definition with that number, the number itself for an unused one. When none has it,
+  // UsedCount(): the written definitions are numbered below it, so the insert stays
+  // without a definition instead of placing the first one.
   int32_t WrittenNumber(uint32_t number) const;
 
  private:

@@ -1,7 +1,9 @@
 #include "jww/block_tree.h"
 
+#include <algorithm>
 #include <cmath>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace pennatran {
@@ -40,12 +42,83 @@ void Name(TEntJwwBlockTree& node, const TJwwData& doc, const TFirstByNumber& fir
   if (node.BlockIndex >= 0) node.BlockName = doc.BlockDefs[node.BlockIndex].Name;
 }
 
+// The definitions grouped by the cycles of "inserts": definitions in one component reach
+// each other. Only a definition on a cycle can recur among its own ancestors, and the
+// ancestors that could repeat it are the nearest ones of its own component: once a chain of
+// placements leaves a component it never comes back.
+struct TCycles {
+  std::vector<int32_t> Component;  // by definition
+  std::vector<bool> OnCycle;       // by definition
+};
+
+// Tarjan's strongly connected components, without recursion so that a chain of any
+// length cannot exhaust the stack.
+TCycles FindCycles(const TJwwData& doc, const TFirstByNumber& first) {
+  const size_t n = doc.BlockDefs.size();
+  std::vector<std::vector<int32_t>> next(n);
+  TCycles cycles{std::vector<int32_t>(n, -1), std::vector<bool>(n, false)};
+  for (size_t d = 0; d < n; ++d) {
+    for (const TEntJwwBlockInsert& insert : doc.BlockDefs[d].Inserts) {
+      const int32_t to = Find(first, insert.BlockNumber);
+      if (to < 0) continue;
+      next[d].push_back(to);
+      if (static_cast<size_t>(to) == d) cycles.OnCycle[d] = true;
+    }
+  }
+  std::vector<int32_t> order(n, -1), low(n, 0);
+  std::vector<int32_t> stack;
+  std::vector<bool> onStack(n, false);
+  std::vector<std::pair<int32_t, size_t>> walk;  // definition, next edge to follow
+  int32_t counter = 0, components = 0;
+  for (size_t root = 0; root < n; ++root) {
+    if (order[root] >= 0) continue;
+    walk.push_back({static_cast<int32_t>(root), 0});
+    while (!walk.empty()) {
+      auto& [d, edge] = walk.back();
+      if (edge == 0 && order[d] < 0) {
+        order[d] = low[d] = counter++;
+        stack.push_back(d);
+        onStack[d] = true;
+      }
+      if (edge < next[d].size()) {
+        const int32_t to = next[d][edge++];
+        if (order[to] < 0) {
+          walk.push_back({to, 0});
+        } else if (onStack[to]) {
+          low[d] = std::min(low[d], order[to]);
+        }
+        continue;
+      }
+      const int32_t done = d;
+      walk.pop_back();
+      if (!walk.empty()) low[walk.back().first] = std::min(low[walk.back().first], low[done]);
+      if (low[done] != order[done]) continue;
+      auto top = stack.end();
+      do --top;
+      while (*top != done);
+      for (auto m = top; m != stack.end(); ++m) {
+        onStack[*m] = false;
+        cycles.Component[*m] = components;
+        if (stack.end() - top > 1) cycles.OnCycle[*m] = true;
+      }
+      stack.erase(top, stack.end());
+      ++components;
+    }
+  }
+  return cycles;
+}
+
 // True when the definition of node k already occurs among its ancestors: expanding it
-// again would repeat forever.
-bool RepeatsAncestor(const TRecordArray<TEntJwwBlockTree>& tree, size_t k) {
+// again would repeat forever. Only the nearest ancestors of its own component are looked
+// at, so a drawing without cycles never walks its ancestors.
+bool RepeatsAncestor(const TRecordArray<TEntJwwBlockTree>& tree, const TCycles& cycles, size_t k) {
   const int32_t index = tree[k].BlockIndex;
+  if (!cycles.OnCycle[index]) return false;
+  const int32_t component = cycles.Component[index];
   for (int32_t p = tree[k].Parent; p >= 0; p = tree[p].Parent) {
-    if (tree[p].BlockIndex == index) return true;
+    const int32_t above = tree[p].BlockIndex;
+    if (above == index) return true;
+    if (cycles.Component[above] != component) return false;
   }
   return false;
 }
@@ -74,6 +147,7 @@ void MarkUsed(TJwwData& doc, const TFirstByNumber& first) {
 
 void ExpandBlockTree(TJwwData& doc, size_t maxNodes, size_t maxPlacedEntities) {
   doc.BlockTree = {};
+  doc.BlockTreeLimited = false;
   doc.UsedBlockCount = 0;
   for (TEntJwwBlockDef& def : doc.BlockDefs) {
     def.Used = false;
@@ -81,15 +155,22 @@ void ExpandBlockTree(TJwwData& doc, size_t maxNodes, size_t maxPlacedEntities) {
   }
   if (doc.Inserts.empty()) return;
   const TFirstByNumber first = IndexByNumber(doc);
+  const TCycles cycles = FindCycles(doc, first);
   TRecordArray<TEntJwwBlockTree>& tree = doc.BlockTree;
   tree.reserve(std::min(doc.Inserts.size(), maxNodes));
   size_t placed = 0;
-  auto full = [&] { return tree.size() >= maxNodes || placed >= maxPlacedEntities; };
-  auto count = [&](const TEntJwwBlockTree& node) {
+  bool full = false;
+  // Adds a placement unless a bound is reached, which is then recorded in the document.
+  auto add = [&](TEntJwwBlockTree&& node) {
+    if (tree.size() >= maxNodes || placed >= maxPlacedEntities) {
+      full = doc.BlockTreeLimited = true;
+      return false;
+    }
     if (node.BlockIndex >= 0) placed += doc.BlockDefs[node.BlockIndex].Order.size();
+    tree.push_back(std::move(node));
+    return true;
   };
   for (const TEntJwwBlockInsert& insert : doc.Inserts) {
-    if (full()) break;
     TEntJwwBlockTree node;
     node.Common = insert.Common;
     node.X = insert.X;
@@ -100,17 +181,17 @@ void ExpandBlockTree(TJwwData& doc, size_t maxNodes, size_t maxPlacedEntities) {
     node.M21 = m.M21;
     node.M22 = m.M22;
     Name(node, doc, first, insert.BlockNumber);
-    count(node);
-    tree.push_back(std::move(node));
+    if (!add(std::move(node))) break;
   }
   // Breadth first: nodes appended here are expanded later in the same walk.
-  for (size_t k = 0; k < tree.size() && !full(); ++k) {
-    if (tree[k].BlockIndex < 0 || tree[k].Depth >= kMaxBlockDepth || RepeatsAncestor(tree, k)) {
+  for (size_t k = 0; k < tree.size() && !full; ++k) {
+    if (tree[k].BlockIndex < 0 || RepeatsAncestor(tree, cycles, k)) continue;
+    const TEntJwwBlockDef& def = doc.BlockDefs[tree[k].BlockIndex];
+    if (tree[k].Depth >= kMaxBlockDepth) {
+      if (!def.Inserts.empty()) doc.BlockTreeLimited = true;
       continue;
     }
-    const TEntJwwBlockDef& def = doc.BlockDefs[tree[k].BlockIndex];
     for (const TEntJwwBlockInsert& insert : def.Inserts) {
-      if (full()) break;
       const TEntJwwBlockTree& parent = tree[k];
       TEntJwwBlockTree node;
       node.Common = def.Common;
@@ -124,8 +205,7 @@ void ExpandBlockTree(TJwwData& doc, size_t maxNodes, size_t maxPlacedEntities) {
       node.M21 = parent.M21 * m.M11 + parent.M22 * m.M21;
       node.M22 = parent.M21 * m.M12 + parent.M22 * m.M22;
       Name(node, doc, first, insert.BlockNumber);
-      count(node);
-      tree.push_back(std::move(node));  // `parent` is not used past this point
+      if (!add(std::move(node))) break;  // `parent` is not used past this point
     }
   }
   MarkUsed(doc, first);
@@ -142,7 +222,7 @@ int32_t TJwwData::UsedBlockIndex(uint32_t number) const {
   for (const TEntJwwBlockDef& def : BlockDefs) {
     if (def.Number == number) return def.Used ? def.UsedIndex : static_cast<int32_t>(number);
   }
-  return 0;
+  return UsedBlockCount;  // above every written definition's number: stays missing
 }
 
 }  // namespace pennatran

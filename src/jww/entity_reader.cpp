@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstring>
@@ -20,10 +21,9 @@ constexpr uint16_t kArbitraryColor = 10;
 constexpr size_t kCommonHead = 7;
 constexpr size_t kWidthBytes = 2;
 
-// The smallest objects the format can hold, used to refuse counts that the bytes left
-// could never satisfy before anything is reserved for them: a tag reference and an old
-// point; a tag, an old common part, number, referenced flag, time, empty name and count.
-constexpr size_t kMinEntityBytes = 2 + 33;
+// The smallest block definition the format can hold: a tag, an old common part, number,
+// referenced flag, time, empty name and count. A count is only a claim: room is reserved
+// for no more definitions than the bytes left could hold, and reading stops at the cut.
 constexpr size_t kMinBlockDefBytes = 2 + 13 + 12 + 1 + 2;
 
 constexpr std::array<const char*, 8> kClassNames = {"",           "CDataSen",  "CDataEnko",
@@ -42,13 +42,6 @@ int KindOfClassName(std::string_view name) {
 // Appends context to a read error so that the message says where in the drawing it hit.
 [[noreturn]] void Rethrow(const TReadError& e, const std::string& where) {
   throw TReadError(e.Offset, std::string(e.what()) + " " + where);
-}
-
-void CheckCount(const TByteReader& in, uint64_t count, size_t minBytes, const char* what) {
-  if (count > in.Remaining() / minBytes) {
-    throw TReadError(in.Offset(), std::string(what) + " " + std::to_string(count) +
-                                      " is more than the rest of the file can hold");
-  }
 }
 
 class TEntityReader {
@@ -96,7 +89,6 @@ class TEntityReader {
     }
     def.Name = In.CleanString();
     const uint32_t count = In.Count();
-    CheckCount(In, count, kMinEntityBytes, "entity count");
     def.Count = static_cast<int32_t>(count);
     In.AdvanceObject();
   }
@@ -342,9 +334,8 @@ void ReadBlockDefinitions(TByteReader& in, TEntityReader& reader, TJwwData& doc)
   } catch (const TReadError& e) {
     Rethrow(e, "reading the block definition count");
   }
-  CheckCount(in, count, kMinBlockDefBytes, "block definition count");
   doc.Header.BlockCount = static_cast<int32_t>(count);
-  doc.BlockDefs.reserve(count);
+  doc.BlockDefs.reserve(std::min<size_t>(count, in.Remaining() / kMinBlockDefBytes));
   for (uint32_t k = 1; k <= count; ++k) {
     const std::string where = " of block definition " + std::to_string(k);
     TEntJwwBlockDef def;
@@ -371,7 +362,6 @@ void ReadEntitySection(TByteReader& in, TJwwData& doc, const TConsumedBytes& con
   } catch (const TReadError& e) {
     Rethrow(e, "reading the entity count");
   }
-  CheckCount(in, count, kMinEntityBytes, "entity count");
   doc.Header.EntityCount = static_cast<int32_t>(count);
   reader.ReadList(doc, doc.EntityOrder, count, "");
   ReadBlockDefinitions(in, reader, doc);

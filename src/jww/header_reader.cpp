@@ -212,9 +212,9 @@ bool ReadHeader(TByteReader& in, TJwwData& doc) {
   h.PaperSize = in.I32();
   h.WriteLayerGroup = in.I32();
   ReadLayerStructure(in, doc);
-  in.Skip(56);
+  in.Raw(h.ReservedAfterLayers.data(), h.ReservedAfterLayers.size());
   for (int32_t& d : h.DimSettings) d = in.I32();
-  in.Skip(4);
+  h.ReservedAfterDimSettings = in.U32();
   h.MaxDrawWidth = in.I32();
   h.PrintOriginX = in.F64();
   h.PrintOriginY = in.F64();

@@ -182,9 +182,9 @@ void WriteHeader(const TJwwData& doc, TByteWriter& out, int32_t version) {
   out.I32(h.PaperSize);
   out.I32(h.WriteLayerGroup);
   WriteLayers(doc, out);
-  out.Zeros(56);
+  out.Raw(h.ReservedAfterLayers.data(), h.ReservedAfterLayers.size());
   for (int32_t v : h.DimSettings) out.I32(v);
-  out.Zeros(4);
+  out.U32(h.ReservedAfterDimSettings);
   out.I32(h.MaxDrawWidth);
   out.F64(h.PrintOriginX);
   out.F64(h.PrintOriginY);

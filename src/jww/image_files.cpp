@@ -1,6 +1,8 @@
 #include "jww/image_files.h"
 
+#include <algorithm>
 #include <fstream>
+#include <new>
 #include <string>
 
 #include "jww/text_encoding.h"
@@ -78,11 +80,10 @@ void ReadImageSection(TByteReader& in, TJwwData& doc) {
     throw TReadError(e.Offset, std::string(e.what()) + " reading the image count");
   }
   if (count <= 0) return;
-  if (static_cast<size_t>(count) > in.Remaining() / kMinImageEntryBytes) {
-    throw TReadError(in.Offset(), "image count " + std::to_string(count) +
-                                      " is more than the rest of the file can hold");
-  }
-  doc.ImageList.reserve(static_cast<size_t>(count));
+  // The count is only a claim: the entries are read up to the cut, and room is reserved
+  // for no more of them than the bytes left could hold.
+  doc.ImageList.reserve(
+      std::min<size_t>(static_cast<size_t>(count), in.Remaining() / kMinImageEntryBytes));
   for (int32_t i = 0; i < count; ++i) {
     try {
       TBindImageType entry;
@@ -91,6 +92,12 @@ void ReadImageSection(TByteReader& in, TJwwData& doc) {
       entry.Size = static_cast<int32_t>(size);
       if (!entry.Name.empty() && size != 0) {
         const std::string_view bytes = in.Bytes(size);
+        try {
+          entry.Bytes.assign(bytes);
+        } catch (const std::bad_alloc&) {
+          throw TReadError(in.Offset(),
+                           "out of memory keeping the image \"" + SjisToUtf8(entry.Name) + "\"");
+        }
         if (!doc.ImageFolder.empty() && IsSafeImageName(entry.Name)) {
           WriteImageFile(ImageFilePath(doc.ImageFolder, entry.Name), bytes);
         }

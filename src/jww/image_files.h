@@ -19,10 +19,11 @@ bool IsSafeImageName(std::string_view sjisName);
 // converted to the platform's path encoding. Only meaningful for a safe name.
 std::filesystem::path ImageFilePath(const std::filesystem::path& folder, std::string_view sjisName);
 
-// Replaces doc.ImageList with the images of the section and writes each image with a
-// safe name into doc.ImageFolder (nothing is written when the folder is empty). Bytes of
-// images that are not written are skipped, so the following entries stay aligned.
-// Throws TReadError when the section ends early; the entries read before stay listed.
+// Replaces doc.ImageList with the images of the section, each with its bytes, and writes
+// each image with a safe name into doc.ImageFolder (nothing is written when the folder is
+// empty; a file that cannot be written costs nothing, the bytes stay in the list).
+// Throws TReadError when the section ends early or an image cannot be kept in memory; the
+// entries read before stay listed.
 void ReadImageSection(TByteReader& in, TJwwData& doc);
 
 }  // namespace pennatran

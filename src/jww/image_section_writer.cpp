@@ -1,21 +1,16 @@
 #include <cstdint>
-#include <fstream>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
-#include "jww/image_files.h"
 #include "jww/jww_writer.h"
 #include "jww/string_rules.h"
+#include "jww/text_encoding.h"
 
 namespace pennatran {
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr std::string_view kImageReference = "^@BM%temp%";
-constexpr size_t kImagePiece = 2048;
 
 // Upper-cases one-byte letters only: the second byte of a two-byte character can look like
 // a letter, and changing it would make a different character.
@@ -58,17 +53,8 @@ void MarkTexts(const TRecordArray<TEntJwwText>& texts, const std::vector<std::st
   for (const TEntJwwText& text : texts) MarkReference(text, upperNames, marked);
 }
 
-struct TEmbeddedImage {
-  const TBindImageType* Entry;
-  fs::path File;
-  uint32_t Size;
-};
-
-// The referenced entries whose files are there to be read. A vanished file, an unsafe
-// name, a link (it could lead anywhere) or a file too large for the format's size field is
-// left out; without an image folder there is nothing to embed.
-std::vector<TEmbeddedImage> ImagesToEmbed(const TJwwData& doc) {
-  if (doc.ImageFolder.empty()) return {};
+// The entries the texts refer to, in list order.
+std::vector<const TBindImageType*> ReferencedImages(const TJwwData& doc) {
   std::vector<std::string> upperNames;
   upperNames.reserve(doc.ImageList.size());
   for (const TBindImageType& entry : doc.ImageList) upperNames.push_back(UpperSjis(entry.Name));
@@ -77,44 +63,32 @@ std::vector<TEmbeddedImage> ImagesToEmbed(const TJwwData& doc) {
   MarkTexts(doc.Texts, upperNames, marked);
   for (const TEntJwwBlockDef& def : doc.BlockDefs) MarkTexts(def.Texts, upperNames, marked);
 
-  std::vector<TEmbeddedImage> images;
+  std::vector<const TBindImageType*> images;
   for (size_t i = 0; i < marked.size(); ++i) {
-    const TBindImageType& entry = doc.ImageList[i];
-    if (!marked[i] || !IsSafeImageName(entry.Name)) continue;
-    fs::path file = ImageFilePath(doc.ImageFolder, entry.Name);
-    std::error_code ec;
-    if (!fs::is_regular_file(fs::symlink_status(file, ec))) continue;
-    uintmax_t size = fs::file_size(file, ec);
-    if (ec || size > UINT32_MAX) continue;
-    images.push_back({&entry, file, static_cast<uint32_t>(size)});
+    if (marked[i]) images.push_back(&doc.ImageList[i]);
   }
   return images;
 }
 
-void CopyFileBytes(const TEmbeddedImage& image, TByteWriter& out) {
-  std::ifstream in(image.File, std::ios::binary);
-  if (!in) throw TWriteError("an image file could not be opened");
-  std::vector<char> piece(kImagePiece);
-  uint32_t left = image.Size;
-  while (left > 0) {
-    size_t want = left < kImagePiece ? left : kImagePiece;
-    if (!in.read(piece.data(), static_cast<std::streamsize>(want))) {
-      throw TWriteError("an image file became shorter while it was saved");
-    }
-    out.Raw(piece.data(), want);
-    left -= static_cast<uint32_t>(want);
-  }
+bool Held(const TBindImageType& image) {
+  return image.Bytes.size() == static_cast<uint32_t>(image.Size);
 }
 
 }  // namespace
 
 void WriteImageSection(const TJwwData& doc, TByteWriter& out) {
-  std::vector<TEmbeddedImage> images = ImagesToEmbed(doc);
+  const std::vector<const TBindImageType*> images = ReferencedImages(doc);
+  for (const TBindImageType* image : images) {
+    if (!Held(*image)) {
+      throw TWriteError("the bytes of the image \"" + SjisToUtf8(image->Name) +
+                        "\" are not held, and saving would drop it");
+    }
+  }
   out.U32(static_cast<uint32_t>(images.size()));
-  for (const TEmbeddedImage& image : images) {
-    out.String(image.Entry->Name);
-    out.U32(image.Size);
-    CopyFileBytes(image, out);
+  for (const TBindImageType* image : images) {
+    out.String(image->Name);
+    out.U32(static_cast<uint32_t>(image->Size));
+    out.Raw(image->Bytes.data(), image->Bytes.size());
   }
 }
 

@@ -31,6 +31,7 @@ void TJwwData::Clear() {
   Inserts = {};
   BlockDefs = {};
   BlockTree = {};
+  BlockTreeLimited = false;
   UsedBlockCount = 0;
   ExtentMinX = ExtentMinY = ExtentMaxX = ExtentMaxY = 0;
   SaveOptions = 0;

@@ -94,6 +94,9 @@ class TJwwData {
   TRecordArray<TEntJwwBlockInsert> Inserts;
   std::vector<TEntJwwBlockDef> BlockDefs;
   TRecordArray<TEntJwwBlockTree> BlockTree;
+  // Set when BlockTree stops at one of its bounds: the preview then shows only part of the
+  // placements (block_tree.h).
+  bool BlockTreeLimited = false;
   int32_t UsedBlockCount = 0;
   double ExtentMinX = 0, ExtentMinY = 0, ExtentMaxX = 0, ExtentMaxY = 0;
   int32_t SaveOptions = 0;

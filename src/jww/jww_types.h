@@ -3,6 +3,7 @@
 // can be read and written as one block.
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -224,7 +225,11 @@ struct TEntJwwHeader {
   SjisString Memo;
   int32_t PaperSize = 0;
   int32_t WriteLayerGroup = 0;
+  // Rows 6 and 8: Jw_cad stores values of its own there; they are kept as read and
+  // written back (zeros for a drawing that never had them).
+  std::array<uint8_t, 56> ReservedAfterLayers{};
   int32_t DimSettings[5] = {};
+  uint32_t ReservedAfterDimSettings = 0;
   int32_t MaxDrawWidth = 0;
   double PrintOriginX = 0, PrintOriginY = 0;
   double PrintScale = 1.0;
@@ -308,11 +313,13 @@ struct TEntJwwBlockTree {
   double M11 = 1, M12 = 0, M21 = 0, M22 = 1;
 };
 
-// An image embedded in a version 7.00 drawing.
+// An image embedded in a version 7.00 drawing. Its bytes stay with the document from the
+// load, so a save never depends on the extracted file still being there.
 struct TBindImageType {
   SjisString Name;
   int32_t Size = 0;
   bool Used = false;
+  std::string Bytes;  // the image file's content, Size bytes
 };
 
 }  // namespace pennatran

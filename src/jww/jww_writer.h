@@ -18,7 +18,9 @@ constexpr int32_t kNewestWritableVersion = 0xFFFF;
 void WriteHeader(const TJwwData& doc, TByteWriter& out, int32_t version);
 // Entities, then the block definitions the drawing reaches, renumbered from 0.
 void WriteEntitySection(const TJwwData& doc, TByteWriter& out, int32_t version);
-// The image files the texts refer to, read from doc.ImageFolder (versions 700 and later).
+// The images the texts refer to, from the bytes the document holds (versions 700 and
+// later). Throws TWriteError naming an image whose bytes are not held (an entry made
+// without them) rather than leave it out.
 void WriteImageSection(const TJwwData& doc, TByteWriter& out);
 // The whole file: header, entity section and, from version 700, the image section.
 void WriteJww(const TJwwData& doc, TByteSink& sink, int32_t version);

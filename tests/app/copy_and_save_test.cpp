@@ -184,6 +184,25 @@ TEST_F(CopyAndSaveTest, OlderDestinationIsSavedAsVersion700) {
   EXPECT_EQ(result.ColorExNos[17], AsWritten(SourceDrawing().ColorExNos[17]));
 }
 
+// Another instance that closes clears the shared scratch folders: the destination's images
+// are saved all the same, from what its load kept.
+TEST_F(CopyAndSaveTest, ImagesSurviveTheirExtractedFilesBeingDeleted) {
+  SourcePath = WriteDrawing("source.jww", SourceDrawing());
+  TJwwData withImage = DestinationDrawing();
+  Append(withImage, MakeText(0, 0, "^@BM%temp%photo.bmp,40,30"));
+  DestinationPath = WriteDrawing("image.jww", withImage, 700, {{"photo.bmp", "BM photo"}});
+  CreateWindow();
+  OpenThroughBrowse("Panel5", SourcePath);
+  OpenThroughBrowse("Panel6", DestinationPath);
+  std::filesystem::remove_all(Folders.Temp2Dir);
+  const QString saved = PathIn("saved.jww");
+  Answers.push_back(saved);
+  ClickButton("Button1");
+  const TJwwData result = Reload(saved);
+  ASSERT_EQ(result.ImageList.size(), 1u);
+  EXPECT_EQ(result.ImageList[0].Bytes, "BM photo");
+}
+
 TEST_F(CopyAndSaveTest, CancelledDialogsChangeNothing) {
   OpenBoth();
   const std::vector<QString> before = Lines("ListBox1");
@@ -260,6 +279,27 @@ INSTANTIATE_TEST_SUITE_P(
                       TRefusalCase{true, false, "Panel11", "コピー先ファイルを開いていません"},
                       TRefusalCase{true, false, "Panel12", "コピー先ファイルを開いていません"},
                       TRefusalCase{true, false, "Button1", "コピー先ファイルを開いていません"}));
+
+// A drawing whose block placements stop at a bound (here the deepest nesting) says so on
+// opening, on either side.
+TEST_F(CopyAndSaveTest, PlacementsCutAtABoundAreSaidOnOpening) {
+  TJwwData chain = DestinationDrawing();
+  Append(chain, MakeInsert(0, 0, 0));
+  for (uint32_t n = 0; n < 300; ++n) {
+    TEntJwwBlockDef def = MakeBlockDef(n, "chain");
+    Append(def, MakeInsert(n + 1, 1, 0));
+    chain.BlockDefs.push_back(def);
+  }
+  const QString path = WriteDrawing("chain.jww", chain);
+  CreateWindow();
+  OpenThroughBrowse("Panel5", path);
+  OpenThroughBrowse("Panel6", path);
+  const QString said = QStringLiteral("図面ファイル「") + path +
+                       QStringLiteral(
+                           "」はブロックの配置が多すぎるか入れ子が深すぎるため、プレビュ"
+                           "ーには配置の一部だけを表示しています。");
+  EXPECT_EQ(Messages, (std::vector<TRecordedMessage>{{false, said}, {false, said}}));
+}
 
 TEST_F(CopyAndSaveTest, IncompleteDestinationWarnsOnOpenAndAsksBeforeSaving) {
   SourcePath = WriteDrawing("source.jww", SourceDrawing());

@@ -161,7 +161,7 @@ TEST_F(WindowLifecycleTest, EachSideKeepsItsImagesUntilItIsClosed) {
   EXPECT_EQ(ReadFile(Folders.TempDir / "a.bmp"), "source image");
 
   OpenThroughBrowse("Panel6", destination);
-  // Saving re-embeds the destination's image from its own folder.
+  // Saving embeds the destination's own image, not the source's of the same name.
   const QString saved = PathIn("saved.jww");
   Answers.push_back(saved);
   ClickButton("Button1");

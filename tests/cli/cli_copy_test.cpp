@@ -1,6 +1,7 @@
 // pennatran-cli copy: slot selections, refusals that write nothing, and the saved result.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "cli/cli_runner.h"
@@ -196,6 +197,43 @@ TEST_F(CopyTest, TheDestinationKeepsItsEmbeddedImages) {
   EXPECT_EQ(out.ImageList[0].Name, "photo.bmp");
   EXPECT_EQ(out.ImageList[0].Size, 20);
 }
+
+#ifndef _WIN32
+// The images are saved from what the load kept, not from extracted files: without a
+// temporary folder, or with a name too long to be a file (110 kanji are 330 bytes of
+// UTF-8), none is lost.
+TEST_F(CopyTest, EmbeddedImagesSurviveWhenTheyCannotBeExtracted) {
+  std::string kanji;
+  for (int i = 0; i < 110; ++i) kanji += "\x88\x9F";
+  const std::vector<std::string> names = {"a.bmp", "b.jpg", kanji + ".png", "d.bmp.gz"};
+  TJwwData dst = NamedSlots("dst", 0);
+  std::vector<TJwwBuilder::TImage> images;
+  for (const std::string& name : names) {
+    Append(dst, MakeText(0, 0, "^@BM%temp%" + name + ",40,30"));
+    images.push_back({name, "bytes of " + name});
+  }
+  TJwwBuilder b(700);
+  b.Header(dst).EntitySection(dst).Images(images);
+  const std::string drawing = WriteFile("images.jww", b.Bytes());
+  const char* tmpdir = std::getenv("TMPDIR");
+  const std::string saved = tmpdir ? tmpdir : "";
+  for (const bool withTemp : {false, true}) {
+    if (!withTemp) ::setenv("TMPDIR", "/nonexistent", 1);
+    const TCliResult r = Run({"copy", drawing, drawing, "-o", Output, "--colors", "17"});
+    if (tmpdir)
+      ::setenv("TMPDIR", saved.c_str(), 1);
+    else
+      ::unsetenv("TMPDIR");
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    const TJwwData out = Load(Output);
+    ASSERT_EQ(out.ImageList.size(), names.size()) << withTemp;
+    for (size_t i = 0; i < names.size(); ++i) {
+      EXPECT_EQ(out.ImageList[i].Name, names[i]);
+      EXPECT_EQ(out.ImageList[i].Bytes, "bytes of " + names[i]);
+    }
+  }
+}
+#endif
 
 TEST_F(CopyTest, AFailedSaveSaysSoAndExitsWithOne) {
   const std::string output = PathOf("no_such_folder/out.jww");

@@ -199,6 +199,25 @@ TEST_F(InfoTest, ATruncatedFilePrintsWhatWasReadAndWhereItStopped) {
   EXPECT_EQ(j["colorExNos"][20]["Name"], "colour20");
 }
 
+// Placements cut at a bound (here the deepest nesting) are said on stderr and in the JSON;
+// a drawing whose placements all fit says nothing.
+TEST_F(InfoTest, BlockPlacementsCutAtABoundAreReported) {
+  TJwwData chain = SampleDocument();
+  Append(chain, MakeInsert(0, 0, 0));
+  for (uint32_t n = 0; n < 300; ++n) {
+    TEntJwwBlockDef def = MakeBlockDef(n, "chain");
+    Append(def, MakeInsert(n + 1, 1, 0));
+    chain.BlockDefs.push_back(def);
+  }
+  for (const auto& [doc, limited] : {std::pair{chain, true}, std::pair{RichDocument(), false}}) {
+    const std::string path = WriteFile("blocks.jww", TJwwBuilder::Drawing(doc));
+    const TCliResult r = Run({"info", path, "--json"});
+    EXPECT_EQ(r.ExitCode, 0) << r.Err;
+    EXPECT_EQ(json::parse(r.Out)["blockTreeLimited"], limited);
+    EXPECT_EQ(r.Err.find("only the first") != std::string::npos, limited) << r.Err;
+  }
+}
+
 #ifndef _WIN32
 // The images a drawing carries are extracted while it is read; nothing may stay behind.
 TEST_F(InfoTest, ExtractedImagesLeaveNoScratchFolderBehind) {

@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <numbers>
+#include <random>
+#include <utility>
 #include <vector>
 
 #include "jww/jww_data.h"
@@ -72,7 +74,7 @@ TEST(BlockTreeTest, NestedPlacementsUsedMarksAndNumbering) {
   EXPECT_EQ(doc.UsedBlockIndex(10), 0);
   EXPECT_EQ(doc.UsedBlockIndex(20), 1);
   EXPECT_EQ(doc.UsedBlockIndex(30), 30);  // unused: its own number
-  EXPECT_EQ(doc.UsedBlockIndex(99), 0);   // none has it
+  EXPECT_EQ(doc.UsedBlockIndex(99), 2);   // none has it: above the written numbers
 }
 
 TEST(BlockTreeTest, ScaledQuarterTurnMatrix) {
@@ -102,6 +104,65 @@ TEST(BlockTreeTest, CyclesStopAtTheRepeatedDefinition) {
   EXPECT_EQ(doc.BlockTree[4].BlockIndex, 0);
   EXPECT_EQ(doc.BlockTree[4].Depth, 2);
   EXPECT_EQ(doc.UsedBlockCount, 3);
+  EXPECT_FALSE(doc.BlockTreeLimited);  // a cycle stops where it must, no bound is reached
+}
+
+// The placements as plain breadth-first expansion makes them, checking every ancestor of
+// every placement for a repeat.
+std::vector<std::pair<int32_t, int32_t>> Naive(const TJwwData& doc) {
+  std::vector<std::pair<int32_t, int32_t>> nodes;  // definition, parent
+  auto index = [&](uint32_t number) {
+    for (size_t d = 0; d < doc.BlockDefs.size(); ++d) {
+      if (doc.BlockDefs[d].Number == number) return static_cast<int32_t>(d);
+    }
+    return -1;
+  };
+  for (const TEntJwwBlockInsert& insert : doc.Inserts)
+    nodes.push_back({index(insert.BlockNumber), -1});
+  for (size_t k = 0; k < nodes.size(); ++k) {
+    bool repeats = false;
+    for (int32_t p = nodes[k].second; p >= 0; p = nodes[p].second) {
+      repeats = repeats || nodes[p].first == nodes[k].first;
+    }
+    if (nodes[k].first < 0 || repeats) continue;
+    for (const TEntJwwBlockInsert& insert : doc.BlockDefs[nodes[k].first].Inserts) {
+      nodes.push_back({index(insert.BlockNumber), static_cast<int32_t>(k)});
+    }
+  }
+  return nodes;
+}
+
+// Random graphs of six definitions, with cycles, self-inserts, shared definitions and
+// missing numbers: the expansion stops each cycle exactly where the ancestor check does.
+TEST(BlockTreeTest, CyclesStopAsAFullAncestorCheckWouldInEveryShape) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 300; ++round) {
+    TJwwData doc;
+    for (uint32_t n = 0; n < 6; ++n) {
+      TRecordArray<TEntJwwBlockInsert> inserts;
+      const int count = static_cast<int>(random() % 3);
+      for (int i = 0; i < count; ++i) inserts.push_back(MakeInsert(random() % 7, i, 0));
+      doc.BlockDefs.push_back(Def(n, inserts));
+    }
+    Append(doc, MakeInsert(random() % 6, 0, 0));
+    Append(doc, MakeInsert(random() % 6, 0, 0));
+    doc.BuildBlockTree();
+    std::vector<std::pair<int32_t, int32_t>> got;
+    for (const TEntJwwBlockTree& node : doc.BlockTree)
+      got.push_back({node.BlockIndex, node.Parent});
+    ASSERT_EQ(got, Naive(doc)) << "round " << round;
+  }
+}
+
+// 5000 placements of a 1000-line block (5 000 000 entities) are all kept.
+TEST(BlockTreeTest, ManyPlacementsOfALargeBlockAreNotCut) {
+  TJwwData doc;
+  doc.BlockDefs.push_back(Def(1));
+  for (int i = 0; i < 1000; ++i) Append(doc.BlockDefs[0], MakeLine(i, 0, i, 1));
+  for (int i = 0; i < 5000; ++i) Append(doc, MakeInsert(1, i, 0));
+  doc.BuildBlockTree();
+  EXPECT_EQ(doc.BlockTreeCount(), 5000);
+  EXPECT_FALSE(doc.BlockTreeLimited);
 }
 
 TEST(BlockTreeTest, ExplosionStopsAtTheBoundButMarksEveryReachedDefinition) {
@@ -115,6 +176,7 @@ TEST(BlockTreeTest, ExplosionStopsAtTheBoundButMarksEveryReachedDefinition) {
   Append(doc, MakeInsert(1, 0, 0));
   ExpandBlockTree(doc, 1000);
   EXPECT_EQ(doc.BlockTreeCount(), 1000);
+  EXPECT_TRUE(doc.BlockTreeLimited);
   EXPECT_EQ(doc.UsedBlockCount, static_cast<int32_t>(depth));
   EXPECT_FALSE(doc.BlockDefs.back().Used);
   EXPECT_GT(kMaxBlockTreeNodes, 1'000'000u);

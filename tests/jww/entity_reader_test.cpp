@@ -302,45 +302,111 @@ TEST(EntityReaderTest, TruncatedBlockDefinitionKeepsItsCompleteEntities) {
   EXPECT_EQ(doc.LoadError.Message, "end of file inside entity 3 (line) of block definition 1");
 }
 
+// Each list announces 100 records and the file ends inside the 10th (the 40th in the
+// definition): every complete record is kept, whatever the count claimed.
+struct TCutList {
+  const char* Name;
+  std::vector<uint8_t> Bytes;
+  size_t Kept;
+  size_t (*KeptOf)(const TJwwData&);
+};
+
+std::vector<TCutList> CutLists() {
+  std::vector<TCutList> rows;
+  TJwwData lines = SampleDocument();
+  for (int i = 1; i <= 100; ++i) Append(lines, MakeLine(i, i, i, i));
+  std::vector<uint8_t> bytes = TJwwBuilder::Drawing(lines);
+  TJwwBuilder head(700);
+  head.Header(lines).Count(100).AddLine(MakeLine(1, 1, 1, 1));
+  bytes.resize(head.Size() + 8 * (2 + 47) + 2 + 20);
+  rows.push_back({"entity list", bytes, 9, [](const TJwwData& d) { return d.Lines.size(); }});
+
+  TJwwData block = SampleDocument();
+  Append(block, MakeInsert(4, 0, 0));
+  TEntJwwBlockDef def = MakeBlockDef(4, "cut");
+  for (int i = 1; i <= 100; ++i) Append(def, MakeLine(i, 0, 0, 0));
+  block.BlockDefs.push_back(def);
+  bytes = TJwwBuilder::Drawing(block);
+  bytes.resize(bytes.size() - 4 - 60 * (2 + 47) - 20);
+  rows.push_back({"block definition", bytes, 39, [](const TJwwData& d) {
+                    return d.BlockDefs.empty() ? 0 : d.BlockDefs[0].Lines.size();
+                  }});
+
+  TJwwBuilder images(700);
+  images.Header(SampleDocument()).Count(0).Count(0).U32(100);
+  for (int i = 0; i < 10; ++i) images.ImageEntry("a" + std::to_string(i) + ".bmp", 3, "abc");
+  bytes = images.Bytes();
+  bytes.resize(bytes.size() - 2);
+  rows.push_back({"images", bytes, 9, [](const TJwwData& d) { return d.ImageList.size(); }});
+  return rows;
+}
+
+TEST(EntityReaderTest, ACutListKeepsEveryCompleteRecord) {
+  for (const TCutList& row : CutLists()) {
+    TJwwData doc;
+    EXPECT_FALSE(Load(doc, row.Bytes)) << row.Name;
+    EXPECT_EQ(row.KeptOf(doc), row.Kept) << row.Name << ": " << doc.LoadError.Message;
+  }
+}
+
+TEST(EntityReaderTest, InsertsOfACutDefinitionStillPlaceIt) {
+  const std::vector<TCutList> rows = CutLists();
+  TJwwData doc;
+  Load(doc, rows[1].Bytes);
+  ASSERT_EQ(doc.BlockTreeCount(), 1);
+  EXPECT_EQ(doc.BlockTree[0].BlockIndex, 0);
+  EXPECT_TRUE(doc.BlockDefs[0].Used);
+}
+
 struct THostileCount {
   const char* Name;
   std::vector<uint8_t> Bytes;
-  const char* Message;
+  size_t Kept;  // records present after the count
 };
 
 std::vector<THostileCount> HostileCounts() {
   std::vector<THostileCount> rows;
   TJwwBuilder entities(700);
   entities.Header().Count(4'000'000'000u).AddLine(MakeLine(0, 0, 1, 1));
-  rows.push_back({"entities", entities.Bytes(), "entity count 4000000000"});
+  rows.push_back({"entities", entities.Bytes(), 1});
   TJwwBuilder blocks(700);
   blocks.Header().Count(0).Count(3'000'000'000u).U32(0);
-  rows.push_back({"definitions", blocks.Bytes(), "block definition count 3000000000"});
+  rows.push_back({"definitions", blocks.Bytes(), 0});
   TJwwBuilder inner(700);
   inner.Header().Count(0).Count(1).BlockDefHeader(MakeBlockDef(1, "b"), 4'294'967'295u);
-  rows.push_back({"inner", inner.Bytes(), "entity count 4294967295"});
+  rows.push_back({"inner", inner.Bytes(), 1});
   TJwwBuilder images(700);
   images.Header().Count(0).Count(0).U32(2'000'000'000u).ImageEntry("a.bmp", 1, "x");
-  rows.push_back({"images", images.Bytes(), "image count 2000000000"});
-  TJwwBuilder imageSize(700);
-  imageSize.Header().Count(0).Count(0).U32(1).ImageEntry("a.bmp", 4'000'000'000u, "x");
-  rows.push_back({"image size", imageSize.Bytes(), "end of file inside image 1"});
+  rows.push_back({"images", images.Bytes(), 1});
   return rows;
 }
 
-TEST(EntityReaderTest, CountsTheFileCannotHoldFailAtOnce) {
+// A count far beyond the file reserves room only for what the bytes left could hold and
+// keeps the records that are there.
+TEST(EntityReaderTest, CountsTheFileCannotHoldReserveOnlyWhatTheBytesAllow) {
   for (const THostileCount& row : HostileCounts()) {
     TJwwData doc;
     EXPECT_FALSE(Load(doc, row.Bytes)) << row.Name;
-    EXPECT_NE(doc.LoadError.Message.find(row.Message), std::string::npos)
+    EXPECT_NE(doc.LoadError.Message.find("end of file"), std::string::npos)
         << row.Name << ": " << doc.LoadError.Message;
-    EXPECT_EQ(doc.EntityOrder.capacity(), 0u) << row.Name;
+    EXPECT_EQ(doc.EntityOrder.size() + doc.BlockDefs.size() + doc.ImageList.size(), row.Kept)
+        << row.Name;
+    EXPECT_LE(doc.EntityOrder.capacity(), 1u) << row.Name;
     EXPECT_LE(doc.BlockDefs.capacity(), 1u) << row.Name;
     if (!doc.BlockDefs.empty()) {
       EXPECT_EQ(doc.BlockDefs[0].Order.capacity(), 0u);
     }
-    EXPECT_LE(doc.ImageList.capacity(), 1u) << row.Name;
+    EXPECT_LE(doc.ImageList.capacity(), 2u) << row.Name;
   }
+}
+
+TEST(EntityReaderTest, AnImageLargerThanTheFileEndsTheLoad) {
+  TJwwBuilder imageSize(700);
+  imageSize.Header().Count(0).Count(0).U32(1).ImageEntry("a.bmp", 4'000'000'000u, "x");
+  TJwwData doc;
+  EXPECT_FALSE(Load(doc, imageSize.Bytes()));
+  EXPECT_NE(doc.LoadError.Message.find("end of file inside image 1"), std::string::npos);
+  EXPECT_TRUE(doc.ImageList.empty());
 }
 
 TEST(EntityReaderTest, EveryTruncationFailsWithoutHarm) {

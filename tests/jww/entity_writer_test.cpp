@@ -182,7 +182,7 @@ TEST(EntityWriter, OnlyReachedDefinitionsAreWrittenAndRenumberedFromZero) {
   ASSERT_EQ(back.InsertCount(), 3);
   EXPECT_EQ(Copy(back.Inserts[0].BlockNumber), 0u);
   EXPECT_EQ(Copy(back.Inserts[1].BlockNumber), 0u);
-  EXPECT_EQ(Copy(back.Inserts[2].BlockNumber), 0u);
+  EXPECT_EQ(Copy(back.Inserts[2].BlockNumber), 1u);  // no written definition carries 1
 }
 
 TEST(EntityWriter, DefinitionsReachedThroughOthersAreKeptEvenInACycle) {
@@ -234,6 +234,23 @@ TEST(EntityWriter, RenumberingAgreesWithTheLoadedBlockTree) {
   for (uint32_t number = 0; number < 10; ++number) {
     EXPECT_EQ(numbering.WrittenNumber(number), loaded.UsedBlockIndex(number)) << number;
   }
+}
+
+// Number 0 is the first written definition: an insert of a block that does not exist must
+// not become an insert of it after saving, at top level or inside a definition.
+TEST(EntityWriter, AnInsertOfAMissingBlockStaysMissing) {
+  TJwwData doc = SampleDocument();
+  TEntJwwBlockDef a = MakeBlockDef(5, "a");
+  Append(a, MakeInsert(77, 0, 0));
+  doc.BlockDefs = {a};
+  Append(doc, MakeInsert(5, 0, 0));
+  Append(doc, MakeInsert(99, 0, 0));
+  TJwwData back = Reload(doc);
+  ASSERT_EQ(back.BlockDefCount(), 1);
+  ASSERT_EQ(back.BlockTreeCount(), 3);
+  EXPECT_EQ(back.BlockTree[0].BlockIndex, 0);
+  EXPECT_EQ(back.BlockTree[1].BlockIndex, -1);
+  EXPECT_EQ(back.BlockTree[2].BlockIndex, -1);
 }
 
 TEST(EntityWriter, ANegativeTimeIsWrittenAsThePositionTheReaderWouldGive) {

@@ -23,6 +23,9 @@ TJwwData GatedDocument() {
   TEntJwwHeader& h = doc.Header;
   h.SkyMapLevel = 7;
   h.SkyMapRadius = 8;
+  h.ReservedAfterLayers = {0x18, 0x2E, 0, 0};  // 11800, as Jw_cad writes
+  h.ReservedAfterLayers[55] = 0x5A;
+  h.ReservedAfterDimSettings = 8316;
   for (int i = 0; i < 8; ++i) {
     h.MarkJumps[i] = {2.0 + i, 10.0 + i, 20.0 + i, i};
   }
@@ -66,6 +69,8 @@ TEST_P(HeaderGateTest, ReadsExactlyTheRowsOfItsVersion) {
   EXPECT_EQ(doc.Layers[255].Name, "layer255");
   EXPECT_EQ(doc.LayerGroups[15].Name, "group15");
   EXPECT_EQ(doc.Pens[9].PrintColor, source.Pens[9].PrintColor);
+  EXPECT_EQ(h.ReservedAfterLayers, source.Header.ReservedAfterLayers);
+  EXPECT_EQ(h.ReservedAfterDimSettings, 8316u);
   EXPECT_EQ(h.SkyMapLevel, c.SkyMap ? 7 : 0);
   EXPECT_EQ(h.SkyMapRadius, c.SkyMap ? 8 : 0);
   EXPECT_EQ(h.MarkJumps[3].Y, 23);  // in both layouts

@@ -147,11 +147,12 @@ TEST(HostileBlockTree, PlacementsStopAtTheEntityBound) {
   }
   EXPECT_GE(placed, 1000u);
   EXPECT_LT(placed, 1000u + doc.BlockDefs[0].Order.size());
+  EXPECT_TRUE(doc.BlockTreeLimited);
   EXPECT_TRUE(doc.BlockDefs[39].Used);  // saving still keeps every reachable definition
 }
 
 // A chain of definitions each placing the next is expanded only to the deepest nesting
-// allowed, which keeps the cycle checks of every placement short.
+// allowed, and the drawing says that its placements were cut.
 TEST(HostileBlockTree, AChainStopsAtTheDeepestNesting) {
   TJwwData doc = SampleDocument();
   Append(doc, MakeInsert(0, 0, 0));
@@ -165,6 +166,7 @@ TEST(HostileBlockTree, AChainStopsAtTheDeepestNesting) {
   ASSERT_TRUE(loaded.LoadFromBytes(bytes.data(), bytes.size(), "chain.jww"));
   EXPECT_EQ(loaded.BlockTree.size(), static_cast<size_t>(kMaxBlockDepth) + 1);
   EXPECT_EQ(loaded.BlockTree.back().Depth, kMaxBlockDepth);
+  EXPECT_TRUE(loaded.BlockTreeLimited);
   EXPECT_TRUE(loaded.BlockDefs[399].Used);
 }
 

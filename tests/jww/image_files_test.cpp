@@ -68,6 +68,8 @@ TEST_F(ImageFilesTest, ExtractsImagesAndListsEveryEntry) {
   ASSERT_EQ(doc.ImageList.size(), 4u);
   EXPECT_EQ(doc.ImageList[0].Name, "a.bmp.gz");
   EXPECT_EQ(doc.ImageList[0].Size, 5000);
+  EXPECT_EQ(doc.ImageList[0].Bytes, big);  // held by the document as well
+  EXPECT_EQ(doc.ImageList[3].Bytes, "hyo");
   EXPECT_EQ(doc.ImageList[2].Size, 0);
   EXPECT_EQ(ReadFile(Folder / "a.bmp.gz"), big);
   // 95 5C is one character whose second byte is a backslash in ASCII.
@@ -114,7 +116,7 @@ TEST_F(ImageFilesTest, UnwritableImagesAreSkippedAndTheRestStaysAligned) {
 TEST_F(ImageFilesTest, OlderVersionsLeaveTheListAlone) {
   TJwwData doc;
   doc.ImageFolder = Folder;
-  doc.ImageList = {{"kept.bmp", 3, false}};
+  doc.ImageList = {{"kept.bmp", 3, false, "abc"}};
   const std::vector<uint8_t> old = TJwwBuilder::Drawing(SampleDocument(), 600);
   ASSERT_TRUE(doc.LoadFromBytes(old.data(), old.size(), "old.jww"));
   ASSERT_EQ(doc.ImageList.size(), 1u);
@@ -144,7 +146,7 @@ TEST_F(ImageFilesTest, DeleteRemovesListedFilesAndTheirUnpackedForms) {
   doc.ImageFolder = Folder;
   for (const char* name :
        {"a.bmp.gz", "b.jpg", "X.GZ", "sub", ".gz", "..gz", "../outside.gz", "missing.png"}) {
-    doc.ImageList.push_back({name, 4, false});
+    doc.ImageList.push_back({name, 4, false, "data"});
   }
   doc.DeleteImageFiles();
   EXPECT_EQ(Tree(), (std::set<std::string>{"outside.gz", "images", "images/c.txt", "images/Y",

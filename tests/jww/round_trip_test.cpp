@@ -202,29 +202,51 @@ TEST_F(ImageRoundTrip, ReferencedImagesSurviveLoadCopyAndSave) {
   EXPECT_EQ(again.ImageList[1].Name, "inblock.jpg");
   EXPECT_EQ(ReadFile(Root / "AGAIN" / "pic.bmp.gz"), ReadFile(Root / "TEMP2" / "pic.bmp.gz"));
   EXPECT_EQ(ReadFile(Root / "AGAIN" / "inblock.jpg"), std::string(3000, 'j'));
+  EXPECT_EQ(again.ImageList[1].Bytes, std::string(3000, 'j'));
   EXPECT_FALSE(fs::exists(Root / "AGAIN" / "lonely.png"));
 }
 
-TEST_F(ImageRoundTrip, MissingFilesUnsafeNamesAndNoFolderEmbedNothing) {
+// The save embeds the bytes the document holds from its load: extracted files that vanished
+// (another instance cleared the folder, a name too long for a file, no folder at all) and
+// planted files change nothing.
+TEST_F(ImageRoundTrip, ImagesAreEmbeddedFromTheDocumentWhateverTheFolderHolds) {
   TJwwData dst;
   dst.ImageFolder = Root / "TEMP2";
   Load(dst, Drawing());
   fs::remove(Root / "TEMP2" / "pic.bmp.gz");
-  TJwwData again;
-  Load(again, Save(dst));
-  ASSERT_EQ(again.ImageList.size(), 1u);
-  EXPECT_EQ(again.ImageList[0].Name, "inblock.jpg");
+  std::ofstream(Root / "TEMP2" / "inblock.jpg") << "planted";
+  for (const fs::path& folder : {Root / "TEMP2", fs::path()}) {
+    dst.ImageFolder = folder;
+    TJwwData again;
+    Load(again, Save(dst));
+    ASSERT_EQ(again.ImageList.size(), 2u);
+    EXPECT_EQ(again.ImageList[0].Bytes, std::string("\x1F\x8B\0gz", 5) + std::string(5000, 'p'));
+    EXPECT_EQ(again.ImageList[1].Bytes, std::string(3000, 'j'));
+  }
+}
 
-  // A name that would leave the folder is never read, even when such a file exists.
-  std::ofstream(Root / "secret.txt") << "secret";
-  Append(dst, MakeText(0, 0, "^@BM%temp%../secret.txt,1,1"));
-  dst.ImageList.push_back({"../secret.txt", 6, false});
-  Load(again, Save(dst));
-  ASSERT_EQ(again.ImageList.size(), 1u);
-
-  dst.ImageFolder.clear();
-  Load(again, Save(dst));
-  EXPECT_TRUE(again.ImageList.empty());
+// An entry made without its bytes is never looked for on disk: the save refuses, naming it,
+// and leaves the file it would have replaced as it was.
+TEST_F(ImageRoundTrip, AnImageWithoutItsBytesRefusesTheSave) {
+  TJwwData dst;
+  dst.ImageFolder = Root / "TEMP2";
+  Load(dst, Drawing());
+  std::ofstream(Root / "TEMP2" / "extra.png") << "on disk";
+  Append(dst, MakeText(0, 0, "^@BM%temp%extra.png,1,1"));
+  dst.ImageList.push_back({"extra.png", 7, false, ""});
+  TStringSink sink;
+  try {
+    WriteJww(dst, sink, 700);
+    ADD_FAILURE() << "saved without the image's bytes";
+  } catch (const TWriteError& e) {
+    EXPECT_NE(std::string(e.what()).find("\"extra.png\""), std::string::npos) << e.what();
+  }
+  const fs::path target = Root / "old.jww";
+  std::ofstream(target) << "old";
+  EXPECT_FALSE(dst.SaveToFile(target, 700));
+  EXPECT_EQ(ReadFile(target), "old");
+  dst.ImageList.back().Bytes = "in core";
+  EXPECT_TRUE(dst.SaveToFile(target, 700));
 }
 
 TEST_F(ImageRoundTrip, OnlyOneByteLettersAreComparedWithoutCase) {
@@ -232,14 +254,14 @@ TEST_F(ImageRoundTrip, OnlyOneByteLettersAreComparedWithoutCase) {
   dst.ImageFolder = Root / "TEMP2";
   Load(dst, Drawing());
   // 8C 61 is a kanji whose second byte is "a"; upper-casing it would make 8C 41.
-  std::ofstream(Root / "TEMP2" / fs::path(u8"\u5F84.png")) << "kanji";
-  dst.ImageList = {{"\x8C\x41.png", 5, false}, {"\x8C\x61.png", 5, false}};
+  dst.ImageList = {{"\x8C\x41.png", 5, false, "upper"}, {"\x8C\x61.png", 5, false, "kanji"}};
   dst.Texts[0].Content.Assign("^@BM%temp%\x8C\x61.PNG,1,1");
   dst.BlockDefs.clear();
   TJwwData again;
   Load(again, Save(dst));
   ASSERT_EQ(again.ImageList.size(), 1u);
   EXPECT_EQ(again.ImageList[0].Name, "\x8C\x61.png");
+  EXPECT_EQ(again.ImageList[0].Bytes, "kanji");
 }
 
 }  // namespace

@@ -27,6 +27,10 @@ inline TJwwData NormalDocument() {
   doc.Header.SolidDefaultColor = 0x123456;
   doc.Header.LastBoxX = 9;
   doc.Header.DrawTime = 3725;
+  // Values Jw_cad keeps in the reserved rows.
+  doc.Header.ReservedAfterLayers = {0x18, 0x2E, 0, 0, 7};
+  doc.Header.ReservedAfterLayers[55] = 0xA5;
+  doc.Header.ReservedAfterDimSettings = 9572;
   return doc;
 }
 

@@ -107,9 +107,9 @@ TJwwBuilder& TJwwBuilder::Header(const TJwwData& doc) {
       I32(layer.State).I32(layer.Protect);
     }
   }
-  Raw(std::string(56, '\0'));                                                     // 6: reserved
+  Raw(h.ReservedAfterLayers.data(), h.ReservedAfterLayers.size());                // 6
   for (int32_t d : h.DimSettings) I32(d);                                         // 7
-  I32(0);                                                                         // 8: reserved
+  U32(h.ReservedAfterDimSettings);                                                // 8
   I32(h.MaxDrawWidth);                                                            // 9
   F64(h.PrintOriginX).F64(h.PrintOriginY).F64(h.PrintScale).I32(h.PrintSetting);  // 10
   I32(h.GridMode).F64(h.GridMinDots).F64(h.GridSpacingX).F64(h.GridSpacingY);     // 11
