@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "jww/jww_data.h"
-#include "render/canvas.h"
+#include "jww/color.h"
 
 namespace pennatran {
 
