@@ -1,11 +1,18 @@
 // Program start: the application, its one window and the message loop.
 #include <QApplication>
 #include <QStringList>
+#include <cstring>
+#include <iostream>
 
 #include "app/form1.h"
 #include "app/screenshot_mode.h"
 
 int main(int argc, char* argv[]) {
+  // Answered before the application starts, so it needs no display.
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << "pennatran " PENNATRAN_VERSION "\n";
+    return 0;
+  }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Pennatran"));
 
