@@ -4,6 +4,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "app/command_line_files.h"
 #include "app/form1.h"
 #include "app/screenshot_mode.h"
 
@@ -26,5 +27,6 @@ int main(int argc, char* argv[]) {
   environment.Folders = pennatran::RunningAppFolders();
   pennatran::TForm1 form(std::move(environment));
   form.show();
+  pennatran::OpenCommandLineFiles(form, arguments.mid(1));
   return QApplication::exec();
 }
