@@ -63,6 +63,7 @@ class TForm1 : public QWidget {
   void BuildLayout();
   QWidget* BuildHalf(bool source);
   QWidget* BuildButtonBar();
+  void BuildKeyboard();
   void ApplySettings(const TWindowSettings& settings);
   TWindowSettings CurrentSettings() const;
 
@@ -73,6 +74,8 @@ class TForm1 : public QWidget {
   // Opening and closing a side.
   void Panel5Click();
   void Panel6Click();
+  // Ctrl+O: the browse button of the half with the focus, the source's when neither has.
+  void OpenFocusedHalf();
   bool Browse(TCaptionPanel* pathPanel);
   void OpenSrcFile();
   void OpenDstFile();

@@ -111,6 +111,7 @@ void TForm1::BuildLayout() {
   auto* root = StackLayout(this);
   root->addWidget(Splitter1, 1);
   root->addWidget(BuildButtonBar());
+  BuildKeyboard();
   resize(637, 557);
 }
 
