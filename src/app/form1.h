@@ -108,6 +108,9 @@ class TForm1 : public QWidget {
   bool BothSidesOpen();
   void Button1Click();
   void Button2Click();
+  // Before the window closes with copies not saved: saves them on Yes, and returns false
+  // when the window is to stay open (Cancel, or a save that did not happen).
+  bool SaveBeforeClosing();
 
   TFormEnvironment Env;
 
@@ -162,6 +165,8 @@ class TForm1 : public QWidget {
   int32_t BackMode = 0;
   bool Shown = false;
   bool Closed = false;
+  // True from a copy into the destination until it is saved or another is opened.
+  bool DstUnsaved = false;
 };
 
 }  // namespace pennatran
