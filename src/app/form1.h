@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/app_folders.h"
 #include "app/file_dialogs.h"
@@ -93,6 +94,8 @@ class TForm1 : public QWidget {
   // Marks the destination lines whose slot differs from the source's (none unless both
   // sides are open).
   void UpdateDifferenceMarks();
+  // Scrolls a refilled destination list to the first line a copy wrote.
+  void ShowFirstCopiedLine(QListWidget* list, const std::vector<int32_t>& lines);
   void ListBox1Click();
   void ListBox2Click();
   void ListBox3Click();

@@ -318,6 +318,7 @@ void TForm1::Panel11Click() {
   CopyColorSlots(*SrcJww, *DstJww, lines);
   DstUnsaved = DstUnsaved || !lines.empty();
   FillColorList(*DstJww, ListBox3);
+  ShowFirstCopiedLine(ListBox3, lines);
   UpdateDifferenceMarks();
 }
 
@@ -327,6 +328,7 @@ void TForm1::Panel12Click() {
   CopyLineTypeSlots(*SrcJww, *DstJww, lines);
   DstUnsaved = DstUnsaved || !lines.empty();
   FillLineTypeList(*DstJww, ListBox4);
+  ShowFirstCopiedLine(ListBox4, lines);
   UpdateDifferenceMarks();
 }
 
