@@ -8,13 +8,17 @@ FUZZ_SECONDS ?= 60
 FUZZER ?= load_fuzzer
 CMAKE_FLAGS ?=
 
+PREFIX ?= /usr/local
+
 # Every Debian package the project needs, in one list.
 PACKAGES := build-essential cmake pkg-config git python3 python3-jsonschema \
   qt6-base-dev libicu-dev libcli11-dev nlohmann-json3-dev libgtest-dev libgmock-dev \
   libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth imagemagick \
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev desktop-file-utils lintian xdg-utils libfile-mimeinfo-perl \
+  shared-mime-info dpkg-dev
 
-.PHONY: all deps build build-asan test test-normal test-asan demo run screenshot bench fuzz clean format
+.PHONY: all deps build build-asan test test-normal test-asan test-package demo run screenshot \
+  bench fuzz clean format install package
 
 all: build
 
@@ -47,7 +51,17 @@ test-asan: build-asan
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
-test: test-normal test-asan
+test-package: package
+	bash packaging/check_package.sh $(BUILD)
+
+test: test-normal test-asan test-package
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	rm -f $(BUILD)/pennatran_*.deb
+	cd $(BUILD) && cpack -G DEB
 
 demo: build
 	@bash tools/demo.sh $(BUILD)

@@ -49,6 +49,10 @@ class TStderrMessages : public TMessages {
     Information(text);
     return false;
   }
+  TAnswer QuestionWithCancel(const QString& text) override {
+    Information(text);
+    return TAnswer::No;
+  }
 };
 
 // The command line's preview steps (as pennatran-cli preview takes them) at the size given.

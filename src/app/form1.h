@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/app_folders.h"
 #include "app/file_dialogs.h"
@@ -63,6 +64,7 @@ class TForm1 : public QWidget {
   void BuildLayout();
   QWidget* BuildHalf(bool source);
   QWidget* BuildButtonBar();
+  void BuildKeyboard();
   void ApplySettings(const TWindowSettings& settings);
   TWindowSettings CurrentSettings() const;
 
@@ -73,6 +75,8 @@ class TForm1 : public QWidget {
   // Opening and closing a side.
   void Panel5Click();
   void Panel6Click();
+  // Ctrl+O: the browse button of the half with the focus, the source's when neither has.
+  void OpenFocusedHalf();
   bool Browse(TCaptionPanel* pathPanel);
   void OpenSrcFile();
   void OpenDstFile();
@@ -91,6 +95,8 @@ class TForm1 : public QWidget {
   // Marks the destination lines whose slot differs from the source's (none unless both
   // sides are open).
   void UpdateDifferenceMarks();
+  // Scrolls a refilled destination list to the first line a copy wrote.
+  void ShowFirstCopiedLine(QListWidget* list, const std::vector<int32_t>& lines);
   void ListBox1Click();
   void ListBox2Click();
   void ListBox3Click();
@@ -106,6 +112,9 @@ class TForm1 : public QWidget {
   bool BothSidesOpen();
   void Button1Click();
   void Button2Click();
+  // Before the window closes with copies not saved: saves them on Yes, and returns false
+  // when the window is to stay open (Cancel, or a save that did not happen).
+  bool SaveBeforeClosing();
 
   TFormEnvironment Env;
 
@@ -160,6 +169,8 @@ class TForm1 : public QWidget {
   int32_t BackMode = 0;
   bool Shown = false;
   bool Closed = false;
+  // True from a copy into the destination until it is saved or another is opened.
+  bool DstUnsaved = false;
 };
 
 }  // namespace pennatran

@@ -58,6 +58,8 @@ QString PlacementsCut(const QString& path) {
 const QString kSaveIncomplete = QStringLiteral(
     "コピー先ファイルは最後まで読み込めていません。このまま保存すると、読み込めなかった部分は失"
     "われます。保存しますか？");
+const QString kUnsavedCopies =
+    QStringLiteral("コピー先にコピーした内容が保存されていません。保存しますか？");
 
 // Shows the wait cursor while a drawing is read or drawn.
 class TWaitCursor {
@@ -132,8 +134,26 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+  if (Shown && !Closed && !SaveBeforeClosing()) {
+    event->ignore();
+    return;
+  }
   if (Shown && !Closed) FormClose();
   event->accept();
+}
+
+bool TForm1::SaveBeforeClosing() {
+  if (!DstUnsaved) return true;
+  switch (Env.Messages->QuestionWithCancel(kUnsavedCopies)) {
+    case TAnswer::Yes:
+      Button1Click();
+      return !DstUnsaved;
+    case TAnswer::No:
+      return true;
+    case TAnswer::Cancel:
+      break;
+  }
+  return false;
 }
 
 void TForm1::FormShow() {
@@ -230,6 +250,7 @@ void TForm1::OpenDstFile() {
   CloseDstFile();
   DstLoadComplete = OpenSide(*DstJww, Temp2Dir, path, Image2, ListBox3, ListBox4);
   DstOpened = true;
+  DstUnsaved = false;
   UpdateDifferenceMarks();
   if (!DstLoadComplete) Env.Messages->Information(LoadFailed(*DstJww, path));
   if (DstJww->BlockTreeLimited) Env.Messages->Information(PlacementsCut(path));
@@ -299,15 +320,21 @@ bool TForm1::BothSidesOpen() {
 
 void TForm1::Panel11Click() {
   if (!BothSidesOpen()) return;
-  CopyColorSlots(*SrcJww, *DstJww, SelectedLines(ListBox1));
+  const std::vector<int32_t> lines = SelectedLines(ListBox1);
+  CopyColorSlots(*SrcJww, *DstJww, lines);
+  DstUnsaved = DstUnsaved || !lines.empty();
   FillColorList(*DstJww, ListBox3);
+  ShowFirstCopiedLine(ListBox3, lines);
   UpdateDifferenceMarks();
 }
 
 void TForm1::Panel12Click() {
   if (!BothSidesOpen()) return;
-  CopyLineTypeSlots(*SrcJww, *DstJww, SelectedLines(ListBox2));
+  const std::vector<int32_t> lines = SelectedLines(ListBox2);
+  CopyLineTypeSlots(*SrcJww, *DstJww, lines);
+  DstUnsaved = DstUnsaved || !lines.empty();
   FillLineTypeList(*DstJww, ListBox4);
+  ShowFirstCopiedLine(ListBox4, lines);
   UpdateDifferenceMarks();
 }
 
@@ -333,6 +360,7 @@ void TForm1::Button1Click() {
     DstJww->SetSaveOptions(0);
     saved = DstJww->SaveToFile(ToFsPath(*chosen), 700, &failure);
   }
+  if (saved) DstUnsaved = false;
   Env.Messages->Information(saved ? Saved(*chosen) : SaveFailed(*chosen, failure));
 }
 

@@ -32,14 +32,15 @@ constexpr int kButtonBarHeight = 40;
 constexpr int kMinorSplitterWidth = 5;
 constexpr int kMainSplitterWidth = 12;
 
-// Every list line has the same fixed height, whatever the font's natural line spacing, and
-// shows its difference mark when it has one.
-class TFixedHeightDelegate : public TDifferenceMarkDelegate {
+// Every list line has the same height: the font's full height, so that tall characters
+// such as "[" keep their tops, and never less than the classic 13 pixels. Each line shows
+// its difference mark when it has one.
+class TLineHeightDelegate : public TDifferenceMarkDelegate {
  public:
   using TDifferenceMarkDelegate::TDifferenceMarkDelegate;
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     QSize size = TDifferenceMarkDelegate::sizeHint(option, index);
-    size.setHeight(kItemHeight);
+    size.setHeight(std::max(kItemHeight, option.fontMetrics.height()));
     return size;
   }
 };
@@ -53,7 +54,7 @@ QListWidget* MakeList(const QString& name, bool multipleSelection, QWidget* pare
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setTextElideMode(Qt::ElideNone);
   list->setUniformItemSizes(true);
-  list->setItemDelegate(new TFixedHeightDelegate(list));
+  list->setItemDelegate(new TLineHeightDelegate(list));
   list->setIconSize(QSize(18, 9));
   list->setMinimumHeight(0);
   return list;
@@ -111,6 +112,7 @@ void TForm1::BuildLayout() {
   auto* root = StackLayout(this);
   root->addWidget(Splitter1, 1);
   root->addWidget(BuildButtonBar());
+  BuildKeyboard();
   resize(637, 557);
 }
 

@@ -68,6 +68,8 @@ void TForm1::FillColorList(const TJwwData& doc, QListWidget* list) {
   const std::vector<SjisString> lines = ColorListLines(doc);
   for (size_t i = 0; i < lines.size(); ++i) {
     auto* item = new QListWidgetItem(QString::fromStdString(SjisToUtf8(lines[i])));
+    // The line under the pointer, read in full however narrow the list.
+    item->setToolTip(item->text());
     const TEntJwwColorExNo* entry = EntryOfLine(doc.ColorExNos, static_cast<int>(i));
     item->setIcon(Swatch(entry != nullptr ? entry->ScreenColor : 0, list->iconSize()));
     list->addItem(item);
@@ -81,11 +83,17 @@ void TForm1::FillLineTypeList(const TJwwData& doc, QListWidget* list) {
   const QColor ink = list->palette().color(QPalette::Text);
   for (size_t i = 0; i < lines.size(); ++i) {
     auto* item = new QListWidgetItem(QString::fromStdString(SjisToUtf8(lines[i])));
+    item->setToolTip(item->text());
     const TEntJwwLineTypeExNo* entry = EntryOfLine(doc.LineTypeExNos, static_cast<int>(i));
     item->setIcon(
         LineTypeSwatch(entry != nullptr ? *entry : TEntJwwLineTypeExNo{}, list->iconSize(), ink));
     list->addItem(item);
   }
+}
+
+void TForm1::ShowFirstCopiedLine(QListWidget* list, const std::vector<int32_t>& lines) {
+  if (lines.empty() || lines.front() >= list->count()) return;
+  list->scrollToItem(list->item(lines.front()), QAbstractItemView::PositionAtTop);
 }
 
 void TForm1::UpdateDifferenceMarks() {

@@ -1,11 +1,19 @@
 // Program start: the application, its one window and the message loop.
 #include <QApplication>
 #include <QStringList>
+#include <cstring>
+#include <iostream>
 
+#include "app/command_line_files.h"
 #include "app/form1.h"
 #include "app/screenshot_mode.h"
 
 int main(int argc, char* argv[]) {
+  // Answered before the application starts, so it needs no display.
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << "pennatran " PENNATRAN_VERSION "\n";
+    return 0;
+  }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Pennatran"));
 
@@ -19,5 +27,6 @@ int main(int argc, char* argv[]) {
   environment.Folders = pennatran::RunningAppFolders();
   pennatran::TForm1 form(std::move(environment));
   form.show();
+  pennatran::OpenCommandLineFiles(form, arguments.mid(1));
   return QApplication::exec();
 }

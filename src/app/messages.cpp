@@ -17,4 +17,17 @@ bool TMessageBoxes::Question(const QString& text) {
                                QMessageBox::No) == QMessageBox::Yes;
 }
 
+TAnswer TMessageBoxes::QuestionWithCancel(const QString& text) {
+  switch (QMessageBox::question(Parent, kCaption, text,
+                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+      return TAnswer::Yes;
+    case QMessageBox::No:
+      return TAnswer::No;
+    default:
+      return TAnswer::Cancel;
+  }
+}
+
 }  // namespace pennatran

@@ -8,6 +8,8 @@ class QWidget;
 
 namespace pennatran {
 
+enum class TAnswer { Yes, No, Cancel };
+
 class TMessages {
  public:
   virtual ~TMessages() = default;
@@ -15,6 +17,8 @@ class TMessages {
   virtual void Information(const QString& text) = 0;
   // Asks with Yes and No (No the default); true only for Yes.
   virtual bool Question(const QString& text) = 0;
+  // Asks with Yes, No and Cancel (Yes the default); closing the box is Cancel.
+  virtual TAnswer QuestionWithCancel(const QString& text) = 0;
 };
 
 // Message boxes captioned with the application title "Pennatran".
@@ -23,6 +27,7 @@ class TMessageBoxes : public TMessages {
   explicit TMessageBoxes(QWidget* parent) : Parent(parent) {}
   void Information(const QString& text) override;
   bool Question(const QString& text) override;
+  TAnswer QuestionWithCancel(const QString& text) override;
 
  private:
   QWidget* Parent;

@@ -1,6 +1,9 @@
 #include "app/panel_button.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace pennatran {
 
@@ -11,6 +14,8 @@ TPanelButton::TPanelButton(const QString& name, const QString& caption, QWidget*
   setFrameStyle(QFrame::Panel | QFrame::Raised);
   setLineWidth(1);
   setCursor(Qt::PointingHandCursor);
+  // Reached with Tab only: a click on a panel leaves the focus where the user had it.
+  setFocusPolicy(Qt::TabFocus);
 }
 
 void TPanelButton::mousePressEvent(QMouseEvent* event) {
@@ -24,6 +29,29 @@ void TPanelButton::mouseReleaseEvent(QMouseEvent* event) {
     emit clicked();
   }
   QLabel::mouseReleaseEvent(event);
+}
+
+void TPanelButton::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      emit clicked();
+      return;
+    default:
+      QLabel::keyPressEvent(event);
+  }
+}
+
+// The panel keeps its look; focus adds the style's dotted rectangle inside the frame.
+void TPanelButton::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QStylePainter painter(this);
+  QStyleOptionFocusRect option;
+  option.initFrom(this);
+  option.rect = contentsRect().adjusted(1, 1, -1, -1);
+  painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 }  // namespace pennatran

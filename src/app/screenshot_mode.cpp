@@ -21,6 +21,10 @@ class TPrintedMessages : public TMessages {
     qWarning("%s", qUtf8Printable(text));
     return false;
   }
+  TAnswer QuestionWithCancel(const QString& text) override {
+    qWarning("%s", qUtf8Printable(text));
+    return TAnswer::No;
+  }
 };
 
 void Wait(int milliseconds) {

@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
       "FILE", "NonEmpty");
   CLI::App app{"Copies SXF user colours and line types between Jw_cad drawings."};
   app.require_subcommand(1);
+  app.set_version_flag("--version", "pennatran-cli " PENNATRAN_VERSION);
 
   TInfoOptions info;
   bool json = false;

@@ -14,6 +14,7 @@
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "cli/output_files.h"
+#include "cli/quiet_platform.h"
 #include "qtcanvas/printer_resolution.h"
 #include "qtcanvas/qt_canvas.h"
 #include "render/draw_preview.h"
@@ -97,6 +98,7 @@ int RunPreview(const TPreviewOptions& options, int argc, char** argv) {
 
   // Fonts need a GUI application; a command line must also work without a display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  DropRuntimeFolderNotice();
   QGuiApplication app(argc, argv);
 
   TTempFolder images;

@@ -25,16 +25,24 @@ namespace {
 
 class TMessageRecorder : public TMessages {
  public:
-  TMessageRecorder(std::vector<TRecordedMessage>& log, bool& answer) : Log(log), Answer(answer) {}
+  TMessageRecorder(std::vector<TRecordedMessage>& log, bool& answer,
+                   std::vector<QString>& closingLog, TAnswer& closingAnswer)
+      : Log(log), Answer(answer), ClosingLog(closingLog), ClosingAnswer(closingAnswer) {}
   void Information(const QString& text) override { Log.push_back({false, text}); }
   bool Question(const QString& text) override {
     Log.push_back({true, text});
     return Answer;
   }
+  TAnswer QuestionWithCancel(const QString& text) override {
+    ClosingLog.push_back(text);
+    return ClosingAnswer;
+  }
 
  private:
   std::vector<TRecordedMessage>& Log;
   bool& Answer;
+  std::vector<QString>& ClosingLog;
+  TAnswer& ClosingAnswer;
 };
 
 // Answers each dialog with the next queued answer (nothing queued: cancelled).
@@ -104,7 +112,8 @@ void WindowTest::TearDown() {
 void WindowTest::CreateWindow(bool show) {
   TFormEnvironment environment;
   environment.Folders = Folders;
-  environment.Messages = std::make_unique<TMessageRecorder>(Messages, QuestionAnswer);
+  environment.Messages = std::make_unique<TMessageRecorder>(Messages, QuestionAnswer,
+                                                            ThreeWayQuestions, ThreeWayAnswer);
   environment.Dialogs = std::make_unique<TDialogAnswers>(Answers, Requests);
   environment.PrinterResolution = [] { return std::optional<int32_t>(600); };
   environment.Clock = [] { return TLocalDateTime{2026, 12, 7, 9, 30, 0}; };

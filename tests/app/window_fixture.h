@@ -76,6 +76,9 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<TForm1> Window;
   std::vector<TRecordedMessage> Messages;
   bool QuestionAnswer = false;
+  // The Yes / No / Cancel questions asked, and the answer each gets.
+  std::vector<QString> ThreeWayQuestions;
+  TAnswer ThreeWayAnswer = TAnswer::No;
   bool EscapeHeld = false;
   std::deque<std::optional<QString>> Answers;
   std::vector<TDialogRequest> Requests;

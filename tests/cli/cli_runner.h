@@ -24,7 +24,10 @@ class CliTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  TCliResult Run(const std::vector<std::string>& args) const;
+  // Runs the command line, or the program given, with the variables in unset removed
+  // from its environment.
+  TCliResult Run(const std::vector<std::string>& args, const std::vector<std::string>& unset = {},
+                 const std::string& program = PENNATRAN_CLI) const;
   // A file of the scratch folder.
   std::string PathOf(const std::string& name) const { return (Folder / name).string(); }
   // Writes bytes to a file of the scratch folder and returns its path.
