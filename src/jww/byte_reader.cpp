@@ -50,21 +50,29 @@ SjisString TByteReader::CleanString() {
 
 void TByteReader::CleanShortString(TShortString& out) {
   const TStringHead head = StringHead();
-  size_t stored = 0;
-  if (!head.TwoByte && head.Length <= TShortString::kMaxColumns) {
-    // Nearly every text: its bytes are short and one-byte, and clean straight into place.
-    LastTwoByte = false;
-    const std::string_view raw = Bytes(head.Length);
-    if (raw.find('\xFD') == std::string_view::npos) {
-      stored = ReaderCleanInto(raw, out.Data, TShortString::kMaxColumns);
-    } else {
-      stored = ReaderCleanInto(FromOneByteForm(raw), out.Data, TShortString::kMaxColumns);
-    }
+  SjisString converted;
+  std::string_view text;
+  if (head.TwoByte) {
+    converted = StringBody(head);
+    text = converted;
   } else {
-    stored = ReaderCleanInto(StringBody(head), out.Data, TShortString::kMaxColumns);
+    LastTwoByte = false;
+    text = Bytes(head.Length);
+    if (text.find('\xFD') != std::string_view::npos) {
+      converted = FromOneByteForm(text);
+      text = converted;
+    }
   }
-  std::memset(out.Data + stored, 0, sizeof out.Data - stored);
-  out.Length = static_cast<uint16_t>(stored);
+  if (text.size() < TShortString::kInStore) {
+    // Nearly every text: cleaning only shortens it, so it cleans straight into the record.
+    const size_t stored = ReaderCleanInto(text, out.Data, TShortString::kMaxColumns);
+    std::memset(out.Data + stored, 0, sizeof out.Data - stored);
+    out.Length = static_cast<uint8_t>(stored);
+    return;
+  }
+  char cleaned[TShortString::kMaxBytes];
+  const size_t stored = ReaderCleanInto(text, cleaned, TShortString::kMaxColumns);
+  out.Assign({cleaned, stored}, Store);
 }
 
 uint32_t TByteReader::Count() {

@@ -69,6 +69,9 @@ class TByteReader {
     const TStringHead head = StringHead();
     Skip(head.ByteLength());
   }
+  // Where CleanShortString keeps strings too long for their records; none cuts them to
+  // what a record holds.
+  void SetStringStore(TStringStore* store) { Store = store; }
   // True when the last string read or passed over was in the two-byte form.
   bool LastStringWasTwoByte() const { return LastTwoByte; }
   // An element count: u16, or hex FFFF followed by u32.
@@ -119,6 +122,7 @@ class TByteReader {
   size_t Position = 0;
   uint32_t ObjectCounter = 1;
   bool LastTwoByte = false;
+  TStringStore* Store = nullptr;
 };
 
 }  // namespace pennatran

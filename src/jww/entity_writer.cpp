@@ -115,7 +115,7 @@ void WriteText(TByteWriter& out, const TEntJwwText& text, int32_t version) {
   WriteCommon(out, text.Common, TCommonKind::Text, version);
   WriteBody(out, text, offsetof(TEntJwwText, FontName));
   // Short strings clean into a buffer on the stack: no allocation per text.
-  char cleaned[sizeof(TShortString)];
+  char cleaned[TShortString::kMaxBytes + 1];
   out.String({cleaned, WriterCleanInto(text.FontName.View(), cleaned)});
   out.String({cleaned, WriterCleanInto(text.Content.View(), cleaned)});
 }

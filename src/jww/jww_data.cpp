@@ -35,6 +35,7 @@ void TJwwData::Clear() {
   UsedBlockCount = 0;
   ExtentMinX = ExtentMinY = ExtentMaxX = ExtentMaxY = 0;
   SaveOptions = 0;
+  Strings = std::make_shared<TStringStore>();
   TwoByteStrings = false;
   LoadError = TLoadError{};
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,9 @@ class TJwwData {
   int32_t UsedBlockCount = 0;
   double ExtentMinX = 0, ExtentMinY = 0, ExtentMaxX = 0, ExtentMaxY = 0;
   int32_t SaveOptions = 0;
+  // The strings of texts too long for their records (texts of the block definitions too).
+  // Shared by copies of the document, whose records point into it.
+  std::shared_ptr<TStringStore> Strings;
   // Whether the drawing keeps its strings in the two-byte (UTF-16) form: so when its memo,
   // the first string of the file, was read in that form. A save writes every string so.
   bool TwoByteStrings = false;

@@ -47,6 +47,7 @@ bool BeginsLikeADrawing(const uint8_t* data, size_t size) {
 bool ReadDrawing(TJwwData& doc, const uint8_t* data, size_t size, bool& published,
                  const TConsumedBytes& consumed) {
   TByteReader in(data, size);
+  in.SetStringStore(doc.Strings.get());
   published = true;
   if (!BeginsLikeADrawing(data, size)) {
     published = false;

@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,21 +22,44 @@ namespace pennatran {
 
 #pragma pack(push, 1)
 
-// A text's string: at most 255 bytes in its Shift-JIS form, which in memory takes up to
-// twice that when every character is one code page 932 lacks (an escape of four bytes).
+// Where a drawing's texts keep the strings too long to sit in their records. A string's
+// address never changes while the store lives.
+using TStringStore = std::deque<std::string>;
+
+// A text's string: at most 255 bytes in its Shift-JIS form. Up to 254 bytes of its
+// in-memory form sit in the record (nearly every text); a longer one (255 one-byte
+// characters, or characters code page 932 lacks, four bytes each in memory) sits in its
+// drawing's string store, and the record holds its address. Records stay plain bytes that
+// copy as a block; the store must outlive them.
 struct TShortString {
   static constexpr size_t kMaxColumns = 255;
-  static constexpr size_t kCapacity = 2 * kMaxColumns;
+  static constexpr size_t kMaxBytes = 2 * kMaxColumns;  // of the in-memory form
+  static constexpr uint8_t kInStore = 255;
 
-  uint16_t Length = 0;
-  char Data[kCapacity] = {};
+  uint8_t Length = 0;  // kInStore: Data begins with the address of a string in a store
+  char Data[255] = {};
 
-  std::string_view View() const { return {Data, Length}; }
-  // Stores the longest prefix of whole characters of s that fits.
-  void Assign(std::string_view s) {
-    Length = static_cast<uint16_t>(PrefixWithinColumns(s, kMaxColumns));
+  std::string_view View() const {
+    if (Length != kInStore) return {Data, Length};
+    const std::string* stored = nullptr;
+    std::memcpy(&stored, Data, sizeof stored);
+    return *stored;
+  }
+  // Holds the longest prefix of whole characters of s that fits 255 columns. One longer than
+  // the record holds goes into the store; without a store it is cut to whole characters of
+  // at most 254 bytes.
+  void Assign(std::string_view s, TStringStore* store = nullptr) {
+    s = s.substr(0, PrefixWithinColumns(s, kMaxColumns));
     std::memset(Data, 0, sizeof Data);
-    std::memcpy(Data, s.data(), Length);
+    if (s.size() >= kInStore && store != nullptr) {
+      const std::string* stored = &store->emplace_back(s);
+      Length = kInStore;
+      std::memcpy(Data, &stored, sizeof stored);
+      return;
+    }
+    s = s.substr(0, PrefixWithinBytes(s, kInStore - 1));
+    Length = static_cast<uint8_t>(s.size());
+    std::memcpy(Data, s.data(), s.size());
   }
 };
 
@@ -119,13 +143,13 @@ struct TEntJwwOrderEntry {
 
 #pragma pack(pop)
 
-static_assert(sizeof(TShortString) == 512);
+static_assert(sizeof(TShortString) == 256);
 static_assert(sizeof(TEntJwwCommon) == 15);
 static_assert(sizeof(TEntJwwLine) == 47);
 static_assert(sizeof(TEntJwwArc) == 75);
 static_assert(sizeof(TEntJwwPoint) == 55);
-static_assert(sizeof(TEntJwwText) == 1107);
-static_assert(sizeof(TEntJwwDimension) == 1485);
+static_assert(sizeof(TEntJwwText) == 595);
+static_assert(sizeof(TEntJwwDimension) == 973);
 static_assert(sizeof(TEntJwwSolid) == 83);
 static_assert(sizeof(TEntJwwBlockInsert) == 59);
 static_assert(sizeof(TEntJwwOrderEntry) == 8);

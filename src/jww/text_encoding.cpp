@@ -159,6 +159,12 @@ size_t PrefixWithinColumns(std::string_view s, size_t maxColumns) {
   return i;
 }
 
+size_t PrefixWithinBytes(std::string_view s, size_t maxBytes) {
+  size_t i = 0;
+  while (i < s.size() && i + CharLength(s, i) <= maxBytes) i += CharLength(s, i);
+  return i;
+}
+
 bool NeedsTwoByteForm(std::string_view s) {
   for (size_t i = s.find(static_cast<char>(kEscapeLead)); i < s.size();
        i = s.find(static_cast<char>(kEscapeLead), i + 1)) {

@@ -57,6 +57,9 @@ int32_t ColumnCount(std::string_view s);
 // most maxColumns bytes.
 size_t PrefixWithinColumns(std::string_view s, size_t maxColumns);
 
+// The byte length of the longest prefix of whole characters of at most maxBytes bytes.
+size_t PrefixWithinBytes(std::string_view s, size_t maxBytes);
+
 // True when s holds a character that only the two-byte form can store.
 bool NeedsTwoByteForm(std::string_view s);
 

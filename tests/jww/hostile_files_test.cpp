@@ -36,7 +36,9 @@ TBytes WithOverlongString(TBytes bytes, char fill) {
 TBytes TextLongerThanTheFile() {
   TJwwData doc = SampleDocument();
   Append(doc, MakeLine(0, 0, 1, 1));
-  Append(doc, MakeText(0, 0, std::string(255, 'x')));
+  TEntJwwText text = MakeText(0, 0, "");
+  text.Content.Assign(std::string(255, 'x'), doc.Strings.get());  // too long for the record
+  Append(doc, text);
   return WithOverlongString(TJwwBuilder::Drawing(doc), 'x');
 }
 
