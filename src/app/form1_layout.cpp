@@ -50,7 +50,7 @@ QListWidget* MakeList(const QString& name, bool multipleSelection, QWidget* pare
   list->setObjectName(name);
   list->setSelectionMode(multipleSelection ? QAbstractItemView::ExtendedSelection
                                            : QAbstractItemView::SingleSelection);
-  // A line wider than the list is read in the list's tooltip, as in the original tool.
+  // A line wider than the list is read in full in its own tooltip.
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setTextElideMode(Qt::ElideNone);
   list->setUniformItemSizes(true);
