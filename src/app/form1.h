@@ -49,8 +49,8 @@ class TForm1 : public QWidget {
   void OpenDestination(const QString& path);
 
   // The documents, for inspection; null before the window is first shown.
-  const TJwwData* SourceDocument() const { return SrcJww.get(); }
-  const TJwwData* DestinationDocument() const { return DstJww.get(); }
+  const TJwwData* SourceDocument() const { return SourceDrawing.get(); }
+  const TJwwData* DestinationDocument() const { return DestinationDrawing.get(); }
   const TRenderContext& RenderContext() const { return Context; }
 
  protected:
@@ -73,15 +73,15 @@ class TForm1 : public QWidget {
   void FormClose();
 
   // Opening and closing a side.
-  void Panel5Click();
-  void Panel6Click();
+  void OnBrowseSource();
+  void OnBrowseDestination();
   // Ctrl+O: the browse button of the half with the focus, the source's when neither has.
   void OpenFocusedHalf();
   bool Browse(TCaptionPanel* pathPanel);
-  void OpenSrcFile();
-  void OpenDstFile();
-  void CloseSrcFile();
-  void CloseDstFile();
+  void OpenSourceFile();
+  void OpenDestinationFile();
+  void CloseSourceFile();
+  void CloseDestinationFile();
   // Loads path into doc and shows it; returns whether the whole file was read.
   bool OpenSide(TJwwData& doc, const std::filesystem::path& imageFolder, const QString& path,
                 QLabel* image, QListWidget* colorList, QListWidget* lineTypeList);
@@ -97,80 +97,80 @@ class TForm1 : public QWidget {
   void UpdateDifferenceMarks();
   // Scrolls a refilled destination list to the first line a copy wrote.
   void ShowFirstCopiedLine(QListWidget* list, const std::vector<int32_t>& lines);
-  void ListBox1Click();
-  void ListBox2Click();
-  void ListBox3Click();
-  void ListBox4Click();
+  void OnSourceColorListClick();
+  void OnSourceLineTypeListClick();
+  void OnDestinationColorListClick();
+  void OnDestinationLineTypeListClick();
   void ColorListClick(bool opened, const TJwwData* doc, QListWidget* list);
   void LineTypeListClick(bool opened, QListWidget* list);
 
   // Copying and saving.
-  void Panel11Click();
-  void Panel12Click();
-  void Panel16Click();
-  void Panel17Click();
+  void OnCopyColors();
+  void OnCopyLineTypes();
+  void OnSelectAllColors();
+  void OnSelectAllLineTypes();
   bool BothSidesOpen();
-  void Button1Click();
-  void Button2Click();
+  void OnSave();
+  void OnExit();
   // Before the window closes with copies not saved: saves them on Yes, and returns false
   // when the window is to stay open (Cancel, or a save that did not happen).
   bool SaveBeforeClosing();
 
   TFormEnvironment Env;
 
-  // Controls, named as the window describes them.
-  QWidget* Panel1 = nullptr;
-  QWidget* Panel2 = nullptr;
-  QSplitter* Splitter1 = nullptr;
-  QSplitter* Splitter2 = nullptr;
-  QSplitter* Splitter3 = nullptr;
-  QSplitter* Splitter4 = nullptr;
-  QSplitter* Splitter5 = nullptr;
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  TCaptionPanel* Panel3 = nullptr;
-  TCaptionPanel* Panel4 = nullptr;
-  TPanelButton* Panel5 = nullptr;
-  TPanelButton* Panel6 = nullptr;
-  QLabel* Image1 = nullptr;
-  QLabel* Image2 = nullptr;
-  TCaptionPanel* Panel9 = nullptr;
-  TCaptionPanel* Panel10 = nullptr;
-  TCaptionPanel* Panel13 = nullptr;
-  TCaptionPanel* Panel14 = nullptr;
-  TPanelButton* Panel11 = nullptr;
-  TPanelButton* Panel12 = nullptr;
-  TPanelButton* Panel16 = nullptr;
-  TPanelButton* Panel17 = nullptr;
-  QListWidget* ListBox1 = nullptr;
-  QListWidget* ListBox2 = nullptr;
-  QListWidget* ListBox3 = nullptr;
-  QListWidget* ListBox4 = nullptr;
-  QWidget* Panel15 = nullptr;
-  QPushButton* Button1 = nullptr;
-  QPushButton* Button2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLabel* Label5 = nullptr;
-  QLabel* Label6 = nullptr;
+  // Controls, named by what they do.
+  QWidget* SourceHalf = nullptr;
+  QWidget* DestinationHalf = nullptr;
+  QSplitter* HalvesSplitter = nullptr;
+  QSplitter* SourcePreviewSplitter = nullptr;
+  QSplitter* DestinationPreviewSplitter = nullptr;
+  QSplitter* SourceListsSplitter = nullptr;
+  QSplitter* DestinationListsSplitter = nullptr;
+  QLabel* SourceTitle = nullptr;
+  QLabel* DestinationTitle = nullptr;
+  TCaptionPanel* SourcePathPanel = nullptr;
+  TCaptionPanel* DestinationPathPanel = nullptr;
+  TPanelButton* SourceBrowseButton = nullptr;
+  TPanelButton* DestinationBrowseButton = nullptr;
+  QLabel* SourcePreview = nullptr;
+  QLabel* DestinationPreview = nullptr;
+  TCaptionPanel* SourceColorHeader = nullptr;
+  TCaptionPanel* SourceLineTypeHeader = nullptr;
+  TCaptionPanel* DestinationColorHeader = nullptr;
+  TCaptionPanel* DestinationLineTypeHeader = nullptr;
+  TPanelButton* CopyColorsButton = nullptr;
+  TPanelButton* CopyLineTypesButton = nullptr;
+  TPanelButton* SelectAllColorsButton = nullptr;
+  TPanelButton* SelectAllLineTypesButton = nullptr;
+  QListWidget* SourceColorList = nullptr;
+  QListWidget* SourceLineTypeList = nullptr;
+  QListWidget* DestinationColorList = nullptr;
+  QListWidget* DestinationLineTypeList = nullptr;
+  QWidget* ButtonBar = nullptr;
+  QPushButton* SaveButton = nullptr;
+  QPushButton* ExitButton = nullptr;
+  QLabel* ScreenColorLabel = nullptr;
+  QLabel* ScreenColorSwatch = nullptr;
+  QLabel* PrintColorLabel = nullptr;
+  QLabel* PrintColorSwatch = nullptr;
 
   // State.
-  std::unique_ptr<TJwwData> SrcJww;
-  std::unique_ptr<TJwwData> DstJww;
+  std::unique_ptr<TJwwData> SourceDrawing;
+  std::unique_ptr<TJwwData> DestinationDrawing;
   std::unique_ptr<TgraAttribute> GraAttribute;
   TRenderContext Context;
-  bool SrcOpened = false;
-  bool DstOpened = false;
+  bool SourceOpened = false;
+  bool DestinationOpened = false;
   // False after a load that stopped before the end of its file.
-  bool SrcLoadComplete = true;
-  bool DstLoadComplete = true;
-  std::filesystem::path TempDir;
-  std::filesystem::path Temp2Dir;
+  bool SourceLoadComplete = true;
+  bool DestinationLoadComplete = true;
+  std::filesystem::path SourceScratchFolder;
+  std::filesystem::path DestinationScratchFolder;
   int32_t BackMode = 0;
   bool Shown = false;
   bool Closed = false;
   // True from a copy into the destination until it is saved or another is opened.
-  bool DstUnsaved = false;
+  bool DestinationUnsaved = false;
 };
 
 }  // namespace pennatran

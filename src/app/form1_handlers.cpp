@@ -143,11 +143,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm1::SaveBeforeClosing() {
-  if (!DstUnsaved) return true;
+  if (!DestinationUnsaved) return true;
   switch (Env.Messages->QuestionWithCancel(kUnsavedCopies)) {
     case TAnswer::Yes:
-      Button1Click();
-      return !DstUnsaved;
+      OnSave();
+      return !DestinationUnsaved;
     case TAnswer::No:
       return true;
     case TAnswer::Cancel:
@@ -158,16 +158,16 @@ bool TForm1::SaveBeforeClosing() {
 
 void TForm1::FormShow() {
   ApplySettings(LoadSettings(Env.Folders.SettingsPath));
-  TempDir = Env.Folders.TempDir;
-  Temp2Dir = Env.Folders.Temp2Dir;
+  SourceScratchFolder = Env.Folders.TempDir;
+  DestinationScratchFolder = Env.Folders.Temp2Dir;
   std::error_code ec;
-  std::filesystem::create_directories(TempDir, ec);
-  std::filesystem::create_directories(Temp2Dir, ec);
+  std::filesystem::create_directories(SourceScratchFolder, ec);
+  std::filesystem::create_directories(DestinationScratchFolder, ec);
   BackMode = 0;
-  SrcJww = std::make_unique<TJwwData>();
-  DstJww = std::make_unique<TJwwData>();
-  SrcJww->ImageFolder = TempDir;
-  DstJww->ImageFolder = Temp2Dir;
+  SourceDrawing = std::make_unique<TJwwData>();
+  DestinationDrawing = std::make_unique<TJwwData>();
+  SourceDrawing->ImageFolder = SourceScratchFolder;
+  DestinationDrawing->ImageFolder = DestinationScratchFolder;
   GraAttribute = std::make_unique<TgraAttribute>();
   GraAttribute->SetBackMode(BackMode);
   GraAttribute->InitPenColors();
@@ -178,14 +178,17 @@ void TForm1::FormShow() {
   Context.DocInfo = TDocumentInfo{};
   Context.CurrentScale = 1.0;
   Context.StartDateTime = Env.Clock();
-  ResetPreviewMapping(Context, Image1->width(), Image1->height());
-  SrcOpened = false;
-  DstOpened = false;
-  SrcLoadComplete = true;
-  DstLoadComplete = true;
-  for (QListWidget* list : {ListBox1, ListBox2, ListBox3, ListBox4}) list->clear();
-  for (QWidget* widget :
-       std::initializer_list<QWidget*>{Panel16, Panel17, Label3, Label4, Label5, Label6}) {
+  ResetPreviewMapping(Context, SourcePreview->width(), SourcePreview->height());
+  SourceOpened = false;
+  DestinationOpened = false;
+  SourceLoadComplete = true;
+  DestinationLoadComplete = true;
+  for (QListWidget* list :
+       {SourceColorList, SourceLineTypeList, DestinationColorList, DestinationLineTypeList})
+    list->clear();
+  for (QWidget* widget : std::initializer_list<QWidget*>{
+           SelectAllColorsButton, SelectAllLineTypesButton, ScreenColorLabel, ScreenColorSwatch,
+           PrintColorLabel, PrintColorSwatch}) {
     widget->setVisible(true);
   }
 }
@@ -193,36 +196,36 @@ void TForm1::FormShow() {
 void TForm1::FormClose() {
   Closed = true;
   SaveSettings(Env.Folders.SettingsPath, CurrentSettings());
-  CloseDstFile();
-  CloseSrcFile();
+  CloseDestinationFile();
+  CloseSourceFile();
   Context.GraAttribute = nullptr;
   GraAttribute.reset();
-  DstJww.reset();
-  SrcJww.reset();
+  DestinationDrawing.reset();
+  SourceDrawing.reset();
   // Only empty folders go; a folder that still holds files stays.
   std::error_code ec;
-  std::filesystem::remove(Temp2Dir, ec);
-  std::filesystem::remove(TempDir, ec);
+  std::filesystem::remove(DestinationScratchFolder, ec);
+  std::filesystem::remove(SourceScratchFolder, ec);
 }
 
 void TForm1::OpenSource(const QString& path) {
-  if (!SrcJww) return;
-  Panel3->SetCaption(path);
-  OpenSrcFile();
+  if (!SourceDrawing) return;
+  SourcePathPanel->SetCaption(path);
+  OpenSourceFile();
 }
 
 void TForm1::OpenDestination(const QString& path) {
-  if (!DstJww) return;
-  Panel4->SetCaption(path);
-  OpenDstFile();
+  if (!DestinationDrawing) return;
+  DestinationPathPanel->SetCaption(path);
+  OpenDestinationFile();
 }
 
-void TForm1::Panel5Click() {
-  if (SrcJww && Browse(Panel3)) OpenSrcFile();
+void TForm1::OnBrowseSource() {
+  if (SourceDrawing && Browse(SourcePathPanel)) OpenSourceFile();
 }
 
-void TForm1::Panel6Click() {
-  if (DstJww && Browse(Panel4)) OpenDstFile();
+void TForm1::OnBrowseDestination() {
+  if (DestinationDrawing && Browse(DestinationPathPanel)) OpenDestinationFile();
 }
 
 bool TForm1::Browse(TCaptionPanel* pathPanel) {
@@ -233,27 +236,30 @@ bool TForm1::Browse(TCaptionPanel* pathPanel) {
   return true;
 }
 
-void TForm1::OpenSrcFile() {
-  const QString path = Panel3->Caption();
+void TForm1::OpenSourceFile() {
+  const QString path = SourcePathPanel->Caption();
   if (!QFileInfo(path).isFile()) return;
-  CloseSrcFile();
-  SrcLoadComplete = OpenSide(*SrcJww, TempDir, path, Image1, ListBox1, ListBox2);
-  SrcOpened = true;
+  CloseSourceFile();
+  SourceLoadComplete = OpenSide(*SourceDrawing, SourceScratchFolder, path, SourcePreview,
+                                SourceColorList, SourceLineTypeList);
+  SourceOpened = true;
   UpdateDifferenceMarks();
-  if (!SrcLoadComplete) Env.Messages->Information(LoadFailed(*SrcJww, path));
-  if (SrcJww->BlockTreeLimited) Env.Messages->Information(PlacementsCut(path));
+  if (!SourceLoadComplete) Env.Messages->Information(LoadFailed(*SourceDrawing, path));
+  if (SourceDrawing->BlockTreeLimited) Env.Messages->Information(PlacementsCut(path));
 }
 
-void TForm1::OpenDstFile() {
-  const QString path = Panel4->Caption();
+void TForm1::OpenDestinationFile() {
+  const QString path = DestinationPathPanel->Caption();
   if (!QFileInfo(path).isFile()) return;
-  CloseDstFile();
-  DstLoadComplete = OpenSide(*DstJww, Temp2Dir, path, Image2, ListBox3, ListBox4);
-  DstOpened = true;
-  DstUnsaved = false;
+  CloseDestinationFile();
+  DestinationLoadComplete =
+      OpenSide(*DestinationDrawing, DestinationScratchFolder, path, DestinationPreview,
+               DestinationColorList, DestinationLineTypeList);
+  DestinationOpened = true;
+  DestinationUnsaved = false;
   UpdateDifferenceMarks();
-  if (!DstLoadComplete) Env.Messages->Information(LoadFailed(*DstJww, path));
-  if (DstJww->BlockTreeLimited) Env.Messages->Information(PlacementsCut(path));
+  if (!DestinationLoadComplete) Env.Messages->Information(LoadFailed(*DestinationDrawing, path));
+  if (DestinationDrawing->BlockTreeLimited) Env.Messages->Information(PlacementsCut(path));
 }
 
 bool TForm1::OpenSide(TJwwData& doc, const std::filesystem::path& imageFolder, const QString& path,
@@ -274,12 +280,12 @@ bool TForm1::OpenSide(TJwwData& doc, const std::filesystem::path& imageFolder, c
   return complete;
 }
 
-void TForm1::CloseSrcFile() {
-  if (SrcJww) CloseSide(*SrcJww, TempDir);
+void TForm1::CloseSourceFile() {
+  if (SourceDrawing) CloseSide(*SourceDrawing, SourceScratchFolder);
 }
 
-void TForm1::CloseDstFile() {
-  if (DstJww) CloseSide(*DstJww, Temp2Dir);
+void TForm1::CloseDestinationFile() {
+  if (DestinationDrawing) CloseSide(*DestinationDrawing, DestinationScratchFolder);
 }
 
 void TForm1::CloseSide(TJwwData& doc, const std::filesystem::path& imageFolder) {
@@ -307,70 +313,70 @@ void TForm1::ShowPreview(const TJwwData& doc, QLabel* image) {
 }
 
 bool TForm1::BothSidesOpen() {
-  if (!SrcOpened) {
+  if (!SourceOpened) {
     Env.Messages->Information(kNoSource);
     return false;
   }
-  if (!DstOpened) {
+  if (!DestinationOpened) {
     Env.Messages->Information(kNoDestination);
     return false;
   }
   return true;
 }
 
-void TForm1::Panel11Click() {
+void TForm1::OnCopyColors() {
   if (!BothSidesOpen()) return;
-  const std::vector<int32_t> lines = SelectedLines(ListBox1);
-  CopyColorSlots(*SrcJww, *DstJww, lines);
-  DstUnsaved = DstUnsaved || !lines.empty();
-  FillColorList(*DstJww, ListBox3);
-  ShowFirstCopiedLine(ListBox3, lines);
+  const std::vector<int32_t> lines = SelectedLines(SourceColorList);
+  CopyColorSlots(*SourceDrawing, *DestinationDrawing, lines);
+  DestinationUnsaved = DestinationUnsaved || !lines.empty();
+  FillColorList(*DestinationDrawing, DestinationColorList);
+  ShowFirstCopiedLine(DestinationColorList, lines);
   UpdateDifferenceMarks();
 }
 
-void TForm1::Panel12Click() {
+void TForm1::OnCopyLineTypes() {
   if (!BothSidesOpen()) return;
-  const std::vector<int32_t> lines = SelectedLines(ListBox2);
-  CopyLineTypeSlots(*SrcJww, *DstJww, lines);
-  DstUnsaved = DstUnsaved || !lines.empty();
-  FillLineTypeList(*DstJww, ListBox4);
-  ShowFirstCopiedLine(ListBox4, lines);
+  const std::vector<int32_t> lines = SelectedLines(SourceLineTypeList);
+  CopyLineTypeSlots(*SourceDrawing, *DestinationDrawing, lines);
+  DestinationUnsaved = DestinationUnsaved || !lines.empty();
+  FillLineTypeList(*DestinationDrawing, DestinationLineTypeList);
+  ShowFirstCopiedLine(DestinationLineTypeList, lines);
   UpdateDifferenceMarks();
 }
 
-void TForm1::Panel16Click() {
-  ListBox1->selectAll();
+void TForm1::OnSelectAllColors() {
+  SourceColorList->selectAll();
 }
 
-void TForm1::Panel17Click() {
-  ListBox2->selectAll();
+void TForm1::OnSelectAllLineTypes() {
+  SourceLineTypeList->selectAll();
 }
 
-void TForm1::Button1Click() {
+void TForm1::OnSave() {
   if (!BothSidesOpen()) return;
-  if (!DstLoadComplete && !Env.Messages->Question(kSaveIncomplete)) return;
-  const auto [folder, fileName] = SplitCaption(Panel4->Caption());
+  if (!DestinationLoadComplete && !Env.Messages->Question(kSaveIncomplete)) return;
+  const auto [folder, fileName] = SplitCaption(DestinationPathPanel->Caption());
   const std::optional<QString> chosen = Env.Dialogs->SaveDrawing(folder, fileName);
   if (!chosen) return;
   bool saved = false;
   TSaveFailure failure = TSaveFailure::None;
   {
     TWaitCursor wait;
-    DstJww->ImageFolder = Temp2Dir;
-    DstJww->SetSaveOptions(0);
-    saved = DstJww->SaveToFile(ToFsPath(*chosen), 700, &failure);
+    DestinationDrawing->ImageFolder = DestinationScratchFolder;
+    DestinationDrawing->SetSaveOptions(0);
+    saved = DestinationDrawing->SaveToFile(ToFsPath(*chosen), 700, &failure);
   }
-  if (saved) DstUnsaved = false;
+  if (saved) DestinationUnsaved = false;
   Env.Messages->Information(saved ? Saved(*chosen) : SaveFailed(*chosen, failure));
 }
 
-void TForm1::Button2Click() {
+void TForm1::OnExit() {
   close();
 }
 
 // A drop is only ever taken as a copy: a source told "moved" may delete the user's file.
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
-  if (SrcJww && !DraggedDrawing(event->mimeData()).isEmpty()) AcceptAsCopy(event);
+  if (SourceDrawing && !DraggedDrawing(event->mimeData()).isEmpty()) AcceptAsCopy(event);
 }
 
 void TForm1::dropEvent(QDropEvent* event) {
@@ -379,11 +385,11 @@ void TForm1::dropEvent(QDropEvent* event) {
   const QPoint at = event->position().toPoint();
   // Opened once the drop has finished: a message about the load must not run inside the
   // drag and drop of the window system.
-  if (Panel1->rect().contains(Panel1->mapFrom(this, at))) {
+  if (SourceHalf->rect().contains(SourceHalf->mapFrom(this, at))) {
     if (!AcceptAsCopy(event)) return;
     QMetaObject::invokeMethod(
         this, [this, path] { OpenSource(path); }, Qt::QueuedConnection);
-  } else if (Panel2->rect().contains(Panel2->mapFrom(this, at))) {
+  } else if (DestinationHalf->rect().contains(DestinationHalf->mapFrom(this, at))) {
     if (!AcceptAsCopy(event)) return;
     QMetaObject::invokeMethod(
         this, [this, path] { OpenDestination(path); }, Qt::QueuedConnection);

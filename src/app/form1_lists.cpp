@@ -97,28 +97,28 @@ void TForm1::ShowFirstCopiedLine(QListWidget* list, const std::vector<int32_t>& 
 }
 
 void TForm1::UpdateDifferenceMarks() {
-  if (!SrcOpened || !DstOpened) {
-    MarkDifferingLines(ListBox3, {});
-    MarkDifferingLines(ListBox4, {});
+  if (!SourceOpened || !DestinationOpened) {
+    MarkDifferingLines(DestinationColorList, {});
+    MarkDifferingLines(DestinationLineTypeList, {});
     return;
   }
-  const TPalette source = PaletteOfDrawing(*SrcJww);
-  const TPalette destination = PaletteOfDrawing(*DstJww);
-  MarkDifferingLines(ListBox3, DifferingColorLines(source, destination));
-  MarkDifferingLines(ListBox4, DifferingLineTypeLines(source, destination));
+  const TPalette source = PaletteOfDrawing(*SourceDrawing);
+  const TPalette destination = PaletteOfDrawing(*DestinationDrawing);
+  MarkDifferingLines(DestinationColorList, DifferingColorLines(source, destination));
+  MarkDifferingLines(DestinationLineTypeList, DifferingLineTypeLines(source, destination));
 }
 
-void TForm1::ListBox1Click() {
-  ColorListClick(SrcOpened, SrcJww.get(), ListBox1);
+void TForm1::OnSourceColorListClick() {
+  ColorListClick(SourceOpened, SourceDrawing.get(), SourceColorList);
 }
-void TForm1::ListBox2Click() {
-  LineTypeListClick(SrcOpened, ListBox2);
+void TForm1::OnSourceLineTypeListClick() {
+  LineTypeListClick(SourceOpened, SourceLineTypeList);
 }
-void TForm1::ListBox3Click() {
-  ColorListClick(DstOpened, DstJww.get(), ListBox3);
+void TForm1::OnDestinationColorListClick() {
+  ColorListClick(DestinationOpened, DestinationDrawing.get(), DestinationColorList);
 }
-void TForm1::ListBox4Click() {
-  LineTypeListClick(DstOpened, ListBox4);
+void TForm1::OnDestinationLineTypeListClick() {
+  LineTypeListClick(DestinationOpened, DestinationLineTypeList);
 }
 
 void TForm1::ColorListClick(bool opened, const TJwwData* doc, QListWidget* list) {
@@ -128,10 +128,10 @@ void TForm1::ColorListClick(bool opened, const TJwwData* doc, QListWidget* list)
   const TEntJwwColorExNo* entry = EntryOfLine(doc->ColorExNos, line);
   const TEntJwwColorExNo blank;
   if (entry == nullptr) entry = &blank;
-  Label3->setText(QStringLiteral("画面線色：") + Hex6(entry->ScreenColor));
-  SetSwatchColor(Label4, entry->ScreenColor);
-  Label5->setText(QStringLiteral("印刷線色：") + Hex6(entry->PrintColor));
-  SetSwatchColor(Label6, entry->PrintColor);
+  ScreenColorLabel->setText(QStringLiteral("画面線色：") + Hex6(entry->ScreenColor));
+  SetSwatchColor(ScreenColorSwatch, entry->ScreenColor);
+  PrintColorLabel->setText(QStringLiteral("印刷線色：") + Hex6(entry->PrintColor));
+  SetSwatchColor(PrintColorSwatch, entry->PrintColor);
 }
 
 void TForm1::LineTypeListClick(bool opened, QListWidget* list) {
