@@ -37,6 +37,25 @@ struct TFormEnvironment {
   TClock Clock;
 };
 
+// One half of the window: its drawing and scratch folder, and the controls that show them.
+struct TWindowSide {
+  std::unique_ptr<TJwwData> Drawing;
+  std::filesystem::path ScratchFolder;
+  bool Opened = false;
+  bool LoadComplete = true;
+  // the destination takes copies.
+  bool Unsaved = false;
+
+  QWidget* Half = nullptr;
+  TCaptionPanel* PathPanel = nullptr;
+  TPanelButton* BrowseButton = nullptr;
+  QSplitter* PreviewSplitter = nullptr;
+  QLabel* Preview = nullptr;
+  QSplitter* ListsSplitter = nullptr;
+  QListWidget* ColorList = nullptr;
+  QListWidget* LineTypeList = nullptr;
+};
+
 class TForm1 : public QWidget {
   Q_OBJECT
  public:
@@ -49,8 +68,8 @@ class TForm1 : public QWidget {
   void OpenDestination(const QString& path);
 
   // The documents, for inspection; null before the window is first shown.
-  const TJwwData* SourceDocument() const { return SourceDrawing.get(); }
-  const TJwwData* DestinationDocument() const { return DestinationDrawing.get(); }
+  const TJwwData* SourceDocument() const { return Source.Drawing.get(); }
+  const TJwwData* DestinationDocument() const { return Destination.Drawing.get(); }
   const TRenderContext& RenderContext() const { return Context; }
 
  protected:
@@ -62,7 +81,7 @@ class TForm1 : public QWidget {
  private:
   // Layout.
   void BuildLayout();
-  QWidget* BuildHalf(bool source);
+  QWidget* BuildHalf(TWindowSide& side, bool source);
   QWidget* BuildButtonBar();
   void BuildKeyboard();
   void ApplySettings(const TWindowSettings& settings);
@@ -73,19 +92,14 @@ class TForm1 : public QWidget {
   void FormClose();
 
   // Opening and closing a side.
-  void OnBrowseSource();
-  void OnBrowseDestination();
+  // Asks for a drawing with the side's browse button and opens the one chosen.
+  void BrowseAndOpen(TWindowSide& side);
   // Ctrl+O: the browse button of the half with the focus, the source's when neither has.
   void OpenFocusedHalf();
   bool Browse(TCaptionPanel* pathPanel);
-  void OpenSourceFile();
-  void OpenDestinationFile();
-  void CloseSourceFile();
-  void CloseDestinationFile();
-  // Loads path into doc and shows it; returns whether the whole file was read.
-  bool OpenSide(TJwwData& doc, const std::filesystem::path& imageFolder, const QString& path,
-                QLabel* image, QListWidget* colorList, QListWidget* lineTypeList);
-  void CloseSide(TJwwData& doc, const std::filesystem::path& imageFolder);
+  // Opens the drawing named in the side's path panel, if that is a file, and shows it.
+  void OpenSideFile(TWindowSide& side);
+  void CloseSideFile(TWindowSide& side);
   // Fits the drawing into the image control's size and draws it there.
   void ShowPreview(const TJwwData& doc, QLabel* image);
 
@@ -97,12 +111,9 @@ class TForm1 : public QWidget {
   void UpdateDifferenceMarks();
   // Scrolls a refilled destination list to the first line a copy wrote.
   void ShowFirstCopiedLine(QListWidget* list, const std::vector<int32_t>& lines);
-  void OnSourceColorListClick();
-  void OnSourceLineTypeListClick();
-  void OnDestinationColorListClick();
-  void OnDestinationLineTypeListClick();
-  void ColorListClick(bool opened, const TJwwData* doc, QListWidget* list);
-  void LineTypeListClick(bool opened, QListWidget* list);
+  // Show the clicked line's slot: its colours below, its whole text in the tooltip.
+  void OnColorListClick(const TWindowSide& side);
+  void OnLineTypeListClick(const TWindowSide& side);
 
   // Copying and saving.
   void OnCopyColors();
@@ -118,34 +129,15 @@ class TForm1 : public QWidget {
 
   TFormEnvironment Env;
 
-  // Controls, named by what they do.
-  QWidget* SourceHalf = nullptr;
-  QWidget* DestinationHalf = nullptr;
+  TWindowSide Source;
+  TWindowSide Destination;
+
+  // The controls outside the halves, named by what they do.
   QSplitter* HalvesSplitter = nullptr;
-  QSplitter* SourcePreviewSplitter = nullptr;
-  QSplitter* DestinationPreviewSplitter = nullptr;
-  QSplitter* SourceListsSplitter = nullptr;
-  QSplitter* DestinationListsSplitter = nullptr;
-  QLabel* SourceTitle = nullptr;
-  QLabel* DestinationTitle = nullptr;
-  TCaptionPanel* SourcePathPanel = nullptr;
-  TCaptionPanel* DestinationPathPanel = nullptr;
-  TPanelButton* SourceBrowseButton = nullptr;
-  TPanelButton* DestinationBrowseButton = nullptr;
-  QLabel* SourcePreview = nullptr;
-  QLabel* DestinationPreview = nullptr;
-  TCaptionPanel* SourceColorHeader = nullptr;
-  TCaptionPanel* SourceLineTypeHeader = nullptr;
-  TCaptionPanel* DestinationColorHeader = nullptr;
-  TCaptionPanel* DestinationLineTypeHeader = nullptr;
   TPanelButton* CopyColorsButton = nullptr;
   TPanelButton* CopyLineTypesButton = nullptr;
   TPanelButton* SelectAllColorsButton = nullptr;
   TPanelButton* SelectAllLineTypesButton = nullptr;
-  QListWidget* SourceColorList = nullptr;
-  QListWidget* SourceLineTypeList = nullptr;
-  QListWidget* DestinationColorList = nullptr;
-  QListWidget* DestinationLineTypeList = nullptr;
   QWidget* ButtonBar = nullptr;
   QPushButton* SaveButton = nullptr;
   QPushButton* ExitButton = nullptr;
@@ -155,22 +147,11 @@ class TForm1 : public QWidget {
   QLabel* PrintColorSwatch = nullptr;
 
   // State.
-  std::unique_ptr<TJwwData> SourceDrawing;
-  std::unique_ptr<TJwwData> DestinationDrawing;
   std::unique_ptr<TgraAttribute> GraAttribute;
   TRenderContext Context;
-  bool SourceOpened = false;
-  bool DestinationOpened = false;
-  // False after a load that stopped before the end of its file.
-  bool SourceLoadComplete = true;
-  bool DestinationLoadComplete = true;
-  std::filesystem::path SourceScratchFolder;
-  std::filesystem::path DestinationScratchFolder;
   int32_t BackMode = 0;
   bool Shown = false;
   bool Closed = false;
-  // True from a copy into the destination until it is saved or another is opened.
-  bool DestinationUnsaved = false;
 };
 
 }  // namespace pennatran

@@ -143,11 +143,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm1::SaveBeforeClosing() {
-  if (!DestinationUnsaved) return true;
+  if (!Destination.Unsaved) return true;
   switch (Env.Messages->QuestionWithCancel(kUnsavedCopies)) {
     case TAnswer::Yes:
       OnSave();
-      return !DestinationUnsaved;
+      return !Destination.Unsaved;
     case TAnswer::No:
       return true;
     case TAnswer::Cancel:
@@ -158,16 +158,16 @@ bool TForm1::SaveBeforeClosing() {
 
 void TForm1::FormShow() {
   ApplySettings(LoadSettings(Env.Folders.SettingsPath));
-  SourceScratchFolder = Env.Folders.TempDir;
-  DestinationScratchFolder = Env.Folders.Temp2Dir;
+  Source.ScratchFolder = Env.Folders.TempDir;
+  Destination.ScratchFolder = Env.Folders.Temp2Dir;
   std::error_code ec;
-  std::filesystem::create_directories(SourceScratchFolder, ec);
-  std::filesystem::create_directories(DestinationScratchFolder, ec);
+  std::filesystem::create_directories(Source.ScratchFolder, ec);
+  std::filesystem::create_directories(Destination.ScratchFolder, ec);
   BackMode = 0;
-  SourceDrawing = std::make_unique<TJwwData>();
-  DestinationDrawing = std::make_unique<TJwwData>();
-  SourceDrawing->ImageFolder = SourceScratchFolder;
-  DestinationDrawing->ImageFolder = DestinationScratchFolder;
+  for (TWindowSide* side : {&Source, &Destination}) {
+    side->Drawing = std::make_unique<TJwwData>();
+    side->Drawing->ImageFolder = side->ScratchFolder;
+  }
   GraAttribute = std::make_unique<TgraAttribute>();
   GraAttribute->SetBackMode(BackMode);
   GraAttribute->InitPenColors();
@@ -178,13 +178,13 @@ void TForm1::FormShow() {
   Context.DocInfo = TDocumentInfo{};
   Context.CurrentScale = 1.0;
   Context.StartDateTime = Env.Clock();
-  ResetPreviewMapping(Context, SourcePreview->width(), SourcePreview->height());
-  SourceOpened = false;
-  DestinationOpened = false;
-  SourceLoadComplete = true;
-  DestinationLoadComplete = true;
+  ResetPreviewMapping(Context, Source.Preview->width(), Source.Preview->height());
+  for (TWindowSide* side : {&Source, &Destination}) {
+    side->Opened = false;
+    side->LoadComplete = true;
+  }
   for (QListWidget* list :
-       {SourceColorList, SourceLineTypeList, DestinationColorList, DestinationLineTypeList})
+       {Source.ColorList, Source.LineTypeList, Destination.ColorList, Destination.LineTypeList})
     list->clear();
   for (QWidget* widget : std::initializer_list<QWidget*>{
            SelectAllColorsButton, SelectAllLineTypesButton, ScreenColorLabel, ScreenColorSwatch,
@@ -196,36 +196,32 @@ void TForm1::FormShow() {
 void TForm1::FormClose() {
   Closed = true;
   SaveSettings(Env.Folders.SettingsPath, CurrentSettings());
-  CloseDestinationFile();
-  CloseSourceFile();
+  CloseSideFile(Destination);
+  CloseSideFile(Source);
   Context.GraAttribute = nullptr;
   GraAttribute.reset();
-  DestinationDrawing.reset();
-  SourceDrawing.reset();
+  Destination.Drawing.reset();
+  Source.Drawing.reset();
   // Only empty folders go; a folder that still holds files stays.
   std::error_code ec;
-  std::filesystem::remove(DestinationScratchFolder, ec);
-  std::filesystem::remove(SourceScratchFolder, ec);
+  std::filesystem::remove(Destination.ScratchFolder, ec);
+  std::filesystem::remove(Source.ScratchFolder, ec);
 }
 
 void TForm1::OpenSource(const QString& path) {
-  if (!SourceDrawing) return;
-  SourcePathPanel->SetCaption(path);
-  OpenSourceFile();
+  if (!Source.Drawing) return;
+  Source.PathPanel->SetCaption(path);
+  OpenSideFile(Source);
 }
 
 void TForm1::OpenDestination(const QString& path) {
-  if (!DestinationDrawing) return;
-  DestinationPathPanel->SetCaption(path);
-  OpenDestinationFile();
+  if (!Destination.Drawing) return;
+  Destination.PathPanel->SetCaption(path);
+  OpenSideFile(Destination);
 }
 
-void TForm1::OnBrowseSource() {
-  if (SourceDrawing && Browse(SourcePathPanel)) OpenSourceFile();
-}
-
-void TForm1::OnBrowseDestination() {
-  if (DestinationDrawing && Browse(DestinationPathPanel)) OpenDestinationFile();
+void TForm1::BrowseAndOpen(TWindowSide& side) {
+  if (side.Drawing && Browse(side.PathPanel)) OpenSideFile(side);
 }
 
 bool TForm1::Browse(TCaptionPanel* pathPanel) {
@@ -236,63 +232,39 @@ bool TForm1::Browse(TCaptionPanel* pathPanel) {
   return true;
 }
 
-void TForm1::OpenSourceFile() {
-  const QString path = SourcePathPanel->Caption();
+void TForm1::OpenSideFile(TWindowSide& side) {
+  const QString path = side.PathPanel->Caption();
   if (!QFileInfo(path).isFile()) return;
-  CloseSourceFile();
-  SourceLoadComplete = OpenSide(*SourceDrawing, SourceScratchFolder, path, SourcePreview,
-                                SourceColorList, SourceLineTypeList);
-  SourceOpened = true;
-  UpdateDifferenceMarks();
-  if (!SourceLoadComplete) Env.Messages->Information(LoadFailed(*SourceDrawing, path));
-  if (SourceDrawing->BlockTreeLimited) Env.Messages->Information(PlacementsCut(path));
-}
-
-void TForm1::OpenDestinationFile() {
-  const QString path = DestinationPathPanel->Caption();
-  if (!QFileInfo(path).isFile()) return;
-  CloseDestinationFile();
-  DestinationLoadComplete =
-      OpenSide(*DestinationDrawing, DestinationScratchFolder, path, DestinationPreview,
-               DestinationColorList, DestinationLineTypeList);
-  DestinationOpened = true;
-  DestinationUnsaved = false;
-  UpdateDifferenceMarks();
-  if (!DestinationLoadComplete) Env.Messages->Information(LoadFailed(*DestinationDrawing, path));
-  if (DestinationDrawing->BlockTreeLimited) Env.Messages->Information(PlacementsCut(path));
-}
-
-bool TForm1::OpenSide(TJwwData& doc, const std::filesystem::path& imageFolder, const QString& path,
-                      QLabel* image, QListWidget* colorList, QListWidget* lineTypeList) {
-  TWaitCursor wait;
-  doc.ImageFolder = imageFolder;
-  doc.DocInfoPublished = false;
-  const bool complete = doc.LoadFromFile(ToFsPath(path));
-  BackMode =
-      PreparePreview(Context, *GraAttribute, doc, BackMode, Env.PrinterResolution, Env.Clock);
-  if (doc.LoadError.NotADrawing) {
-    image->clear();
-  } else {
-    ShowPreview(doc, image);
+  CloseSideFile(side);
+  TJwwData& doc = *side.Drawing;
+  {
+    TWaitCursor wait;
+    doc.ImageFolder = side.ScratchFolder;
+    doc.DocInfoPublished = false;
+    side.LoadComplete = doc.LoadFromFile(ToFsPath(path));
+    BackMode =
+        PreparePreview(Context, *GraAttribute, doc, BackMode, Env.PrinterResolution, Env.Clock);
+    if (doc.LoadError.NotADrawing) {
+      side.Preview->clear();
+    } else {
+      ShowPreview(doc, side.Preview);
+    }
+    FillColorList(doc, side.ColorList);
+    FillLineTypeList(doc, side.LineTypeList);
   }
-  FillColorList(doc, colorList);
-  FillLineTypeList(doc, lineTypeList);
-  return complete;
+  side.Opened = true;
+  side.Unsaved = false;
+  UpdateDifferenceMarks();
+  if (!side.LoadComplete) Env.Messages->Information(LoadFailed(doc, path));
+  if (doc.BlockTreeLimited) Env.Messages->Information(PlacementsCut(path));
 }
 
-void TForm1::CloseSourceFile() {
-  if (SourceDrawing) CloseSide(*SourceDrawing, SourceScratchFolder);
-}
-
-void TForm1::CloseDestinationFile() {
-  if (DestinationDrawing) CloseSide(*DestinationDrawing, DestinationScratchFolder);
-}
-
-void TForm1::CloseSide(TJwwData& doc, const std::filesystem::path& imageFolder) {
-  doc.ImageFolder = imageFolder;
-  doc.Release();
-  doc.DeleteImageFiles();
-  doc.ClearImageList();
+void TForm1::CloseSideFile(TWindowSide& side) {
+  if (!side.Drawing) return;
+  side.Drawing->ImageFolder = side.ScratchFolder;
+  side.Drawing->Release();
+  side.Drawing->DeleteImageFiles();
+  side.Drawing->ClearImageList();
 }
 
 void TForm1::ShowPreview(const TJwwData& doc, QLabel* image) {
@@ -313,11 +285,11 @@ void TForm1::ShowPreview(const TJwwData& doc, QLabel* image) {
 }
 
 bool TForm1::BothSidesOpen() {
-  if (!SourceOpened) {
+  if (!Source.Opened) {
     Env.Messages->Information(kNoSource);
     return false;
   }
-  if (!DestinationOpened) {
+  if (!Destination.Opened) {
     Env.Messages->Information(kNoDestination);
     return false;
   }
@@ -326,47 +298,47 @@ bool TForm1::BothSidesOpen() {
 
 void TForm1::OnCopyColors() {
   if (!BothSidesOpen()) return;
-  const std::vector<int32_t> lines = SelectedLines(SourceColorList);
-  CopyColorSlots(*SourceDrawing, *DestinationDrawing, lines);
-  DestinationUnsaved = DestinationUnsaved || !lines.empty();
-  FillColorList(*DestinationDrawing, DestinationColorList);
-  ShowFirstCopiedLine(DestinationColorList, lines);
+  const std::vector<int32_t> lines = SelectedLines(Source.ColorList);
+  CopyColorSlots(*Source.Drawing, *Destination.Drawing, lines);
+  Destination.Unsaved = Destination.Unsaved || !lines.empty();
+  FillColorList(*Destination.Drawing, Destination.ColorList);
+  ShowFirstCopiedLine(Destination.ColorList, lines);
   UpdateDifferenceMarks();
 }
 
 void TForm1::OnCopyLineTypes() {
   if (!BothSidesOpen()) return;
-  const std::vector<int32_t> lines = SelectedLines(SourceLineTypeList);
-  CopyLineTypeSlots(*SourceDrawing, *DestinationDrawing, lines);
-  DestinationUnsaved = DestinationUnsaved || !lines.empty();
-  FillLineTypeList(*DestinationDrawing, DestinationLineTypeList);
-  ShowFirstCopiedLine(DestinationLineTypeList, lines);
+  const std::vector<int32_t> lines = SelectedLines(Source.LineTypeList);
+  CopyLineTypeSlots(*Source.Drawing, *Destination.Drawing, lines);
+  Destination.Unsaved = Destination.Unsaved || !lines.empty();
+  FillLineTypeList(*Destination.Drawing, Destination.LineTypeList);
+  ShowFirstCopiedLine(Destination.LineTypeList, lines);
   UpdateDifferenceMarks();
 }
 
 void TForm1::OnSelectAllColors() {
-  SourceColorList->selectAll();
+  Source.ColorList->selectAll();
 }
 
 void TForm1::OnSelectAllLineTypes() {
-  SourceLineTypeList->selectAll();
+  Source.LineTypeList->selectAll();
 }
 
 void TForm1::OnSave() {
   if (!BothSidesOpen()) return;
-  if (!DestinationLoadComplete && !Env.Messages->Question(kSaveIncomplete)) return;
-  const auto [folder, fileName] = SplitCaption(DestinationPathPanel->Caption());
+  if (!Destination.LoadComplete && !Env.Messages->Question(kSaveIncomplete)) return;
+  const auto [folder, fileName] = SplitCaption(Destination.PathPanel->Caption());
   const std::optional<QString> chosen = Env.Dialogs->SaveDrawing(folder, fileName);
   if (!chosen) return;
   bool saved = false;
   TSaveFailure failure = TSaveFailure::None;
   {
     TWaitCursor wait;
-    DestinationDrawing->ImageFolder = DestinationScratchFolder;
-    DestinationDrawing->SetSaveOptions(0);
-    saved = DestinationDrawing->SaveToFile(ToFsPath(*chosen), 700, &failure);
+    Destination.Drawing->ImageFolder = Destination.ScratchFolder;
+    Destination.Drawing->SetSaveOptions(0);
+    saved = Destination.Drawing->SaveToFile(ToFsPath(*chosen), 700, &failure);
   }
-  if (saved) DestinationUnsaved = false;
+  if (saved) Destination.Unsaved = false;
   Env.Messages->Information(saved ? Saved(*chosen) : SaveFailed(*chosen, failure));
 }
 
@@ -376,7 +348,7 @@ void TForm1::OnExit() {
 
 // A drop is only ever taken as a copy: a source told "moved" may delete the user's file.
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
-  if (SourceDrawing && !DraggedDrawing(event->mimeData()).isEmpty()) AcceptAsCopy(event);
+  if (Source.Drawing && !DraggedDrawing(event->mimeData()).isEmpty()) AcceptAsCopy(event);
 }
 
 void TForm1::dropEvent(QDropEvent* event) {
@@ -385,11 +357,11 @@ void TForm1::dropEvent(QDropEvent* event) {
   const QPoint at = event->position().toPoint();
   // Opened once the drop has finished: a message about the load must not run inside the
   // drag and drop of the window system.
-  if (SourceHalf->rect().contains(SourceHalf->mapFrom(this, at))) {
+  if (Source.Half->rect().contains(Source.Half->mapFrom(this, at))) {
     if (!AcceptAsCopy(event)) return;
     QMetaObject::invokeMethod(
         this, [this, path] { OpenSource(path); }, Qt::QueuedConnection);
-  } else if (DestinationHalf->rect().contains(DestinationHalf->mapFrom(this, at))) {
+  } else if (Destination.Half->rect().contains(Destination.Half->mapFrom(this, at))) {
     if (!AcceptAsCopy(event)) return;
     QMetaObject::invokeMethod(
         this, [this, path] { OpenDestination(path); }, Qt::QueuedConnection);

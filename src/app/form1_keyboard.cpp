@@ -21,8 +21,8 @@ void TForm1::BuildKeyboard() {
     void (TForm1::*SelectAll)();
     void (TForm1::*Copy)();
   } sourceLists[] = {
-      {SourceColorList, &TForm1::OnSelectAllColors, &TForm1::OnCopyColors},
-      {SourceLineTypeList, &TForm1::OnSelectAllLineTypes, &TForm1::OnCopyLineTypes},
+      {Source.ColorList, &TForm1::OnSelectAllColors, &TForm1::OnCopyColors},
+      {Source.LineTypeList, &TForm1::OnSelectAllLineTypes, &TForm1::OnCopyLineTypes},
   };
   for (const auto& source : sourceLists) {
     auto* selectAll =
@@ -34,16 +34,16 @@ void TForm1::BuildKeyboard() {
   }
 
   // Reading order: each half from its path down, then the button bar.
-  const QList<QWidget*> order = {SourceBrowseButton,
+  const QList<QWidget*> order = {Source.BrowseButton,
                                  SelectAllColorsButton,
                                  CopyColorsButton,
-                                 SourceColorList,
+                                 Source.ColorList,
                                  SelectAllLineTypesButton,
                                  CopyLineTypesButton,
-                                 SourceLineTypeList,
-                                 DestinationBrowseButton,
-                                 DestinationColorList,
-                                 DestinationLineTypeList,
+                                 Source.LineTypeList,
+                                 Destination.BrowseButton,
+                                 Destination.ColorList,
+                                 Destination.LineTypeList,
                                  SaveButton,
                                  ExitButton};
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order.at(i - 1), order.at(i));
@@ -51,10 +51,10 @@ void TForm1::BuildKeyboard() {
 
 void TForm1::OpenFocusedHalf() {
   const QWidget* focused = focusWidget();
-  if (focused != nullptr && DestinationHalf->isAncestorOf(focused)) {
-    OnBrowseDestination();
+  if (focused != nullptr && Destination.Half->isAncestorOf(focused)) {
+    BrowseAndOpen(Destination);
   } else {
-    OnBrowseSource();
+    BrowseAndOpen(Source);
   }
 }
 

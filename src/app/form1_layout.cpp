@@ -100,10 +100,8 @@ void TForm1::BuildLayout() {
 
   HalvesSplitter = new TColorSplitter(QStringLiteral("Splitter1"), Qt::Horizontal,
                                       kMainSplitterWidth, kActiveCaption, this);
-  SourceHalf = BuildHalf(true);
-  DestinationHalf = BuildHalf(false);
-  HalvesSplitter->addWidget(SourceHalf);
-  HalvesSplitter->addWidget(DestinationHalf);
+  HalvesSplitter->addWidget(BuildHalf(Source, true));
+  HalvesSplitter->addWidget(BuildHalf(Destination, false));
   // Like a left-aligned panel beside a client panel: the destination half takes any
   // change of the window's width.
   HalvesSplitter->setStretchFactor(0, 0);
@@ -116,7 +114,7 @@ void TForm1::BuildLayout() {
   resize(637, 557);
 }
 
-QWidget* TForm1::BuildHalf(bool source) {
+QWidget* TForm1::BuildHalf(TWindowSide& side, bool source) {
   auto* half = new QWidget(this);
   half->setObjectName(source ? QStringLiteral("Panel1") : QStringLiteral("Panel2"));
   auto* layout = StackLayout(half);
@@ -174,17 +172,22 @@ QWidget* TForm1::BuildHalf(bool source) {
   imageSplitter->setStretchFactor(1, 1);
   layout->addWidget(imageSplitter, 1);
 
+  side.Half = half;
+  side.PathPanel = pathPanel;
+  side.BrowseButton = browse;
+  side.Preview = image;
+  side.PreviewSplitter = imageSplitter;
+  side.ListsSplitter = listSplitter;
+  side.ColorList = colorList;
+  side.LineTypeList = lineTypeList;
+  connect(browse, &TPanelButton::clicked, this, [this, &side] { BrowseAndOpen(side); });
+  const auto colorClick = [this, &side] { OnColorListClick(side); };
+  const auto lineTypeClick = [this, &side] { OnLineTypeListClick(side); };
+  connect(colorList, &QListWidget::itemClicked, this, colorClick);
+  connect(colorList, &QListWidget::currentRowChanged, this, colorClick);
+  connect(lineTypeList, &QListWidget::itemClicked, this, lineTypeClick);
+  connect(lineTypeList, &QListWidget::currentRowChanged, this, lineTypeClick);
   if (source) {
-    SourceTitle = title;
-    SourcePathPanel = pathPanel;
-    SourceBrowseButton = browse;
-    SourcePreview = image;
-    SourcePreviewSplitter = imageSplitter;
-    SourceColorHeader = colorHeader;
-    SourceLineTypeHeader = lineTypeHeader;
-    SourceListsSplitter = listSplitter;
-    SourceColorList = colorList;
-    SourceLineTypeList = lineTypeList;
     CopyColorsButton =
         new TPanelButton(QStringLiteral("Panel11"), QStringLiteral("⇒"), colorHeader);
     SelectAllColorsButton =
@@ -197,38 +200,10 @@ QWidget* TForm1::BuildHalf(bool source) {
     colorHeader->AddRight(SelectAllColorsButton, kPanelButtonWidth);
     lineTypeHeader->AddRight(CopyLineTypesButton, kPanelButtonWidth);
     lineTypeHeader->AddRight(SelectAllLineTypesButton, kPanelButtonWidth);
-    connect(SourceBrowseButton, &TPanelButton::clicked, this, &TForm1::OnBrowseSource);
     connect(CopyColorsButton, &TPanelButton::clicked, this, &TForm1::OnCopyColors);
     connect(CopyLineTypesButton, &TPanelButton::clicked, this, &TForm1::OnCopyLineTypes);
     connect(SelectAllColorsButton, &TPanelButton::clicked, this, &TForm1::OnSelectAllColors);
     connect(SelectAllLineTypesButton, &TPanelButton::clicked, this, &TForm1::OnSelectAllLineTypes);
-    connect(SourceColorList, &QListWidget::itemClicked, this, &TForm1::OnSourceColorListClick);
-    connect(SourceColorList, &QListWidget::currentRowChanged, this,
-            &TForm1::OnSourceColorListClick);
-    connect(SourceLineTypeList, &QListWidget::itemClicked, this,
-            &TForm1::OnSourceLineTypeListClick);
-    connect(SourceLineTypeList, &QListWidget::currentRowChanged, this,
-            &TForm1::OnSourceLineTypeListClick);
-  } else {
-    DestinationTitle = title;
-    DestinationPathPanel = pathPanel;
-    DestinationBrowseButton = browse;
-    DestinationPreview = image;
-    DestinationPreviewSplitter = imageSplitter;
-    DestinationColorHeader = colorHeader;
-    DestinationLineTypeHeader = lineTypeHeader;
-    DestinationListsSplitter = listSplitter;
-    DestinationColorList = colorList;
-    DestinationLineTypeList = lineTypeList;
-    connect(DestinationBrowseButton, &TPanelButton::clicked, this, &TForm1::OnBrowseDestination);
-    connect(DestinationColorList, &QListWidget::itemClicked, this,
-            &TForm1::OnDestinationColorListClick);
-    connect(DestinationColorList, &QListWidget::currentRowChanged, this,
-            &TForm1::OnDestinationColorListClick);
-    connect(DestinationLineTypeList, &QListWidget::itemClicked, this,
-            &TForm1::OnDestinationLineTypeListClick);
-    connect(DestinationLineTypeList, &QListWidget::currentRowChanged, this,
-            &TForm1::OnDestinationLineTypeListClick);
   }
   return half;
 }
@@ -278,8 +253,8 @@ void TForm1::ApplySettings(const TWindowSettings& settings) {
   setGeometry(primary == nullptr
                   ? saved
                   : VisiblePlacement(saved, frame, screens, primary->availableGeometry()));
-  SourcePathPanel->SetCaption(settings.SourcePath);
-  DestinationPathPanel->SetCaption(settings.DestinationPath);
+  Source.PathPanel->SetCaption(settings.SourcePath);
+  Destination.PathPanel->SetCaption(settings.DestinationPath);
   // Each splitter gives the remainder of its current length to the second part; when the
   // window takes its new size, that part alone grows or shrinks.
   const auto place = [](QSplitter* splitter, int first) {
@@ -290,10 +265,10 @@ void TForm1::ApplySettings(const TWindowSettings& settings) {
     splitter->setSizes({size, std::max(length - size, 0)});
   };
   place(HalvesSplitter, settings.SourceHalfWidth);
-  place(SourcePreviewSplitter, settings.SourcePreviewHeight);
-  place(DestinationPreviewSplitter, settings.DestinationPreviewHeight);
-  place(SourceListsSplitter, settings.SourceColorListHeight);
-  place(DestinationListsSplitter, settings.DestinationColorListHeight);
+  place(Source.PreviewSplitter, settings.SourcePreviewHeight);
+  place(Destination.PreviewSplitter, settings.DestinationPreviewHeight);
+  place(Source.ListsSplitter, settings.SourceColorListHeight);
+  place(Destination.ListsSplitter, settings.DestinationColorListHeight);
 }
 
 TWindowSettings TForm1::CurrentSettings() const {
@@ -303,12 +278,12 @@ TWindowSettings TForm1::CurrentSettings() const {
   settings.Width = width();
   settings.Height = height();
   settings.SourceHalfWidth = HalvesSplitter->sizes().value(0);
-  settings.SourcePreviewHeight = SourcePreviewSplitter->sizes().value(0);
-  settings.DestinationPreviewHeight = DestinationPreviewSplitter->sizes().value(0);
-  settings.SourceColorListHeight = SourceListsSplitter->sizes().value(0);
-  settings.DestinationColorListHeight = DestinationListsSplitter->sizes().value(0);
-  settings.SourcePath = SourcePathPanel->Caption();
-  settings.DestinationPath = DestinationPathPanel->Caption();
+  settings.SourcePreviewHeight = Source.PreviewSplitter->sizes().value(0);
+  settings.DestinationPreviewHeight = Destination.PreviewSplitter->sizes().value(0);
+  settings.SourceColorListHeight = Source.ListsSplitter->sizes().value(0);
+  settings.DestinationColorListHeight = Destination.ListsSplitter->sizes().value(0);
+  settings.SourcePath = Source.PathPanel->Caption();
+  settings.DestinationPath = Destination.PathPanel->Caption();
   return settings;
 }
 

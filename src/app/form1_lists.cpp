@@ -97,32 +97,21 @@ void TForm1::ShowFirstCopiedLine(QListWidget* list, const std::vector<int32_t>& 
 }
 
 void TForm1::UpdateDifferenceMarks() {
-  if (!SourceOpened || !DestinationOpened) {
-    MarkDifferingLines(DestinationColorList, {});
-    MarkDifferingLines(DestinationLineTypeList, {});
+  if (!Source.Opened || !Destination.Opened) {
+    MarkDifferingLines(Destination.ColorList, {});
+    MarkDifferingLines(Destination.LineTypeList, {});
     return;
   }
-  const TPalette source = PaletteOfDrawing(*SourceDrawing);
-  const TPalette destination = PaletteOfDrawing(*DestinationDrawing);
-  MarkDifferingLines(DestinationColorList, DifferingColorLines(source, destination));
-  MarkDifferingLines(DestinationLineTypeList, DifferingLineTypeLines(source, destination));
+  const TPalette source = PaletteOfDrawing(*Source.Drawing);
+  const TPalette destination = PaletteOfDrawing(*Destination.Drawing);
+  MarkDifferingLines(Destination.ColorList, DifferingColorLines(source, destination));
+  MarkDifferingLines(Destination.LineTypeList, DifferingLineTypeLines(source, destination));
 }
 
-void TForm1::OnSourceColorListClick() {
-  ColorListClick(SourceOpened, SourceDrawing.get(), SourceColorList);
-}
-void TForm1::OnSourceLineTypeListClick() {
-  LineTypeListClick(SourceOpened, SourceLineTypeList);
-}
-void TForm1::OnDestinationColorListClick() {
-  ColorListClick(DestinationOpened, DestinationDrawing.get(), DestinationColorList);
-}
-void TForm1::OnDestinationLineTypeListClick() {
-  LineTypeListClick(DestinationOpened, DestinationLineTypeList);
-}
-
-void TForm1::ColorListClick(bool opened, const TJwwData* doc, QListWidget* list) {
-  if (!opened || doc == nullptr || list->count() == 0 || list->currentRow() == -1) return;
+void TForm1::OnColorListClick(const TWindowSide& side) {
+  QListWidget* list = side.ColorList;
+  const TJwwData* doc = side.Drawing.get();
+  if (!side.Opened || doc == nullptr || list->count() == 0 || list->currentRow() == -1) return;
   const int line = list->currentRow();
   list->setToolTip(list->item(line)->text());
   const TEntJwwColorExNo* entry = EntryOfLine(doc->ColorExNos, line);
@@ -134,8 +123,9 @@ void TForm1::ColorListClick(bool opened, const TJwwData* doc, QListWidget* list)
   SetSwatchColor(PrintColorSwatch, entry->PrintColor);
 }
 
-void TForm1::LineTypeListClick(bool opened, QListWidget* list) {
-  if (!opened || list->count() == 0 || list->currentRow() == -1) return;
+void TForm1::OnLineTypeListClick(const TWindowSide& side) {
+  QListWidget* list = side.LineTypeList;
+  if (!side.Opened || list->count() == 0 || list->currentRow() == -1) return;
   list->setToolTip(list->item(list->currentRow())->text());
 }
 
