@@ -37,6 +37,25 @@ struct TFormEnvironment {
   TClock Clock;
 };
 
+// One half of the window: its drawing and scratch folder, and the controls that show them.
+struct TWindowSide {
+  std::unique_ptr<TJwwData> Drawing;
+  std::filesystem::path ScratchFolder;
+  bool Opened = false;
+  bool LoadComplete = true;
+  // the destination takes copies.
+  bool Unsaved = false;
+
+  QWidget* Half = nullptr;
+  TCaptionPanel* PathPanel = nullptr;
+  TPanelButton* BrowseButton = nullptr;
+  QSplitter* PreviewSplitter = nullptr;
+  QLabel* Preview = nullptr;
+  QSplitter* ListsSplitter = nullptr;
+  QListWidget* ColorList = nullptr;
+  QListWidget* LineTypeList = nullptr;
+};
+
 class TForm1 : public QWidget {
   Q_OBJECT
  public:
@@ -49,8 +68,8 @@ class TForm1 : public QWidget {
   void OpenDestination(const QString& path);
 
   // The documents, for inspection; null before the window is first shown.
-  const TJwwData* SourceDocument() const { return SrcJww.get(); }
-  const TJwwData* DestinationDocument() const { return DstJww.get(); }
+  const TJwwData* SourceDocument() const { return Source.Drawing.get(); }
+  const TJwwData* DestinationDocument() const { return Destination.Drawing.get(); }
   const TRenderContext& RenderContext() const { return Context; }
 
  protected:
@@ -62,7 +81,7 @@ class TForm1 : public QWidget {
  private:
   // Layout.
   void BuildLayout();
-  QWidget* BuildHalf(bool source);
+  QWidget* BuildHalf(TWindowSide& side, bool source);
   QWidget* BuildButtonBar();
   void BuildKeyboard();
   void ApplySettings(const TWindowSettings& settings);
@@ -73,19 +92,14 @@ class TForm1 : public QWidget {
   void FormClose();
 
   // Opening and closing a side.
-  void Panel5Click();
-  void Panel6Click();
+  // Asks for a drawing with the side's browse button and opens the one chosen.
+  void BrowseAndOpen(TWindowSide& side);
   // Ctrl+O: the browse button of the half with the focus, the source's when neither has.
   void OpenFocusedHalf();
   bool Browse(TCaptionPanel* pathPanel);
-  void OpenSrcFile();
-  void OpenDstFile();
-  void CloseSrcFile();
-  void CloseDstFile();
-  // Loads path into doc and shows it; returns whether the whole file was read.
-  bool OpenSide(TJwwData& doc, const std::filesystem::path& imageFolder, const QString& path,
-                QLabel* image, QListWidget* colorList, QListWidget* lineTypeList);
-  void CloseSide(TJwwData& doc, const std::filesystem::path& imageFolder);
+  // Opens the drawing named in the side's path panel, if that is a file, and shows it.
+  void OpenSideFile(TWindowSide& side);
+  void CloseSideFile(TWindowSide& side);
   // Fits the drawing into the image control's size and draws it there.
   void ShowPreview(const TJwwData& doc, QLabel* image);
 
@@ -97,80 +111,47 @@ class TForm1 : public QWidget {
   void UpdateDifferenceMarks();
   // Scrolls a refilled destination list to the first line a copy wrote.
   void ShowFirstCopiedLine(QListWidget* list, const std::vector<int32_t>& lines);
-  void ListBox1Click();
-  void ListBox2Click();
-  void ListBox3Click();
-  void ListBox4Click();
-  void ColorListClick(bool opened, const TJwwData* doc, QListWidget* list);
-  void LineTypeListClick(bool opened, QListWidget* list);
+  // Show the clicked line's slot: its colours below, its whole text in the tooltip.
+  void OnColorListClick(const TWindowSide& side);
+  void OnLineTypeListClick(const TWindowSide& side);
 
   // Copying and saving.
-  void Panel11Click();
-  void Panel12Click();
-  void Panel16Click();
-  void Panel17Click();
+  void OnCopyColors();
+  void OnCopyLineTypes();
+  void OnSelectAllColors();
+  void OnSelectAllLineTypes();
   bool BothSidesOpen();
-  void Button1Click();
-  void Button2Click();
+  void OnSave();
+  void OnExit();
   // Before the window closes with copies not saved: saves them on Yes, and returns false
   // when the window is to stay open (Cancel, or a save that did not happen).
   bool SaveBeforeClosing();
 
   TFormEnvironment Env;
 
-  // Controls, named as the window describes them.
-  QWidget* Panel1 = nullptr;
-  QWidget* Panel2 = nullptr;
-  QSplitter* Splitter1 = nullptr;
-  QSplitter* Splitter2 = nullptr;
-  QSplitter* Splitter3 = nullptr;
-  QSplitter* Splitter4 = nullptr;
-  QSplitter* Splitter5 = nullptr;
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  TCaptionPanel* Panel3 = nullptr;
-  TCaptionPanel* Panel4 = nullptr;
-  TPanelButton* Panel5 = nullptr;
-  TPanelButton* Panel6 = nullptr;
-  QLabel* Image1 = nullptr;
-  QLabel* Image2 = nullptr;
-  TCaptionPanel* Panel9 = nullptr;
-  TCaptionPanel* Panel10 = nullptr;
-  TCaptionPanel* Panel13 = nullptr;
-  TCaptionPanel* Panel14 = nullptr;
-  TPanelButton* Panel11 = nullptr;
-  TPanelButton* Panel12 = nullptr;
-  TPanelButton* Panel16 = nullptr;
-  TPanelButton* Panel17 = nullptr;
-  QListWidget* ListBox1 = nullptr;
-  QListWidget* ListBox2 = nullptr;
-  QListWidget* ListBox3 = nullptr;
-  QListWidget* ListBox4 = nullptr;
-  QWidget* Panel15 = nullptr;
-  QPushButton* Button1 = nullptr;
-  QPushButton* Button2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLabel* Label5 = nullptr;
-  QLabel* Label6 = nullptr;
+  TWindowSide Source;
+  TWindowSide Destination;
+
+  // The controls outside the halves, named by what they do.
+  QSplitter* HalvesSplitter = nullptr;
+  TPanelButton* CopyColorsButton = nullptr;
+  TPanelButton* CopyLineTypesButton = nullptr;
+  TPanelButton* SelectAllColorsButton = nullptr;
+  TPanelButton* SelectAllLineTypesButton = nullptr;
+  QWidget* ButtonBar = nullptr;
+  QPushButton* SaveButton = nullptr;
+  QPushButton* ExitButton = nullptr;
+  QLabel* ScreenColorLabel = nullptr;
+  QLabel* ScreenColorSwatch = nullptr;
+  QLabel* PrintColorLabel = nullptr;
+  QLabel* PrintColorSwatch = nullptr;
 
   // State.
-  std::unique_ptr<TJwwData> SrcJww;
-  std::unique_ptr<TJwwData> DstJww;
   std::unique_ptr<TgraAttribute> GraAttribute;
   TRenderContext Context;
-  bool SrcOpened = false;
-  bool DstOpened = false;
-  // False after a load that stopped before the end of its file.
-  bool SrcLoadComplete = true;
-  bool DstLoadComplete = true;
-  std::filesystem::path TempDir;
-  std::filesystem::path Temp2Dir;
   int32_t BackMode = 0;
   bool Shown = false;
   bool Closed = false;
-  // True from a copy into the destination until it is saved or another is opened.
-  bool DstUnsaved = false;
 };
 
 }  // namespace pennatran

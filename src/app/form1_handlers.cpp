@@ -143,11 +143,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm1::SaveBeforeClosing() {
-  if (!DstUnsaved) return true;
+  if (!Destination.Unsaved) return true;
   switch (Env.Messages->QuestionWithCancel(kUnsavedCopies)) {
     case TAnswer::Yes:
-      Button1Click();
-      return !DstUnsaved;
+      OnSave();
+      return !Destination.Unsaved;
     case TAnswer::No:
       return true;
     case TAnswer::Cancel:
@@ -158,16 +158,16 @@ bool TForm1::SaveBeforeClosing() {
 
 void TForm1::FormShow() {
   ApplySettings(LoadSettings(Env.Folders.SettingsPath));
-  TempDir = Env.Folders.TempDir;
-  Temp2Dir = Env.Folders.Temp2Dir;
+  Source.ScratchFolder = Env.Folders.TempDir;
+  Destination.ScratchFolder = Env.Folders.Temp2Dir;
   std::error_code ec;
-  std::filesystem::create_directories(TempDir, ec);
-  std::filesystem::create_directories(Temp2Dir, ec);
+  std::filesystem::create_directories(Source.ScratchFolder, ec);
+  std::filesystem::create_directories(Destination.ScratchFolder, ec);
   BackMode = 0;
-  SrcJww = std::make_unique<TJwwData>();
-  DstJww = std::make_unique<TJwwData>();
-  SrcJww->ImageFolder = TempDir;
-  DstJww->ImageFolder = Temp2Dir;
+  for (TWindowSide* side : {&Source, &Destination}) {
+    side->Drawing = std::make_unique<TJwwData>();
+    side->Drawing->ImageFolder = side->ScratchFolder;
+  }
   GraAttribute = std::make_unique<TgraAttribute>();
   GraAttribute->SetBackMode(BackMode);
   GraAttribute->InitPenColors();
@@ -178,14 +178,17 @@ void TForm1::FormShow() {
   Context.DocInfo = TDocumentInfo{};
   Context.CurrentScale = 1.0;
   Context.StartDateTime = Env.Clock();
-  ResetPreviewMapping(Context, Image1->width(), Image1->height());
-  SrcOpened = false;
-  DstOpened = false;
-  SrcLoadComplete = true;
-  DstLoadComplete = true;
-  for (QListWidget* list : {ListBox1, ListBox2, ListBox3, ListBox4}) list->clear();
-  for (QWidget* widget :
-       std::initializer_list<QWidget*>{Panel16, Panel17, Label3, Label4, Label5, Label6}) {
+  ResetPreviewMapping(Context, Source.Preview->width(), Source.Preview->height());
+  for (TWindowSide* side : {&Source, &Destination}) {
+    side->Opened = false;
+    side->LoadComplete = true;
+  }
+  for (QListWidget* list :
+       {Source.ColorList, Source.LineTypeList, Destination.ColorList, Destination.LineTypeList})
+    list->clear();
+  for (QWidget* widget : std::initializer_list<QWidget*>{
+           SelectAllColorsButton, SelectAllLineTypesButton, ScreenColorLabel, ScreenColorSwatch,
+           PrintColorLabel, PrintColorSwatch}) {
     widget->setVisible(true);
   }
 }
@@ -193,36 +196,32 @@ void TForm1::FormShow() {
 void TForm1::FormClose() {
   Closed = true;
   SaveSettings(Env.Folders.SettingsPath, CurrentSettings());
-  CloseDstFile();
-  CloseSrcFile();
+  CloseSideFile(Destination);
+  CloseSideFile(Source);
   Context.GraAttribute = nullptr;
   GraAttribute.reset();
-  DstJww.reset();
-  SrcJww.reset();
+  Destination.Drawing.reset();
+  Source.Drawing.reset();
   // Only empty folders go; a folder that still holds files stays.
   std::error_code ec;
-  std::filesystem::remove(Temp2Dir, ec);
-  std::filesystem::remove(TempDir, ec);
+  std::filesystem::remove(Destination.ScratchFolder, ec);
+  std::filesystem::remove(Source.ScratchFolder, ec);
 }
 
 void TForm1::OpenSource(const QString& path) {
-  if (!SrcJww) return;
-  Panel3->SetCaption(path);
-  OpenSrcFile();
+  if (!Source.Drawing) return;
+  Source.PathPanel->SetCaption(path);
+  OpenSideFile(Source);
 }
 
 void TForm1::OpenDestination(const QString& path) {
-  if (!DstJww) return;
-  Panel4->SetCaption(path);
-  OpenDstFile();
+  if (!Destination.Drawing) return;
+  Destination.PathPanel->SetCaption(path);
+  OpenSideFile(Destination);
 }
 
-void TForm1::Panel5Click() {
-  if (SrcJww && Browse(Panel3)) OpenSrcFile();
-}
-
-void TForm1::Panel6Click() {
-  if (DstJww && Browse(Panel4)) OpenDstFile();
+void TForm1::BrowseAndOpen(TWindowSide& side) {
+  if (side.Drawing && Browse(side.PathPanel)) OpenSideFile(side);
 }
 
 bool TForm1::Browse(TCaptionPanel* pathPanel) {
@@ -233,60 +232,39 @@ bool TForm1::Browse(TCaptionPanel* pathPanel) {
   return true;
 }
 
-void TForm1::OpenSrcFile() {
-  const QString path = Panel3->Caption();
+void TForm1::OpenSideFile(TWindowSide& side) {
+  const QString path = side.PathPanel->Caption();
   if (!QFileInfo(path).isFile()) return;
-  CloseSrcFile();
-  SrcLoadComplete = OpenSide(*SrcJww, TempDir, path, Image1, ListBox1, ListBox2);
-  SrcOpened = true;
-  UpdateDifferenceMarks();
-  if (!SrcLoadComplete) Env.Messages->Information(LoadFailed(*SrcJww, path));
-  if (SrcJww->BlockTreeLimited) Env.Messages->Information(PlacementsCut(path));
-}
-
-void TForm1::OpenDstFile() {
-  const QString path = Panel4->Caption();
-  if (!QFileInfo(path).isFile()) return;
-  CloseDstFile();
-  DstLoadComplete = OpenSide(*DstJww, Temp2Dir, path, Image2, ListBox3, ListBox4);
-  DstOpened = true;
-  DstUnsaved = false;
-  UpdateDifferenceMarks();
-  if (!DstLoadComplete) Env.Messages->Information(LoadFailed(*DstJww, path));
-  if (DstJww->BlockTreeLimited) Env.Messages->Information(PlacementsCut(path));
-}
-
-bool TForm1::OpenSide(TJwwData& doc, const std::filesystem::path& imageFolder, const QString& path,
-                      QLabel* image, QListWidget* colorList, QListWidget* lineTypeList) {
-  TWaitCursor wait;
-  doc.ImageFolder = imageFolder;
-  doc.DocInfoPublished = false;
-  const bool complete = doc.LoadFromFile(ToFsPath(path));
-  BackMode =
-      PreparePreview(Context, *GraAttribute, doc, BackMode, Env.PrinterResolution, Env.Clock);
-  if (doc.LoadError.NotADrawing) {
-    image->clear();
-  } else {
-    ShowPreview(doc, image);
+  CloseSideFile(side);
+  TJwwData& doc = *side.Drawing;
+  {
+    TWaitCursor wait;
+    doc.ImageFolder = side.ScratchFolder;
+    doc.DocInfoPublished = false;
+    side.LoadComplete = doc.LoadFromFile(ToFsPath(path));
+    BackMode =
+        PreparePreview(Context, *GraAttribute, doc, BackMode, Env.PrinterResolution, Env.Clock);
+    if (doc.LoadError.NotADrawing) {
+      side.Preview->clear();
+    } else {
+      ShowPreview(doc, side.Preview);
+    }
+    FillColorList(doc, side.ColorList);
+    FillLineTypeList(doc, side.LineTypeList);
   }
-  FillColorList(doc, colorList);
-  FillLineTypeList(doc, lineTypeList);
-  return complete;
+  side.Opened = true;
+  side.Unsaved = false;
+  UpdateDifferenceMarks();
+  if (!side.LoadComplete) Env.Messages->Information(LoadFailed(doc, path));
+  if (doc.BlockTreeLimited) Env.Messages->Information(PlacementsCut(path));
 }
 
-void TForm1::CloseSrcFile() {
-  if (SrcJww) CloseSide(*SrcJww, TempDir);
-}
-
-void TForm1::CloseDstFile() {
-  if (DstJww) CloseSide(*DstJww, Temp2Dir);
-}
-
-void TForm1::CloseSide(TJwwData& doc, const std::filesystem::path& imageFolder) {
-  doc.ImageFolder = imageFolder;
-  doc.Release();
-  doc.DeleteImageFiles();
-  doc.ClearImageList();
+void TForm1::CloseSideFile(TWindowSide& side) {
+  if (!side.Drawing) return;
+  side.Drawing->ImageFolder = side.ScratchFolder;
+  side.Drawing->Release();
+  side.Drawing->DeleteImageFiles();
+  side.Drawing->ClearImageList();
 }
 
 void TForm1::ShowPreview(const TJwwData& doc, QLabel* image) {
@@ -307,70 +285,70 @@ void TForm1::ShowPreview(const TJwwData& doc, QLabel* image) {
 }
 
 bool TForm1::BothSidesOpen() {
-  if (!SrcOpened) {
+  if (!Source.Opened) {
     Env.Messages->Information(kNoSource);
     return false;
   }
-  if (!DstOpened) {
+  if (!Destination.Opened) {
     Env.Messages->Information(kNoDestination);
     return false;
   }
   return true;
 }
 
-void TForm1::Panel11Click() {
+void TForm1::OnCopyColors() {
   if (!BothSidesOpen()) return;
-  const std::vector<int32_t> lines = SelectedLines(ListBox1);
-  CopyColorSlots(*SrcJww, *DstJww, lines);
-  DstUnsaved = DstUnsaved || !lines.empty();
-  FillColorList(*DstJww, ListBox3);
-  ShowFirstCopiedLine(ListBox3, lines);
+  const std::vector<int32_t> lines = SelectedLines(Source.ColorList);
+  CopyColorSlots(*Source.Drawing, *Destination.Drawing, lines);
+  Destination.Unsaved = Destination.Unsaved || !lines.empty();
+  FillColorList(*Destination.Drawing, Destination.ColorList);
+  ShowFirstCopiedLine(Destination.ColorList, lines);
   UpdateDifferenceMarks();
 }
 
-void TForm1::Panel12Click() {
+void TForm1::OnCopyLineTypes() {
   if (!BothSidesOpen()) return;
-  const std::vector<int32_t> lines = SelectedLines(ListBox2);
-  CopyLineTypeSlots(*SrcJww, *DstJww, lines);
-  DstUnsaved = DstUnsaved || !lines.empty();
-  FillLineTypeList(*DstJww, ListBox4);
-  ShowFirstCopiedLine(ListBox4, lines);
+  const std::vector<int32_t> lines = SelectedLines(Source.LineTypeList);
+  CopyLineTypeSlots(*Source.Drawing, *Destination.Drawing, lines);
+  Destination.Unsaved = Destination.Unsaved || !lines.empty();
+  FillLineTypeList(*Destination.Drawing, Destination.LineTypeList);
+  ShowFirstCopiedLine(Destination.LineTypeList, lines);
   UpdateDifferenceMarks();
 }
 
-void TForm1::Panel16Click() {
-  ListBox1->selectAll();
+void TForm1::OnSelectAllColors() {
+  Source.ColorList->selectAll();
 }
 
-void TForm1::Panel17Click() {
-  ListBox2->selectAll();
+void TForm1::OnSelectAllLineTypes() {
+  Source.LineTypeList->selectAll();
 }
 
-void TForm1::Button1Click() {
+void TForm1::OnSave() {
   if (!BothSidesOpen()) return;
-  if (!DstLoadComplete && !Env.Messages->Question(kSaveIncomplete)) return;
-  const auto [folder, fileName] = SplitCaption(Panel4->Caption());
+  if (!Destination.LoadComplete && !Env.Messages->Question(kSaveIncomplete)) return;
+  const auto [folder, fileName] = SplitCaption(Destination.PathPanel->Caption());
   const std::optional<QString> chosen = Env.Dialogs->SaveDrawing(folder, fileName);
   if (!chosen) return;
   bool saved = false;
   TSaveFailure failure = TSaveFailure::None;
   {
     TWaitCursor wait;
-    DstJww->ImageFolder = Temp2Dir;
-    DstJww->SetSaveOptions(0);
-    saved = DstJww->SaveToFile(ToFsPath(*chosen), 700, &failure);
+    Destination.Drawing->ImageFolder = Destination.ScratchFolder;
+    Destination.Drawing->SetSaveOptions(0);
+    saved = Destination.Drawing->SaveToFile(ToFsPath(*chosen), 700, &failure);
   }
-  if (saved) DstUnsaved = false;
+  if (saved) Destination.Unsaved = false;
   Env.Messages->Information(saved ? Saved(*chosen) : SaveFailed(*chosen, failure));
 }
 
-void TForm1::Button2Click() {
+void TForm1::OnExit() {
   close();
 }
 
 // A drop is only ever taken as a copy: a source told "moved" may delete the user's file.
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
-  if (SrcJww && !DraggedDrawing(event->mimeData()).isEmpty()) AcceptAsCopy(event);
+  if (Source.Drawing && !DraggedDrawing(event->mimeData()).isEmpty()) AcceptAsCopy(event);
 }
 
 void TForm1::dropEvent(QDropEvent* event) {
@@ -379,11 +357,11 @@ void TForm1::dropEvent(QDropEvent* event) {
   const QPoint at = event->position().toPoint();
   // Opened once the drop has finished: a message about the load must not run inside the
   // drag and drop of the window system.
-  if (Panel1->rect().contains(Panel1->mapFrom(this, at))) {
+  if (Source.Half->rect().contains(Source.Half->mapFrom(this, at))) {
     if (!AcceptAsCopy(event)) return;
     QMetaObject::invokeMethod(
         this, [this, path] { OpenSource(path); }, Qt::QueuedConnection);
-  } else if (Panel2->rect().contains(Panel2->mapFrom(this, at))) {
+  } else if (Destination.Half->rect().contains(Destination.Half->mapFrom(this, at))) {
     if (!AcceptAsCopy(event)) return;
     QMetaObject::invokeMethod(
         this, [this, path] { OpenDestination(path); }, Qt::QueuedConnection);

@@ -13,7 +13,7 @@ void TForm1::BuildKeyboard() {
   auto* open = new QShortcut(QKeySequence::Open, this);
   connect(open, &QShortcut::activated, this, &TForm1::OpenFocusedHalf);
   auto* save = new QShortcut(QKeySequence::Save, this);
-  connect(save, &QShortcut::activated, this, &TForm1::Button1Click);
+  connect(save, &QShortcut::activated, this, &TForm1::OnSave);
 
   // Each source list takes its header's All and ⇒ while it has the focus.
   const struct {
@@ -21,8 +21,8 @@ void TForm1::BuildKeyboard() {
     void (TForm1::*SelectAll)();
     void (TForm1::*Copy)();
   } sourceLists[] = {
-      {ListBox1, &TForm1::Panel16Click, &TForm1::Panel11Click},
-      {ListBox2, &TForm1::Panel17Click, &TForm1::Panel12Click},
+      {Source.ColorList, &TForm1::OnSelectAllColors, &TForm1::OnCopyColors},
+      {Source.LineTypeList, &TForm1::OnSelectAllLineTypes, &TForm1::OnCopyLineTypes},
   };
   for (const auto& source : sourceLists) {
     auto* selectAll =
@@ -34,17 +34,27 @@ void TForm1::BuildKeyboard() {
   }
 
   // Reading order: each half from its path down, then the button bar.
-  const QList<QWidget*> order = {Panel5,   Panel16, Panel11,  ListBox1, Panel17, Panel12,
-                                 ListBox2, Panel6,  ListBox3, ListBox4, Button1, Button2};
+  const QList<QWidget*> order = {Source.BrowseButton,
+                                 SelectAllColorsButton,
+                                 CopyColorsButton,
+                                 Source.ColorList,
+                                 SelectAllLineTypesButton,
+                                 CopyLineTypesButton,
+                                 Source.LineTypeList,
+                                 Destination.BrowseButton,
+                                 Destination.ColorList,
+                                 Destination.LineTypeList,
+                                 SaveButton,
+                                 ExitButton};
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order.at(i - 1), order.at(i));
 }
 
 void TForm1::OpenFocusedHalf() {
   const QWidget* focused = focusWidget();
-  if (focused != nullptr && Panel2->isAncestorOf(focused)) {
-    Panel6Click();
+  if (focused != nullptr && Destination.Half->isAncestorOf(focused)) {
+    BrowseAndOpen(Destination);
   } else {
-    Panel5Click();
+    BrowseAndOpen(Source);
   }
 }
 

@@ -50,7 +50,7 @@ QListWidget* MakeList(const QString& name, bool multipleSelection, QWidget* pare
   list->setObjectName(name);
   list->setSelectionMode(multipleSelection ? QAbstractItemView::ExtendedSelection
                                            : QAbstractItemView::SingleSelection);
-  // A line wider than the list is read in the list's tooltip, as in the original tool.
+  // A line wider than the list is read in full in its own tooltip.
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setTextElideMode(Qt::ElideNone);
   list->setUniformItemSizes(true);
@@ -98,25 +98,23 @@ void TForm1::BuildLayout() {
   setWindowTitle(QStringLiteral("Pennatran Ver.1.00"));
   setAcceptDrops(true);
 
-  Splitter1 = new TColorSplitter(QStringLiteral("Splitter1"), Qt::Horizontal, kMainSplitterWidth,
-                                 kActiveCaption, this);
-  Panel1 = BuildHalf(true);
-  Panel2 = BuildHalf(false);
-  Splitter1->addWidget(Panel1);
-  Splitter1->addWidget(Panel2);
+  HalvesSplitter = new TColorSplitter(QStringLiteral("Splitter1"), Qt::Horizontal,
+                                      kMainSplitterWidth, kActiveCaption, this);
+  HalvesSplitter->addWidget(BuildHalf(Source, true));
+  HalvesSplitter->addWidget(BuildHalf(Destination, false));
   // Like a left-aligned panel beside a client panel: the destination half takes any
   // change of the window's width.
-  Splitter1->setStretchFactor(0, 0);
-  Splitter1->setStretchFactor(1, 1);
+  HalvesSplitter->setStretchFactor(0, 0);
+  HalvesSplitter->setStretchFactor(1, 1);
 
   auto* root = StackLayout(this);
-  root->addWidget(Splitter1, 1);
+  root->addWidget(HalvesSplitter, 1);
   root->addWidget(BuildButtonBar());
   BuildKeyboard();
   resize(637, 557);
 }
 
-QWidget* TForm1::BuildHalf(bool source) {
+QWidget* TForm1::BuildHalf(TWindowSide& side, bool source) {
   auto* half = new QWidget(this);
   half->setObjectName(source ? QStringLiteral("Panel1") : QStringLiteral("Panel2"));
   auto* layout = StackLayout(half);
@@ -174,50 +172,38 @@ QWidget* TForm1::BuildHalf(bool source) {
   imageSplitter->setStretchFactor(1, 1);
   layout->addWidget(imageSplitter, 1);
 
+  side.Half = half;
+  side.PathPanel = pathPanel;
+  side.BrowseButton = browse;
+  side.Preview = image;
+  side.PreviewSplitter = imageSplitter;
+  side.ListsSplitter = listSplitter;
+  side.ColorList = colorList;
+  side.LineTypeList = lineTypeList;
+  connect(browse, &TPanelButton::clicked, this, [this, &side] { BrowseAndOpen(side); });
+  const auto colorClick = [this, &side] { OnColorListClick(side); };
+  const auto lineTypeClick = [this, &side] { OnLineTypeListClick(side); };
+  connect(colorList, &QListWidget::itemClicked, this, colorClick);
+  connect(colorList, &QListWidget::currentRowChanged, this, colorClick);
+  connect(lineTypeList, &QListWidget::itemClicked, this, lineTypeClick);
+  connect(lineTypeList, &QListWidget::currentRowChanged, this, lineTypeClick);
   if (source) {
-    Label1 = title;
-    Panel3 = pathPanel;
-    Panel5 = browse;
-    Image1 = image;
-    Splitter2 = imageSplitter;
-    Panel9 = colorHeader;
-    Panel10 = lineTypeHeader;
-    Splitter4 = listSplitter;
-    ListBox1 = colorList;
-    ListBox2 = lineTypeList;
-    Panel11 = new TPanelButton(QStringLiteral("Panel11"), QStringLiteral("⇒"), colorHeader);
-    Panel16 = new TPanelButton(QStringLiteral("Panel16"), QStringLiteral("All"), colorHeader);
-    Panel12 = new TPanelButton(QStringLiteral("Panel12"), QStringLiteral("⇒"), lineTypeHeader);
-    Panel17 = new TPanelButton(QStringLiteral("Panel17"), QStringLiteral("All"), lineTypeHeader);
-    colorHeader->AddRight(Panel11, kPanelButtonWidth);
-    colorHeader->AddRight(Panel16, kPanelButtonWidth);
-    lineTypeHeader->AddRight(Panel12, kPanelButtonWidth);
-    lineTypeHeader->AddRight(Panel17, kPanelButtonWidth);
-    connect(Panel5, &TPanelButton::clicked, this, &TForm1::Panel5Click);
-    connect(Panel11, &TPanelButton::clicked, this, &TForm1::Panel11Click);
-    connect(Panel12, &TPanelButton::clicked, this, &TForm1::Panel12Click);
-    connect(Panel16, &TPanelButton::clicked, this, &TForm1::Panel16Click);
-    connect(Panel17, &TPanelButton::clicked, this, &TForm1::Panel17Click);
-    connect(ListBox1, &QListWidget::itemClicked, this, &TForm1::ListBox1Click);
-    connect(ListBox1, &QListWidget::currentRowChanged, this, &TForm1::ListBox1Click);
-    connect(ListBox2, &QListWidget::itemClicked, this, &TForm1::ListBox2Click);
-    connect(ListBox2, &QListWidget::currentRowChanged, this, &TForm1::ListBox2Click);
-  } else {
-    Label2 = title;
-    Panel4 = pathPanel;
-    Panel6 = browse;
-    Image2 = image;
-    Splitter3 = imageSplitter;
-    Panel13 = colorHeader;
-    Panel14 = lineTypeHeader;
-    Splitter5 = listSplitter;
-    ListBox3 = colorList;
-    ListBox4 = lineTypeList;
-    connect(Panel6, &TPanelButton::clicked, this, &TForm1::Panel6Click);
-    connect(ListBox3, &QListWidget::itemClicked, this, &TForm1::ListBox3Click);
-    connect(ListBox3, &QListWidget::currentRowChanged, this, &TForm1::ListBox3Click);
-    connect(ListBox4, &QListWidget::itemClicked, this, &TForm1::ListBox4Click);
-    connect(ListBox4, &QListWidget::currentRowChanged, this, &TForm1::ListBox4Click);
+    CopyColorsButton =
+        new TPanelButton(QStringLiteral("Panel11"), QStringLiteral("⇒"), colorHeader);
+    SelectAllColorsButton =
+        new TPanelButton(QStringLiteral("Panel16"), QStringLiteral("All"), colorHeader);
+    CopyLineTypesButton =
+        new TPanelButton(QStringLiteral("Panel12"), QStringLiteral("⇒"), lineTypeHeader);
+    SelectAllLineTypesButton =
+        new TPanelButton(QStringLiteral("Panel17"), QStringLiteral("All"), lineTypeHeader);
+    colorHeader->AddRight(CopyColorsButton, kPanelButtonWidth);
+    colorHeader->AddRight(SelectAllColorsButton, kPanelButtonWidth);
+    lineTypeHeader->AddRight(CopyLineTypesButton, kPanelButtonWidth);
+    lineTypeHeader->AddRight(SelectAllLineTypesButton, kPanelButtonWidth);
+    connect(CopyColorsButton, &TPanelButton::clicked, this, &TForm1::OnCopyColors);
+    connect(CopyLineTypesButton, &TPanelButton::clicked, this, &TForm1::OnCopyLineTypes);
+    connect(SelectAllColorsButton, &TPanelButton::clicked, this, &TForm1::OnSelectAllColors);
+    connect(SelectAllLineTypesButton, &TPanelButton::clicked, this, &TForm1::OnSelectAllLineTypes);
   }
   return half;
 }
@@ -227,28 +213,28 @@ QWidget* TForm1::BuildButtonBar() {
   bar->setObjectName(QStringLiteral("Panel15"));
   bar->setFrameStyle(QFrame::Panel | QFrame::Raised);
   bar->setFixedHeight(kButtonBarHeight);
-  Panel15 = bar;
+  ButtonBar = bar;
 
-  Button1 = new QPushButton(QStringLiteral("コピー先ファイルを保存 (&S)"), bar);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button1->setGeometry(4, 4, 205, 33);
-  Button2 = new QPushButton(QStringLiteral("終了 (&X)"), bar);
-  Button2->setObjectName(QStringLiteral("Button2"));
-  Button2->setGeometry(224, 4, 97, 33);
-  connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+  SaveButton = new QPushButton(QStringLiteral("コピー先ファイルを保存 (&S)"), bar);
+  SaveButton->setObjectName(QStringLiteral("Button1"));
+  SaveButton->setGeometry(4, 4, 205, 33);
+  ExitButton = new QPushButton(QStringLiteral("終了 (&X)"), bar);
+  ExitButton->setObjectName(QStringLiteral("Button2"));
+  ExitButton->setGeometry(224, 4, 97, 33);
+  connect(SaveButton, &QPushButton::clicked, this, &TForm1::OnSave);
+  connect(ExitButton, &QPushButton::clicked, this, &TForm1::OnExit);
 
-  Label3 = new QLabel(QStringLiteral("画面線色："), bar);
-  Label3->setObjectName(QStringLiteral("Label3"));
-  Label3->move(336, 4);
-  Label4 = MakeSwatch(QStringLiteral("Label4"), bar);
-  Label4->setGeometry(336, 20, 112, 13);
-  Label5 = new QLabel(QStringLiteral("印刷線色："), bar);
-  Label5->setObjectName(QStringLiteral("Label5"));
-  Label5->move(464, 4);
-  Label6 = MakeSwatch(QStringLiteral("Label6"), bar);
-  Label6->setGeometry(464, 20, 112, 13);
-  for (QLabel* label : {Label3, Label5}) {
+  ScreenColorLabel = new QLabel(QStringLiteral("画面線色："), bar);
+  ScreenColorLabel->setObjectName(QStringLiteral("Label3"));
+  ScreenColorLabel->move(336, 4);
+  ScreenColorSwatch = MakeSwatch(QStringLiteral("Label4"), bar);
+  ScreenColorSwatch->setGeometry(336, 20, 112, 13);
+  PrintColorLabel = new QLabel(QStringLiteral("印刷線色："), bar);
+  PrintColorLabel->setObjectName(QStringLiteral("Label5"));
+  PrintColorLabel->move(464, 4);
+  PrintColorSwatch = MakeSwatch(QStringLiteral("Label6"), bar);
+  PrintColorSwatch->setGeometry(464, 20, 112, 13);
+  for (QLabel* label : {ScreenColorLabel, PrintColorLabel}) {
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->resize(124, 14);
   }
@@ -267,8 +253,8 @@ void TForm1::ApplySettings(const TWindowSettings& settings) {
   setGeometry(primary == nullptr
                   ? saved
                   : VisiblePlacement(saved, frame, screens, primary->availableGeometry()));
-  Panel3->SetCaption(settings.SourcePath);
-  Panel4->SetCaption(settings.DestinationPath);
+  Source.PathPanel->SetCaption(settings.SourcePath);
+  Destination.PathPanel->SetCaption(settings.DestinationPath);
   // Each splitter gives the remainder of its current length to the second part; when the
   // window takes its new size, that part alone grows or shrinks.
   const auto place = [](QSplitter* splitter, int first) {
@@ -278,11 +264,11 @@ void TForm1::ApplySettings(const TWindowSettings& settings) {
     const int size = std::max(first, 0);
     splitter->setSizes({size, std::max(length - size, 0)});
   };
-  place(Splitter1, settings.SourceHalfWidth);
-  place(Splitter2, settings.Image1Height);
-  place(Splitter3, settings.Image2Height);
-  place(Splitter4, settings.ListBox1Height);
-  place(Splitter5, settings.ListBox3Height);
+  place(HalvesSplitter, settings.SourceHalfWidth);
+  place(Source.PreviewSplitter, settings.SourcePreviewHeight);
+  place(Destination.PreviewSplitter, settings.DestinationPreviewHeight);
+  place(Source.ListsSplitter, settings.SourceColorListHeight);
+  place(Destination.ListsSplitter, settings.DestinationColorListHeight);
 }
 
 TWindowSettings TForm1::CurrentSettings() const {
@@ -291,13 +277,13 @@ TWindowSettings TForm1::CurrentSettings() const {
   settings.Top = geometry().y();
   settings.Width = width();
   settings.Height = height();
-  settings.SourceHalfWidth = Splitter1->sizes().value(0);
-  settings.Image1Height = Splitter2->sizes().value(0);
-  settings.Image2Height = Splitter3->sizes().value(0);
-  settings.ListBox1Height = Splitter4->sizes().value(0);
-  settings.ListBox3Height = Splitter5->sizes().value(0);
-  settings.SourcePath = Panel3->Caption();
-  settings.DestinationPath = Panel4->Caption();
+  settings.SourceHalfWidth = HalvesSplitter->sizes().value(0);
+  settings.SourcePreviewHeight = Source.PreviewSplitter->sizes().value(0);
+  settings.DestinationPreviewHeight = Destination.PreviewSplitter->sizes().value(0);
+  settings.SourceColorListHeight = Source.ListsSplitter->sizes().value(0);
+  settings.DestinationColorListHeight = Destination.ListsSplitter->sizes().value(0);
+  settings.SourcePath = Source.PathPanel->Caption();
+  settings.DestinationPath = Destination.PathPanel->Caption();
   return settings;
 }
 

@@ -97,45 +97,35 @@ void TForm1::ShowFirstCopiedLine(QListWidget* list, const std::vector<int32_t>& 
 }
 
 void TForm1::UpdateDifferenceMarks() {
-  if (!SrcOpened || !DstOpened) {
-    MarkDifferingLines(ListBox3, {});
-    MarkDifferingLines(ListBox4, {});
+  if (!Source.Opened || !Destination.Opened) {
+    MarkDifferingLines(Destination.ColorList, {});
+    MarkDifferingLines(Destination.LineTypeList, {});
     return;
   }
-  const TPalette source = PaletteOfDrawing(*SrcJww);
-  const TPalette destination = PaletteOfDrawing(*DstJww);
-  MarkDifferingLines(ListBox3, DifferingColorLines(source, destination));
-  MarkDifferingLines(ListBox4, DifferingLineTypeLines(source, destination));
+  const TPalette source = PaletteOfDrawing(*Source.Drawing);
+  const TPalette destination = PaletteOfDrawing(*Destination.Drawing);
+  MarkDifferingLines(Destination.ColorList, DifferingColorLines(source, destination));
+  MarkDifferingLines(Destination.LineTypeList, DifferingLineTypeLines(source, destination));
 }
 
-void TForm1::ListBox1Click() {
-  ColorListClick(SrcOpened, SrcJww.get(), ListBox1);
-}
-void TForm1::ListBox2Click() {
-  LineTypeListClick(SrcOpened, ListBox2);
-}
-void TForm1::ListBox3Click() {
-  ColorListClick(DstOpened, DstJww.get(), ListBox3);
-}
-void TForm1::ListBox4Click() {
-  LineTypeListClick(DstOpened, ListBox4);
-}
-
-void TForm1::ColorListClick(bool opened, const TJwwData* doc, QListWidget* list) {
-  if (!opened || doc == nullptr || list->count() == 0 || list->currentRow() == -1) return;
+void TForm1::OnColorListClick(const TWindowSide& side) {
+  QListWidget* list = side.ColorList;
+  const TJwwData* doc = side.Drawing.get();
+  if (!side.Opened || doc == nullptr || list->count() == 0 || list->currentRow() == -1) return;
   const int line = list->currentRow();
   list->setToolTip(list->item(line)->text());
   const TEntJwwColorExNo* entry = EntryOfLine(doc->ColorExNos, line);
   const TEntJwwColorExNo blank;
   if (entry == nullptr) entry = &blank;
-  Label3->setText(QStringLiteral("画面線色：") + Hex6(entry->ScreenColor));
-  SetSwatchColor(Label4, entry->ScreenColor);
-  Label5->setText(QStringLiteral("印刷線色：") + Hex6(entry->PrintColor));
-  SetSwatchColor(Label6, entry->PrintColor);
+  ScreenColorLabel->setText(QStringLiteral("画面線色：") + Hex6(entry->ScreenColor));
+  SetSwatchColor(ScreenColorSwatch, entry->ScreenColor);
+  PrintColorLabel->setText(QStringLiteral("印刷線色：") + Hex6(entry->PrintColor));
+  SetSwatchColor(PrintColorSwatch, entry->PrintColor);
 }
 
-void TForm1::LineTypeListClick(bool opened, QListWidget* list) {
-  if (!opened || list->count() == 0 || list->currentRow() == -1) return;
+void TForm1::OnLineTypeListClick(const TWindowSide& side) {
+  QListWidget* list = side.LineTypeList;
+  if (!side.Opened || list->count() == 0 || list->currentRow() == -1) return;
   list->setToolTip(list->item(list->currentRow())->text());
 }
 

@@ -34,16 +34,16 @@ void ApplyLine(TWindowSettings& settings, int index, const std::string& line) {
       settings.SourceHalfWidth = SettingsNumber(line);
       break;
     case 5:
-      settings.Image1Height = SettingsNumber(line);
+      settings.SourcePreviewHeight = SettingsNumber(line);
       break;
     case 6:
-      settings.Image2Height = SettingsNumber(line);
+      settings.DestinationPreviewHeight = SettingsNumber(line);
       break;
     case 7:
-      settings.ListBox1Height = SettingsNumber(line);
+      settings.SourceColorListHeight = SettingsNumber(line);
       break;
     case 8:
-      settings.ListBox3Height = SettingsNumber(line);
+      settings.DestinationColorListHeight = SettingsNumber(line);
       break;
     case 9:
       settings.SourcePath = QString::fromUtf8(line);
@@ -96,10 +96,10 @@ bool SaveSettings(const std::filesystem::path& path, const TWindowSettings& sett
                                  settings.Width,
                                  settings.Height,
                                  settings.SourceHalfWidth,
-                                 settings.Image1Height,
-                                 settings.Image2Height,
-                                 settings.ListBox1Height,
-                                 settings.ListBox3Height};
+                                 settings.SourcePreviewHeight,
+                                 settings.DestinationPreviewHeight,
+                                 settings.SourceColorListHeight,
+                                 settings.DestinationColorListHeight};
       for (int32_t number : numbers) out << number << "\r\n";
       out << settings.SourcePath.toStdString() << "\r\n";
       out << settings.DestinationPath.toStdString() << "\r\n";

@@ -16,10 +16,10 @@ struct TWindowSettings {
   int32_t Width = 600;
   int32_t Height = 600;
   int32_t SourceHalfWidth = 300;  // half the window width, rounded towards zero
-  int32_t Image1Height = 160;
-  int32_t Image2Height = 160;
-  int32_t ListBox1Height = 120;
-  int32_t ListBox3Height = 120;
+  int32_t SourcePreviewHeight = 160;
+  int32_t DestinationPreviewHeight = 160;
+  int32_t SourceColorListHeight = 120;
+  int32_t DestinationColorListHeight = 120;
   QString SourcePath;
   QString DestinationPath;
 };

@@ -39,10 +39,10 @@ TEST_F(SettingsFileTest, NonNumericFirstLineGivesZeroAndTheRestReadsNormally) {
   EXPECT_EQ(s.Width, 700);
   EXPECT_EQ(s.Height, 500);
   EXPECT_EQ(s.SourceHalfWidth, 310);
-  EXPECT_EQ(s.Image1Height, 150);
-  EXPECT_EQ(s.Image2Height, 140);
-  EXPECT_EQ(s.ListBox1Height, 100);
-  EXPECT_EQ(s.ListBox3Height, 90);
+  EXPECT_EQ(s.SourcePreviewHeight, 150);
+  EXPECT_EQ(s.DestinationPreviewHeight, 140);
+  EXPECT_EQ(s.SourceColorListHeight, 100);
+  EXPECT_EQ(s.DestinationColorListHeight, 90);
   EXPECT_EQ(s.SourcePath, QStringLiteral("/a/src.jww"));
   EXPECT_EQ(s.DestinationPath, QStringLiteral("/b/ユーザー.jww"));
 }
@@ -52,10 +52,10 @@ TEST_F(SettingsFileTest, MissingLinesReadAsEmpty) {
   EXPECT_EQ(s.Left, 10);
   EXPECT_EQ(s.Height, 640);
   EXPECT_EQ(s.SourceHalfWidth, 0);
-  EXPECT_EQ(s.Image1Height, 0);
-  EXPECT_EQ(s.Image2Height, 0);
-  EXPECT_EQ(s.ListBox1Height, 0);
-  EXPECT_EQ(s.ListBox3Height, 0);
+  EXPECT_EQ(s.SourcePreviewHeight, 0);
+  EXPECT_EQ(s.DestinationPreviewHeight, 0);
+  EXPECT_EQ(s.SourceColorListHeight, 0);
+  EXPECT_EQ(s.DestinationColorListHeight, 0);
   EXPECT_TRUE(s.SourcePath.isEmpty());
   EXPECT_TRUE(s.DestinationPath.isEmpty());
   // An empty file reads as eleven empty lines; lines may also end in LF alone.
@@ -76,7 +76,7 @@ TEST_F(SettingsFileTest, WritesElevenCrLfLinesThatReadBack) {
   TWindowSettings s;
   s.Left = -3;
   s.Width = 1024;
-  s.ListBox3Height = 77;
+  s.DestinationColorListHeight = 77;
   s.SourcePath = QStringLiteral("/図面/元.jww");
   const fs::path path = fs::path(Dir.path().toStdString()) / "out.dat";
   ASSERT_TRUE(SaveSettings(path, s));
@@ -85,7 +85,7 @@ TEST_F(SettingsFileTest, WritesElevenCrLfLinesThatReadBack) {
   const TWindowSettings back = LoadSettings(path);
   EXPECT_EQ(back.Left, -3);
   EXPECT_EQ(back.Width, 1024);
-  EXPECT_EQ(back.ListBox3Height, 77);
+  EXPECT_EQ(back.DestinationColorListHeight, 77);
   EXPECT_EQ(back.SourcePath, s.SourcePath);
 }
 
