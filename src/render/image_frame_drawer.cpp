@@ -15,7 +15,6 @@ namespace pennatran {
 namespace {
 
 constexpr std::string_view kImageMark = "^@BM";
-constexpr int32_t kSolidLineType = 1;
 constexpr int32_t kBackwardHatch = 5;
 
 struct TImageFrame {

@@ -18,8 +18,6 @@ namespace pennatran {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr int32_t kSolidLineType = 1;
-constexpr int32_t kSolidFill = 1;
 constexpr int32_t kMarkerLineType = 100;
 constexpr double kTemporaryRadiusPixels = 3;
 constexpr double kMinScale = 1e-8;

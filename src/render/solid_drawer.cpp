@@ -14,10 +14,6 @@ namespace pennatran {
 namespace {
 
 constexpr int32_t kSolidOwnColor = 10;
-constexpr int32_t kLayerDisplayOnly = 2;
-constexpr int32_t kLayerHidden = 3;
-constexpr int32_t kSolidLineType = 1;
-constexpr int32_t kSolidFill = 1;
 
 constexpr int32_t kArcSolid = 101;
 constexpr int32_t kRingSolid = 105;
