@@ -91,7 +91,7 @@ void SetUpSettings(TJwwData& doc, std::string_view memoUtf8) {
       Rgb(255, 255, 0), Rgb(255, 0, 255),  Rgb(0, 255, 255),   Rgb(255, 255, 255),
       Rgb(192, 0, 128), Rgb(192, 128, 64), Rgb(255, 128, 0),   Rgb(128, 192, 128),
       Rgb(0, 128, 255), Rgb(128, 64, 255), Rgb(192, 192, 192), Rgb(128, 128, 128)};
-  doc.ColorExNos.assign(257, {});
+  doc.ColorExNos.assign(kColorSlotCount, {});
   for (int i = 1; i <= 16; ++i) {
     doc.ColorExNos[i] = {colors[i - 1], 18, names[i - 1], colors[i - 1], 18, 0.2};
   }

@@ -6,8 +6,7 @@ namespace pennatran {
 
 namespace {
 
-constexpr int32_t kLayerCount = 256;
-constexpr int32_t kPenCount = 265;
+constexpr int32_t kAttributePenCount = 265;  // colours 1..9 and 101..356
 constexpr TColor kWhite = MakeColor(255, 255, 255);
 constexpr TColor kBlack = MakeColor(0, 0, 0);
 constexpr TColor kGray = MakeColor(128, 128, 128);
@@ -55,7 +54,7 @@ double WidthUnit(const TEntJwwHeader& header, const TPrinterResolution& printerR
 
 }  // namespace
 
-TgraAttribute::TgraAttribute() : Layers(kLayerCount), Pens(kPenCount) {
+TgraAttribute::TgraAttribute() : Layers(kLayerCount), Pens(kAttributePenCount) {
   InitAll();
 }
 
@@ -110,11 +109,11 @@ int32_t TgraAttribute::PenIndex(int32_t colorNumber) {
 
 void TgraAttribute::SetLayer(int32_t layerIndex, int32_t state) {
   if (!InRange(layerIndex, 0, kLayerCount - 1)) return;
-  Layers[layerIndex].State = InRange(state, 1, 3) ? state : 1;
+  Layers[layerIndex].State = InRange(state, kLayerNormal, kLayerHidden) ? state : kLayerNormal;
 }
 
 int32_t TgraAttribute::GetLayerState(int32_t layerIndex) const {
-  if (!InRange(layerIndex, 0, kLayerCount - 1)) return 1;
+  if (!InRange(layerIndex, 0, kLayerCount - 1)) return kLayerNormal;
   return Layers[layerIndex].State;
 }
 
@@ -146,11 +145,11 @@ void ApplyLayerStates(TgraAttribute& attributes, const TJwwData& doc) {
     const size_t group = static_cast<size_t>(i / 16);
     const int32_t gs = group < doc.LayerGroups.size() ? doc.LayerGroups[group].State : 2;
     const int32_t ls = static_cast<size_t>(i) < doc.Layers.size() ? doc.Layers[i].State : 2;
-    int32_t state = 1;
+    int32_t state = kLayerNormal;
     if (gs == 0 || ls == 0) {
-      state = 3;
+      state = kLayerHidden;
     } else if (gs == 1 || ls == 1) {
-      state = 2;
+      state = kLayerDisplayOnly;
     }
     attributes.SetLayer(i, state);
   }

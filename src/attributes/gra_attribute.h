@@ -7,13 +7,20 @@
 #include <optional>
 #include <vector>
 
-#include "jww/jww_data.h"
 #include "jww/color.h"
+#include "jww/jww_data.h"
 
 namespace pennatran {
 
+// How the preview shows a layer.
+enum TLayerState : int32_t {
+  kLayerNormal = 1,
+  kLayerDisplayOnly = 2,  // drawn in grey
+  kLayerHidden = 3,       // not drawn
+};
+
 struct TjwvLayer {
-  int32_t State = 1;  // 1 normal, 2 display only, 3 hidden
+  int32_t State = kLayerNormal;
 };
 
 struct TjwvPen {

@@ -26,15 +26,12 @@ constexpr size_t kWidthBytes = 2;
 // for no more definitions than the bytes left could hold, and reading stops at the cut.
 constexpr size_t kMinBlockDefBytes = 2 + 13 + 12 + 1 + 2;
 
-constexpr std::array<const char*, 8> kClassNames = {"",           "CDataSen",  "CDataEnko",
-                                                    "CDataTen",   "CDataMoji", "CDataSunpou",
-                                                    "CDataSolid", "CDataBlock"};
 constexpr std::array<const char*, 8> kKindNames = {"",     "line",      "arc",   "point",
                                                    "text", "dimension", "solid", "block insert"};
 
 int KindOfClassName(std::string_view name) {
   for (int kind = EntityLine; kind <= EntityInsert; ++kind) {
-    if (name == kClassNames[kind]) return kind;
+    if (name == kEntityClassNames[kind]) return kind;
   }
   return 0;
 }

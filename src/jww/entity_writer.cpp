@@ -11,9 +11,6 @@
 namespace pennatran {
 namespace {
 
-constexpr std::array<std::string_view, 8> kClassNames = {"",           "CDataSen",  "CDataEnko",
-                                                         "CDataTen",   "CDataMoji", "CDataSunpou",
-                                                         "CDataSolid", "CDataBlock"};
 constexpr std::string_view kBlockDefClass = "CDataList";
 
 // The typed arrays of either the drawing or one block definition.
@@ -184,7 +181,7 @@ void WriteEntityObjects(TByteWriter& out, const TEntitySet& set,
   for (const TEntJwwOrderEntry& entry : order) {
     size_t kind = static_cast<size_t>(entry.Kind);
     size_t i = static_cast<size_t>(entry.Index);
-    WriteTag(out, classes.Kinds[kind], kClassNames[kind]);
+    WriteTag(out, classes.Kinds[kind], kEntityClassNames[kind]);
     switch (entry.Kind) {
       case EntityLine:
         WriteLine(out, set.Lines[i], version);

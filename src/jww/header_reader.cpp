@@ -5,7 +5,6 @@ namespace {
 
 constexpr int32_t kFirstSkyMapVersion = 300;
 constexpr int32_t kFirstUserTablesVersion = 420;
-constexpr size_t kPenCount = 10;
 
 // Rows 24..27 of the header form one block whose extent the version alone decides; the
 // versions in between carry none of it.
@@ -25,15 +24,15 @@ TSettingsRows SettingsRowsFor(int32_t version) {
 }
 
 void SizeTables(TJwwData& doc) {
-  doc.LayerGroups.assign(16, {});
-  doc.Layers.assign(256, {});
+  doc.LayerGroups.assign(kLayerGroupCount, {});
+  doc.Layers.assign(kLayerCount, {});
   doc.Pens.clear();
   doc.LineTypeDefs.assign(8, {});
   doc.RandomLineDefs.assign(5, {});
   doc.DoubleLineDefs.assign(4, {});
   doc.TextStyles.assign(10, {});
-  doc.ColorExNos.assign(257, {});
-  doc.LineTypeExNos.assign(33, {});
+  doc.ColorExNos.assign(kColorSlotCount, {});
+  doc.LineTypeExNos.assign(kLineTypeSlotCount, {});
 }
 
 void ReadLayerStructure(TByteReader& in, TJwwData& doc) {

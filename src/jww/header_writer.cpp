@@ -119,7 +119,7 @@ void WriteSwitchesAndRecentValues(const TEntJwwHeader& h, TByteWriter& out, int3
 }
 
 void WriteSxfTables(const TJwwData& doc, TByteWriter& out) {
-  std::vector<TEntJwwColorExNo> colors(257);
+  std::vector<TEntJwwColorExNo> colors(kColorSlotCount);
   for (size_t i = 0; i < colors.size(); ++i) {
     colors[i] = WrittenColorSlot(EntryOrZero(doc.ColorExNos, i), static_cast<int32_t>(i));
   }
@@ -134,7 +134,7 @@ void WriteSxfTables(const TJwwData& doc, TByteWriter& out) {
     out.F64(c.PointRadius);
   }
 
-  std::vector<TEntJwwLineTypeExNo> types(33);
+  std::vector<TEntJwwLineTypeExNo> types(kLineTypeSlotCount);
   for (size_t i = 0; i < types.size(); ++i) {
     types[i] = WrittenLineTypeSlot(EntryOrZero(doc.LineTypeExNos, i), static_cast<int32_t>(i));
   }

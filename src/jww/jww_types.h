@@ -164,6 +164,19 @@ enum TEntityKind : int32_t {
   EntityInsert = 7,
 };
 
+// The class name each entity kind is stored under, indexed by kind (0 is no kind).
+inline constexpr std::array<std::string_view, 8> kEntityClassNames = {
+    "",          "CDataSen",    "CDataEnko",  "CDataTen",
+    "CDataMoji", "CDataSunpou", "CDataSolid", "CDataBlock"};
+
+// The sizes of a drawing's fixed tables.
+inline constexpr int32_t kLayerGroupCount = 16;
+inline constexpr int32_t kLayersPerGroup = 16;
+inline constexpr int32_t kLayerCount = kLayerGroupCount * kLayersPerGroup;
+inline constexpr int32_t kPenCount = 10;           // pens 0..9
+inline constexpr int32_t kColorSlotCount = 257;    // SXF colour slots 0..256
+inline constexpr int32_t kLineTypeSlotCount = 33;  // SXF line type slots 0..32
+
 struct TEntJwwLayerGroup {
   int32_t State = 0;
   int32_t WriteLayer = 0;

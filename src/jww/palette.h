@@ -10,9 +10,7 @@
 namespace pennatran {
 
 constexpr int32_t kFirstUserSlot = 17;
-constexpr int32_t kColorSlotCount = 257;    // slots 0..256
-constexpr int32_t kLineTypeSlotCount = 33;  // slots 0..32
-constexpr int32_t kColorLineCount = 240;    // list line i = slot i + 17
+constexpr int32_t kColorLineCount = 240;  // list line i = slot i + 17
 constexpr int32_t kLineTypeLineCount = 16;
 
 // One list line, Shift-JIS, e.g. "No.17 [] 0000FF 幅:1 0000FF 幅:2 点半径:0.30".

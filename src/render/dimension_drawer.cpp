@@ -16,12 +16,14 @@ bool Hidden(const TRenderContext& ctx, const TEntJwwCommon& common) {
   return OnHiddenLayer(ctx, common.LayerIndex());
 }
 
-constexpr int64_t kNoOverride = -1;
-
 }  // namespace
 
 void DrawDimension(TRenderContext& ctx, TCanvas& canvas, const TEntJwwDimension& dim,
-                   bool hideAuxiliary) {
+                   bool hideAuxiliary, const TPlacement* placement, bool ownScale) {
+  if (placement != nullptr) {
+    DrawDimensionInBlock(ctx, canvas, dim, *placement, ownScale, std::nullopt, hideAuxiliary);
+    return;
+  }
   // Each part follows its own layer: a hidden one is skipped, a display-only one is grey.
   if (dim.SxfMode != 0) {
     for (const TEntJwwLine* aux : {&dim.AuxLine1, &dim.AuxLine2}) {
@@ -31,7 +33,7 @@ void DrawDimension(TRenderContext& ctx, TCanvas& canvas, const TEntJwwDimension&
     }
     for (const TEntJwwPoint* point : {&dim.Point1, &dim.Point2}) {
       if (!(hideAuxiliary && point->Common.Color == 9) && !Hidden(ctx, point->Common)) {
-        DrawPointRecord(ctx, canvas, *point, kNoOverride);
+        DrawPoint(ctx, canvas, *point);
       }
     }
   }
@@ -39,7 +41,7 @@ void DrawDimension(TRenderContext& ctx, TCanvas& canvas, const TEntJwwDimension&
     DrawLine(ctx, canvas, dim.Line);
   }
   if (!(hideAuxiliary && dim.Text.Common.Color == 9) && !Hidden(ctx, dim.Text.Common)) {
-    DrawText(ctx, canvas, dim.Text, kNoOverride);
+    DrawText(ctx, canvas, dim.Text);
   }
 }
 

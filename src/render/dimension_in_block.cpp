@@ -39,36 +39,35 @@ double LayerGroupScale(const TRenderContext& ctx, uint16_t layerGroup) {
 // that its base line is centred for the new content's length.
 void DrawValueText(TRenderContext& ctx, TCanvas& canvas, const TEntJwwText& text,
                    const std::string& content, const TPlacement& placement, bool ownScale,
-                   int64_t overrideColor) {
+                   std::optional<TColor> overrideColor) {
   if (IsImageReference(text)) return;
   if (ownScale) PublishLayerGroupScale(ctx, text.Common.LayerGroup);
   SetTextPen(ctx, canvas, text, overrideColor);
   const TTextFrame f = MapDimensionTextToPlacement(text, content, placement);
-  DrawTextString(ctx, canvas, TextStyleCode(text.TextKind), TextFaceName(text), f.X1, f.Y1, f.X2,
-                 f.Y2, f.H, f.W, f.S, content);
+  DrawTextString(ctx, canvas, TextStyleCode(text.TextKind), TextFaceName(text), f, content);
 }
 
 }  // namespace
 
 void DrawDimensionInBlock(TRenderContext& ctx, TCanvas& canvas, const TEntJwwDimension& dim,
-                          const TPlacement& placement, bool ownScale, int64_t overrideColor,
-                          bool hideAuxiliary) {
+                          const TPlacement& placement, bool ownScale,
+                          std::optional<TColor> overrideColor, bool hideAuxiliary) {
   if (dim.SxfMode != 0) {
     for (const TEntJwwLine* line : {&dim.AuxLine1, &dim.AuxLine2}) {
       if (!(hideAuxiliary && IsAuxiliaryLine(*line)) && !Hidden(ctx, line->Common)) {
-        DrawLine(ctx, canvas, *line, placement);
+        DrawLine(ctx, canvas, *line, &placement);
       }
     }
     // The auxiliary points only carry construction data and are never drawn.
     for (const TEntJwwPoint* point : {&dim.Point1, &dim.Point2}) {
       if (!(hideAuxiliary && point->Common.Color == kAuxiliaryNumber) &&
           !Hidden(ctx, point->Common)) {
-        DrawPoint(ctx, canvas, *point, placement, overrideColor);
+        DrawPoint(ctx, canvas, *point, &placement, overrideColor);
       }
     }
   }
   if (!(hideAuxiliary && IsAuxiliaryLine(dim.Line)) && !Hidden(ctx, dim.Line.Common)) {
-    DrawLine(ctx, canvas, dim.Line, placement);
+    DrawLine(ctx, canvas, dim.Line, &placement);
   }
 
   const TEntJwwText& text = dim.Text;
@@ -76,7 +75,7 @@ void DrawDimensionInBlock(TRenderContext& ctx, TCanvas& canvas, const TEntJwwDim
   // Only a value generated from the dimension line can follow a scaled, turned or mirrored
   // block; a stored text, or one under a pure translation, is drawn as it was written.
   if (IsIdentityMatrix(placement) || !(text.Common.Width & kDimValueGenerated)) {
-    DrawText(ctx, canvas, text, placement, ownScale, overrideColor);
+    DrawText(ctx, canvas, text, &placement, ownScale, overrideColor);
     return;
   }
   const SjisString value =

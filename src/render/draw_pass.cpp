@@ -10,7 +10,6 @@ namespace pennatran {
 namespace {
 
 constexpr int32_t kAuxiliary = 9;
-constexpr int64_t kNoOverride = -1;
 constexpr TColor kFrameColor = MakeColor(0, 0, 255);
 
 bool EscapePressed(const TRenderContext& ctx) {
@@ -60,81 +59,33 @@ bool DrawContents(TRenderContext& ctx, TCanvas& canvas, const TLists& lists,
   const auto byColour = [&](const auto& e) { return Visible(ctx, e.Common, showAux, false); };
   const auto byColourOrType = [&](const auto& e) { return Visible(ctx, e.Common, showAux, true); };
 
-  if (!DrawList(ctx, lists.Texts, byColour, [&](const TEntJwwText& t) {
-        if (placement != nullptr) {
-          DrawImageRef(ctx, canvas, *placement, t);
-        } else {
-          DrawImageRef(ctx, canvas, t);
-        }
-      })) {
-    return false;
-  }
-  if (EscapePressed(ctx)) return false;
-  if (!DrawList(ctx, lists.Solids, byColour, [&](const TEntJwwSolid& s) {
-        if (placement != nullptr) {
-          DrawSolid(ctx, canvas, s, *placement);
-        } else {
-          DrawSolid(ctx, canvas, s);
-        }
-      })) {
-    return false;
-  }
-  canvas.SetBrushStyle(TBrushStyle::Clear);
-  if (EscapePressed(ctx)) return false;
-  if (!DrawList(ctx, lists.Lines, byColourOrType, [&](const TEntJwwLine& l) {
-        if (placement != nullptr) {
-          DrawLine(ctx, canvas, l, *placement);
-        } else {
-          DrawLine(ctx, canvas, l);
-        }
-      })) {
-    return false;
-  }
-  if (EscapePressed(ctx)) return false;
-  if (!DrawList(ctx, lists.Arcs, byColourOrType, [&](const TEntJwwArc& a) {
-        if (placement != nullptr) {
-          DrawArc(ctx, canvas, a, *placement);
-        } else {
-          DrawArc(ctx, canvas, a);
-        }
-      })) {
-    return false;
-  }
-  if (EscapePressed(ctx)) return false;
-  if (!DrawList(ctx, lists.Points, byColour, [&](const TEntJwwPoint& p) {
-        if (placement != nullptr) {
-          DrawPoint(ctx, canvas, p, *placement, kNoOverride);
-        } else {
-          DrawPointRecord(ctx, canvas, p, kNoOverride);
-        }
-      })) {
-    return false;
-  }
-  if (EscapePressed(ctx)) return false;
-  if (!DrawList(ctx, lists.Texts, byColour, [&](const TEntJwwText& t) {
-        if (placement != nullptr) {
-          DrawText(ctx, canvas, t, *placement, options.OwnScale, kNoOverride);
-        } else {
-          DrawText(ctx, canvas, t, kNoOverride);
-        }
-      })) {
-    return false;
-  }
-  if (EscapePressed(ctx)) return false;
   // Dimensions test their auxiliary parts themselves.
   const auto onVisibleLayer = [&](const TEntJwwDimension& d) {
     return OnVisibleLayer(ctx, d.Common);
   };
-  if (!DrawList(ctx, lists.Dimensions, onVisibleLayer, [&](const TEntJwwDimension& d) {
-        if (placement != nullptr) {
-          DrawDimensionInBlock(ctx, canvas, d, *placement, options.OwnScale, kNoOverride, !showAux);
-        } else {
-          DrawDimension(ctx, canvas, d, !showAux);
-        }
-      })) {
-    return false;
-  }
-  return !EscapePressed(ctx);
+  // Each list is followed by a look at the Escape key.
+  const auto drawAll = [&](const auto& list, auto isVisible, auto draw) {
+    return DrawList(ctx, list, isVisible, draw) && !EscapePressed(ctx);
+  };
+  const auto imageRef = [&](const TEntJwwText& t) { DrawImageRef(ctx, canvas, t, placement); };
+  const auto solid = [&](const TEntJwwSolid& s) { DrawSolid(ctx, canvas, s, placement); };
+  const auto line = [&](const TEntJwwLine& l) { DrawLine(ctx, canvas, l, placement); };
+  const auto arc = [&](const TEntJwwArc& a) { DrawArc(ctx, canvas, a, placement); };
+  const auto point = [&](const TEntJwwPoint& p) { DrawPoint(ctx, canvas, p, placement); };
+  const auto text = [&](const TEntJwwText& t) {
+    DrawText(ctx, canvas, t, placement, options.OwnScale);
+  };
+  const auto dimension = [&](const TEntJwwDimension& d) {
+    DrawDimension(ctx, canvas, d, !showAux, placement, options.OwnScale);
+  };
+  if (!drawAll(lists.Texts, byColour, imageRef)) return false;
+  if (!DrawList(ctx, lists.Solids, byColour, solid)) return false;
+  // Everything after the solids is an outline.
+  canvas.SetBrushStyle(TBrushStyle::Clear);
+  return !EscapePressed(ctx) && drawAll(lists.Lines, byColourOrType, line) &&
+         drawAll(lists.Arcs, byColourOrType, arc) && drawAll(lists.Points, byColour, point) &&
+         drawAll(lists.Texts, byColour, text) &&
+         drawAll(lists.Dimensions, onVisibleLayer, dimension);
 }
 
 double LayerGroupScale(const TJwwData& doc, uint16_t layerGroup) {

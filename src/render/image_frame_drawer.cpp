@@ -15,7 +15,6 @@ namespace pennatran {
 namespace {
 
 constexpr std::string_view kImageMark = "^@BM";
-constexpr int32_t kSolidLineType = 1;
 constexpr int32_t kBackwardHatch = 5;
 
 struct TImageFrame {
@@ -124,17 +123,11 @@ std::optional<TImageCorners> ImageFrameCorners(const TPlacement& placement,
   return FrameCorners(px, py, mapped);
 }
 
-void DrawImageRef(TRenderContext& ctx, TCanvas& canvas, const TEntJwwText& text) {
-  if (const std::optional<TImageCorners> corners = ImageFrameCorners(text)) {
-    DrawFrame(ctx, canvas, text, *corners);
-  }
-}
-
-void DrawImageRef(TRenderContext& ctx, TCanvas& canvas, const TPlacement& placement,
-                  const TEntJwwText& text) {
-  if (const std::optional<TImageCorners> corners = ImageFrameCorners(placement, text)) {
-    DrawFrame(ctx, canvas, text, *corners);
-  }
+void DrawImageRef(TRenderContext& ctx, TCanvas& canvas, const TEntJwwText& text,
+                  const TPlacement* placement) {
+  const std::optional<TImageCorners> corners =
+      placement != nullptr ? ImageFrameCorners(*placement, text) : ImageFrameCorners(text);
+  if (corners) DrawFrame(ctx, canvas, text, *corners);
 }
 
 }  // namespace pennatran

@@ -151,9 +151,9 @@ void ClipToGuard(const TRenderContext& ctx, std::vector<TDrawPoint>& points) {
 TColor EntityColor(const TRenderContext& ctx, int32_t layerIndex, int32_t colorNumber) {
   const TgraAttribute& att = *ctx.GraAttribute;
   switch (att.GetLayerState(layerIndex)) {
-    case 2:
+    case kLayerDisplayOnly:
       return att.GetGrayColor();
-    case 3:
+    case kLayerHidden:
       return att.GetBackColor();
     default:
       return att.GetPenColor(colorNumber);
@@ -161,7 +161,7 @@ TColor EntityColor(const TRenderContext& ctx, int32_t layerIndex, int32_t colorN
 }
 
 bool OnHiddenLayer(const TRenderContext& ctx, int32_t layerIndex) {
-  return ctx.GraAttribute->GetLayerState(layerIndex) == 3;
+  return ctx.GraAttribute->GetLayerState(layerIndex) == kLayerHidden;
 }
 
 void SetEntityPen(TRenderContext& ctx, TCanvas& canvas, int32_t layerIndex, int32_t colorNumber,

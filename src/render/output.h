@@ -9,6 +9,10 @@
 
 namespace pennatran {
 
+// The line type of a solid pen and the fill style of a solid brush.
+constexpr int32_t kSolidLineType = 1;
+constexpr int32_t kSolidFill = 1;
+
 // The colour an entity is drawn in: grey on display-only layers, the background on hidden
 // ones, otherwise the pen colour of the colour number.
 TColor EntityColor(const TRenderContext& ctx, int32_t layerIndex, int32_t colorNumber);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <span>
 
 #include "attributes/gra_attribute.h"
@@ -17,8 +18,6 @@ namespace pennatran {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr int32_t kSolidLineType = 1;
-constexpr int32_t kSolidFill = 1;
 constexpr int32_t kMarkerLineType = 100;
 constexpr double kTemporaryRadiusPixels = 3;
 constexpr double kMinScale = 1e-8;
@@ -26,6 +25,29 @@ constexpr double kMinScale = 1e-8;
 // Marker sizes in units of the marker scale.
 constexpr double kHalf = 1.25;
 constexpr double kArrowLength = 7.5;
+
+// Marker codes of a point record. "Hollow" markers are filled with the background so that
+// what lies under them is hidden; every code not named here draws a filled circle.
+enum TMarkerCode : int32_t {
+  kDot = 0,          // a filled dot of the pen's point radius
+  kHollowArrow = 1,  // arrowhead
+  kHollowSquare = 2,
+  kHollowCircle = 3,
+  kRing = 4,  // circle outline; -2 draws the same
+  kRingAlternate = -2,
+  kFilledSquare = 5,
+  kFilledArrow = 6,
+  kWave = 8,       // two quarter arcs
+  kOpenArrow = 9,  // two strokes of an arrowhead
+  kTick = 10,      // an oblique stroke
+  kOutlineArrow = 11,
+  kAsterisk = -1,  // three strokes
+  kPenDot = -3,    // a filled dot as wide as the pen
+  kPlus = -4,
+  kSquareOutline = -5,
+  kTriangleOutline = -6,
+  kCross = -7,
+};
 
 struct TLocal {
   double A, B;
@@ -46,7 +68,7 @@ double OnePixel(const TRenderContext& ctx) {
 class TMarkerPainter {
  public:
   TMarkerPainter(TRenderContext& ctx, TCanvas& canvas, int32_t color, int32_t layerIndex, double x,
-                 double y, double rotation, bool mirrored, int64_t overrideColor)
+                 double y, double rotation, bool mirrored, std::optional<TColor> overrideColor)
       : ctx_(ctx),
         canvas_(canvas),
         color_(color),
@@ -108,8 +130,8 @@ class TMarkerPainter {
   }
 
  private:
-  bool HasOverride() const { return override_ >= 0; }
-  TColor OverrideColor() const { return static_cast<TColor>(override_ & 0xFFFFFF); }
+  bool HasOverride() const { return override_.has_value(); }
+  TColor OverrideColor() const { return *override_; }
   void OverrideBrush() {
     if (HasOverride()) canvas_.SetBrush(OverrideColor(), TBrushStyle::Solid);
   }
@@ -124,7 +146,7 @@ class TMarkerPainter {
   int32_t layer_;
   double x_, y_, rotation_, cos_, sin_;
   double side_;  // -1 flips the marker across its own axis
-  int64_t override_;
+  std::optional<TColor> override_;
 };
 
 void DrawMarker(TMarkerPainter& paint, const TgraAttribute& attr, int32_t code, int32_t color,
@@ -133,78 +155,78 @@ void DrawMarker(TMarkerPainter& paint, const TgraAttribute& attr, int32_t code, 
   const std::array<TLocal, 3> arrow{{{0, 0}, {-kArrowLength * u, h}, {-kArrowLength * u, -h}}};
   const std::array<TLocal, 4> square{{{-h, -h}, {h, -h}, {h, h}, {-h, h}}};
   switch (code) {
-    case 0:
+    case kDot:
       paint.Filled();
       paint.Circle(std::max(penWidth / 2 + attr.GetPointRadius(color), onePixel));
       return;
-    case 1:
+    case kHollowArrow:
       paint.BackgroundFilled();
       paint.Polygon(arrow);
       return;
-    case 2:
+    case kHollowSquare:
       paint.BackgroundFilled();
       paint.Polygon(square);
       return;
-    case 3:
+    case kHollowCircle:
       paint.BackgroundFilled();
       paint.Circle(h);
       return;
-    case 4:
-    case -2:
+    case kRing:
+    case kRingAlternate:
       paint.Circle(h);
       return;
-    case 5:
+    case kFilledSquare:
       paint.Filled();
       paint.Polygon(square);
       return;
-    case 6:
+    case kFilledArrow:
       paint.Filled();
       paint.Polygon(arrow);
       return;
-    case 8: {
+    case kWave: {
       const double r = kHalf * std::numbers::sqrt2 * u;
       paint.QuarterArc({r, 0}, r, kPi / 2);
       paint.QuarterArc({-r, 0}, r, 3 * kPi / 2);
       return;
     }
-    case 9:
+    case kOpenArrow:
       paint.Segment({0, 0}, {-kArrowLength * u, h});
       paint.Segment({0, 0}, {-kArrowLength * u, -h});
       return;
-    case 10:
+    case kTick:
       paint.Segment(Polar(2 * h, kPi / 4), Polar(2 * h, 5 * kPi / 4));
       return;
-    case 11:
+    case kOutlineArrow:
       paint.Polygon(arrow);
       return;
-    case -1:
+    case kAsterisk:
       paint.Segment({0, h}, {0, -h});
       paint.Segment(Polar(h, kPi / 6), Polar(h, 7 * kPi / 6));
       paint.Segment(Polar(h, 5 * kPi / 6), Polar(h, 11 * kPi / 6));
       return;
-    case -3:
+    case kPenDot:
       paint.Filled();
       paint.Circle(std::max(attr.GetPenWidth(color) * u, onePixel));
       return;
-    case -4:
+    case kPlus:
       paint.Segment({0, h}, {0, -h});
       paint.Segment({-h, 0}, {h, 0});
       return;
-    case -5:
+    case kSquareOutline:
       paint.ClosedPath(square);
       return;
-    case -6: {
+    case kTriangleOutline: {
       const double r = 5 * u / 3;
       const std::array<TLocal, 3> triangle{
           {Polar(r, kPi / 2), Polar(r, 7 * kPi / 6), Polar(r, 11 * kPi / 6)}};
       paint.ClosedPath(triangle);
       return;
     }
-    case -7:
+    case kCross:
       paint.Segment(Polar(h, kPi / 4), Polar(h, 5 * kPi / 4));
       paint.Segment(Polar(h, 3 * kPi / 4), Polar(h, 7 * kPi / 4));
       return;
-    default:  // 7 and every unknown code
+    default:  // 7 and every code not named
       paint.Filled();
       paint.Circle(h);
       return;
@@ -216,18 +238,19 @@ struct TMarkerPose {
   bool Mirrored;
 };
 
-void DrawPointAt(TRenderContext& ctx, TCanvas& canvas, int32_t temporary, int32_t code,
-                 int32_t width, int32_t color, int32_t layerIndex, double scale,
-                 const TMarkerPose& pose, int64_t overrideColor) {
+void DrawPointAt(TRenderContext& ctx, TCanvas& canvas, const TEntJwwPoint& point, int32_t code,
+                 double scale, const TMarkerPose& pose, std::optional<TColor> overrideColor) {
   const TgraAttribute& attr = *ctx.GraAttribute;
   const double onePixel = OnePixel(ctx);
-  TMarkerPainter paint(ctx, canvas, color, layerIndex, pose.X, pose.Y, pose.Rotation, pose.Mirrored,
-                       overrideColor);
-  if (temporary == 1) {
+  const int32_t color = point.Common.Color;
+  TMarkerPainter paint(ctx, canvas, color, point.Common.LayerIndex(), pose.X, pose.Y, pose.Rotation,
+                       pose.Mirrored, overrideColor);
+  if (point.Temporary == 1) {
     paint.Pen();
     paint.Circle(kTemporaryRadiusPixels * onePixel);
     return;
   }
+  const int32_t width = point.Common.Width;
   const double penWidth = width != 0 ? width * 0.01 : attr.GetPenWidth(color);
   paint.Pen();
   // A scale that is tiny, negative or not a number at all draws the marker at its
@@ -238,38 +261,30 @@ void DrawPointAt(TRenderContext& ctx, TCanvas& canvas, int32_t temporary, int32_
 
 }  // namespace
 
-void DrawPoint(TRenderContext& ctx, TCanvas& canvas, int32_t temporary, int32_t code, int32_t width,
-               int32_t color, int32_t layerIndex, double scale, double rotation, double x, double y,
-               int64_t overrideColor) {
-  DrawPointAt(ctx, canvas, temporary, code, width, color, layerIndex, scale,
-              {x, y, rotation, false}, overrideColor);
-}
-
 void DrawPoint(TRenderContext& ctx, TCanvas& canvas, const TEntJwwPoint& point,
-               const TPlacement& placement, int64_t overrideColor) {
-  TMarkerPose pose{placement.MapX(point.X, point.Y), placement.MapY(point.X, point.Y), 0, false};
-  int32_t code = 0;
-  double scale = 1.0;
-  if (point.Common.LineType == kMarkerLineType) {
-    code = point.Code;
-    // The placement moves a marker, turns it the way it turns the marker's own direction and
-    // mirrors it with the block, but does not resize it.
-    scale = point.Scale;
-    const double c = std::cos(point.Angle), s = std::sin(point.Angle);
-    pose.Rotation = DirectionAngle(placement.M11 * c + placement.M12 * s,
-                                   placement.M21 * c + placement.M22 * s);
-    pose.Mirrored = placement.M11 * placement.M22 - placement.M12 * placement.M21 < 0;
+               const TPlacement* placement, std::optional<TColor> overrideColor) {
+  if (point.Common.LineType != kMarkerLineType) {
+    TMarkerPose pose{point.X, point.Y, 0, false};
+    if (placement != nullptr) {
+      pose.X = placement->MapX(point.X, point.Y);
+      pose.Y = placement->MapY(point.X, point.Y);
+    }
+    DrawPointAt(ctx, canvas, point, 0, 1.0, pose, overrideColor);
+    return;
   }
-  DrawPointAt(ctx, canvas, point.Temporary, code, point.Common.Width, point.Common.Color,
-              point.Common.LayerIndex(), scale, pose, overrideColor);
-}
-
-void DrawPointRecord(TRenderContext& ctx, TCanvas& canvas, const TEntJwwPoint& point,
-                     int64_t overrideColor) {
-  const bool marker = point.Common.LineType == kMarkerLineType;
-  DrawPoint(ctx, canvas, point.Temporary, marker ? point.Code : 0, point.Common.Width,
-            point.Common.Color, point.Common.LayerIndex(), marker ? point.Scale : 1.0,
-            marker ? point.Angle : 0.0, point.X, point.Y, overrideColor);
+  if (placement == nullptr) {
+    DrawPointAt(ctx, canvas, point, point.Code, point.Scale, {point.X, point.Y, point.Angle, false},
+                overrideColor);
+    return;
+  }
+  // The placement moves a marker, turns it the way it turns the marker's own direction and
+  // mirrors it with the block, but does not resize it.
+  const TPlacement& p = *placement;
+  const double c = std::cos(point.Angle), s = std::sin(point.Angle);
+  const TMarkerPose pose{p.MapX(point.X, point.Y), p.MapY(point.X, point.Y),
+                         DirectionAngle(p.M11 * c + p.M12 * s, p.M21 * c + p.M22 * s),
+                         p.M11 * p.M22 - p.M12 * p.M21 < 0};
+  DrawPointAt(ctx, canvas, point, point.Code, point.Scale, pose, overrideColor);
 }
 
 }  // namespace pennatran

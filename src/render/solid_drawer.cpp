@@ -14,10 +14,6 @@ namespace pennatran {
 namespace {
 
 constexpr int32_t kSolidOwnColor = 10;
-constexpr int32_t kLayerDisplayOnly = 2;
-constexpr int32_t kLayerHidden = 3;
-constexpr int32_t kSolidLineType = 1;
-constexpr int32_t kSolidFill = 1;
 
 constexpr int32_t kArcSolid = 101;
 constexpr int32_t kRingSolid = 105;
@@ -211,23 +207,6 @@ void SetSolidPenAndBrush(TRenderContext& ctx, TCanvas& canvas, const TEntJwwSoli
   canvas.SetBrush(own, TBrushStyle::Solid);
 }
 
-void DrawSolidShape(TRenderContext& ctx, TCanvas& canvas, const TEntJwwSolid& solid,
-                    const TPlacement* placement) {
-  SetSolidPenAndBrush(ctx, canvas, solid);
-  if (solid.Common.LineType > 100) {
-    BuildArcSolid(ctx, canvas, placement, solid.Common.LineType, solid.StartX, solid.StartY,
-                  solid.EndX, solid.EndY, solid.Point2X, solid.Point2Y, solid.Point3X,
-                  solid.Point3Y);
-    return;
-  }
-  TShapeBuilder shape(ctx, placement);
-  shape.Add({solid.StartX, solid.StartY});
-  shape.Add({solid.EndX, solid.EndY});
-  shape.Add({solid.Point2X, solid.Point2Y});
-  shape.Add({solid.Point3X, solid.Point3Y});
-  shape.Polygon(canvas);
-}
-
 }  // namespace
 
 TDrawPoint ArcTangentApex(double cx, double cy, double r, double f, double s, double w,
@@ -253,24 +232,25 @@ TDrawPoint ArcTangentApex(double cx, double cy, double r, double f, double s, do
   return {cx + tx, cy + ty};
 }
 
-void FillArcSolid(TRenderContext& ctx, TCanvas& canvas, int32_t lineType, double cx, double cy,
-                  double r, double f, double theta, double s, double w, double v) {
-  BuildArcSolid(ctx, canvas, nullptr, lineType, cx, cy, r, f, theta, s, w, v);
-}
-
-void FillArcSolid(TRenderContext& ctx, TCanvas& canvas, const TPlacement& placement,
-                  int32_t lineType, double cx, double cy, double r, double f, double theta,
-                  double s, double w, double v) {
-  BuildArcSolid(ctx, canvas, &placement, lineType, cx, cy, r, f, theta, s, w, v);
-}
-
-void DrawSolid(TRenderContext& ctx, TCanvas& canvas, const TEntJwwSolid& solid) {
-  DrawSolidShape(ctx, canvas, solid, nullptr);
+void FillArcSolid(TRenderContext& ctx, TCanvas& canvas, const TEntJwwSolid& solid,
+                  const TPlacement* placement) {
+  BuildArcSolid(ctx, canvas, placement, solid.Common.LineType, solid.StartX, solid.StartY,
+                solid.EndX, solid.EndY, solid.Point2X, solid.Point2Y, solid.Point3X, solid.Point3Y);
 }
 
 void DrawSolid(TRenderContext& ctx, TCanvas& canvas, const TEntJwwSolid& solid,
-               const TPlacement& placement) {
-  DrawSolidShape(ctx, canvas, solid, &placement);
+               const TPlacement* placement) {
+  SetSolidPenAndBrush(ctx, canvas, solid);
+  if (solid.Common.LineType > 100) {
+    FillArcSolid(ctx, canvas, solid, placement);
+    return;
+  }
+  TShapeBuilder shape(ctx, placement);
+  shape.Add({solid.StartX, solid.StartY});
+  shape.Add({solid.EndX, solid.EndY});
+  shape.Add({solid.Point2X, solid.Point2Y});
+  shape.Add({solid.Point3X, solid.Point3Y});
+  shape.Polygon(canvas);
 }
 
 }  // namespace pennatran

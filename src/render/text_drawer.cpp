@@ -7,26 +7,20 @@ namespace {
 
 void DrawFrame(TRenderContext& ctx, TCanvas& canvas, const TEntJwwText& text,
                const TTextFrame& frame) {
-  DrawTextString(ctx, canvas, TextStyleCode(text.TextKind), TextFaceName(text), frame.X1, frame.Y1,
-                 frame.X2, frame.Y2, frame.H, frame.W, frame.S, text.Content.View());
+  DrawTextString(ctx, canvas, TextStyleCode(text.TextKind), TextFaceName(text), frame,
+                 text.Content.View());
 }
 
 }  // namespace
 
 void DrawText(TRenderContext& ctx, TCanvas& canvas, const TEntJwwText& text,
-              int64_t overrideColor) {
+              const TPlacement* placement, bool ownScale, std::optional<TColor> overrideColor) {
   if (IsImageReference(text)) return;
-  PublishLayerGroupScale(ctx, text.Common.LayerGroup);
+  if (placement == nullptr || ownScale) PublishLayerGroupScale(ctx, text.Common.LayerGroup);
   SetTextPen(ctx, canvas, text, overrideColor);
-  DrawFrame(ctx, canvas, text, TextFrameOf(text));
-}
-
-void DrawText(TRenderContext& ctx, TCanvas& canvas, const TEntJwwText& text,
-              const TPlacement& placement, bool ownScale, int64_t overrideColor) {
-  if (IsImageReference(text)) return;
-  if (ownScale) PublishLayerGroupScale(ctx, text.Common.LayerGroup);
-  SetTextPen(ctx, canvas, text, overrideColor);
-  DrawFrame(ctx, canvas, text, MapTextToPlacement(placement, TextFrameOf(text)));
+  const TTextFrame frame = TextFrameOf(text);
+  DrawFrame(ctx, canvas, text,
+            placement != nullptr ? MapTextToPlacement(*placement, frame) : frame);
 }
 
 }  // namespace pennatran

@@ -76,12 +76,11 @@ std::string TextFaceName(const TEntJwwText& text) {
 }
 
 void SetTextPen(TRenderContext& ctx, TCanvas& canvas, const TEntJwwText& text,
-                int64_t overrideColor) {
+                std::optional<TColor> overrideColor) {
   SetEntityPen(ctx, canvas, text.Common.LayerIndex(), text.Common.Color, 1);
-  if (overrideColor >= 0) {
-    const auto color = static_cast<TColor>(overrideColor & 0xFFFFFF);
-    canvas.SetPen(color, 0, TPenStyle::Solid);
-    canvas.SetFontColor(color);
+  if (overrideColor) {
+    canvas.SetPen(*overrideColor, 0, TPenStyle::Solid);
+    canvas.SetFontColor(*overrideColor);
   }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "jww/jww_types.h"
@@ -35,10 +36,9 @@ TTextFrame TextFrameOf(const TEntJwwText& text);
 // FontName, with "@" in front for a vertical text (Shift-JIS).
 std::string TextFaceName(const TEntJwwText& text);
 
-// Entity pen of the text (line type 1). A non-negative override colour (an RGB value)
-// replaces the pen and font colour.
+// Entity pen of the text (line type 1). An override colour replaces the pen and font colour.
 void SetTextPen(TRenderContext& ctx, TCanvas& canvas, const TEntJwwText& text,
-                int64_t overrideColor);
+                std::optional<TColor> overrideColor);
 // CurrentScale := the scale of the drawing's layer group; unchanged when the group is
 // not one of ctx.LayerGroupScales.
 void PublishLayerGroupScale(TRenderContext& ctx, int32_t layerGroup);

@@ -108,9 +108,10 @@ int32_t TextPixelY(const TRenderContext& ctx, double y) {
 }  // namespace
 
 void DrawTextString(TRenderContext& ctx, TCanvas& canvas, int32_t styleCode,
-                    std::string_view faceName, double x1, double y1, double x2, double y2, double h,
-                    double w, double s, std::string_view content) {
+                    std::string_view faceName, const TTextFrame& frame, std::string_view content) {
   if (content.empty()) return;
+  double x1 = frame.X1, y1 = frame.Y1, x2 = frame.X2, y2 = frame.Y2;
+  const double h = frame.H, w = frame.W, s = frame.S;
   if (!IsLegible(h, w, Distance(x1, y1, x2, y2), ctx.Mapping.Scale)) {
     canvas.SetPen(canvas.PenColor(), kIllegibleStrokeWidth, TPenStyle::Solid);
     DrawSegment(ctx, canvas, x1, y1, x2, y2);

@@ -54,19 +54,19 @@ class DimensionInBlock : public testing::RenderFixture {
   // What the selected parts give when drawn one by one with the block drawers.
   std::vector<std::string> PartsTrace(const TEntJwwDimension& d, const TPlacement& p, int parts) {
     TRecordingCanvas expected;
-    if (parts & Aux1) DrawLine(ctx, expected, d.AuxLine1, p);
-    if (parts & Aux2) DrawLine(ctx, expected, d.AuxLine2, p);
-    if (parts & Mark1) DrawPoint(ctx, expected, d.Point1, p, -1);
-    if (parts & Mark2) DrawPoint(ctx, expected, d.Point2, p, -1);
-    if (parts & DimLine) DrawLine(ctx, expected, d.Line, p);
-    if (parts & Value) DrawText(ctx, expected, d.Text, p, false, -1);
+    if (parts & Aux1) DrawLine(ctx, expected, d.AuxLine1, &p);
+    if (parts & Aux2) DrawLine(ctx, expected, d.AuxLine2, &p);
+    if (parts & Mark1) DrawPoint(ctx, expected, d.Point1, &p);
+    if (parts & Mark2) DrawPoint(ctx, expected, d.Point2, &p);
+    if (parts & DimLine) DrawLine(ctx, expected, d.Line, &p);
+    if (parts & Value) DrawText(ctx, expected, d.Text, &p);
     return expected.Lines;
   }
 
   std::vector<std::string> DimensionTrace(const TEntJwwDimension& d, const TPlacement& p,
                                           bool hideAuxiliary) {
     TRecordingCanvas fresh;
-    DrawDimensionInBlock(ctx, fresh, d, p, false, -1, hideAuxiliary);
+    DrawDimensionInBlock(ctx, fresh, d, p, false, std::nullopt, hideAuxiliary);
     return fresh.Lines;
   }
 
@@ -133,10 +133,10 @@ TEST_F(DimensionInBlock, PartsOnHiddenLayersAreLeftOutAtTopLevelAndInBlocks) {
     DrawDimension(ctx, topLevel, dim, false);
     if (r.Part != Aux1) DrawLine(ctx, expected, dim.AuxLine1);
     if (r.Part != Aux2) DrawLine(ctx, expected, dim.AuxLine2);
-    if (r.Part != Mark1) DrawPointRecord(ctx, expected, dim.Point1, -1);
-    if (r.Part != Mark2) DrawPointRecord(ctx, expected, dim.Point2, -1);
+    if (r.Part != Mark1) DrawPoint(ctx, expected, dim.Point1);
+    if (r.Part != Mark2) DrawPoint(ctx, expected, dim.Point2);
     if (r.Part != DimLine) DrawLine(ctx, expected, dim.Line);
-    if (r.Part != Value) DrawText(ctx, expected, dim.Text, -1);
+    if (r.Part != Value) DrawText(ctx, expected, dim.Text);
     EXPECT_EQ(topLevel.Lines, expected.Lines) << r.Name;
   }
 }
@@ -160,10 +160,10 @@ TEST_F(DimensionInBlock, QuarterTurnKeepsTheNumberAndCentresItOnTheTurnedBaseLin
   const TPlacement turned{0, 0, 0, -1, 1, 0};
   // (0, 1)-(10, 1) turns to (-1, 0)-(-1, 10); "1000" is 4 x 1 + 3 x 0.25 = 4.75 mm long.
   TRecordingCanvas expected;
-  DrawLine(ctx, expected, dim.Line, turned);
-  SetTextPen(ctx, expected, dim.Text, -1);
-  DrawTextString(ctx, expected, 0, TextFaceName(dim.Text), -1, 5 - 2.375, -1, 5 + 2.375, 2.5, 2,
-                 0.5, "1000");
+  DrawLine(ctx, expected, dim.Line, &turned);
+  SetTextPen(ctx, expected, dim.Text, std::nullopt);
+  DrawTextString(ctx, expected, 0, TextFaceName(dim.Text),
+                 {-1, 5 - 2.375, -1, 5 + 2.375, 2.5, 2, 0.5}, "1000");
   EXPECT_EQ(DimensionTrace(dim, turned, true), expected.Lines);
 }
 
@@ -172,9 +172,9 @@ TEST_F(DimensionInBlock, OwnScaleFlagPublishesTheTextsLayerGroupScale) {
   dim.Text.Common.LayerGroup = 3;
   ctx.LayerGroupScales[3] = 50;
   ctx.CurrentScale = 7;
-  DrawDimensionInBlock(ctx, canvas, dim, doubled, false, -1, true);
+  DrawDimensionInBlock(ctx, canvas, dim, doubled, false, std::nullopt, true);
   EXPECT_EQ(ctx.CurrentScale, 7);
-  DrawDimensionInBlock(ctx, canvas, dim, doubled, true, -1, true);
+  DrawDimensionInBlock(ctx, canvas, dim, doubled, true, std::nullopt, true);
   EXPECT_EQ(ctx.CurrentScale, 50);
 }
 

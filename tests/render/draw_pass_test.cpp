@@ -203,8 +203,8 @@ TEST_F(DrawPassTest, DimensionPartsFollowSxfModeAndTheAuxiliaryRule) {
 
 TEST_F(DrawPassTest, BlockLinesAndArcsAreMappedThroughThePlacement) {
   const TPlacement turn{50, 25, 0, -1, 1, 0};
-  DrawLine(ctx, canvas, Line(0, 0, 10, 0), turn);
-  DrawArc(ctx, canvas, Arc(0, 0, 10, 0, 0, true), turn);
+  DrawLine(ctx, canvas, Line(0, 0, 10, 0), &turn);
+  DrawArc(ctx, canvas, Arc(0, 0, 10, 0, 0, true), &turn);
   const Lines shapes = Shapes();
   ASSERT_EQ(shapes.size(), 3u);
   EXPECT_EQ(shapes[0], "moveto 50 25");

@@ -34,7 +34,7 @@ class ImageFrame : public RenderFixture {
   }
   std::vector<TTracedShape> Draw(const TEntJwwText& text, const TPlacement& placement) {
     canvas.Lines.clear();
-    DrawImageRef(ctx, canvas, placement, text);
+    DrawImageRef(ctx, canvas, text, &placement);
     return TracedShapes(Trace());
   }
 

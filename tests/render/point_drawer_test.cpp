@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <string>
 
 #include "render/drawers.h"
@@ -12,7 +13,7 @@ namespace pennatran::testing {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr int64_t kNoOverride = -1;
+constexpr std::optional<TColor> kNoOverride;
 
 struct TLocalPoint {
   double A, B;
@@ -37,10 +38,15 @@ class PointDrawer : public RenderFixture {
   PointDrawer() { SetView(0, 0, 10, 10, 100, 1000, 1000); }
 
   std::vector<TTracedShape> Draw(int32_t code, double scale = 1, double rotation = 0,
-                                 int64_t overrideColor = kNoOverride, int32_t temporary = 0,
-                                 int32_t width = 0) {
+                                 std::optional<TColor> overrideColor = kNoOverride,
+                                 int32_t temporary = 0, int32_t width = 0) {
     canvas.Lines.clear();
-    DrawPoint(ctx, canvas, temporary, code, width, 1, 0, scale, rotation, 5, 5, overrideColor);
+    TEntJwwPoint point = PointRecord(5, 5, 100, code, rotation);
+    point.Common.Color = 1;
+    point.Common.Width = static_cast<uint16_t>(width);
+    point.Temporary = temporary;
+    point.Scale = scale;
+    DrawPoint(ctx, canvas, point, nullptr, overrideColor);
     EXPECT_TRUE(ctx.PointBuffer.empty());
     return TracedShapes(Trace());
   }
@@ -59,10 +65,10 @@ class PointDrawer : public RenderFixture {
 };
 
 TEST_F(PointDrawer, FillAndPenOfEachCodeWithAndWithoutOverrideColour) {
-  const int64_t red = MakeColor(255, 0, 0);
+  const TColor red = MakeColor(255, 0, 0);
   const struct {
     int32_t Code;
-    int64_t Override;
+    std::optional<TColor> Override;
     const char* Pen;
     const char* Brush;  // "clear" when the colour of the clear brush is moot
   } rows[] = {
@@ -191,8 +197,8 @@ TEST_F(PointDrawer, DotsAreAtLeastOnePixelAndTemporaryPointsThreePixelsAtEveryZo
 }
 
 TEST_F(PointDrawer, RecordsCarryTheirMarkerOnlyWithLineType100) {
-  DrawPointRecord(ctx, canvas, PointRecord(5, 5, 100, 11, kPi / 2), kNoOverride);
-  DrawPointRecord(ctx, canvas, PointRecord(5, 5, 2, 11, kPi / 2), kNoOverride);
+  DrawPoint(ctx, canvas, PointRecord(5, 5, 100, 11, kPi / 2));
+  DrawPoint(ctx, canvas, PointRecord(5, 5, 2, 11, kPi / 2));
   const auto shapes = TracedShapes(Trace());
   ASSERT_EQ(shapes.size(), 2u);
   EXPECT_EQ(shapes[0].Points[1], Local({-7.5, 1.25}, kPi / 2));
@@ -262,7 +268,7 @@ TEST_F(PointDrawer, MarkerInAPlacementTurnsAndMirrorsWithItButKeepsItsSize) {
   };
   for (const auto& row : rows) {
     canvas.Lines.clear();
-    DrawPoint(ctx, canvas, PointRecord(2, 1, 100, 6, row.Angle), row.Placement, kNoOverride);
+    DrawPoint(ctx, canvas, PointRecord(2, 1, 100, 6, row.Angle), &row.Placement);
     const auto shapes = TracedShapes(Trace());
     ASSERT_EQ(shapes.size(), 1u) << row.Name;
     const double c = std::cos(row.Direction);
@@ -274,7 +280,7 @@ TEST_F(PointDrawer, MarkerInAPlacementTurnsAndMirrorsWithItButKeepsItsSize) {
         << row.Name;
   }
   canvas.Lines.clear();
-  DrawPoint(ctx, canvas, PointRecord(2, 1, 1, 6), rows[0].Placement, kNoOverride);
+  DrawPoint(ctx, canvas, PointRecord(2, 1, 1, 6), &rows[0].Placement);
   EXPECT_EQ(TracedShapes(Trace())[0].Points.size(), 72u);  // no marker line type: a dot
 }
 

@@ -21,7 +21,11 @@ class SolidDrawer : public RenderFixture {
   // An arc solid of the ellipse of radius 1 and flatness f around the origin, from angle 0.
   std::vector<TTracedShape> Arc(int32_t lineType, double sweep, double form, double f = 1) {
     canvas.Lines.clear();
-    FillArcSolid(ctx, canvas, lineType, 0, 0, 1, f, 0, 0, sweep, form);
+    TEntJwwSolid solid{};
+    solid.Common.LineType = static_cast<uint8_t>(lineType);
+    solid.EndX = 1, solid.EndY = f;
+    solid.Point3X = sweep, solid.Point3Y = form;
+    FillArcSolid(ctx, canvas, solid);
     EXPECT_TRUE(ctx.PointBuffer.empty());
     return TracedShapes(Trace());
   }
@@ -135,7 +139,8 @@ TEST_F(SolidDrawer, ArcSolidInsideAPlacementIsFlattenedFirstThenMapped) {
   s.Common.Color = 2;
   s.EndX = 1, s.EndY = 1, s.Point3X = kPi / 2;
   SetView(-5, -5, 5, 5, 100, 1000, 1000);
-  DrawSolid(ctx, canvas, s, TPlacement{1, 0, 2, 0, 0, 1});
+  const TPlacement stretched{1, 0, 2, 0, 0, 1};
+  DrawSolid(ctx, canvas, s, &stretched);
   const auto shapes = TracedShapes(Trace());
   ASSERT_EQ(shapes.size(), 1u);
   ASSERT_EQ(shapes[0].Points.size(), 74u);

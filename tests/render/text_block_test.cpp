@@ -65,20 +65,23 @@ TEST(MapTextToPlacementTest, NegativeWidthKeepsItsSignThroughTurnsAndScales) {
 class TextBlockTest : public TextFixture {};
 
 TEST_F(TextBlockTest, ScaledBlockDoublesTheFont) {
-  DrawText(ctx, canvas, Text("AB", 10, 10, 30, 10), {0, 0, 2, 0, 0, 2}, false, -1);
+  const TPlacement doubled{0, 0, 2, 0, 0, 2};
+  DrawText(ctx, canvas, Text("AB", 10, 10, 30, 10), &doubled);
   EXPECT_EQ(Fonts(), TLines({"font 50 25 0 400 0 0 0 ＭＳ ゴシック"}));
   EXPECT_EQ(Texts(), TLines({"text 200 750 A", "text 225 750 B"}));
 }
 
 TEST_F(TextBlockTest, TurnedBlockTurnsTheText) {
   const double c = std::cos(std::numbers::pi / 2), s = std::sin(std::numbers::pi / 2);
-  DrawText(ctx, canvas, Text("AB", 10, 10, 30, 10), {50, 0, c, -s, s, c}, false, -1);
+  const TPlacement turned{50, 0, c, -s, s, c};
+  DrawText(ctx, canvas, Text("AB", 10, 10, 30, 10), &turned);
   EXPECT_EQ(Fonts(), TLines({"font 25 12 900 400 0 0 0 ＭＳ ゴシック"}));
   EXPECT_EQ(Texts(), TLines({"text 375 900 A", "text 375 888 B"}));
 }
 
 TEST_F(TextBlockTest, MirroringBlockRunsTheTextFromTheMappedEnd) {
-  DrawText(ctx, canvas, Text("AB", 10, 10, 30, 10), {100, 0, -1, 0, 0, 1}, false, -1);
+  const TPlacement mirrored{100, 0, -1, 0, 0, 1};
+  DrawText(ctx, canvas, Text("AB", 10, 10, 30, 10), &mirrored);
   EXPECT_EQ(Texts(), TLines({"text 700 875 A", "text 712 875 B"}));
 }
 
@@ -88,11 +91,12 @@ TEST_F(TextBlockTest, OwnScaleFlagChoosesWhoseScaleTheCodesRead) {
   ctx.CurrentScale = 300;  // set by the pass for the placement
   TEntJwwText text = Text("%ss", 10, 10, 30, 10);
   text.Common.LayerGroup = 4;
-  DrawText(ctx, canvas, text, {}, false, -1);
+  const TPlacement identity{};
+  DrawText(ctx, canvas, text, &identity, false);
   EXPECT_EQ(ctx.CurrentScale, 300);
   EXPECT_EQ(Texts().size(), 3u);  // "300"
   canvas.Lines.clear();
-  DrawText(ctx, canvas, text, {}, true, -1);
+  DrawText(ctx, canvas, text, &identity, true);
   EXPECT_EQ(ctx.CurrentScale, 20);
   EXPECT_EQ(Texts().size(), 2u);  // "20"
 }

@@ -26,7 +26,7 @@ class TextControlTest : public TextFixture {
   }
 
   TLines Draw(std::string_view sjis, double s = 0, int32_t style = 0) {
-    DrawTextString(ctx, canvas, style, "F", 10, 10, 30, 10, 2, 2, s, sjis);
+    DrawTextString(ctx, canvas, style, "F", {10, 10, 30, 10, 2, 2, s}, sjis);
     return Lines({"font", "text"});
   }
   TLines DrawUtf8(std::string_view utf8, double s = 0) { return Draw(Utf8ToSjis(utf8), s); }

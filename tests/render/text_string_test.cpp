@@ -31,7 +31,7 @@ class TextLegibilityTest : public TextStringTest,
 TEST_P(TextLegibilityTest, ThinOrHugeTextsBecomeAThickStroke) {
   const TLegibilityCase c = GetParam();
   SetScale(c.Scale);
-  DrawText(ctx, canvas, Text("AB", 10, 10, c.EndX, 10, 2.5, c.SizeY), -1);
+  DrawText(ctx, canvas, Text("AB", 10, 10, c.EndX, 10, 2.5, c.SizeY));
   const std::vector<std::string> strokes = Lines({"pen", "moveto", "lineto"});
   if (c.Stroke) {
     const int32_t y = ctx.Mapping.PixelHeight - static_cast<int32_t>(std::lround(10 * c.Scale));
@@ -59,12 +59,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(TextStringTest, FontHeightAndPositionsRoundHalvesToEven) {
   SetScale(3);  // 2.5 mm gives 7.5 pixels: 8 high, 3.75 -> 4 wide
-  DrawText(ctx, canvas, Text("AB", 10, 10, 30, 10), -1);
+  DrawText(ctx, canvas, Text("AB", 10, 10, 30, 10));
   EXPECT_EQ(Fonts(), TLines({"font 8 4 0 400 0 0 0 ＭＳ ゴシック"}));
 
   canvas.Lines.clear();
   SetScale(10);  // 12.5 pixels wide gives 12; B starts at 112.5 and lands on 112
-  DrawText(ctx, canvas, Text("ABC", 10, 10, 30, 10), -1);
+  DrawText(ctx, canvas, Text("ABC", 10, 10, 30, 10));
   EXPECT_EQ(Fonts(), TLines({"font 25 12 0 400 0 0 0 ＭＳ ゴシック"}));
   EXPECT_EQ(Texts(), TLines({"text 100 875 A", "text 112 875 B", "text 125 875 C"}));
   EXPECT_EQ(Lines({"fontcolor"}), TLines({"fontcolor 123456"}));
@@ -72,26 +72,26 @@ TEST_F(TextStringTest, FontHeightAndPositionsRoundHalvesToEven) {
 
 TEST_F(TextStringTest, FullWidthCharactersStepByWidthPlusSpacing) {
   // Full-width steps W + S = 3, half-width (W + S) / 2 = 1.5.
-  DrawText(ctx, canvas, Text("あAい", 10, 10, 30, 10, 2.5, 2.5, 0.5), -1);
+  DrawText(ctx, canvas, Text("あAい", 10, 10, 30, 10, 2.5, 2.5, 0.5));
   EXPECT_EQ(Texts(), TLines({"text 100 875 あ", "text 130 875 A", "text 145 875 い"}));
 }
 
 TEST_F(TextStringTest, TurnedTextCarriesItsEscapement) {
-  DrawText(ctx, canvas, Text("AB", 50, 50, 50, 80), -1);
+  DrawText(ctx, canvas, Text("AB", 50, 50, 50, 80));
   EXPECT_EQ(Fonts(), TLines({"font 25 12 900 400 0 0 0 ＭＳ ゴシック"}));
   // The cell's top-left lies H to the left of the base point; B is 1.25 mm further up.
   EXPECT_EQ(Texts(), TLines({"text 475 500 A", "text 475 488 B"}));
 }
 
 TEST_F(TextStringTest, MirroredWidthRunsBackFromTheEndPoint) {
-  DrawText(ctx, canvas, Text("AB", 10, 10, 30, 10, -2.5, 2.5, -1), -1);
+  DrawText(ctx, canvas, Text("AB", 10, 10, 30, 10, -2.5, 2.5, -1));
   EXPECT_EQ(Fonts(), TLines({"font 25 12 1800 400 0 0 0 ＭＳ ゴシック"}));
   // Turned half a turn, the cell hangs below the base line; the step keeps (2.5 + 1) / 2.
   EXPECT_EQ(Texts(), TLines({"text 300 925 A", "text 282 925 B"}));
 }
 
 TEST_F(TextStringTest, NegativeHeightHangsTheCellBelowTheBaseLine) {
-  DrawText(ctx, canvas, Text("A", 10, 10, 30, 10, 2.5, -2.5), -1);
+  DrawText(ctx, canvas, Text("A", 10, 10, 30, 10, 2.5, -2.5));
   EXPECT_EQ(Texts(), TLines({"text 100 900 A"}));
 }
 
@@ -107,7 +107,7 @@ class TextMarkTest : public TextStringTest, public ::testing::WithParamInterface
 
 TEST_P(TextMarkTest, TrailingMarksSpreadOrCompressTheText) {
   const TMarkCase& c = GetParam();
-  DrawText(ctx, canvas, Text(c.Content, 10, 10, 30, 10, c.W, 2.5, c.S), -1);
+  DrawText(ctx, canvas, Text(c.Content, 10, 10, 30, 10, c.W, 2.5, c.S));
   EXPECT_EQ(Texts(), c.Texts);
   EXPECT_EQ(Fonts(), TLines({std::string("font 25 ") + c.Font + " 0 400 0 0 0 ＭＳ ゴシック"}));
 }
@@ -147,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(TextStringTest, VerticalTextUsesTheVerticalFaceWithExchangedSizes) {
   TEntJwwText text = Text("縦書", 50, 90, 50, 50, 4, 2);
   text.Common.Flags = 0x20;
-  DrawText(ctx, canvas, text, -1);
+  DrawText(ctx, canvas, text);
   // Height 4 and width 2 after the exchange; the column runs down the page.
   EXPECT_EQ(Fonts(), TLines({"font 40 10 2700 400 0 0 0 @ＭＳ ゴシック"}));
   EXPECT_EQ(Texts(), TLines({"text 540 100 縦", "text 540 120 書"}));
@@ -157,7 +157,7 @@ TEST_F(TextStringTest, VerticalFaceOfAVerticalFontTurnsEachGlyphInItsCell) {
   TEntJwwText text = Text("縦", 50, 90, 50, 50, 4, 2);
   text.Common.Flags = 0x20;
   text.FontName.Assign(Utf8ToSjis("@ＭＳ 明朝"));
-  DrawText(ctx, canvas, text, -1);
+  DrawText(ctx, canvas, text);
   // "@@" drops both marks and turns half a turn; the reference point moves to the far
   // corner of the cell: W along the column and H to the right of it.
   EXPECT_EQ(Fonts(), TLines({"font 40 10 900 400 0 0 0 ＭＳ 明朝"}));
@@ -171,23 +171,23 @@ TEST_F(TextStringTest, StyleCodesFollowTheTextKind) {
     canvas.Lines.clear();
     TEntJwwText text = Text("A", 10, 10, 30, 10);
     text.TextKind = kind;
-    DrawText(ctx, canvas, text, -1);
+    DrawText(ctx, canvas, text);
     EXPECT_EQ(Fonts(), TLines({std::string("font 25 12 0 ") + expected + " 0 0 ＭＳ ゴシック"}))
         << kind;
   }
 }
 
 TEST_F(TextStringTest, OverrideColourReplacesPenAndFontColour) {
-  DrawText(ctx, canvas, Text("A", 10, 10, 30, 10), MakeColor(0xAA, 0xBB, 0xCC));
+  DrawText(ctx, canvas, Text("A", 10, 10, 30, 10), nullptr, false, MakeColor(0xAA, 0xBB, 0xCC));
   EXPECT_EQ(Lines({"fontcolor"}), TLines({"fontcolor AABBCC", "fontcolor AABBCC"}));
   EXPECT_EQ(canvas.Pen, MakeColor(0xAA, 0xBB, 0xCC));
 }
 
 TEST_F(TextStringTest, ImageReferencesAreLeftToTheImageDrawer) {
-  DrawText(ctx, canvas, Text("^@BMa.bmp,10,10", 10, 10, 30, 10), -1);
+  DrawText(ctx, canvas, Text("^@BMa.bmp,10,10", 10, 10, 30, 10));
   EXPECT_TRUE(canvas.Lines.empty());
   // Without a comma it is ordinary text; "^@" is no control and stays.
-  DrawText(ctx, canvas, Text("^@BM", 10, 10, 30, 10), -1);
+  DrawText(ctx, canvas, Text("^@BM", 10, 10, 30, 10));
   EXPECT_EQ(Texts().size(), 4u);
 }
 

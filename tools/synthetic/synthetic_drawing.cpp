@@ -81,7 +81,7 @@ void MakeSyntheticDrawing(TJwwData& doc, int64_t entityCount, uint32_t seed) {
   doc.LineTypeDefs.resize(8);
   doc.RandomLineDefs.resize(5);
   doc.DoubleLineDefs.resize(4);
-  doc.ColorExNos.resize(257);
+  doc.ColorExNos.resize(kColorSlotCount);
   doc.LineTypeExNos.resize(33);
   doc.TextStyles.resize(10);
 
