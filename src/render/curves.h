@@ -8,8 +8,8 @@
 namespace pennatran {
 
 // Full ellipse (72 points, output as a polygon) of radius r, flatness f, tilt theta.
-void OutlineEllipse(TRenderContext& ctx, TCanvas& canvas, double cx, double cy, double r,
-                    double f, double theta);
+void OutlineEllipse(TRenderContext& ctx, TCanvas& canvas, double cx, double cy, double r, double f,
+                    double theta);
 // Open arc (73 points) from start angle s sweeping w.
 void OutlineArc(TRenderContext& ctx, TCanvas& canvas, double cx, double cy, double r, double f,
                 double theta, double s, double w);

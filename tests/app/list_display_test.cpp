@@ -39,7 +39,8 @@ TEST_F(ListDisplayTest, ALongPathIsElidedInTheMiddleWithTheWholePathAsTooltip) {
   Window->OpenSource(longPath);
   EXPECT_EQ(Caption("Panel3"), longPath);
   EXPECT_TRUE(caption->text().startsWith(QStringLiteral("/home"))) << caption->text().toStdString();
-  EXPECT_TRUE(caption->text().endsWith(QStringLiteral("plan.jww"))) << caption->text().toStdString();
+  EXPECT_TRUE(caption->text().endsWith(QStringLiteral("plan.jww")))
+      << caption->text().toStdString();
   EXPECT_TRUE(caption->text().contains(QChar(0x2026))) << caption->text().toStdString();
   EXPECT_EQ(caption->toolTip(), longPath);
 
