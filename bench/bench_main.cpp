@@ -60,14 +60,9 @@ struct TFigures {
 
 TFigures Measure(const fs::path& folder, int64_t entities, const std::string& tag) {
   const fs::path drawing = folder / ("bench-" + tag + ".jww");
-  {
-    TJwwData doc;
-    MakeSyntheticDrawing(doc, entities, 7);
-    doc.SetSaveOptions(0);
-    if (!doc.SaveToFile(drawing, 700)) {
-      std::fprintf(stderr, "bench: cannot write %s\n", drawing.string().c_str());
-      std::exit(1);
-    }
+  if (!SaveSyntheticDrawing(drawing, entities, 7)) {
+    std::fprintf(stderr, "bench: cannot write %s\n", drawing.string().c_str());
+    std::exit(1);
   }
   TFigures figures;
   figures.LoadSeconds = MedianSeconds(kRuns, [&] {

@@ -13,10 +13,7 @@ int main(int argc, char** argv) {
   }
   const long long count = std::atoll(argv[2]);
   const unsigned long seed = argc > 3 ? std::strtoul(argv[3], nullptr, 10) : 1;
-  pennatran::TJwwData doc;
-  pennatran::MakeSyntheticDrawing(doc, count, static_cast<uint32_t>(seed));
-  doc.SetSaveOptions(0);
-  if (!doc.SaveToFile(argv[1], 700)) {
+  if (!pennatran::SaveSyntheticDrawing(argv[1], count, static_cast<uint32_t>(seed))) {
     std::fprintf(stderr, "gen_drawing: cannot write %s\n", argv[1]);
     return 1;
   }

@@ -76,14 +76,9 @@ void PreviewLikeTheCommandLine(const fs::path& drawing, int width, int height) {
 
 void Measure(const fs::path& folder, int64_t entities, const std::string& tag) {
   const fs::path drawing = folder / ("window-bench-" + tag + ".jww");
-  {
-    TJwwData doc;
-    MakeSyntheticDrawing(doc, entities, 7);
-    doc.SetSaveOptions(0);
-    if (!doc.SaveToFile(drawing, 700)) {
-      std::fprintf(stderr, "bench: cannot write %s\n", drawing.string().c_str());
-      std::exit(1);
-    }
+  if (!SaveSyntheticDrawing(drawing, entities, 7)) {
+    std::fprintf(stderr, "bench: cannot write %s\n", drawing.string().c_str());
+    std::exit(1);
   }
   TFormEnvironment environment;
   environment.Folders = {folder, folder / "window-bench.dat", folder / "TEMP", folder / "TEMP2"};

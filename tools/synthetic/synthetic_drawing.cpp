@@ -206,4 +206,11 @@ void MakeSyntheticDrawing(TJwwData& doc, int64_t entityCount, uint32_t seed) {
   doc.BuildBlockTree();
 }
 
+bool SaveSyntheticDrawing(const std::filesystem::path& file, int64_t entityCount, uint32_t seed) {
+  TJwwData doc;
+  MakeSyntheticDrawing(doc, entityCount, seed);
+  doc.SetSaveOptions(0);
+  return doc.SaveToFile(file, 700);
+}
+
 }  // namespace pennatran
