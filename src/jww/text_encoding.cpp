@@ -166,8 +166,9 @@ size_t PrefixWithinBytes(std::string_view s, size_t maxBytes) {
 }
 
 bool NeedsTwoByteForm(std::string_view s) {
-  for (size_t i = s.find(static_cast<char>(kEscapeLead)); i < s.size();
-       i = s.find(static_cast<char>(kEscapeLead), i + 1)) {
+  if (s.find(static_cast<char>(kEscapeLead)) == std::string_view::npos) return false;
+  // An FD byte may also be the second byte of a character: only character starts count.
+  for (size_t i = 0; i < s.size(); i += CharLength(s, i)) {
     if (CharLength(s, i) == 4 && EscapeValue(s, i) < kRawPairBase) return true;
   }
   return false;
@@ -178,15 +179,20 @@ SjisString FromOneByteForm(std::string_view bytes) {
     return SjisString(bytes);
   SjisString out;
   out.reserve(bytes.size() + 8);
-  for (size_t i = 0; i < bytes.size(); ++i) {
+  // Walked by characters: an FD byte that is the second byte of a character stays as it is.
+  for (size_t i = 0; i < bytes.size();) {
     const auto b = static_cast<uint8_t>(bytes[i]);
-    const auto next = i + 1 < bytes.size() ? static_cast<uint8_t>(bytes[i + 1]) : 0;
-    if (b == kEscapeLead && next >= 0x01 && next <= 0x1F) {
-      AppendEscape(out, kRawPairBase + next);
-      ++i;
+    if (!IsLeadByte(b) || i + 1 == bytes.size()) {
+      out += bytes[i++];
       continue;
     }
-    out += bytes[i];
+    const auto next = static_cast<uint8_t>(bytes[i + 1]);
+    if (b == kEscapeLead && next >= 0x01 && next <= 0x1F) {
+      AppendEscape(out, kRawPairBase + next);
+    } else {
+      out.append(bytes.substr(i, 2));
+    }
+    i += 2;
   }
   return out;
 }

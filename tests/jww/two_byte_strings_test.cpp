@@ -95,6 +95,13 @@ TEST(TextEncoding, UndecodableBytesStayAsTheyAreUntilTheyMustBecomeUtf16) {
   EXPECT_EQ(ToOneByteForm(held), raw);
   EXPECT_FALSE(NeedsTwoByteForm(held));
   EXPECT_EQ(ToUtf16(held), u"A\uFFFDB\uFFFD");
+  // An FD that is the second byte of a character is no escape.
+  for (const std::string& pair : {std::string("\x81\xFD\x05"
+                                              "AB"),
+                                  std::string("\x81\xFD\xFD\x05")}) {
+    EXPECT_EQ(ToOneByteForm(FromOneByteForm(pair)), pair);
+    EXPECT_FALSE(NeedsTwoByteForm(FromOneByteForm(pair)));
+  }
   // A lone surrogate is kept through the two-byte form and shown as U+FFFD.
   const SjisString lone = FromUtf16Le(Utf16Le(u"x\xD800y"));
   EXPECT_EQ(ToUtf16(lone), u"x\xD800y");
