@@ -14,6 +14,7 @@
 #include "attributes/gra_attribute.h"
 #include "capture_canvas.h"
 #include "jww/jww_data.h"
+#include "median_time.h"
 #include "nested_blocks.h"
 #include "peak_memory.h"
 #include "qtcanvas/qt_canvas.h"
@@ -29,18 +30,6 @@ namespace {
 constexpr int kRuns = 5;
 constexpr int kPreviewWidth = 1280;
 constexpr int kPreviewHeight = 720;
-
-double MedianSeconds(int runs, const std::function<void()>& work) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    times.push_back(
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
 
 void Print(const std::string& name, double value) {
   std::printf("%s %.3f\n", name.c_str(), value);
@@ -65,21 +54,23 @@ TFigures Measure(const fs::path& folder, int64_t entities, const std::string& ta
     std::exit(1);
   }
   TFigures figures;
-  figures.LoadSeconds = MedianSeconds(kRuns, [&] {
+  figures.LoadSeconds = bench::MedianSeconds(kRuns, [&] {
     TJwwData doc;
     doc.LoadFromFile(drawing);
   });
-  const double readSeconds = MedianSeconds(kRuns, [&] { bench::ReadLikeTheLoader(drawing); });
+  const double readSeconds =
+      bench::MedianSeconds(kRuns, [&] { bench::ReadLikeTheLoader(drawing); });
   Detail("load_" + tag, figures.LoadSeconds, "read_" + tag, readSeconds);
   Print("load_vs_read_" + tag, figures.LoadSeconds / readSeconds);
 
   TJwwData doc;
   doc.LoadFromFile(drawing);
   const fs::path saved = folder / ("bench-" + tag + "-saved.jww");
-  const double saveSeconds = MedianSeconds(kRuns, [&] { doc.SaveToFile(saved, 700); });
+  const double saveSeconds = bench::MedianSeconds(kRuns, [&] { doc.SaveToFile(saved, 700); });
   const std::vector<uint8_t> bytes = bench::ReadWholeFile(saved);
   const fs::path raw = folder / ("bench-" + tag + "-raw.bin");
-  const double writeSeconds = MedianSeconds(kRuns, [&] { bench::WriteFileDurably(raw, bytes); });
+  const double writeSeconds =
+      bench::MedianSeconds(kRuns, [&] { bench::WriteFileDurably(raw, bytes); });
   Detail("save_" + tag, saveSeconds, "write_" + tag, writeSeconds);
   Print("save_vs_write_" + tag, saveSeconds / writeSeconds);
 
@@ -90,13 +81,13 @@ TFigures Measure(const fs::path& folder, int64_t entities, const std::string& ta
       ctx, attributes, doc, 0, [] { return std::optional<int32_t>(600); },
       [] { return TLocalDateTime{2026, 12, 7, 9, 0, 0}; });
   QImage image(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32);
-  const double drawSeconds = MedianSeconds(kRuns, [&] {
+  const double drawSeconds = bench::MedianSeconds(kRuns, [&] {
     TQtCanvas canvas(image);
     DrawPreview(ctx, doc, canvas, kPreviewWidth, kPreviewHeight);
   });
   bench::TCaptureCanvas capture;
   DrawPreview(ctx, doc, capture, kPreviewWidth, kPreviewHeight);
-  const double rawSeconds = MedianSeconds(kRuns, [&] {
+  const double rawSeconds = bench::MedianSeconds(kRuns, [&] {
     QPainter painter(&image);
     capture.Replay(painter);
   });

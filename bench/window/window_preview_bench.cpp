@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "median_time.h"
 #include "qtcanvas/qt_canvas.h"
 #include "render/draw_preview.h"
 #include "synthetic/synthetic_drawing.h"
@@ -26,18 +27,6 @@ using namespace pennatran;
 namespace {
 
 constexpr int kRuns = 5;
-
-double MedianSeconds(const std::function<void()>& work) {
-  std::vector<double> times;
-  for (int i = 0; i < kRuns; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    times.push_back(
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
 
 // A complete drawing shows no message; anything else is reported, never waited on.
 class TStderrMessages : public TMessages {
@@ -89,9 +78,9 @@ void Measure(const fs::path& folder, int64_t entities, const std::string& tag) {
   if (!QTest::qWaitForWindowExposed(&window)) std::fprintf(stderr, "bench: window not exposed\n");
   const auto* image = window.findChild<QLabel*>(QStringLiteral("Image1"));
   const QString path = FromFsPath(drawing);
-  const double windowSeconds = MedianSeconds([&] { window.OpenSource(path); });
-  const double cliSeconds =
-      MedianSeconds([&] { PreviewLikeTheCommandLine(drawing, image->width(), image->height()); });
+  const double windowSeconds = bench::MedianSeconds(kRuns, [&] { window.OpenSource(path); });
+  const double cliSeconds = bench::MedianSeconds(
+      kRuns, [&] { PreviewLikeTheCommandLine(drawing, image->width(), image->height()); });
   window.close();
   std::fprintf(stderr, "  window_preview_%s %.4f s, cli_preview_%s %.4f s\n", tag.c_str(),
                windowSeconds, tag.c_str(), cliSeconds);
