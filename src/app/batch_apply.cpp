@@ -40,7 +40,7 @@ QString ResultLine(const TBatchFile& file) {
     case TApplyStatus::WouldChange:
       return Tr("変更なし：%1").arg(path);
     case TApplyStatus::Skipped:
-      return Tr("最後まで読み込めないためスキップしました：%1（%2）").arg(path, why);
+      return Tr("読み込めないためスキップしました：%1（%2）").arg(path, why);
     case TApplyStatus::Failed:
       break;
   }

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QProgressDialog>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace pennatran {
 
@@ -26,15 +27,16 @@ bool TQtBatchDialogs::Progress(int done, int total, const QString& next) {
     ProgressDialog->setWindowTitle(QStringLiteral("Pennatran"));
     ProgressDialog->setWindowModality(Qt::WindowModal);
     ProgressDialog->setCancelButtonText(QCoreApplication::translate(kContext, "中止"));
-    // A few quick files finish before the dialog would be worth showing.
-    ProgressDialog->setMinimumDuration(500);
     ProgressDialog->setAutoReset(false);
     ProgressDialog->setAutoClose(false);
+    // Shown at once: while it is up the window takes no clicks or drops that would start
+    // something else in the middle of the run.
+    ProgressDialog->show();
   }
   ProgressDialog->setMaximum(total);
   ProgressDialog->setLabelText(
       QCoreApplication::translate(kContext, "図面ファイルに適用しています（%1 / %2）\n%3")
-          .arg(done)
+          .arg(std::min(done + 1, total))
           .arg(total)
           .arg(next));
   ProgressDialog->setValue(done);
