@@ -16,6 +16,13 @@ void TForm1::ApplyToDroppedDrawings(const QStringList& paths) {
     Env.Messages->Information(tr("先にコピー元の図面ファイルかパレットファイルを開いてください。"));
     return;
   }
+  // A partly read source may hold slots the damage left at their defaults; copying those
+  // into one open destination can be checked before saving, into many drawings it cannot.
+  if (!Source.LoadComplete) {
+    Env.Messages->Information(
+        tr("コピー元の図面は一部しか読み込めなかったため、複数の図面ファイルには適用できません。"));
+    return;
+  }
   std::vector<std::filesystem::path> named;
   for (const QString& path : paths) named.push_back(ToFsPath(path));
   std::vector<TDrawingPath> drawings;

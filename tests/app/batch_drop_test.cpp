@@ -127,6 +127,16 @@ TEST_F(BatchDropTest, NothingIsWrittenWithoutASourceOrWithoutAYes) {
   EXPECT_TRUE(Messages[0].Question);
   EXPECT_TRUE(ProgressShown.empty());
   EXPECT_EQ(Bytes(Good), Before[0]);
+
+  // A source read only in part is not spread over many drawings.
+  OpenThroughBrowse("Panel5", Broken);
+  Messages.clear();
+  QuestionAnswer = true;
+  Drop({Good, NotADrawing});
+  ASSERT_FALSE(Messages.empty());
+  EXPECT_TRUE(Messages.back().Text.contains(QStringLiteral("一部しか読み込めなかった")));
+  EXPECT_TRUE(ProgressShown.empty());
+  EXPECT_EQ(Bytes(Good), Before[0]);
 }
 
 }  // namespace
