@@ -175,7 +175,7 @@
     side.traceSize = [width, height];
     const ctx = canvas.getContext("2d");
     if (side.trace) {
-      PennatranReplay.replay(canvas, side.trace);
+      PennatranReplay.replay(canvas, side.trace, core.verticalForm);
     } else {
       ctx.clearRect(0, 0, width, height);
     }

@@ -42,8 +42,9 @@ const PennatranReplay = (() => {
   }
 
   class Replayer {
-    constructor(context) {
+    constructor(context, verticalForm) {
       this.ctx = context;
+      this.verticalForm = verticalForm;
       this.current = [0, 0];
       this.penWidth = 0;
       this.penColor = "#000000";
@@ -253,11 +254,12 @@ const PennatranReplay = (() => {
       let pos = 0;
       for (const ch of content) {
         const advance = ctx.measureText(ch).width;
-        if (isFullWidth(ch)) {
+        const form = isFullWidth(ch) && this.verticalForm ? this.verticalForm(ch.codePointAt(0)) : null;
+        if (isFullWidth(ch) && !(form && form.turned)) {
           ctx.save();
           ctx.translate(pos + advance / 2, cell / 2);
           ctx.rotate(-Math.PI / 2);
-          ctx.fillText(ch, -advance / 2, -cell / 2 + ascent);
+          ctx.fillText(form ? String.fromCodePoint(form.codePoint) : ch, -advance / 2, -cell / 2 + ascent);
           ctx.restore();
         } else {
           ctx.fillText(ch, pos, ascent);
@@ -267,13 +269,14 @@ const PennatranReplay = (() => {
     }
   }
 
-  // Paints the trace over a white canvas.
-  function replay(canvas, trace) {
+  // Paints the trace over a white canvas. verticalForm(code) -> {codePoint, turned} tells how
+  // a full-width character stands in a vertical column.
+  function replay(canvas, trace, verticalForm) {
     const ctx = canvas.getContext("2d");
     ctx.setTransform(1, 0, 0, 1, 0, 0);
     ctx.fillStyle = "#FFFFFF";
     ctx.fillRect(0, 0, canvas.width, canvas.height);
-    new Replayer(ctx).run(trace);
+    new Replayer(ctx, verticalForm).run(trace);
   }
 
   return { replay, fontFamilies };

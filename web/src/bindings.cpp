@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "render/vertical_forms.h"
 #include "web_drawing.h"
 
 namespace pennatran {
@@ -92,11 +93,21 @@ val LineTypesDiffering(const TWebDrawing& destination, const TWebDrawing& source
   return Flags(destination.LineTypesDifferingFrom(source));
 }
 
+// How a full-width character stands in a vertical column: {codePoint, turned}.
+val VerticalForm(uint32_t code) {
+  const TVerticalForm form = VerticalFormOf(static_cast<char32_t>(code));
+  val out = val::object();
+  out.set("codePoint", static_cast<uint32_t>(form.CodePoint));
+  out.set("turned", form.Turned);
+  return out;
+}
+
 }  // namespace
 }  // namespace pennatran
 
 EMSCRIPTEN_BINDINGS(pennatran_drawing) {
   using namespace pennatran;
+  emscripten::function("verticalForm", &VerticalForm);
   emscripten::class_<TWebDrawing>("Drawing")
       .constructor<>()
       .function("load", &Load)
