@@ -17,10 +17,10 @@ PACKAGES := build-essential cmake pkg-config git python3 python3-jsonschema \
   qt6-base-dev libicu-dev libcli11-dev nlohmann-json3-dev libfmt-dev libgtest-dev libgmock-dev \
   libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth imagemagick \
   clang clang-format libclang-rt-14-dev desktop-file-utils lintian xdg-utils libfile-mimeinfo-perl \
-  shared-mime-info dpkg-dev emscripten node-acorn
+  shared-mime-info dpkg-dev emscripten node-acorn chromium
 
 .PHONY: format-check all deps build build-asan test test-normal test-asan test-package demo run screenshot \
-  bench fuzz clean format install package web web-build web-serve test-web
+  bench fuzz clean format install package web web-build web-serve test-web web-screenshot
 
 all: build
 
@@ -106,9 +106,20 @@ web: web-build
 web-serve: web
 	python3 -m http.server --bind 127.0.0.1 --directory $(WEB_DIST) 8000
 
-# The browser build's texts must be the native build's, line for line.
+# The browser build's texts must be the native build's, line for line; the page, driven in
+# the system's Chromium, must save and preview what pennatran-cli does. npm is tested as a
+# command: the machine's own Node.js brings it.
+WEB_TEST_ENV := PENNATRAN_CLI=$(CURDIR)/$(BUILD)/pennatran-cli
+
 test-web: web
 	bash tools/text_identity.sh $(BUILD) $(WEB_BUILD)
+	@command -v npm >/dev/null || { echo "test-web needs npm (Node.js)"; exit 1; }
+	cd web/tests && npm ci --no-audit --no-fund --loglevel=error && $(WEB_TEST_ENV) node --test page.test.mjs
+
+# Redraws docs/web-page.png from the example drawings while the browser test runs.
+web-screenshot: web
+	cd web/tests && npm ci --no-audit --no-fund --loglevel=error && \
+	  $(WEB_TEST_ENV) PENNATRAN_SCREENSHOT=$(CURDIR)/docs/web-page.png node --test page.test.mjs
 
 # The tracked sources as clang-format lays them out; CI fails on any difference.
 format-check: deps

@@ -113,7 +113,7 @@ test("opens, previews, copies everything and saves what the command line saves",
 
   if (process.env.PENNATRAN_SCREENSHOT) {
     await tab.click("#source [data-role=colors] li >> nth=2");
-    await tab.screenshot({ path: join(scratch, "page.png") });
+    await tab.screenshot({ path: join(scratch, "page.png"), scale: "css" });
     copyFileSync(join(scratch, "page.png"), process.env.PENNATRAN_SCREENSHOT);
   }
   assert.deepEqual(errors, []);
