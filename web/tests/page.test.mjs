@@ -147,6 +147,43 @@ test("speaks English to a browser set to another language", async () => {
   await context.close();
 });
 
+// Tab walks the controls in the window's reading order: each half from its path down, then
+// the button bar.
+test("is worked from the keyboard in the window's order", async () => {
+  const { context, tab, errors } = await openPage("ja-JP", 1);
+  const walked = [];
+  for (let i = 0; i < 12; ++i) {
+    await tab.keyboard.press("Tab");
+    walked.push(await tab.evaluate(() => {
+      const e = document.activeElement;
+      return `${e.closest("section")?.id ?? ""} ${e.dataset.role ?? e.id}`.trim();
+    }));
+  }
+  assert.deepEqual(walked, [
+    "source browse", "source select-all-colors", "source copy-colors", "source colors",
+    "source select-all-linetypes", "source copy-linetypes", "source linetypes",
+    "destination browse", "destination colors", "destination linetypes", "save", "export-palette",
+  ]);
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
+test("opens a drawing dropped on a half", async () => {
+  const { context, tab, errors } = await openPage("ja-JP", 1);
+  const bytes = [...readFileSync(examples.destination)];
+  const drop = await tab.evaluateHandle((data) => {
+    const transfer = new DataTransfer();
+    transfer.items.add(new File([new Uint8Array(data)], "dropped.jww"));
+    return transfer;
+  }, bytes);
+  await tab.dispatchEvent("#destination", "drop", { dataTransfer: drop });
+  await tab.waitForFunction(() => document.querySelectorAll("#destination [data-role=colors] li").length === 240);
+  assert.equal(await tab.locator("#destination [data-role=path]").textContent(), "dropped.jww");
+  assert.equal(await tab.locator("#source [data-role=colors] li").count(), 0);
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
 test("exports the source's chosen slots as a palette file and takes one as source", async () => {
   const { context, tab, errors } = await openPage("ja-JP", 1);
   await openDrawing(tab, "source", examples.source);
