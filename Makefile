@@ -74,8 +74,8 @@ run: build
 screenshot: build
 	@bash tools/screenshot.sh $(BUILD)
 
-bench: build
-	@bash tools/bench.sh $(BUILD)
+bench: build web-build
+	@bash tools/bench.sh $(BUILD) $(WEB_BUILD)
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
