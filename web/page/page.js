@@ -187,6 +187,9 @@
     side.path.textContent = file.name;
     side.path.title = file.name;
     side.name = file.name;
+    // The wait cursor, shown before the page is busy reading and drawing.
+    document.body.classList.add("busy");
+    await new Promise((resolve) => setTimeout(resolve));
     const result = side.drawing.load(bytes, file.name, side.isSource);
     side.opened = result.ok;
     side.loadComplete = result.complete;
@@ -194,6 +197,7 @@
     showPreview(side);
     fillColors(side);
     fillLineTypes(side);
+    document.body.classList.remove("busy");
     updateDifferenceMarks();
     if (result.isPalette && !result.ok) {
       await information(texts.paletteRefused(file.name, result.error));
