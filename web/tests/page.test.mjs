@@ -164,6 +164,16 @@ test("is worked from the keyboard in the window's order", async () => {
     "source select-all-linetypes", "source copy-linetypes", "source linetypes",
     "destination browse", "destination colors", "destination linetypes", "save", "export-palette",
   ]);
+
+  // Arrows move and choose, Shift extends, Ctrl moves alone and Ctrl+Space adds a line.
+  await openDrawing(tab, "source", examples.source);
+  await tab.focus("#source [data-role=colors]");
+  for (const key of ["Home", "Shift+ArrowDown", "Shift+ArrowDown", "Control+ArrowDown",
+    "Control+ArrowDown", "Control+Space"]) await tab.keyboard.press(key);
+  const chosen = await tab.$$eval("#source [data-role=colors] li",
+    (items) => items.flatMap((item, i) => (item.getAttribute("aria-selected") === "true" ? [i] : [])));
+  assert.deepEqual(chosen, [0, 1, 2, 4]);
+  assert.equal(await tab.locator("#screen-color-label").textContent(), "画面線色：8CFF8C", "the current line No.21");
   assert.deepEqual(errors, []);
   await context.close();
 });
