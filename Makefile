@@ -109,17 +109,16 @@ web-serve: web
 # The browser build's texts must be the native build's, line for line; the page, driven in
 # the system's Chromium, must save and preview what pennatran-cli does. npm is tested as a
 # command: the machine's own Node.js brings it.
-WEB_TEST_ENV := PENNATRAN_CLI=$(CURDIR)/$(BUILD)/pennatran-cli
+WEB_TEST := command -v npm >/dev/null && cd web/tests && npm ci --no-audit --no-fund \
+  --loglevel=error && PENNATRAN_CLI=$(CURDIR)/$(BUILD)/pennatran-cli
 
 test-web: web
 	bash tools/text_identity.sh $(BUILD) $(WEB_BUILD)
-	@command -v npm >/dev/null || { echo "test-web needs npm (Node.js)"; exit 1; }
-	cd web/tests && npm ci --no-audit --no-fund --loglevel=error && $(WEB_TEST_ENV) node --test page.test.mjs
+	$(WEB_TEST) node --test page.test.mjs
 
 # Redraws docs/web-page.png from the example drawings while the browser test runs.
 web-screenshot: web
-	cd web/tests && npm ci --no-audit --no-fund --loglevel=error && \
-	  $(WEB_TEST_ENV) PENNATRAN_SCREENSHOT=$(CURDIR)/docs/web-page.png node --test page.test.mjs
+	$(WEB_TEST) PENNATRAN_SCREENSHOT=$(CURDIR)/docs/web-page.png node --test page.test.mjs
 
 # The tracked sources as clang-format lays them out; CI fails on any difference.
 format-check: deps
