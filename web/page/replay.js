@@ -3,13 +3,13 @@
 "use strict";
 
 const PennatranReplay = (() => {
-  // 8 x 8 hatches, transparent behind, as the Windows drawing surface lays them out.
+  // 8 x 8 hatches, transparent behind, laid out as the Qt canvas lays them out.
   const hatchPixels = {
-    horizontal: (x, y) => y === 0,
-    vertical: (x, y) => x === 0,
+    horizontal: (x, y) => y === 3,
+    vertical: (x, y) => x === 4,
     fdiagonal: (x, y) => x === y,
     bdiagonal: (x, y) => x === 7 - y,
-    cross: (x, y) => x === 0 || y === 0,
+    cross: (x, y) => x === 4 || y === 3,
     diagcross: (x, y) => x === y || x === 7 - y,
   };
 

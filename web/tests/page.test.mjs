@@ -71,6 +71,33 @@ function cliTrace(file, [width, height]) {
   return readFileSync(trace, "utf8");
 }
 
+// The share of the command line's inked preview pixels that the page's canvas paints in
+// nearly the same colour. Only nearly: the browser smooths edges and lays out text itself.
+async function inkAgreement(tab, side, png) {
+  return tab.evaluate(async ([id, data]) => {
+    const image = new Image();
+    image.src = `data:image/png;base64,${data}`;
+    await image.decode();
+    const canvas = document.querySelector(`#${id} canvas`);
+    const reference = document.createElement("canvas");
+    reference.width = canvas.width;
+    reference.height = canvas.height;
+    reference.getContext("2d").drawImage(image, 0, 0);
+    const page = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+    const cli = reference.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+    let inked = 0;
+    let alike = 0;
+    for (let i = 0; i < cli.length; i += 4) {
+      if (cli[i] + cli[i + 1] + cli[i + 2] >= 700) continue;
+      inked += 1;
+      const difference = Math.max(Math.abs(page[i] - cli[i]), Math.abs(page[i + 1] - cli[i + 1]),
+        Math.abs(page[i + 2] - cli[i + 2]));
+      if (difference <= 64) alike += 1;
+    }
+    return alike / inked;
+  }, [side, readFileSync(png).toString("base64")]);
+}
+
 test("opens, previews, copies everything and saves what the command line saves", async () => {
   const { context, tab, errors } = await openPage("ja-JP");
   await openDrawing(tab, "source", examples.source);
@@ -87,6 +114,8 @@ test("opens, previews, copies everything and saves what the command line saves",
     assert.equal(canvas[0], canvas[2]);
     assert.ok(trace.split("\n").length > 10, `${side}: the preview draws`);
     assert.equal(trace, cliTrace(examples[side], size), `${side}: the same calls as --trace`);
+    const agreement = await inkAgreement(tab, side, join(scratch, "preview.png"));
+    assert.ok(agreement > 0.9, `${side}: the replay paints the CLI's picture (${agreement})`);
   }
 
   // Colours with the mouse, line types from the keyboard.
