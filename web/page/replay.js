@@ -46,6 +46,9 @@ const PennatranReplay = (() => {
       this.ctx = context;
       this.verticalForm = verticalForm;
       this.current = [0, 0];
+      // Lines drawn one after another with the same pen are stroked together: one stroke
+      // per line would make a large drawing's preview many times slower.
+      this.openSegments = 0;
       this.penWidth = 0;
       this.penColor = "#000000";
       this.penDot = false;
@@ -64,9 +67,14 @@ const PennatranReplay = (() => {
       ctx.setTransform(1, 0, 0, 1, 0, 0);
       ctx.lineCap = "butt";
       ctx.lineJoin = "miter";
-      for (const line of trace.split("\n")) {
-        if (line) this.call(line);
+      let start = 0;
+      while (start < trace.length) {
+        let end = trace.indexOf("\n", start);
+        if (end < 0) end = trace.length;
+        if (end > start) this.call(trace.slice(start, end));
+        start = end + 1;
       }
+      this.flushLines();
       ctx.restore();
     }
 
@@ -74,6 +82,7 @@ const PennatranReplay = (() => {
       const space = line.indexOf(" ");
       const name = space < 0 ? line : line.slice(0, space);
       const rest = space < 0 ? "" : line.slice(space + 1);
+      if (name !== "moveto" && name !== "lineto") this.flushLines();
       switch (name) {
         case "pen": return this.pen(rest.split(" "));
         case "brush": return this.brush(rest.split(" "));
@@ -138,12 +147,21 @@ const PennatranReplay = (() => {
 
     lineTo([x, y]) {
       const ctx = this.ctx;
-      const o = this.strokeWith();
-      ctx.beginPath();
+      if (this.openSegments === 0) {
+        this.lineOffset = this.strokeWith();
+        ctx.beginPath();
+      }
+      const o = this.lineOffset;
       ctx.moveTo(this.current[0] + o, this.current[1] + o);
       ctx.lineTo(x + o, y + o);
-      ctx.stroke();
       this.current = [x, y];
+      if (++this.openSegments >= 10000) this.flushLines();
+    }
+
+    flushLines() {
+      if (this.openSegments === 0) return;
+      this.ctx.stroke();
+      this.openSegments = 0;
     }
 
     // "N X1 Y1 X2 Y2 ...": an open polyline, or a polygon filled by alternate filling.

@@ -103,8 +103,14 @@ std::string TWebDrawing::PreviewTrace(int32_t width, int32_t height) {
   PreparePreview(ctx, attributes, Doc, 0, NoPrinter);
   TRecordingCanvas recorder;
   DrawPreview(ctx, Doc, recorder, width, height);
+  size_t size = 0;
+  for (const std::string& line : recorder.Lines) size += line.size() + 1;
   std::string trace;
-  for (const std::string& line : recorder.Lines) trace += line + '\n';
+  trace.reserve(size);
+  for (const std::string& line : recorder.Lines) {
+    trace += line;
+    trace += '\n';
+  }
   return trace;
 }
 
