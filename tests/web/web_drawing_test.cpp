@@ -64,13 +64,14 @@ TEST(WebDrawing, TellsWhatALoadFound) {
   const struct {
     const char* Name;
     std::string Bytes;
-    bool AcceptPalette, Ok, Complete, NotADrawing, IsPalette;
+    bool AcceptPalette, Ok, Complete, NotADrawing, IsPalette, Error;
   } cases[] = {
-      {"whole drawing", drawing, false, true, true, false, false},
-      {"cut drawing", drawing.substr(0, drawing.size() / 2), false, true, false, false, false},
-      {"text", "hello", false, true, false, true, false},
-      {"palette where no palette is taken", "{}", false, true, false, true, false},
-      {"broken palette", "{\"format\": 1}", true, false, false, false, true},
+      {"whole drawing", drawing, false, true, true, false, false, false},
+      {"cut drawing", drawing.substr(0, drawing.size() / 2), false, true, false, false, false,
+       false},
+      {"text", "hello", false, true, false, true, false, false},
+      {"palette where no palette is taken", "{}", false, false, false, false, true, false},
+      {"broken palette", "{\"format\": 1}", true, false, false, false, true, true},
   };
   for (const auto& c : cases) {
     TWebDrawing side;
@@ -79,8 +80,18 @@ TEST(WebDrawing, TellsWhatALoadFound) {
     EXPECT_EQ(result.Complete, c.Complete) << c.Name;
     EXPECT_EQ(result.NotADrawing, c.NotADrawing) << c.Name;
     EXPECT_EQ(result.IsPalette, c.IsPalette) << c.Name;
-    EXPECT_EQ(result.Error.empty(), !c.IsPalette) << c.Name;
+    EXPECT_EQ(result.Error.empty(), !c.Error) << c.Name;
     EXPECT_EQ(side.Opened(), c.Ok) << c.Name;
+
+    // A palette file that is not taken leaves an open drawing as it was.
+    TWebDrawing open;
+    ASSERT_TRUE(open.Load(drawing, "d.jww", c.AcceptPalette).Complete);
+    const std::vector<std::string> lines = open.ColorLines();
+    open.Load(c.Bytes, "f.jww", c.AcceptPalette);
+    if (c.IsPalette) {
+      EXPECT_EQ(open.ColorLines(), lines) << c.Name;
+    }
+    EXPECT_TRUE(open.Opened()) << c.Name;
   }
 }
 
@@ -91,9 +102,13 @@ TEST(WebDrawing, PaletteSourceCopiesItsSlotsOnly) {
   TWebDrawing palette;
   const std::string json = drawing.PaletteJson({3}, {});
   ASSERT_TRUE(palette.Load(json, "p.json", true).IsPalette);
-  EXPECT_EQ(palette.Palette().ColorLines, std::vector<int32_t>{3});
+  // Its lists hold its slots only; its preview is the sheet of them.
+  EXPECT_EQ(palette.ColorListed(), std::vector<int32_t>{3});
+  EXPECT_EQ(palette.ColorLines(), std::vector<std::string>{drawing.ColorLines()[3]});
+  EXPECT_TRUE(palette.LineTypeLines().empty());
+  EXPECT_EQ(palette.ScreenColor(3), drawing.ScreenColor(3));
   EXPECT_TRUE(palette.SaveBytes().empty());
-  EXPECT_TRUE(palette.PreviewTrace(100, 100).empty());
+  EXPECT_NE(palette.PreviewTrace(100, 100).find("rectangle"), std::string::npos);
 
   TWebDrawing destination;
   ASSERT_TRUE(destination.Load(Example("plan-destination.jww"), "d.jww", false).Complete);

@@ -11,6 +11,7 @@ class PennatranListBox {
     this.onSelectAll = onSelectAll;
     this.onCopy = onCopy;
     this.items = [];
+    this.lines = [];
     this.current = -1;
     this.anchor = -1;
     element.addEventListener("keydown", (event) => this.keyDown(event));
@@ -20,11 +21,13 @@ class PennatranListBox {
     });
   }
 
-  // lines: [{ text, swatch: Element }]. Refilling keeps no selection, as the window does.
+  // lines: [{ line, text, swatch: Element }], line being the slot's list line (slot - 17).
+  // Refilling keeps no selection, as the window does.
   setLines(lines) {
     const list = this.element;
     list.textContent = "";
     list.removeAttribute("aria-activedescendant");
+    this.lines = lines.map((line) => line.line);
     this.items = lines.map((line, i) => {
       const item = document.createElement("li");
       item.id = `${list.id || list.closest("section").id + "-" + list.dataset.role}-${i}`;
@@ -46,17 +49,18 @@ class PennatranListBox {
     this.anchor = -1;
   }
 
-  // Marks line i with "≠" where differs[i]; an empty array clears every mark.
+  // Marks each item whose list line is marked in differs; an empty array clears every mark.
   setMarks(differs) {
     this.items.forEach((item, i) => {
-      item.querySelector(".mark").textContent = differs[i] ? "≠ " : "";
+      item.querySelector(".mark").textContent = differs[this.lines[i]] ? "≠ " : "";
     });
   }
 
+  // The list lines of the chosen items.
   selectedLines() {
     const lines = [];
     this.items.forEach((item, i) => {
-      if (item.getAttribute("aria-selected") === "true") lines.push(i);
+      if (item.getAttribute("aria-selected") === "true") lines.push(this.lines[i]);
     });
     return lines;
   }
@@ -66,8 +70,8 @@ class PennatranListBox {
     for (const item of this.items) item.setAttribute("aria-selected", "true");
   }
 
-  scrollToLine(i) {
-    const item = this.items[i];
+  scrollToLine(line) {
+    const item = this.items[this.lines.indexOf(line)];
     if (item) this.element.scrollTop = item.offsetTop - this.element.offsetTop;
   }
 
@@ -94,7 +98,7 @@ class PennatranListBox {
     item.classList.add("current");
     this.element.setAttribute("aria-activedescendant", item.id);
     item.scrollIntoView({ block: "nearest" });
-    if (notify) this.onCurrent(index);
+    if (notify) this.onCurrent(this.lines[index]);
   }
 
   pageLines() {

@@ -145,14 +145,16 @@
   for (const type of ["dragover", "drop"]) document.addEventListener(type, (event) => event.preventDefault());
 
   function fillColors(side) {
+    const lines = side.drawing.colorListed();
     side.colors.setLines(side.drawing.colorLines().map((text, i) => ({
-      text, swatch: colorSwatch(side.drawing.screenColor(i)),
+      line: lines[i], text, swatch: colorSwatch(side.drawing.screenColor(lines[i])),
     })));
   }
 
   function fillLineTypes(side) {
+    const lines = side.drawing.lineTypeListed();
     side.lineTypes.setLines(side.drawing.lineTypeLines().map((text, i) => ({
-      text, swatch: lineTypeSwatch(side.drawing, i),
+      line: lines[i], text, swatch: lineTypeSwatch(side.drawing, lines[i]),
     })));
   }
 
@@ -184,13 +186,19 @@
 
   async function openFile(side, file) {
     const bytes = new Uint8Array(await file.arrayBuffer());
-    side.path.textContent = file.name;
-    side.path.title = file.name;
-    side.name = file.name;
     // The wait cursor, shown before the page is busy reading and drawing.
     document.body.classList.add("busy");
     await new Promise((resolve) => setTimeout(resolve));
     const result = side.drawing.load(bytes, file.name, side.isSource);
+    if (result.isPalette && !result.ok) {
+      // A palette file that is not taken leaves the half as it was.
+      document.body.classList.remove("busy");
+      await information(side.isSource ? texts.paletteRefused(result.error) : texts.paletteOnDestination(file.name));
+      return;
+    }
+    side.path.textContent = file.name;
+    side.path.title = file.name;
+    side.name = file.name;
     side.opened = result.ok;
     side.loadComplete = result.complete;
     side.unsaved = false;
@@ -199,10 +207,6 @@
     fillLineTypes(side);
     document.body.classList.remove("busy");
     updateDifferenceMarks();
-    if (result.isPalette && !result.ok) {
-      await information(texts.paletteRefused(file.name, result.error));
-      return;
-    }
     if (!result.complete) {
       await information(result.notADrawing ? texts.notADrawing(file.name) : texts.readPartly(file.name));
     }

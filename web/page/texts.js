@@ -34,22 +34,25 @@ const PennatranTexts = (() => {
     saveIncomplete:
       "コピー先ファイルは最後まで読み込めていません。このまま保存すると、読み込めなかった部分は失われます。保存しますか？",
     unsavedCopies: "コピー先にコピーした内容が保存されていません。保存しますか？",
-    paletteRefused: (path, error) => `パレットファイル「${path}」を読み込めませんでした。\n${error}`,
+    paletteRefused: (error) => `パレットファイルを開けませんでした。\n${error}`,
+    paletteOnDestination: (path) =>
+      `「${path}」はパレットファイルです。パレットファイルはコピー元にだけ開けます（コピー先は図面として保存するため、図面ファイルを開いてください）。`,
     coreFailed: "Pennatran を起動できませんでした。",
   };
 
+  // The window's English texts.
   const english = {
     sourceTitle: "Source",
     destinationTitle: "Destination",
     browse: "Browse",
-    colorsTitle: "SXF extended user line colours",
-    lineTypesTitle: "SXF extended user line types",
+    colorsTitle: "SXF user colours",
+    lineTypesTitle: "SXF user line types",
     all: "All",
     copy: "⇒",
-    save: "<u>S</u>ave destination file",
+    save: "<u>S</u>ave destination",
     exportPalette: "Export palette file",
-    screenColor: "Screen colour: ",
-    printColor: "Print colour: ",
+    screenColor: "Screen: ",
+    printColor: "Print: ",
     yes: "Yes",
     no: "No",
     cancel: "Cancel",
@@ -57,19 +60,21 @@ const PennatranTexts = (() => {
     loading: "Loading…",
     sourcePreview: "Preview of the source",
     destinationPreview: "Preview of the destination",
-    noSource: "No source file is open.",
-    noDestination: "No destination file is open.",
-    saved: (path) => `Saved the drawing "${path}".`,
-    saveFailed: (path) => `Could not save the drawing "${path}".`,
+    noSource: "No source drawing is open",
+    noDestination: "No destination drawing is open",
+    saved: (path) => `Saved the drawing file "${path}".`,
+    saveFailed: (path) => `Could not save the drawing file "${path}".`,
     readPartly: (path) =>
-      `The drawing "${path}" could not be read to its end. Only the part that was read is shown.`,
+      `The drawing file "${path}" could not be read to its end. Only the part that was read is shown.`,
     notADrawing: (path) => `"${path}" is not a Jw_cad drawing file.`,
     placementsCut: (path) =>
-      `The drawing "${path}" places too many blocks or nests them too deeply; the preview shows only some of the placements.`,
+      `The drawing file "${path}" places too many blocks or nests them too deeply, so the preview shows only some of the placements.`,
     saveIncomplete:
-      "The destination file was not read to its end. Saving it now loses the part that was not read. Save it?",
-    unsavedCopies: "The copies made to the destination have not been saved. Save them?",
-    paletteRefused: (path, error) => `Could not read the palette file "${path}".\n${error}`,
+      "The destination drawing was not read to its end. Saving it now loses the part that could not be read. Save it anyway?",
+    unsavedCopies: "The copies into the destination have not been saved. Save them?",
+    paletteRefused: (error) => `The palette file could not be opened.\n${error}`,
+    paletteOnDestination: (path) =>
+      `"${path}" is a palette file. A palette file opens only as the source (the destination is saved as a drawing, so open a drawing file there).`,
     coreFailed: "Pennatran could not start.",
   };
 

@@ -20,6 +20,12 @@ val Strings(const std::vector<std::string>& items) {
   return array;
 }
 
+val Numbers(const std::vector<int32_t>& items) {
+  val array = val::array();
+  for (const int32_t item : items) array.call<void>("push", item);
+  return array;
+}
+
 val Flags(const std::vector<bool>& items) {
   val array = val::array();
   for (const bool item : items) array.call<void>("push", val(item));
@@ -48,6 +54,14 @@ val Load(TWebDrawing& drawing, const std::string& bytes, const std::string& name
   out.set("placementsCut", result.PlacementsCut);
   out.set("error", result.Error);
   return out;
+}
+
+val ColorListed(const TWebDrawing& drawing) {
+  return Numbers(drawing.ColorListed());
+}
+
+val LineTypeListed(const TWebDrawing& drawing) {
+  return Numbers(drawing.LineTypeListed());
 }
 
 val ColorLines(const TWebDrawing& drawing) {
@@ -113,6 +127,8 @@ EMSCRIPTEN_BINDINGS(pennatran_drawing) {
       .function("load", &Load)
       .function("opened", &TWebDrawing::Opened)
       .function("isPalette", &TWebDrawing::IsPalette)
+      .function("colorListed", &ColorListed)
+      .function("lineTypeListed", &LineTypeListed)
       .function("colorLines", &ColorLines)
       .function("lineTypeLines", &LineTypeLines)
       .function("screenColor", &TWebDrawing::ScreenColor)

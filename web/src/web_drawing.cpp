@@ -8,18 +8,12 @@
 #include "jww/palette_diff.h"
 #include "jww/text_encoding.h"
 #include "render/draw_preview.h"
+#include "render/palette_sheet.h"
 #include "render/recording_canvas.h"
 #include "render/system_clock.h"
 
 namespace pennatran {
 namespace {
-
-std::vector<std::string> Utf8Lines(const std::vector<SjisString>& lines) {
-  std::vector<std::string> utf8;
-  utf8.reserve(lines.size());
-  for (const SjisString& line : lines) utf8.push_back(SjisToUtf8(line));
-  return utf8;
-}
 
 template <typename Entry>
 const Entry* EntryOfLine(const std::vector<Entry>& table, int32_t line) {
@@ -28,8 +22,35 @@ const Entry* EntryOfLine(const std::vector<Entry>& table, int32_t line) {
   return slot < table.size() ? &table[slot] : nullptr;
 }
 
+// The list texts of the given lines of a slot table, in UTF-8.
+template <typename Entry, typename LineText>
+std::vector<std::string> ListTexts(const std::vector<Entry>& table,
+                                   const std::vector<int32_t>& lines, LineText lineText) {
+  std::vector<std::string> texts;
+  texts.reserve(lines.size());
+  for (const int32_t line : lines) {
+    const Entry* entry = EntryOfLine(table, line);
+    texts.push_back(
+        SjisToUtf8(lineText(entry != nullptr ? *entry : Entry{}, line + kFirstUserSlot)));
+  }
+  return texts;
+}
+
 uint32_t Rgb(TColor color) {
   return static_cast<uint32_t>(ColorRed(color) << 16 | ColorGreen(color) << 8 | ColorBlue(color));
+}
+
+// One line per call, as the command line's --trace writes them.
+std::string TraceText(const std::vector<std::string>& lines) {
+  size_t size = 0;
+  for (const std::string& line : lines) size += line.size() + 1;
+  std::string trace;
+  trace.reserve(size);
+  for (const std::string& line : lines) {
+    trace += line;
+    trace += '\n';
+  }
+  return trace;
 }
 
 // The browser has no printer to ask.
@@ -42,19 +63,18 @@ std::optional<int32_t> NoPrinter() {
 TWebLoadResult TWebDrawing::Load(std::string_view bytes, const std::string& name,
                                  bool acceptPalette) {
   TWebLoadResult result;
-  Doc.Release();
-  Held = TPalette{};
-  IsOpened = false;
-  PaletteSource = acceptPalette && LooksLikePaletteFile(bytes.substr(0, 64));
-  if (PaletteSource) {
+  if (LooksLikePaletteFile(bytes.substr(0, 64))) {
     result.IsPalette = true;
-    if (!ReadPaletteJson(bytes, Held, result.Error)) return result;
-    // The lists show a palette file's slots as they show a drawing's.
-    Doc.ColorExNos = Held.Colors;
-    Doc.LineTypeExNos = Held.LineTypes;
+    if (!acceptPalette) return result;
+    TPalette palette;
+    if (!ReadPaletteJson(bytes, palette, result.Error)) return result;
+    Doc.Release();
+    Held = std::move(palette);
+    PaletteSource = true;
     result.Ok = result.Complete = IsOpened = true;
     return result;
   }
+  PaletteSource = false;
   result.Complete =
       Doc.LoadFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), name);
   result.NotADrawing = Doc.LoadError.NotADrawing;
@@ -65,33 +85,37 @@ TWebLoadResult TWebDrawing::Load(std::string_view bytes, const std::string& name
 }
 
 std::vector<std::string> TWebDrawing::ColorLines() const {
-  return Utf8Lines(ColorListLines(Doc));
+  return ListTexts(Held.Colors, Held.ColorLines, ColorListLine);
 }
 
 std::vector<std::string> TWebDrawing::LineTypeLines() const {
-  return Utf8Lines(LineTypeListLines(Doc));
+  return ListTexts(Held.LineTypes, Held.LineTypeLines, LineTypeListLine);
 }
 
 uint32_t TWebDrawing::ScreenColor(int32_t line) const {
-  const TEntJwwColorExNo* entry = EntryOfLine(Doc.ColorExNos, line);
+  const TEntJwwColorExNo* entry = EntryOfLine(Held.Colors, line);
   return entry != nullptr ? Rgb(entry->ScreenColor) : 0;
 }
 
 uint32_t TWebDrawing::PrintColor(int32_t line) const {
-  const TEntJwwColorExNo* entry = EntryOfLine(Doc.ColorExNos, line);
+  const TEntJwwColorExNo* entry = EntryOfLine(Held.Colors, line);
   return entry != nullptr ? Rgb(entry->PrintColor) : 0;
 }
 
 std::vector<TSwatchDash> TWebDrawing::LineTypeDashes(int32_t line, int32_t width) const {
-  const TEntJwwLineTypeExNo* entry = EntryOfLine(Doc.LineTypeExNos, line);
+  const TEntJwwLineTypeExNo* entry = EntryOfLine(Held.LineTypes, line);
   return LineTypeSwatchDashes(entry != nullptr ? *entry : TEntJwwLineTypeExNo{}, width);
 }
 
-// The command line's preview order: pens and layer states of the drawing, its extents,
-// then the fit and the draw pass for the image's size.
+// A drawing in the command line's preview order: pens and layer states of the drawing,
+// its extents, then the fit and the draw pass for the image's size.
 std::string TWebDrawing::PreviewTrace(int32_t width, int32_t height) {
-  if (!IsOpened || PaletteSource || Doc.LoadError.NotADrawing || width <= 0 || height <= 0)
-    return {};
+  if (!IsOpened || Doc.LoadError.NotADrawing || width <= 0 || height <= 0) return {};
+  TRecordingCanvas recorder;
+  if (PaletteSource) {
+    DrawPaletteSheet(recorder, Held, width, height);
+    return TraceText(recorder.Lines);
+  }
   TgraAttribute attributes;
   attributes.SetBackMode(0);
   attributes.InitPenColors();
@@ -101,17 +125,8 @@ std::string TWebDrawing::PreviewTrace(int32_t width, int32_t height) {
   ctx.StartDateTime = SystemNow();
   ResetPreviewMapping(ctx, width, height);
   PreparePreview(ctx, attributes, Doc, 0, NoPrinter);
-  TRecordingCanvas recorder;
   DrawPreview(ctx, Doc, recorder, width, height);
-  size_t size = 0;
-  for (const std::string& line : recorder.Lines) size += line.size() + 1;
-  std::string trace;
-  trace.reserve(size);
-  for (const std::string& line : recorder.Lines) {
-    trace += line;
-    trace += '\n';
-  }
-  return trace;
+  return TraceText(recorder.Lines);
 }
 
 std::string TWebDrawing::SaveBytes() {
@@ -125,10 +140,6 @@ std::string TWebDrawing::SaveBytes() {
     return {};
   }
   return sink.Bytes;
-}
-
-TPalette TWebDrawing::Palette() const {
-  return Held;
 }
 
 std::string TWebDrawing::PaletteJson(const std::vector<int32_t>& colorLines,

@@ -30,28 +30,34 @@ struct TWebLoadResult {
 
 class TWebDrawing {
  public:
-  // Reads a drawing, or a palette file when acceptPalette and the bytes look like one. The
-  // name is only published to the text codes.
+  // Reads a drawing, or a palette file when acceptPalette and the bytes look like one. A
+  // palette file that is refused, or offered where none is taken, leaves the half as it
+  // was. The name is only published to the text codes.
   TWebLoadResult Load(std::string_view bytes, const std::string& name, bool acceptPalette);
   bool Opened() const { return IsOpened; }
   bool IsPalette() const { return PaletteSource; }
 
-  // The list lines exactly as the window shows them, in UTF-8.
+  // The list lines (slot - 17) the lists show: every one for a drawing, the held ones for
+  // a palette file.
+  const std::vector<int32_t>& ColorListed() const { return Held.ColorLines; }
+  const std::vector<int32_t>& LineTypeListed() const { return Held.LineTypeLines; }
+  // Their texts exactly as the window shows them, in UTF-8, in the same order.
   std::vector<std::string> ColorLines() const;
   std::vector<std::string> LineTypeLines() const;
-  // Screen and print colour of a colour list line, as 0xRRGGBB (0 outside the table).
+  // Screen and print colour of a colour list line, as 0xRRGGBB.
   uint32_t ScreenColor(int32_t line) const;
   uint32_t PrintColor(int32_t line) const;
   std::vector<TSwatchDash> LineTypeDashes(int32_t line, int32_t width) const;
 
-  // The preview's canvas calls at the given pixel size, one trace line each.
+  // The preview's canvas calls at the given pixel size, one trace line each: the drawing,
+  // or the sheet of a palette file's slots.
   std::string PreviewTrace(int32_t width, int32_t height);
 
   // The drawing as a version 7.00 file; empty when the writer refuses it.
   std::string SaveBytes();
 
   // The held user slots (a drawing holds all of them).
-  TPalette Palette() const;
+  const TPalette& Palette() const { return Held; }
   // The palette file text of the given lines of this side, or of every held slot when
   // both are empty.
   std::string PaletteJson(const std::vector<int32_t>& colorLines,

@@ -49,9 +49,10 @@ async function openPage(locale, deviceScaleFactor = 1.5) {
   return { context, tab, errors };
 }
 
-async function openDrawing(tab, side, file) {
+async function openDrawing(tab, side, file, colorLines = 240) {
   await tab.setInputFiles(`#${side} input[type=file]`, file);
-  await tab.waitForFunction((id) => document.querySelectorAll(`#${id} [data-role=colors] li`).length === 240, side);
+  await tab.waitForFunction(([id, count]) =>
+    document.querySelectorAll(`#${id} [data-role=colors] li`).length === count, [side, colorLines]);
 }
 
 // The next message box's text, answered with the given button.
@@ -171,7 +172,7 @@ test("speaks English to a browser set to another language", async () => {
   const { context, tab, errors } = await openPage("en-US", 1);
   assert.equal(await tab.locator("#source-title").textContent(), "Source");
   await tab.click("#save");
-  assert.equal(await answer(tab, "ok"), "No source file is open.");
+  assert.equal(await answer(tab, "ok"), "No source drawing is open");
   assert.deepEqual(errors, []);
   await context.close();
 });
@@ -237,8 +238,19 @@ test("exports the source's chosen slots as a palette file and takes one as sourc
   execFileSync(cli, ["export", examples.source, "--colors", "17", "-o", expected]);
   assert.equal(readFileSync(palette, "utf8"), readFileSync(expected, "utf8"));
 
-  await openDrawing(tab, "source", palette);
+  // The palette lists its one slot and shows the sheet of its slots.
+  await openDrawing(tab, "source", palette, 1);
+  assert.match(await tab.locator("#source [data-role=colors] li").textContent(), /No\.17 /);
+  assert.equal(await tab.locator("#source [data-role=linetypes] li").count(), 0);
+  const sheet = await tab.evaluate(() => window.pennatranPage.previewTrace("source").trace);
+  assert.match(sheet, /^rectangle /m);
+
   await openDrawing(tab, "destination", examples.destination);
+  const opening = tab.setInputFiles("#destination input[type=file]", palette);
+  assert.match(await answer(tab, "ok"), /^「palette\.json」はパレットファイルです。/);
+  await opening;
+  assert.equal(await tab.locator("#destination [data-role=path]").textContent(), "plan-destination.jww");
+
   await tab.click("#source [data-role=select-all-colors]");
   await tab.click("#source [data-role=copy-colors]");
   const marked = await tab.locator("#destination [data-role=colors] li .mark:not(:empty)").count();
