@@ -14,8 +14,8 @@
     element.innerHTML = texts[element.dataset.html];
   }
 
-  // Modal messages with the window's buttons: OK; Yes and No (No the default); Yes, No and
-  // Cancel (Yes the default). Resolves to "ok", "yes", "no" or "cancel".
+  // Modal messages with the window's buttons: OK, or Yes and No (No the default). Resolves
+  // to the button's value, or "cancel" when Escape closes the box.
   const dialog = $("#message");
   function ask(text, buttons, preferred) {
     $("#message-text").textContent = text;
