@@ -101,6 +101,7 @@ web: web-build
 	mkdir -p $(WEB_DIST)
 	cp $(WEB_BUILD)/pennatran.js $(WEB_DIST)/
 	if [ -d web/page ]; then cp -r web/page/. $(WEB_DIST)/; fi
+	cp packaging/icons/pennatran.svg $(WEB_DIST)/
 	@bash tools/web_size.sh $(WEB_DIST)
 
 web-serve: web

@@ -5,6 +5,7 @@
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
+import { createServer } from "node:http";
 import { mkdtempSync, readFileSync, rmSync, copyFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { dirname, join, resolve } from "node:path";
@@ -12,7 +13,8 @@ import { fileURLToPath, pathToFileURL } from "node:url";
 import { chromium } from "playwright-core";
 
 const root = resolve(dirname(fileURLToPath(import.meta.url)), "../..");
-const page = pathToFileURL(join(root, "web/dist/index.html")).href;
+const dist = join(root, "web/dist");
+const page = pathToFileURL(join(dist, "index.html")).href;
 const cli = process.env.PENNATRAN_CLI || join(root, "build/pennatran-cli");
 const examples = {
   source: join(root, "examples/palette-source.jww"),
@@ -36,7 +38,7 @@ after(async () => {
 });
 
 // A page at 150 % in the given language, collecting whatever it reports as an error.
-async function openPage(locale, deviceScaleFactor = 1.5) {
+async function openPage(locale, deviceScaleFactor = 1.5, url = page) {
   const context = await browser.newContext({
     locale, deviceScaleFactor, acceptDownloads: true, viewport: { width: 1100, height: 760 },
   });
@@ -44,7 +46,7 @@ async function openPage(locale, deviceScaleFactor = 1.5) {
   const errors = [];
   tab.on("console", (message) => { if (message.type() === "error") errors.push(message.text()); });
   tab.on("pageerror", (error) => errors.push(String(error)));
-  await tab.goto(page);
+  await tab.goto(url);
   await tab.waitForFunction(() => window.pennatranPage?.ready === true);
   return { context, tab, errors };
 }
@@ -257,4 +259,28 @@ test("exports the source's chosen slots as a palette file and takes one as sourc
   assert.equal(marked, 0, "the one held slot now matches; the others are not compared");
   assert.deepEqual(errors, []);
   await context.close();
+});
+
+// Any static host serves the same files: nothing else is asked for.
+test("works from a static host", async () => {
+  const types = { ".html": "text/html", ".js": "text/javascript", ".css": "text/css", ".svg": "image/svg+xml" };
+  const server = createServer((request, response) => {
+    const name = new URL(request.url, "http://host").pathname.replace(/^\/$/, "/index.html");
+    try {
+      const body = readFileSync(join(dist, name.replace(/\.\.+/g, "")));
+      response.writeHead(200, { "Content-Type": types[name.slice(name.lastIndexOf("."))] || "application/octet-stream" });
+      response.end(body);
+    } catch {
+      response.writeHead(404).end();
+    }
+  });
+  await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+  try {
+    const { context, tab, errors } = await openPage("ja-JP", 1, `http://127.0.0.1:${server.address().port}/`);
+    await openDrawing(tab, "source", examples.source);
+    assert.deepEqual(errors, []);
+    await context.close();
+  } finally {
+    server.close();
+  }
 });
