@@ -90,7 +90,7 @@ WEB_ENV := NODE_PATH=/usr/share/nodejs
 # The browser build takes its text tables from the native build's ICU (gen_text_tables).
 $(WEB_BUILD)/CMakeCache.txt:
 	$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release -DPENNATRAN_WEB=ON \
-	  -DPENNATRAN_GUI=OFF -DPENNATRAN_BENCH=OFF -DBUILD_TESTING=OFF -DPENNATRAN_WERROR=ON \
+	  -DPENNATRAN_GUI=OFF -DPENNATRAN_BENCH=OFF -DPENNATRAN_WERROR=ON \
 	  -DPENNATRAN_TEXT_TABLES_TOOL=$(CURDIR)/$(BUILD)/gen_text_tables
 
 web-build: build $(WEB_BUILD)/CMakeCache.txt

@@ -3,6 +3,9 @@
 # catches them when asked to, at compiling and at linking.
 add_compile_options(-fexceptions)
 add_link_options(-fexceptions)
+# -Os saves a twentieth of the size and makes loading several times slower; -O3 adds a
+# twenty-fifth for a tenth faster loading.
+set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG")
 
 # The browser build takes two header-only libraries from the build machine. Its compiler
 # sees them through a folder that holds only them: the machine's own include folder would

@@ -42,10 +42,12 @@ TDecimal ShortestDecimal(double value) {
   return d;
 }
 
-std::string FixedForm(const TDecimal& d) {
+// A whole number shows all its digits exactly, not the shortest digits padded with zeros
+// ("4019643555293725696", not "4019643555293725700"); both are as long.
+std::string FixedForm(const TDecimal& d, double value) {
+  if (d.Exponent >= 0) return fmt::format("{:.0f}", value);
   const int n = static_cast<int>(d.Digits.size());
   std::string text = d.Negative ? "-" : "";
-  if (d.Exponent >= 0) return text + d.Digits + std::string(static_cast<size_t>(d.Exponent), '0');
   const int whole = n + d.Exponent;
   if (whole > 0) {
     return text + d.Digits.substr(0, static_cast<size_t>(whole)) + "." +
@@ -99,7 +101,7 @@ bool HasNonZeroDigit(std::string_view text) {
 std::string ShortestText(double value) {
   if (!std::isfinite(value)) return fmt::format("{}", value);
   const TDecimal d = ShortestDecimal(value);
-  std::string fixed = FixedForm(d);
+  std::string fixed = FixedForm(d, value);
   std::string scientific = ScientificForm(d);
   return fixed.size() <= scientific.size() ? fixed : scientific;
 }

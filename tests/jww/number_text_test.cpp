@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <optional>
+#include <string>
 
 namespace pennatran {
 namespace {
@@ -54,14 +57,28 @@ TEST(NumberText, WritesAsTheStandardConversions) {
   }
 }
 
-// Whatever the digits, the shortest text reads back as the same value.
-TEST(NumberText, ShortestTextReadsBack) {
+std::string StandardText(double value, std::optional<std::chars_format> format = {},
+                         int precision = 0) {
+  char text[400];
+  const auto result = format ? std::to_chars(text, text + sizeof text, value, *format, precision)
+                             : std::to_chars(text, text + sizeof text, value);
+  return std::string(text, result.ptr);
+}
+
+// Whatever the bits, the texts are the standard conversions' and the shortest text reads
+// back as the same value.
+TEST(NumberText, WritesAnyValueAsTheStandardConversions) {
   uint64_t bits = 0x9E3779B97F4A7C15u;
   for (int i = 0; i < 20000; ++i) {
     bits = bits * 6364136223846793005u + 1442695040888963407u;
     double value;
     std::memcpy(&value, &bits, sizeof value);
+    if (i % 2) value = static_cast<double>(bits >> 40) / std::pow(10.0, static_cast<int>(i % 13));
     if (!std::isfinite(value)) continue;
+    const int decimals = i % 10;
+    ASSERT_EQ(ShortestText(value), StandardText(value)) << StandardText(value);
+    ASSERT_EQ(GeneralText(value, 15), StandardText(value, std::chars_format::general, 15));
+    ASSERT_EQ(FixedText(value, decimals), StandardText(value, std::chars_format::fixed, decimals));
     double back = 0;
     ASSERT_EQ(ParseDecimal(ShortestText(value), back), std::errc()) << ShortestText(value);
     EXPECT_EQ(back, value) << ShortestText(value);
