@@ -4,6 +4,8 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+WEB_BUILD ?= build-web
+WEB_DIST ?= web/dist
 FUZZ_SECONDS ?= 60
 FUZZER ?= load_fuzzer
 CMAKE_FLAGS ?=
@@ -12,13 +14,13 @@ PREFIX ?= /usr/local
 
 # Every Debian package the project needs, in one list.
 PACKAGES := build-essential cmake pkg-config git python3 python3-jsonschema \
-  qt6-base-dev libicu-dev libcli11-dev nlohmann-json3-dev libgtest-dev libgmock-dev \
+  qt6-base-dev libicu-dev libcli11-dev nlohmann-json3-dev libfmt-dev libgtest-dev libgmock-dev \
   libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth imagemagick \
   clang clang-format libclang-rt-14-dev desktop-file-utils lintian xdg-utils libfile-mimeinfo-perl \
-  shared-mime-info dpkg-dev
+  shared-mime-info dpkg-dev emscripten node-acorn chromium
 
 .PHONY: format-check all deps build build-asan test test-normal test-asan test-package demo run screenshot \
-  bench fuzz clean format install package
+  bench fuzz clean format install package web web-build web-serve test-web web-screenshot
 
 all: build
 
@@ -72,14 +74,52 @@ run: build
 screenshot: build
 	@bash tools/screenshot.sh $(BUILD)
 
-bench: build
-	@bash tools/bench.sh $(BUILD)
+bench: build web-build
+	@bash tools/bench.sh $(BUILD) $(WEB_BUILD)
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DPENNATRAN_FUZZ=ON -DPENNATRAN_GUI=OFF -DPENNATRAN_BENCH=OFF -DBUILD_TESTING=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@bash tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZER)
+
+# Emscripten's JavaScript optimizer needs acorn. Debian's package brings its system
+# libraries already built.
+WEB_ENV := NODE_PATH=/usr/share/nodejs
+
+# The browser build takes its text tables from the native build's ICU (gen_text_tables).
+$(WEB_BUILD)/CMakeCache.txt:
+	$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release -DPENNATRAN_WEB=ON \
+	  -DPENNATRAN_GUI=OFF -DPENNATRAN_BENCH=OFF -DPENNATRAN_WERROR=ON \
+	  -DPENNATRAN_TEXT_TABLES_TOOL=$(CURDIR)/$(BUILD)/gen_text_tables
+
+web-build: build $(WEB_BUILD)/CMakeCache.txt
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+
+web: web-build
+	rm -rf $(WEB_DIST)
+	mkdir -p $(WEB_DIST)
+	cp $(WEB_BUILD)/pennatran.js $(WEB_DIST)/
+	if [ -d web/page ]; then cp -r web/page/. $(WEB_DIST)/; fi
+	cp packaging/icons/pennatran.svg $(WEB_DIST)/
+	@bash tools/web_size.sh $(WEB_DIST)
+
+web-serve: web
+	python3 -m http.server --bind 127.0.0.1 --directory $(WEB_DIST) 8000
+
+# The browser build's texts must be the native build's, line for line; the page, driven in
+# the system's Chromium, must save and preview what pennatran-cli does. npm is tested as a
+# command: the machine's own Node.js brings it.
+WEB_TEST := command -v npm >/dev/null && cd web/tests && npm ci --no-audit --no-fund \
+  --loglevel=error && PENNATRAN_CLI=$(CURDIR)/$(BUILD)/pennatran-cli
+
+test-web: web
+	bash tools/text_identity.sh $(BUILD) $(WEB_BUILD)
+	$(WEB_TEST) node --test page.test.mjs
+
+# Redraws docs/web-page.png from the example drawings while the browser test runs.
+web-screenshot: web
+	$(WEB_TEST) PENNATRAN_SCREENSHOT=$(CURDIR)/docs/web-page.png node --test page.test.mjs
 
 # The tracked sources as clang-format lays them out; CI fails on any difference.
 format-check: deps
@@ -89,4 +129,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WEB_BUILD) $(WEB_DIST)

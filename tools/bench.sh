@@ -13,3 +13,13 @@ if [ -x "$build/bench/pennatran_window_bench" ]; then
   fi
 fi
 bash "$(dirname "$0")/bench_apply.sh" "$build"
+# The browser build's load from memory under node, against the native one on the same bytes.
+web_build=${2:-}
+if [ -n "$web_build" ] && [ -f "$web_build/load_from_memory_bench.js" ]; then
+  drawing="$build/bench-data/load-1m.jww"
+  native=$("$build/bench/load_from_memory_bench" "$drawing" 1000000 | awk '{ print $2 }')
+  wasm=$(node "$web_build/load_from_memory_bench.js" "$drawing" | awk '{ print $2 }')
+  rm -f "$drawing"
+  echo "  load_wasm_1m $wasm s, load_native_1m $native s" >&2
+  awk -v w="$wasm" -v n="$native" 'BEGIN { printf "wasm_load_vs_native %.3f\n", w / n }'
+fi

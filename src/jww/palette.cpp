@@ -1,8 +1,9 @@
 #include "jww/palette.h"
 
-#include <charconv>
 #include <cstdio>
 #include <string>
+
+#include "jww/number_text.h"
 
 namespace pennatran {
 namespace {
@@ -17,13 +18,6 @@ std::string Hex(uint32_t value, int digits) {
   char text[16];
   std::snprintf(text, sizeof text, "%0*X", digits, static_cast<unsigned>(value));
   return text;
-}
-
-// Two decimals with a point whatever the process locale.
-std::string Fixed2(double value) {
-  char text[400];
-  auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
-  return std::string(text, result.ptr);
 }
 
 template <typename T>
@@ -54,7 +48,8 @@ void CopySlots(const std::vector<T>& src, std::vector<T>& dst, size_t slotCount,
 SjisString ColorListLine(const TEntJwwColorExNo& entry, int32_t slot) {
   return SlotPrefix(slot, entry.Name) + Hex(entry.ScreenColor, 6) + " " + kWidthLabel +
          std::to_string(entry.ScreenWidth) + " " + Hex(entry.PrintColor, 6) + " " + kWidthLabel +
-         std::to_string(entry.PrintWidth) + " " + kPointRadiusLabel + Fixed2(entry.PointRadius);
+         std::to_string(entry.PrintWidth) + " " + kPointRadiusLabel +
+         FixedText(entry.PointRadius, 2);
 }
 
 SjisString LineTypeListLine(const TEntJwwLineTypeExNo& entry, int32_t slot) {
@@ -63,7 +58,7 @@ SjisString LineTypeListLine(const TEntJwwLineTypeExNo& entry, int32_t slot) {
   int32_t shown = entry.SegmentCount < 10 ? entry.SegmentCount : 10;
   for (int32_t i = 0; i < shown; ++i) {
     if (i > 0) line += ",";
-    line += Fixed2(entry.Pitches[i]);
+    line += FixedText(entry.Pitches[i], 2);
   }
   return line + "]";
 }

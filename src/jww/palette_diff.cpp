@@ -1,11 +1,11 @@
 #include "jww/palette_diff.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
+#include "jww/number_text.h"
 #include "jww/palette_json_names.h"
 #include "jww/text_encoding.h"
 
@@ -20,9 +20,7 @@ std::string Color(uint32_t value) {
 
 std::string Number(double value) {
   if (std::isnan(value)) return kTextNaN;
-  char text[64];
-  auto result = std::to_chars(text, text + sizeof text, value);
-  return std::string(text, result.ptr);
+  return ShortestText(value);
 }
 
 std::string Hex8(uint32_t value) {

@@ -1,15 +1,13 @@
 #include "render/dimension_value.h"
 
-#include <unicode/locid.h>
-#include <unicode/numberformatter.h>
-#include <unicode/unistr.h>
-
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+#include <optional>
 #include <string>
 
+#include "jww/number_text.h"
 #include "jww/text_encoding.h"
+#include "jww/text_platform.h"
 #include "render/full_width.h"
 #include "render/geometry.h"
 
@@ -35,28 +33,11 @@ int32_t RoundingMode(uint16_t formatBits) {
   return RoundHalfUp;
 }
 
-// std::to_chars is used for the plain formats because it ignores the C locale, which a
-// Qt program sets from the user's environment.
-std::string FormatChars(double v, std::chars_format format, int precision) {
-  char buffer[400];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, v, format, precision);
-  if (result.ec != std::errc()) return {};
-  return std::string(buffer, result.ptr);
-}
-
 // Thousands separators and decimal point of the Japanese locale. The value is already
 // rounded, so the formatter's own rounding only has to leave it alone.
 std::string FormatGrouped(double v, int32_t decimals) {
-  UErrorCode status = U_ZERO_ERROR;
-  const icu::UnicodeString text = icu::number::NumberFormatter::withLocale(icu::Locale::getJapan())
-                                      .precision(icu::number::Precision::fixedFraction(decimals))
-                                      .roundingMode(UNUM_ROUND_HALFUP)
-                                      .formatDouble(v, status)
-                                      .toString(status);
-  if (U_FAILURE(status)) return FormatChars(v, std::chars_format::fixed, decimals);
-  std::string utf8;
-  text.toUTF8String(utf8);
-  return Utf8ToSjis(utf8);
+  const std::optional<std::string> text = text_platform::JapaneseGroupedNumber(v, decimals);
+  return text ? Utf8ToSjis(*text) : FixedText(v, decimals);
 }
 
 // Zeros after the decimal point go; the point itself stays ("12.000" becomes "12.").
@@ -72,8 +53,8 @@ std::string NumberText(double v, uint16_t formatBits) {
     if (!(formatBits & kDimValueFixed)) TrimTrailingZeros(text);
     return text;
   }
-  if (formatBits & kDimValueFixed) return FormatChars(v, std::chars_format::fixed, decimals);
-  return FormatChars(v, std::chars_format::general, 15);
+  if (formatBits & kDimValueFixed) return FixedText(v, decimals);
+  return GeneralText(v, 15);
 }
 
 // A length measured again through a placement is a few units in the last place off a

@@ -1,8 +1,9 @@
 #include "render/geometry.h"
 
-#include <charconv>
 #include <cmath>
 #include <numbers>
+
+#include "jww/number_text.h"
 
 namespace pennatran {
 
@@ -85,17 +86,16 @@ double ParseNumber(std::string_view text) {
     i = j;
   }
   if (i != text.size()) return 0.0;
-  // from_chars ignores the C locale (the window sets it from the environment, where the
-  // decimal mark may be a comma) but does not take a leading '+'.
+  // The reader takes no leading '+'.
   size_t first = begin;
   if (text[first] == '+') ++first;
   double value = 0.0;
-  const auto result = std::from_chars(text.data() + first, text.data() + i, value);
-  if (result.ec == std::errc::result_out_of_range) {
+  const std::errc result = ParseDecimal(text.substr(first, i - first), value);
+  if (result == std::errc::result_out_of_range) {
     if (negativeExponent) return 0.0;
     return text[first] == '-' ? -HUGE_VAL : HUGE_VAL;
   }
-  return result.ec == std::errc() ? value : 0.0;
+  return result == std::errc() ? value : 0.0;
 }
 
 }  // namespace pennatran

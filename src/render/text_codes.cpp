@@ -2,11 +2,11 @@
 #include "render/text_codes.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <ctime>
 #include <optional>
 
+#include "jww/number_text.h"
 #include "jww/text_encoding.h"
 #include "render/japanese_calendar.h"
 #include "render/system_clock.h"
@@ -123,10 +123,7 @@ std::string_view Stem(std::string_view file) {
 
 // Shortest general form with up to 15 significant digits, whatever the process locale.
 std::string GeneralNumber(double v) {
-  std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v,
-                                    std::chars_format::general, 15);
-  return std::string(buffer.data(), result.ptr);
+  return GeneralText(v, 15);
 }
 
 // A reduction "1/q" from q >= 1, otherwise the enlargement "r/1" with r the reciprocal
