@@ -131,7 +131,8 @@ void SetUpSettings(TJwwData& doc, std::string_view memoUtf8) {
 void Finish(TJwwData& doc) {
   doc.Header.EntityCount = static_cast<int32_t>(doc.EntityOrder.size());
   doc.Header.BlockCount = static_cast<int32_t>(doc.BlockDefs.size());
-  for (TEntJwwBlockDef& def : doc.BlockDefs) def.Count = static_cast<int32_t>(def.Order.size());
+  for (TEntJwwBlockDef& def : doc.BlockDefs)
+    def.Count = static_cast<int32_t>(def.EntityOrder.size());
   doc.BuildBlockTree();
 }
 
@@ -227,7 +228,7 @@ void FillPalette(TJwwData& doc) {
 
 // A colour chart of the 240 user colours and a sample of each user line type.
 void DrawPaletteChart(TJwwData& doc) {
-  TEntitySink sink(doc, doc.EntityOrder);
+  TEntitySink sink(doc);
   doc.LayerGroups[0].Name = Sjis("色見本");
   doc.Layers[0].Name = Sjis("線色");
   doc.Layers[1].Name = Sjis("線種");
@@ -311,7 +312,7 @@ void DefineBlocks(TJwwData& doc) {
     column.Referenced = 1;
     column.Time = 1;
     column.Name = Sjis("柱");
-    TEntitySink sink(column, column.Order);
+    TEntitySink sink(column);
     sink.Pen = {0, 0, 2, 1};
     sink.Rect(-2, -2, 2, 2);
     sink.Line(-2, -2, 2, 2);
@@ -325,7 +326,7 @@ void DefineBlocks(TJwwData& doc) {
     table.Referenced = 1;
     table.Time = 2;
     table.Name = Sjis("会議机セット");
-    TEntitySink sink(table, table.Order);
+    TEntitySink sink(table);
     sink.Pen = {0, 7, 5, 1};
     sink.Rect(0, 0, 18, 9);
     for (int k = 0; k < 3; ++k) {
@@ -345,7 +346,7 @@ void DefineBlocks(TJwwData& doc) {
     pair.Referenced = 1;
     pair.Time = 3;
     pair.Name = Sjis("机二連");
-    TEntitySink sink(pair, pair.Order);
+    TEntitySink sink(pair);
     sink.Pen = {0, 7, 5, 1};
     sink.Insert(0, 0, 2);
     sink.Insert(0, 16, 2, 1, 1, 0);
@@ -353,7 +354,7 @@ void DefineBlocks(TJwwData& doc) {
 }
 
 void DrawPlan(TJwwData& doc) {
-  TEntitySink sink(doc, doc.EntityOrder);
+  TEntitySink sink(doc);
 
   // Grid lines (通り芯), dash-dotted.
   sink.Pen = {0, 1, 1, 5};

@@ -166,7 +166,7 @@ void ExpandBlockTree(TJwwData& doc, size_t maxNodes, size_t maxPlacedEntities) {
       full = doc.BlockTreeLimited = true;
       return false;
     }
-    if (node.BlockIndex >= 0) placed += doc.BlockDefs[node.BlockIndex].Order.size();
+    if (node.BlockIndex >= 0) placed += doc.BlockDefs[node.BlockIndex].EntityOrder.size();
     tree.push_back(std::move(node));
     return true;
   };

@@ -21,14 +21,7 @@ void TJwwData::Clear() {
   ColorExNos = {};
   LineTypeExNos = {};
   TextStyles = {};
-  EntityOrder = {};
-  Lines = {};
-  Arcs = {};
-  Points = {};
-  Texts = {};
-  Dimensions = {};
-  Solids = {};
-  Inserts = {};
+  static_cast<TEntityLists&>(*this) = {};
   BlockDefs = {};
   BlockTree = {};
   BlockTreeLimited = false;

@@ -137,9 +137,8 @@ void AddSolid(TBoxSink& sink, const TEntJwwSolid& s) {
   AddEllipseBox(sink, s.StartX, s.StartY, s.EndX, s.EndY, s.Point2X);
 }
 
-// The entity lists shared by a drawing and a block definition.
-template <typename TLists>
-void AddContents(TBoxSink& sink, const TLists& lists) {
+// The entities of a drawing or of a block definition.
+void AddContents(TBoxSink& sink, const TEntityLists& lists) {
   for (const TEntJwwLine& l : lists.Lines) AddLine(sink, l);
   for (const TEntJwwArc& a : lists.Arcs) AddArc(sink, a);
   for (const TEntJwwPoint& p : lists.Points) sink.Add(p.X, p.Y);
