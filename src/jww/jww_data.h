@@ -50,11 +50,11 @@ class TJwwData : public TEntityLists {
   void SetSaveOptions(int32_t options);
   // Writes the document as a drawing of the given version (the copy tool passes 700).
   // The target is replaced only once the new file is complete: a failed save returns
-  // false and leaves any previous file at that path untouched; failure (when given) then
-  // says why. A write-protected file is not replaced. Versions outside 220..65535 have no
-  // layout and are refused. The document is not changed.
+  // false and leaves any previous file at that path untouched; error (when given) then
+  // says what failed and why. A write-protected file is not replaced. Versions outside
+  // 220..65535 have no layout and are refused. The document is not changed.
   bool SaveToFile(const std::filesystem::path& fileName, int32_t version,
-                  TSaveFailure* failure = nullptr);
+                  TSaveError* error = nullptr);
 
   // The writer's renumbering of block numbers (call after BuildBlockTree).
   int32_t UsedBlockIndex(uint32_t number) const;
