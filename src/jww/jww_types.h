@@ -177,6 +177,21 @@ inline constexpr int32_t kLayerCount = kLayerGroupCount * kLayersPerGroup;
 inline constexpr int32_t kPenCount = 10;           // pens 0..9
 inline constexpr int32_t kColorSlotCount = 257;    // SXF colour slots 0..256
 inline constexpr int32_t kLineTypeSlotCount = 33;  // SXF line type slots 0..32
+inline constexpr int32_t kLineTypeDefCount = 8;    // line types 2..9
+inline constexpr int32_t kRandomLineDefCount = 5;  // random lines 1..5
+inline constexpr int32_t kDoubleLineDefCount = 4;  // double lines of line types 6..9
+inline constexpr int32_t kTextStyleCount = 10;     // text styles 1..10
+// Drawings up to version 2.30 keep only the first four mark jumps, without layer groups.
+inline constexpr int32_t kOldMarkJumpCount = 4;
+
+// How a drawing shows a layer or a layer group (their State field). The preview draws any
+// other value as editable.
+enum TStoredLayerState : int32_t {
+  kStoredHidden = 0,
+  kStoredDisplayOnly = 1,
+  kStoredEditable = 2,
+  kStoredWriting = 3,  // the layer or group being drawn on: editable
+};
 
 struct TEntJwwLayerGroup {
   int32_t State = 0;

@@ -493,15 +493,15 @@ TEntJwwBlockDef MakeBlockDef(uint32_t number, std::string_view name) {
 
 TJwwData SampleDocument() {
   TJwwData doc;
-  doc.LayerGroups.resize(16);
-  doc.Layers.resize(256);
-  doc.Pens.resize(10);
-  doc.LineTypeDefs.resize(8);
-  doc.RandomLineDefs.resize(5);
-  doc.DoubleLineDefs.resize(4);
-  doc.ColorExNos.resize(257);
-  doc.LineTypeExNos.resize(33);
-  doc.TextStyles.resize(10);
+  doc.LayerGroups.resize(kLayerGroupCount);
+  doc.Layers.resize(kLayerCount);
+  doc.Pens.resize(kPenCount);
+  doc.LineTypeDefs.resize(kLineTypeDefCount);
+  doc.RandomLineDefs.resize(kRandomLineDefCount);
+  doc.DoubleLineDefs.resize(kDoubleLineDefCount);
+  doc.ColorExNos.resize(kColorSlotCount);
+  doc.LineTypeExNos.resize(kLineTypeSlotCount);
+  doc.TextStyles.resize(kTextStyleCount);
   doc.Header.Signature = "JwwData.";
   doc.Header.Memo = "memo line 1\r\nline 2";
   doc.Header.PaperSize = 3;

@@ -57,26 +57,26 @@ void MakeSyntheticDrawing(TJwwData& doc, int64_t entityCount, uint32_t seed) {
 
   doc.Header.Version = 700;
   doc.Header.Memo = Utf8ToSjis("合成図面");
-  doc.LayerGroups.resize(16);
+  doc.LayerGroups.resize(kLayerGroupCount);
   for (auto& g : doc.LayerGroups) {
-    g.State = 2;
+    g.State = kStoredEditable;
     g.Scale = 100;
   }
-  doc.Layers.resize(256);
-  for (auto& l : doc.Layers) l.State = 2;
-  doc.Pens.resize(10);
+  doc.Layers.resize(kLayerCount);
+  for (auto& l : doc.Layers) l.State = kStoredEditable;
+  doc.Pens.resize(kPenCount);
   for (int i = 0; i < 10; ++i) {
     doc.Pens[static_cast<size_t>(i)].ScreenColor = i == 0 ? 0xFFFFFFu : 0x000000u;
     doc.Pens[static_cast<size_t>(i)].ScreenWidth = 1;
     doc.Pens[static_cast<size_t>(i)].PrintWidth = 1;
     doc.Pens[static_cast<size_t>(i)].PointRadius = 0.3;
   }
-  doc.LineTypeDefs.resize(8);
-  doc.RandomLineDefs.resize(5);
-  doc.DoubleLineDefs.resize(4);
+  doc.LineTypeDefs.resize(kLineTypeDefCount);
+  doc.RandomLineDefs.resize(kRandomLineDefCount);
+  doc.DoubleLineDefs.resize(kDoubleLineDefCount);
   doc.ColorExNos.resize(kColorSlotCount);
-  doc.LineTypeExNos.resize(33);
-  doc.TextStyles.resize(10);
+  doc.LineTypeExNos.resize(kLineTypeSlotCount);
+  doc.TextStyles.resize(kTextStyleCount);
 
   // Block definitions: a few lines and an arc each; every fifth also inserts the next one.
   doc.BlockDefs.resize(kBlockDefCount);
