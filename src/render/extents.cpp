@@ -5,6 +5,7 @@
 #include <numbers>
 #include <optional>
 
+#include "render/curves.h"
 #include "render/draw_preview.h"
 #include "render/drawers.h"
 #include "render/geometry.h"
@@ -42,9 +43,9 @@ class TBoxSink {
 
 void AddEllipsePoint(TBoxSink& sink, double cx, double cy, double r, double f, double tilt,
                      double t) {
-  double x = 0, y = 0;
-  RotatePoint(tilt, 0, 0, r * std::cos(t), r * f * std::sin(t), x, y);
-  sink.Add(cx + x, cy + y);
+  const TEllipse ellipse(cx, cy, r, f, tilt);
+  const TDrawPoint p = ellipse.Place(ellipse.Local(t));
+  sink.Add(p.X, p.Y);
 }
 
 // The parameters at which the ellipse, as drawn through the sink's placement, reaches
