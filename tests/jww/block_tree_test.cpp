@@ -164,6 +164,11 @@ TEST(BlockTreeTest, ManyPlacementsOfALargeBlockAreNotCut) {
   doc.BuildBlockTree();
   EXPECT_EQ(doc.BlockTreeCount(), 5000);
   EXPECT_FALSE(doc.BlockTreeLimited);
+  // A cleared document may sit idle beside a large one: it keeps none of its memory.
+  doc.Clear();
+  EXPECT_EQ(doc.BlockTree.capacity(), 0u);
+  EXPECT_EQ(doc.BlockDefs.capacity(), 0u);
+  EXPECT_EQ(doc.Inserts.capacity(), 0u);
 }
 
 TEST(BlockTreeTest, ExplosionStopsAtTheBoundButMarksEveryReachedDefinition) {
