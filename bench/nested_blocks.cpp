@@ -26,12 +26,6 @@ TEntJwwBlockInsert Insert(uint32_t number, double x, double y) {
   return insert;
 }
 
-template <typename Owner, typename Record>
-void Add(Owner& owner, TRecordArray<Record>& array, TEntityKind kind, const Record& record) {
-  array.push_back(record);
-  owner.push_back({kind, static_cast<int32_t>(array.size() - 1)});
-}
-
 void MakeChain(TJwwData& doc) {
   for (uint32_t n = 0; n < kChainLength; ++n) {
     TEntJwwBlockDef def;
@@ -41,12 +35,12 @@ void MakeChain(TJwwData& doc) {
     line.Common.LineType = 1;
     line.Common.Color = 1;
     line.EndX = 1;
-    Add(def.Order, def.Lines, EntityLine, line);
-    if (n + 1 < kChainLength) Add(def.Order, def.Inserts, EntityInsert, Insert(n + 1, 0.5, 0));
+    def.Append(line);
+    if (n + 1 < kChainLength) def.Append(Insert(n + 1, 0.5, 0));
     doc.BlockDefs.push_back(std::move(def));
   }
   for (int i = 0; i < kTopInserts; ++i) {
-    Add(doc.EntityOrder, doc.Inserts, EntityInsert, Insert(0, i % 100, i / 100));
+    doc.Append(Insert(0, i % 100, i / 100));
   }
 }
 

@@ -51,17 +51,15 @@ inline double TextLength(std::string_view sjis, double sizeX, double spacing) {
   return length - lastGap;
 }
 
-// Any owner of the seven entity arrays: the drawing itself or a block definition.
-template <typename Owner>
+// Adds entities to the drawing itself or to a block definition.
 class TEntitySink {
  public:
-  TEntitySink(Owner& owner, TRecordArray<TEntJwwOrderEntry>& order)
-      : OwnerRef(owner), Order(order) {}
+  explicit TEntitySink(TEntityLists& lists) : Lists(lists) {}
 
   TPen Pen;
 
   void Line(double x1, double y1, double x2, double y2) {
-    Push(OwnerRef.Lines, EntityLine, TEntJwwLine{MakeCommon(Pen), x1, y1, x2, y2});
+    Lists.Append(TEntJwwLine{MakeCommon(Pen), x1, y1, x2, y2});
   }
   void Polyline(std::initializer_list<std::pair<double, double>> points, bool closed) {
     const std::vector<std::pair<double, double>> p(points);
@@ -74,12 +72,10 @@ class TEntitySink {
   }
   void Arc(double cx, double cy, double r, double start, double sweep, double tilt = 0,
            double flatness = 1) {
-    Push(OwnerRef.Arcs, EntityArc,
-         TEntJwwArc{MakeCommon(Pen), cx, cy, r, start, sweep, tilt, flatness, 0});
+    Lists.Append(TEntJwwArc{MakeCommon(Pen), cx, cy, r, start, sweep, tilt, flatness, 0});
   }
   void Circle(double cx, double cy, double r, double tilt = 0, double flatness = 1) {
-    Push(OwnerRef.Arcs, EntityArc,
-         TEntJwwArc{MakeCommon(Pen), cx, cy, r, 0, 2 * kPi, tilt, flatness, 1});
+    Lists.Append(TEntJwwArc{MakeCommon(Pen), cx, cy, r, 0, 2 * kPi, tilt, flatness, 1});
   }
   // A plain point, or with code > 0 a marker (line type 100).
   void Point(double x, double y, int32_t code = 0, double angle = 0, double scale = 1,
@@ -91,12 +87,12 @@ class TEntitySink {
       p.Angle = angle;
       p.Scale = scale;
     }
-    Push(OwnerRef.Points, EntityPoint, p);
+    Lists.Append(p);
   }
   // utf8 is converted to Shift-JIS; the base line runs from (x, y) at angle degrees.
   void Text(double x, double y, std::string_view utf8, double size, double angle = 0,
             uint32_t textKind = 1, double spacing = 0) {
-    Push(OwnerRef.Texts, EntityText, MakeText(x, y, utf8, size, angle, textKind, spacing));
+    Lists.Append(MakeText(x, y, utf8, size, angle, textKind, spacing));
   }
   TEntJwwText MakeText(double x, double y, std::string_view utf8, double size, double angle,
                        uint32_t textKind, double spacing) const {
@@ -120,9 +116,8 @@ class TEntitySink {
   }
   void Solid(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4,
              uint32_t fillColor = 0) {
-    Push(OwnerRef.Solids, EntitySolid,
-         TEntJwwSolid{MakeCommon(Pen), x1, y1, x2, y2, x3, y3, x4, y4,
-                      Pen.Color == 10 ? fillColor : 0});
+    Lists.Append(TEntJwwSolid{MakeCommon(Pen), x1, y1, x2, y2, x3, y3, x4, y4,
+                              Pen.Color == 10 ? fillColor : 0});
   }
   // An arc solid: lineType 101 (form 100 ellipse, 0 sector, 5 segment), 105/106 (ring
   // sector with inner radius), 111 (stroked arc).
@@ -135,8 +130,7 @@ class TEntitySink {
   }
   void Insert(double x, double y, uint32_t blockNumber, double scaleX = 1, double scaleY = 1,
               double rotation = 0) {
-    Push(OwnerRef.Inserts, EntityInsert,
-         TEntJwwBlockInsert{MakeCommon(Pen), x, y, scaleX, scaleY, rotation, blockNumber});
+    Lists.Append(TEntJwwBlockInsert{MakeCommon(Pen), x, y, scaleX, scaleY, rotation, blockNumber});
   }
   // A horizontal or sloped dimension from (x1, y1) to (x2, y2) measured on a dimension line
   // offset by `offset` to the left of that direction, with extension lines and arrows.
@@ -167,18 +161,11 @@ class TEntitySink {
     d.Point2 = TEntJwwPoint{arrow, x2 + nx, y2 + ny, 0, 1, angle, 0.4};
     d.AuxPoint1 = TEntJwwPoint{MakeCommon(Pen), x1, y1, 0, 0, 0, 0};
     d.AuxPoint2 = TEntJwwPoint{MakeCommon(Pen), x2, y2, 0, 0, 0, 0};
-    Push(OwnerRef.Dimensions, EntityDimension, d);
+    Lists.Append(d);
   }
 
  private:
-  template <typename T>
-  void Push(TRecordArray<T>& items, TEntityKind kind, const T& item) {
-    items.push_back(item);
-    Order.push_back({kind, static_cast<int32_t>(items.size() - 1)});
-  }
-
-  Owner& OwnerRef;
-  TRecordArray<TEntJwwOrderEntry>& Order;
+  TEntityLists& Lists;
 };
 
 }  // namespace pennatran::examples

@@ -52,33 +52,33 @@ void SetUpSettings(TJwwData& doc, std::string_view memoUtf8) {
   h.TextStyleNo = 5;
   for (int i = 0; i < 10; ++i) h.MultiLineSpacing[i] = 0.5 * (i + 1);
 
-  doc.LayerGroups.assign(16, {});
-  doc.Layers.assign(256, {});
-  for (int g = 0; g < 16; ++g) {
-    doc.LayerGroups[g].State = 2;
-    doc.LayerGroups[g].Scale = 100;
-    for (int l = 0; l < 16; ++l) doc.Layers[g * 16 + l].State = 2;
+  doc.LayerGroups.assign(kLayerGroupCount, {});
+  doc.Layers.assign(kLayerCount, {});
+  for (TEntJwwLayerGroup& group : doc.LayerGroups) {
+    group.State = kStoredEditable;
+    group.Scale = 100;
   }
-  doc.LayerGroups[0].State = 3;  // the group being written to
+  for (TEntJwwLayer& layer : doc.Layers) layer.State = kStoredEditable;
+  doc.LayerGroups[0].State = kStoredWriting;
 
   // Pen 0 is the white background; 1..9 the usual screen colours.
   const uint32_t screen[10] = {
       Rgb(255, 255, 255), Rgb(0, 160, 160), Rgb(0, 0, 0),     Rgb(0, 160, 0),   Rgb(192, 160, 0),
       Rgb(192, 0, 192),   Rgb(0, 0, 255),   Rgb(0, 128, 128), Rgb(255, 0, 128), Rgb(255, 128, 255)};
-  doc.Pens.assign(10, {});
+  doc.Pens.assign(kPenCount, {});
   for (int i = 0; i < 10; ++i) {
     doc.Pens[i] = {screen[i], 1 + i % 4, i == 0 ? Rgb(255, 255, 255) : Rgb(0, 0, 0), 10 + 5 * i,
                    0.2 + 0.05 * i};
   }
   const uint32_t patterns[8] = {0xFF00FF00u, 0xFFF0FFF0u, 0xFF18FF18u, 0xFF181818u,
                                 0xFFFF0000u, 0xFFF0F0F0u, 0xFFFF1818u, 0xFF18F018u};
-  doc.LineTypeDefs.assign(8, {});
+  doc.LineTypeDefs.assign(kLineTypeDefCount, {});
   for (int i = 0; i < 8; ++i) doc.LineTypeDefs[i] = {patterns[i], 32, 1, 1};
-  doc.RandomLineDefs.assign(5, {});
+  doc.RandomLineDefs.assign(kRandomLineDefCount, {});
   for (int i = 0; i < 5; ++i) doc.RandomLineDefs[i] = {0xFFFFFFFFu, 2 + i, 8, 2 + i, 8};
-  doc.DoubleLineDefs.assign(4, {});
+  doc.DoubleLineDefs.assign(kDoubleLineDefCount, {});
   for (int i = 0; i < 4; ++i) doc.DoubleLineDefs[i] = {patterns[i], 64, 2, 2};
-  doc.TextStyles.assign(10, {});
+  doc.TextStyles.assign(kTextStyleCount, {});
   const double sizes[10] = {2, 2.5, 3, 3.5, 4, 5, 6, 7, 8, 10};
   for (int i = 0; i < 10; ++i) doc.TextStyles[i] = {sizes[i], sizes[i], 0, 1 + i % 8};
 
@@ -111,7 +111,7 @@ void SetUpSettings(TJwwData& doc, std::string_view memoUtf8) {
                                "dashed triplicate-dotted",
                                "double-dashed triplicate-dotted",
                                "long dashed"};
-  doc.LineTypeExNos.assign(33, {});
+  doc.LineTypeExNos.assign(kLineTypeSlotCount, {});
   for (int i = 1; i <= 16; ++i) {
     TEntJwwLineTypeExNo& t = doc.LineTypeExNos[i];
     t.Pattern = i == 1 ? 0xFFFFFFFFu : patterns[(i - 2) % 8];
@@ -131,7 +131,8 @@ void SetUpSettings(TJwwData& doc, std::string_view memoUtf8) {
 void Finish(TJwwData& doc) {
   doc.Header.EntityCount = static_cast<int32_t>(doc.EntityOrder.size());
   doc.Header.BlockCount = static_cast<int32_t>(doc.BlockDefs.size());
-  for (TEntJwwBlockDef& def : doc.BlockDefs) def.Count = static_cast<int32_t>(def.Order.size());
+  for (TEntJwwBlockDef& def : doc.BlockDefs)
+    def.Count = static_cast<int32_t>(def.EntityOrder.size());
   doc.BuildBlockTree();
 }
 
@@ -227,7 +228,7 @@ void FillPalette(TJwwData& doc) {
 
 // A colour chart of the 240 user colours and a sample of each user line type.
 void DrawPaletteChart(TJwwData& doc) {
-  TEntitySink sink(doc, doc.EntityOrder);
+  TEntitySink sink(doc);
   doc.LayerGroups[0].Name = Sjis("色見本");
   doc.Layers[0].Name = Sjis("線色");
   doc.Layers[1].Name = Sjis("線種");
@@ -295,8 +296,8 @@ void NameLayers(TJwwData& doc) {
   doc.LayerGroups[1].Scale = 50;
   const char* layers[8] = {"壁", "通り芯", "建具", "寸法", "下書き", "敷地", "文字", "家具"};
   for (int l = 0; l < 8; ++l) doc.Layers[l].Name = Sjis(layers[l]);
-  doc.Layers[4].State = 0;  // hidden
-  doc.Layers[5].State = 1;  // display only
+  doc.Layers[4].State = kStoredHidden;
+  doc.Layers[5].State = kStoredDisplayOnly;
   const char* detail[3] = {"躯体", "仕上", "注記"};
   for (int l = 0; l < 3; ++l) doc.Layers[16 + l].Name = Sjis(detail[l]);
 }
@@ -311,7 +312,7 @@ void DefineBlocks(TJwwData& doc) {
     column.Referenced = 1;
     column.Time = 1;
     column.Name = Sjis("柱");
-    TEntitySink sink(column, column.Order);
+    TEntitySink sink(column);
     sink.Pen = {0, 0, 2, 1};
     sink.Rect(-2, -2, 2, 2);
     sink.Line(-2, -2, 2, 2);
@@ -325,7 +326,7 @@ void DefineBlocks(TJwwData& doc) {
     table.Referenced = 1;
     table.Time = 2;
     table.Name = Sjis("会議机セット");
-    TEntitySink sink(table, table.Order);
+    TEntitySink sink(table);
     sink.Pen = {0, 7, 5, 1};
     sink.Rect(0, 0, 18, 9);
     for (int k = 0; k < 3; ++k) {
@@ -345,7 +346,7 @@ void DefineBlocks(TJwwData& doc) {
     pair.Referenced = 1;
     pair.Time = 3;
     pair.Name = Sjis("机二連");
-    TEntitySink sink(pair, pair.Order);
+    TEntitySink sink(pair);
     sink.Pen = {0, 7, 5, 1};
     sink.Insert(0, 0, 2);
     sink.Insert(0, 16, 2, 1, 1, 0);
@@ -353,7 +354,7 @@ void DefineBlocks(TJwwData& doc) {
 }
 
 void DrawPlan(TJwwData& doc) {
-  TEntitySink sink(doc, doc.EntityOrder);
+  TEntitySink sink(doc);
 
   // Grid lines (通り芯), dash-dotted.
   sink.Pen = {0, 1, 1, 5};

@@ -338,15 +338,15 @@ void TForm1::OnSave() {
   const std::optional<QString> chosen = Env.Dialogs->SaveDrawing(folder, fileName);
   if (!chosen) return;
   bool saved = false;
-  TSaveFailure failure = TSaveFailure::None;
+  TSaveError error;
   {
     TWaitCursor wait;
     Destination.Drawing->ImageFolder = Destination.ScratchFolder;
     Destination.Drawing->SetSaveOptions(0);
-    saved = Destination.Drawing->SaveToFile(ToFsPath(*chosen), 700, &failure);
+    saved = Destination.Drawing->SaveToFile(ToFsPath(*chosen), 700, &error);
   }
   if (saved) Destination.Unsaved = false;
-  Env.Messages->Information(saved ? Saved(*chosen) : SaveFailed(*chosen, failure));
+  Env.Messages->Information(saved ? Saved(*chosen) : SaveFailed(*chosen, error.Failure));
 }
 
 void TForm1::OnExit() {

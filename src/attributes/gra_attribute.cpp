@@ -71,7 +71,7 @@ void TgraAttribute::InitAll() {
 }
 
 void TgraAttribute::InitLayers() {
-  for (TjwvLayer& layer : Layers) layer.State = 1;
+  for (TjwvLayer& layer : Layers) layer.State = kLayerNormal;
 }
 
 void TgraAttribute::InitPenColors() {
@@ -142,13 +142,15 @@ void ApplyLayerStates(TgraAttribute& attributes, const TJwwData& doc) {
   attributes.InitLayers();
   for (int32_t i = 0; i < kLayerCount; ++i) {
     // A document without tables (nothing read) counts its missing states as normal.
-    const size_t group = static_cast<size_t>(i / 16);
-    const int32_t gs = group < doc.LayerGroups.size() ? doc.LayerGroups[group].State : 2;
-    const int32_t ls = static_cast<size_t>(i) < doc.Layers.size() ? doc.Layers[i].State : 2;
-    int32_t state = kLayerNormal;
-    if (gs == 0 || ls == 0) {
+    const size_t group = static_cast<size_t>(i / kLayersPerGroup);
+    const int32_t gs =
+        group < doc.LayerGroups.size() ? doc.LayerGroups[group].State : kStoredEditable;
+    const int32_t ls =
+        static_cast<size_t>(i) < doc.Layers.size() ? doc.Layers[i].State : kStoredEditable;
+    TLayerState state = kLayerNormal;
+    if (gs == kStoredHidden || ls == kStoredHidden) {
       state = kLayerHidden;
-    } else if (gs == 1 || ls == 1) {
+    } else if (gs == kStoredDisplayOnly || ls == kStoredDisplayOnly) {
       state = kLayerDisplayOnly;
     }
     attributes.SetLayer(i, state);

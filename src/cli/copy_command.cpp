@@ -56,11 +56,13 @@ int RunCopy(const TCopyOptions& options) {
 
   ApplyPalette(source, choice.ColorLines, choice.LineTypeLines, destination);
   destination.SetSaveOptions(0);
-  TSaveFailure failure = TSaveFailure::None;
+  TSaveError error;
   CleanUpSavesOnInterrupt(options.Output);
-  if (!destination.SaveToFile(std::filesystem::path(options.Output), 700, &failure)) {
+  if (!destination.SaveToFile(std::filesystem::path(options.Output), 700, &error)) {
+    // A failure the user can act on has its sentence; any other is told in the system's words.
+    const std::string reason = SaveFailureText(error.Failure);
     std::cerr << "図面ファイル「" << options.Output << "」の保存に失敗しました。"
-              << SaveFailureText(failure) << '\n';
+              << (reason.empty() ? "(" + error.Message + ")" : reason) << '\n';
     return kExitFailed;
   }
   std::cout << "図面ファイル「" << options.Output << "」を保存しました。\n";

@@ -348,32 +348,31 @@ void AddEntity(TJson& list, const char* kind, const TRecordArray<T>& items, int3
   list.push_back(std::move(j));
 }
 
-// The drawing and a block definition hold their entities in arrays of the same names.
-template <typename Owner>
-TJson EntitiesJson(const Owner& owner, const TRecordArray<TEntJwwOrderEntry>& order) {
+// The entities of the drawing or of a block definition, in their order.
+TJson EntitiesJson(const TEntityLists& lists) {
   TJson list = TJson::array();
-  for (const TEntJwwOrderEntry& entry : order) {
+  for (const TEntJwwOrderEntry& entry : lists.EntityOrder) {
     switch (entry.Kind) {
       case EntityLine:
-        AddEntity(list, "line", owner.Lines, entry.Index, LineJson);
+        AddEntity(list, "line", lists.Lines, entry.Index, LineJson);
         break;
       case EntityArc:
-        AddEntity(list, "arc", owner.Arcs, entry.Index, ArcJson);
+        AddEntity(list, "arc", lists.Arcs, entry.Index, ArcJson);
         break;
       case EntityPoint:
-        AddEntity(list, "point", owner.Points, entry.Index, PointJson);
+        AddEntity(list, "point", lists.Points, entry.Index, PointJson);
         break;
       case EntityText:
-        AddEntity(list, "text", owner.Texts, entry.Index, TextJson);
+        AddEntity(list, "text", lists.Texts, entry.Index, TextJson);
         break;
       case EntityDimension:
-        AddEntity(list, "dimension", owner.Dimensions, entry.Index, DimensionJson);
+        AddEntity(list, "dimension", lists.Dimensions, entry.Index, DimensionJson);
         break;
       case EntitySolid:
-        AddEntity(list, "solid", owner.Solids, entry.Index, SolidJson);
+        AddEntity(list, "solid", lists.Solids, entry.Index, SolidJson);
         break;
       case EntityInsert:
-        AddEntity(list, "insert", owner.Inserts, entry.Index, InsertJson);
+        AddEntity(list, "insert", lists.Inserts, entry.Index, InsertJson);
         break;
       default:
         break;
@@ -391,7 +390,7 @@ TJson BlockDefJson(const TEntJwwBlockDef& d) {
   PUT(j, d, Count);
   PUT(j, d, Used);
   PUT(j, d, UsedIndex);
-  j["entities"] = EntitiesJson(d, d.Order);
+  j["entities"] = EntitiesJson(d);
   return j;
 }
 
@@ -448,7 +447,7 @@ void AddDocumentJson(TJson& out, const TJwwData& doc) {
 }
 
 void AddEntitiesJson(TJson& out, const TJwwData& doc) {
-  out["entities"] = EntitiesJson(doc, doc.EntityOrder);
+  out["entities"] = EntitiesJson(doc);
   out["blockDefs"] = ArrayOf(doc.BlockDefs, BlockDefJson);
   out["blockTree"] = ArrayOf(doc.BlockTree, BlockTreeJson);
 }

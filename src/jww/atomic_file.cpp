@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <exception>
 #include <random>
 #include <string>
 #include <system_error>
@@ -136,23 +137,41 @@ class TFileSink final : public TByteSink {
   std::error_code WriteError;
 };
 
+// What the exception being handled says of itself.
+std::string CurrentExceptionText() {
+  try {
+    throw;
+  } catch (const std::exception& e) {
+    return e.what();
+  } catch (...) {
+    return "an unknown error";
+  }
+}
+
 // Fills the open file and syncs it. False when produce throws or the file refuses the
-// bytes; error then holds what the system said, when it said anything.
-bool Fill(int fd, const std::function<void(TByteSink&)>& produce, std::error_code& error) {
+// bytes; error then says which, with what the system said when it said anything.
+bool Fill(int fd, const std::function<void(TByteSink&)>& produce, TSaveError& error) {
   try {
     TFileSink sink(fd);
     try {
       produce(sink);
     } catch (...) {
-      error = sink.Error();
+      error = sink.Error() ? SaveErrorOf("writing the temporary file", sink.Error())
+                           : TSaveError{TSaveFailure::Other,
+                                        "making the file's content: " + CurrentExceptionText()};
       return false;
     }
-    if (!sink.Flush() || !SyncFile(fd)) {
-      error = sink.Error() ? sink.Error() : LastError();
+    if (!sink.Flush()) {
+      error = SaveErrorOf("writing the temporary file", sink.Error());
+      return false;
+    }
+    if (!SyncFile(fd)) {
+      error = SaveErrorOf("syncing the temporary file to disk", LastError());
       return false;
     }
     return true;
   } catch (...) {
+    error = {TSaveFailure::Other, "preparing the temporary file: " + CurrentExceptionText()};
     return false;
   }
 }
@@ -207,38 +226,37 @@ fs::path ResolveLinks(const fs::path& target, std::error_code& ec) {
 }  // namespace
 
 bool WriteFileAtomically(const fs::path& target, const std::function<void(TByteSink&)>& produce,
-                         TSaveFailure* failure) {
-  TSaveFailure ignored = TSaveFailure::None;
-  TSaveFailure& why = failure != nullptr ? *failure : ignored;
-  why = TSaveFailure::None;
+                         TSaveError* error) {
+  TSaveError ignored;
+  TSaveError& why = error != nullptr ? *error : ignored;
+  why = TSaveError{};
   std::error_code ec;
   const fs::path destination = ResolveLinks(target, ec);
   if (ec) {
-    why = SaveFailureOf(ec);
+    why = SaveErrorOf("following the links to the target", ec);
     return false;
   }
   // A target that does not exist yet is the usual case: the queries report it in ec.
   if (fs::is_directory(destination, ec)) {
-    why = TSaveFailure::Other;
+    why = {TSaveFailure::Other, "the target is a folder"};
     return false;
   }
   // The rename would replace a file that a direct write may not change.
   if (IsWriteProtected(destination)) {
-    why = TSaveFailure::ReadOnly;
+    why = {TSaveFailure::ReadOnly, "the target is write-protected"};
     return false;
   }
 
   fs::path temporary;
   int fd = CreateTemporary(destination, temporary);
   if (fd < 0) {
-    why = SaveFailureOf(LastError());
+    why = SaveErrorOf("creating a temporary file beside the target", LastError());
     return false;
   }
 
-  std::error_code error;
-  bool ok = Fill(fd, produce, error);
+  bool ok = Fill(fd, produce, why);
   if (!CloseFile(fd) && ok) {
-    error = LastError();
+    why = SaveErrorOf("closing the temporary file", LastError());
     ok = false;
   }
 
@@ -247,11 +265,14 @@ bool WriteFileAtomically(const fs::path& target, const std::function<void(TByteS
     if (!ec && fs::is_regular_file(previous)) {
       fs::permissions(temporary, previous.permissions(), ec);
     }
-    fs::rename(temporary, destination, error);
-    ok = !error;
+    std::error_code renameError;
+    fs::rename(temporary, destination, renameError);
+    if (renameError) {
+      why = SaveErrorOf("replacing the target with the temporary file", renameError);
+      ok = false;
+    }
   }
   if (!ok) {
-    why = error ? SaveFailureOf(error) : TSaveFailure::Other;
     fs::remove(temporary, ec);
     return false;
   }

@@ -26,10 +26,10 @@ std::filesystem::path SaveDestination(const std::filesystem::path& target);
 // Runs produce on a new temporary file in target's folder; when it returns normally the
 // file is flushed, synced and renamed over target. Returns false when target is a
 // write-protected file, the temporary file cannot be made, produce throws, or any step
-// fails: target is then untouched, the temporary file is gone and failure (when given)
-// says why.
+// fails: target is then untouched, the temporary file is gone and error (when given) says
+// what failed and why.
 bool WriteFileAtomically(const std::filesystem::path& target,
                          const std::function<void(TByteSink&)>& produce,
-                         TSaveFailure* failure = nullptr);
+                         TSaveError* error = nullptr);
 
 }  // namespace pennatran

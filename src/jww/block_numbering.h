@@ -10,12 +10,29 @@
 
 namespace pennatran {
 
+// The definition an insert of a block number places: the first in BlockDefs carrying it.
+class TBlockDefsByNumber {
+ public:
+  explicit TBlockDefsByNumber(const TJwwData& doc);
+
+  // Index in BlockDefs; -1 when no definition carries the number.
+  int32_t Find(uint32_t number) const;
+
+ private:
+  std::unordered_map<uint32_t, int32_t> First;
+};
+
+// By index in BlockDefs, whether an insert of the drawing places the definition, directly
+// or through the inserts of definitions it reaches. Each definition is entered once, so a
+// definition that inserts itself (directly or through others) cannot make the walk run
+// forever. Time grows linearly with the definitions and their inserts.
+std::vector<bool> ReachedBlockDefs(const TJwwData& doc, const TBlockDefsByNumber& byNumber);
+
 // Worked out from the inserts themselves rather than from the document's derived Used
 // flags, so a save is right even when those flags are stale, and leaves them alone.
 class TBlockNumbering {
  public:
-  // A definition is used when an insert of the drawing, directly or through other used
-  // definitions, names its number (the first definition carrying a number takes it).
+  // A definition is used when ReachedBlockDefs says the drawing reaches it.
   explicit TBlockNumbering(const TJwwData& doc);
 
   bool IsUsed(size_t defIndex) const { return Index[defIndex] >= 0; }
@@ -29,7 +46,7 @@ class TBlockNumbering {
   int32_t WrittenNumber(uint32_t number) const;
 
  private:
-  std::unordered_map<uint32_t, size_t> FirstWithNumber;
+  TBlockDefsByNumber ByNumber;
   std::vector<int32_t> Index;
   int32_t Used = 0;
 };

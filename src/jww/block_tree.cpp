@@ -2,28 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "jww/block_numbering.h"
+
 namespace pennatran {
 namespace {
-
-// The first definition carrying each block number.
-using TFirstByNumber = std::unordered_map<uint32_t, int32_t>;
-
-TFirstByNumber IndexByNumber(const TJwwData& doc) {
-  TFirstByNumber first;
-  for (size_t i = 0; i < doc.BlockDefs.size(); ++i) {
-    first.emplace(doc.BlockDefs[i].Number, static_cast<int32_t>(i));
-  }
-  return first;
-}
-
-int32_t Find(const TFirstByNumber& first, uint32_t number) {
-  const auto it = first.find(number);
-  return it == first.end() ? -1 : it->second;
-}
 
 struct TMatrix {
   double M11, M12, M21, M22;
@@ -35,10 +20,10 @@ TMatrix InsertMatrix(const TEntJwwBlockInsert& insert) {
   return {c * insert.ScaleX, -s * insert.ScaleY, s * insert.ScaleX, c * insert.ScaleY};
 }
 
-void Name(TEntJwwBlockTree& node, const TJwwData& doc, const TFirstByNumber& first,
+void Name(TEntJwwBlockTree& node, const TJwwData& doc, const TBlockDefsByNumber& byNumber,
           uint32_t number) {
   node.BlockNumber = static_cast<int32_t>(number);
-  node.BlockIndex = Find(first, number);
+  node.BlockIndex = byNumber.Find(number);
   if (node.BlockIndex >= 0) node.BlockName = doc.BlockDefs[node.BlockIndex].Name;
 }
 
@@ -53,13 +38,13 @@ struct TCycles {
 
 // Tarjan's strongly connected components, without recursion so that a chain of any
 // length cannot exhaust the stack.
-TCycles FindCycles(const TJwwData& doc, const TFirstByNumber& first) {
+TCycles FindCycles(const TJwwData& doc, const TBlockDefsByNumber& byNumber) {
   const size_t n = doc.BlockDefs.size();
   std::vector<std::vector<int32_t>> next(n);
   TCycles cycles{std::vector<int32_t>(n, -1), std::vector<bool>(n, false)};
   for (size_t d = 0; d < n; ++d) {
     for (const TEntJwwBlockInsert& insert : doc.BlockDefs[d].Inserts) {
-      const int32_t to = Find(first, insert.BlockNumber);
+      const int32_t to = byNumber.Find(insert.BlockNumber);
       if (to < 0) continue;
       next[d].push_back(to);
       if (static_cast<size_t>(to) == d) cycles.OnCycle[d] = true;
@@ -123,26 +108,6 @@ bool RepeatsAncestor(const TRecordArray<TEntJwwBlockTree>& tree, const TCycles& 
   return false;
 }
 
-// Marks every definition the drawing reaches through inserts, directly or nested.
-void MarkUsed(TJwwData& doc, const TFirstByNumber& first) {
-  std::vector<int32_t> pending;
-  auto reach = [&](uint32_t number) {
-    const int32_t index = Find(first, number);
-    if (index >= 0 && !doc.BlockDefs[index].Used) {
-      doc.BlockDefs[index].Used = true;
-      pending.push_back(index);
-    }
-  };
-  for (const TEntJwwBlockInsert& insert : doc.Inserts) reach(insert.BlockNumber);
-  while (!pending.empty()) {
-    const int32_t index = pending.back();
-    pending.pop_back();
-    for (const TEntJwwBlockInsert& insert : doc.BlockDefs[index].Inserts) {
-      reach(insert.BlockNumber);
-    }
-  }
-}
-
 }  // namespace
 
 void ExpandBlockTree(TJwwData& doc, size_t maxNodes, size_t maxPlacedEntities) {
@@ -154,8 +119,8 @@ void ExpandBlockTree(TJwwData& doc, size_t maxNodes, size_t maxPlacedEntities) {
     def.UsedIndex = -1;
   }
   if (doc.Inserts.empty()) return;
-  const TFirstByNumber first = IndexByNumber(doc);
-  const TCycles cycles = FindCycles(doc, first);
+  const TBlockDefsByNumber byNumber(doc);
+  const TCycles cycles = FindCycles(doc, byNumber);
   TRecordArray<TEntJwwBlockTree>& tree = doc.BlockTree;
   tree.reserve(std::min(doc.Inserts.size(), maxNodes));
   size_t placed = 0;
@@ -166,7 +131,7 @@ void ExpandBlockTree(TJwwData& doc, size_t maxNodes, size_t maxPlacedEntities) {
       full = doc.BlockTreeLimited = true;
       return false;
     }
-    if (node.BlockIndex >= 0) placed += doc.BlockDefs[node.BlockIndex].Order.size();
+    if (node.BlockIndex >= 0) placed += doc.BlockDefs[node.BlockIndex].EntityOrder.size();
     tree.push_back(std::move(node));
     return true;
   };
@@ -180,10 +145,10 @@ void ExpandBlockTree(TJwwData& doc, size_t maxNodes, size_t maxPlacedEntities) {
     node.M12 = m.M12;
     node.M21 = m.M21;
     node.M22 = m.M22;
-    Name(node, doc, first, insert.BlockNumber);
+    Name(node, doc, byNumber, insert.BlockNumber);
     if (!add(std::move(node))) break;
   }
-  // Breadth first: nodes appended here are expanded later in the same walk.
+  // Breadth byNumber: nodes appended here are expanded later in the same walk.
   for (size_t k = 0; k < tree.size() && !full; ++k) {
     if (tree[k].BlockIndex < 0 || RepeatsAncestor(tree, cycles, k)) continue;
     const TEntJwwBlockDef& def = doc.BlockDefs[tree[k].BlockIndex];
@@ -204,13 +169,15 @@ void ExpandBlockTree(TJwwData& doc, size_t maxNodes, size_t maxPlacedEntities) {
       node.M12 = parent.M11 * m.M12 + parent.M12 * m.M22;
       node.M21 = parent.M21 * m.M11 + parent.M22 * m.M21;
       node.M22 = parent.M21 * m.M12 + parent.M22 * m.M22;
-      Name(node, doc, first, insert.BlockNumber);
+      Name(node, doc, byNumber, insert.BlockNumber);
       if (!add(std::move(node))) break;  // `parent` is not used past this point
     }
   }
-  MarkUsed(doc, first);
-  for (TEntJwwBlockDef& def : doc.BlockDefs) {
-    if (def.Used) def.UsedIndex = doc.UsedBlockCount++;
+  const std::vector<bool> reached = ReachedBlockDefs(doc, byNumber);
+  for (size_t d = 0; d < reached.size(); ++d) {
+    if (!reached[d]) continue;
+    doc.BlockDefs[d].Used = true;
+    doc.BlockDefs[d].UsedIndex = doc.UsedBlockCount++;
   }
 }
 

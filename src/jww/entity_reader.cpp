@@ -46,12 +46,10 @@ class TEntityReader {
   TEntityReader(TByteReader& in, int32_t version, const TConsumedBytes& consumed = {})
       : In(in), Version(version), Consumed(consumed) {}
 
-  // Reads `count` entities into the arrays and order list of owner (the document or a
-  // block definition). `where` names the owner in error messages.
-  template <typename Owner>
-  void ReadList(Owner& owner, TRecordArray<TEntJwwOrderEntry>& order, uint32_t count,
-                const std::string& where) {
-    ReserveForList(owner, order, count);
+  // Reads `count` entities into the lists of the document or a block definition. `where`
+  // names the owner in error messages.
+  void ReadList(TEntityLists& lists, uint32_t count, const std::string& where) {
+    ReserveForList(lists, count);
     uint32_t taken = 0;
     while (taken < count) {
       int kind = 0;
@@ -62,7 +60,7 @@ class TEntityReader {
       }
       if (kind == 0) continue;  // a class we do not read: only its tag was consumed
       try {
-        ReadOne(owner, order, kind);
+        ReadOne(lists, kind);
       } catch (const TReadError& e) {
         Rethrow(e, "inside entity " + std::to_string(taken + 1) + " (" + kKindNames[kind] + ")" +
                        where);
@@ -102,20 +100,13 @@ class TEntityReader {
   // Sizes the arrays exactly before the records are read: a first pass over the list
   // counts each kind without storing anything. Growing the arrays instead would copy every
   // record again and, for a moment, hold two copies of the largest arrays.
-  template <typename Owner>
-  void ReserveForList(Owner& owner, TRecordArray<TEntJwwOrderEntry>& order, uint32_t count) {
+  void ReserveForList(TEntityLists& lists, uint32_t count) {
     TByteReader scoutIn = In;
     TEntityReader scout(scoutIn, Version);
     scout.ClassNumbers = ClassNumbers;
     const std::array<size_t, 8> kinds = scout.CountKinds(count);
-    ReserveRecords(owner.Lines, kinds[EntityLine]);
-    ReserveRecords(owner.Arcs, kinds[EntityArc]);
-    ReserveRecords(owner.Points, kinds[EntityPoint]);
-    ReserveRecords(owner.Texts, kinds[EntityText]);
-    ReserveRecords(owner.Dimensions, kinds[EntityDimension]);
-    ReserveRecords(owner.Solids, kinds[EntitySolid]);
-    ReserveRecords(owner.Inserts, kinds[EntityInsert]);
-    ReserveRecords(order, kinds[0]);
+    ForEachList(lists, [&](auto& list, TEntityKind kind) { ReserveRecords(list, kinds[kind]); });
+    ReserveRecords(lists.EntityOrder, kinds[0]);
   }
 
   // How many records of each kind the next `count` entities hold (index 0: all of them),
@@ -270,30 +261,31 @@ class TEntityReader {
 
   // Reads one record straight into a new last entry of its array; a record cut short is
   // removed again, so the arrays keep only complete records.
-  template <typename Owner>
-  void ReadOne(Owner& owner, TRecordArray<TEntJwwOrderEntry>& order, int kind) {
+  void ReadOne(TEntityLists& lists, int kind) {
     switch (kind) {
       case EntityLine:
-        Append(order, owner.Lines, EntityLine, [&](TEntJwwLine& e) { Block(&e, sizeof e); });
+        Append(lists.EntityOrder, lists.Lines, EntityLine,
+               [&](TEntJwwLine& e) { Block(&e, sizeof e); });
         break;
       case EntityArc:
-        Append(order, owner.Arcs, EntityArc, [&](TEntJwwArc& e) { Block(&e, sizeof e); });
+        Append(lists.EntityOrder, lists.Arcs, EntityArc,
+               [&](TEntJwwArc& e) { Block(&e, sizeof e); });
         break;
       case EntityPoint:
-        Append(order, owner.Points, EntityPoint, [&](TEntJwwPoint& e) { Point(e); });
+        Append(lists.EntityOrder, lists.Points, EntityPoint, [&](TEntJwwPoint& e) { Point(e); });
         break;
       case EntityText:
-        Append(order, owner.Texts, EntityText, [&](TEntJwwText& e) { Text(e); });
+        Append(lists.EntityOrder, lists.Texts, EntityText, [&](TEntJwwText& e) { Text(e); });
         break;
       case EntityDimension:
-        Append(order, owner.Dimensions, EntityDimension,
+        Append(lists.EntityOrder, lists.Dimensions, EntityDimension,
                [&](TEntJwwDimension& e) { Dimension(e); });
         break;
       case EntitySolid:
-        Append(order, owner.Solids, EntitySolid, [&](TEntJwwSolid& e) { Solid(e); });
+        Append(lists.EntityOrder, lists.Solids, EntitySolid, [&](TEntJwwSolid& e) { Solid(e); });
         break;
       case EntityInsert:
-        Append(order, owner.Inserts, EntityInsert,
+        Append(lists.EntityOrder, lists.Inserts, EntityInsert,
                [&](TEntJwwBlockInsert& e) { Block(&e, sizeof e); });
         break;
       default:
@@ -345,7 +337,7 @@ void ReadBlockDefinitions(TByteReader& in, TEntityReader& reader, TJwwData& doc)
     // even when the file ends among its entities.
     doc.BlockDefs.push_back(std::move(def));
     TEntJwwBlockDef& placed = doc.BlockDefs.back();
-    reader.ReadList(placed, placed.Order, static_cast<uint32_t>(placed.Count), where);
+    reader.ReadList(placed, static_cast<uint32_t>(placed.Count), where);
   }
 }
 
@@ -360,7 +352,7 @@ void ReadEntitySection(TByteReader& in, TJwwData& doc, const TConsumedBytes& con
     Rethrow(e, "reading the entity count");
   }
   doc.Header.EntityCount = static_cast<int32_t>(count);
-  reader.ReadList(doc, doc.EntityOrder, count, "");
+  reader.ReadList(doc, count, "");
   ReadBlockDefinitions(in, reader, doc);
   if (doc.Header.Version >= kFirstImageVersion) ReadImageSection(in, doc);
 }

@@ -13,49 +13,6 @@ namespace {
 
 constexpr std::string_view kBlockDefClass = "CDataList";
 
-// The typed arrays of either the drawing or one block definition.
-struct TEntitySet {
-  const TRecordArray<TEntJwwOrderEntry>& Order;
-  const TRecordArray<TEntJwwLine>& Lines;
-  const TRecordArray<TEntJwwArc>& Arcs;
-  const TRecordArray<TEntJwwPoint>& Points;
-  const TRecordArray<TEntJwwText>& Texts;
-  const TRecordArray<TEntJwwDimension>& Dimensions;
-  const TRecordArray<TEntJwwSolid>& Solids;
-  const TRecordArray<TEntJwwBlockInsert>& Inserts;
-
-  size_t KindSize(int32_t kind) const {
-    switch (kind) {
-      case EntityLine:
-        return Lines.size();
-      case EntityArc:
-        return Arcs.size();
-      case EntityPoint:
-        return Points.size();
-      case EntityText:
-        return Texts.size();
-      case EntityDimension:
-        return Dimensions.size();
-      case EntitySolid:
-        return Solids.size();
-      case EntityInsert:
-        return Inserts.size();
-      default:
-        return 0;
-    }
-  }
-};
-
-TEntitySet DrawingSet(const TJwwData& doc) {
-  return {doc.EntityOrder, doc.Lines,      doc.Arcs,   doc.Points,
-          doc.Texts,       doc.Dimensions, doc.Solids, doc.Inserts};
-}
-
-TEntitySet BlockSet(const TEntJwwBlockDef& def) {
-  return {def.Order, def.Lines,      def.Arcs,   def.Points,
-          def.Texts, def.Dimensions, def.Solids, def.Inserts};
-}
-
 // Class object numbers shared by the whole file; 0 while a class is not yet introduced.
 struct TClassNumbers {
   std::array<uint32_t, 8> Kinds{};
@@ -143,17 +100,17 @@ void WriteInsert(TByteWriter& out, const TEntJwwBlockInsert& insert, int32_t ver
   out.U32(static_cast<uint32_t>(numbering.WrittenNumber(insert.BlockNumber)));
 }
 
-// Each entity of the set exactly once: first in the order the file held them, then any
+// Each entity of the lists exactly once: first in the order the file held them, then any
 // the order list misses. The count written before them is the length of this list, so the
 // announced count always matches the objects that follow.
-TRecordArray<TEntJwwOrderEntry> WriteOrder(const TEntitySet& set) {
+TRecordArray<TEntJwwOrderEntry> WriteOrder(const TEntityLists& lists) {
   std::array<std::vector<bool>, 8> taken;
   for (int32_t kind = EntityLine; kind <= EntityInsert; ++kind) {
-    taken[static_cast<size_t>(kind)].assign(set.KindSize(kind), false);
+    taken[static_cast<size_t>(kind)].assign(lists.KindSize(kind), false);
   }
   TRecordArray<TEntJwwOrderEntry> order;
-  order.reserve(set.Order.size());
-  for (const TEntJwwOrderEntry& entry : set.Order) {
+  order.reserve(lists.EntityOrder.size());
+  for (const TEntJwwOrderEntry& entry : lists.EntityOrder) {
     if (entry.Kind < EntityLine || entry.Kind > EntityInsert || entry.Index < 0) continue;
     std::vector<bool>& kindTaken = taken[static_cast<size_t>(entry.Kind)];
     size_t index = static_cast<size_t>(entry.Index);
@@ -175,7 +132,7 @@ uint32_t CountOf(size_t n) {
   return static_cast<uint32_t>(n);
 }
 
-void WriteEntityObjects(TByteWriter& out, const TEntitySet& set,
+void WriteEntityObjects(TByteWriter& out, const TEntityLists& lists,
                         const TRecordArray<TEntJwwOrderEntry>& order, TClassNumbers& classes,
                         int32_t version, const TBlockNumbering& numbering) {
   for (const TEntJwwOrderEntry& entry : order) {
@@ -184,25 +141,25 @@ void WriteEntityObjects(TByteWriter& out, const TEntitySet& set,
     WriteTag(out, classes.Kinds[kind], kEntityClassNames[kind]);
     switch (entry.Kind) {
       case EntityLine:
-        WriteLine(out, set.Lines[i], version);
+        WriteLine(out, lists.Lines[i], version);
         break;
       case EntityArc:
-        WriteArc(out, set.Arcs[i], version);
+        WriteArc(out, lists.Arcs[i], version);
         break;
       case EntityPoint:
-        WritePoint(out, set.Points[i], version);
+        WritePoint(out, lists.Points[i], version);
         break;
       case EntityText:
-        WriteText(out, set.Texts[i], version);
+        WriteText(out, lists.Texts[i], version);
         break;
       case EntityDimension:
-        WriteDimension(out, set.Dimensions[i], version);
+        WriteDimension(out, lists.Dimensions[i], version);
         break;
       case EntitySolid:
-        WriteSolid(out, set.Solids[i], version);
+        WriteSolid(out, lists.Solids[i], version);
         break;
       case EntityInsert:
-        WriteInsert(out, set.Inserts[i], version, numbering);
+        WriteInsert(out, lists.Inserts[i], version, numbering);
         break;
       default:
         break;
@@ -226,12 +183,11 @@ void WriteBlockDefinitions(const TJwwData& doc, TByteWriter& out, TClassNumbers&
     // into the definition's position, so write that position instead.
     out.I32(def.Time < 0 ? writtenIndex + 1 : def.Time);
     out.String(WriterClean(def.Name));
-    TEntitySet set = BlockSet(def);
-    TRecordArray<TEntJwwOrderEntry> order = WriteOrder(set);
+    TRecordArray<TEntJwwOrderEntry> order = WriteOrder(def);
     out.Count(CountOf(order.size()));
     // The definition is one object, counted after its count and before its entities.
     out.CountObject();
-    WriteEntityObjects(out, set, order, classes, version, numbering);
+    WriteEntityObjects(out, def, order, classes, version, numbering);
   }
 }
 
@@ -240,10 +196,9 @@ void WriteBlockDefinitions(const TJwwData& doc, TByteWriter& out, TClassNumbers&
 void WriteEntitySection(const TJwwData& doc, TByteWriter& out, int32_t version) {
   TBlockNumbering numbering(doc);
   TClassNumbers classes;
-  TEntitySet drawing = DrawingSet(doc);
-  TRecordArray<TEntJwwOrderEntry> order = WriteOrder(drawing);
+  TRecordArray<TEntJwwOrderEntry> order = WriteOrder(doc);
   out.Count(CountOf(order.size()));
-  WriteEntityObjects(out, drawing, order, classes, version, numbering);
+  WriteEntityObjects(out, doc, order, classes, version, numbering);
   WriteBlockDefinitions(doc, out, classes, version, numbering);
 }
 

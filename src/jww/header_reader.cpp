@@ -27,23 +27,23 @@ void SizeTables(TJwwData& doc) {
   doc.LayerGroups.assign(kLayerGroupCount, {});
   doc.Layers.assign(kLayerCount, {});
   doc.Pens.clear();
-  doc.LineTypeDefs.assign(8, {});
-  doc.RandomLineDefs.assign(5, {});
-  doc.DoubleLineDefs.assign(4, {});
-  doc.TextStyles.assign(10, {});
+  doc.LineTypeDefs.assign(kLineTypeDefCount, {});
+  doc.RandomLineDefs.assign(kRandomLineDefCount, {});
+  doc.DoubleLineDefs.assign(kDoubleLineDefCount, {});
+  doc.TextStyles.assign(kTextStyleCount, {});
   doc.ColorExNos.assign(kColorSlotCount, {});
   doc.LineTypeExNos.assign(kLineTypeSlotCount, {});
 }
 
 void ReadLayerStructure(TByteReader& in, TJwwData& doc) {
-  for (size_t g = 0; g < 16; ++g) {
+  for (size_t g = 0; g < kLayerGroupCount; ++g) {
     TEntJwwLayerGroup& group = doc.LayerGroups[g];
     group.State = in.I32();
     group.WriteLayer = in.I32();
     group.Scale = in.F64();
     group.Protect = in.I32();
-    for (size_t l = 0; l < 16; ++l) {
-      TEntJwwLayer& layer = doc.Layers[g * 16 + l];
+    for (size_t l = 0; l < kLayersPerGroup; ++l) {
+      TEntJwwLayer& layer = doc.Layers[g * kLayersPerGroup + l];
       layer.State = in.I32();
       layer.Protect = in.I32();
     }
@@ -78,7 +78,7 @@ void ReadViewSettings(TByteReader& in, TEntJwwHeader& h) {
       e->Int = in.I32();
     }
   } else {
-    for (size_t i = 0; i < 4; ++i) {
+    for (size_t i = 0; i < kOldMarkJumpCount; ++i) {
       h.MarkJumps[i].Scale = in.F64();
       h.MarkJumps[i].X = in.F64();
       h.MarkJumps[i].Y = in.F64();

@@ -18,14 +18,14 @@ T EntryOrZero(const std::vector<T>& table, size_t index) {
 }
 
 void WriteLayers(const TJwwData& doc, TByteWriter& out) {
-  for (size_t g = 0; g < 16; ++g) {
+  for (size_t g = 0; g < kLayerGroupCount; ++g) {
     TEntJwwLayerGroup group = EntryOrZero(doc.LayerGroups, g);
     out.I32(group.State);
     out.I32(group.WriteLayer);
     out.F64(group.Scale);
     out.I32(group.Protect);
-    for (size_t l = 0; l < 16; ++l) {
-      TEntJwwLayer layer = EntryOrZero(doc.Layers, g * 16 + l);
+    for (size_t l = 0; l < kLayersPerGroup; ++l) {
+      TEntJwwLayer layer = EntryOrZero(doc.Layers, g * kLayersPerGroup + l);
       out.I32(layer.State);
       out.I32(layer.Protect);
     }
@@ -33,8 +33,9 @@ void WriteLayers(const TJwwData& doc, TByteWriter& out) {
 }
 
 void WriteLayerNames(const TJwwData& doc, TByteWriter& out) {
-  for (size_t i = 0; i < 256; ++i) out.String(WriterClean(EntryOrZero(doc.Layers, i).Name));
-  for (size_t g = 0; g < 16; ++g) out.String(WriterClean(EntryOrZero(doc.LayerGroups, g).Name));
+  for (size_t i = 0; i < kLayerCount; ++i) out.String(WriterClean(EntryOrZero(doc.Layers, i).Name));
+  for (size_t g = 0; g < kLayerGroupCount; ++g)
+    out.String(WriterClean(EntryOrZero(doc.LayerGroups, g).Name));
 }
 
 void WriteMarkJumps(const TEntJwwHeader& h, TByteWriter& out, int32_t version) {
@@ -51,7 +52,7 @@ void WriteMarkJumps(const TEntJwwHeader& h, TByteWriter& out, int32_t version) {
     }
     return;
   }
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < kOldMarkJumpCount; ++i) {
     out.F64(h.MarkJumps[i].Scale);
     out.F64(h.MarkJumps[i].X);
     out.F64(h.MarkJumps[i].Y);
@@ -59,12 +60,12 @@ void WriteMarkJumps(const TEntJwwHeader& h, TByteWriter& out, int32_t version) {
 }
 
 void WritePens(const TJwwData& doc, TByteWriter& out) {
-  for (int32_t i = 0; i < 10; ++i) {
+  for (int32_t i = 0; i < kPenCount; ++i) {
     TEntJwwPen pen = WrittenPen(EntryOrZero(doc.Pens, static_cast<size_t>(i)), i);
     out.U32(pen.ScreenColor);
     out.I32(pen.ScreenWidth);
   }
-  for (int32_t i = 0; i < 10; ++i) {
+  for (int32_t i = 0; i < kPenCount; ++i) {
     TEntJwwPen pen = WrittenPen(EntryOrZero(doc.Pens, static_cast<size_t>(i)), i);
     out.U32(pen.PrintColor);
     out.I32(pen.PrintWidth);
@@ -80,8 +81,10 @@ void WriteLineTypeDef(const TEntJwwLineTypeDef& def, TByteWriter& out) {
 }
 
 void WriteLineTypeTables(const TJwwData& doc, TByteWriter& out) {
-  for (size_t i = 0; i < 8; ++i) WriteLineTypeDef(EntryOrZero(doc.LineTypeDefs, i), out);
-  for (size_t i = 0; i < 5; ++i) {
+  for (size_t i = 0; i < kLineTypeDefCount; ++i) {
+    WriteLineTypeDef(EntryOrZero(doc.LineTypeDefs, i), out);
+  }
+  for (size_t i = 0; i < kRandomLineDefCount; ++i) {
     TEntJwwRandomLineDef def = EntryOrZero(doc.RandomLineDefs, i);
     out.U32(def.Pattern);
     out.I32(def.ScreenAmplitude);
@@ -89,7 +92,9 @@ void WriteLineTypeTables(const TJwwData& doc, TByteWriter& out) {
     out.I32(def.PrintAmplitude);
     out.I32(def.PrintPitch);
   }
-  for (size_t i = 0; i < 4; ++i) WriteLineTypeDef(EntryOrZero(doc.DoubleLineDefs, i), out);
+  for (size_t i = 0; i < kDoubleLineDefCount; ++i) {
+    WriteLineTypeDef(EntryOrZero(doc.DoubleLineDefs, i), out);
+  }
 }
 
 // Rows 24 to 27 form one block whose extent the reader derives from the version alone.
@@ -152,7 +157,7 @@ void WriteSxfTables(const TJwwData& doc, TByteWriter& out) {
 }
 
 void WriteTextSettings(const TJwwData& doc, TByteWriter& out) {
-  for (size_t i = 0; i < 10; ++i) {
+  for (size_t i = 0; i < kTextStyleCount; ++i) {
     TEntJwwTextStyle style = EntryOrZero(doc.TextStyles, i);
     out.F64(style.SizeX);
     out.F64(style.SizeY);

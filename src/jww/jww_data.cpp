@@ -21,16 +21,11 @@ void TJwwData::Clear() {
   ColorExNos = {};
   LineTypeExNos = {};
   TextStyles = {};
-  EntityOrder = {};
-  Lines = {};
-  Arcs = {};
-  Points = {};
-  Texts = {};
-  Dimensions = {};
-  Solids = {};
-  Inserts = {};
-  BlockDefs = {};
-  BlockTree = {};
+  // Assigning {} to a vector would take its initializer-list form, which keeps the
+  // capacity; moving an empty container in gives the memory back.
+  static_cast<TEntityLists&>(*this) = TEntityLists();
+  BlockDefs = std::vector<TEntJwwBlockDef>();
+  BlockTree = TRecordArray<TEntJwwBlockTree>();
   BlockTreeLimited = false;
   UsedBlockCount = 0;
   ExtentMinX = ExtentMinY = ExtentMaxX = ExtentMaxY = 0;

@@ -29,7 +29,8 @@ struct TLoadError {
   bool NotADrawing = false;
 };
 
-class TJwwData {
+// A drawing; its own entities are the lists it derives from.
+class TJwwData : public TEntityLists {
  public:
   TJwwData();
 
@@ -49,11 +50,11 @@ class TJwwData {
   void SetSaveOptions(int32_t options);
   // Writes the document as a drawing of the given version (the copy tool passes 700).
   // The target is replaced only once the new file is complete: a failed save returns
-  // false and leaves any previous file at that path untouched; failure (when given) then
-  // says why. A write-protected file is not replaced. Versions outside 220..65535 have no
-  // layout and are refused. The document is not changed.
+  // false and leaves any previous file at that path untouched; error (when given) then
+  // says what failed and why. A write-protected file is not replaced. Versions outside
+  // 220..65535 have no layout and are refused. The document is not changed.
   bool SaveToFile(const std::filesystem::path& fileName, int32_t version,
-                  TSaveFailure* failure = nullptr);
+                  TSaveError* error = nullptr);
 
   // The writer's renumbering of block numbers (call after BuildBlockTree).
   int32_t UsedBlockIndex(uint32_t number) const;
@@ -65,13 +66,6 @@ class TJwwData {
   // Deletes the files of ImageList from ImageFolder (a.bmp.gz removes a.bmp.gz and a.bmp).
   void DeleteImageFiles() const;
 
-  int32_t LineCount() const { return static_cast<int32_t>(Lines.size()); }
-  int32_t ArcCount() const { return static_cast<int32_t>(Arcs.size()); }
-  int32_t PointCount() const { return static_cast<int32_t>(Points.size()); }
-  int32_t TextCount() const { return static_cast<int32_t>(Texts.size()); }
-  int32_t DimensionCount() const { return static_cast<int32_t>(Dimensions.size()); }
-  int32_t SolidCount() const { return static_cast<int32_t>(Solids.size()); }
-  int32_t InsertCount() const { return static_cast<int32_t>(Inserts.size()); }
   int32_t BlockDefCount() const { return static_cast<int32_t>(BlockDefs.size()); }
   int32_t BlockTreeCount() const { return static_cast<int32_t>(BlockTree.size()); }
 
@@ -85,14 +79,6 @@ class TJwwData {
   std::vector<TEntJwwColorExNo> ColorExNos;          // 257: slots 0..256
   std::vector<TEntJwwLineTypeExNo> LineTypeExNos;    // 33: slots 0..32
   std::vector<TEntJwwTextStyle> TextStyles;          // 10
-  TRecordArray<TEntJwwOrderEntry> EntityOrder;
-  TRecordArray<TEntJwwLine> Lines;
-  TRecordArray<TEntJwwArc> Arcs;
-  TRecordArray<TEntJwwPoint> Points;
-  TRecordArray<TEntJwwText> Texts;
-  TRecordArray<TEntJwwDimension> Dimensions;
-  TRecordArray<TEntJwwSolid> Solids;
-  TRecordArray<TEntJwwBlockInsert> Inserts;
   std::vector<TEntJwwBlockDef> BlockDefs;
   TRecordArray<TEntJwwBlockTree> BlockTree;
   // Set when BlockTree stops at one of its bounds: the preview then shows only part of the

@@ -1,3 +1,6 @@
+#include <exception>
+#include <string>
+
 #include "jww/atomic_file.h"
 #include "jww/jww_data.h"
 #include "jww/jww_writer.h"
@@ -13,15 +16,22 @@ void WriteJww(const TJwwData& doc, TByteSink& sink, int32_t version) {
 }
 
 bool TJwwData::SaveToFile(const std::filesystem::path& fileName, int32_t version,
-                          TSaveFailure* failure) {
-  if (failure != nullptr) *failure = TSaveFailure::Other;
-  if (version < kOldestWritableVersion || version > kNewestWritableVersion) return false;
+                          TSaveError* error) {
+  if (version < kOldestWritableVersion || version > kNewestWritableVersion) {
+    if (error != nullptr) {
+      *error = {TSaveFailure::Other, "version " + std::to_string(version) + " has no layout"};
+    }
+    return false;
+  }
   // Failures are reported by the result only; nothing may escape to the window.
   try {
     return WriteFileAtomically(
-        fileName, [&](TByteSink& sink) { WriteJww(*this, sink, version); }, failure);
+        fileName, [&](TByteSink& sink) { WriteJww(*this, sink, version); }, error);
+  } catch (const std::exception& e) {
+    if (error != nullptr) *error = {TSaveFailure::Other, e.what()};
+    return false;
   } catch (...) {
-    if (failure != nullptr) *failure = TSaveFailure::Other;
+    if (error != nullptr) *error = {TSaveFailure::Other, "an unknown error"};
     return false;
   }
 }

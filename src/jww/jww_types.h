@@ -10,6 +10,7 @@
 #include <deque>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "jww/record_array.h"
@@ -176,6 +177,21 @@ inline constexpr int32_t kLayerCount = kLayerGroupCount * kLayersPerGroup;
 inline constexpr int32_t kPenCount = 10;           // pens 0..9
 inline constexpr int32_t kColorSlotCount = 257;    // SXF colour slots 0..256
 inline constexpr int32_t kLineTypeSlotCount = 33;  // SXF line type slots 0..32
+inline constexpr int32_t kLineTypeDefCount = 8;    // line types 2..9
+inline constexpr int32_t kRandomLineDefCount = 5;  // random lines 1..5
+inline constexpr int32_t kDoubleLineDefCount = 4;  // double lines of line types 6..9
+inline constexpr int32_t kTextStyleCount = 10;     // text styles 1..10
+// Drawings up to version 2.30 keep only the first four mark jumps, without layer groups.
+inline constexpr int32_t kOldMarkJumpCount = 4;
+
+// How a drawing shows a layer or a layer group (their State field). The preview draws any
+// other value as editable.
+enum TStoredLayerState : int32_t {
+  kStoredHidden = 0,
+  kStoredDisplayOnly = 1,
+  kStoredEditable = 2,
+  kStoredWriting = 3,  // the layer or group being drawn on: editable
+};
 
 struct TEntJwwLayerGroup {
   int32_t State = 0;
@@ -310,14 +326,10 @@ struct TEntJwwHeader {
   int32_t BlockCount = 0;
 };
 
-struct TEntJwwBlockDef {
-  TEntJwwCommon Common{};
-  uint32_t Number = 0;
-  uint32_t Referenced = 0;
-  int32_t Time = 0;
-  SjisString Name;
-  int32_t Count = 0;
-  TRecordArray<TEntJwwOrderEntry> Order;
+// The entities of a drawing or of one block definition: one array per kind and the order
+// the file held them in.
+struct TEntityLists {
+  TRecordArray<TEntJwwOrderEntry> EntityOrder;
   TRecordArray<TEntJwwLine> Lines;
   TRecordArray<TEntJwwArc> Arcs;
   TRecordArray<TEntJwwPoint> Points;
@@ -325,8 +337,6 @@ struct TEntJwwBlockDef {
   TRecordArray<TEntJwwDimension> Dimensions;
   TRecordArray<TEntJwwSolid> Solids;
   TRecordArray<TEntJwwBlockInsert> Inserts;
-  bool Used = false;       // derived: reached from the drawing through inserts
-  int32_t UsedIndex = -1;  // derived: sequence number among used definitions
 
   int32_t LineCount() const { return static_cast<int32_t>(Lines.size()); }
   int32_t ArcCount() const { return static_cast<int32_t>(Arcs.size()); }
@@ -335,6 +345,61 @@ struct TEntJwwBlockDef {
   int32_t DimensionCount() const { return static_cast<int32_t>(Dimensions.size()); }
   int32_t SolidCount() const { return static_cast<int32_t>(Solids.size()); }
   int32_t InsertCount() const { return static_cast<int32_t>(Inserts.size()); }
+
+  // The records of one kind; 0 for a number that names no kind.
+  size_t KindSize(int32_t kind) const;
+  // The records of all seven arrays.
+  size_t EntityTotal() const;
+  // Adds a record at the end of its kind's array and of the order.
+  template <typename Record>
+  void Append(const Record& record);
+};
+
+// Calls visit(array, kind) for each of the seven arrays of lists, in the order of the kinds.
+template <typename Lists, typename Visit>
+void ForEachList(Lists& lists, Visit&& visit) {
+  visit(lists.Lines, EntityLine);
+  visit(lists.Arcs, EntityArc);
+  visit(lists.Points, EntityPoint);
+  visit(lists.Texts, EntityText);
+  visit(lists.Dimensions, EntityDimension);
+  visit(lists.Solids, EntitySolid);
+  visit(lists.Inserts, EntityInsert);
+}
+
+inline size_t TEntityLists::KindSize(int32_t kind) const {
+  size_t size = 0;
+  ForEachList(*this, [&](const auto& list, TEntityKind listKind) {
+    if (listKind == kind) size = list.size();
+  });
+  return size;
+}
+
+inline size_t TEntityLists::EntityTotal() const {
+  size_t total = 0;
+  ForEachList(*this, [&](const auto& list, TEntityKind) { total += list.size(); });
+  return total;
+}
+
+template <typename Record>
+void TEntityLists::Append(const Record& record) {
+  ForEachList(*this, [&](auto& list, TEntityKind kind) {
+    if constexpr (std::is_same_v<typename std::decay_t<decltype(list)>::value_type, Record>) {
+      EntityOrder.push_back({kind, static_cast<int32_t>(list.size())});
+      list.push_back(record);
+    }
+  });
+}
+
+struct TEntJwwBlockDef : TEntityLists {
+  TEntJwwCommon Common{};
+  uint32_t Number = 0;
+  uint32_t Referenced = 0;
+  int32_t Time = 0;
+  SjisString Name;
+  int32_t Count = 0;
+  bool Used = false;       // derived: reached from the drawing through inserts
+  int32_t UsedIndex = -1;  // derived: sequence number among used definitions
 };
 
 // One placement of a block definition in drawing coordinates: a point (u, v) of the block

@@ -71,7 +71,9 @@ TApplyResult ApplyToDrawing(const TPalette& palette, const TApplySettings& setti
     if (ec) return Outcome(TApplyStatus::Failed, changed, "cannot write " + backup.string());
   }
   doc.SetSaveOptions(0);
-  if (!doc.SaveToFile(output, 700)) return Outcome(TApplyStatus::Failed, changed, "save failed");
+  TSaveError error;
+  if (!doc.SaveToFile(output, 700, &error))
+    return Outcome(TApplyStatus::Failed, changed, "save failed (" + error.Message + ")");
   return Outcome(TApplyStatus::Saved, changed);
 }
 

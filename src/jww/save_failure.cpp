@@ -27,6 +27,11 @@ TSaveFailure SaveFailureOf(const std::error_code& error) {
   return TSaveFailure::Other;
 }
 
+TSaveError SaveErrorOf(const std::string& step, const std::error_code& error) {
+  if (!error) return {TSaveFailure::Other, step};
+  return {SaveFailureOf(error), step + ": " + error.message()};
+}
+
 std::string SaveFailureText(TSaveFailure failure) {
   switch (failure) {
     case TSaveFailure::ReadOnly:

@@ -14,28 +14,6 @@ namespace {
 constexpr int kEllipsePoints = 72;
 constexpr int kArcSteps = 72;
 
-// An ellipse of radius r and flatness f turned by theta about its centre (cx, cy); the
-// turn's cosine and sine are taken once per curve, not once per point.
-struct TEllipse {
-  TEllipse(double centreX, double centreY, double radius, double flatness, double theta)
-      : Cx(centreX),
-        Cy(centreY),
-        R(radius),
-        F(flatness),
-        Cos(std::cos(theta)),
-        Sin(std::sin(theta)) {}
-
-  // The point at parameter t: (r cos t, r f sin t) turned, then moved to the centre.
-  TDrawPoint At(double t) const { return At(std::cos(t), std::sin(t)); }
-  TDrawPoint At(double cosT, double sinT) const {
-    const double u = R * cosT;
-    const double v = R * F * sinT;
-    return {Cx + Cos * u - Sin * v, Cy + Sin * u + Cos * v};
-  }
-
-  double Cx, Cy, R, F, Cos, Sin;
-};
-
 // cos t and sin t at the parameters of a whole ellipse, the same for every ellipse and
 // accumulated in the same steps as an arc's, so they are worked out once.
 const std::array<std::pair<double, double>, kEllipsePoints>& WholeEllipseParameters() {

@@ -51,8 +51,7 @@ struct TPassOptions {
 
 // The lists of a drawing or of a block definition, in drawing order: image frames under
 // solids, solids under lines, and so on. Returns false when Escape stopped the pass.
-template <typename TLists>
-bool DrawContents(TRenderContext& ctx, TCanvas& canvas, const TLists& lists,
+bool DrawContents(TRenderContext& ctx, TCanvas& canvas, const TEntityLists& lists,
                   const TPassOptions& options) {
   const bool showAux = options.ShowAuxiliary;
   const TPlacement* placement = options.Placement;

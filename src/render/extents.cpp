@@ -5,6 +5,7 @@
 #include <numbers>
 #include <optional>
 
+#include "render/curves.h"
 #include "render/draw_preview.h"
 #include "render/drawers.h"
 #include "render/geometry.h"
@@ -42,9 +43,9 @@ class TBoxSink {
 
 void AddEllipsePoint(TBoxSink& sink, double cx, double cy, double r, double f, double tilt,
                      double t) {
-  double x = 0, y = 0;
-  RotatePoint(tilt, 0, 0, r * std::cos(t), r * f * std::sin(t), x, y);
-  sink.Add(cx + x, cy + y);
+  const TEllipse ellipse(cx, cy, r, f, tilt);
+  const TDrawPoint p = ellipse.Place(ellipse.Local(t));
+  sink.Add(p.X, p.Y);
 }
 
 // The parameters at which the ellipse, as drawn through the sink's placement, reaches
@@ -137,9 +138,8 @@ void AddSolid(TBoxSink& sink, const TEntJwwSolid& s) {
   AddEllipseBox(sink, s.StartX, s.StartY, s.EndX, s.EndY, s.Point2X);
 }
 
-// The entity lists shared by a drawing and a block definition.
-template <typename TLists>
-void AddContents(TBoxSink& sink, const TLists& lists) {
+// The entities of a drawing or of a block definition.
+void AddContents(TBoxSink& sink, const TEntityLists& lists) {
   for (const TEntJwwLine& l : lists.Lines) AddLine(sink, l);
   for (const TEntJwwArc& a : lists.Arcs) AddArc(sink, a);
   for (const TEntJwwPoint& p : lists.Points) sink.Add(p.X, p.Y);

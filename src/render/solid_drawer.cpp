@@ -5,7 +5,6 @@
 
 #include "attributes/gra_attribute.h"
 #include "render/drawers.h"
-#include "render/geometry.h"
 #include "render/output.h"
 #include "render/solids.h"
 
@@ -31,17 +30,6 @@ bool IsForm(double value, double form) {
   return std::fabs(value - form) <= kFormTolerance;
 }
 
-struct TEllipse {
-  double Cx, Cy, R, F, Theta;
-
-  TDrawPoint At(double t) const {
-    double x = 0;
-    double y = 0;
-    RotatePoint(Theta, 0, 0, R * std::cos(t), R * F * std::sin(t), x, y);
-    return {Cx + x, Cy + y};
-  }
-};
-
 // Collects shape points in the point buffer, mapped through the block placement if any.
 class TShapeBuilder {
  public:
@@ -62,7 +50,7 @@ class TShapeBuilder {
     double t = s;
     const double step = w / kArcSteps;
     for (int32_t i = 0; i <= kArcSteps; ++i) {
-      Add(e.At(t));
+      Add(e.Place(e.Local(t)));
       t += step;
     }
   }
@@ -71,7 +59,7 @@ class TShapeBuilder {
   void AddFullEllipse(const TEllipse& e, int32_t count) {
     double t = 0;
     for (int32_t i = 0; i < count; ++i) {
-      Add(e.At(t));
+      Add(e.Place(e.Local(t)));
       t += kFullEllipseStep;
     }
   }
@@ -79,7 +67,7 @@ class TShapeBuilder {
   // The 73 points from s + w back to s.
   void AddArcBackwards(const TEllipse& e, double s, double w) {
     for (int32_t j = 0; j <= kArcSteps; ++j) {
-      Add(e.At(s + w - j * w / kArcSteps));
+      Add(e.Place(e.Local(s + w - j * w / kArcSteps)));
     }
   }
 
@@ -108,7 +96,7 @@ double EvenRingFlatness(double r, double f, double innerR) {
 void BuildArcSolid(TRenderContext& ctx, TCanvas& canvas, const TPlacement* placement,
                    int32_t lineType, double cx, double cy, double r, double f, double theta,
                    double s, double w, double v) {
-  const TEllipse outer{cx, cy, r, f, theta};
+  const TEllipse outer(cx, cy, r, f, theta);
   TShapeBuilder shape(ctx, placement);
   switch (lineType) {
     case kArcSolid:
@@ -119,7 +107,7 @@ void BuildArcSolid(TRenderContext& ctx, TCanvas& canvas, const TPlacement* place
         if (IsForm(v, kFormSector)) {
           shape.Add({cx, cy});
         } else if (!IsForm(v, kFormSegment)) {
-          shape.Add(ArcTangentApex(cx, cy, r, f, s, w, theta));
+          shape.Add(ArcTangentApex(outer, s, w));
         }
       }
       shape.Polygon(canvas);
@@ -136,7 +124,7 @@ void BuildArcSolid(TRenderContext& ctx, TCanvas& canvas, const TPlacement* place
     case kEvenRingSolid: {
       const double innerF = lineType == kRingSolid ? f : EvenRingFlatness(r, f, v);
       shape.AddArc(outer, s, w);
-      shape.AddArcBackwards({cx, cy, v, innerF, theta}, s, w);
+      shape.AddArcBackwards(TEllipse(cx, cy, v, innerF, theta), s, w);
       shape.Polygon(canvas);
       return;
     }
@@ -209,27 +197,18 @@ void SetSolidPenAndBrush(TRenderContext& ctx, TCanvas& canvas, const TEntJwwSoli
 
 }  // namespace
 
-TDrawPoint ArcTangentApex(double cx, double cy, double r, double f, double s, double w,
-                          double theta) {
+TDrawPoint ArcTangentApex(const TEllipse& ellipse, double s, double w) {
   // Worked out in the ellipse's own frame; tilt and centre are applied to the result.
   constexpr double kQuarter = std::numbers::pi / 2;
-  const double sx = r * std::cos(s);
-  const double sy = r * f * std::sin(s);
-  const double ex = r * std::cos(s + w);
-  const double ey = r * f * std::sin(s + w);
-  const TLine start{sx, sy, sx + r * std::cos(s + kQuarter), sy + r * f * std::sin(s + kQuarter)};
-  const TLine end{ex, ey, ex + r * std::cos(s + w - kQuarter),
-                  ey + r * f * std::sin(s + w - kQuarter)};
-  double x = 0;
-  double y = 0;
-  if (!IntersectTangents(end, start, x, y)) {
-    x = 0;
-    y = 0;
-  }
-  double tx = 0;
-  double ty = 0;
-  RotatePoint(theta, 0, 0, x, y, tx, ty);
-  return {cx + tx, cy + ty};
+  const TDrawPoint from = ellipse.Local(s);
+  const TDrawPoint to = ellipse.Local(s + w);
+  const TDrawPoint fromAhead = ellipse.Local(s + kQuarter);
+  const TDrawPoint toBack = ellipse.Local(s + w - kQuarter);
+  const TLine start{from.X, from.Y, from.X + fromAhead.X, from.Y + fromAhead.Y};
+  const TLine end{to.X, to.Y, to.X + toBack.X, to.Y + toBack.Y};
+  TDrawPoint apex{0, 0};
+  if (!IntersectTangents(end, start, apex.X, apex.Y)) apex = {0, 0};
+  return ellipse.Place(apex);
 }
 
 void FillArcSolid(TRenderContext& ctx, TCanvas& canvas, const TEntJwwSolid& solid,

@@ -6,6 +6,7 @@
 
 #include "jww/jww_types.h"
 #include "render/canvas.h"
+#include "render/curves.h"
 #include "render/placement.h"
 #include "render/render_context.h"
 
@@ -20,7 +21,6 @@ void FillArcSolid(TRenderContext& ctx, TCanvas& canvas, const TEntJwwSolid& soli
 
 // Where the tangents at the two ends of the arc (start s, sweep w) of the ellipse meet, in
 // drawing coordinates; the centre when the tangents are parallel.
-TDrawPoint ArcTangentApex(double cx, double cy, double r, double f, double s, double w,
-                          double theta);
+TDrawPoint ArcTangentApex(const TEllipse& ellipse, double s, double w);
 
 }  // namespace pennatran

@@ -77,7 +77,7 @@ std::string TextFaceName(const TEntJwwText& text) {
 
 void SetTextPen(TRenderContext& ctx, TCanvas& canvas, const TEntJwwText& text,
                 std::optional<TColor> overrideColor) {
-  SetEntityPen(ctx, canvas, text.Common.LayerIndex(), text.Common.Color, 1);
+  SetEntityPen(ctx, canvas, text.Common.LayerIndex(), text.Common.Color, kSolidLineType);
   if (overrideColor) {
     canvas.SetPen(*overrideColor, 0, TPenStyle::Solid);
     canvas.SetFontColor(*overrideColor);

@@ -256,5 +256,16 @@ TEST_F(CopyTest, AFailedSaveSaysSoAndExitsWithOne) {
   EXPECT_EQ(fs::file_size(protectedPath), size);
 }
 
+// A failure without a sentence of its own is told in the program's and the system's words.
+TEST_F(CopyTest, AFailedSaveWithoutASentenceSaysWhatFailed) {
+  const std::string folder = PathOf("folder");
+  std::filesystem::create_directory(folder);
+  const TCliResult r = Run({"copy", Source, Destination, "-o", folder, "--colors", "all"});
+  EXPECT_EQ(r.ExitCode, 1);
+  EXPECT_EQ(r.Err,
+            "図面ファイル「" + folder + "」の保存に失敗しました。(the target is a folder)\n");
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+}
+
 }  // namespace
 }  // namespace pennatran::testing

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "jww/block_numbering.h"
 #include "jww/jww_data.h"
 #include "support/jww_builder.h"
 
@@ -163,6 +164,11 @@ TEST(BlockTreeTest, ManyPlacementsOfALargeBlockAreNotCut) {
   doc.BuildBlockTree();
   EXPECT_EQ(doc.BlockTreeCount(), 5000);
   EXPECT_FALSE(doc.BlockTreeLimited);
+  // A cleared document may sit idle beside a large one: it keeps none of its memory.
+  doc.Clear();
+  EXPECT_EQ(doc.BlockTree.capacity(), 0u);
+  EXPECT_EQ(doc.BlockDefs.capacity(), 0u);
+  EXPECT_EQ(doc.Inserts.capacity(), 0u);
 }
 
 TEST(BlockTreeTest, ExplosionStopsAtTheBoundButMarksEveryReachedDefinition) {
@@ -180,6 +186,39 @@ TEST(BlockTreeTest, ExplosionStopsAtTheBoundButMarksEveryReachedDefinition) {
   EXPECT_EQ(doc.UsedBlockCount, static_cast<int32_t>(depth));
   EXPECT_FALSE(doc.BlockDefs.back().Used);
   EXPECT_GT(kMaxBlockTreeNodes, 1'000'000u);
+}
+
+// Reached definitions decide both what the preview expands and what a save writes.
+TEST(BlockTreeTest, ReachedDefinitionsFollowInsertsFromTheDrawingOnly) {
+  struct TCase {
+    const char* Name;
+    std::vector<TEntJwwBlockDef> Defs;
+    std::vector<uint32_t> TopInserts;
+    std::vector<bool> Reached;
+  };
+  const TCase cases[] = {
+      {"no inserts", {Def(1), Def(2, {MakeInsert(1, 0, 0)})}, {}, {false, false}},
+      {"nested", {Def(1, {MakeInsert(2, 0, 0)}), Def(2), Def(3)}, {1}, {true, true, false}},
+      {"cycle, entered from an unreached definition too",
+       {Def(1, {MakeInsert(2, 0, 0)}), Def(2, {MakeInsert(1, 0, 0)}),
+        Def(3, {MakeInsert(1, 0, 0)})},
+       {2},
+       {true, true, false}},
+      {"inserts itself", {Def(1, {MakeInsert(1, 0, 0)})}, {1, 1}, {true}},
+      {"the first of a number takes it",
+       {Def(5), Def(5, {MakeInsert(6, 0, 0)}), Def(6)},
+       {5},
+       {true, false, false}},
+      {"no definition of the number", {Def(1)}, {99}, {false}},
+  };
+  for (const TCase& c : cases) {
+    TJwwData doc;
+    doc.BlockDefs = c.Defs;
+    for (uint32_t number : c.TopInserts) Append(doc, MakeInsert(number, 0, 0));
+    EXPECT_EQ(ReachedBlockDefs(doc, TBlockDefsByNumber(doc)), c.Reached) << c.Name;
+    doc.BuildBlockTree();
+    EXPECT_EQ(UsedFlags(doc), c.Reached) << c.Name;
+  }
 }
 
 TEST(BlockTreeTest, LoadBuildsTheTreeEvenWhenTheFileIsCut) {

@@ -122,8 +122,7 @@ void ExpectRead(const TRecordArray<Record>& read, const TRecordArray<Record>& so
   }
 }
 
-template <typename Arrays>
-void ExpectAllRead(const Arrays& read, const Arrays& source, int32_t version) {
+void ExpectAllRead(const TEntityLists& read, const TEntityLists& source, int32_t version) {
   ExpectRead(read.Lines, source.Lines, version, "line");
   ExpectRead(read.Arcs, source.Arcs, version, "arc");
   ExpectRead(read.Points, source.Points, version, "point");
@@ -142,8 +141,7 @@ bool SameOrder(const TRecordArray<TEntJwwOrderEntry>& a, const TRecordArray<TEnt
 
 // A counting pass sizes the arrays before the records are read, so a complete file leaves
 // no spare room; a counting pass that walked other bytes than the reader would show here.
-template <typename Owner>
-void ExpectExactlySized(const Owner& o, const TRecordArray<TEntJwwOrderEntry>& order) {
+void ExpectExactlySized(const TEntityLists& o) {
   EXPECT_EQ(o.Lines.capacity(), o.Lines.size());
   EXPECT_EQ(o.Arcs.capacity(), o.Arcs.size());
   EXPECT_EQ(o.Points.capacity(), o.Points.size());
@@ -151,7 +149,7 @@ void ExpectExactlySized(const Owner& o, const TRecordArray<TEntJwwOrderEntry>& o
   EXPECT_EQ(o.Dimensions.capacity(), o.Dimensions.size());
   EXPECT_EQ(o.Solids.capacity(), o.Solids.size());
   EXPECT_EQ(o.Inserts.capacity(), o.Inserts.size());
-  EXPECT_EQ(order.capacity(), order.size());
+  EXPECT_EQ(o.EntityOrder.capacity(), o.EntityOrder.size());
 }
 
 class EntityLayoutTest : public ::testing::TestWithParam<int32_t> {};
@@ -176,10 +174,10 @@ TEST_P(EntityLayoutTest, EveryKindAtTopLevelAndInBlocks) {
     ASSERT_EQ(doc.BlockDefCount(), 1);
     EXPECT_EQ(doc.BlockDefs[0].Name, "block");
     EXPECT_EQ(doc.BlockDefs[0].Count, 3);
-    EXPECT_TRUE(SameOrder(doc.BlockDefs[0].Order, def.Order));
+    EXPECT_TRUE(SameOrder(doc.BlockDefs[0].EntityOrder, def.EntityOrder));
     ExpectAllRead(doc.BlockDefs[0], def, version);
-    ExpectExactlySized(doc, doc.EntityOrder);
-    ExpectExactlySized(doc.BlockDefs[0], doc.BlockDefs[0].Order);
+    ExpectExactlySized(doc);
+    ExpectExactlySized(doc.BlockDefs[0]);
   }
 }
 
@@ -203,7 +201,7 @@ TEST(EntityReaderTest, ObjectNumbersOfHandBuiltTags) {
   ASSERT_EQ(doc.ArcCount(), 2);
   EXPECT_EQ(+doc.Lines[1].StartX, 2);  // unary plus: no reference to a packed field
   EXPECT_EQ(+doc.Arcs[1].Radius, 2);
-  ExpectExactlySized(doc, doc.EntityOrder);
+  ExpectExactlySized(doc);
 }
 
 TEST(EntityReaderTest, UnknownClassesConsumeOnlyTheirTags) {
@@ -224,7 +222,7 @@ TEST(EntityReaderTest, UnknownClassesConsumeOnlyTheirTags) {
   EXPECT_EQ(doc.LineCount(), 2);
   EXPECT_EQ(doc.TextCount(), 1);
   EXPECT_EQ(doc.EntityOrder.size(), 3u);
-  ExpectExactlySized(doc, doc.EntityOrder);
+  ExpectExactlySized(doc);
 }
 
 TEST(EntityReaderTest, ClassesIntroducedAtTopLevelServeBlockDefinitions) {
@@ -394,7 +392,7 @@ TEST(EntityReaderTest, CountsTheFileCannotHoldReserveOnlyWhatTheBytesAllow) {
     EXPECT_LE(doc.EntityOrder.capacity(), 1u) << row.Name;
     EXPECT_LE(doc.BlockDefs.capacity(), 1u) << row.Name;
     if (!doc.BlockDefs.empty()) {
-      EXPECT_EQ(doc.BlockDefs[0].Order.capacity(), 0u);
+      EXPECT_EQ(doc.BlockDefs[0].EntityOrder.capacity(), 0u);
     }
     EXPECT_LE(doc.ImageList.capacity(), 2u) << row.Name;
   }

@@ -43,15 +43,15 @@ INSTANTIATE_TEST_SUITE_P(Versions, HeaderLayout,
 TEST(HeaderWriter, MissingTablesAreWrittenAsZeroEntries) {
   TJwwData empty;
   TJwwData zeroTables;
-  zeroTables.LayerGroups.resize(16);
-  zeroTables.Layers.resize(256);
-  zeroTables.Pens.resize(10);
-  zeroTables.LineTypeDefs.resize(8);
-  zeroTables.RandomLineDefs.resize(5);
-  zeroTables.DoubleLineDefs.resize(4);
-  zeroTables.ColorExNos.resize(257);
-  zeroTables.LineTypeExNos.resize(33);
-  zeroTables.TextStyles.resize(10);
+  zeroTables.LayerGroups.resize(kLayerGroupCount);
+  zeroTables.Layers.resize(kLayerCount);
+  zeroTables.Pens.resize(kPenCount);
+  zeroTables.LineTypeDefs.resize(kLineTypeDefCount);
+  zeroTables.RandomLineDefs.resize(kRandomLineDefCount);
+  zeroTables.DoubleLineDefs.resize(kDoubleLineDefCount);
+  zeroTables.ColorExNos.resize(kColorSlotCount);
+  zeroTables.LineTypeExNos.resize(kLineTypeSlotCount);
+  zeroTables.TextStyles.resize(kTextStyleCount);
   EXPECT_EQ(HeaderBytes(empty, 700), HeaderBytes(zeroTables, 700));
 
   // Tables shorter than their fixed size are padded the same way.

@@ -145,10 +145,10 @@ TEST(HostileBlockTree, PlacementsStopAtTheEntityBound) {
   ExpandBlockTree(doc, kMaxBlockTreeNodes, 1000);
   size_t placed = 0;
   for (const TEntJwwBlockTree& node : doc.BlockTree) {
-    placed += doc.BlockDefs[static_cast<size_t>(node.BlockIndex)].Order.size();
+    placed += doc.BlockDefs[static_cast<size_t>(node.BlockIndex)].EntityOrder.size();
   }
   EXPECT_GE(placed, 1000u);
-  EXPECT_LT(placed, 1000u + doc.BlockDefs[0].Order.size());
+  EXPECT_LT(placed, 1000u + doc.BlockDefs[0].EntityOrder.size());
   EXPECT_TRUE(doc.BlockTreeLimited);
   EXPECT_TRUE(doc.BlockDefs[39].Used);  // saving still keeps every reachable definition
 }

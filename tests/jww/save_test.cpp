@@ -5,9 +5,12 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <set>
+#include <stdexcept>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "jww/atomic_file.h"
@@ -132,9 +135,9 @@ TEST_F(SaveTest, AFailureWithoutAPreviousFileLeavesNothing) {
 }
 
 TEST_F(SaveTest, AMissingFolderFails) {
-  TSaveFailure failure = TSaveFailure::None;
-  EXPECT_FALSE(Doc.SaveToFile(Folder / "missing" / "out.jww", 700, &failure));
-  EXPECT_EQ(failure, TSaveFailure::FolderMissing);
+  TSaveError error;
+  EXPECT_FALSE(Doc.SaveToFile(Folder / "missing" / "out.jww", 700, &error));
+  EXPECT_EQ(error.Failure, TSaveFailure::FolderMissing);
   EXPECT_FALSE(fs::exists(Folder / "missing"));
 }
 
@@ -143,14 +146,15 @@ TEST_F(SaveTest, AMissingFolderFails) {
 TEST_F(SaveTest, AWriteProtectedFileIsNotReplaced) {
   WriteFile(Target, "previous");
   fs::permissions(Target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  TSaveFailure failure = TSaveFailure::None;
-  EXPECT_FALSE(Doc.SaveToFile(Target, 700, &failure));
-  EXPECT_EQ(failure, TSaveFailure::ReadOnly);
+  TSaveError error;
+  EXPECT_FALSE(Doc.SaveToFile(Target, 700, &error));
+  EXPECT_EQ(error.Failure, TSaveFailure::ReadOnly);
   EXPECT_EQ(ReadFile(Target), "previous");
   EXPECT_EQ(Entries(Folder), std::vector<fs::path>{"out.jww"});
   fs::permissions(Target, fs::perms::owner_write, std::filesystem::perm_options::add);
-  EXPECT_TRUE(Doc.SaveToFile(Target, 700, &failure));
-  EXPECT_EQ(failure, TSaveFailure::None);
+  EXPECT_TRUE(Doc.SaveToFile(Target, 700, &error));
+  EXPECT_EQ(error.Failure, TSaveFailure::None);
+  EXPECT_EQ(error.Message, "");
 }
 
 TEST(SaveFailure, SystemErrorsNameTheirCause) {
@@ -175,6 +179,42 @@ TEST(SaveFailure, SystemErrorsNameTheirCause) {
     texts.insert(SaveFailureText(failure));
   }
   EXPECT_EQ(texts.size(), 5u);  // four distinct reasons and the empty text
+}
+
+// Like a load's error, a save's says what failed, and the system's words when it had any.
+TEST_F(SaveTest, AFailedSaveSaysWhatFailedAndWhy) {
+  fs::create_directory(Folder / "folder");
+  WriteFile(Folder / "protected.jww", "previous");
+  fs::permissions(Folder / "protected.jww", fs::perms::owner_read);
+  const auto throwing = [](TByteSink&) { throw std::runtime_error("no room in a count"); };
+  const struct {
+    const char* Name;
+    std::function<bool(TSaveError*)> Save;
+    TSaveFailure Failure;
+    std::string Message;
+  } cases[] = {
+      {"missing folder",
+       [&](TSaveError* e) { return Doc.SaveToFile(Folder / "missing" / "a.jww", 700, e); },
+       TSaveFailure::FolderMissing,
+       "creating a temporary file beside the target: " +
+           std::make_error_code(std::errc::no_such_file_or_directory).message()},
+      {"folder", [&](TSaveError* e) { return Doc.SaveToFile(Folder / "folder", 700, e); },
+       TSaveFailure::Other, "the target is a folder"},
+      {"protected", [&](TSaveError* e) { return Doc.SaveToFile(Folder / "protected.jww", 700, e); },
+       TSaveFailure::ReadOnly, "the target is write-protected"},
+      {"version", [&](TSaveError* e) { return Doc.SaveToFile(Target, 219, e); },
+       TSaveFailure::Other, "version 219 has no layout"},
+      {"content", [&](TSaveError* e) { return WriteFileAtomically(Target, throwing, e); },
+       TSaveFailure::Other, "making the file's content: no room in a count"},
+      {"saved", [&](TSaveError* e) { return Doc.SaveToFile(Target, 700, e); }, TSaveFailure::None,
+       ""},
+  };
+  for (const auto& c : cases) {
+    TSaveError error{TSaveFailure::DiskFull, "stale"};
+    EXPECT_EQ(c.Save(&error), c.Failure == TSaveFailure::None) << c.Name;
+    EXPECT_EQ(error.Failure, c.Failure) << c.Name;
+    EXPECT_EQ(error.Message, c.Message) << c.Name;
+  }
 }
 
 TEST_F(SaveTest, APathThatIsAFolderFailsAndTheFolderStays) {
@@ -224,8 +264,7 @@ TEST_F(SaveTest, NamesUpToTheLongestTheFolderTakesSave) {
     name.append(bytes - 4 - name.size(), 'a');
     name += ".jww";
     ASSERT_EQ(name.size(), bytes);
-    TSaveFailure failure = TSaveFailure::None;
-    EXPECT_TRUE(Doc.SaveToFile(Folder / name, 700, &failure)) << bytes;
+    EXPECT_TRUE(Doc.SaveToFile(Folder / name, 700)) << bytes;
     EXPECT_EQ(ReadFile(Folder / name), Expected()) << bytes;
     fs::remove(Folder / name);
   }

@@ -10,13 +10,13 @@ namespace {
 // A document with the tables a load fills, all layers normal.
 TJwwData MakeDocument() {
   TJwwData doc;
-  doc.LayerGroups.assign(16, TEntJwwLayerGroup{});
-  doc.Layers.assign(256, TEntJwwLayer{});
+  doc.LayerGroups.assign(kLayerGroupCount, TEntJwwLayerGroup{});
+  doc.Layers.assign(kLayerCount, TEntJwwLayer{});
   for (auto& g : doc.LayerGroups) g.State = 2;
   for (auto& l : doc.Layers) l.State = 2;
-  doc.Pens.assign(10, TEntJwwPen{});
+  doc.Pens.assign(kPenCount, TEntJwwPen{});
   doc.Pens[0].ScreenColor = MakeColor(255, 255, 255);
-  doc.ColorExNos.assign(257, TEntJwwColorExNo{});
+  doc.ColorExNos.assign(kColorSlotCount, TEntJwwColorExNo{});
   doc.Header.Version = 700;
   return doc;
 }

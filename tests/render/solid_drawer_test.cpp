@@ -90,7 +90,7 @@ TEST(ArcTangentApex, TurnsAndMovesTheCrossingOfTheEndTangents) {
       {3, 4, 1, kPi / 4, kPi, 0, 3, 4},  // parallel sloped tangents
   };
   for (const auto& r : rows) {
-    const TDrawPoint p = ArcTangentApex(r.Cx, r.Cy, 1, r.F, r.S, r.W, r.Theta);
+    const TDrawPoint p = ArcTangentApex(TEllipse(r.Cx, r.Cy, 1, r.F, r.Theta), r.S, r.W);
     EXPECT_NEAR(p.X, r.X, 1e-9) << r.S << ' ' << r.Theta;
     EXPECT_NEAR(p.Y, r.Y, 1e-9) << r.S << ' ' << r.Theta;
   }

@@ -305,57 +305,41 @@ TJwwBuilder& TJwwBuilder::AddInsert(const TEntJwwBlockInsert& e) {
   return Tagged("CDataBlock").InsertRecord(e).SkipObject();
 }
 
-template <typename Arrays>
-TJwwBuilder& TJwwBuilder::AddFrom(const Arrays& a, const TEntJwwOrderEntry& entry) {
+TJwwBuilder& TJwwBuilder::AddEntity(const TEntityLists& lists, const TEntJwwOrderEntry& entry) {
   const auto i = static_cast<size_t>(entry.Index);
   switch (entry.Kind) {
     case EntityLine:
-      return AddLine(a.Lines.at(i));
+      return AddLine(lists.Lines.at(i));
     case EntityArc:
-      return AddArc(a.Arcs.at(i));
+      return AddArc(lists.Arcs.at(i));
     case EntityPoint:
-      return AddPoint(a.Points.at(i));
+      return AddPoint(lists.Points.at(i));
     case EntityText:
-      return AddText(a.Texts.at(i));
+      return AddText(lists.Texts.at(i));
     case EntityDimension:
-      return AddDimension(a.Dimensions.at(i));
+      return AddDimension(lists.Dimensions.at(i));
     case EntitySolid:
-      return AddSolid(a.Solids.at(i));
+      return AddSolid(lists.Solids.at(i));
     case EntityInsert:
-      return AddInsert(a.Inserts.at(i));
+      return AddInsert(lists.Inserts.at(i));
     default:
       return *this;
   }
 }
 
-template <typename Arrays>
-TJwwBuilder& TJwwBuilder::AddAll(const Arrays& a, const TRecordArray<TEntJwwOrderEntry>& order) {
-  if (!order.empty()) {
-    for (const TEntJwwOrderEntry& entry : order) AddFrom(a, entry);
+TJwwBuilder& TJwwBuilder::AddAll(const TEntityLists& lists) {
+  if (!lists.EntityOrder.empty()) {
+    for (const TEntJwwOrderEntry& entry : lists.EntityOrder) AddEntity(lists, entry);
     return *this;
   }
-  for (const auto& e : a.Lines) AddLine(e);
-  for (const auto& e : a.Arcs) AddArc(e);
-  for (const auto& e : a.Points) AddPoint(e);
-  for (const auto& e : a.Texts) AddText(e);
-  for (const auto& e : a.Dimensions) AddDimension(e);
-  for (const auto& e : a.Solids) AddSolid(e);
-  for (const auto& e : a.Inserts) AddInsert(e);
+  for (const auto& e : lists.Lines) AddLine(e);
+  for (const auto& e : lists.Arcs) AddArc(e);
+  for (const auto& e : lists.Points) AddPoint(e);
+  for (const auto& e : lists.Texts) AddText(e);
+  for (const auto& e : lists.Dimensions) AddDimension(e);
+  for (const auto& e : lists.Solids) AddSolid(e);
+  for (const auto& e : lists.Inserts) AddInsert(e);
   return *this;
-}
-
-TJwwBuilder& TJwwBuilder::AddEntity(const TJwwData& doc, const TEntJwwOrderEntry& entry) {
-  return AddFrom(doc, entry);
-}
-
-TJwwBuilder& TJwwBuilder::AddEntity(const TEntJwwBlockDef& def, const TEntJwwOrderEntry& entry) {
-  return AddFrom(def, entry);
-}
-
-template <typename Arrays>
-static uint32_t EntityTotal(const Arrays& a) {
-  return static_cast<uint32_t>(a.Lines.size() + a.Arcs.size() + a.Points.size() + a.Texts.size() +
-                               a.Dimensions.size() + a.Solids.size() + a.Inserts.size());
 }
 
 TJwwBuilder& TJwwBuilder::BlockDefHeader(const TEntJwwBlockDef& def, uint32_t entityCount,
@@ -367,13 +351,14 @@ TJwwBuilder& TJwwBuilder::BlockDefHeader(const TEntJwwBlockDef& def, uint32_t en
 }
 
 TJwwBuilder& TJwwBuilder::AddBlockDef(const TEntJwwBlockDef& def) {
-  BlockDefHeader(def, EntityTotal(def), def.Time < 0);
-  return AddAll(def, def.Order);
+  BlockDefHeader(def, static_cast<uint32_t>(def.EntityTotal()), def.Time < 0);
+  return AddAll(def);
 }
 
 TJwwBuilder& TJwwBuilder::EntitySection(const TJwwData& doc) {
-  Count(doc.EntityOrder.empty() ? EntityTotal(doc) : static_cast<uint32_t>(doc.EntityOrder.size()));
-  AddAll(doc, doc.EntityOrder);
+  Count(
+      static_cast<uint32_t>(doc.EntityOrder.empty() ? doc.EntityTotal() : doc.EntityOrder.size()));
+  AddAll(doc);
   Count(static_cast<uint32_t>(doc.BlockDefs.size()));
   for (const TEntJwwBlockDef& def : doc.BlockDefs) AddBlockDef(def);
   return *this;
@@ -506,72 +491,17 @@ TEntJwwBlockDef MakeBlockDef(uint32_t number, std::string_view name) {
   return def;
 }
 
-namespace {
-
-template <typename Owner, typename Record>
-void AppendTo(Owner& owner, TRecordArray<TEntJwwOrderEntry>& order, TRecordArray<Record>& array,
-              const Record& e, TEntityKind kind) {
-  order.push_back({kind, static_cast<int32_t>(array.size())});
-  array.push_back(e);
-  (void)owner;
-}
-
-}  // namespace
-
-void Append(TJwwData& d, const TEntJwwLine& e) {
-  AppendTo(d, d.EntityOrder, d.Lines, e, EntityLine);
-}
-void Append(TJwwData& d, const TEntJwwArc& e) {
-  AppendTo(d, d.EntityOrder, d.Arcs, e, EntityArc);
-}
-void Append(TJwwData& d, const TEntJwwPoint& e) {
-  AppendTo(d, d.EntityOrder, d.Points, e, EntityPoint);
-}
-void Append(TJwwData& d, const TEntJwwText& e) {
-  AppendTo(d, d.EntityOrder, d.Texts, e, EntityText);
-}
-void Append(TJwwData& d, const TEntJwwDimension& e) {
-  AppendTo(d, d.EntityOrder, d.Dimensions, e, EntityDimension);
-}
-void Append(TJwwData& d, const TEntJwwSolid& e) {
-  AppendTo(d, d.EntityOrder, d.Solids, e, EntitySolid);
-}
-void Append(TJwwData& d, const TEntJwwBlockInsert& e) {
-  AppendTo(d, d.EntityOrder, d.Inserts, e, EntityInsert);
-}
-void Append(TEntJwwBlockDef& d, const TEntJwwLine& e) {
-  AppendTo(d, d.Order, d.Lines, e, EntityLine);
-}
-void Append(TEntJwwBlockDef& d, const TEntJwwArc& e) {
-  AppendTo(d, d.Order, d.Arcs, e, EntityArc);
-}
-void Append(TEntJwwBlockDef& d, const TEntJwwPoint& e) {
-  AppendTo(d, d.Order, d.Points, e, EntityPoint);
-}
-void Append(TEntJwwBlockDef& d, const TEntJwwText& e) {
-  AppendTo(d, d.Order, d.Texts, e, EntityText);
-}
-void Append(TEntJwwBlockDef& d, const TEntJwwDimension& e) {
-  AppendTo(d, d.Order, d.Dimensions, e, EntityDimension);
-}
-void Append(TEntJwwBlockDef& d, const TEntJwwSolid& e) {
-  AppendTo(d, d.Order, d.Solids, e, EntitySolid);
-}
-void Append(TEntJwwBlockDef& d, const TEntJwwBlockInsert& e) {
-  AppendTo(d, d.Order, d.Inserts, e, EntityInsert);
-}
-
 TJwwData SampleDocument() {
   TJwwData doc;
-  doc.LayerGroups.resize(16);
-  doc.Layers.resize(256);
-  doc.Pens.resize(10);
-  doc.LineTypeDefs.resize(8);
-  doc.RandomLineDefs.resize(5);
-  doc.DoubleLineDefs.resize(4);
-  doc.ColorExNos.resize(257);
-  doc.LineTypeExNos.resize(33);
-  doc.TextStyles.resize(10);
+  doc.LayerGroups.resize(kLayerGroupCount);
+  doc.Layers.resize(kLayerCount);
+  doc.Pens.resize(kPenCount);
+  doc.LineTypeDefs.resize(kLineTypeDefCount);
+  doc.RandomLineDefs.resize(kRandomLineDefCount);
+  doc.DoubleLineDefs.resize(kDoubleLineDefCount);
+  doc.ColorExNos.resize(kColorSlotCount);
+  doc.LineTypeExNos.resize(kLineTypeSlotCount);
+  doc.TextStyles.resize(kTextStyleCount);
   doc.Header.Signature = "JwwData.";
   doc.Header.Memo = "memo line 1\r\nline 2";
   doc.Header.PaperSize = 3;

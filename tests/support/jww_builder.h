@@ -96,16 +96,15 @@ class TJwwBuilder {
   TJwwBuilder& AddSolid(const TEntJwwSolid& e);
   TJwwBuilder& AddInsert(const TEntJwwBlockInsert& e);
   // One entity of a document's or a definition's arrays, chosen by an order entry.
-  TJwwBuilder& AddEntity(const TJwwData& doc, const TEntJwwOrderEntry& entry);
-  TJwwBuilder& AddEntity(const TEntJwwBlockDef& def, const TEntJwwOrderEntry& entry);
+  TJwwBuilder& AddEntity(const TEntityLists& lists, const TEntJwwOrderEntry& entry);
 
   // The "CDataList" tag and a block definition's fields up to its entity count; the
   // entities follow with Add*. With extendedTime, Time must be negative and 8 bytes of
   // extended time follow it. Counts the definition as one object.
   TJwwBuilder& BlockDefHeader(const TEntJwwBlockDef& def, uint32_t entityCount,
                               bool extendedTime = false);
-  // BlockDefHeader with the definition's entity count, then its entities in its Order
-  // (or, when Order is empty, all its arrays kind by kind).
+  // BlockDefHeader with the definition's entity count, then its entities in its EntityOrder
+  // (or, when that is empty, all its arrays kind by kind).
   TJwwBuilder& AddBlockDef(const TEntJwwBlockDef& def);
 
   // The entity count, the entities in EntityOrder (or kind by kind when it is empty), the
@@ -131,10 +130,7 @@ class TJwwBuilder {
   TJwwBuilder& PointBody(const TEntJwwPoint& p);
   TJwwBuilder& Tagged(const std::string& className);
   bool Old() const { return FileVersion < 351; }
-  template <typename Arrays>
-  TJwwBuilder& AddFrom(const Arrays& a, const TEntJwwOrderEntry& entry);
-  template <typename Arrays>
-  TJwwBuilder& AddAll(const Arrays& a, const TRecordArray<TEntJwwOrderEntry>& order);
+  TJwwBuilder& AddAll(const TEntityLists& lists);
 
   int32_t FileVersion;
   std::vector<uint8_t> Data;
@@ -162,20 +158,10 @@ TEntJwwBlockInsert MakeInsert(uint32_t blockNumber, double x, double y, double s
 TEntJwwBlockDef MakeBlockDef(uint32_t number, std::string_view name);
 
 // Appends an entity to a document or a definition and records it in the file order.
-void Append(TJwwData& doc, const TEntJwwLine& e);
-void Append(TJwwData& doc, const TEntJwwArc& e);
-void Append(TJwwData& doc, const TEntJwwPoint& e);
-void Append(TJwwData& doc, const TEntJwwText& e);
-void Append(TJwwData& doc, const TEntJwwDimension& e);
-void Append(TJwwData& doc, const TEntJwwSolid& e);
-void Append(TJwwData& doc, const TEntJwwBlockInsert& e);
-void Append(TEntJwwBlockDef& def, const TEntJwwLine& e);
-void Append(TEntJwwBlockDef& def, const TEntJwwArc& e);
-void Append(TEntJwwBlockDef& def, const TEntJwwPoint& e);
-void Append(TEntJwwBlockDef& def, const TEntJwwText& e);
-void Append(TEntJwwBlockDef& def, const TEntJwwDimension& e);
-void Append(TEntJwwBlockDef& def, const TEntJwwSolid& e);
-void Append(TEntJwwBlockDef& def, const TEntJwwBlockInsert& e);
+template <typename Record>
+void Append(TEntityLists& lists, const Record& e) {
+  lists.Append(e);
+}
 
 // A document with the header tables sized and a few distinctive values, ready to be built.
 TJwwData SampleDocument();

@@ -45,13 +45,6 @@ int PickKind(std::mt19937& rng) {
   return EntityInsert;
 }
 
-template <typename Record>
-void Append(TRecordArray<Record>& list, TRecordArray<TEntJwwOrderEntry>& order, int kind,
-            const Record& r) {
-  order.push_back({kind, static_cast<int32_t>(list.size())});
-  list.push_back(r);
-}
-
 }  // namespace
 
 void MakeSyntheticDrawing(TJwwData& doc, int64_t entityCount, uint32_t seed) {
@@ -64,26 +57,26 @@ void MakeSyntheticDrawing(TJwwData& doc, int64_t entityCount, uint32_t seed) {
 
   doc.Header.Version = 700;
   doc.Header.Memo = Utf8ToSjis("合成図面");
-  doc.LayerGroups.resize(16);
+  doc.LayerGroups.resize(kLayerGroupCount);
   for (auto& g : doc.LayerGroups) {
-    g.State = 2;
+    g.State = kStoredEditable;
     g.Scale = 100;
   }
-  doc.Layers.resize(256);
-  for (auto& l : doc.Layers) l.State = 2;
-  doc.Pens.resize(10);
+  doc.Layers.resize(kLayerCount);
+  for (auto& l : doc.Layers) l.State = kStoredEditable;
+  doc.Pens.resize(kPenCount);
   for (int i = 0; i < 10; ++i) {
     doc.Pens[static_cast<size_t>(i)].ScreenColor = i == 0 ? 0xFFFFFFu : 0x000000u;
     doc.Pens[static_cast<size_t>(i)].ScreenWidth = 1;
     doc.Pens[static_cast<size_t>(i)].PrintWidth = 1;
     doc.Pens[static_cast<size_t>(i)].PointRadius = 0.3;
   }
-  doc.LineTypeDefs.resize(8);
-  doc.RandomLineDefs.resize(5);
-  doc.DoubleLineDefs.resize(4);
+  doc.LineTypeDefs.resize(kLineTypeDefCount);
+  doc.RandomLineDefs.resize(kRandomLineDefCount);
+  doc.DoubleLineDefs.resize(kDoubleLineDefCount);
   doc.ColorExNos.resize(kColorSlotCount);
-  doc.LineTypeExNos.resize(33);
-  doc.TextStyles.resize(10);
+  doc.LineTypeExNos.resize(kLineTypeSlotCount);
+  doc.TextStyles.resize(kTextStyleCount);
 
   // Block definitions: a few lines and an arc each; every fifth also inserts the next one.
   doc.BlockDefs.resize(kBlockDefCount);
@@ -98,23 +91,23 @@ void MakeSyntheticDrawing(TJwwData& doc, int64_t entityCount, uint32_t seed) {
       line.StartX = k * 2.0;
       line.EndX = k * 2.0 + 5;
       line.EndY = 5;
-      Append(def.Lines, def.Order, EntityLine, line);
+      def.Append(line);
     }
     TEntJwwArc arc{};
     arc.Common = MakeCommon(rng, 1, 3);
     arc.Radius = 3;
     arc.Flatness = 1;
     arc.ArcAngle = M_PI / 2;
-    Append(def.Arcs, def.Order, EntityArc, arc);
+    def.Append(arc);
     if (b % 5 == 0 && b + 1 < kBlockDefCount) {
       TEntJwwBlockInsert ins{};
       ins.Common = MakeCommon(rng, 1, 1);
       ins.X = 10;
       ins.ScaleX = ins.ScaleY = 0.5;
       ins.BlockNumber = static_cast<uint32_t>(b + 2);
-      Append(def.Inserts, def.Order, EntityInsert, ins);
+      def.Append(ins);
     }
-    def.Count = static_cast<int32_t>(def.Order.size());
+    def.Count = static_cast<int32_t>(def.EntityOrder.size());
   }
 
   for (int64_t i = 0; i < entityCount; ++i) {
@@ -128,7 +121,7 @@ void MakeSyntheticDrawing(TJwwData& doc, int64_t entityCount, uint32_t seed) {
         r.StartY = y;
         r.EndX = x + small(rng);
         r.EndY = y + small(rng);
-        Append(doc.Lines, doc.EntityOrder, EntityLine, r);
+        doc.Append(r);
         break;
       }
       case EntityArc: {
@@ -140,13 +133,13 @@ void MakeSyntheticDrawing(TJwwData& doc, int64_t entityCount, uint32_t seed) {
         r.Flatness = rng() % 10 == 0 ? 0.5 : 1.0;
         r.FullCircle = rng() % 3 == 0;
         r.ArcAngle = r.FullCircle ? 2 * M_PI : M_PI / 3;
-        Append(doc.Arcs, doc.EntityOrder, EntityArc, r);
+        doc.Append(r);
         break;
       }
       case EntityText: {
         TEntJwwText r{};
         SetText(r, rng, x, y, texts[rng() % 5]);
-        Append(doc.Texts, doc.EntityOrder, EntityText, r);
+        doc.Append(r);
         break;
       }
       case EntityDimension: {
@@ -160,7 +153,7 @@ void MakeSyntheticDrawing(TJwwData& doc, int64_t entityCount, uint32_t seed) {
         SetText(r.Text, rng, x + 10, y + 1, "3000");
         r.AuxLine1.Common = r.AuxLine2.Common = r.Common;
         r.Point1.Common = r.Point2.Common = r.AuxPoint1.Common = r.AuxPoint2.Common = r.Common;
-        Append(doc.Dimensions, doc.EntityOrder, EntityDimension, r);
+        doc.Append(r);
         break;
       }
       case EntitySolid: {
@@ -175,7 +168,7 @@ void MakeSyntheticDrawing(TJwwData& doc, int64_t entityCount, uint32_t seed) {
         r.Point3X = x;
         r.Point3Y = y + 5;
         r.FillColor = r.Common.Color == 10 ? 0x80C0FFu : 0u;
-        Append(doc.Solids, doc.EntityOrder, EntitySolid, r);
+        doc.Append(r);
         break;
       }
       case EntityPoint: {
@@ -185,7 +178,7 @@ void MakeSyntheticDrawing(TJwwData& doc, int64_t entityCount, uint32_t seed) {
         r.Y = y;
         r.Code = static_cast<int32_t>(rng() % 12);
         r.Scale = 1;
-        Append(doc.Points, doc.EntityOrder, EntityPoint, r);
+        doc.Append(r);
         break;
       }
       default: {
@@ -196,7 +189,7 @@ void MakeSyntheticDrawing(TJwwData& doc, int64_t entityCount, uint32_t seed) {
         r.ScaleX = r.ScaleY = 1;
         r.Rotation = (rng() % 4) * M_PI / 2;
         r.BlockNumber = static_cast<uint32_t>(1 + rng() % kBlockDefCount);
-        Append(doc.Inserts, doc.EntityOrder, EntityInsert, r);
+        doc.Append(r);
         break;
       }
     }
