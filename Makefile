@@ -17,10 +17,10 @@ PACKAGES := build-essential cmake pkg-config git python3 python3-jsonschema \
   qt6-base-dev libicu-dev libcli11-dev nlohmann-json3-dev libfmt-dev libgtest-dev libgmock-dev \
   libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth imagemagick \
   clang clang-format libclang-rt-14-dev desktop-file-utils lintian xdg-utils libfile-mimeinfo-perl \
-  shared-mime-info dpkg-dev emscripten node-acorn
+  shared-mime-info dpkg-dev emscripten node-acorn chromium
 
 .PHONY: format-check all deps build build-asan test test-normal test-asan test-package demo run screenshot \
-  bench fuzz clean format install package web web-build web-serve test-web
+  bench fuzz clean format install package web web-build web-serve test-web web-screenshot
 
 all: build
 
@@ -101,14 +101,25 @@ web: web-build
 	mkdir -p $(WEB_DIST)
 	cp $(WEB_BUILD)/pennatran.js $(WEB_DIST)/
 	if [ -d web/page ]; then cp -r web/page/. $(WEB_DIST)/; fi
+	cp packaging/icons/pennatran.svg $(WEB_DIST)/
 	@bash tools/web_size.sh $(WEB_DIST)
 
 web-serve: web
 	python3 -m http.server --bind 127.0.0.1 --directory $(WEB_DIST) 8000
 
-# The browser build must print the native build's texts and load and save alike.
+# The browser build must print the native build's texts and load and save alike; the page,
+# driven in the system's Chromium, must save and preview what pennatran-cli does. npm is
+# tested as a command: the machine's own Node.js brings it.
+WEB_TEST := command -v npm >/dev/null && cd web/tests && npm ci --no-audit --no-fund \
+  --loglevel=error && PENNATRAN_CLI=$(CURDIR)/$(BUILD)/pennatran-cli
+
 test-web: web
 	bash tools/web_identity.sh $(BUILD) $(WEB_BUILD)
+	$(WEB_TEST) node --test page.test.mjs
+
+# Redraws docs/web-page.png from the example drawings while the browser test runs.
+web-screenshot: web
+	$(WEB_TEST) PENNATRAN_SCREENSHOT=$(CURDIR)/docs/web-page.png node --test page.test.mjs
 
 # The tracked sources as clang-format lays them out; CI fails on any difference.
 format-check: deps

@@ -6,12 +6,13 @@
 namespace pennatran {
 
 const char* const kDrawingFilter = "Jw_cad 図面データ(*.jww)";
+const char* const kPaletteFilter = "パレットファイル(*.json)";
 
 namespace {
 
 std::optional<QString> RunDialog(QFileDialog& dialog, const QString& initialFolder,
-                                 const QString& fileName) {
-  dialog.setNameFilter(QString::fromUtf8(kDrawingFilter));
+                                 const QString& fileName, const QStringList& filters) {
+  dialog.setNameFilters(filters);
   dialog.setDefaultSuffix(QStringLiteral("jww"));
   dialog.setSizeGripEnabled(true);
   if (!initialFolder.isEmpty()) dialog.setDirectory(initialFolder);
@@ -30,7 +31,9 @@ std::optional<QString> TQtFileDialogs::OpenDrawing(const QString& initialFolder,
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   // Only an existing file in an existing folder can be chosen.
   dialog.setFileMode(QFileDialog::ExistingFile);
-  return RunDialog(dialog, initialFolder, fileName);
+  // The source half also takes a palette file.
+  return RunDialog(dialog, initialFolder, fileName,
+                   {QString::fromUtf8(kDrawingFilter), QString::fromUtf8(kPaletteFilter)});
 }
 
 std::optional<QString> TQtFileDialogs::SaveDrawing(const QString& initialFolder,
@@ -40,7 +43,7 @@ std::optional<QString> TQtFileDialogs::SaveDrawing(const QString& initialFolder,
   dialog.setFileMode(QFileDialog::AnyFile);
   // Replacing an existing file is confirmed by the dialog itself (the default).
   dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-  return RunDialog(dialog, initialFolder, fileName);
+  return RunDialog(dialog, initialFolder, fileName, {QString::fromUtf8(kDrawingFilter)});
 }
 
 }  // namespace pennatran

@@ -21,7 +21,8 @@ class TFileDialogs {
                                              const QString& fileName) = 0;
 };
 
-// Qt's file dialogs with the drawing filter and the default suffix "jww".
+// Qt's file dialogs with the drawing filter (and the palette filter to open) and the
+// default suffix "jww".
 class TQtFileDialogs : public TFileDialogs {
  public:
   explicit TQtFileDialogs(QWidget* parent) : Parent(parent) {}
@@ -34,7 +35,8 @@ class TQtFileDialogs : public TFileDialogs {
   QWidget* Parent;
 };
 
-// The dialogs' filter text.
+// The dialogs' filter texts; the open dialog offers both.
 extern const char* const kDrawingFilter;
+extern const char* const kPaletteFilter;
 
 }  // namespace pennatran

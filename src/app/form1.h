@@ -6,14 +6,17 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/app_folders.h"
+#include "app/batch_dialogs.h"
 #include "app/file_dialogs.h"
 #include "app/messages.h"
 #include "app/settings_file.h"
 #include "attributes/gra_attribute.h"
 #include "jww/jww_data.h"
+#include "jww/palette_file.h"
 #include "render/render_context.h"
 
 class QLabel;
@@ -27,19 +30,29 @@ class TCaptionPanel;
 class TPanelButton;
 
 // What the window needs from outside. Empty members get the real ones: message boxes, Qt
-// file dialogs, the default printer, the X11 keyboard and the local clock.
+// file dialogs, the progress and result dialogs of a drop of many drawings, the default
+// printer, the X11 keyboard and the local clock.
 struct TFormEnvironment {
   TAppFolders Folders;
   std::unique_ptr<TMessages> Messages;
   std::unique_ptr<TFileDialogs> Dialogs;
+  std::unique_ptr<TBatchDialogs> BatchDialogs;
   TPrinterResolution PrinterResolution;
   std::function<bool()> EscapePressed;
   TClock Clock;
 };
 
+// The item data role of a list line that holds its list line number (slot - 17): a palette
+// file lists only the slots it holds.
+constexpr int kListLineRole = Qt::UserRole + 2;
+// The list line numbers of the selected lines of a list, ascending.
+std::vector<int32_t> SelectedListLines(const QListWidget* list);
+
 // One half of the window: its drawing and scratch folder, and the controls that show them.
 struct TWindowSide {
   std::unique_ptr<TJwwData> Drawing;
+  // The slots of a palette file opened instead of a drawing (the source half only).
+  std::optional<TPalette> Palette;
   std::filesystem::path ScratchFolder;
   bool Opened = false;
   bool LoadComplete = true;
@@ -96,16 +109,25 @@ class TForm1 : public QWidget {
   void BrowseAndOpen(TWindowSide& side);
   // Ctrl+O: the browse button of the half with the focus, the source's when neither has.
   void OpenFocusedHalf();
-  bool Browse(TCaptionPanel* pathPanel);
-  // Opens the drawing named in the side's path panel, if that is a file, and shows it.
-  void OpenSideFile(TWindowSide& side);
+  // The file chosen in the open dialog, starting where the path panel points.
+  std::optional<QString> Browse(const TCaptionPanel* pathPanel);
+  // Shows path in the side's path panel and opens it if it is a file: a drawing, or on the
+  // source half a palette file. A palette file that cannot be opened there leaves the half
+  // as it was.
+  void OpenSideFile(TWindowSide& side, const QString& path);
+  // False when the file is not a palette file; else opens it on the side, or says why not.
+  bool OpenIfPaletteFile(TWindowSide& side, const QString& path);
   void CloseSideFile(TWindowSide& side);
   // Fits the drawing into the image control's size and draws it there.
   void ShowPreview(const TJwwData& doc, QLabel* image);
+  // Draws the swatch sheet of a palette file where a drawing shows its preview.
+  void ShowPaletteSheet(const TPalette& palette, QLabel* image);
+  // The slots a side offers: its palette file's, or all of its drawing's.
+  TPalette SidePalette(const TWindowSide& side) const;
 
-  // Lists.
-  void FillColorList(const TJwwData& doc, QListWidget* list);
-  void FillLineTypeList(const TJwwData& doc, QListWidget* list);
+  // Lists: one line for each slot the palette holds.
+  void FillColorList(const TPalette& palette, QListWidget* list);
+  void FillLineTypeList(const TPalette& palette, QListWidget* list);
   // Marks the destination lines whose slot differs from the source's (none unless both
   // sides are open).
   void UpdateDifferenceMarks();
@@ -126,6 +148,9 @@ class TForm1 : public QWidget {
   // Before the window closes with copies not saved: saves them on Yes, and returns false
   // when the window is to stay open (Cancel, or a save that did not happen).
   bool SaveBeforeClosing();
+  // Several drawings or a folder dropped on the destination half: after one confirmation,
+  // puts the source's slots into each of them in place and lists the outcome.
+  void ApplyToDroppedDrawings(const QStringList& paths);
 
   TFormEnvironment Env;
 

@@ -18,6 +18,7 @@
 #include "app/form1.h"
 #include "app/panel_button.h"
 #include "jww/palette.h"
+#include "jww/palette_file.h"
 #include "qtcanvas/printer_resolution.h"
 #include "qtcanvas/qt_canvas.h"
 #include "render/draw_preview.h"
@@ -78,24 +79,30 @@ std::pair<QString, QString> SplitCaption(const QString& caption) {
   return {info.path(), info.fileName()};
 }
 
-std::vector<int32_t> SelectedLines(const QListWidget* list) {
-  std::vector<int32_t> lines;
-  for (int i = 0; i < list->count(); ++i) {
-    if (list->item(i)->isSelected()) lines.push_back(i);
+// The local files and folders a drag carries; none when any of them is not local.
+QStringList DraggedPaths(const QMimeData* mime) {
+  if (mime == nullptr || !mime->hasUrls()) return {};
+  QStringList paths;
+  for (const QUrl& url : mime->urls()) {
+    if (!url.isLocalFile()) return {};
+    paths.push_back(url.toLocalFile());
   }
-  return lines;
+  return paths;
 }
 
-// The one local .jww file a drag carries, or an empty string.
-QString DraggedDrawing(const QMimeData* mime) {
-  if (mime == nullptr || !mime->hasUrls() || mime->urls().size() != 1) return {};
-  const QUrl url = mime->urls().front();
-  if (!url.isLocalFile()) return {};
-  const QString path = url.toLocalFile();
-  if (QFileInfo(path).suffix().compare(QStringLiteral("jww"), Qt::CaseInsensitive) != 0) {
-    return {};
+// The one .jww (or palette .json) file a drag carries, or an empty string.
+QString DraggedDrawing(const QStringList& paths) {
+  if (paths.size() != 1) return {};
+  const QString suffix = QFileInfo(paths.front()).suffix();
+  for (const QString& known : {QStringLiteral("jww"), QStringLiteral("json")}) {
+    if (suffix.compare(known, Qt::CaseInsensitive) == 0) return paths.front();
   }
-  return path;
+  return {};
+}
+
+// Several files, or a folder, to put the source's slots into.
+bool IsBatch(const QStringList& paths) {
+  return paths.size() > 1 || (paths.size() == 1 && QFileInfo(paths.front()).isDir());
 }
 
 // Accepts the drag or drop with the copy action; refuses a source that offers no copy.
@@ -115,6 +122,7 @@ TForm1::TForm1(TFormEnvironment environment, QWidget* parent)
     : QWidget(parent), Env(std::move(environment)) {
   if (!Env.Messages) Env.Messages = std::make_unique<TMessageBoxes>(this);
   if (!Env.Dialogs) Env.Dialogs = std::make_unique<TQtFileDialogs>(this);
+  if (!Env.BatchDialogs) Env.BatchDialogs = std::make_unique<TQtBatchDialogs>(this);
   if (!Env.PrinterResolution) Env.PrinterResolution = DefaultPrinterResolution;
   if (!Env.EscapePressed) Env.EscapePressed = ThrottledEscapeKey();
   if (!Env.Clock) Env.Clock = SystemNow;
@@ -210,30 +218,27 @@ void TForm1::FormClose() {
 
 void TForm1::OpenSource(const QString& path) {
   if (!Source.Drawing) return;
-  Source.PathPanel->SetCaption(path);
-  OpenSideFile(Source);
+  OpenSideFile(Source, path);
 }
 
 void TForm1::OpenDestination(const QString& path) {
   if (!Destination.Drawing) return;
-  Destination.PathPanel->SetCaption(path);
-  OpenSideFile(Destination);
+  OpenSideFile(Destination, path);
 }
 
 void TForm1::BrowseAndOpen(TWindowSide& side) {
-  if (side.Drawing && Browse(side.PathPanel)) OpenSideFile(side);
+  if (!side.Drawing) return;
+  if (const std::optional<QString> chosen = Browse(side.PathPanel)) OpenSideFile(side, *chosen);
 }
 
-bool TForm1::Browse(TCaptionPanel* pathPanel) {
+std::optional<QString> TForm1::Browse(const TCaptionPanel* pathPanel) {
   const auto [folder, fileName] = SplitCaption(pathPanel->Caption());
-  const std::optional<QString> chosen = Env.Dialogs->OpenDrawing(folder, fileName);
-  if (!chosen) return false;
-  pathPanel->SetCaption(*chosen);
-  return true;
+  return Env.Dialogs->OpenDrawing(folder, fileName);
 }
 
-void TForm1::OpenSideFile(TWindowSide& side) {
-  const QString path = side.PathPanel->Caption();
+void TForm1::OpenSideFile(TWindowSide& side, const QString& path) {
+  if (QFileInfo(path).isFile() && OpenIfPaletteFile(side, path)) return;
+  side.PathPanel->SetCaption(path);
   if (!QFileInfo(path).isFile()) return;
   CloseSideFile(side);
   TJwwData& doc = *side.Drawing;
@@ -249,8 +254,9 @@ void TForm1::OpenSideFile(TWindowSide& side) {
     } else {
       ShowPreview(doc, side.Preview);
     }
-    FillColorList(doc, side.ColorList);
-    FillLineTypeList(doc, side.LineTypeList);
+    const TPalette palette = PaletteOfDrawing(doc);
+    FillColorList(palette, side.ColorList);
+    FillLineTypeList(palette, side.LineTypeList);
   }
   side.Opened = true;
   side.Unsaved = false;
@@ -260,6 +266,7 @@ void TForm1::OpenSideFile(TWindowSide& side) {
 }
 
 void TForm1::CloseSideFile(TWindowSide& side) {
+  side.Palette.reset();
   if (!side.Drawing) return;
   side.Drawing->ImageFolder = side.ScratchFolder;
   side.Drawing->Release();
@@ -298,20 +305,20 @@ bool TForm1::BothSidesOpen() {
 
 void TForm1::OnCopyColors() {
   if (!BothSidesOpen()) return;
-  const std::vector<int32_t> lines = SelectedLines(Source.ColorList);
-  CopyColorSlots(*Source.Drawing, *Destination.Drawing, lines);
+  const std::vector<int32_t> lines = SelectedListLines(Source.ColorList);
+  ApplyPalette(SidePalette(Source), lines, {}, *Destination.Drawing);
   Destination.Unsaved = Destination.Unsaved || !lines.empty();
-  FillColorList(*Destination.Drawing, Destination.ColorList);
+  FillColorList(PaletteOfDrawing(*Destination.Drawing), Destination.ColorList);
   ShowFirstCopiedLine(Destination.ColorList, lines);
   UpdateDifferenceMarks();
 }
 
 void TForm1::OnCopyLineTypes() {
   if (!BothSidesOpen()) return;
-  const std::vector<int32_t> lines = SelectedLines(Source.LineTypeList);
-  CopyLineTypeSlots(*Source.Drawing, *Destination.Drawing, lines);
+  const std::vector<int32_t> lines = SelectedListLines(Source.LineTypeList);
+  ApplyPalette(SidePalette(Source), {}, lines, *Destination.Drawing);
   Destination.Unsaved = Destination.Unsaved || !lines.empty();
-  FillLineTypeList(*Destination.Drawing, Destination.LineTypeList);
+  FillLineTypeList(PaletteOfDrawing(*Destination.Drawing), Destination.LineTypeList);
   ShowFirstCopiedLine(Destination.LineTypeList, lines);
   UpdateDifferenceMarks();
 }
@@ -348,13 +355,23 @@ void TForm1::OnExit() {
 
 // A drop is only ever taken as a copy: a source told "moved" may delete the user's file.
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
-  if (Source.Drawing && !DraggedDrawing(event->mimeData()).isEmpty()) AcceptAsCopy(event);
+  const QStringList paths = DraggedPaths(event->mimeData());
+  if (Source.Drawing && (!DraggedDrawing(paths).isEmpty() || IsBatch(paths))) AcceptAsCopy(event);
 }
 
 void TForm1::dropEvent(QDropEvent* event) {
-  const QString path = DraggedDrawing(event->mimeData());
-  if (path.isEmpty()) return;
+  const QStringList paths = DraggedPaths(event->mimeData());
   const QPoint at = event->position().toPoint();
+  if (IsBatch(paths)) {
+    if (!Destination.Half->rect().contains(Destination.Half->mapFrom(this, at)) ||
+        !AcceptAsCopy(event))
+      return;
+    QMetaObject::invokeMethod(
+        this, [this, paths] { ApplyToDroppedDrawings(paths); }, Qt::QueuedConnection);
+    return;
+  }
+  const QString path = DraggedDrawing(paths);
+  if (path.isEmpty()) return;
   // Opened once the drop has finished: a message about the load must not run inside the
   // drag and drop of the window system.
   if (Source.Half->rect().contains(Source.Half->mapFrom(this, at))) {

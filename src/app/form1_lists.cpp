@@ -61,32 +61,41 @@ const Entry* EntryOfLine(const std::vector<Entry>& table, int line) {
 
 }  // namespace
 
-void TForm1::FillColorList(const TJwwData& doc, QListWidget* list) {
+std::vector<int32_t> SelectedListLines(const QListWidget* list) {
+  std::vector<int32_t> lines;
+  for (int i = 0; i < list->count(); ++i) {
+    if (list->item(i)->isSelected()) lines.push_back(list->item(i)->data(kListLineRole).toInt());
+  }
+  return lines;
+}
+
+void TForm1::FillColorList(const TPalette& palette, QListWidget* list) {
   // Refilling is not a click: the hint and the labels keep their last values.
   const QSignalBlocker blocker(list);
   list->clear();
-  const std::vector<SjisString> lines = ColorListLines(doc);
-  for (size_t i = 0; i < lines.size(); ++i) {
-    auto* item = new QListWidgetItem(QString::fromStdString(SjisToUtf8(lines[i])));
+  for (const int32_t line : palette.ColorLines) {
+    const TEntJwwColorExNo& entry = *EntryOfLine(palette.Colors, line);
+    auto* item = new QListWidgetItem(
+        QString::fromStdString(SjisToUtf8(ColorListLine(entry, line + kFirstUserSlot))));
     // The line under the pointer, read in full however narrow the list.
     item->setToolTip(item->text());
-    const TEntJwwColorExNo* entry = EntryOfLine(doc.ColorExNos, static_cast<int>(i));
-    item->setIcon(Swatch(entry != nullptr ? entry->ScreenColor : 0, list->iconSize()));
+    item->setData(kListLineRole, line);
+    item->setIcon(Swatch(entry.ScreenColor, list->iconSize()));
     list->addItem(item);
   }
 }
 
-void TForm1::FillLineTypeList(const TJwwData& doc, QListWidget* list) {
+void TForm1::FillLineTypeList(const TPalette& palette, QListWidget* list) {
   const QSignalBlocker blocker(list);
   list->clear();
-  const std::vector<SjisString> lines = LineTypeListLines(doc);
   const QColor ink = list->palette().color(QPalette::Text);
-  for (size_t i = 0; i < lines.size(); ++i) {
-    auto* item = new QListWidgetItem(QString::fromStdString(SjisToUtf8(lines[i])));
+  for (const int32_t line : palette.LineTypeLines) {
+    const TEntJwwLineTypeExNo& entry = *EntryOfLine(palette.LineTypes, line);
+    auto* item = new QListWidgetItem(
+        QString::fromStdString(SjisToUtf8(LineTypeListLine(entry, line + kFirstUserSlot))));
     item->setToolTip(item->text());
-    const TEntJwwLineTypeExNo* entry = EntryOfLine(doc.LineTypeExNos, static_cast<int>(i));
-    item->setIcon(
-        LineTypeSwatch(entry != nullptr ? *entry : TEntJwwLineTypeExNo{}, list->iconSize(), ink));
+    item->setData(kListLineRole, line);
+    item->setIcon(LineTypeSwatch(entry, list->iconSize(), ink));
     list->addItem(item);
   }
 }
@@ -102,7 +111,7 @@ void TForm1::UpdateDifferenceMarks() {
     MarkDifferingLines(Destination.LineTypeList, {});
     return;
   }
-  const TPalette source = PaletteOfDrawing(*Source.Drawing);
+  const TPalette source = SidePalette(Source);
   const TPalette destination = PaletteOfDrawing(*Destination.Drawing);
   MarkDifferingLines(Destination.ColorList, DifferingColorLines(source, destination));
   MarkDifferingLines(Destination.LineTypeList, DifferingLineTypeLines(source, destination));
@@ -112,9 +121,11 @@ void TForm1::OnColorListClick(const TWindowSide& side) {
   QListWidget* list = side.ColorList;
   const TJwwData* doc = side.Drawing.get();
   if (!side.Opened || doc == nullptr || list->count() == 0 || list->currentRow() == -1) return;
-  const int line = list->currentRow();
-  list->setToolTip(list->item(line)->text());
-  const TEntJwwColorExNo* entry = EntryOfLine(doc->ColorExNos, line);
+  const QListWidgetItem* item = list->item(list->currentRow());
+  list->setToolTip(item->text());
+  const std::vector<TEntJwwColorExNo>& table =
+      side.Palette ? side.Palette->Colors : doc->ColorExNos;
+  const TEntJwwColorExNo* entry = EntryOfLine(table, item->data(kListLineRole).toInt());
   const TEntJwwColorExNo blank;
   if (entry == nullptr) entry = &blank;
   ScreenColorLabel->setText(QStringLiteral("画面線色：") + Hex6(entry->ScreenColor));

@@ -8,6 +8,7 @@
 
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
+#include "cli/interrupt_cleanup.h"
 #include "cli/terminal.h"
 #include "jww/palette_apply.h"
 
@@ -104,6 +105,7 @@ int RunApply(const TApplyOptions& options) {
   settings.LineTypeLines = choice.LineTypeLines;
   settings.Backup = options.Backup;
   settings.DryRun = options.DryRun;
+  settings.Scratch = InterruptScratchWatch();
 
   std::vector<TDrawingPath> drawings;
   std::vector<fs::path> outputs;

@@ -47,7 +47,7 @@ int RunCopy(const TCopyOptions& options) {
     return kExitUsage;
   }
 
-  TTempFolder destinationImages;
+  TTempFolder destinationImages(InterruptScratchWatch());
   TJwwData destination;
   if (!LoadDrawing(destination, options.Destination, destinationImages)) {
     ReportLoadFailure(options.Destination, destination);

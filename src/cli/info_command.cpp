@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
+#include "cli/interrupt_cleanup.h"
 #include "cli/json_document.h"
 #include "render/draw_preview.h"
 
@@ -9,7 +10,7 @@ namespace pennatran {
 
 int RunInfo(const TInfoOptions& options) {
   if (!CheckReadable(options.File)) return kExitUsage;
-  TTempFolder images;
+  TTempFolder images(InterruptScratchWatch());
   TJwwData doc;
   const bool loaded = LoadDrawing(doc, options.File, images);
   TWorkingBox box;

@@ -98,6 +98,10 @@ void ForgetFolderOnInterrupt(const fs::path& folder) {
   std::erase(list.Folders, folder);
 }
 
+TScratchWatch InterruptScratchWatch() {
+  return {CleanUpFolderOnInterrupt, ForgetFolderOnInterrupt};
+}
+
 void CleanUpSavesOnInterrupt(const fs::path& target) {
   const fs::path folder = SaveDestination(target).parent_path();
   TCleanupList& list = List();

@@ -5,6 +5,8 @@
 
 #include <filesystem>
 
+#include "jww/temp_folder.h"
+
 namespace pennatran {
 
 // Takes over the three signals for the whole process. Call first in main, before any
@@ -14,6 +16,8 @@ void InstallInterruptCleanup();
 // Scratch folders to remove, with everything in them, if the run is interrupted.
 void CleanUpFolderOnInterrupt(const std::filesystem::path& folder);
 void ForgetFolderOnInterrupt(const std::filesystem::path& folder);
+// Those two as the watch of a scratch folder.
+TScratchWatch InterruptScratchWatch();
 
 // A file the run is about to write: this process's temporary files beside it (and beside
 // the file a link there points to) are removed if the run is interrupted.

@@ -5,6 +5,7 @@
 #include "cli/caret_controls.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
+#include "cli/interrupt_cleanup.h"
 #include "jww/palette.h"
 #include "jww/text_encoding.h"
 
@@ -16,7 +17,7 @@ namespace {
 // is not a drawing has no lists.
 int PrintList(const std::string& file, std::vector<SjisString> (*lines)(const TJwwData&)) {
   if (!CheckReadable(file)) return kExitUsage;
-  TTempFolder images;
+  TTempFolder images(InterruptScratchWatch());
   TJwwData doc;
   const bool loaded = LoadDrawing(doc, file, images);
   if (!doc.LoadError.NotADrawing) {

@@ -13,6 +13,7 @@
 #include "attributes/gra_attribute.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
+#include "cli/interrupt_cleanup.h"
 #include "cli/output_files.h"
 #include "cli/quiet_platform.h"
 #include "qtcanvas/printer_resolution.h"
@@ -101,7 +102,7 @@ int RunPreview(const TPreviewOptions& options, int argc, char** argv) {
   DropRuntimeFolderNotice();
   QGuiApplication app(argc, argv);
 
-  TTempFolder images;
+  TTempFolder images(InterruptScratchWatch());
   TJwwData doc;
   const bool loaded = LoadDrawing(doc, options.File, images);
   if (!loaded) ReportLoadFailure(options.File, doc);

@@ -45,7 +45,7 @@ TApplyResult ApplyToDrawing(const TPalette& palette, const TApplySettings& setti
   std::error_code ec;
   const bool inPlace = fs::equivalent(input, output, ec) && !ec;
   // The drawing's images must be in its folder when it is saved.
-  TTempFolder images;
+  TTempFolder images(settings.Scratch);
   TJwwData doc;
   doc.ImageFolder = images.Path();
   if (!doc.LoadFromFile(input)) {

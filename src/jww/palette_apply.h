@@ -9,6 +9,7 @@
 
 #include "jww/drawing_files.h"
 #include "jww/palette_file.h"
+#include "jww/temp_folder.h"
 
 namespace pennatran {
 
@@ -26,8 +27,9 @@ const char* StatusName(TApplyStatus status);
 struct TApplySettings {
   std::vector<int32_t> ColorLines;  // list lines to copy (held by the palette)
   std::vector<int32_t> LineTypeLines;
-  bool Backup = false;  // keep an in-place file's previous content as NAME.bak first
-  bool DryRun = false;  // only count the slots that would change
+  bool Backup = false;    // keep an in-place file's previous content as NAME.bak first
+  bool DryRun = false;    // only count the slots that would change
+  TScratchWatch Scratch;  // told of the scratch folder each drawing's images go to
 };
 
 struct TApplyResult {

@@ -1,14 +1,12 @@
 #include "jww/temp_folder.h"
 
-#include "cli/interrupt_cleanup.h"
-
 #include <random>
 #include <string>
 #include <system_error>
 
 namespace pennatran {
 
-TTempFolder::TTempFolder() {
+TTempFolder::TTempFolder(TScratchWatch watch) : Watch(std::move(watch)) {
   std::error_code ec;
   const std::filesystem::path base = std::filesystem::temp_directory_path(ec);
   if (ec) return;
@@ -23,7 +21,7 @@ TTempFolder::TTempFolder() {
       // Other users may not read a drawing's images.
       std::filesystem::permissions(candidate, std::filesystem::perms::owner_all, ec);
       FolderPath = candidate;
-      CleanUpFolderOnInterrupt(FolderPath);
+      if (Watch.Made) Watch.Made(FolderPath);
       return;
     }
   }
@@ -33,7 +31,7 @@ TTempFolder::~TTempFolder() {
   if (FolderPath.empty()) return;
   std::error_code ec;
   std::filesystem::remove_all(FolderPath, ec);
-  ForgetFolderOnInterrupt(FolderPath);
+  if (Watch.Removed) Watch.Removed(FolderPath);
 }
 
 }  // namespace pennatran

@@ -3,14 +3,22 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 
 namespace pennatran {
+
+// Told when a scratch folder has been made and when it has been removed, so that a front
+// end can remove it should the process be stopped in between.
+struct TScratchWatch {
+  std::function<void(const std::filesystem::path&)> Made;
+  std::function<void(const std::filesystem::path&)> Removed;
+};
 
 class TTempFolder {
  public:
   // Creates a new, empty folder below the system's temporary folder. Path() is empty when
   // no folder could be made; loading then simply cannot extract images.
-  TTempFolder();
+  explicit TTempFolder(TScratchWatch watch = {});
   ~TTempFolder();
   TTempFolder(const TTempFolder&) = delete;
   TTempFolder& operator=(const TTempFolder&) = delete;
@@ -19,6 +27,7 @@ class TTempFolder {
 
  private:
   std::filesystem::path FolderPath;
+  TScratchWatch Watch;
 };
 
 }  // namespace pennatran

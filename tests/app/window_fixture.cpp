@@ -71,6 +71,27 @@ class TDialogAnswers : public TFileDialogs {
   std::vector<TDialogRequest>& Log;
 };
 
+// Records the progress, cancelling at a given count, and the results.
+class TBatchRecorder : public TBatchDialogs {
+ public:
+  TBatchRecorder(std::vector<int>& shown, const int& cancelAt, QString& summary, QStringList& lines)
+      : Shown(shown), CancelAt(cancelAt), Summary(summary), Lines(lines) {}
+  bool Progress(int done, int, const QString&) override {
+    Shown.push_back(done);
+    return done != CancelAt;
+  }
+  void Results(const QString& summary, const QStringList& lines) override {
+    Summary = summary;
+    Lines = lines;
+  }
+
+ private:
+  std::vector<int>& Shown;
+  const int& CancelAt;
+  QString& Summary;
+  QStringList& Lines;
+};
+
 }  // namespace
 
 TJwwData SourceDrawing() {
@@ -115,6 +136,8 @@ void WindowTest::CreateWindow(bool show) {
   environment.Messages = std::make_unique<TMessageRecorder>(Messages, QuestionAnswer,
                                                             ThreeWayQuestions, ThreeWayAnswer);
   environment.Dialogs = std::make_unique<TDialogAnswers>(Answers, Requests);
+  environment.BatchDialogs =
+      std::make_unique<TBatchRecorder>(ProgressShown, CancelAtProgress, ResultSummary, ResultLines);
   environment.PrinterResolution = [] { return std::optional<int32_t>(600); };
   environment.Clock = [] { return TLocalDateTime{2026, 12, 7, 9, 30, 0}; };
   environment.EscapePressed = [this] { return EscapeHeld; };

@@ -82,6 +82,12 @@ class WindowTest : public ::testing::Test {
   bool EscapeHeld = false;
   std::deque<std::optional<QString>> Answers;
   std::vector<TDialogRequest> Requests;
+  // The progress of a drop of many drawings: done counts shown, the count at which the user
+  // cancels (-1: never), and the result dialog's summary and lines.
+  std::vector<int> ProgressShown;
+  int CancelAtProgress = -1;
+  QString ResultSummary;
+  QStringList ResultLines;
 };
 
 }  // namespace pennatran::testing

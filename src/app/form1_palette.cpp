@@ -1,0 +1,86 @@
+// A palette file opened on the source half instead of a drawing: its slots fill the lists
+// and a sheet of its colours and line types takes the place of the preview.
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+
+#include "app/caption_panel.h"
+#include "app/form1.h"
+#include "qtcanvas/qt_canvas.h"
+#include "render/palette_sheet.h"
+
+namespace pennatran {
+
+namespace {
+
+// Told by content, as the command line tells a palette file from a drawing.
+bool IsPaletteFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray head = file.read(64);
+  return LooksLikePaletteFile(std::string_view(head.constData(), static_cast<size_t>(head.size())));
+}
+
+QString PaletteOnDestination(const QString& path) {
+  return TForm1::tr(
+             "「%1」はパレットファイルです。パレットファイルはコピー元にだけ開けます（コピー先は"
+             "図面として保存するため、図面ファイルを開いてください）。")
+      .arg(path);
+}
+
+QString PaletteRefused(const std::string& error) {
+  return TForm1::tr("パレットファイルを開けませんでした。\n%1").arg(QString::fromStdString(error));
+}
+
+}  // namespace
+
+bool TForm1::OpenIfPaletteFile(TWindowSide& side, const QString& path) {
+  if (!IsPaletteFile(path)) return false;
+  if (&side != &Source) {
+    Env.Messages->Information(PaletteOnDestination(path));
+    return true;
+  }
+  TPalette palette;
+  std::string error;
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  const bool loaded = LoadPaletteSource(ToFsPath(path), palette, error);
+  QGuiApplication::restoreOverrideCursor();
+  if (!loaded) {
+    Env.Messages->Information(PaletteRefused(error));
+    return true;
+  }
+  side.PathPanel->SetCaption(path);
+  CloseSideFile(side);
+  side.Palette = std::move(palette);
+  ShowPaletteSheet(*side.Palette, side.Preview);
+  FillColorList(*side.Palette, side.ColorList);
+  FillLineTypeList(*side.Palette, side.LineTypeList);
+  side.Opened = true;
+  side.LoadComplete = true;
+  side.Unsaved = false;
+  UpdateDifferenceMarks();
+  return true;
+}
+
+void TForm1::ShowPaletteSheet(const TPalette& palette, QLabel* image) {
+  const int width = image->width();
+  const int height = image->height();
+  if (width <= 0 || height <= 0) {
+    image->clear();
+    return;
+  }
+  QImage bitmap(width, height, QImage::Format_RGB32);
+  {
+    TQtCanvas canvas(bitmap);
+    DrawPaletteSheet(canvas, palette, width, height);
+  }
+  image->setPixmap(QPixmap::fromImage(bitmap));
+}
+
+TPalette TForm1::SidePalette(const TWindowSide& side) const {
+  return side.Palette ? *side.Palette : PaletteOfDrawing(*side.Drawing);
+}
+
+}  // namespace pennatran

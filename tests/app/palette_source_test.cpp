@@ -1,0 +1,123 @@
+// A palette file on the source half: its slots in the lists, a sheet in place of the
+// preview, copies from it, and the files refused with the half left as it was.
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+
+#include "jww/palette.h"
+#include "jww/text_encoding.h"
+#include "render/palette_sheet.h"
+#include "window_fixture.h"
+
+namespace pennatran::testing {
+namespace {
+
+class PaletteSourceTest : public WindowTest {
+ protected:
+  // The source drawing's colour lines 3 and 5 and line type line 0 as a palette file.
+  QString WritePalette(const std::string& name) {
+    Palette = PalettePart(PaletteOfDrawing(SourceDrawing()), {3, 5}, {0});
+    return WriteText(name, WritePaletteJson(Palette));
+  }
+  QString WriteText(const std::string& name, const std::string& text) {
+    const QString path = PathIn(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text.data(), static_cast<qint64>(text.size()));
+    return path;
+  }
+  TPalette Palette;
+};
+
+TEST_F(PaletteSourceTest, FillsTheListsWithItsSlotsAndShowsItsSheet) {
+  CreateWindow();
+  const QString path = WritePalette("office.json");
+  OpenThroughBrowse("Panel5", path);
+  EXPECT_TRUE(Messages.empty());
+  EXPECT_EQ(Caption("Panel3"), path);
+  const auto line = [](const SjisString& text) { return QString::fromStdString(SjisToUtf8(text)); };
+  EXPECT_EQ(Lines("ListBox1"), (std::vector<QString>{line(ColorListLine(Palette.Colors[20], 20)),
+                                                     line(ColorListLine(Palette.Colors[22], 22))}));
+  EXPECT_EQ(Lines("ListBox2"),
+            (std::vector<QString>{line(LineTypeListLine(Palette.LineTypes[17], 17))}));
+
+  // The sheet's cell of slot 22 (line 5) in that slot's screen colour.
+  auto* image = Window->findChild<QLabel*>(QStringLiteral("Image1"));
+  const QImage sheet = image->pixmap().toImage();
+  ASSERT_FALSE(sheet.isNull());
+  const TPaletteSheetLayout layout = PaletteSheetLayout(sheet.width(), sheet.height());
+  ASSERT_GT(layout.Cell, 0);
+  const QColor cell =
+      sheet.pixelColor(layout.ColorLeft + 5 * layout.Cell + layout.Cell / 2, layout.ColorTop + 2);
+  const TColor expected = Palette.Colors[22].ScreenColor;
+  EXPECT_EQ(cell, QColor(ColorRed(expected), ColorGreen(expected), ColorBlue(expected)));
+
+  // A click shows the slot's colours, as for a drawing.
+  ClickLine(List("ListBox1"), 1);
+  EXPECT_TRUE(LabelText("Label3").endsWith(
+      QStringLiteral("%1").arg(Palette.Colors[22].ScreenColor, 6, 16, QLatin1Char('0')).toUpper()));
+}
+
+TEST_F(PaletteSourceTest, CopiesOnlyTheSelectedSlotsItHoldsAndMarksTheRest) {
+  const TJwwData before = DestinationDrawing();
+  CreateWindow();
+  OpenThroughBrowse("Panel6", WriteDrawing("destination.jww", before));
+  OpenThroughBrowse("Panel5", WritePalette("office.json"));
+  const auto marked = [this](int row) {
+    return List("ListBox3")->item(row)->data(Qt::UserRole + 1).toBool();
+  };
+  EXPECT_TRUE(marked(3) && marked(5) && !marked(4));
+
+  List("ListBox1")->item(1)->setSelected(true);  // line 5, slot 22
+  ClickPanel("Panel11");
+  const TJwwData& doc = *Window->DestinationDocument();
+  EXPECT_EQ(doc.ColorExNos[22], Palette.Colors[22]);
+  EXPECT_EQ(doc.ColorExNos[20], before.ColorExNos[20]);
+  EXPECT_TRUE(marked(3) && !marked(5));
+
+  ClickPanel("Panel17");
+  ClickPanel("Panel12");
+  EXPECT_EQ(doc.LineTypeExNos[17], Palette.LineTypes[17]);
+  EXPECT_EQ(doc.LineTypeExNos[18], before.LineTypeExNos[18]);
+}
+
+TEST_F(PaletteSourceTest, ABadPaletteOrOneOnTheDestinationIsRefusedAndTheHalfStays) {
+  const QString source = WriteDrawing("source.jww", SourceDrawing());
+  const QString destination = WriteDrawing("destination.jww", DestinationDrawing());
+  CreateWindow();
+  OpenThroughBrowse("Panel5", source);
+  OpenThroughBrowse("Panel6", destination);
+  const struct {
+    const char* Name;
+    std::string Text;
+    const char* Place;  // in the core's message
+  } rows[] = {
+      {"broken.json", "{\n  \"format\": ", "line 2"},
+      {"wrong.json", R"({"format": "something else", "version": 1})", "/format"},
+  };
+  for (const auto& r : rows) {
+    Messages.clear();
+    OpenThroughBrowse("Panel5", WriteText(r.Name, r.Text));
+    ASSERT_EQ(Messages.size(), 1u) << r.Name;
+    EXPECT_TRUE(
+        Messages[0].Text.startsWith(QStringLiteral("パレットファイルを開けませんでした。")));
+    EXPECT_TRUE(Messages[0].Text.contains(QString::fromLatin1(r.Name)))
+        << Messages[0].Text.toStdString();
+    EXPECT_TRUE(Messages[0].Text.contains(QString::fromLatin1(r.Place)))
+        << Messages[0].Text.toStdString();
+    EXPECT_EQ(Caption("Panel3"), source);
+    EXPECT_EQ(List("ListBox1")->count(), 240);
+  }
+
+  Messages.clear();
+  const QString palette = WritePalette("office.json");
+  OpenThroughBrowse("Panel6", palette);
+  ASSERT_EQ(Messages.size(), 1u);
+  EXPECT_TRUE(Messages[0].Text.contains(QStringLiteral("コピー元にだけ")));
+  EXPECT_EQ(Caption("Panel4"), destination);
+  EXPECT_EQ(List("ListBox3")->count(), 240);
+}
+
+}  // namespace
+}  // namespace pennatran::testing

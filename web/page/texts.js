@@ -1,0 +1,85 @@
+// The page's texts: the window's Japanese ones, and English for browsers set to any other
+// language.
+"use strict";
+
+const PennatranTexts = (() => {
+  const japanese = {
+    sourceTitle: "コピー元",
+    destinationTitle: "コピー先",
+    browse: "参照",
+    colorsTitle: "SXF対応拡張ユーザー線色",
+    lineTypesTitle: "SXF対応拡張ユーザー線種",
+    all: "All",
+    copy: "⇒",
+    save: "コピー先ファイルを保存 (<u>S</u>)",
+    exportPalette: "パレットファイルを書き出す",
+    screenColor: "画面線色：",
+    printColor: "印刷線色：",
+    yes: "はい",
+    no: "いいえ",
+    dropHint: "図面ファイルをここにドロップするか「参照」で開きます",
+    loading: "読み込み中…",
+    sourcePreview: "コピー元のプレビュー",
+    destinationPreview: "コピー先のプレビュー",
+    noSource: "コピー元ファイルを開いていません",
+    noDestination: "コピー先ファイルを開いていません",
+    saved: (path) => `図面ファイル「${path}」を保存しました。`,
+    saveFailed: (path) => `図面ファイル「${path}」の保存に失敗しました。`,
+    readPartly: (path) =>
+      `図面ファイル「${path}」を最後まで読み込めませんでした。読み込めた部分だけを表示しています。`,
+    notADrawing: (path) => `「${path}」は Jw_cad の図面ファイルではありません。`,
+    placementsCut: (path) =>
+      `図面ファイル「${path}」はブロックの配置が多すぎるか入れ子が深すぎるため、プレビューには配置の一部だけを表示しています。`,
+    saveIncomplete:
+      "コピー先ファイルは最後まで読み込めていません。このまま保存すると、読み込めなかった部分は失われます。保存しますか？",
+    unsavedCopies: "コピー先にコピーした内容が保存されていません。保存しますか？",
+    paletteRefused: (error) => `パレットファイルを開けませんでした。\n${error}`,
+    paletteOnDestination: (path) =>
+      `「${path}」はパレットファイルです。パレットファイルはコピー元にだけ開けます（コピー先は図面として保存するため、図面ファイルを開いてください）。`,
+    coreFailed: "Pennatran を起動できませんでした。",
+  };
+
+  // The window's English texts.
+  const english = {
+    sourceTitle: "Source",
+    destinationTitle: "Destination",
+    browse: "Browse",
+    colorsTitle: "SXF user colours",
+    lineTypesTitle: "SXF user line types",
+    all: "All",
+    copy: "⇒",
+    save: "<u>S</u>ave destination",
+    exportPalette: "Export palette file",
+    screenColor: "Screen: ",
+    printColor: "Print: ",
+    yes: "Yes",
+    no: "No",
+    dropHint: "Drop a drawing here or open one with Browse",
+    loading: "Loading…",
+    sourcePreview: "Preview of the source",
+    destinationPreview: "Preview of the destination",
+    noSource: "No source drawing is open",
+    noDestination: "No destination drawing is open",
+    saved: (path) => `Saved the drawing file "${path}".`,
+    saveFailed: (path) => `Could not save the drawing file "${path}".`,
+    readPartly: (path) =>
+      `The drawing file "${path}" could not be read to its end. Only the part that was read is shown.`,
+    notADrawing: (path) => `"${path}" is not a Jw_cad drawing file.`,
+    placementsCut: (path) =>
+      `The drawing file "${path}" places too many blocks or nests them too deeply, so the preview shows only some of the placements.`,
+    saveIncomplete:
+      "The destination drawing was not read to its end. Saving it now loses the part that could not be read. Save it anyway?",
+    unsavedCopies: "The copies into the destination have not been saved. Save them?",
+    paletteRefused: (error) => `The palette file could not be opened.\n${error}`,
+    paletteOnDestination: (path) =>
+      `"${path}" is a palette file. A palette file opens only as the source (the destination is saved as a drawing, so open a drawing file there).`,
+    coreFailed: "Pennatran could not start.",
+  };
+
+  // Japanese for a browser whose first language is Japanese.
+  function choose(language) {
+    return /^ja\b/i.test(language || "") ? japanese : english;
+  }
+
+  return { japanese, english, choose };
+})();

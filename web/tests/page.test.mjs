@@ -1,0 +1,286 @@
+// The page in the system Chromium: both example drawings opened through the file choosers,
+// every slot copied, the destination saved. The download must equal what the command line
+// writes for the same copy, and each preview must record the calls the command line's
+// --trace records at the same size.
+import { test, before, after } from "node:test";
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import { createServer } from "node:http";
+import { mkdtempSync, readFileSync, rmSync, copyFileSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { dirname, join, resolve } from "node:path";
+import { fileURLToPath, pathToFileURL } from "node:url";
+import { chromium } from "playwright-core";
+
+const root = resolve(dirname(fileURLToPath(import.meta.url)), "../..");
+const dist = join(root, "web/dist");
+const page = pathToFileURL(join(dist, "index.html")).href;
+const cli = process.env.PENNATRAN_CLI || join(root, "build/pennatran-cli");
+const examples = {
+  source: join(root, "examples/palette-source.jww"),
+  destination: join(root, "examples/plan-destination.jww"),
+};
+const scratch = mkdtempSync(join(tmpdir(), "pennatran-web-"));
+
+let browser;
+
+before(async () => {
+  browser = await chromium.launch({
+    executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
+    args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+      "--disable-background-networking", "--disable-component-update", "--disable-sync"],
+  });
+});
+
+after(async () => {
+  await browser?.close();
+  rmSync(scratch, { recursive: true, force: true });
+});
+
+// A page at 150 % in the given language, collecting whatever it reports as an error.
+async function openPage(locale, deviceScaleFactor = 1.5, url = page) {
+  const context = await browser.newContext({
+    locale, deviceScaleFactor, acceptDownloads: true, viewport: { width: 1100, height: 760 },
+  });
+  const tab = await context.newPage();
+  const errors = [];
+  tab.on("console", (message) => { if (message.type() === "error") errors.push(message.text()); });
+  tab.on("pageerror", (error) => errors.push(String(error)));
+  await tab.goto(url);
+  await tab.waitForFunction(() => window.pennatranPage?.ready === true);
+  return { context, tab, errors };
+}
+
+async function openDrawing(tab, side, file, colorLines = 240) {
+  await tab.setInputFiles(`#${side} input[type=file]`, file);
+  await tab.waitForFunction(([id, count]) =>
+    document.querySelectorAll(`#${id} [data-role=colors] li`).length === count, [side, colorLines]);
+}
+
+// The next message box's text, answered with the given button.
+async function answer(tab, button) {
+  const dialog = tab.locator("#message");
+  await dialog.waitFor({ state: "visible" });
+  const text = await tab.locator("#message-text").textContent();
+  await dialog.locator(`button[value=${button}]`).click();
+  await dialog.waitFor({ state: "hidden" });
+  return text;
+}
+
+function cliTrace(file, [width, height]) {
+  const png = join(scratch, "preview.png");
+  const trace = join(scratch, "preview.txt");
+  execFileSync(cli, ["preview", file, "-o", png, "--trace", trace, "--size", `${width}x${height}`]);
+  return readFileSync(trace, "utf8");
+}
+
+// The share of the command line's inked preview pixels that the page's canvas paints in
+// nearly the same colour. Only nearly: the browser smooths edges and lays out text itself.
+async function inkAgreement(tab, side, png) {
+  return tab.evaluate(async ([id, data]) => {
+    const image = new Image();
+    image.src = `data:image/png;base64,${data}`;
+    await image.decode();
+    const canvas = document.querySelector(`#${id} canvas`);
+    const reference = document.createElement("canvas");
+    reference.width = canvas.width;
+    reference.height = canvas.height;
+    reference.getContext("2d").drawImage(image, 0, 0);
+    const page = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+    const cli = reference.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+    let inked = 0;
+    let alike = 0;
+    for (let i = 0; i < cli.length; i += 4) {
+      if (cli[i] + cli[i + 1] + cli[i + 2] >= 700) continue;
+      inked += 1;
+      const difference = Math.max(Math.abs(page[i] - cli[i]), Math.abs(page[i + 1] - cli[i + 1]),
+        Math.abs(page[i + 2] - cli[i + 2]));
+      if (difference <= 64) alike += 1;
+    }
+    return alike / inked;
+  }, [side, readFileSync(png).toString("base64")]);
+}
+
+test("opens, previews, copies everything and saves what the command line saves", async () => {
+  const { context, tab, errors } = await openPage("ja-JP");
+  await openDrawing(tab, "source", examples.source);
+  await openDrawing(tab, "destination", examples.destination);
+
+  for (const side of ["source", "destination"]) {
+    const { trace, size } = await tab.evaluate((id) => window.pennatranPage.previewTrace(id), side);
+    const canvas = await tab.evaluate((id) => {
+      const c = document.querySelector(`#${id} canvas`);
+      return [c.width, c.height, Math.round(c.clientWidth * devicePixelRatio)];
+    }, side);
+    // Drawn at the canvas's size in device pixels.
+    assert.deepEqual(size, canvas.slice(0, 2));
+    assert.equal(canvas[0], canvas[2]);
+    assert.ok(trace.split("\n").length > 10, `${side}: the preview draws`);
+    assert.equal(trace, cliTrace(examples[side], size), `${side}: the same calls as --trace`);
+    const agreement = await inkAgreement(tab, side, join(scratch, "preview.png"));
+    assert.ok(agreement > 0.9, `${side}: the replay paints the CLI's picture (${agreement})`);
+  }
+
+  // Colours with the mouse, line types from the keyboard.
+  await tab.click("#source [data-role=select-all-colors]");
+  await tab.click("#source [data-role=copy-colors]");
+  await tab.focus("#source [data-role=linetypes]");
+  await tab.keyboard.press("Control+A");
+  await tab.keyboard.press("Control+ArrowRight");
+  const marks = await tab.locator("#destination li .mark:not(:empty)").count();
+  assert.equal(marks, 0, "no destination line differs after copying everything");
+
+  const downloading = tab.waitForEvent("download");
+  await tab.keyboard.press("Control+S");
+  const download = await downloading;
+  assert.equal(download.suggestedFilename(), "plan-destination.jww");
+  const saved = join(scratch, "page.jww");
+  await download.saveAs(saved);
+  assert.equal(await answer(tab, "ok"), "図面ファイル「plan-destination.jww」を保存しました。");
+
+  const expected = join(scratch, "cli.jww");
+  execFileSync(cli, ["copy", examples.source, examples.destination, "--colors", "all",
+    "--linetypes", "all", "-o", expected]);
+  assert.ok(readFileSync(saved).equals(readFileSync(expected)), "the download equals the CLI's copy");
+
+  if (process.env.PENNATRAN_SCREENSHOT) {
+    await tab.click("#source [data-role=colors] li >> nth=2");
+    await tab.screenshot({ path: join(scratch, "page.png"), scale: "css" });
+    copyFileSync(join(scratch, "page.png"), process.env.PENNATRAN_SCREENSHOT);
+  }
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
+test("warns of a partly read destination and asks before saving it", async () => {
+  const { context, tab, errors } = await openPage("ja-JP", 1);
+  await openDrawing(tab, "source", examples.source);
+  const bytes = readFileSync(examples.destination);
+  const opening = tab.setInputFiles("#destination input[type=file]",
+    { name: "cut.jww", mimeType: "application/octet-stream", buffer: bytes.subarray(0, bytes.length >> 1) });
+  assert.match(await answer(tab, "ok"), /^図面ファイル「cut\.jww」を最後まで読み込めませんでした。/);
+  await opening;
+
+  let downloads = 0;
+  tab.on("download", () => { downloads += 1; });
+  await tab.click("#save");
+  assert.match(await answer(tab, "no"), /^コピー先ファイルは最後まで読み込めていません。/);
+  assert.equal(downloads, 0, "No keeps the file unsaved");
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
+test("speaks English to a browser set to another language", async () => {
+  const { context, tab, errors } = await openPage("en-US", 1);
+  assert.equal(await tab.locator("#source-title").textContent(), "Source");
+  await tab.click("#save");
+  assert.equal(await answer(tab, "ok"), "No source drawing is open");
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
+// Tab walks the controls in the window's reading order: each half from its path down, then
+// the button bar.
+test("is worked from the keyboard in the window's order", async () => {
+  const { context, tab, errors } = await openPage("ja-JP", 1);
+  const walked = [];
+  for (let i = 0; i < 12; ++i) {
+    await tab.keyboard.press("Tab");
+    walked.push(await tab.evaluate(() => {
+      const e = document.activeElement;
+      return `${e.closest("section")?.id ?? ""} ${e.dataset.role ?? e.id}`.trim();
+    }));
+  }
+  assert.deepEqual(walked, [
+    "source browse", "source select-all-colors", "source copy-colors", "source colors",
+    "source select-all-linetypes", "source copy-linetypes", "source linetypes",
+    "destination browse", "destination colors", "destination linetypes", "save", "export-palette",
+  ]);
+
+  // Arrows move and choose, Shift extends, Ctrl moves alone and Ctrl+Space adds a line.
+  await openDrawing(tab, "source", examples.source);
+  await tab.focus("#source [data-role=colors]");
+  for (const key of ["Home", "Shift+ArrowDown", "Shift+ArrowDown", "Control+ArrowDown",
+    "Control+ArrowDown", "Control+Space"]) await tab.keyboard.press(key);
+  const chosen = await tab.$$eval("#source [data-role=colors] li",
+    (items) => items.flatMap((item, i) => (item.getAttribute("aria-selected") === "true" ? [i] : [])));
+  assert.deepEqual(chosen, [0, 1, 2, 4]);
+  assert.equal(await tab.locator("#screen-color-label").textContent(), "画面線色：8CFF8C", "the current line No.21");
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
+test("opens a drawing dropped on a half", async () => {
+  const { context, tab, errors } = await openPage("ja-JP", 1);
+  const bytes = [...readFileSync(examples.destination)];
+  const drop = await tab.evaluateHandle((data) => {
+    const transfer = new DataTransfer();
+    transfer.items.add(new File([new Uint8Array(data)], "dropped.jww"));
+    return transfer;
+  }, bytes);
+  await tab.dispatchEvent("#destination", "drop", { dataTransfer: drop });
+  await tab.waitForFunction(() => document.querySelectorAll("#destination [data-role=colors] li").length === 240);
+  assert.equal(await tab.locator("#destination [data-role=path]").textContent(), "dropped.jww");
+  assert.equal(await tab.locator("#source [data-role=colors] li").count(), 0);
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
+test("exports the source's chosen slots as a palette file and takes one as source", async () => {
+  const { context, tab, errors } = await openPage("ja-JP", 1);
+  await openDrawing(tab, "source", examples.source);
+  await tab.click("#source [data-role=colors] li >> nth=0");
+  const downloading = tab.waitForEvent("download");
+  await tab.click("#export-palette");
+  const download = await downloading;
+  assert.equal(download.suggestedFilename(), "palette-source.json");
+  const palette = join(scratch, "palette.json");
+  await download.saveAs(palette);
+  const expected = join(scratch, "cli.json");
+  execFileSync(cli, ["export", examples.source, "--colors", "17", "-o", expected]);
+  assert.equal(readFileSync(palette, "utf8"), readFileSync(expected, "utf8"));
+
+  // The palette lists its one slot and shows the sheet of its slots.
+  await openDrawing(tab, "source", palette, 1);
+  assert.match(await tab.locator("#source [data-role=colors] li").textContent(), /No\.17 /);
+  assert.equal(await tab.locator("#source [data-role=linetypes] li").count(), 0);
+  const sheet = await tab.evaluate(() => window.pennatranPage.previewTrace("source").trace);
+  assert.match(sheet, /^rectangle /m);
+
+  await openDrawing(tab, "destination", examples.destination);
+  const opening = tab.setInputFiles("#destination input[type=file]", palette);
+  assert.match(await answer(tab, "ok"), /^「palette\.json」はパレットファイルです。/);
+  await opening;
+  assert.equal(await tab.locator("#destination [data-role=path]").textContent(), "plan-destination.jww");
+
+  await tab.click("#source [data-role=select-all-colors]");
+  await tab.click("#source [data-role=copy-colors]");
+  const marked = await tab.locator("#destination [data-role=colors] li .mark:not(:empty)").count();
+  assert.equal(marked, 0, "the one held slot now matches; the others are not compared");
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
+// Any static host serves the same files: nothing else is asked for.
+test("works from a static host", async () => {
+  const types = { ".html": "text/html", ".js": "text/javascript", ".css": "text/css", ".svg": "image/svg+xml" };
+  const server = createServer((request, response) => {
+    const name = new URL(request.url, "http://host").pathname.replace(/^\/$/, "/index.html");
+    try {
+      const body = readFileSync(join(dist, name.replace(/\.\.+/g, "")));
+      response.writeHead(200, { "Content-Type": types[name.slice(name.lastIndexOf("."))] || "application/octet-stream" });
+      response.end(body);
+    } catch {
+      response.writeHead(404).end();
+    }
+  });
+  await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+  try {
+    const { context, tab, errors } = await openPage("ja-JP", 1, `http://127.0.0.1:${server.address().port}/`);
+    await openDrawing(tab, "source", examples.source);
+    assert.deepEqual(errors, []);
+    await context.close();
+  } finally {
+    server.close();
+  }
+});
