@@ -107,14 +107,14 @@ web: web-build
 web-serve: web
 	python3 -m http.server --bind 127.0.0.1 --directory $(WEB_DIST) 8000
 
-# The browser build's texts must be the native build's, line for line; the page, driven in
-# the system's Chromium, must save and preview what pennatran-cli does. npm is tested as a
-# command: the machine's own Node.js brings it.
+# The browser build must print the native build's texts and load and save alike; the page,
+# driven in the system's Chromium, must save and preview what pennatran-cli does. npm is
+# tested as a command: the machine's own Node.js brings it.
 WEB_TEST := command -v npm >/dev/null && cd web/tests && npm ci --no-audit --no-fund \
   --loglevel=error && PENNATRAN_CLI=$(CURDIR)/$(BUILD)/pennatran-cli
 
 test-web: web
-	bash tools/text_identity.sh $(BUILD) $(WEB_BUILD)
+	bash tools/web_identity.sh $(BUILD) $(WEB_BUILD)
 	$(WEB_TEST) node --test page.test.mjs
 
 # Redraws docs/web-page.png from the example drawings while the browser test runs.

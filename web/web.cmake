@@ -35,5 +35,6 @@ function(pennatran_node_program name)
 endfunction()
 
 pennatran_node_program(text_identity web/tests/text_identity_main.cpp)
+pennatran_node_program(load_identity web/tests/load_identity_main.cpp)
 pennatran_node_program(load_from_memory_bench web/bench/load_from_memory_main.cpp)
 target_include_directories(load_from_memory_bench PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/bench)
