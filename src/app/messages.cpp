@@ -5,22 +5,33 @@
 namespace pennatran {
 
 namespace {
+
 const QString kCaption = QStringLiteral("Pennatran");
+
+QMessageBox::StandardButton Show(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                 QMessageBox::StandardButtons buttons,
+                                 QMessageBox::StandardButton defaultButton) {
+  QMessageBox box(icon, kCaption, text, buttons, parent);
+  box.setDefaultButton(defaultButton);
+  // A dialog is a window of its own and does not take its parent's font by itself.
+  if (parent != nullptr) box.setFont(parent->font());
+  return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+}  // namespace
+
 void TMessageBoxes::Information(const QString& text) {
-  QMessageBox::information(Parent, kCaption, text, QMessageBox::Ok, QMessageBox::Ok);
+  Show(Parent, QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool TMessageBoxes::Question(const QString& text) {
-  return QMessageBox::question(Parent, kCaption, text, QMessageBox::Yes | QMessageBox::No,
-                               QMessageBox::No) == QMessageBox::Yes;
+  return Show(Parent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No,
+              QMessageBox::No) == QMessageBox::Yes;
 }
 
 TAnswer TMessageBoxes::QuestionWithCancel(const QString& text) {
-  switch (QMessageBox::question(Parent, kCaption, text,
-                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                QMessageBox::Yes)) {
+  switch (Show(Parent, QMessageBox::Question, text,
+               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
     case QMessageBox::Yes:
       return TAnswer::Yes;
     case QMessageBox::No:

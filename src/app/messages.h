@@ -21,7 +21,8 @@ class TMessages {
   virtual TAnswer QuestionWithCancel(const QString& text) = 0;
 };
 
-// Message boxes captioned with the application title "Pennatran".
+// Message boxes captioned with the application title "Pennatran", in the font of their
+// window.
 class TMessageBoxes : public TMessages {
  public:
   explicit TMessageBoxes(QWidget* parent) : Parent(parent) {}
