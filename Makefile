@@ -17,10 +17,11 @@ PACKAGES := build-essential cmake pkg-config git python3 python3-jsonschema \
   qt6-base-dev libicu-dev libcli11-dev nlohmann-json3-dev libfmt-dev libgtest-dev libgmock-dev \
   libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth imagemagick \
   clang clang-format libclang-rt-14-dev desktop-file-utils lintian xdg-utils libfile-mimeinfo-perl \
-  shared-mime-info dpkg-dev emscripten node-acorn chromium
+  shared-mime-info dpkg-dev emscripten node-acorn chromium qt6-l10n-tools qt6-tools-dev \
+  qt6-translations-l10n
 
 .PHONY: format-check all deps build build-asan test test-normal test-asan test-package demo run screenshot \
-  bench fuzz clean format install package web web-build web-serve test-web web-screenshot
+  bench fuzz clean format install package web web-build web-serve test-web web-screenshot translations
 
 all: build
 
@@ -64,6 +65,10 @@ install: build
 package: build
 	rm -f $(BUILD)/pennatran_*.deb
 	cd $(BUILD) && cpack -G DEB
+
+# Refreshes translations/*.ts from the sources: new texts appear there unfinished.
+translations: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) --target update_translations
 
 demo: build
 	@bash tools/demo.sh $(BUILD)

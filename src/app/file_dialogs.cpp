@@ -1,14 +1,19 @@
 #include "app/file_dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QStringList>
 
 namespace pennatran {
 
-const char* const kDrawingFilter = "Jw_cad 図面データ(*.jww)";
-const char* const kPaletteFilter = "パレットファイル(*.json)";
+const char* const kDrawingFilter = QT_TRANSLATE_NOOP("TQtFileDialogs", "Jw_cad 図面データ(*.jww)");
+const char* const kPaletteFilter = QT_TRANSLATE_NOOP("TQtFileDialogs", "パレットファイル(*.json)");
 
 namespace {
+
+QString Filter(const char* text) {
+  return QCoreApplication::translate("TQtFileDialogs", text);
+}
 
 std::optional<QString> RunDialog(QFileDialog& dialog, const QString& initialFolder,
                                  const QString& fileName, const QStringList& filters) {
@@ -33,7 +38,7 @@ std::optional<QString> TQtFileDialogs::OpenDrawing(const QString& initialFolder,
   dialog.setFileMode(QFileDialog::ExistingFile);
   // The source half also takes a palette file.
   return RunDialog(dialog, initialFolder, fileName,
-                   {QString::fromUtf8(kDrawingFilter), QString::fromUtf8(kPaletteFilter)});
+                   {Filter(kDrawingFilter), Filter(kPaletteFilter)});
 }
 
 std::optional<QString> TQtFileDialogs::SaveDrawing(const QString& initialFolder,
@@ -43,7 +48,7 @@ std::optional<QString> TQtFileDialogs::SaveDrawing(const QString& initialFolder,
   dialog.setFileMode(QFileDialog::AnyFile);
   // Replacing an existing file is confirmed by the dialog itself (the default).
   dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-  return RunDialog(dialog, initialFolder, fileName, {QString::fromUtf8(kDrawingFilter)});
+  return RunDialog(dialog, initialFolder, fileName, {Filter(kDrawingFilter)});
 }
 
 }  // namespace pennatran

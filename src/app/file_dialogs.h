@@ -35,7 +35,8 @@ class TQtFileDialogs : public TFileDialogs {
   QWidget* Parent;
 };
 
-// The dialogs' filter texts; the open dialog offers both.
+// The dialogs' filter texts as written (the dialogs show their translations); the open
+// dialog offers both.
 extern const char* const kDrawingFilter;
 extern const char* const kPaletteFilter;
 

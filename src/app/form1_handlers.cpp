@@ -1,5 +1,6 @@
 // Start and end of the window, opening and closing a side, copying and saving.
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -28,39 +29,52 @@ namespace pennatran {
 
 namespace {
 
-const QString kNoSource = QStringLiteral("コピー元ファイルを開いていません");
-const QString kNoDestination = QStringLiteral("コピー先ファイルを開いていません");
-
+// The window's messages, looked up when shown so that they follow the installed language.
+QString NoSource() {
+  return TForm1::tr("コピー元ファイルを開いていません");
+}
+QString NoDestination() {
+  return TForm1::tr("コピー先ファイルを開いていません");
+}
 QString Saved(const QString& path) {
-  return QStringLiteral("図面ファイル「") + path + QStringLiteral("」を保存しました。");
+  return TForm1::tr("図面ファイル「%1」を保存しました。").arg(path);
 }
 QString SaveFailed(const QString& path, TSaveFailure failure) {
+  // The reason comes from the drawing library; its translation is looked up under its own
+  // context.
   const std::string reason = SaveFailureText(failure);
-  return QStringLiteral("図面ファイル「") + path + QStringLiteral("」の保存に失敗しました。") +
-         (reason.empty() ? QString() : QStringLiteral("\n") + QString::fromStdString(reason));
+  return TForm1::tr("図面ファイル「%1」の保存に失敗しました。").arg(path) +
+         (reason.empty()
+              ? QString()
+              : QStringLiteral("\n") + QCoreApplication::translate("SaveFailure", reason.c_str()));
 }
 QString ReadPartly(const QString& path) {
-  return QStringLiteral("図面ファイル「") + path +
-         QStringLiteral("」を最後まで読み込めませんでした。読み込めた部分だけを表示しています。");
+  return TForm1::tr(
+             "図面ファイル「%1」を最後まで読み込めませんでした。読み込めた部分だけを表示していま"
+             "す。")
+      .arg(path);
 }
 QString NotADrawing(const QString& path) {
-  return QStringLiteral("「") + path + QStringLiteral("」は Jw_cad の図面ファイルではありません。");
+  return TForm1::tr("「%1」は Jw_cad の図面ファイルではありません。").arg(path);
 }
 // What the user is told after a load that stopped before the end of its file.
 QString LoadFailed(const TJwwData& doc, const QString& path) {
   return doc.LoadError.NotADrawing ? NotADrawing(path) : ReadPartly(path);
 }
 QString PlacementsCut(const QString& path) {
-  return QStringLiteral("図面ファイル「") + path +
-         QStringLiteral(
-             "」はブロックの配置が多すぎるか入れ子が深すぎるため、プレビューには配置の"
-             "一部だけを表示しています。");
+  return TForm1::tr(
+             "図面ファイル「%1」はブロックの配置が多すぎるか入れ子が深すぎるため、プレビューには"
+             "配置の一部だけを表示しています。")
+      .arg(path);
 }
-const QString kSaveIncomplete = QStringLiteral(
-    "コピー先ファイルは最後まで読み込めていません。このまま保存すると、読み込めなかった部分は失"
-    "われます。保存しますか？");
-const QString kUnsavedCopies =
-    QStringLiteral("コピー先にコピーした内容が保存されていません。保存しますか？");
+QString SaveIncomplete() {
+  return TForm1::tr(
+      "コピー先ファイルは最後まで読み込めていません。このまま保存すると、読み込めなかった部分は"
+      "失われます。保存しますか？");
+}
+QString UnsavedCopies() {
+  return TForm1::tr("コピー先にコピーした内容が保存されていません。保存しますか？");
+}
 
 // Shows the wait cursor while a drawing is read or drawn.
 class TWaitCursor {
@@ -152,7 +166,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 bool TForm1::SaveBeforeClosing() {
   if (!Destination.Unsaved) return true;
-  switch (Env.Messages->QuestionWithCancel(kUnsavedCopies)) {
+  switch (Env.Messages->QuestionWithCancel(UnsavedCopies())) {
     case TAnswer::Yes:
       OnSave();
       return !Destination.Unsaved;
@@ -293,11 +307,11 @@ void TForm1::ShowPreview(const TJwwData& doc, QLabel* image) {
 
 bool TForm1::BothSidesOpen() {
   if (!Source.Opened) {
-    Env.Messages->Information(kNoSource);
+    Env.Messages->Information(NoSource());
     return false;
   }
   if (!Destination.Opened) {
-    Env.Messages->Information(kNoDestination);
+    Env.Messages->Information(NoDestination());
     return false;
   }
   return true;
@@ -333,7 +347,7 @@ void TForm1::OnSelectAllLineTypes() {
 
 void TForm1::OnSave() {
   if (!BothSidesOpen()) return;
-  if (!Destination.LoadComplete && !Env.Messages->Question(kSaveIncomplete)) return;
+  if (!Destination.LoadComplete && !Env.Messages->Question(SaveIncomplete())) return;
   const auto [folder, fileName] = SplitCaption(Destination.PathPanel->Caption());
   const std::optional<QString> chosen = Env.Dialogs->SaveDrawing(folder, fileName);
   if (!chosen) return;

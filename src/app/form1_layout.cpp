@@ -119,14 +119,14 @@ QWidget* TForm1::BuildHalf(TWindowSide& side, bool source) {
   half->setObjectName(source ? QStringLiteral("Panel1") : QStringLiteral("Panel2"));
   auto* layout = StackLayout(half);
 
-  auto* title = new QLabel(source ? QStringLiteral("コピー元") : QStringLiteral("コピー先"), half);
+  auto* title = new QLabel(source ? tr("コピー元") : tr("コピー先"), half);
   title->setObjectName(source ? QStringLiteral("Label1") : QStringLiteral("Label2"));
   layout->addWidget(title);
 
   auto* pathPanel = new TCaptionPanel(source ? QStringLiteral("Panel3") : QStringLiteral("Panel4"),
                                       QString(), kPathPanelHeight, half);
   auto* browse = new TPanelButton(source ? QStringLiteral("Panel5") : QStringLiteral("Panel6"),
-                                  QStringLiteral("参照"), pathPanel);
+                                  tr("参照"), pathPanel);
   pathPanel->AddRight(browse, kPanelButtonWidth);
   layout->addWidget(pathPanel);
 
@@ -141,7 +141,7 @@ QWidget* TForm1::BuildHalf(TWindowSide& side, bool source) {
   auto* listsLayout = StackLayout(listsPanel);
   auto* colorHeader =
       new TCaptionPanel(source ? QStringLiteral("Panel9") : QStringLiteral("Panel13"),
-                        QStringLiteral("SXF対応拡張ユーザー線色"), kHeaderHeight, listsPanel);
+                        tr("SXF対応拡張ユーザー線色"), kHeaderHeight, listsPanel);
   listsLayout->addWidget(colorHeader);
 
   auto* listSplitter =
@@ -153,7 +153,7 @@ QWidget* TForm1::BuildHalf(TWindowSide& side, bool source) {
   auto* lineTypeLayout = StackLayout(lineTypePanel);
   auto* lineTypeHeader =
       new TCaptionPanel(source ? QStringLiteral("Panel10") : QStringLiteral("Panel14"),
-                        QStringLiteral("SXF対応拡張ユーザー線種"), kHeaderHeight, lineTypePanel);
+                        tr("SXF対応拡張ユーザー線種"), kHeaderHeight, lineTypePanel);
   QListWidget* lineTypeList =
       MakeList(source ? QStringLiteral("ListBox2") : QStringLiteral("ListBox4"), source, half);
   // Wide enough for two periods of a line type's dashes.
@@ -215,21 +215,21 @@ QWidget* TForm1::BuildButtonBar() {
   bar->setFixedHeight(kButtonBarHeight);
   ButtonBar = bar;
 
-  SaveButton = new QPushButton(QStringLiteral("コピー先ファイルを保存 (&S)"), bar);
+  SaveButton = new QPushButton(tr("コピー先ファイルを保存 (&S)"), bar);
   SaveButton->setObjectName(QStringLiteral("Button1"));
   SaveButton->setGeometry(4, 4, 205, 33);
-  ExitButton = new QPushButton(QStringLiteral("終了 (&X)"), bar);
+  ExitButton = new QPushButton(tr("終了 (&X)"), bar);
   ExitButton->setObjectName(QStringLiteral("Button2"));
   ExitButton->setGeometry(224, 4, 97, 33);
   connect(SaveButton, &QPushButton::clicked, this, &TForm1::OnSave);
   connect(ExitButton, &QPushButton::clicked, this, &TForm1::OnExit);
 
-  ScreenColorLabel = new QLabel(QStringLiteral("画面線色："), bar);
+  ScreenColorLabel = new QLabel(tr("画面線色："), bar);
   ScreenColorLabel->setObjectName(QStringLiteral("Label3"));
   ScreenColorLabel->move(336, 4);
   ScreenColorSwatch = MakeSwatch(QStringLiteral("Label4"), bar);
   ScreenColorSwatch->setGeometry(336, 20, 112, 13);
-  PrintColorLabel = new QLabel(QStringLiteral("印刷線色："), bar);
+  PrintColorLabel = new QLabel(tr("印刷線色："), bar);
   PrintColorLabel->setObjectName(QStringLiteral("Label5"));
   PrintColorLabel->move(464, 4);
   PrintColorSwatch = MakeSwatch(QStringLiteral("Label6"), bar);

@@ -128,9 +128,9 @@ void TForm1::OnColorListClick(const TWindowSide& side) {
   const TEntJwwColorExNo* entry = EntryOfLine(table, item->data(kListLineRole).toInt());
   const TEntJwwColorExNo blank;
   if (entry == nullptr) entry = &blank;
-  ScreenColorLabel->setText(QStringLiteral("画面線色：") + Hex6(entry->ScreenColor));
+  ScreenColorLabel->setText(tr("画面線色：") + Hex6(entry->ScreenColor));
   SetSwatchColor(ScreenColorSwatch, entry->ScreenColor);
-  PrintColorLabel->setText(QStringLiteral("印刷線色：") + Hex6(entry->PrintColor));
+  PrintColorLabel->setText(tr("印刷線色：") + Hex6(entry->PrintColor));
   SetSwatchColor(PrintColorSwatch, entry->PrintColor);
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "app/app_language.h"
 #include "app/command_line_files.h"
 #include "app/form1.h"
 #include "app/screenshot_mode.h"
@@ -16,6 +17,8 @@ int main(int argc, char* argv[]) {
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Pennatran"));
+  pennatran::InstallWindowLanguage(application,
+                                   pennatran::LanguageOfLocale(pennatran::MessagesLocale()));
 
   // Undocumented: the picture of the window for the README (tools/screenshot.sh).
   const QStringList arguments = QApplication::arguments();

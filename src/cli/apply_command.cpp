@@ -6,6 +6,7 @@
 #include <mutex>
 #include <thread>
 
+#include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "cli/interrupt_cleanup.h"
@@ -22,13 +23,14 @@ int Usage(const std::string& message) {
   return kExitUsage;
 }
 
-// Empty when the options name one way of writing.
+// A whole sentence, with its full stop; empty when the options name one way of writing.
 std::string ModeError(const TApplyOptions& options) {
   if (options.InPlace && !options.OutDir.empty())
-    return "apply takes --in-place or --out-dir, not both";
+    return Tr("apply", "apply takes --in-place or --out-dir, not both.").Str();
   if (!options.InPlace && options.OutDir.empty() && !options.DryRun)
-    return "apply needs --in-place or --out-dir DIR (or --dry-run)";
-  if (options.Backup && !options.InPlace) return "--backup goes with --in-place";
+    return Tr("apply", "apply needs --in-place or --out-dir DIR (or --dry-run).").Str();
+  if (options.Backup && !options.InPlace)
+    return Tr("apply", "--backup goes with --in-place.").Str();
   return {};
 }
 
@@ -41,7 +43,8 @@ class TProgress {
     ++Done;
     if (failed) ++Failures;
     if (Shown)
-      std::cerr << "\r" << Done << " / " << Total << " drawings, " << Failures << " failed"
+      std::cerr << '\r'
+                << Tr("apply", "%1 / %2 drawings, %3 failed").Arg(Done).Arg(Total).Arg(Failures)
                 << std::flush;
   }
   ~TProgress() {
@@ -71,9 +74,16 @@ void PrintText(const std::vector<TDrawingPath>& drawings, const std::vector<fs::
     if (!r.Error.empty()) std::cout << ": " << r.Error;
     std::cout << '\n';
   }
-  std::cout << results.size() << " drawings: " << counts[0] << " saved, " << counts[1]
-            << " unchanged, " << counts[2] << " would change, " << counts[3] << " skipped, "
-            << counts[4] << " failed.\n";
+  std::cout << Tr("apply",
+                  "%1 drawings: %2 saved, %3 unchanged, %4 would change, %5 skipped, "
+                  "%6 failed.")
+                   .Arg(results.size())
+                   .Arg(counts[0])
+                   .Arg(counts[1])
+                   .Arg(counts[2])
+                   .Arg(counts[3])
+                   .Arg(counts[4])
+            << '\n';
 }
 
 void PrintJson(const std::vector<TDrawingPath>& drawings, const std::vector<fs::path>& outputs,
@@ -93,7 +103,10 @@ void PrintJson(const std::vector<TDrawingPath>& drawings, const std::vector<fs::
 }  // namespace
 
 int RunApply(const TApplyOptions& options) {
-  if (const std::string mode = ModeError(options); !mode.empty()) return Usage(mode);
+  if (const std::string mode = ModeError(options); !mode.empty()) {
+    std::cerr << "pennatran-cli: " << mode << '\n';
+    return kExitUsage;
+  }
   TPalette source;
   const int loaded = LoadSource(options.Source, source);
   if (loaded != kExitOk) return loaded == kExitFailed ? kExitFailed : kExitUsage;

@@ -1,5 +1,6 @@
 #include <iostream>
 
+#include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "cli/palette_json_output.h"
@@ -57,8 +58,12 @@ int RunAudit(const TAuditOptions& options) {
   if (options.Json) {
     std::cout << nlohmann::ordered_json{{"drawings", results}}.dump(2) << '\n';
   } else {
-    std::cout << drawings.size() << " drawings: " << matching << " match, " << differing
-              << " differ, " << unreadable << " cannot be read.\n";
+    std::cout << Tr("audit", "%1 drawings: %2 match, %3 differ, %4 cannot be read.")
+                     .Arg(drawings.size())
+                     .Arg(matching)
+                     .Arg(differing)
+                     .Arg(unreadable)
+              << '\n';
   }
   return differing + unreadable == 0 ? kExitOk : kExitFailed;
 }

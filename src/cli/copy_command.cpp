@@ -1,6 +1,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "cli/interrupt_cleanup.h"
@@ -20,12 +21,27 @@ bool ParseOption(const char* option, const std::string& text, int32_t lastSlot,
   return selection.Ok();
 }
 
+// The reason follows the sentence; in languages that put a space between sentences the
+// translation has one before %2, which must not trail when there is no reason. A failure
+// the user can act on has its sentence; any other is told in the system's words.
+std::string SaveFailedLine(const std::string& output, const TSaveError& error) {
+  const std::string reason = SaveFailureText(error.Failure);
+  std::string line =
+      Tr("copy", "図面ファイル「%1」の保存に失敗しました。%2")
+          .Arg(output)
+          .Arg(reason.empty() ? "(" + error.Message + ")" : Tr("SaveFailure", reason.c_str()).Str())
+          .Str();
+  while (!line.empty() && line.back() == ' ') line.pop_back();
+  return line;
+}
+
 }  // namespace
 
 int RunCopy(const TCopyOptions& options) {
   if (!options.HasColors && !options.HasLineTypes) {
-    std::cerr << "pennatran-cli: copy needs --colors or --linetypes (or both), e.g. "
-                 "--colors all.\n";
+    std::cerr << "pennatran-cli: "
+              << Tr("copy", "copy needs --colors or --linetypes (or both), e.g. --colors all.")
+              << '\n';
     return kExitUsage;
   }
   TSlotSelection colors, lineTypes;
@@ -59,13 +75,10 @@ int RunCopy(const TCopyOptions& options) {
   TSaveError error;
   CleanUpSavesOnInterrupt(options.Output);
   if (!destination.SaveToFile(std::filesystem::path(options.Output), 700, &error)) {
-    // A failure the user can act on has its sentence; any other is told in the system's words.
-    const std::string reason = SaveFailureText(error.Failure);
-    std::cerr << "図面ファイル「" << options.Output << "」の保存に失敗しました。"
-              << (reason.empty() ? "(" + error.Message + ")" : reason) << '\n';
+    std::cerr << SaveFailedLine(options.Output, error) << '\n';
     return kExitFailed;
   }
-  std::cout << "図面ファイル「" << options.Output << "」を保存しました。\n";
+  std::cout << Tr("copy", "図面ファイル「%1」を保存しました。").Arg(options.Output) << '\n';
   return kExitOk;
 }
 

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "jww/block_tree.h"
 
@@ -13,18 +14,22 @@ bool CheckReadable(const std::string& file) {
   const std::filesystem::path path(file);
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
-    std::cerr << "pennatran-cli: \"" << file << "\" is a folder, not a drawing file.\n";
+    std::cerr << "pennatran-cli: "
+              << Tr("drawing", "\"%1\" is a folder, not a drawing file.").Arg(file) << '\n';
     return false;
   }
   // A pipe or a device would be read until it ends, which may be never.
   if (std::filesystem::exists(path, ec) && !std::filesystem::is_regular_file(path, ec)) {
-    std::cerr << "pennatran-cli: cannot open the file \"" << file
-              << "\" for reading: it is not a regular file.\n";
+    std::cerr << "pennatran-cli: "
+              << Tr("drawing", "cannot open the file \"%1\" for reading: it is not a regular file.")
+                     .Arg(file)
+              << '\n';
     return false;
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    std::cerr << "pennatran-cli: cannot open the file \"" << file << "\" for reading.\n";
+    std::cerr << "pennatran-cli: "
+              << Tr("drawing", "cannot open the file \"%1\" for reading.").Arg(file) << '\n';
     return false;
   }
   return true;
@@ -34,21 +39,32 @@ bool LoadDrawing(TJwwData& doc, const std::string& file, const TTempFolder& fold
   doc.ImageFolder = folder.Path();
   const bool loaded = doc.LoadFromFile(std::filesystem::path(file));
   if (doc.BlockTreeLimited) {
-    std::cerr << "pennatran-cli: \"" << file << "\": its block inserts place more than "
-              << kMaxBlockTreeNodes << " blocks or " << kMaxPlacedEntities
-              << " entities, or nest deeper than " << kMaxBlockDepth << " levels; only the first "
-              << doc.BlockTreeCount() << " placements are shown.\n";
+    std::cerr << "pennatran-cli: "
+              << Tr("drawing",
+                    "\"%1\": its block inserts place more than %2 blocks or %3 entities, or nest "
+                    "deeper than %4 levels; only the first %5 placements are shown.")
+                     .Arg(file)
+                     .Arg(kMaxBlockTreeNodes)
+                     .Arg(kMaxPlacedEntities)
+                     .Arg(kMaxBlockDepth)
+                     .Arg(doc.BlockTreeCount())
+              << '\n';
   }
   return loaded;
 }
 
 void ReportLoadFailure(const std::string& file, const TJwwData& doc) {
   if (doc.LoadError.NotADrawing) {
-    std::cerr << "pennatran-cli: \"" << file << "\" is not a Jw_cad drawing file.\n";
+    std::cerr << "pennatran-cli: "
+              << Tr("drawing", "\"%1\" is not a Jw_cad drawing file.").Arg(file) << '\n';
     return;
   }
-  std::cerr << "pennatran-cli: \"" << file << "\" could not be read completely (offset "
-            << doc.LoadError.Offset << ": " << doc.LoadError.Message << ").\n";
+  std::cerr << "pennatran-cli: "
+            << Tr("drawing", "\"%1\" could not be read completely (offset %2: %3).")
+                   .Arg(file)
+                   .Arg(doc.LoadError.Offset)
+                   .Arg(doc.LoadError.Message)
+            << '\n';
 }
 
 int LoadSource(const std::string& file, TPalette& palette) {

@@ -1,5 +1,6 @@
 #include <iostream>
 
+#include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "jww/palette_file.h"
@@ -18,11 +19,15 @@ int RunExport(const TExportOptions& options) {
   }
   if (!SavePaletteFile(options.Output,
                        PalettePart(source, choice.ColorLines, choice.LineTypeLines))) {
-    std::cerr << "pennatran-cli: cannot write the palette file \"" << options.Output << "\".\n";
+    std::cerr << "pennatran-cli: "
+              << Tr("export", "cannot write the palette file \"%1\".").Arg(options.Output) << '\n';
     return kExitFailed;
   }
-  std::cout << "Wrote " << choice.ColorLines.size() << " colours and "
-            << choice.LineTypeLines.size() << " line types to \"" << options.Output << "\".\n";
+  std::cout << Tr("export", "Wrote %1 colours and %2 line types to \"%3\".")
+                   .Arg(choice.ColorLines.size())
+                   .Arg(choice.LineTypeLines.size())
+                   .Arg(options.Output)
+            << '\n';
   return kExitOk;
 }
 

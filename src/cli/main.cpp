@@ -3,12 +3,14 @@
 
 #include <iostream>
 
+#include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/interrupt_cleanup.h"
 
 int main(int argc, char** argv) {
   using namespace pennatran;
   InstallInterruptCleanup();
+  LoadCliLanguage();
   // An empty file name names nothing to write.
   const CLI::Validator nonEmpty(
       [](const std::string& name) {

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "attributes/gra_attribute.h"
+#include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "cli/interrupt_cleanup.h"
@@ -69,17 +70,21 @@ bool CheckOutputs(const TPreviewOptions& options) {
   for (const std::string* output : {&options.Output, &options.Trace}) {
     if (output->empty()) continue;
     if (IsSameFile(options.File, *output)) {
-      std::cerr << "pennatran-cli: \"" << *output << "\" is the drawing itself; choose another "
-                << "file to write.\n";
+      std::cerr << "pennatran-cli: "
+                << Tr("preview", "\"%1\" is the drawing itself; choose another file to write.")
+                       .Arg(*output)
+                << '\n';
       return false;
     }
     if (!FolderExists(*output)) {
-      std::cerr << "pennatran-cli: the folder of \"" << *output << "\" does not exist.\n";
+      std::cerr << "pennatran-cli: "
+                << Tr("preview", "the folder of \"%1\" does not exist.").Arg(*output) << '\n';
       return false;
     }
   }
   if (!options.Trace.empty() && IsSameFile(options.Output, options.Trace)) {
-    std::cerr << "pennatran-cli: the image and the trace must be different files.\n";
+    std::cerr << "pennatran-cli: "
+              << Tr("preview", "the image and the trace must be different files.") << '\n';
     return false;
   }
   return true;
@@ -90,8 +95,10 @@ bool CheckOutputs(const TPreviewOptions& options) {
 int RunPreview(const TPreviewOptions& options, int argc, char** argv) {
   const std::optional<TImageSize> size = ParseSize(options.Size);
   if (!size) {
-    std::cerr << "pennatran-cli: --size must be WIDTHxHEIGHT with each side 1.." << kMaxSide
-              << ", e.g. 300x168.\n";
+    std::cerr << "pennatran-cli: "
+              << Tr("preview", "--size must be WIDTHxHEIGHT with each side 1..%1, e.g. 300x168.")
+                     .Arg(kMaxSide)
+              << '\n';
     return kExitUsage;
   }
   if (!CheckReadable(options.File)) return kExitUsage;
@@ -134,11 +141,13 @@ int RunPreview(const TPreviewOptions& options, int argc, char** argv) {
   }
   const std::string png = PngBytes(image);
   if (png.empty() || !WriteBytes(options.Output, png)) {
-    std::cerr << "pennatran-cli: cannot write the image \"" << options.Output << "\".\n";
+    std::cerr << "pennatran-cli: "
+              << Tr("preview", "cannot write the image \"%1\".").Arg(options.Output) << '\n';
     return kExitFailed;
   }
   if (!options.Trace.empty() && !WriteBytes(options.Trace, trace)) {
-    std::cerr << "pennatran-cli: cannot write the trace \"" << options.Trace << "\".\n";
+    std::cerr << "pennatran-cli: "
+              << Tr("preview", "cannot write the trace \"%1\".").Arg(options.Trace) << '\n';
     return kExitFailed;
   }
   return loaded ? kExitOk : kExitFailed;

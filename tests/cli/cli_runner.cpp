@@ -52,13 +52,9 @@ void CliTest::TearDown() {
 
 TCliResult CliTest::Run(const std::vector<std::string>& args, const std::vector<std::string>& unset,
                         const std::string& program) const {
-  std::string command;
-  if (!unset.empty()) {
-    command = "env";
-    for (const std::string& name : unset) command += " -u " + Quote(name);
-    command += " ";
-  }
-  command += Quote(program);
+  std::string command = "env";
+  for (const std::string& name : unset) command += " -u " + Quote(name);
+  command += " LC_ALL=" + Quote(Locale) + " " + Quote(program);
   for (const std::string& arg : args) command += " " + Quote(arg);
   const std::filesystem::path out = Folder / "stdout.txt", err = Folder / "stderr.txt";
   command += " >" + Quote(out.string()) + " 2>" + Quote(err.string());

@@ -36,6 +36,9 @@ class CliTest : public ::testing::Test {
   TJwwData Load(const std::string& path, bool* loaded = nullptr) const;
 
   std::filesystem::path Folder;
+  // The locale the command line runs under (LC_ALL), so that its language does not depend
+  // on the machine running the tests.
+  std::string Locale = "C.UTF-8";
 };
 
 // Splits text into lines (without their line feeds).

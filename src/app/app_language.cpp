@@ -1,0 +1,21 @@
+#include "app/app_language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <memory>
+
+namespace pennatran {
+
+void InstallWindowLanguage(QCoreApplication& application, TLanguage language) {
+  auto translator = std::make_unique<QTranslator>();
+  const bool loaded = language == TLanguage::English
+                          ? LoadCatalogue(*translator, QStringLiteral("pennatran"), language)
+                          : translator->load(QStringLiteral("qtbase_ja"),
+                                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  if (!loaded) return;
+  translator->setParent(&application);
+  QCoreApplication::installTranslator(translator.release());
+}
+
+}  // namespace pennatran

@@ -1,0 +1,16 @@
+// The window's language: its own texts and those of Qt's dialogs and buttons.
+#pragma once
+
+#include "i18n/language.h"
+
+class QCoreApplication;
+
+namespace pennatran {
+
+// Installs the translations for language into the application, which keeps them. The
+// window's texts are written in Japanese, so only English needs a catalogue of ours; Qt's
+// own texts are written in English, so Japanese (and the texts as written) take Qt's
+// Japanese catalogue when the system has it.
+void InstallWindowLanguage(QCoreApplication& application, TLanguage language);
+
+}  // namespace pennatran

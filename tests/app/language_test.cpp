@@ -1,0 +1,68 @@
+// The window's language: the rule that picks it from the locale, and the window's texts
+// in Japanese and in English.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QTranslator>
+
+#include "i18n/language.h"
+#include "window_fixture.h"
+
+namespace pennatran::testing {
+namespace {
+
+TEST(LanguageOfLocale, TheTextsAsWrittenUnderCJapaneseUnderJaEnglishElsewhere) {
+  const struct {
+    const char* Locale;
+    TLanguage Expected;
+  } cases[] = {
+      {"", TLanguage::Source},
+      {"C", TLanguage::Source},
+      {"POSIX", TLanguage::Source},
+      {"C.UTF-8", TLanguage::Source},
+      {"C.utf8", TLanguage::Source},
+      {"ja_JP.UTF-8", TLanguage::Japanese},
+      {"ja_JP", TLanguage::Japanese},
+      {"ja", TLanguage::Japanese},
+      {"ja_JP.eucJP", TLanguage::Japanese},
+      {"en_US.UTF-8", TLanguage::English},
+      {"de_DE@euro", TLanguage::English},
+      {"jam_JM", TLanguage::English},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(LanguageOfLocale(QString::fromLatin1(c.Locale)), c.Expected) << c.Locale;
+}
+
+using WindowLanguageTest = WindowTest;
+
+TEST_F(WindowLanguageTest, TheWindowSpeaksJapaneseOrEnglish) {
+  const struct {
+    TLanguage Language;
+    QString Title, SaveButton, Message;
+  } cases[] = {
+      {TLanguage::Source, QStringLiteral("コピー元"), QStringLiteral("コピー先ファイルを保存 (&S)"),
+       QStringLiteral("コピー元ファイルを開いていません")},
+      {TLanguage::English, QStringLiteral("Source"), QStringLiteral("&Save destination"),
+       QStringLiteral("No source drawing is open")},
+  };
+  for (const auto& c : cases) {
+    QTranslator translator;
+    if (c.Language == TLanguage::English) {
+      ASSERT_TRUE(LoadCatalogue(translator, QStringLiteral("pennatran"), c.Language));
+      QCoreApplication::installTranslator(&translator);
+    }
+    Messages.clear();
+    CreateWindow();
+    EXPECT_EQ(LabelText("Label1"), c.Title);
+    EXPECT_EQ(Window->findChild<QPushButton*>(QStringLiteral("Button1"))->text(), c.SaveButton);
+    ClickButton("Button1");
+    EXPECT_EQ(Messages, (std::vector<TRecordedMessage>{{false, c.Message}}));
+    CloseWindow();
+    Window.reset();
+    QCoreApplication::removeTranslator(&translator);
+  }
+}
+
+}  // namespace
+}  // namespace pennatran::testing

@@ -1,0 +1,114 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>apply</name>
+    <message>
+        <source>apply takes --in-place or --out-dir, not both.</source>
+        <translation>apply takes --in-place or --out-dir, not both.</translation>
+    </message>
+    <message>
+        <source>apply needs --in-place or --out-dir DIR (or --dry-run).</source>
+        <translation>apply needs --in-place or --out-dir DIR (or --dry-run).</translation>
+    </message>
+    <message>
+        <source>--backup goes with --in-place.</source>
+        <translation>--backup goes with --in-place.</translation>
+    </message>
+    <message>
+        <source>%1 / %2 drawings, %3 failed</source>
+        <translation>%1 / %2 drawings, %3 failed</translation>
+    </message>
+    <message>
+        <source>%1 drawings: %2 saved, %3 unchanged, %4 would change, %5 skipped, %6 failed.</source>
+        <translation>%1 drawings: %2 saved, %3 unchanged, %4 would change, %5 skipped, %6 failed.</translation>
+    </message>
+</context>
+<context>
+    <name>audit</name>
+    <message>
+        <source>%1 drawings: %2 match, %3 differ, %4 cannot be read.</source>
+        <translation>%1 drawings: %2 match, %3 differ, %4 cannot be read.</translation>
+    </message>
+</context>
+<context>
+    <name>copy</name>
+    <message>
+        <source>図面ファイル「%1」の保存に失敗しました。%2</source>
+        <translation>Could not save the drawing file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>copy needs --colors or --linetypes (or both), e.g. --colors all.</source>
+        <translation>copy needs --colors or --linetypes (or both), e.g. --colors all.</translation>
+    </message>
+    <message>
+        <source>図面ファイル「%1」を保存しました。</source>
+        <translation>Saved the drawing file &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>drawing</name>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a drawing file.</source>
+        <translation>&quot;%1&quot; is a folder, not a drawing file.</translation>
+    </message>
+    <message>
+        <source>cannot open the file &quot;%1&quot; for reading: it is not a regular file.</source>
+        <translation>cannot open the file &quot;%1&quot; for reading: it is not a regular file.</translation>
+    </message>
+    <message>
+        <source>cannot open the file &quot;%1&quot; for reading.</source>
+        <translation>cannot open the file &quot;%1&quot; for reading.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: its block inserts place more than %2 blocks or %3 entities, or nest deeper than %4 levels; only the first %5 placements are shown.</source>
+        <translation>&quot;%1&quot;: its block inserts place more than %2 blocks or %3 entities, or nest deeper than %4 levels; only the first %5 placements are shown.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a Jw_cad drawing file.</source>
+        <translation>&quot;%1&quot; is not a Jw_cad drawing file.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read completely (offset %2: %3).</source>
+        <translation>&quot;%1&quot; could not be read completely (offset %2: %3).</translation>
+    </message>
+</context>
+<context>
+    <name>export</name>
+    <message>
+        <source>cannot write the palette file &quot;%1&quot;.</source>
+        <translation>cannot write the palette file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 colours and %2 line types to &quot;%3&quot;.</source>
+        <translation>Wrote %1 colours and %2 line types to &quot;%3&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>preview</name>
+    <message>
+        <source>&quot;%1&quot; is the drawing itself; choose another file to write.</source>
+        <translation>&quot;%1&quot; is the drawing itself; choose another file to write.</translation>
+    </message>
+    <message>
+        <source>the folder of &quot;%1&quot; does not exist.</source>
+        <translation>the folder of &quot;%1&quot; does not exist.</translation>
+    </message>
+    <message>
+        <source>the image and the trace must be different files.</source>
+        <translation>the image and the trace must be different files.</translation>
+    </message>
+    <message>
+        <source>--size must be WIDTHxHEIGHT with each side 1..%1, e.g. 300x168.</source>
+        <translation>--size must be WIDTHxHEIGHT with each side 1..%1, e.g. 300x168.</translation>
+    </message>
+    <message>
+        <source>cannot write the image &quot;%1&quot;.</source>
+        <translation>cannot write the image &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>cannot write the trace &quot;%1&quot;.</source>
+        <translation>cannot write the trace &quot;%1&quot;.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,114 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>apply</name>
+    <message>
+        <source>apply takes --in-place or --out-dir, not both.</source>
+        <translation>apply には --in-place と --out-dir のどちらか一方だけを指定してください。</translation>
+    </message>
+    <message>
+        <source>apply needs --in-place or --out-dir DIR (or --dry-run).</source>
+        <translation>apply には --in-place か --out-dir DIR（または --dry-run）が必要です。</translation>
+    </message>
+    <message>
+        <source>--backup goes with --in-place.</source>
+        <translation>--backup は --in-place と一緒に指定してください。</translation>
+    </message>
+    <message>
+        <source>%1 / %2 drawings, %3 failed</source>
+        <translation>図面 %1 / %2 件、失敗 %3 件</translation>
+    </message>
+    <message>
+        <source>%1 drawings: %2 saved, %3 unchanged, %4 would change, %5 skipped, %6 failed.</source>
+        <translation>図面 %1 件: 保存 %2 件、変更なし %3 件、変更あり（未保存）%4 件、スキップ %5 件、失敗 %6 件。</translation>
+    </message>
+</context>
+<context>
+    <name>audit</name>
+    <message>
+        <source>%1 drawings: %2 match, %3 differ, %4 cannot be read.</source>
+        <translation>図面 %1 件: 一致 %2 件、相違 %3 件、読み込めない図面 %4 件。</translation>
+    </message>
+</context>
+<context>
+    <name>copy</name>
+    <message>
+        <source>図面ファイル「%1」の保存に失敗しました。%2</source>
+        <translation>図面ファイル「%1」の保存に失敗しました。%2</translation>
+    </message>
+    <message>
+        <source>copy needs --colors or --linetypes (or both), e.g. --colors all.</source>
+        <translation>copy には --colors か --linetypes（または両方）が必要です。例: --colors all</translation>
+    </message>
+    <message>
+        <source>図面ファイル「%1」を保存しました。</source>
+        <translation>図面ファイル「%1」を保存しました。</translation>
+    </message>
+</context>
+<context>
+    <name>drawing</name>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a drawing file.</source>
+        <translation>「%1」はフォルダです。図面ファイルではありません。</translation>
+    </message>
+    <message>
+        <source>cannot open the file &quot;%1&quot; for reading: it is not a regular file.</source>
+        <translation>ファイル「%1」を読み込めません。通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>cannot open the file &quot;%1&quot; for reading.</source>
+        <translation>ファイル「%1」を読み込めません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: its block inserts place more than %2 blocks or %3 entities, or nest deeper than %4 levels; only the first %5 placements are shown.</source>
+        <translation>「%1」: ブロックの配置がブロック %2 個または要素 %3 個を超えるか、入れ子が %4 段より深いため、最初の %5 個の配置だけを表示します。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a Jw_cad drawing file.</source>
+        <translation>「%1」は Jw_cad の図面ファイルではありません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read completely (offset %2: %3).</source>
+        <translation>「%1」を最後まで読み込めませんでした（オフセット %2: %3）。</translation>
+    </message>
+</context>
+<context>
+    <name>export</name>
+    <message>
+        <source>cannot write the palette file &quot;%1&quot;.</source>
+        <translation>パレットファイル「%1」を書き込めません。</translation>
+    </message>
+    <message>
+        <source>Wrote %1 colours and %2 line types to &quot;%3&quot;.</source>
+        <translation>線色 %1 個と線種 %2 個を「%3」に書き込みました。</translation>
+    </message>
+</context>
+<context>
+    <name>preview</name>
+    <message>
+        <source>&quot;%1&quot; is the drawing itself; choose another file to write.</source>
+        <translation>「%1」は図面そのものです。書き込み先には別のファイルを指定してください。</translation>
+    </message>
+    <message>
+        <source>the folder of &quot;%1&quot; does not exist.</source>
+        <translation>「%1」のフォルダがありません。</translation>
+    </message>
+    <message>
+        <source>the image and the trace must be different files.</source>
+        <translation>画像とトレースには別々のファイルを指定してください。</translation>
+    </message>
+    <message>
+        <source>--size must be WIDTHxHEIGHT with each side 1..%1, e.g. 300x168.</source>
+        <translation>--size は 幅x高さ の形で、各辺を 1..%1 で指定してください。例: 300x168</translation>
+    </message>
+    <message>
+        <source>cannot write the image &quot;%1&quot;.</source>
+        <translation>画像「%1」を書き込めません。</translation>
+    </message>
+    <message>
+        <source>cannot write the trace &quot;%1&quot;.</source>
+        <translation>トレース「%1」を書き込めません。</translation>
+    </message>
+</context>
+</TS>
