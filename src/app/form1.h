@@ -28,10 +28,11 @@ namespace pennatran {
 
 class TCaptionPanel;
 class TPanelButton;
+class TPreviewImage;
 
 // What the window needs from outside. Empty members get the real ones: message boxes, Qt
 // file dialogs, the progress and result dialogs of a drop of many drawings, the default
-// printer, the X11 keyboard and the local clock.
+// printer, the X11 keyboard, the local clock and the screen's device pixel ratio.
 struct TFormEnvironment {
   TAppFolders Folders;
   std::unique_ptr<TMessages> Messages;
@@ -40,6 +41,7 @@ struct TFormEnvironment {
   TPrinterResolution PrinterResolution;
   std::function<bool()> EscapePressed;
   TClock Clock;
+  std::function<qreal(const QWidget&)> PixelRatio;
 };
 
 // The item data role of a list line that holds its list line number (slot - 17): a palette
@@ -58,12 +60,14 @@ struct TWindowSide {
   bool LoadComplete = true;
   // the destination takes copies.
   bool Unsaved = false;
+  // The background mode the drawing's preview was first drawn with; a redraw keeps it.
+  int32_t BackMode = 0;
 
   QWidget* Half = nullptr;
   TCaptionPanel* PathPanel = nullptr;
   TPanelButton* BrowseButton = nullptr;
   QSplitter* PreviewSplitter = nullptr;
-  QLabel* Preview = nullptr;
+  TPreviewImage* Preview = nullptr;
   QSplitter* ListsSplitter = nullptr;
   QListWidget* ColorList = nullptr;
   QListWidget* LineTypeList = nullptr;
@@ -118,10 +122,13 @@ class TForm1 : public QWidget {
   // False when the file is not a palette file; else opens it on the side, or says why not.
   bool OpenIfPaletteFile(TWindowSide& side, const QString& path);
   void CloseSideFile(TWindowSide& side);
-  // Fits the drawing into the image control's size and draws it there.
-  void ShowPreview(const TJwwData& doc, QLabel* image);
+  // Fits the drawing into the image control's size in device pixels and draws it there.
+  void ShowPreview(const TJwwData& doc, TPreviewImage* image);
   // Draws the swatch sheet of a palette file where a drawing shows its preview.
-  void ShowPaletteSheet(const TPalette& palette, QLabel* image);
+  void ShowPaletteSheet(const TPalette& palette, TPreviewImage* image);
+  // Draws an open side's preview or sheet again, as it was first drawn, for the control's
+  // new size or pixel ratio.
+  void RedrawPreview(TWindowSide& side);
   // The slots a side offers: its palette file's, or all of its drawing's.
   TPalette SidePalette(const TWindowSide& side) const;
 

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
-#include <QPixmap>
 #include <QSplitter>
 #include <QUrl>
 #include <system_error>
@@ -18,6 +17,7 @@
 #include "app/escape_key.h"
 #include "app/form1.h"
 #include "app/panel_button.h"
+#include "app/preview_image.h"
 #include "jww/palette.h"
 #include "jww/palette_file.h"
 #include "qtcanvas/printer_resolution.h"
@@ -263,6 +263,7 @@ void TForm1::OpenSideFile(TWindowSide& side, const QString& path) {
     side.LoadComplete = doc.LoadFromFile(ToFsPath(path));
     BackMode =
         PreparePreview(Context, *GraAttribute, doc, BackMode, Env.PrinterResolution, Env.Clock);
+    side.BackMode = BackMode;
     if (doc.LoadError.NotADrawing) {
       side.Preview->clear();
     } else {
@@ -288,21 +289,27 @@ void TForm1::CloseSideFile(TWindowSide& side) {
   side.Drawing->ClearImageList();
 }
 
-void TForm1::ShowPreview(const TJwwData& doc, QLabel* image) {
-  const int width = image->width();
-  const int height = image->height();
-  // A preview squeezed to nothing by its splitter has no pixels to draw on.
-  if (width <= 0 || height <= 0) {
-    image->clear();
+void TForm1::ShowPreview(const TJwwData& doc, TPreviewImage* image) {
+  image->ShowDrawing([&](QImage& picture) {
+    TQtCanvas canvas(picture);
+    DrawPreview(Context, doc, canvas, picture.width(), picture.height());
+  });
+}
+
+void TForm1::RedrawPreview(TWindowSide& side) {
+  if (!side.Opened || !side.Drawing || !GraAttribute) return;
+  if (side.Palette) {
+    ShowPaletteSheet(*side.Palette, side.Preview);
     return;
   }
-  QImage bitmap(width, height, QImage::Format_RGB32);
-  bitmap.fill(Qt::white);
-  {
-    TQtCanvas canvas(bitmap);
-    DrawPreview(Context, doc, canvas, width, height);
-  }
-  image->setPixmap(QPixmap::fromImage(bitmap));
+  if (side.Drawing->LoadError.NotADrawing) return;
+  TWaitCursor wait;
+  // The drawing's own pens and layers, and the background it was first shown on.
+  GraAttribute->SetBackMode(side.BackMode);
+  PreparePreview(Context, *GraAttribute, *side.Drawing, side.BackMode, Env.PrinterResolution,
+                 Env.Clock);
+  ShowPreview(*side.Drawing, side.Preview);
+  GraAttribute->SetBackMode(BackMode);
 }
 
 bool TForm1::BothSidesOpen() {

@@ -16,6 +16,7 @@
 #include "app/difference_mark.h"
 #include "app/form1.h"
 #include "app/panel_button.h"
+#include "app/preview_image.h"
 #include "app/window_placement.h"
 
 namespace pennatran {
@@ -58,16 +59,6 @@ QListWidget* MakeList(const QString& name, bool multipleSelection, QWidget* pare
   list->setIconSize(QSize(18, 9));
   list->setMinimumHeight(0);
   return list;
-}
-
-QLabel* MakeImage(const QString& name, QWidget* parent) {
-  auto* image = new QLabel(parent);
-  image->setObjectName(name);
-  image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  // The preview is drawn once at the control's size; later resizing shows more or less of it.
-  image->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-  image->setMinimumSize(0, 0);
-  return image;
 }
 
 QVBoxLayout* StackLayout(QWidget* widget) {
@@ -133,7 +124,8 @@ QWidget* TForm1::BuildHalf(TWindowSide& side, bool source) {
   auto* imageSplitter =
       new TColorSplitter(source ? QStringLiteral("Splitter2") : QStringLiteral("Splitter3"),
                          Qt::Vertical, kMinorSplitterWidth, kSkyBlue, half);
-  QLabel* image = MakeImage(source ? QStringLiteral("Image1") : QStringLiteral("Image2"), half);
+  auto* image = new TPreviewImage(source ? QStringLiteral("Image1") : QStringLiteral("Image2"),
+                                  Env.PixelRatio, half);
   image->resize(image->width(), 168);
 
   auto* listsPanel = new QWidget(half);
@@ -181,6 +173,7 @@ QWidget* TForm1::BuildHalf(TWindowSide& side, bool source) {
   side.ColorList = colorList;
   side.LineTypeList = lineTypeList;
   connect(browse, &TPanelButton::clicked, this, [this, &side] { BrowseAndOpen(side); });
+  connect(image, &TPreviewImage::PictureStale, this, [this, &side] { RedrawPreview(side); });
   const auto colorClick = [this, &side] { OnColorListClick(side); };
   const auto lineTypeClick = [this, &side] { OnLineTypeListClick(side); };
   connect(colorList, &QListWidget::itemClicked, this, colorClick);

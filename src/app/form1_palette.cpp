@@ -3,11 +3,10 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QLabel>
-#include <QPixmap>
 
 #include "app/caption_panel.h"
 #include "app/form1.h"
+#include "app/preview_image.h"
 #include "qtcanvas/qt_canvas.h"
 #include "render/palette_sheet.h"
 
@@ -64,19 +63,11 @@ bool TForm1::OpenIfPaletteFile(TWindowSide& side, const QString& path) {
   return true;
 }
 
-void TForm1::ShowPaletteSheet(const TPalette& palette, QLabel* image) {
-  const int width = image->width();
-  const int height = image->height();
-  if (width <= 0 || height <= 0) {
-    image->clear();
-    return;
-  }
-  QImage bitmap(width, height, QImage::Format_RGB32);
-  {
-    TQtCanvas canvas(bitmap);
-    DrawPaletteSheet(canvas, palette, width, height);
-  }
-  image->setPixmap(QPixmap::fromImage(bitmap));
+void TForm1::ShowPaletteSheet(const TPalette& palette, TPreviewImage* image) {
+  image->ShowDrawing([&](QImage& picture) {
+    TQtCanvas canvas(picture);
+    DrawPaletteSheet(canvas, palette, picture.width(), picture.height());
+  });
 }
 
 TPalette TForm1::SidePalette(const TWindowSide& side) const {

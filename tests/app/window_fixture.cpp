@@ -141,6 +141,9 @@ void WindowTest::CreateWindow(bool show) {
   environment.PrinterResolution = [] { return std::optional<int32_t>(600); };
   environment.Clock = [] { return TLocalDateTime{2026, 12, 7, 9, 30, 0}; };
   environment.EscapePressed = [this] { return EscapeHeld; };
+  environment.PixelRatio = [this](const QWidget& widget) {
+    return PixelRatio > 0 ? PixelRatio : widget.devicePixelRatioF();
+  };
   Window = std::make_unique<TForm1>(std::move(environment));
   if (show) {
     Window->show();

@@ -80,6 +80,8 @@ class WindowTest : public ::testing::Test {
   std::vector<QString> ThreeWayQuestions;
   TAnswer ThreeWayAnswer = TAnswer::No;
   bool EscapeHeld = false;
+  // The screen's device pixel ratio as the window sees it (0: the real screen's).
+  qreal PixelRatio = 0;
   std::deque<std::optional<QString>> Answers;
   std::vector<TDialogRequest> Requests;
   // The progress of a drop of many drawings: done counts shown, the count at which the user
