@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QLibraryInfo>
 #include <QPushButton>
 #include <QTranslator>
 
+#include "app/app_language.h"
 #include "i18n/language.h"
 #include "window_fixture.h"
 
@@ -32,6 +35,26 @@ TEST(LanguageOfLocale, TheTextsAsWrittenUnderCJapaneseUnderJaEnglishElsewhere) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(LanguageOfLocale(QString::fromLatin1(c.Locale)), c.Expected) << c.Locale;
+}
+
+TEST(WindowLanguage, QtsOwnButtonsSpeakTheWindowsLanguage) {
+  EnsureApplication();
+  const QString qtCatalogue =
+      QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ja.qm");
+  if (!QFile::exists(qtCatalogue)) GTEST_SKIP() << "qt6-translations-l10n is not installed";
+  const struct {
+    TLanguage Language;
+    QString Yes;
+  } cases[] = {{TLanguage::Source, QStringLiteral("はい(&Y)")},
+               {TLanguage::Japanese, QStringLiteral("はい(&Y)")},
+               {TLanguage::English, QStringLiteral("&Yes")}};
+  QCoreApplication& application = *QCoreApplication::instance();
+  for (const auto& c : cases) {
+    InstallWindowLanguage(application, c.Language);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), c.Yes);
+    // A translator leaves the application when it is destroyed.
+    qDeleteAll(application.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+  }
 }
 
 using WindowLanguageTest = WindowTest;
