@@ -6,6 +6,12 @@
 
 namespace pennatran {
 
+namespace {
+// A splitter dragged across a large drawing asks for one picture when it rests, not one for
+// every step of the drag.
+constexpr int kRestMilliseconds = 100;
+}  // namespace
+
 TPreviewImage::TPreviewImage(const QString& name, std::function<qreal(const QWidget&)> ratio,
                              QWidget* parent)
     : QLabel(parent), Ratio(std::move(ratio)) {
@@ -15,7 +21,7 @@ TPreviewImage::TPreviewImage(const QString& name, std::function<qreal(const QWid
   setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   setMinimumSize(0, 0);
   StaleTimer.setSingleShot(true);
-  StaleTimer.setInterval(0);
+  StaleTimer.setInterval(kRestMilliseconds);
   connect(&StaleTimer, &QTimer::timeout, this, &TPreviewImage::PictureStale);
 }
 

@@ -26,7 +26,7 @@ class TPreviewImage : public QLabel {
 
  signals:
   // The picture no longer fits: the control was resized or moved to a screen with
-  // another ratio. Several changes in a row ask once.
+  // another ratio. Changes in quick succession ask once, when they have stopped.
   void PictureStale();
 
  protected:

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QRect>
+#include <QTest>
+#include <functional>
 
 #include "window_fixture.h"
 
@@ -14,6 +16,10 @@ class PreviewScaleTest : public WindowTest {
  protected:
   QLabel* Image(const char* name) const {
     return Window->findChild<QLabel*>(QString::fromLatin1(name));
+  }
+  // Waits until both previews show a picture that passes check.
+  bool WaitForPictures(const std::function<bool(const QLabel*)>& check) const {
+    return QTest::qWaitFor([&] { return check(Image("Image1")) && check(Image("Image2")); });
   }
   // The box of the pixels that are neither background (as just inside the frame) nor frame.
   static QRect DrawnBox(const QImage& picture) {
@@ -62,23 +68,21 @@ TEST_F(PreviewScaleTest, APreviewIsDrawnAgainForANewSizeOrRatio) {
   // As when the window moves to a screen of 150 %: the next paint finds the old ratio.
   PixelRatio = 1.5;
   Window->repaint();
-  Settle();
-  for (const char* name : {"Image1", "Image2"}) {
-    const QLabel* image = Image(name);
-    EXPECT_EQ(image->pixmap().devicePixelRatio(), 1.5) << name;
-    EXPECT_EQ(image->pixmap().width(), qRound(image->width() * 1.5)) << name;
-  }
+  EXPECT_TRUE(WaitForPictures(
+      [](const QLabel* image) { return image->pixmap().devicePixelRatio() == 1.5; }));
+  for (const char* name : {"Image1", "Image2"})
+    EXPECT_EQ(Image(name)->pixmap().width(), qRound(Image(name)->width() * 1.5)) << name;
   // Back at 100 %, the source, drawn again after the destination was opened, looks as it
   // did when it was opened.
   PixelRatio = 1;
   Window->repaint();
-  Settle();
+  EXPECT_TRUE(
+      WaitForPictures([](const QLabel* image) { return image->pixmap().devicePixelRatio() == 1; }));
   EXPECT_EQ(Image("Image1")->pixmap().toImage(), firstSource);
 
   Window->resize(Window->width() + 120, Window->height() + 80);
-  Settle();
-  for (const char* name : {"Image1", "Image2"})
-    EXPECT_EQ(Image(name)->pixmap().size(), Image(name)->size()) << name;
+  EXPECT_TRUE(
+      WaitForPictures([](const QLabel* image) { return image->pixmap().size() == image->size(); }));
 }
 
 }  // namespace
