@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>SaveFailure</name>
+    <message>
+        <source>保存先は読み取り専用です。</source>
+        <translation>The save location is read-only.</translation>
+    </message>
+    <message>
+        <source>保存先に書き込む権限がありません。</source>
+        <translation>You have no permission to write to the save location.</translation>
+    </message>
+    <message>
+        <source>ディスクの空き容量が足りません。</source>
+        <translation>There is not enough free space on the disk.</translation>
+    </message>
+    <message>
+        <source>保存先のフォルダがありません。</source>
+        <translation>The folder to save to does not exist.</translation>
+    </message>
+</context>
+<context>
     <name>apply</name>
     <message>
         <source>apply takes --in-place or --out-dir, not both.</source>

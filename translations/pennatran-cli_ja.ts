@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>SaveFailure</name>
+    <message>
+        <source>保存先は読み取り専用です。</source>
+        <translation>保存先は読み取り専用です。</translation>
+    </message>
+    <message>
+        <source>保存先に書き込む権限がありません。</source>
+        <translation>保存先に書き込む権限がありません。</translation>
+    </message>
+    <message>
+        <source>ディスクの空き容量が足りません。</source>
+        <translation>ディスクの空き容量が足りません。</translation>
+    </message>
+    <message>
+        <source>保存先のフォルダがありません。</source>
+        <translation>保存先のフォルダがありません。</translation>
+    </message>
+</context>
+<context>
     <name>apply</name>
     <message>
         <source>apply takes --in-place or --out-dir, not both.</source>

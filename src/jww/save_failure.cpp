@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "jww/translatable.h"
+
 namespace pennatran {
 
 TSaveFailure SaveFailureOf(const std::error_code& error) {
@@ -35,13 +37,13 @@ TSaveError SaveErrorOf(const std::string& step, const std::error_code& error) {
 std::string SaveFailureText(TSaveFailure failure) {
   switch (failure) {
     case TSaveFailure::ReadOnly:
-      return "保存先は読み取り専用です。";
+      return Translatable("SaveFailure", "保存先は読み取り専用です。");
     case TSaveFailure::PermissionDenied:
-      return "保存先に書き込む権限がありません。";
+      return Translatable("SaveFailure", "保存先に書き込む権限がありません。");
     case TSaveFailure::DiskFull:
-      return "ディスクの空き容量が足りません。";
+      return Translatable("SaveFailure", "ディスクの空き容量が足りません。");
     case TSaveFailure::FolderMissing:
-      return "保存先のフォルダがありません。";
+      return Translatable("SaveFailure", "保存先のフォルダがありません。");
     case TSaveFailure::None:
     case TSaveFailure::Other:
       break;

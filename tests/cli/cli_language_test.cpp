@@ -46,6 +46,23 @@ TEST_F(LanguageTest, MessagesFollowTheLocale) {
   }
 }
 
+TEST_F(LanguageTest, TheReasonOfAFailedSaveIsTranslatedToo) {
+  const std::string drawing = WriteFile("plan.jww", TJwwBuilder::Drawing(SampleDocument()));
+  const std::string output = PathOf("missing/out.jww");
+  const struct {
+    std::string Locale, Expected;
+  } cases[] = {
+      {"C", "図面ファイル「" + output + "」の保存に失敗しました。保存先のフォルダがありません。\n"},
+      {"en_US.UTF-8", "Could not save the drawing file \"" + output +
+                          "\". The folder to save to does not exist.\n"},
+  };
+  for (const auto& c : cases) {
+    Locale = c.Locale;
+    const TCliResult r = Run({"copy", drawing, drawing, "-o", output, "--colors", "all"});
+    EXPECT_EQ(r.Err, c.Expected) << c.Locale;
+  }
+}
+
 TEST_F(LanguageTest, FilledInValuesKeepTheirBytes) {
   // Neither a marker inside a file name nor bytes that are not UTF-8 are touched.
   const std::string name = PathOf("%2 \xff.jww");
