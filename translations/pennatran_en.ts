@@ -21,10 +21,62 @@
     </message>
 </context>
 <context>
+    <name>TBatchApply</name>
+    <message>
+        <source>中止したため未処理：%1</source>
+        <translation>Not done, cancelled: %1</translation>
+    </message>
+    <message>
+        <source>保存しました：%1（%2 個の線色・線種を変更）</source>
+        <translation>Saved: %1 (%2 colours and line types changed)</translation>
+    </message>
+    <message>
+        <source>変更なし：%1</source>
+        <translation>Unchanged: %1</translation>
+    </message>
+    <message>
+        <source>読み込めないためスキップしました：%1（%2）</source>
+        <translation>Skipped, cannot be read: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>保存できませんでした：%1（%2）</source>
+        <translation>Could not be saved: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 個の図面ファイル：保存 %2、変更なし %3、スキップ %4、失敗 %5</source>
+        <translation>%1 drawing files: %2 saved, %3 unchanged, %4 skipped, %5 failed</translation>
+    </message>
+    <message>
+        <source>、中止で未処理 %1</source>
+        <translation>, %1 not done (cancelled)</translation>
+    </message>
+    <message>
+        <source>。</source>
+        <translation>.</translation>
+    </message>
+</context>
+<context>
+    <name>TBatchDialogs</name>
+    <message>
+        <source>中止</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>図面ファイルに適用しています（%1 / %2）
+%3</source>
+        <translation>Applying to the drawing files (%1 / %2)
+%3</translation>
+    </message>
+</context>
+<context>
     <name>TQtFileDialogs</name>
     <message>
         <source>Jw_cad 図面データ(*.jww)</source>
         <translation>Jw_cad drawings (*.jww)</translation>
+    </message>
+    <message>
+        <source>パレットファイル(*.json)</source>
+        <translation>Palette files (*.json)</translation>
     </message>
 </context>
 <context>
@@ -100,6 +152,46 @@
     <message>
         <source>印刷線色：</source>
         <translation>Print: </translation>
+    </message>
+    <message>
+        <source>先にコピー元の図面ファイルかパレットファイルを開いてください。</source>
+        <translation>Open a source drawing or palette file first.</translation>
+    </message>
+    <message>
+        <source>ドロップされたファイルを調べられませんでした。
+%1</source>
+        <translation>The dropped files could not be looked through.
+%1</translation>
+    </message>
+    <message>
+        <source>ドロップされたフォルダーに図面ファイル（*.jww）がありません。</source>
+        <translation>The dropped folders hold no drawing files (*.jww).</translation>
+    </message>
+    <message>
+        <source>コピー元のすべての線色と線種</source>
+        <translation>All colours and line types of the source</translation>
+    </message>
+    <message>
+        <source>コピー元で選択した線色と線種</source>
+        <translation>The colours and line types selected in the source</translation>
+    </message>
+    <message>
+        <source>%1（%2 個）を %3 個の図面ファイルに適用します。各ファイルはその場で上書き保存されます。よろしいですか？</source>
+        <translation>%1 (%2) will be put into %3 drawing files. Each file is saved over in place. Go ahead?</translation>
+    </message>
+    <message>
+        <source>コピー先に開いている図面の表示は元のままです。開き直すと保存した内容が表示されます。</source>
+        <translation>The drawing open as the destination still shows what it showed before; open it again to see what was saved.</translation>
+    </message>
+    <message>
+        <source>「%1」はパレットファイルです。パレットファイルはコピー元にだけ開けます（コピー先は図面として保存するため、図面ファイルを開いてください）。</source>
+        <translation>&quot;%1&quot; is a palette file. A palette file opens only as the source (the destination is saved as a drawing, so open a drawing file there).</translation>
+    </message>
+    <message>
+        <source>パレットファイルを開けませんでした。
+%1</source>
+        <translation>The palette file could not be opened.
+%1</translation>
     </message>
 </context>
 </TS>

@@ -12,10 +12,6 @@ namespace pennatran {
 
 namespace {
 
-QString Tr(const char* text) {
-  return QCoreApplication::translate("TBatchApply", text);
-}
-
 // Runs job on a thread of its own and waits for it in a local event loop.
 TApplyResult OffTheWindowThread(const std::function<TApplyResult()>& job) {
   TApplyResult result;
@@ -30,21 +26,28 @@ TApplyResult OffTheWindowThread(const std::function<TApplyResult()>& job) {
 
 QString ResultLine(const TBatchFile& file) {
   const QString path = FromFsPath(file.File);
-  if (!file.Result) return Tr("中止したため未処理：%1").arg(path);
+  if (!file.Result)
+    return QCoreApplication::translate("TBatchApply", "中止したため未処理：%1").arg(path);
   const TApplyResult& r = *file.Result;
   const QString why = QString::fromStdString(r.Error);
   switch (r.Status) {
     case TApplyStatus::Saved:
-      return Tr("保存しました：%1（%2 個の線色・線種を変更）").arg(path).arg(r.ChangedSlots);
+      return QCoreApplication::translate("TBatchApply",
+                                         "保存しました：%1（%2 個の線色・線種を変更）")
+          .arg(path)
+          .arg(r.ChangedSlots);
     case TApplyStatus::Unchanged:
     case TApplyStatus::WouldChange:
-      return Tr("変更なし：%1").arg(path);
+      return QCoreApplication::translate("TBatchApply", "変更なし：%1").arg(path);
     case TApplyStatus::Skipped:
-      return Tr("読み込めないためスキップしました：%1（%2）").arg(path, why);
+      return QCoreApplication::translate("TBatchApply",
+                                         "読み込めないためスキップしました：%1（%2）")
+          .arg(path, why);
     case TApplyStatus::Failed:
       break;
   }
-  return Tr("保存できませんでした：%1（%2）").arg(path, why);
+  return QCoreApplication::translate("TBatchApply", "保存できませんでした：%1（%2）")
+      .arg(path, why);
 }
 
 }  // namespace
@@ -92,14 +95,17 @@ QString BatchSummary(const std::vector<TBatchFile>& files) {
         break;
     }
   }
-  QString summary = Tr("%1 個の図面ファイル：保存 %2、変更なし %3、スキップ %4、失敗 %5")
-                        .arg(files.size())
-                        .arg(saved)
-                        .arg(unchanged)
-                        .arg(skipped)
-                        .arg(failed);
-  if (cancelled > 0) summary += Tr("、中止で未処理 %1").arg(cancelled);
-  return summary + Tr("。");
+  QString summary =
+      QCoreApplication::translate("TBatchApply",
+                                  "%1 個の図面ファイル：保存 %2、変更なし %3、スキップ %4、失敗 %5")
+          .arg(files.size())
+          .arg(saved)
+          .arg(unchanged)
+          .arg(skipped)
+          .arg(failed);
+  if (cancelled > 0)
+    summary += QCoreApplication::translate("TBatchApply", "、中止で未処理 %1").arg(cancelled);
+  return summary + QCoreApplication::translate("TBatchApply", "。");
 }
 
 QStringList BatchResultLines(const std::vector<TBatchFile>& files) {

@@ -11,12 +11,6 @@
 
 namespace pennatran {
 
-namespace {
-
-const char* const kContext = "TBatchDialogs";
-
-}  // namespace
-
 TQtBatchDialogs::TQtBatchDialogs(QWidget* parent) : Parent(parent) {}
 
 TQtBatchDialogs::~TQtBatchDialogs() = default;
@@ -26,7 +20,7 @@ bool TQtBatchDialogs::Progress(int done, int total, const QString& next) {
     ProgressDialog = std::make_unique<QProgressDialog>(Parent);
     ProgressDialog->setWindowTitle(QStringLiteral("Pennatran"));
     ProgressDialog->setWindowModality(Qt::WindowModal);
-    ProgressDialog->setCancelButtonText(QCoreApplication::translate(kContext, "中止"));
+    ProgressDialog->setCancelButtonText(QCoreApplication::translate("TBatchDialogs", "中止"));
     ProgressDialog->setAutoReset(false);
     ProgressDialog->setAutoClose(false);
     // Shown at once: while it is up the window takes no clicks or drops that would start
@@ -35,7 +29,7 @@ bool TQtBatchDialogs::Progress(int done, int total, const QString& next) {
   }
   ProgressDialog->setMaximum(total);
   ProgressDialog->setLabelText(
-      QCoreApplication::translate(kContext, "図面ファイルに適用しています（%1 / %2）\n%3")
+      QCoreApplication::translate("TBatchDialogs", "図面ファイルに適用しています（%1 / %2）\n%3")
           .arg(std::min(done + 1, total))
           .arg(total)
           .arg(next));
