@@ -193,5 +193,9 @@
         <translation>The palette file could not be opened.
 %1</translation>
     </message>
+    <message>
+        <source>コピー元の図面は一部しか読み込めなかったため、複数の図面ファイルには適用できません。</source>
+        <translation>The source drawing was read only in part, so it cannot be applied to many drawing files at once.</translation>
+    </message>
 </context>
 </TS>
