@@ -10,6 +10,18 @@ TJwwData::TJwwData() {
 // document may sit idle while the other side holds a large drawing. The image list and
 // folder are not part of the drawing's content: the owner empties them after deleting
 // the extracted files.
+void TJwwData::SizeHeaderTables() {
+  LayerGroups.resize(kLayerGroupCount);
+  Layers.resize(kLayerCount);
+  Pens.resize(kPenCount);
+  LineTypeDefs.resize(kLineTypeDefCount);
+  RandomLineDefs.resize(kRandomLineDefCount);
+  DoubleLineDefs.resize(kDoubleLineDefCount);
+  ColorExNos.resize(kColorSlotCount);
+  LineTypeExNos.resize(kLineTypeSlotCount);
+  TextStyles.resize(kTextStyleCount);
+}
+
 void TJwwData::Clear() {
   Header = TEntJwwHeader{};
   LayerGroups = {};

@@ -38,6 +38,9 @@ class TJwwData : public TEntityLists {
   void Clear();
   // Frees the block definitions' contents, then Clear.
   void Release();
+  // Gives every header table its fixed size, adding zero entries where one is shorter (a
+  // drawing built in memory starts from this).
+  void SizeHeaderTables();
 
   // Reads a drawing of any version from 2.20 on. Always starts with Clear. Returns true
   // only when the whole file was read; otherwise the document keeps everything read

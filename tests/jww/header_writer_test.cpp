@@ -43,15 +43,7 @@ INSTANTIATE_TEST_SUITE_P(Versions, HeaderLayout,
 TEST(HeaderWriter, MissingTablesAreWrittenAsZeroEntries) {
   TJwwData empty;
   TJwwData zeroTables;
-  zeroTables.LayerGroups.resize(kLayerGroupCount);
-  zeroTables.Layers.resize(kLayerCount);
-  zeroTables.Pens.resize(kPenCount);
-  zeroTables.LineTypeDefs.resize(kLineTypeDefCount);
-  zeroTables.RandomLineDefs.resize(kRandomLineDefCount);
-  zeroTables.DoubleLineDefs.resize(kDoubleLineDefCount);
-  zeroTables.ColorExNos.resize(kColorSlotCount);
-  zeroTables.LineTypeExNos.resize(kLineTypeSlotCount);
-  zeroTables.TextStyles.resize(kTextStyleCount);
+  zeroTables.SizeHeaderTables();
   EXPECT_EQ(HeaderBytes(empty, 700), HeaderBytes(zeroTables, 700));
 
   // Tables shorter than their fixed size are padded the same way.

@@ -493,15 +493,7 @@ TEntJwwBlockDef MakeBlockDef(uint32_t number, std::string_view name) {
 
 TJwwData SampleDocument() {
   TJwwData doc;
-  doc.LayerGroups.resize(kLayerGroupCount);
-  doc.Layers.resize(kLayerCount);
-  doc.Pens.resize(kPenCount);
-  doc.LineTypeDefs.resize(kLineTypeDefCount);
-  doc.RandomLineDefs.resize(kRandomLineDefCount);
-  doc.DoubleLineDefs.resize(kDoubleLineDefCount);
-  doc.ColorExNos.resize(kColorSlotCount);
-  doc.LineTypeExNos.resize(kLineTypeSlotCount);
-  doc.TextStyles.resize(kTextStyleCount);
+  doc.SizeHeaderTables();
   doc.Header.Signature = "JwwData.";
   doc.Header.Memo = "memo line 1\r\nline 2";
   doc.Header.PaperSize = 3;

@@ -57,26 +57,18 @@ void MakeSyntheticDrawing(TJwwData& doc, int64_t entityCount, uint32_t seed) {
 
   doc.Header.Version = 700;
   doc.Header.Memo = Utf8ToSjis("合成図面");
-  doc.LayerGroups.resize(kLayerGroupCount);
+  doc.SizeHeaderTables();
   for (auto& g : doc.LayerGroups) {
     g.State = kStoredEditable;
     g.Scale = 100;
   }
-  doc.Layers.resize(kLayerCount);
   for (auto& l : doc.Layers) l.State = kStoredEditable;
-  doc.Pens.resize(kPenCount);
   for (int i = 0; i < 10; ++i) {
     doc.Pens[static_cast<size_t>(i)].ScreenColor = i == 0 ? 0xFFFFFFu : 0x000000u;
     doc.Pens[static_cast<size_t>(i)].ScreenWidth = 1;
     doc.Pens[static_cast<size_t>(i)].PrintWidth = 1;
     doc.Pens[static_cast<size_t>(i)].PointRadius = 0.3;
   }
-  doc.LineTypeDefs.resize(kLineTypeDefCount);
-  doc.RandomLineDefs.resize(kRandomLineDefCount);
-  doc.DoubleLineDefs.resize(kDoubleLineDefCount);
-  doc.ColorExNos.resize(kColorSlotCount);
-  doc.LineTypeExNos.resize(kLineTypeSlotCount);
-  doc.TextStyles.resize(kTextStyleCount);
 
   // Block definitions: a few lines and an arc each; every fifth also inserts the next one.
   doc.BlockDefs.resize(kBlockDefCount);
