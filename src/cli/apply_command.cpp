@@ -10,6 +10,7 @@
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "cli/interrupt_cleanup.h"
+#include "cli/json_text.h"
 #include "cli/terminal.h"
 #include "jww/palette_apply.h"
 
@@ -97,7 +98,7 @@ void PrintJson(const std::vector<TDrawingPath>& drawings, const std::vector<fs::
     if (!results[i].Error.empty()) entry["error"] = results[i].Error;
     files.push_back(entry);
   }
-  std::cout << nlohmann::ordered_json{{"files", files}}.dump(2) << '\n';
+  std::cout << JsonText(nlohmann::ordered_json{{"files", files}}) << '\n';
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
+#include "cli/json_text.h"
 #include "cli/palette_json_output.h"
 #include "jww/drawing_files.h"
 #include "jww/palette_audit.h"
@@ -56,7 +57,7 @@ int RunAudit(const TAuditOptions& options) {
       for (const TFieldChange& change : r.Changes) std::cout << "  " << ChangeText(change) << '\n';
   }
   if (options.Json) {
-    std::cout << nlohmann::ordered_json{{"drawings", results}}.dump(2) << '\n';
+    std::cout << JsonText(nlohmann::ordered_json{{"drawings", results}}) << '\n';
   } else {
     std::cout << Tr("audit", "%1 drawings: %2 match, %3 differ, %4 cannot be read.")
                      .Arg(drawings.size())

@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
+#include "cli/json_text.h"
 #include "cli/palette_json_output.h"
 #include "jww/palette_diff.h"
 
@@ -37,7 +38,7 @@ int RunDiff(const TDiffOptions& options) {
     nlohmann::ordered_json out;
     out["equal"] = changes.empty();
     out["changes"] = ChangesJson(changes);
-    std::cout << out.dump(2) << '\n';
+    std::cout << JsonText(out) << '\n';
   } else {
     for (const TFieldChange& change : changes) std::cout << ChangeText(change) << '\n';
   }
