@@ -109,8 +109,7 @@ int RunApply(const TApplyOptions& options) {
     return kExitUsage;
   }
   TPalette source;
-  const int loaded = LoadSource(options.Source, source);
-  if (loaded != kExitOk) return loaded == kExitFailed ? kExitFailed : kExitUsage;
+  if (!LoadSource(options.Source, source)) return kExitUsage;
   TApplySettings settings;
   const TSlotChoice choice =
       ChooseSlots(source, options.Slots.ColorsOrNull(), options.Slots.LineTypesOrNull());

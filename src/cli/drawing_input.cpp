@@ -67,14 +67,14 @@ void ReportLoadFailure(const std::string& file, const TJwwData& doc) {
             << '\n';
 }
 
-int LoadSource(const std::string& file, TPalette& palette) {
-  if (!CheckReadable(file)) return kExitUsage;
+bool LoadSource(const std::string& file, TPalette& palette) {
+  if (!CheckReadable(file)) return false;
   std::string error;
   if (!LoadPaletteSource(std::filesystem::path(file), palette, error)) {
     std::cerr << "pennatran-cli: " << error << ".\n";
-    return kExitFailed;
+    return false;
   }
-  return kExitOk;
+  return true;
 }
 
 }  // namespace pennatran

@@ -9,8 +9,7 @@ namespace pennatran {
 
 int RunExport(const TExportOptions& options) {
   TPalette source;
-  const int loaded = LoadSource(options.Source, source);
-  if (loaded != kExitOk) return loaded;
+  if (!LoadSource(options.Source, source)) return kExitUsage;
   const TSlotChoice choice =
       ChooseSlots(source, options.Slots.ColorsOrNull(), options.Slots.LineTypesOrNull());
   if (!choice.Error.empty()) {
