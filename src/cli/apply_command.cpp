@@ -6,6 +6,7 @@
 #include <mutex>
 #include <thread>
 
+#include "cli/caret_controls.h"
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
@@ -68,12 +69,13 @@ void PrintText(const std::vector<TDrawingPath>& drawings, const std::vector<fs::
   for (size_t i = 0; i < results.size(); ++i) {
     const TApplyResult& r = results[i];
     ++counts[static_cast<size_t>(r.Status)];
-    std::cout << StatusName(r.Status) << ": " << drawings[i].File.string();
-    if (outputs[i] != drawings[i].File) std::cout << " -> " << outputs[i].string();
+    std::string line = std::string(StatusName(r.Status)) + ": " + drawings[i].File.string();
+    if (outputs[i] != drawings[i].File) line += " -> " + outputs[i].string();
     if (r.Status == TApplyStatus::Saved || r.Status == TApplyStatus::WouldChange)
-      std::cout << " (" << r.ChangedSlots << (r.ChangedSlots == 1 ? " slot)" : " slots)");
-    if (!r.Error.empty()) std::cout << ": " << r.Error;
-    std::cout << '\n';
+      line += " (" + std::to_string(r.ChangedSlots) + (r.ChangedSlots == 1 ? " slot)" : " slots)");
+    if (!r.Error.empty()) line += ": " + r.Error;
+    // File names may hold control characters, which must not drive the terminal.
+    std::cout << CaretControls(line) << '\n';
   }
   std::cout << Tr("apply",
                   "%1 drawings: %2 saved, %3 unchanged, %4 would change, %5 skipped, "
@@ -139,7 +141,12 @@ int RunApply(const TApplyOptions& options) {
     for (size_t w = 0; w < jobs; ++w) {
       workers.emplace_back([&] {
         for (size_t i = next++; i < drawings.size(); i = next++) {
-          results[i] = ApplyToDrawing(source, settings, drawings[i].File, outputs[i]);
+          // What cannot be opened as a drawing is never opened: a pipe could hold a worker
+          // forever.
+          const std::string problem = ProblemText(drawings[i]);
+          results[i] = problem.empty()
+                           ? ApplyToDrawing(source, settings, drawings[i].File, outputs[i])
+                           : TApplyResult{TApplyStatus::Skipped, 0, problem};
           progress.FileDone(IsFailure(results[i].Status));
         }
       });

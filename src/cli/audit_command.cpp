@@ -1,5 +1,6 @@
 #include <iostream>
 
+#include "cli/caret_controls.h"
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
@@ -23,10 +24,14 @@ int RunAudit(const TAuditOptions& options) {
   nlohmann::ordered_json results = nlohmann::ordered_json::array();
   size_t matching = 0, differing = 0, unreadable = 0;
   for (const TDrawingPath& drawing : drawings) {
-    const TAuditResult r = AuditDrawing(palette, drawing.File);
+    // What cannot be opened as a drawing is never opened: a pipe could hold the run forever.
+    const std::string problem = ProblemText(drawing);
+    const TAuditResult r = problem.empty() ? AuditDrawing(palette, drawing.File) : TAuditResult{};
+    const bool readable = problem.empty() && r.Readable;
+    const std::string& error = problem.empty() ? r.Error : problem;
     const std::vector<TSlotRef> slots = ChangedSlots(r.Changes);
     const std::string path = drawing.File.string();
-    if (!r.Readable) {
+    if (!readable) {
       ++unreadable;
     } else if (slots.empty()) {
       ++matching;
@@ -35,26 +40,29 @@ int RunAudit(const TAuditOptions& options) {
     }
     if (options.Json) {
       nlohmann::ordered_json entry = {{"path", path},
-                                      {"status", !r.Readable     ? "unreadable"
+                                      {"status", !readable       ? "unreadable"
                                                  : slots.empty() ? "matches"
                                                                  : "differs"},
                                       {"slotsDiffering", slots.size()}};
-      if (!r.Readable) entry["error"] = r.Error;
+      if (!readable) entry["error"] = error;
       if (options.Verbose) entry["changes"] = ChangesJson(r.Changes);
       results.push_back(entry);
       continue;
     }
-    if (!r.Readable) {
-      std::cout << path << ": cannot be read (" << r.Error << ")\n";
+    // Names come from file systems and drawings: their control characters must not drive
+    // the terminal.
+    if (!readable) {
+      std::cout << CaretControls(path + ": cannot be read (" + error + ")") << '\n';
       continue;
     }
-    std::cout << path << ": ";
+    std::cout << CaretControls(path) << ": ";
     if (slots.empty())
       std::cout << "matches\n";
     else
       std::cout << slots.size() << (slots.size() == 1 ? " slot differs\n" : " slots differ\n");
     if (options.Verbose)
-      for (const TFieldChange& change : r.Changes) std::cout << "  " << ChangeText(change) << '\n';
+      for (const TFieldChange& change : r.Changes)
+        std::cout << "  " << CaretControls(ChangeText(change)) << '\n';
   }
   if (options.Json) {
     std::cout << JsonText(nlohmann::ordered_json{{"drawings", results}}) << '\n';

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <iostream>
 
+#include "cli/caret_controls.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "cli/json_text.h"
@@ -39,7 +40,9 @@ int RunDiff(const TDiffOptions& options) {
     out["changes"] = ChangesJson(changes);
     std::cout << JsonText(out) << '\n';
   } else {
-    for (const TFieldChange& change : changes) std::cout << ChangeText(change) << '\n';
+    // Names come from drawings: their control characters must not drive the terminal.
+    for (const TFieldChange& change : changes)
+      std::cout << CaretControls(ChangeText(change)) << '\n';
   }
   return changes.empty() ? kExitOk : kExitFailed;
 }

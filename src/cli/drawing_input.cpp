@@ -53,6 +53,20 @@ bool LoadDrawing(TJwwData& doc, const std::string& file, const TTempFolder& fold
   return loaded;
 }
 
+std::string ProblemText(const TDrawingPath& drawing) {
+  switch (drawing.Problem) {
+    case TDrawingProblem::None:
+      break;
+    case TDrawingProblem::NotRegular:
+      return Tr("drawing", "not a regular file").Str();
+    case TDrawingProblem::DanglingLink:
+      return Tr("drawing", "a link to a file that does not exist").Str();
+    case TDrawingProblem::FolderUnreadable:
+      return Tr("drawing", "a folder that cannot be searched: %1").Arg(drawing.Reason).Str();
+  }
+  return {};
+}
+
 void ReportLoadFailure(const std::string& file, const TJwwData& doc) {
   if (doc.LoadError.NotADrawing) {
     std::cerr << "pennatran-cli: "

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "jww/drawing_files.h"
 #include "jww/jww_data.h"
 #include "jww/palette_file.h"
 #include "jww/temp_folder.h"
@@ -16,6 +17,10 @@ bool CheckReadable(const std::string& file);
 // Loads file into doc, extracting its images into folder. Returns LoadFromFile's result.
 // Says on stderr when the drawing's block placements were cut at a bound.
 bool LoadDrawing(TJwwData& doc, const std::string& file, const TTempFolder& folder);
+
+// Why an entry that CollectDrawings found cannot be opened as a drawing; empty when it
+// can.
+std::string ProblemText(const TDrawingPath& drawing);
 
 // One line on stderr saying where and why the load of file stopped.
 void ReportLoadFailure(const std::string& file, const TJwwData& doc);
