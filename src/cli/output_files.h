@@ -10,6 +10,10 @@ namespace pennatran {
 // Whether writing output would replace the file input names, under any spelling or link.
 bool IsSameFile(const std::string& input, const std::string& output);
 
+// Whether file is a Jw_cad drawing (a regular file that starts with the drawing
+// signature), which no other output may replace.
+bool IsDrawingFile(const std::string& file);
+
 // Whether the folder a write of file goes to exists.
 bool FolderExists(const std::string& file);
 
