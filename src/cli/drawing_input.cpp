@@ -53,16 +53,17 @@ bool LoadDrawing(TJwwData& doc, const std::string& file, const TTempFolder& fold
   return loaded;
 }
 
+// Part of result lines and JSON, which read the same in every language.
 std::string ProblemText(const TDrawingPath& drawing) {
   switch (drawing.Problem) {
     case TDrawingProblem::None:
       break;
     case TDrawingProblem::NotRegular:
-      return Tr("drawing", "not a regular file").Str();
+      return "not a regular file";
     case TDrawingProblem::DanglingLink:
-      return Tr("drawing", "a link to a file that does not exist").Str();
+      return "a link to a file that does not exist";
     case TDrawingProblem::FolderUnreadable:
-      return Tr("drawing", "a folder that cannot be searched: %1").Arg(drawing.Reason).Str();
+      return "a folder that cannot be searched: " + drawing.Reason;
   }
   return {};
 }
