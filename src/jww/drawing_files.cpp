@@ -39,7 +39,7 @@ void SearchFolder(const fs::path& folder, const fs::path& root, std::vector<TDra
       continue;
     }
     if (IsDrawingName(it->path()))
-      found.push_back({it->path(), it->path().lexically_relative(root), ProblemOf(it->path())});
+      found.push_back({it->path(), it->path().lexically_relative(root), ProblemOf(it->path()), {}});
   }
   if (ec) {
     found.push_back(
@@ -73,7 +73,7 @@ bool CollectDrawings(const std::vector<fs::path>& paths, std::vector<TDrawingPat
         error = "\"" + path.string() + "\" does not exist";
         return false;
       }
-      drawings.push_back({path, path.filename(), ProblemOf(path)});
+      drawings.push_back({path, path.filename(), ProblemOf(path), {}});
       continue;
     }
     std::vector<TDrawingPath> found;
