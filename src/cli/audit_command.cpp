@@ -28,7 +28,7 @@ int RunAudit(const TAuditOptions& options) {
     const std::string problem = ProblemText(drawing);
     const TAuditResult r = problem.empty() ? AuditDrawing(palette, drawing.File) : TAuditResult{};
     const bool readable = problem.empty() && r.Readable;
-    const std::string& error = problem.empty() ? r.Error : problem;
+    const std::string& why = problem.empty() ? r.Error : problem;
     const std::vector<TSlotRef> slots = ChangedSlots(r.Changes);
     const std::string path = drawing.File.string();
     if (!readable) {
@@ -44,7 +44,7 @@ int RunAudit(const TAuditOptions& options) {
                                                  : slots.empty() ? "matches"
                                                                  : "differs"},
                                       {"slotsDiffering", slots.size()}};
-      if (!readable) entry["error"] = error;
+      if (!readable) entry["error"] = why;
       if (options.Verbose) entry["changes"] = ChangesJson(r.Changes);
       results.push_back(entry);
       continue;
@@ -52,7 +52,7 @@ int RunAudit(const TAuditOptions& options) {
     // Names come from file systems and drawings: their control characters must not drive
     // the terminal.
     if (!readable) {
-      std::cout << CaretControls(path + ": cannot be read (" + error + ")") << '\n';
+      std::cout << CaretControls(path + ": cannot be read (" + why + ")") << '\n';
       continue;
     }
     std::cout << CaretControls(path) << ": ";
