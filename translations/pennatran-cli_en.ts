@@ -102,6 +102,21 @@
         <source>Wrote %1 colours and %2 line types to &quot;%3&quot;.</source>
         <translation>Wrote %1 colours and %2 line types to &quot;%3&quot;.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is the source itself; choose another file to write.</source>
+        <translation>&quot;%1&quot; is the source itself; choose another file to write.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a Jw_cad drawing; choose another file to write the palette to.</source>
+        <translation>&quot;%1&quot; is a Jw_cad drawing; choose another file to write the palette to.</translation>
+    </message>
+</context>
+<context>
+    <name>info</name>
+    <message>
+        <source>&quot;%1&quot;: its JSON would be larger than %2 MiB; nothing was written.</source>
+        <translation>&quot;%1&quot;: its JSON would be larger than %2 MiB; nothing was written.</translation>
+    </message>
 </context>
 <context>
     <name>preview</name>
@@ -128,6 +143,10 @@
     <message>
         <source>cannot write the trace &quot;%1&quot;.</source>
         <translation>cannot write the trace &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: its trace would be larger than %2 MiB; neither file was written.</source>
+        <translation>&quot;%1&quot;: its trace would be larger than %2 MiB; neither file was written.</translation>
     </message>
 </context>
 </TS>

@@ -102,6 +102,21 @@
         <source>Wrote %1 colours and %2 line types to &quot;%3&quot;.</source>
         <translation>線色 %1 個と線種 %2 個を「%3」に書き込みました。</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is the source itself; choose another file to write.</source>
+        <translation>「%1」はコピー元そのものです。書き込む別のファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a Jw_cad drawing; choose another file to write the palette to.</source>
+        <translation>「%1」は Jw_cad の図面ファイルです。パレットを書き込む別のファイルを選んでください。</translation>
+    </message>
+</context>
+<context>
+    <name>info</name>
+    <message>
+        <source>&quot;%1&quot;: its JSON would be larger than %2 MiB; nothing was written.</source>
+        <translation>「%1」: JSON が %2 MiB を超えるため、何も書き出しませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>preview</name>
@@ -128,6 +143,10 @@
     <message>
         <source>cannot write the trace &quot;%1&quot;.</source>
         <translation>トレース「%1」を書き込めません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: its trace would be larger than %2 MiB; neither file was written.</source>
+        <translation>「%1」: トレースが %2 MiB を超えるため、どちらのファイルも書き込みませんでした。</translation>
     </message>
 </context>
 </TS>

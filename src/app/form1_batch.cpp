@@ -32,6 +32,9 @@ void TForm1::ApplyToDroppedDrawings(const QStringList& paths) {
                                   .arg(QString::fromStdString(error)));
     return;
   }
+  // What cannot be opened as a drawing (a pipe, a link to nothing, a folder that cannot
+  // be read) is left out: the window names only the files it worked on.
+  std::erase_if(drawings, [](const TDrawingPath& d) { return d.Problem != TDrawingProblem::None; });
   if (drawings.empty()) {
     Env.Messages->Information(tr("ドロップされたフォルダーに図面ファイル（*.jww）がありません。"));
     return;

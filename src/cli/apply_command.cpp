@@ -6,10 +6,12 @@
 #include <mutex>
 #include <thread>
 
+#include "cli/caret_controls.h"
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "cli/interrupt_cleanup.h"
+#include "cli/json_text.h"
 #include "cli/terminal.h"
 #include "jww/palette_apply.h"
 
@@ -67,12 +69,13 @@ void PrintText(const std::vector<TDrawingPath>& drawings, const std::vector<fs::
   for (size_t i = 0; i < results.size(); ++i) {
     const TApplyResult& r = results[i];
     ++counts[static_cast<size_t>(r.Status)];
-    std::cout << StatusName(r.Status) << ": " << drawings[i].File.string();
-    if (outputs[i] != drawings[i].File) std::cout << " -> " << outputs[i].string();
+    std::string line = std::string(StatusName(r.Status)) + ": " + drawings[i].File.string();
+    if (outputs[i] != drawings[i].File) line += " -> " + outputs[i].string();
     if (r.Status == TApplyStatus::Saved || r.Status == TApplyStatus::WouldChange)
-      std::cout << " (" << r.ChangedSlots << (r.ChangedSlots == 1 ? " slot)" : " slots)");
-    if (!r.Error.empty()) std::cout << ": " << r.Error;
-    std::cout << '\n';
+      line += " (" + std::to_string(r.ChangedSlots) + (r.ChangedSlots == 1 ? " slot)" : " slots)");
+    if (!r.Error.empty()) line += ": " + r.Error;
+    // File names may hold control characters, which must not drive the terminal.
+    std::cout << CaretControls(line) << '\n';
   }
   std::cout << Tr("apply",
                   "%1 drawings: %2 saved, %3 unchanged, %4 would change, %5 skipped, "
@@ -97,7 +100,7 @@ void PrintJson(const std::vector<TDrawingPath>& drawings, const std::vector<fs::
     if (!results[i].Error.empty()) entry["error"] = results[i].Error;
     files.push_back(entry);
   }
-  std::cout << nlohmann::ordered_json{{"files", files}}.dump(2) << '\n';
+  std::cout << JsonText(nlohmann::ordered_json{{"files", files}}) << '\n';
 }
 
 }  // namespace
@@ -108,8 +111,7 @@ int RunApply(const TApplyOptions& options) {
     return kExitUsage;
   }
   TPalette source;
-  const int loaded = LoadSource(options.Source, source);
-  if (loaded != kExitOk) return loaded == kExitFailed ? kExitFailed : kExitUsage;
+  if (!LoadSource(options.Source, source)) return kExitUsage;
   TApplySettings settings;
   const TSlotChoice choice =
       ChooseSlots(source, options.Slots.ColorsOrNull(), options.Slots.LineTypesOrNull());
@@ -139,7 +141,12 @@ int RunApply(const TApplyOptions& options) {
     for (size_t w = 0; w < jobs; ++w) {
       workers.emplace_back([&] {
         for (size_t i = next++; i < drawings.size(); i = next++) {
-          results[i] = ApplyToDrawing(source, settings, drawings[i].File, outputs[i]);
+          // What cannot be opened as a drawing is never opened: a pipe could hold a worker
+          // forever.
+          const std::string problem = ProblemText(drawings[i]);
+          results[i] = problem.empty()
+                           ? ApplyToDrawing(source, settings, drawings[i].File, outputs[i])
+                           : TApplyResult{TApplyStatus::Skipped, 0, problem};
           progress.FileDone(IsFailure(results[i].Status));
         }
       });

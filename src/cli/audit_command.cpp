@@ -1,8 +1,10 @@
 #include <iostream>
 
+#include "cli/caret_controls.h"
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
+#include "cli/json_text.h"
 #include "cli/palette_json_output.h"
 #include "jww/drawing_files.h"
 #include "jww/palette_audit.h"
@@ -11,7 +13,7 @@ namespace pennatran {
 
 int RunAudit(const TAuditOptions& options) {
   TPalette palette;
-  if (LoadSource(options.Palette, palette) != kExitOk) return kExitUsage;
+  if (!LoadSource(options.Palette, palette)) return kExitUsage;
   std::vector<std::filesystem::path> paths(options.Paths.begin(), options.Paths.end());
   std::vector<TDrawingPath> drawings;
   std::string error;
@@ -22,10 +24,14 @@ int RunAudit(const TAuditOptions& options) {
   nlohmann::ordered_json results = nlohmann::ordered_json::array();
   size_t matching = 0, differing = 0, unreadable = 0;
   for (const TDrawingPath& drawing : drawings) {
-    const TAuditResult r = AuditDrawing(palette, drawing.File);
+    // What cannot be opened as a drawing is never opened: a pipe could hold the run forever.
+    const std::string problem = ProblemText(drawing);
+    const TAuditResult r = problem.empty() ? AuditDrawing(palette, drawing.File) : TAuditResult{};
+    const bool readable = problem.empty() && r.Readable;
+    const std::string& why = problem.empty() ? r.Error : problem;
     const std::vector<TSlotRef> slots = ChangedSlots(r.Changes);
     const std::string path = drawing.File.string();
-    if (!r.Readable) {
+    if (!readable) {
       ++unreadable;
     } else if (slots.empty()) {
       ++matching;
@@ -34,29 +40,32 @@ int RunAudit(const TAuditOptions& options) {
     }
     if (options.Json) {
       nlohmann::ordered_json entry = {{"path", path},
-                                      {"status", !r.Readable     ? "unreadable"
+                                      {"status", !readable       ? "unreadable"
                                                  : slots.empty() ? "matches"
                                                                  : "differs"},
                                       {"slotsDiffering", slots.size()}};
-      if (!r.Readable) entry["error"] = r.Error;
+      if (!readable) entry["error"] = why;
       if (options.Verbose) entry["changes"] = ChangesJson(r.Changes);
       results.push_back(entry);
       continue;
     }
-    if (!r.Readable) {
-      std::cout << path << ": cannot be read (" << r.Error << ")\n";
+    // Names come from file systems and drawings: their control characters must not drive
+    // the terminal.
+    if (!readable) {
+      std::cout << CaretControls(path + ": cannot be read (" + why + ")") << '\n';
       continue;
     }
-    std::cout << path << ": ";
+    std::cout << CaretControls(path) << ": ";
     if (slots.empty())
       std::cout << "matches\n";
     else
       std::cout << slots.size() << (slots.size() == 1 ? " slot differs\n" : " slots differ\n");
     if (options.Verbose)
-      for (const TFieldChange& change : r.Changes) std::cout << "  " << ChangeText(change) << '\n';
+      for (const TFieldChange& change : r.Changes)
+        std::cout << "  " << CaretControls(ChangeText(change)) << '\n';
   }
   if (options.Json) {
-    std::cout << nlohmann::ordered_json{{"drawings", results}}.dump(2) << '\n';
+    std::cout << JsonText(nlohmann::ordered_json{{"drawings", results}}) << '\n';
   } else {
     std::cout << Tr("audit", "%1 drawings: %2 match, %3 differ, %4 cannot be read.")
                      .Arg(drawings.size())

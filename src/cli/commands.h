@@ -6,9 +6,14 @@
 
 namespace pennatran {
 
+// One scheme for every command, so that a script can tell a failed drawing from a mistake
+// in how it called the program.
 constexpr int kExitOk = 0;
-constexpr int kExitFailed = 1;  // a drawing could not be read completely or a save failed
-constexpr int kExitUsage = 2;   // bad arguments, or a file that cannot be opened at all
+// A drawing worked on could not be read completely or saved, or (diff, audit) differs.
+constexpr int kExitFailed = 1;
+// Bad arguments, a file that cannot be opened at all, or a source (a drawing or palette
+// file the slots come from or are compared with) that cannot be read completely.
+constexpr int kExitUsage = 2;
 
 struct TInfoOptions {
   std::string File;
@@ -80,9 +85,11 @@ int RunInfo(const TInfoOptions& options);
 // Prints the 240 user colour lines (16 user line type lines), UTF-8.
 int RunColors(const std::string& file);
 int RunLineTypes(const std::string& file);
-// Copies the selected user slots from source to destination and saves the result.
+// Copies the selected user slots from source to destination and saves the result: exit 1
+// when the destination cannot be read completely or the save fails.
 int RunCopy(const TCopyOptions& options);
-// Writes the selected user slots of a drawing or palette file as a palette file.
+// Writes the selected user slots of a drawing or palette file as a palette file: exit 1
+// when it cannot be written, 2 when the output is the source or another drawing.
 int RunExport(const TExportOptions& options);
 // Prints the user slot fields that differ between two drawings or palette files: exit 0
 // when equal, 1 when they differ, 2 on errors.
@@ -91,7 +98,8 @@ int RunDiff(const TDiffOptions& options);
 // when all match, 1 when any differs or cannot be read, 2 on errors.
 int RunAudit(const TAuditOptions& options);
 // Puts the source's slots into every destination drawing, each saved on its own: exit 0
-// when every file was saved (or already matched), 1 when any failed or was skipped.
+// when every file was saved (or already matched), 1 when any failed or was skipped, 2 on
+// errors.
 int RunApply(const TApplyOptions& options);
 // Draws the preview as the window does and writes it as a PNG.
 int RunPreview(const TPreviewOptions& options, int argc, char** argv);

@@ -54,8 +54,7 @@ int RunCopy(const TCopyOptions& options) {
 
   // The source may be a palette file; "all" then means the slots it holds.
   TPalette source;
-  const int sourceLoaded = LoadSource(options.Source, source);
-  if (sourceLoaded != kExitOk) return sourceLoaded;
+  if (!LoadSource(options.Source, source)) return kExitUsage;
   const TSlotChoice choice = ChooseSlots(source, options.HasColors ? &options.Colors : nullptr,
                                          options.HasLineTypes ? &options.LineTypes : nullptr);
   if (!choice.Error.empty()) {

@@ -1,8 +1,10 @@
 #include <algorithm>
 #include <iostream>
 
+#include "cli/caret_controls.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
+#include "cli/json_text.h"
 #include "cli/palette_json_output.h"
 #include "jww/palette_diff.h"
 
@@ -20,8 +22,7 @@ std::vector<int32_t> Common(const std::vector<int32_t>& a, const std::vector<int
 int RunDiff(const TDiffOptions& options) {
   // Like diff, 1 means "they differ"; every failure is 2.
   TPalette first, second;
-  if (LoadSource(options.First, first) != kExitOk) return kExitUsage;
-  if (LoadSource(options.Second, second) != kExitOk) return kExitUsage;
+  if (!LoadSource(options.First, first) || !LoadSource(options.Second, second)) return kExitUsage;
   TPalette both = first;
   both.ColorLines = Common(first.ColorLines, second.ColorLines);
   both.LineTypeLines = Common(first.LineTypeLines, second.LineTypeLines);
@@ -37,9 +38,11 @@ int RunDiff(const TDiffOptions& options) {
     nlohmann::ordered_json out;
     out["equal"] = changes.empty();
     out["changes"] = ChangesJson(changes);
-    std::cout << out.dump(2) << '\n';
+    std::cout << JsonText(out) << '\n';
   } else {
-    for (const TFieldChange& change : changes) std::cout << ChangeText(change) << '\n';
+    // Names come from drawings: their control characters must not drive the terminal.
+    for (const TFieldChange& change : changes)
+      std::cout << CaretControls(ChangeText(change)) << '\n';
   }
   return changes.empty() ? kExitOk : kExitFailed;
 }

@@ -53,6 +53,21 @@ bool LoadDrawing(TJwwData& doc, const std::string& file, const TTempFolder& fold
   return loaded;
 }
 
+// Part of result lines and JSON, which read the same in every language.
+std::string ProblemText(const TDrawingPath& drawing) {
+  switch (drawing.Problem) {
+    case TDrawingProblem::None:
+      break;
+    case TDrawingProblem::NotRegular:
+      return "not a regular file";
+    case TDrawingProblem::DanglingLink:
+      return "a link to a file that does not exist";
+    case TDrawingProblem::FolderUnreadable:
+      return "a folder that cannot be searched: " + drawing.Reason;
+  }
+  return {};
+}
+
 void ReportLoadFailure(const std::string& file, const TJwwData& doc) {
   if (doc.LoadError.NotADrawing) {
     std::cerr << "pennatran-cli: "
@@ -67,14 +82,14 @@ void ReportLoadFailure(const std::string& file, const TJwwData& doc) {
             << '\n';
 }
 
-int LoadSource(const std::string& file, TPalette& palette) {
-  if (!CheckReadable(file)) return kExitUsage;
+bool LoadSource(const std::string& file, TPalette& palette) {
+  if (!CheckReadable(file)) return false;
   std::string error;
   if (!LoadPaletteSource(std::filesystem::path(file), palette, error)) {
     std::cerr << "pennatran-cli: " << error << ".\n";
-    return kExitFailed;
+    return false;
   }
-  return kExitOk;
+  return true;
 }
 
 }  // namespace pennatran

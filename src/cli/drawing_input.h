@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "jww/drawing_files.h"
 #include "jww/jww_data.h"
 #include "jww/palette_file.h"
 #include "jww/temp_folder.h"
@@ -17,12 +18,17 @@ bool CheckReadable(const std::string& file);
 // Says on stderr when the drawing's block placements were cut at a bound.
 bool LoadDrawing(TJwwData& doc, const std::string& file, const TTempFolder& folder);
 
+// Why an entry that CollectDrawings found cannot be opened as a drawing; empty when it
+// can.
+std::string ProblemText(const TDrawingPath& drawing);
+
 // One line on stderr saying where and why the load of file stopped.
 void ReportLoadFailure(const std::string& file, const TJwwData& doc);
 
-// Reads a source (a drawing or a palette file) for the palette commands. Returns kExitOk,
-// kExitUsage when it cannot be opened, or kExitFailed when it cannot be read completely,
-// having printed one line on stderr.
-int LoadSource(const std::string& file, TPalette& palette);
+// Reads a source (a drawing or a palette file) for the palette commands. False, having
+// printed one line on stderr, when it cannot be opened or read completely: every command
+// then exits with kExitUsage, as for bad arguments, so that kExitFailed always means that
+// a drawing the command worked on failed or differs.
+bool LoadSource(const std::string& file, TPalette& palette);
 
 }  // namespace pennatran

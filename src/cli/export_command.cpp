@@ -3,14 +3,30 @@
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
+#include "cli/output_files.h"
 #include "jww/palette_file.h"
 
 namespace pennatran {
 
 int RunExport(const TExportOptions& options) {
   TPalette source;
-  const int loaded = LoadSource(options.Source, source);
-  if (loaded != kExitOk) return loaded;
+  if (!LoadSource(options.Source, source)) return kExitUsage;
+  // A palette file written over a drawing would destroy it, its own source first of all.
+  if (IsSameFile(options.Source, options.Output)) {
+    std::cerr << "pennatran-cli: "
+              << Tr("export", "\"%1\" is the source itself; choose another file to write.")
+                     .Arg(options.Output)
+              << '\n';
+    return kExitUsage;
+  }
+  if (IsDrawingFile(options.Output)) {
+    std::cerr << "pennatran-cli: "
+              << Tr("export",
+                    "\"%1\" is a Jw_cad drawing; choose another file to write the palette to.")
+                     .Arg(options.Output)
+              << '\n';
+    return kExitUsage;
+  }
   const TSlotChoice choice =
       ChooseSlots(source, options.Slots.ColorsOrNull(), options.Slots.LineTypesOrNull());
   if (!choice.Error.empty()) {

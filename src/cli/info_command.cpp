@@ -1,9 +1,13 @@
+#include <cstdint>
 #include <iostream>
 
+#include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "cli/interrupt_cleanup.h"
 #include "cli/json_document.h"
+#include "cli/json_stream.h"
+#include "cli/output_files.h"
 #include "render/draw_preview.h"
 
 namespace pennatran {
@@ -23,9 +27,19 @@ int RunInfo(const TInfoOptions& options) {
     out["error"] = TJson{{"offset", doc.LoadError.Offset}, {"message", doc.LoadError.Message}};
   }
   AddDocumentJson(out, doc);
-  if (options.Entities) AddEntitiesJson(out, doc);
-  // Invalid UTF-8 (a path given in another encoding) is replaced rather than aborting.
-  std::cout << out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+  std::vector<TJsonArrayMember> arrays;
+  if (options.Entities) arrays = EntityMembers(doc);
+  // Measured before a byte is printed, so that a refused output leaves nothing behind.
+  if (!WriteJsonObject(out, arrays, kMaxTextOutputBytes, nullptr)) {
+    std::cerr << "pennatran-cli: "
+              << Tr("info", "\"%1\": its JSON would be larger than %2 MiB; nothing was written.")
+                     .Arg(options.File)
+                     .Arg(kMaxTextOutputBytes >> 20)
+              << '\n';
+    return kExitFailed;
+  }
+  WriteJsonObject(out, arrays, SIZE_MAX, &std::cout);
+  std::cout << '\n';
   return loaded ? kExitOk : kExitFailed;
 }
 

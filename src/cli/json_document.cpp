@@ -338,45 +338,44 @@ TJson InsertJson(const TEntJwwBlockInsert& e) {
 
 // "kind" first, then the record's fields; the kind's name also says which array it is.
 template <typename T, typename Fn>
-void AddEntity(TJson& list, const char* kind, const TRecordArray<T>& items, int32_t index,
-               Fn toJson) {
+bool KindJson(const char* kind, const TRecordArray<T>& items, int32_t index, Fn toJson,
+              TJson& out) {
   // An order entry that points outside its array is skipped rather than trusted.
-  if (index < 0 || static_cast<size_t>(index) >= items.size()) return;
-  TJson j = TJson::object();
-  j["kind"] = kind;
-  j.update(toJson(items[static_cast<size_t>(index)]));
-  list.push_back(std::move(j));
+  if (index < 0 || static_cast<size_t>(index) >= items.size()) return false;
+  out = TJson::object();
+  out["kind"] = kind;
+  out.update(toJson(items[static_cast<size_t>(index)]));
+  return true;
 }
 
-// The entities of the drawing or of a block definition, in their order.
+// One entity of the drawing or of a block definition; false when the entry names none.
+bool EntityJson(const TEntityLists& lists, const TEntJwwOrderEntry& entry, TJson& out) {
+  switch (entry.Kind) {
+    case EntityLine:
+      return KindJson("line", lists.Lines, entry.Index, LineJson, out);
+    case EntityArc:
+      return KindJson("arc", lists.Arcs, entry.Index, ArcJson, out);
+    case EntityPoint:
+      return KindJson("point", lists.Points, entry.Index, PointJson, out);
+    case EntityText:
+      return KindJson("text", lists.Texts, entry.Index, TextJson, out);
+    case EntityDimension:
+      return KindJson("dimension", lists.Dimensions, entry.Index, DimensionJson, out);
+    case EntitySolid:
+      return KindJson("solid", lists.Solids, entry.Index, SolidJson, out);
+    case EntityInsert:
+      return KindJson("insert", lists.Inserts, entry.Index, InsertJson, out);
+    default:
+      return false;
+  }
+}
+
+// The entities of a block definition, in their order.
 TJson EntitiesJson(const TEntityLists& lists) {
   TJson list = TJson::array();
   for (const TEntJwwOrderEntry& entry : lists.EntityOrder) {
-    switch (entry.Kind) {
-      case EntityLine:
-        AddEntity(list, "line", lists.Lines, entry.Index, LineJson);
-        break;
-      case EntityArc:
-        AddEntity(list, "arc", lists.Arcs, entry.Index, ArcJson);
-        break;
-      case EntityPoint:
-        AddEntity(list, "point", lists.Points, entry.Index, PointJson);
-        break;
-      case EntityText:
-        AddEntity(list, "text", lists.Texts, entry.Index, TextJson);
-        break;
-      case EntityDimension:
-        AddEntity(list, "dimension", lists.Dimensions, entry.Index, DimensionJson);
-        break;
-      case EntitySolid:
-        AddEntity(list, "solid", lists.Solids, entry.Index, SolidJson);
-        break;
-      case EntityInsert:
-        AddEntity(list, "insert", lists.Inserts, entry.Index, InsertJson);
-        break;
-      default:
-        break;
-    }
+    TJson j;
+    if (EntityJson(lists, entry, j)) list.push_back(std::move(j));
   }
   return list;
 }
@@ -446,10 +445,21 @@ void AddDocumentJson(TJson& out, const TJwwData& doc) {
                                  JsonDouble(doc.ExtentMaxX), JsonDouble(doc.ExtentMaxY)});
 }
 
-void AddEntitiesJson(TJson& out, const TJwwData& doc) {
-  out["entities"] = EntitiesJson(doc);
-  out["blockDefs"] = ArrayOf(doc.BlockDefs, BlockDefJson);
-  out["blockTree"] = ArrayOf(doc.BlockTree, BlockTreeJson);
+std::vector<TJsonArrayMember> EntityMembers(const TJwwData& doc) {
+  return {
+      {"entities", doc.EntityOrder.size(),
+       [&doc](size_t i, TJson& out) { return EntityJson(doc, doc.EntityOrder[i], out); }},
+      {"blockDefs", doc.BlockDefs.size(),
+       [&doc](size_t i, TJson& out) {
+         out = BlockDefJson(doc.BlockDefs[i]);
+         return true;
+       }},
+      {"blockTree", doc.BlockTree.size(),
+       [&doc](size_t i, TJson& out) {
+         out = BlockTreeJson(doc.BlockTree[i]);
+         return true;
+       }},
+  };
 }
 
 }  // namespace pennatran

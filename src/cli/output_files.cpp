@@ -1,11 +1,13 @@
 #include "cli/output_files.h"
 
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <system_error>
 
 #include "cli/interrupt_cleanup.h"
 #include "jww/atomic_file.h"
+#include "jww/jww_reader.h"
 
 namespace pennatran {
 
@@ -19,6 +21,15 @@ bool IsSameFile(const std::string& input, const std::string& output) {
   if (ec) return false;
   const fs::path b = fs::weakly_canonical(destination, ec);
   return !ec && a == b;
+}
+
+bool IsDrawingFile(const std::string& file) {
+  std::error_code ec;
+  if (!fs::is_regular_file(file, ec)) return false;
+  std::ifstream in(fs::path(file), std::ios::binary);
+  std::string start(kJwwSignature.size(), '\0');
+  return in.read(start.data(), static_cast<std::streamsize>(start.size())) &&
+         start == kJwwSignature;
 }
 
 bool FolderExists(const std::string& file) {

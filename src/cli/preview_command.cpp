@@ -17,10 +17,11 @@
 #include "cli/interrupt_cleanup.h"
 #include "cli/output_files.h"
 #include "cli/quiet_platform.h"
+#include "cli/trace_file.h"
+#include "jww/atomic_file.h"
 #include "qtcanvas/printer_resolution.h"
 #include "qtcanvas/qt_canvas.h"
 #include "render/draw_preview.h"
-#include "render/recording_canvas.h"
 #include "render/system_clock.h"
 
 namespace pennatran {
@@ -56,12 +57,6 @@ std::string PngBytes(const QImage& image) {
   QBuffer buffer(&png);
   if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return {};
   return png.toStdString();
-}
-
-std::string TraceText(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + '\n';
-  return text;
 }
 
 // The outputs must be files of their own in folders that exist: a preview never replaces
@@ -133,21 +128,37 @@ int RunPreview(const TPreviewOptions& options, int argc, char** argv) {
     TQtCanvas canvas(image);
     DrawPreview(ctx, doc, canvas, size->Width, size->Height);
   }
-  std::string trace;
+  // The trace goes first, as it is drawn, and the image only once it is complete; an
+  // image that then fails takes the new trace with it: both files or neither.
   if (!options.Trace.empty()) {
-    TRecordingCanvas recorder;
-    DrawPreview(ctx, doc, recorder, size->Width, size->Height);
-    trace = TraceText(recorder.Lines);
+    bool tooLarge = false;
+    const bool written = WriteTrace(
+        options.Trace,
+        [&](TCanvas& recorder) { DrawPreview(ctx, doc, recorder, size->Width, size->Height); },
+        tooLarge);
+    if (tooLarge) {
+      std::cerr << "pennatran-cli: "
+                << Tr("preview",
+                      "\"%1\": its trace would be larger than %2 MiB; neither file was written.")
+                       .Arg(options.File)
+                       .Arg(kMaxTextOutputBytes >> 20)
+                << '\n';
+      return kExitFailed;
+    }
+    if (!written) {
+      std::cerr << "pennatran-cli: "
+                << Tr("preview", "cannot write the trace \"%1\".").Arg(options.Trace) << '\n';
+      return kExitFailed;
+    }
   }
   const std::string png = PngBytes(image);
   if (png.empty() || !WriteBytes(options.Output, png)) {
+    if (!options.Trace.empty()) {
+      std::error_code ec;
+      std::filesystem::remove(SaveDestination(options.Trace), ec);
+    }
     std::cerr << "pennatran-cli: "
               << Tr("preview", "cannot write the image \"%1\".").Arg(options.Output) << '\n';
-    return kExitFailed;
-  }
-  if (!options.Trace.empty() && !WriteBytes(options.Trace, trace)) {
-    std::cerr << "pennatran-cli: "
-              << Tr("preview", "cannot write the trace \"%1\".").Arg(options.Trace) << '\n';
     return kExitFailed;
   }
   return loaded ? kExitOk : kExitFailed;

@@ -51,58 +51,57 @@ void TRecordingCanvas::SetPen(TColor color, int32_t width, TPenStyle style) {
   Pen = color;
   PenWidth = width;
   PenStyle = style;
-  Lines.push_back("pen " + Hex(color) + ' ' + std::to_string(width) +
-                  (style == TPenStyle::Solid ? " solid" : " dot"));
+  Record("pen " + Hex(color) + ' ' + std::to_string(width) +
+         (style == TPenStyle::Solid ? " solid" : " dot"));
 }
 
 void TRecordingCanvas::SetBrush(TColor color, TBrushStyle style) {
   Brush = color;
   BrushStyleValue = style;
-  Lines.push_back("brush " + Hex(color) + ' ' + BrushStyleName(style));
+  Record("brush " + Hex(color) + ' ' + BrushStyleName(style));
 }
 
 void TRecordingCanvas::SetBrushStyle(TBrushStyle style) {
   BrushStyleValue = style;
-  Lines.push_back("brush " + Hex(Brush) + ' ' + BrushStyleName(style));
+  Record("brush " + Hex(Brush) + ' ' + BrushStyleName(style));
 }
 
 void TRecordingCanvas::MoveTo(int32_t x, int32_t y) {
-  Lines.push_back("moveto " + std::to_string(x) + ' ' + std::to_string(y));
+  Record("moveto " + std::to_string(x) + ' ' + std::to_string(y));
 }
 
 void TRecordingCanvas::LineTo(int32_t x, int32_t y) {
-  Lines.push_back("lineto " + std::to_string(x) + ' ' + std::to_string(y));
+  Record("lineto " + std::to_string(x) + ' ' + std::to_string(y));
 }
 
 void TRecordingCanvas::Polyline(const TPixelPoint* points, size_t count) {
-  Lines.push_back(Points("polyline", points, count));
+  Record(Points("polyline", points, count));
 }
 
 void TRecordingCanvas::Polygon(const TPixelPoint* points, size_t count) {
-  Lines.push_back(Points("polygon", points, count));
+  Record(Points("polygon", points, count));
 }
 
 void TRecordingCanvas::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-  Lines.push_back("rectangle " + std::to_string(x1) + ' ' + std::to_string(y1) + ' ' +
-                  std::to_string(x2) + ' ' + std::to_string(y2));
+  Record("rectangle " + std::to_string(x1) + ' ' + std::to_string(y1) + ' ' + std::to_string(x2) +
+         ' ' + std::to_string(y2));
 }
 
 void TRecordingCanvas::SetFont(const TLogFont& font) {
   Font = font;
-  Lines.push_back("font " + std::to_string(font.Height) + ' ' + std::to_string(font.Width) + ' ' +
-                  std::to_string(font.Escapement) + ' ' + std::to_string(font.Weight) + ' ' +
-                  (font.Italic ? '1' : '0') + ' ' + (font.Underline ? '1' : '0') + ' ' +
-                  (font.StrikeOut ? '1' : '0') + ' ' + SjisToUtf8(font.FaceName));
+  Record("font " + std::to_string(font.Height) + ' ' + std::to_string(font.Width) + ' ' +
+         std::to_string(font.Escapement) + ' ' + std::to_string(font.Weight) + ' ' +
+         (font.Italic ? '1' : '0') + ' ' + (font.Underline ? '1' : '0') + ' ' +
+         (font.StrikeOut ? '1' : '0') + ' ' + SjisToUtf8(font.FaceName));
 }
 
 void TRecordingCanvas::SetFontColor(TColor color) {
   FontColor = color;
-  Lines.push_back("fontcolor " + Hex(color));
+  Record("fontcolor " + Hex(color));
 }
 
 void TRecordingCanvas::TextOut(int32_t x, int32_t y, std::string_view sjisText) {
-  Lines.push_back("text " + std::to_string(x) + ' ' + std::to_string(y) + ' ' +
-                  SjisToUtf8(sjisText));
+  Record("text " + std::to_string(x) + ' ' + std::to_string(y) + ' ' + SjisToUtf8(sjisText));
 }
 
 }  // namespace pennatran

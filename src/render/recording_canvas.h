@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "render/canvas.h"
@@ -37,6 +38,11 @@ class TRecordingCanvas : public TCanvas {
   TBrushStyle BrushStyleValue = TBrushStyle::Solid;
   TLogFont Font;
   TColor FontColor = 0;
+
+ protected:
+  // Takes each line as it is made; kept in Lines unless a subclass sends it elsewhere, as
+  // a trace too long to hold in memory must be.
+  virtual void Record(std::string line) { Lines.push_back(std::move(line)); }
 };
 
 }  // namespace pennatran

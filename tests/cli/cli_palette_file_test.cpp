@@ -151,7 +151,7 @@ TEST_P(HostilePaletteTest, IsRefusedWithItsPlaceAndWritesNothing) {
                                  "all"},
         std::vector<std::string>{"export", file, "-o", PathOf("out.json")}}) {
     const TCliResult r = Run(args);
-    EXPECT_EQ(r.ExitCode, 1) << r.Err;
+    EXPECT_EQ(r.ExitCode, 2) << r.Err;
     EXPECT_NE(r.Err.find(GetParam().Place), std::string::npos) << r.Err;
     EXPECT_NE(r.Err.find("bad.json"), std::string::npos) << r.Err;
   }
