@@ -118,8 +118,11 @@ TEST_F(ApplyTest, OutDirMirrorsThePathsAndRefusesCollisionsBeforeWriting) {
   EXPECT_EQ(Load(PathOf("out/good.jww")).ColorExNos[20].Name, "office20");
   EXPECT_EQ(Snapshot(), Before);
 
+  // Two different drawings with one name: the same file named twice is one drawing.
+  fs::create_directories(PathOf("elsewhere"));
+  fs::copy_file(PathOf("site/good.jww"), PathOf("elsewhere/good.jww"));
   const TCliResult clash = Run({"apply", Source, PathOf("site/good.jww"), PathOf("site/sub"),
-                                PathOf("site"), "--out-dir", PathOf("out2")});
+                                PathOf("elsewhere/good.jww"), "--out-dir", PathOf("out2")});
   EXPECT_EQ(clash.ExitCode, 2);
   EXPECT_NE(clash.Err.find("would both be written"), std::string::npos) << clash.Err;
   EXPECT_FALSE(fs::exists(PathOf("out2")));

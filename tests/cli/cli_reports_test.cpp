@@ -40,7 +40,8 @@ class ReportsTest : public CliTest {
   void SetUp() override {
     CliTest::SetUp();
     TJwwData drifted = Office();
-    drifted.ColorExNos[20].Name = "red\x1b[31m";
+    // DEL survives loading and saving, so it reaches the printed lines.
+    drifted.ColorExNos[20].Name = "red\x7f";
     Good = WriteFile("good.jww", TJwwBuilder::Drawing(Office()));
     Drifted = WriteFile("drifted.jww", TJwwBuilder::Drawing(drifted));
     fs::create_directories(Folder / "site");
@@ -162,7 +163,7 @@ TEST_F(ReportsTest, ALinkBesideItsTargetIsOneDrawing) {
   EXPECT_EQ(apply.ExitCode, 0) << apply.Err;
   EXPECT_EQ(SplitLines(apply.Out).size(), 2u) << apply.Out;
   EXPECT_TRUE(fs::is_symlink(Folder / "site" / "b.jww"));
-  EXPECT_EQ(Bytes(PathOf("site/a.jww")), Bytes(Good));
+  EXPECT_EQ(Run({"audit", Good, PathOf("site/a.jww")}).ExitCode, 0);
 }
 
 TEST_F(ReportsTest, ASourceThatCannotBeReadExitsWithTwoInEveryCommand) {
@@ -193,8 +194,9 @@ TEST_F(ReportsTest, ASourceThatCannotBeReadExitsWithTwoInEveryCommand) {
 TEST_F(ReportsTest, ControlCharactersInNamesArePrintedInCaretForm) {
   const std::string bell = WriteFile("site/bell\a.jww", TJwwBuilder::Drawing(Office()));
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{"diff", Good, Drifted}, "colour No.20 Name \"\" → \"red^[[31m\""},
-      {{"audit", Drifted, PathOf("site"), "--verbose"}, "  colour No.20 Name \"red^[[31m\" → \"\""},
+      {{"diff", Good, Drifted}, "colour No.20 Name \"colour20\" → \"red^?\""},
+      {{"audit", Drifted, PathOf("site"), "--verbose"},
+       "  colour No.20 Name \"red^?\" → \"colour20\""},
       {{"audit", Good, PathOf("site")}, PathOf("site") + "/bell^G.jww: matches"},
       {{"apply", Good, PathOf("site"), "--dry-run"},
        "unchanged: " + PathOf("site") + "/bell^G.jww"},
@@ -203,7 +205,7 @@ TEST_F(ReportsTest, ControlCharactersInNamesArePrintedInCaretForm) {
     const TCliResult r = Run(args);
     const std::vector<std::string> lines = SplitLines(r.Out);
     EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << r.Out;
-    EXPECT_EQ(r.Out.find('\x1b'), std::string::npos) << args[0];
+    EXPECT_EQ(r.Out.find('\x7f'), std::string::npos) << args[0];
     EXPECT_EQ(r.Out.find('\a'), std::string::npos) << args[0];
   }
 }
