@@ -3,6 +3,7 @@
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
+#include "cli/failure_text.h"
 #include "cli/palette_json_output.h"
 #include "jww/drawing_files.h"
 #include "jww/palette_audit.h"
@@ -38,13 +39,13 @@ int RunAudit(const TAuditOptions& options) {
                                                  : slots.empty() ? "matches"
                                                                  : "differs"},
                                       {"slotsDiffering", slots.size()}};
-      if (!r.Readable) entry["error"] = r.Error;
+      if (!r.Readable) entry["error"] = FailureReason(r.Failure, true);
       if (options.Verbose) entry["changes"] = ChangesJson(r.Changes);
       results.push_back(entry);
       continue;
     }
     if (!r.Readable) {
-      std::cout << path << ": cannot be read (" << r.Error << ")\n";
+      std::cout << path << ": " << FailureReason(r.Failure) << '\n';
       continue;
     }
     std::cout << path << ": ";

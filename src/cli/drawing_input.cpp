@@ -6,6 +6,7 @@
 
 #include "cli/cli_text.h"
 #include "cli/commands.h"
+#include "cli/failure_text.h"
 #include "jww/block_tree.h"
 
 namespace pennatran {
@@ -60,10 +61,7 @@ void ReportLoadFailure(const std::string& file, const TJwwData& doc) {
     return;
   }
   std::cerr << "pennatran-cli: "
-            << Tr("drawing", "\"%1\" could not be read completely (offset %2: %3).")
-                   .Arg(file)
-                   .Arg(doc.LoadError.Offset)
-                   .Arg(doc.LoadError.Message)
+            << Tr("drawing", "\"%1\": %2.").Arg(file).Arg(FailureReason(LoadFailureOf(doc)))
             << '\n';
 }
 
