@@ -110,6 +110,36 @@ TEST_F(ApplyTest, DryRunCountsTheSlotsAndWritesNothing) {
   EXPECT_EQ(Snapshot(), Before);
 }
 
+// The dry run answers as the real run would (a read-only drawing would fail), and the
+// reasons follow the user's language while the status words and the JSON stay English.
+TEST_F(ApplyTest, DryRunPredictsFailuresInTheUsersLanguage) {
+  Locale = "ja_JP.UTF-8";
+  const TCliResult r = Run({"apply", Source, PathOf("site"), "--dry-run"}, {"LANG"});
+  EXPECT_EQ(r.ExitCode, 1) << r.Err;
+  const std::vector<std::string> lines = SplitLines(r.Out);
+  const auto line = [&](const std::string& start) {
+    for (const std::string& l : lines)
+      if (l.starts_with(start)) return l;
+    return std::string();
+  };
+  EXPECT_EQ(line("would-fail: "),
+            "would-fail: " + PathOf("site/readonly.jww") + ": 読み取り専用です");
+  EXPECT_TRUE(line("skipped: " + PathOf("site/broken.jww"))
+                  .starts_with("skipped: " + PathOf("site/broken.jww") +
+                               ": 完全には読み込めませんでした（オフセット "))
+      << r.Out;
+  EXPECT_EQ(Snapshot(), Before);
+
+  const TCliResult json = Run({"apply", Source, PathOf("site"), "--dry-run", "--json"}, {"LANG"});
+  std::map<std::string, std::string> errors;
+  for (const auto& file : nlohmann::json::parse(json.Out)["files"])
+    if (file.contains("error"))
+      errors[fs::path(file["path"].get<std::string>()).filename().string()] = file["error"];
+  EXPECT_EQ(errors["readonly.jww"], "the file is read-only");
+  EXPECT_TRUE(errors["broken.jww"].starts_with("not read completely (offset ")) << json.Out;
+  EXPECT_EQ(errors["notes.jww"], "not a Jw_cad drawing");
+}
+
 TEST_F(ApplyTest, OutDirMirrorsThePathsAndRefusesCollisionsBeforeWriting) {
   const TCliResult r = Run({"apply", Source, PathOf("site/sub"), PathOf("site/good.jww"),
                             "--out-dir", PathOf("out"), "--jobs", "1"});
