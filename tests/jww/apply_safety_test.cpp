@@ -107,15 +107,17 @@ TEST_F(ApplySafety, TheDrawingAndItsBackupKeepOwnerGroupAndMode) {
   const fs::path drawing = Differing("shared.jww");
   // Another user of a shared group; only root may hand a file to them.
   const bool root = ::geteuid() == 0;
-  if (root) ASSERT_EQ(::chown(drawing.c_str(), 1001, 100), 0);
-  ASSERT_EQ(::chmod(drawing.c_str(), 0640), 0);
+  if (root) {
+    ASSERT_EQ(::chown(drawing.c_str(), 1001, 100), 0);
+  }
+  ASSERT_EQ(::chmod(drawing.c_str(), 0664), 0);
   Settings.Backup = true;
 
   ASSERT_EQ(ApplyToDrawing(Palette, Settings, drawing, drawing).Status, TApplyStatus::Saved);
   for (const fs::path& file : {drawing, BackupOf(drawing)}) {
     struct stat now {};
     ASSERT_EQ(::stat(file.c_str(), &now), 0);
-    EXPECT_EQ(now.st_mode & 07777, 0640u) << file;
+    EXPECT_EQ(now.st_mode & 07777, 0664u) << file;
     if (root) {
       EXPECT_EQ(now.st_uid, 1001u) << file;
       EXPECT_EQ(now.st_gid, 100u) << file;
