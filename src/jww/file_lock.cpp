@@ -2,6 +2,7 @@
 #include "jww/file_lock.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <thread>
 
 #ifdef _WIN32
