@@ -69,10 +69,10 @@ int RunCopy(const TCopyOptions& options) {
   TFileLock outputLock;
   if (outputLock.Acquire(std::filesystem::path(options.Output), kDrawingLockWait) ==
       TLockOutcome::Busy) {
-    std::cerr
-        << "pennatran-cli: "
-        << Tr("drawing", "\"%1\": %2.").Arg(options.Output).Arg(FailureReason({TFailureKind::Busy}))
-        << '\n';
+    TDrawingFailure busy;
+    busy.Kind = TFailureKind::Busy;
+    std::cerr << "pennatran-cli: "
+              << Tr("drawing", "\"%1\": %2.").Arg(options.Output).Arg(FailureReason(busy)) << '\n';
     return kExitFailed;
   }
   TTempFolder destinationImages(InterruptScratchWatch());

@@ -140,6 +140,24 @@ TEST_F(ApplyTest, DryRunPredictsFailuresInTheUsersLanguage) {
   EXPECT_EQ(errors["notes.jww"], "not a Jw_cad drawing");
 }
 
+// Two runs of the same apply at once: each drawing is saved by one of them, and the other
+// finds it already matching, so every backup holds the drawing as it was before both.
+TEST_F(ApplyTest, TwoRunsAtOnceKeepEveryDrawingsPreviousVersionInItsBackup) {
+  const std::vector<uint8_t> drawing = TJwwBuilder::Drawing(Named("old"));
+  fs::create_directories(Folder / "many");
+  for (int i = 0; i < 100; ++i) WriteFile("many/d" + std::to_string(i) + ".jww", drawing);
+  const std::string run = "\"$0\" apply \"$1\" \"$2\" --in-place --backup --jobs 2 >/dev/null";
+  const TCliResult r = Run(
+      {"-c", run + " & " + run + " & wait", PENNATRAN_CLI, Source, PathOf("many")}, {}, "/bin/sh");
+  EXPECT_EQ(r.ExitCode, 0) << r.Err;
+  const std::string before(drawing.begin(), drawing.end());
+  for (int i = 0; i < 100; ++i) {
+    const fs::path file = Folder / "many" / ("d" + std::to_string(i) + ".jww");
+    EXPECT_EQ(Bytes(file.string() + ".bak"), before) << file;
+    EXPECT_EQ(Load(file.string()).ColorExNos[17].Name, "office17") << file;
+  }
+}
+
 TEST_F(ApplyTest, OutDirMirrorsThePathsAndRefusesCollisionsBeforeWriting) {
   const TCliResult r = Run({"apply", Source, PathOf("site/sub"), PathOf("site/good.jww"),
                             "--out-dir", PathOf("out"), "--jobs", "1"});
