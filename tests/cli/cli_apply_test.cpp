@@ -132,7 +132,8 @@ TEST_F(ApplyTest, DryRunPredictsFailuresInTheUsersLanguage) {
 
   const TCliResult json = Run({"apply", Source, PathOf("site"), "--dry-run", "--json"}, {"LANG"});
   std::map<std::string, std::string> errors;
-  for (const auto& file : nlohmann::json::parse(json.Out)["files"])
+  const nlohmann::json parsed = nlohmann::json::parse(json.Out);
+  for (const auto& file : parsed["files"])
     if (file.contains("error"))
       errors[fs::path(file["path"].get<std::string>()).filename().string()] = file["error"];
   EXPECT_EQ(errors["readonly.jww"], "the file is read-only");
@@ -140,21 +141,26 @@ TEST_F(ApplyTest, DryRunPredictsFailuresInTheUsersLanguage) {
   EXPECT_EQ(errors["notes.jww"], "not a Jw_cad drawing");
 }
 
-// Two runs of the same apply at once: each drawing is saved by one of them, and the other
-// finds it already matching, so every backup holds the drawing as it was before both.
-TEST_F(ApplyTest, TwoRunsAtOnceKeepEveryDrawingsPreviousVersionInItsBackup) {
+// Two runs at once over the same drawings, one putting in slot 17 and the other slot 18:
+// each drawing is saved by one after the other, so it ends with both slots and its backup
+// holds the version in between, with exactly one of them.
+TEST_F(ApplyTest, TwoRunsAtOnceTakeTurnsOnEveryDrawing) {
   const std::vector<uint8_t> drawing = TJwwBuilder::Drawing(Named("old"));
   fs::create_directories(Folder / "many");
   for (int i = 0; i < 100; ++i) WriteFile("many/d" + std::to_string(i) + ".jww", drawing);
-  const std::string run = "\"$0\" apply \"$1\" \"$2\" --in-place --backup --jobs 2 >/dev/null";
-  const TCliResult r = Run(
-      {"-c", run + " & " + run + " & wait", PENNATRAN_CLI, Source, PathOf("many")}, {}, "/bin/sh");
+  const std::string run = "\"$0\" apply \"$1\" \"$2\" --in-place --backup --jobs 2 --colors ";
+  const TCliResult r = Run({"-c", run + "17 >/dev/null & " + run + "18 >/dev/null & wait",
+                            PENNATRAN_CLI, Source, PathOf("many")},
+                           {}, "/bin/sh");
   EXPECT_EQ(r.ExitCode, 0) << r.Err;
-  const std::string before(drawing.begin(), drawing.end());
   for (int i = 0; i < 100; ++i) {
-    const fs::path file = Folder / "many" / ("d" + std::to_string(i) + ".jww");
-    EXPECT_EQ(Bytes(file.string() + ".bak"), before) << file;
-    EXPECT_EQ(Load(file.string()).ColorExNos[17].Name, "office17") << file;
+    const std::string file = PathOf("many/d" + std::to_string(i) + ".jww");
+    const TJwwData now = Load(file);
+    EXPECT_EQ(now.ColorExNos[17].Name, "office17") << file;
+    EXPECT_EQ(now.ColorExNos[18].Name, "office18") << file;
+    const TJwwData backup = Load(file + ".bak");
+    EXPECT_NE(backup.ColorExNos[17].Name == "office17", backup.ColorExNos[18].Name == "office18")
+        << file;
   }
 }
 
