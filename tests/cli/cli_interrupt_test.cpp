@@ -121,9 +121,9 @@ TEST_F(InterruptTest, EachSignalDuringAParallelApplyLeavesNothingBehind) {
   fs::create_directories(tmp);
 
   std::mt19937 random(20261208);
-  std::uniform_int_distribution<int> delayMs(10, 400);
+  std::uniform_int_distribution<int> delayMs(10, 800);
   int round = 0;
-  for (int repeat = 0; repeat < 2; ++repeat) {
+  for (int repeat = 0; repeat < 4; ++repeat) {
     for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
       const pid_t pid = Start({"apply", sources[static_cast<size_t>(round++ % 2)], tree.string(),
                                "--in-place", "--backup", "--jobs", "2"},
