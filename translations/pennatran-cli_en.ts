@@ -19,6 +19,10 @@
         <source>保存先のフォルダがありません。</source>
         <translation>The folder to save to does not exist.</translation>
     </message>
+    <message>
+        <source>保存先の図面ファイルはほかの処理が使用中です。</source>
+        <translation>Another run is using the drawing file.</translation>
+    </message>
 </context>
 <context>
     <name>apply</name>
@@ -88,8 +92,8 @@
         <translation>&quot;%1&quot; is not a Jw_cad drawing file.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; could not be read completely (offset %2: %3).</source>
-        <translation>&quot;%1&quot; could not be read completely (offset %2: %3).</translation>
+        <source>&quot;%1&quot;: %2.</source>
+        <translation>&quot;%1&quot;: %2.</translation>
     </message>
 </context>
 <context>
@@ -116,6 +120,37 @@
     <message>
         <source>&quot;%1&quot;: its JSON would be larger than %2 MiB; nothing was written.</source>
         <translation>&quot;%1&quot;: its JSON would be larger than %2 MiB; nothing was written.</translation>
+    </message>
+</context>
+<context>
+    <name>failure</name>
+    <message>
+        <source>not a Jw_cad drawing</source>
+        <translation>not a Jw_cad drawing</translation>
+    </message>
+    <message>
+        <source>not read completely (offset %1: %2)</source>
+        <translation>not read completely (offset %1: %2)</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>another run kept it locked</source>
+        <translation>another run kept it locked</translation>
+    </message>
+    <message>
+        <source>cannot make its output folder %1 (%2)</source>
+        <translation>cannot make its output folder %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2)</source>
+        <translation>cannot write %1 (%2)</translation>
+    </message>
+    <message>
+        <source>save failed (%1)</source>
+        <translation>save failed (%1)</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,10 @@
         <source>保存先のフォルダがありません。</source>
         <translation>保存先のフォルダがありません。</translation>
     </message>
+    <message>
+        <source>保存先の図面ファイルはほかの処理が使用中です。</source>
+        <translation>保存先の図面ファイルはほかの処理が使用中です。</translation>
+    </message>
 </context>
 <context>
     <name>apply</name>
@@ -88,8 +92,8 @@
         <translation>「%1」は Jw_cad の図面ファイルではありません。</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; could not be read completely (offset %2: %3).</source>
-        <translation>「%1」を最後まで読み込めませんでした（オフセット %2: %3）。</translation>
+        <source>&quot;%1&quot;: %2.</source>
+        <translation>「%1」：%2。</translation>
     </message>
 </context>
 <context>
@@ -116,6 +120,37 @@
     <message>
         <source>&quot;%1&quot;: its JSON would be larger than %2 MiB; nothing was written.</source>
         <translation>「%1」: JSON が %2 MiB を超えるため、何も書き出しませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>failure</name>
+    <message>
+        <source>not a Jw_cad drawing</source>
+        <translation>Jw_cad の図面ファイルではありません</translation>
+    </message>
+    <message>
+        <source>not read completely (offset %1: %2)</source>
+        <translation>完全には読み込めませんでした（オフセット %1：%2）</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>読み取り専用です</translation>
+    </message>
+    <message>
+        <source>another run kept it locked</source>
+        <translation>ほかの処理が使用中です</translation>
+    </message>
+    <message>
+        <source>cannot make its output folder %1 (%2)</source>
+        <translation>保存先のフォルダ %1 を作れません（%2）</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2)</source>
+        <translation>%1 を書き込めません（%2）</translation>
+    </message>
+    <message>
+        <source>save failed (%1)</source>
+        <translation>保存できませんでした（%1）</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,10 @@
         <source>保存先のフォルダがありません。</source>
         <translation>The folder to save to does not exist.</translation>
     </message>
+    <message>
+        <source>保存先の図面ファイルはほかの処理が使用中です。</source>
+        <translation>Another run is using the drawing file.</translation>
+    </message>
 </context>
 <context>
     <name>TBatchApply</name>
@@ -54,6 +58,10 @@
         <source>。</source>
         <translation>.</translation>
     </message>
+    <message>
+        <source>使用中のため変更しませんでした：%1（%2）</source>
+        <translation>Left alone, in use: %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>TBatchDialogs</name>
@@ -66,6 +74,33 @@
 %3</source>
         <translation>Applying to the drawing files (%1 / %2)
 %3</translation>
+    </message>
+</context>
+<context>
+    <name>TFailureReason</name>
+    <message>
+        <source>Jw_cad の図面ファイルではありません</source>
+        <translation>not a Jw_cad drawing</translation>
+    </message>
+    <message>
+        <source>完全には読み込めませんでした（オフセット %1：%2）</source>
+        <translation>not read completely (offset %1: %2)</translation>
+    </message>
+    <message>
+        <source>読み取り専用です</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>ほかの処理が使用中です</source>
+        <translation>another run kept it locked</translation>
+    </message>
+    <message>
+        <source>保存先のフォルダ %1 を作れません（%2）</source>
+        <translation>cannot make its output folder %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 を書き込めません（%2）</source>
+        <translation>cannot write %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/app_folders.h"
+#include "app/failure_reason.h"
 
 namespace pennatran {
 
@@ -29,7 +30,7 @@ QString ResultLine(const TBatchFile& file) {
   if (!file.Result)
     return QCoreApplication::translate("TBatchApply", "中止したため未処理：%1").arg(path);
   const TApplyResult& r = *file.Result;
-  const QString why = QString::fromStdString(r.Error);
+  const QString why = FailureReason(r.Failure);
   switch (r.Status) {
     case TApplyStatus::Saved:
       return QCoreApplication::translate("TBatchApply",
@@ -43,7 +44,11 @@ QString ResultLine(const TBatchFile& file) {
       return QCoreApplication::translate("TBatchApply",
                                          "読み込めないためスキップしました：%1（%2）")
           .arg(path, why);
+    case TApplyStatus::Busy:
+      return QCoreApplication::translate("TBatchApply", "使用中のため変更しませんでした：%1（%2）")
+          .arg(path, why);
     case TApplyStatus::Failed:
+    case TApplyStatus::WouldFail:
       break;
   }
   return QCoreApplication::translate("TBatchApply", "保存できませんでした：%1（%2）")
@@ -91,6 +96,8 @@ QString BatchSummary(const std::vector<TBatchFile>& files) {
         ++skipped;
         break;
       case TApplyStatus::Failed:
+      case TApplyStatus::Busy:
+      case TApplyStatus::WouldFail:
         ++failed;
         break;
     }

@@ -18,6 +18,7 @@
 #include "app/form1.h"
 #include "app/panel_button.h"
 #include "app/preview_image.h"
+#include "jww/file_lock.h"
 #include "jww/palette.h"
 #include "jww/palette_file.h"
 #include "qtcanvas/printer_resolution.h"
@@ -364,7 +365,12 @@ void TForm1::OnSave() {
     TWaitCursor wait;
     Destination.Drawing->ImageFolder = Destination.ScratchFolder;
     Destination.Drawing->SetSaveOptions(0);
-    saved = Destination.Drawing->SaveToFile(ToFsPath(*chosen), 700, &error);
+    // An apply from the command line must not save between this save's start and end.
+    TFileLock lock;
+    if (lock.Acquire(ToFsPath(*chosen), kDrawingLockWait) == TLockOutcome::Busy)
+      error = {TSaveFailure::Busy, "another run kept the file locked"};
+    else
+      saved = Destination.Drawing->SaveToFile(ToFsPath(*chosen), 700, &error);
   }
   if (saved) Destination.Unsaved = false;
   Env.Messages->Information(saved ? Saved(*chosen) : SaveFailed(*chosen, error.Failure));

@@ -10,6 +10,7 @@
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
+#include "cli/failure_text.h"
 #include "cli/interrupt_cleanup.h"
 #include "cli/json_text.h"
 #include "cli/terminal.h"
@@ -60,7 +61,15 @@ class TProgress {
 };
 
 bool IsFailure(TApplyStatus status) {
-  return status == TApplyStatus::Skipped || status == TApplyStatus::Failed;
+  return status == TApplyStatus::Skipped || status == TApplyStatus::Failed ||
+         status == TApplyStatus::Busy || status == TApplyStatus::WouldFail;
+}
+
+// The summary counts a busy drawing, and one a dry run finds would fail, with the failed.
+size_t SummaryColumn(TApplyStatus status) {
+  return IsFailure(status) && status != TApplyStatus::Skipped
+             ? static_cast<size_t>(TApplyStatus::Failed)
+             : static_cast<size_t>(status);
 }
 
 void PrintText(const std::vector<TDrawingPath>& drawings, const std::vector<fs::path>& outputs,
@@ -68,12 +77,12 @@ void PrintText(const std::vector<TDrawingPath>& drawings, const std::vector<fs::
   size_t counts[5] = {};
   for (size_t i = 0; i < results.size(); ++i) {
     const TApplyResult& r = results[i];
-    ++counts[static_cast<size_t>(r.Status)];
+    ++counts[SummaryColumn(r.Status)];
     std::string line = std::string(StatusName(r.Status)) + ": " + drawings[i].File.string();
     if (outputs[i] != drawings[i].File) line += " -> " + outputs[i].string();
     if (r.Status == TApplyStatus::Saved || r.Status == TApplyStatus::WouldChange)
       line += " (" + std::to_string(r.ChangedSlots) + (r.ChangedSlots == 1 ? " slot)" : " slots)");
-    if (!r.Error.empty()) line += ": " + r.Error;
+    if (const std::string why = FailureReason(r.Failure); !why.empty()) line += ": " + why;
     // File names may hold control characters, which must not drive the terminal.
     std::cout << CaretControls(line) << '\n';
   }
@@ -97,7 +106,8 @@ void PrintJson(const std::vector<TDrawingPath>& drawings, const std::vector<fs::
                                     {"output", outputs[i].string()},
                                     {"status", StatusName(results[i].Status)},
                                     {"slotsChanged", results[i].ChangedSlots}};
-    if (!results[i].Error.empty()) entry["error"] = results[i].Error;
+    if (const std::string why = FailureReason(results[i].Failure, true); !why.empty())
+      entry["error"] = why;
     files.push_back(entry);
   }
   std::cout << JsonText(nlohmann::ordered_json{{"files", files}}) << '\n';
@@ -121,6 +131,7 @@ int RunApply(const TApplyOptions& options) {
   settings.Backup = options.Backup;
   settings.DryRun = options.DryRun;
   settings.Scratch = InterruptScratchWatch();
+  settings.SaveGuard = InterruptMakingGuard();
 
   std::vector<TDrawingPath> drawings;
   std::vector<fs::path> outputs;
@@ -130,6 +141,12 @@ int RunApply(const TApplyOptions& options) {
       !PlanOutputs(drawings, fs::path(options.OutDir), outputs, error))
     return Usage(error);
 
+  if (!options.DryRun) {
+    for (size_t i = 0; i < drawings.size(); ++i) {
+      CleanUpSavesOnInterrupt(outputs[i]);
+      if (options.Backup) CleanUpSavesOnInterrupt(BackupOf(drawings[i].File));
+    }
+  }
   std::vector<TApplyResult> results(drawings.size());
   std::atomic<size_t> next{0};
   {
@@ -143,8 +160,8 @@ int RunApply(const TApplyOptions& options) {
         for (size_t i = next++; i < drawings.size(); i = next++) {
           // What cannot be opened as a drawing is never opened: a pipe could hold a worker
           // forever.
-          const std::string problem = ProblemText(drawings[i]);
-          results[i] = problem.empty()
+          const TDrawingFailure problem = ProblemOf(drawings[i]);
+          results[i] = problem.Kind == TFailureKind::None
                            ? ApplyToDrawing(source, settings, drawings[i].File, outputs[i])
                            : TApplyResult{TApplyStatus::Skipped, 0, problem};
           progress.FileDone(IsFailure(results[i].Status));

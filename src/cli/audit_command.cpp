@@ -4,6 +4,7 @@
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
+#include "cli/failure_text.h"
 #include "cli/json_text.h"
 #include "cli/palette_json_output.h"
 #include "jww/drawing_files.h"
@@ -25,10 +26,11 @@ int RunAudit(const TAuditOptions& options) {
   size_t matching = 0, differing = 0, unreadable = 0;
   for (const TDrawingPath& drawing : drawings) {
     // What cannot be opened as a drawing is never opened: a pipe could hold the run forever.
-    const std::string problem = ProblemText(drawing);
-    const TAuditResult r = problem.empty() ? AuditDrawing(palette, drawing.File) : TAuditResult{};
-    const bool readable = problem.empty() && r.Readable;
-    const std::string& why = problem.empty() ? r.Error : problem;
+    const TDrawingFailure problem = ProblemOf(drawing);
+    const TAuditResult r = problem.Kind == TFailureKind::None ? AuditDrawing(palette, drawing.File)
+                                                              : TAuditResult{false, problem, {}};
+    const bool readable = r.Readable;
+    const TDrawingFailure& failure = r.Failure;
     const std::vector<TSlotRef> slots = ChangedSlots(r.Changes);
     const std::string path = drawing.File.string();
     if (!readable) {
@@ -44,7 +46,7 @@ int RunAudit(const TAuditOptions& options) {
                                                  : slots.empty() ? "matches"
                                                                  : "differs"},
                                       {"slotsDiffering", slots.size()}};
-      if (!readable) entry["error"] = why;
+      if (!readable) entry["error"] = FailureReason(failure, true);
       if (options.Verbose) entry["changes"] = ChangesJson(r.Changes);
       results.push_back(entry);
       continue;
@@ -52,7 +54,7 @@ int RunAudit(const TAuditOptions& options) {
     // Names come from file systems and drawings: their control characters must not drive
     // the terminal.
     if (!readable) {
-      std::cout << CaretControls(path + ": cannot be read (" + why + ")") << '\n';
+      std::cout << CaretControls(path + ": " + FailureReason(failure)) << '\n';
       continue;
     }
     std::cout << CaretControls(path) << ": ";

@@ -4,7 +4,9 @@
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
+#include "cli/failure_text.h"
 #include "cli/interrupt_cleanup.h"
+#include "jww/file_lock.h"
 #include "jww/palette_file.h"
 #include "jww/slot_selection.h"
 
@@ -62,6 +64,16 @@ int RunCopy(const TCopyOptions& options) {
     return kExitUsage;
   }
 
+  // An apply running over the same file must not save between this load and this save.
+  TFileLock outputLock;
+  if (outputLock.Acquire(std::filesystem::path(options.Output), kDrawingLockWait) ==
+      TLockOutcome::Busy) {
+    TDrawingFailure busy;
+    busy.Kind = TFailureKind::Busy;
+    std::cerr << "pennatran-cli: "
+              << Tr("drawing", "\"%1\": %2.").Arg(options.Output).Arg(FailureReason(busy)) << '\n';
+    return kExitFailed;
+  }
   TTempFolder destinationImages(InterruptScratchWatch());
   TJwwData destination;
   if (!LoadDrawing(destination, options.Destination, destinationImages)) {
@@ -73,7 +85,9 @@ int RunCopy(const TCopyOptions& options) {
   destination.SetSaveOptions(0);
   TSaveError error;
   CleanUpSavesOnInterrupt(options.Output);
-  if (!destination.SaveToFile(std::filesystem::path(options.Output), 700, &error)) {
+  TAtomicWriteOptions saving;
+  saving.Guard = InterruptMakingGuard();
+  if (!destination.SaveToFile(std::filesystem::path(options.Output), 700, &error, saving)) {
     std::cerr << SaveFailedLine(options.Output, error) << '\n';
     return kExitFailed;
   }

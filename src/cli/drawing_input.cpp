@@ -6,6 +6,7 @@
 
 #include "cli/cli_text.h"
 #include "cli/commands.h"
+#include "cli/failure_text.h"
 #include "jww/block_tree.h"
 
 namespace pennatran {
@@ -53,21 +54,6 @@ bool LoadDrawing(TJwwData& doc, const std::string& file, const TTempFolder& fold
   return loaded;
 }
 
-// Part of result lines and JSON, which read the same in every language.
-std::string ProblemText(const TDrawingPath& drawing) {
-  switch (drawing.Problem) {
-    case TDrawingProblem::None:
-      break;
-    case TDrawingProblem::NotRegular:
-      return "not a regular file";
-    case TDrawingProblem::DanglingLink:
-      return "a link to a file that does not exist";
-    case TDrawingProblem::FolderUnreadable:
-      return "a folder that cannot be searched: " + drawing.Reason;
-  }
-  return {};
-}
-
 void ReportLoadFailure(const std::string& file, const TJwwData& doc) {
   if (doc.LoadError.NotADrawing) {
     std::cerr << "pennatran-cli: "
@@ -75,10 +61,7 @@ void ReportLoadFailure(const std::string& file, const TJwwData& doc) {
     return;
   }
   std::cerr << "pennatran-cli: "
-            << Tr("drawing", "\"%1\" could not be read completely (offset %2: %3).")
-                   .Arg(file)
-                   .Arg(doc.LoadError.Offset)
-                   .Arg(doc.LoadError.Message)
+            << Tr("drawing", "\"%1\": %2.").Arg(file).Arg(FailureReason(LoadFailureOf(doc)))
             << '\n';
 }
 

@@ -18,10 +18,6 @@ bool CheckReadable(const std::string& file);
 // Says on stderr when the drawing's block placements were cut at a bound.
 bool LoadDrawing(TJwwData& doc, const std::string& file, const TTempFolder& folder);
 
-// Why an entry that CollectDrawings found cannot be opened as a drawing; empty when it
-// can.
-std::string ProblemText(const TDrawingPath& drawing);
-
 // One line on stderr saying where and why the load of file stopped.
 void ReportLoadFailure(const std::string& file, const TJwwData& doc);
 

@@ -4,6 +4,8 @@
 #include "cli/interrupt_cleanup.h"
 
 #include <mutex>
+#include <set>
+#include <shared_mutex>
 #include <system_error>
 #include <vector>
 
@@ -22,10 +24,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Worker threads make files and folders while the cleanup may run: each making holds
+// Making shared, and the cleanup takes it for good, so that it finds every scratch folder
+// and temporary file made before it and no thread makes another after it.
 struct TCleanupList {
+  std::shared_mutex Making;
   std::mutex Lock;
   std::vector<fs::path> Folders;
-  std::vector<fs::path> SaveFolders;
+  std::set<fs::path> SaveFolders;
 };
 
 TCleanupList& List() {
@@ -42,12 +48,26 @@ void RemoveOwnTemporaries(const fs::path& folder) {
   }
 }
 
+// A worker may still be putting an image into the folder while it is emptied; once the
+// folder itself is gone, nothing can be put into it.
+void RemoveFolder(const fs::path& folder) {
+  constexpr int kAttempts = 1000;
+  std::error_code ec;
+  for (int i = 0; i < kAttempts && fs::exists(fs::symlink_status(folder, ec)); ++i)
+    fs::remove_all(folder, ec);
+}
+
 void CleanUp() {
   TCleanupList& list = List();
+  list.Making.lock();  // never given back: the process ends with the signal
   std::lock_guard<std::mutex> hold(list.Lock);
-  std::error_code ec;
-  for (const fs::path& folder : list.Folders) fs::remove_all(folder, ec);
+  for (const fs::path& folder : list.Folders) RemoveFolder(folder);
   for (const fs::path& folder : list.SaveFolders) RemoveOwnTemporaries(folder);
+}
+
+void HoldOffCleanUp(const std::function<void()>& make) {
+  std::shared_lock<std::shared_mutex> hold(List().Making);
+  make();
 }
 
 #ifndef _WIN32
@@ -99,14 +119,20 @@ void ForgetFolderOnInterrupt(const fs::path& folder) {
 }
 
 TScratchWatch InterruptScratchWatch() {
-  return {CleanUpFolderOnInterrupt, ForgetFolderOnInterrupt};
+  return {CleanUpFolderOnInterrupt, ForgetFolderOnInterrupt, HoldOffCleanUp};
+}
+
+TMakingGuard InterruptMakingGuard() {
+  return HoldOffCleanUp;
 }
 
 void CleanUpSavesOnInterrupt(const fs::path& target) {
-  const fs::path folder = SaveDestination(target).parent_path();
+  // A save writes beside the file a link names, a backup beside the link itself.
+  const fs::path written = SaveDestination(target).parent_path();
   TCleanupList& list = List();
   std::lock_guard<std::mutex> hold(list.Lock);
-  list.SaveFolders.push_back(folder);
+  list.SaveFolders.insert(written);
+  list.SaveFolders.insert(target.parent_path());
 }
 
 }  // namespace pennatran

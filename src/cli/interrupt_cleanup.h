@@ -16,11 +16,16 @@ void InstallInterruptCleanup();
 // Scratch folders to remove, with everything in them, if the run is interrupted.
 void CleanUpFolderOnInterrupt(const std::filesystem::path& folder);
 void ForgetFolderOnInterrupt(const std::filesystem::path& folder);
-// Those two as the watch of a scratch folder.
+// Those two as the watch of a scratch folder, made under InterruptMakingGuard.
 TScratchWatch InterruptScratchWatch();
 
 // A file the run is about to write: this process's temporary files beside it (and beside
-// the file a link there points to) are removed if the run is interrupted.
+// the file a link there points to) are removed if the run is interrupted. Safe to call
+// from any thread.
 void CleanUpSavesOnInterrupt(const std::filesystem::path& target);
+// The guard for the making of every temporary file a save registered above makes: an
+// interruption then falls wholly before or after the making, never between it and the
+// cleanup's search.
+TMakingGuard InterruptMakingGuard();
 
 }  // namespace pennatran

@@ -17,6 +17,7 @@
 #include <sys/stat.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -73,9 +74,10 @@ bool CloseFile(int fd) {
 
 // True for an existing file that may not be written: no write permission at all (the
 // user made it read-only), or none for this process.
-bool IsWriteProtected(const fs::path& path) {
+bool IsWriteProtected(const fs::path& path, TLinkPolicy links) {
   std::error_code ec;
-  const fs::file_status status = fs::status(path, ec);
+  const fs::file_status status =
+      links == TLinkPolicy::Replace ? fs::symlink_status(path, ec) : fs::status(path, ec);
   if (ec || !fs::is_regular_file(status)) return false;
   constexpr fs::perms kAnyWrite =
       fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
@@ -84,6 +86,31 @@ bool IsWriteProtected(const fs::path& path) {
   return false;
 #else
   return ::access(path.c_str(), W_OK) != 0 && errno == EACCES;
+#endif
+}
+
+// Gives the new file what the old one had, before any byte is in it. Only the owner's
+// change may be refused (a process that is not root cannot give a file away); the group
+// is then tried alone, as the owner of a file may pick any group of their own.
+void KeepAttributes([[maybe_unused]] int fd, [[maybe_unused]] const fs::path& from) {
+#ifndef _WIN32
+  struct stat previous {};
+  if (::stat(from.c_str(), &previous) != 0 || !S_ISREG(previous.st_mode)) return;
+  if (::fchown(fd, previous.st_uid, previous.st_gid) != 0 &&
+      ::fchown(fd, static_cast<uid_t>(-1), previous.st_gid) != 0) {
+    errno = 0;
+  }
+  if (::fchmod(fd, previous.st_mode & 07777) != 0) errno = 0;
+#endif
+}
+
+// Windows has only the write bit to keep, and only once the file is closed.
+void KeepPermissions([[maybe_unused]] const fs::path& temporary,
+                     [[maybe_unused]] const fs::path& from) {
+#ifdef _WIN32
+  std::error_code ec;
+  const fs::file_status previous = fs::status(from, ec);
+  if (!ec && fs::is_regular_file(previous)) fs::permissions(temporary, previous.permissions(), ec);
 #endif
 }
 
@@ -226,33 +253,44 @@ fs::path ResolveLinks(const fs::path& target, std::error_code& ec) {
 }  // namespace
 
 bool WriteFileAtomically(const fs::path& target, const std::function<void(TByteSink&)>& produce,
-                         TSaveError* error) {
+                         TSaveError* error, const TAtomicWriteOptions& options) {
   TSaveError ignored;
   TSaveError& why = error != nullptr ? *error : ignored;
   why = TSaveError{};
   std::error_code ec;
-  const fs::path destination = ResolveLinks(target, ec);
+  const bool replaceLink = options.Links == TLinkPolicy::Replace;
+  const fs::path destination = replaceLink ? target : ResolveLinks(target, ec);
   if (ec) {
     why = SaveErrorOf("following the links to the target", ec);
     return false;
   }
   // A target that does not exist yet is the usual case: the queries report it in ec.
-  if (fs::is_directory(destination, ec)) {
+  if (fs::is_directory(replaceLink ? fs::symlink_status(destination, ec)
+                                   : fs::status(destination, ec))) {
     why = {TSaveFailure::Other, "the target is a folder"};
     return false;
   }
   // The rename would replace a file that a direct write may not change.
-  if (IsWriteProtected(destination)) {
+  if (IsWriteProtected(destination, options.Links)) {
     why = {TSaveFailure::ReadOnly, "the target is write-protected"};
     return false;
   }
 
   fs::path temporary;
-  int fd = CreateTemporary(destination, temporary);
+  int fd = -1;
+  const auto create = [&] { fd = CreateTemporary(destination, temporary); };
+  if (options.Guard)
+    options.Guard(create);
+  else
+    create();
   if (fd < 0) {
     why = SaveErrorOf("creating a temporary file beside the target", LastError());
     return false;
   }
+  const fs::path attributesOf = options.AttributesOf.empty() ? destination : options.AttributesOf;
+  // A link that is replaced has no mode of its own to pass on.
+  if (!replaceLink || !options.AttributesOf.empty() || !fs::is_symlink(destination, ec))
+    KeepAttributes(fd, attributesOf);
 
   bool ok = Fill(fd, produce, why);
   if (!CloseFile(fd) && ok) {
@@ -261,10 +299,7 @@ bool WriteFileAtomically(const fs::path& target, const std::function<void(TByteS
   }
 
   if (ok) {
-    fs::file_status previous = fs::status(destination, ec);
-    if (!ec && fs::is_regular_file(previous)) {
-      fs::permissions(temporary, previous.permissions(), ec);
-    }
+    KeepPermissions(temporary, attributesOf);
     std::error_code renameError;
     fs::rename(temporary, destination, renameError);
     if (renameError) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "jww/atomic_file.h"
 #include "jww/jww_types.h"
 #include "jww/save_failure.h"
 
@@ -57,7 +58,7 @@ class TJwwData : public TEntityLists {
   // says what failed and why. A write-protected file is not replaced. Versions outside
   // 220..65535 have no layout and are refused. The document is not changed.
   bool SaveToFile(const std::filesystem::path& fileName, int32_t version,
-                  TSaveError* error = nullptr);
+                  TSaveError* error = nullptr, const TAtomicWriteOptions& options = {});
 
   // The writer's renumbering of block numbers (call after BuildBlockTree).
   int32_t UsedBlockIndex(uint32_t number) const;

@@ -15,8 +15,8 @@ void WriteJww(const TJwwData& doc, TByteSink& sink, int32_t version) {
   if (version >= 700) WriteImageSection(doc, out);
 }
 
-bool TJwwData::SaveToFile(const std::filesystem::path& fileName, int32_t version,
-                          TSaveError* error) {
+bool TJwwData::SaveToFile(const std::filesystem::path& fileName, int32_t version, TSaveError* error,
+                          const TAtomicWriteOptions& options) {
   if (version < kOldestWritableVersion || version > kNewestWritableVersion) {
     if (error != nullptr) {
       *error = {TSaveFailure::Other, "version " + std::to_string(version) + " has no layout"};
@@ -26,7 +26,7 @@ bool TJwwData::SaveToFile(const std::filesystem::path& fileName, int32_t version
   // Failures are reported by the result only; nothing may escape to the window.
   try {
     return WriteFileAtomically(
-        fileName, [&](TByteSink& sink) { WriteJww(*this, sink, version); }, error);
+        fileName, [&](TByteSink& sink) { WriteJww(*this, sink, version); }, error, options);
   } catch (const std::exception& e) {
     if (error != nullptr) *error = {TSaveFailure::Other, e.what()};
     return false;

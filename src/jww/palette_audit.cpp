@@ -6,10 +6,7 @@ TAuditResult AuditDrawing(const TPalette& palette, const std::filesystem::path& 
   TAuditResult result;
   TJwwData doc;  // no image folder: an audit extracts nothing
   if (!doc.LoadFromFile(file)) {
-    result.Error =
-        doc.LoadError.Message.empty()
-            ? std::string("cannot be opened")
-            : "offset " + std::to_string(doc.LoadError.Offset) + ": " + doc.LoadError.Message;
+    result.Failure = LoadFailureOf(doc);
     return result;
   }
   result.Readable = true;

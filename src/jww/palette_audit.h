@@ -5,13 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "jww/drawing_failure.h"
 #include "jww/palette_diff.h"
 
 namespace pennatran {
 
 struct TAuditResult {
   bool Readable = false;
-  std::string Error;                  // why the drawing could not be read completely
+  TDrawingFailure Failure;            // why the drawing could not be read completely
   std::vector<TFieldChange> Changes;  // palette → drawing, over the slots the palette holds
 };
 

@@ -44,6 +44,8 @@ std::string SaveFailureText(TSaveFailure failure) {
       return Translatable("SaveFailure", "ディスクの空き容量が足りません。");
     case TSaveFailure::FolderMissing:
       return Translatable("SaveFailure", "保存先のフォルダがありません。");
+    case TSaveFailure::Busy:
+      return Translatable("SaveFailure", "保存先の図面ファイルはほかの処理が使用中です。");
     case TSaveFailure::None:
     case TSaveFailure::Other:
       break;

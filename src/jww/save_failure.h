@@ -12,6 +12,7 @@ enum class TSaveFailure {
   PermissionDenied,  // the folder may not be written
   DiskFull,
   FolderMissing,
+  Busy,  // another run kept the target locked (TFileLock) for the whole wait
   Other,
 };
 

@@ -12,19 +12,25 @@ TTempFolder::TTempFolder(TScratchWatch watch) : Watch(std::move(watch)) {
   if (ec) return;
   std::random_device seed;
   std::mt19937_64 random(seed());
-  // create_directory reports false for a folder that already exists, so a name another
-  // process holds is never shared.
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    const std::filesystem::path candidate =
-        base / ("pennatran-" + std::to_string(random() % 1000000000000ULL));
-    if (std::filesystem::create_directory(candidate, ec) && !ec) {
-      // Other users may not read a drawing's images.
-      std::filesystem::permissions(candidate, std::filesystem::perms::owner_all, ec);
-      FolderPath = candidate;
-      if (Watch.Made) Watch.Made(FolderPath);
-      return;
+  const auto make = [&] {
+    // create_directory reports false for a folder that already exists, so a name another
+    // process holds is never shared.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      const std::filesystem::path candidate =
+          base / ("pennatran-" + std::to_string(random() % 1000000000000ULL));
+      if (std::filesystem::create_directory(candidate, ec) && !ec) {
+        // Other users may not read a drawing's images.
+        std::filesystem::permissions(candidate, std::filesystem::perms::owner_all, ec);
+        FolderPath = candidate;
+        if (Watch.Made) Watch.Made(FolderPath);
+        return;
+      }
     }
-  }
+  };
+  if (Watch.Guard)
+    Watch.Guard(make);
+  else
+    make();
 }
 
 TTempFolder::~TTempFolder() {

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "jww/atomic_file.h"
+
 namespace pennatran {
 
 // Told when a scratch folder has been made and when it has been removed, so that a front
@@ -12,6 +14,8 @@ namespace pennatran {
 struct TScratchWatch {
   std::function<void(const std::filesystem::path&)> Made;
   std::function<void(const std::filesystem::path&)> Removed;
+  // Around the making of the folder and the call of Made.
+  TMakingGuard Guard;
 };
 
 class TTempFolder {

@@ -76,9 +76,12 @@ TEST_F(BatchDropTest, AFolderGetsTheSourceSlotsAndEveryFileIsReported) {
       << ResultLines[0].toStdString();
   // In name order, the folder below after the files beside it.
   EXPECT_TRUE(ResultLines[1].contains(NotADrawing) &&
-              ResultLines[1].contains(QStringLiteral("not a Jw_cad drawing")));
+              ResultLines[1].contains(QStringLiteral("Jw_cad の図面ファイルではありません")))
+      << ResultLines[1].toStdString();
   EXPECT_TRUE(ResultLines[2].contains(Broken) &&
-              ResultLines[2].contains(QStringLiteral("スキップ")));
+              ResultLines[2].contains(QStringLiteral("スキップ")) &&
+              ResultLines[2].contains(QStringLiteral("完全には読み込めませんでした（オフセット ")))
+      << ResultLines[2].toStdString();
   EXPECT_TRUE(
       ResultSummary.startsWith(QStringLiteral("3 個の図面ファイル：保存 1、変更なし 0、"
                                               "スキップ 2、失敗 0")))

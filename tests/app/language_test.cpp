@@ -9,6 +9,7 @@
 #include <QTranslator>
 
 #include "app/app_language.h"
+#include "app/failure_reason.h"
 #include "i18n/language.h"
 #include "window_fixture.h"
 
@@ -85,6 +86,28 @@ TEST_F(WindowLanguageTest, TheWindowSpeaksJapaneseOrEnglish) {
     Window.reset();
     QCoreApplication::removeTranslator(&translator);
   }
+}
+
+// The reasons in the many-drawings result list follow the window's language.
+TEST(FailureReasonLanguage, JapaneseAsWrittenEnglishFromTheCatalogue) {
+  EnsureApplication();
+  TDrawingFailure broken;
+  broken.Kind = TFailureKind::NotReadCompletely;
+  broken.Offset = 3000;
+  broken.Detail = "end of file inside the header";
+  TDrawingFailure busy;
+  busy.Kind = TFailureKind::Busy;
+  EXPECT_EQ(FailureReason(broken),
+            QStringLiteral("完全には読み込めませんでした（オフセット 3000：end of file inside the "
+                           "header）"));
+  QTranslator translator;
+  ASSERT_TRUE(LoadCatalogue(translator, QStringLiteral("pennatran"), TLanguage::English));
+  QCoreApplication::installTranslator(&translator);
+  EXPECT_EQ(FailureReason(broken),
+            QStringLiteral("not read completely (offset 3000: end of file inside the header)"));
+  EXPECT_EQ(FailureReason(busy), QStringLiteral("another run kept it locked"));
+  EXPECT_TRUE(FailureReason({}).isEmpty());
+  QCoreApplication::removeTranslator(&translator);
 }
 
 }  // namespace

@@ -110,6 +110,60 @@ TEST_F(ApplyTest, DryRunCountsTheSlotsAndWritesNothing) {
   EXPECT_EQ(Snapshot(), Before);
 }
 
+// The dry run answers as the real run would (a read-only drawing would fail), and the
+// reasons follow the user's language while the status words and the JSON stay English.
+TEST_F(ApplyTest, DryRunPredictsFailuresInTheUsersLanguage) {
+  Locale = "ja_JP.UTF-8";
+  const TCliResult r = Run({"apply", Source, PathOf("site"), "--dry-run"}, {"LANG"});
+  EXPECT_EQ(r.ExitCode, 1) << r.Err;
+  const std::vector<std::string> lines = SplitLines(r.Out);
+  const auto line = [&](const std::string& start) {
+    for (const std::string& l : lines)
+      if (l.starts_with(start)) return l;
+    return std::string();
+  };
+  EXPECT_EQ(line("would-fail: "),
+            "would-fail: " + PathOf("site/readonly.jww") + ": 読み取り専用です");
+  EXPECT_TRUE(line("skipped: " + PathOf("site/broken.jww"))
+                  .starts_with("skipped: " + PathOf("site/broken.jww") +
+                               ": 完全には読み込めませんでした（オフセット "))
+      << r.Out;
+  EXPECT_EQ(Snapshot(), Before);
+
+  const TCliResult json = Run({"apply", Source, PathOf("site"), "--dry-run", "--json"}, {"LANG"});
+  std::map<std::string, std::string> errors;
+  const nlohmann::json parsed = nlohmann::json::parse(json.Out);
+  for (const auto& file : parsed["files"])
+    if (file.contains("error"))
+      errors[fs::path(file["path"].get<std::string>()).filename().string()] = file["error"];
+  EXPECT_EQ(errors["readonly.jww"], "the file is read-only");
+  EXPECT_TRUE(errors["broken.jww"].starts_with("not read completely (offset ")) << json.Out;
+  EXPECT_EQ(errors["notes.jww"], "not a Jw_cad drawing");
+}
+
+// Two runs at once over the same drawings, one putting in slot 17 and the other slot 18:
+// each drawing is saved by one after the other, so it ends with both slots and its backup
+// holds the version in between, with exactly one of them.
+TEST_F(ApplyTest, TwoRunsAtOnceTakeTurnsOnEveryDrawing) {
+  const std::vector<uint8_t> drawing = TJwwBuilder::Drawing(Named("old"));
+  fs::create_directories(Folder / "many");
+  for (int i = 0; i < 100; ++i) WriteFile("many/d" + std::to_string(i) + ".jww", drawing);
+  const std::string run = "\"$0\" apply \"$1\" \"$2\" --in-place --backup --jobs 2 --colors ";
+  const TCliResult r = Run({"-c", run + "17 >/dev/null & " + run + "18 >/dev/null & wait",
+                            PENNATRAN_CLI, Source, PathOf("many")},
+                           {}, "/bin/sh");
+  EXPECT_EQ(r.ExitCode, 0) << r.Err;
+  for (int i = 0; i < 100; ++i) {
+    const std::string file = PathOf("many/d" + std::to_string(i) + ".jww");
+    const TJwwData now = Load(file);
+    EXPECT_EQ(now.ColorExNos[17].Name, "office17") << file;
+    EXPECT_EQ(now.ColorExNos[18].Name, "office18") << file;
+    const TJwwData backup = Load(file + ".bak");
+    EXPECT_NE(backup.ColorExNos[17].Name == "office17", backup.ColorExNos[18].Name == "office18")
+        << file;
+  }
+}
+
 TEST_F(ApplyTest, OutDirMirrorsThePathsAndRefusesCollisionsBeforeWriting) {
   const TCliResult r = Run({"apply", Source, PathOf("site/sub"), PathOf("site/good.jww"),
                             "--out-dir", PathOf("out"), "--jobs", "1"});

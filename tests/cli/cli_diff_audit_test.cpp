@@ -84,7 +84,8 @@ TEST_F(DiffAuditTest, AuditCountsDriftedAndUnreadableDrawingsUnderFolders) {
   EXPECT_EQ(lines[0], PathOf("site/a.jww") + ": matches");
   EXPECT_EQ(lines[1], PathOf("site/deep/B.JWW") + ": 2 slots differ");
   EXPECT_EQ(lines[2], "  colour No.23 ScreenColor #170000 → #C6FF8C");
-  EXPECT_EQ(lines[5].rfind(PathOf("site/deep/broken.jww") + ": cannot be read (offset ", 0), 0u);
+  EXPECT_EQ(lines[5].rfind(PathOf("site/deep/broken.jww") + ": not read completely (offset ", 0),
+            0u);
   EXPECT_EQ(lines[6], "3 drawings: 1 match, 1 differ, 1 cannot be read.");
 
   const TCliResult json = Run({"audit", Good, PathOf("site/deep"), "--json"});

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <thread>
 
 #include "cli/cli_runner.h"
@@ -84,6 +85,58 @@ TEST_F(InterruptTest, EachSignalRemovesTheScratchFoldersAndThePartialSave) {
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
     EXPECT_TRUE(fs::is_empty(tmp)) << signal;
     EXPECT_FALSE(HasEntryStartingWith(out, temporary)) << signal;
+  }
+}
+
+bool HasTemporaryBelow(const fs::path& folder) {
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (name.starts_with("pennatran-") && name.ends_with(".tmp")) return true;
+  }
+  return false;
+}
+
+// Two workers save and back up many drawings, each with an image for a scratch folder; a
+// signal at any moment must leave no worker's temporary file or scratch folder behind.
+TEST_F(InterruptTest, EachSignalDuringAParallelApplyLeavesNothingBehind) {
+  TJwwData doc = SampleDocument();
+  doc.Header.Version = 700;
+  for (TEntJwwColorExNo& color : doc.ColorExNos) color.Name.clear();
+  const fs::path tree = Folder / "tree";
+  for (int i = 0; i < 300; ++i) {
+    TJwwBuilder b(700);
+    b.Header(doc).EntitySection(doc).Images({{"photo.bmp", "BM-drawing-bytes"}});
+    fs::create_directories(tree / std::to_string(i % 10));
+    WriteFile("tree/" + std::to_string(i % 10) + "/d" + std::to_string(i) + ".jww", b.Bytes());
+  }
+  // Two sources in turn, so that every round has every drawing to save.
+  std::vector<std::string> sources;
+  for (uint32_t color : {0x123456u, 0x654321u}) {
+    TJwwData source = doc;
+    source.ColorExNos[17].ScreenColor = color;
+    sources.push_back(
+        WriteFile("source" + std::to_string(color) + ".jww", TJwwBuilder::Drawing(source)));
+  }
+  const fs::path tmp = Folder / "tmp";
+  fs::create_directories(tmp);
+
+  std::mt19937 random(20261208);
+  std::uniform_int_distribution<int> delayMs(10, 800);
+  int round = 0;
+  for (int repeat = 0; repeat < 4; ++repeat) {
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+      const pid_t pid = Start({"apply", sources[static_cast<size_t>(round++ % 2)], tree.string(),
+                               "--in-place", "--backup", "--jobs", "2"},
+                              tmp);
+      ASSERT_GT(pid, 0);
+      std::this_thread::sleep_for(std::chrono::milliseconds(delayMs(random)));
+      ::kill(pid, signal);
+      int status = 0;
+      ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+      EXPECT_TRUE(WIFSIGNALED(status) || WIFEXITED(status)) << signal;
+      EXPECT_FALSE(HasTemporaryBelow(tree)) << signal;
+      EXPECT_TRUE(fs::is_empty(tmp)) << signal;
+    }
   }
 }
 

@@ -1,0 +1,37 @@
+#include "jww/drawing_failure.h"
+
+namespace pennatran {
+
+TDrawingFailure LoadFailureOf(const TJwwData& doc) {
+  TDrawingFailure failure;
+  if (doc.LoadError.NotADrawing) {
+    failure.Kind = TFailureKind::NotADrawing;
+  } else {
+    failure.Kind = TFailureKind::NotReadCompletely;
+    failure.Offset = doc.LoadError.Offset;
+    failure.Detail = doc.LoadError.Message;
+  }
+  return failure;
+}
+
+TDrawingFailure ProblemOf(const TDrawingPath& drawing) {
+  TDrawingFailure failure;
+  failure.Path = drawing.File;
+  switch (drawing.Problem) {
+    case TDrawingProblem::None:
+      break;
+    case TDrawingProblem::NotRegular:
+      failure.Kind = TFailureKind::NotRegular;
+      break;
+    case TDrawingProblem::DanglingLink:
+      failure.Kind = TFailureKind::DanglingLink;
+      break;
+    case TDrawingProblem::FolderUnreadable:
+      failure.Kind = TFailureKind::FolderUnreadable;
+      failure.Detail = drawing.Reason;
+      break;
+  }
+  return failure;
+}
+
+}  // namespace pennatran
