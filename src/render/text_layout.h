@@ -31,10 +31,10 @@ struct TTextFrame {
 };
 
 // The part of a text's string that the preview draws: its longest prefix of whole
-// characters whose Shift-JIS form takes at most 255 bytes. A drawing keeps every text whole
-// at any length and saves it so; long texts are still drawn as they always were, when a
-// text held no more than this. Every string of a text record reaches the preview through
-// here, and nowhere else is a text cut.
+// characters whose Shift-JIS form takes at most 255 bytes. A drawing keeps and saves every
+// text whole at any length; how much of it is drawn is a rule of the preview alone, and this
+// is the one place that applies it: every string of a text record reaches the drawers
+// through here.
 std::string_view DrawnPart(std::string_view stored);
 // DrawnPart of the text's content.
 std::string_view DrawnContent(const TEntJwwText& text);
