@@ -126,10 +126,11 @@ TEST(LongTexts, CleanAsShortTextsDo) {
   struct Row {
     std::string_view from, to;
   };
-  const std::vector<Row> loads = {{"a#	b", "a#b"}, {"#^m#", "#^m#"}, {"#", "#"}, {"#", "#"}};
-  const std::vector<Row> saves = {{"#^m#", "##"}, {"#", "#"}, {"a#", "a#"}};
+  const std::vector<Row> loads = {
+      {"a\x01#\tb", "a#b"}, {"#^m#", "#^m#"}, {"#\x8A", "#"}, {"\x1F#\x7F", "#\x7F"}};
+  const std::vector<Row> saves = {{"#^m#", "##"}, {"#\x8A", "#\x8A"}, {"a\x01#", "a#"}};
   const std::string shortRun = "k";
-  const std::string longRun = Repeated("¿", 100) + std::string(100, 'x');
+  const std::string longRun = Repeated("\x8A\xBF", 100) + std::string(100, 'x');
   for (const std::string& run : {shortRun, longRun}) {
     for (const Row& row : loads) {
       SCOPED_TRACE(std::string(row.from) + " of " + std::to_string(run.size()));
@@ -158,13 +159,15 @@ TEST(LongTexts, ALengthBeyondTheBytesLeftIsRefused) {
     std::string head;
     size_t bodyBytes;
   };
+  const std::string oneByteU32("\xFF\xFF\xFF", 3);
+  const std::string twoByteU32("\xFF\xFE\xFF\xFF\xFF\xFF", 6);
   const std::vector<Row> rows = {
-      {std::string("\xFF\xFF\xFF\x00\x00\x00\x80", 7), 64},
-      {std::string("\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 7), 64},
-      {std::string("\xFF\xFE\xFF\xFF\xFF\xFF\xFF\x00\x80", 9), 64},
-      {std::string("\xFF\xFE\xFF\xFF\xFF\x01\x00\x00\x80", 9), 64},
-      {std::string("\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 9), 64},
-      {std::string("\xFF\xFE\xFF\x00\x01", 5), 511},
+      {oneByteU32 + std::string("\x00\x00\x00\x80", 4), 64},
+      {oneByteU32 + "\xFF\xFF\xFF\xFF", 64},
+      {twoByteU32 + std::string("\x00\x00\x00\x80", 4), 64},
+      {twoByteU32 + std::string("\x01\x00\x00\x80", 4), 64},
+      {twoByteU32 + "\xFF\xFF\xFF\xFF", 64},
+      {std::string("\xFF\xFE\xFF\xFF\x00\x01", 6), 511},
   };
   for (const Row& row : rows) {
     const std::string bytes = row.head + std::string(row.bodyBytes, 'x');
