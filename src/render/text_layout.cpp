@@ -71,6 +71,8 @@ TTextFrame TextFrameOf(const TEntJwwText& text) {
 }
 
 std::string_view DrawnPart(std::string_view stored) {
+  // No character takes more Shift-JIS bytes than it takes here: a short text is all drawn.
+  if (stored.size() <= kDrawnColumns) return stored;
   return stored.substr(0, PrefixWithinColumns(stored, kDrawnColumns));
 }
 
