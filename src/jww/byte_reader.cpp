@@ -31,6 +31,9 @@ TByteReader::TStringHead TByteReader::StringHead() {
     word = U16();
   }
   head.Length = word == kLongLengthMarker ? U32() : word;
+  // Checked here, before ByteLength doubles it: where size_t has 32 bits, twice a u32
+  // length could wrap round to a length that the bytes left seem to hold.
+  if (head.TwoByte && head.Length > Remaining() / 2) FailAtEnd();
   return head;
 }
 
@@ -65,14 +68,12 @@ void TByteReader::CleanShortString(TShortString& out) {
   }
   if (text.size() < TShortString::kInStore) {
     // Nearly every text: cleaning only shortens it, so it cleans straight into the record.
-    const size_t stored = ReaderCleanInto(text, out.Data, TShortString::kMaxColumns);
+    const size_t stored = ReaderCleanInto(text, out.Data, text.size());
     std::memset(out.Data + stored, 0, sizeof out.Data - stored);
     out.Length = static_cast<uint8_t>(stored);
     return;
   }
-  char cleaned[TShortString::kMaxBytes];
-  const size_t stored = ReaderCleanInto(text, cleaned, TShortString::kMaxColumns);
-  out.Assign({cleaned, stored}, Store);
+  out.Take(ReaderClean(text), Store);
 }
 
 uint32_t TByteReader::Count() {

@@ -61,8 +61,8 @@ class TByteReader {
   SjisString RawString();
   // A string after the reader cleaning.
   SjisString CleanString();
-  // A string after the reader cleaning, into a short string: its longest prefix of whole
-  // characters that fits, the rest of the buffer zero.
+  // A string after the reader cleaning, whole, into a text's string: in its record when
+  // short (the rest of the buffer zero), else in the string store.
   void CleanShortString(TShortString& out);
   // Passes over a string.
   void SkipString() {
@@ -70,7 +70,7 @@ class TByteReader {
     Skip(head.ByteLength());
   }
   // Where CleanShortString keeps strings too long for their records; none cuts them to
-  // what a record holds.
+  // what a record holds (254 bytes).
   void SetStringStore(TStringStore* store) { Store = store; }
   // True when the last string read or passed over was in the two-byte form.
   bool LastStringWasTwoByte() const { return LastTwoByte; }

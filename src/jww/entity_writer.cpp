@@ -65,13 +65,22 @@ void WritePoint(TByteWriter& out, const TEntJwwPoint& point, int32_t version) {
   }
 }
 
+// A text's string after the writer cleaning. One that fits its record cleans into a buffer
+// on the stack: no allocation per text; only a long one is cleaned into a string of its own.
+void WriteTextString(TByteWriter& out, std::string_view s) {
+  if (s.size() < TShortString::kInStore) {
+    char cleaned[TShortString::kInStore];
+    out.String({cleaned, WriterCleanInto(s, cleaned)});
+    return;
+  }
+  out.String(WriterClean(s));
+}
+
 void WriteText(TByteWriter& out, const TEntJwwText& text, int32_t version) {
   WriteCommon(out, text.Common, TCommonKind::Text, version);
   WriteBody(out, text, offsetof(TEntJwwText, FontName));
-  // Short strings clean into a buffer on the stack: no allocation per text.
-  char cleaned[TShortString::kMaxBytes + 1];
-  out.String({cleaned, WriterCleanInto(text.FontName.View(), cleaned)});
-  out.String({cleaned, WriterCleanInto(text.Content.View(), cleaned)});
+  WriteTextString(out, text.FontName.View());
+  WriteTextString(out, text.Content.View());
 }
 
 void WriteDimension(TByteWriter& out, const TEntJwwDimension& dim, int32_t version) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "jww/record_array.h"
@@ -27,14 +28,11 @@ namespace pennatran {
 // address never changes while the store lives.
 using TStringStore = std::deque<std::string>;
 
-// A text's string: at most 255 bytes in its Shift-JIS form. Up to 254 bytes of its
-// in-memory form sit in the record (nearly every text); a longer one (255 one-byte
-// characters, or characters code page 932 lacks, four bytes each in memory) sits in its
-// drawing's string store, and the record holds its address. Records stay plain bytes that
-// copy as a block; the store must outlive them.
+// A text's string, whole at any length. Up to 254 bytes of its in-memory form sit in the
+// record (nearly every text); a longer one sits in its drawing's string store, and the record
+// holds its address. Records stay plain bytes that copy as a block; the store must outlive
+// them.
 struct TShortString {
-  static constexpr size_t kMaxColumns = 255;
-  static constexpr size_t kMaxBytes = 2 * kMaxColumns;  // of the in-memory form
   static constexpr uint8_t kInStore = 255;
 
   uint8_t Length = 0;  // kInStore: Data begins with the address of a string in a store
@@ -46,21 +44,33 @@ struct TShortString {
     std::memcpy(&stored, Data, sizeof stored);
     return *stored;
   }
-  // Holds the longest prefix of whole characters of s that fits 255 columns. One longer than
-  // the record holds goes into the store; without a store it is cut to whole characters of
-  // at most 254 bytes.
+  // Holds s whole. One longer than the record holds goes into the store; without a store
+  // it is cut to whole characters of at most 254 bytes.
   void Assign(std::string_view s, TStringStore* store = nullptr) {
-    s = s.substr(0, PrefixWithinColumns(s, kMaxColumns));
-    std::memset(Data, 0, sizeof Data);
     if (s.size() >= kInStore && store != nullptr) {
-      const std::string* stored = &store->emplace_back(s);
-      Length = kInStore;
-      std::memcpy(Data, &stored, sizeof stored);
+      Keep(store->emplace_back(s));
       return;
     }
     s = s.substr(0, PrefixWithinBytes(s, kInStore - 1));
+    std::memset(Data, 0, sizeof Data);
     Length = static_cast<uint8_t>(s.size());
     std::memcpy(Data, s.data(), s.size());
+  }
+  // The same for a string already made, which moves into the store when it is long.
+  void Take(std::string&& s, TStringStore* store) {
+    if (s.size() >= kInStore && store != nullptr) {
+      Keep(store->emplace_back(std::move(s)));
+      return;
+    }
+    Assign(std::string_view(s), nullptr);
+  }
+
+ private:
+  void Keep(const std::string& stored) {
+    const std::string* address = &stored;
+    std::memset(Data, 0, sizeof Data);
+    Length = kInStore;
+    std::memcpy(Data, &address, sizeof address);
   }
 };
 

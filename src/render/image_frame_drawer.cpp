@@ -70,7 +70,7 @@ void DrawFrame(TRenderContext& ctx, TCanvas& canvas, const TEntJwwText& text,
 // The numbers after the first comma, or false when the text is no image reference.
 bool ImageNumbers(const TEntJwwText& text, std::string_view& numbers) {
   if (!IsImageReference(text)) return false;
-  const std::string_view content = text.Content.View();
+  const std::string_view content = DrawnContent(text);
   numbers = content.substr(content.find(',') + 1);
   return true;
 }
@@ -84,7 +84,7 @@ double DegreesInRange(double degrees) {
 }  // namespace
 
 bool IsImageReference(const TEntJwwText& text) {
-  const std::string_view content = text.Content.View();
+  const std::string_view content = DrawnContent(text);
   return content.starts_with(kImageMark) && content.find(',') != std::string_view::npos;
 }
 

@@ -8,7 +8,7 @@ namespace {
 void DrawFrame(TRenderContext& ctx, TCanvas& canvas, const TEntJwwText& text,
                const TTextFrame& frame) {
   DrawTextString(ctx, canvas, TextStyleCode(text.TextKind), TextFaceName(text), frame,
-                 text.Content.View());
+                 DrawnContent(text));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <numbers>
 #include <utility>
 
+#include "jww/text_encoding.h"
 #include "render/geometry.h"
 #include "render/output.h"
 
@@ -12,6 +13,7 @@ namespace {
 
 constexpr double kIdentityTolerance = 1e-14;
 constexpr double kMinimumMetric = 0.0001;
+constexpr size_t kDrawnColumns = 255;
 
 bool IsIdentity(const TPlacement& p) {
   return std::abs(p.M11 - 1) <= kIdentityTolerance && std::abs(p.M12) <= kIdentityTolerance &&
@@ -68,10 +70,20 @@ TTextFrame TextFrameOf(const TEntJwwText& text) {
   return frame;
 }
 
+std::string_view DrawnPart(std::string_view stored) {
+  // No character takes more Shift-JIS bytes than it takes here: a short text is all drawn.
+  if (stored.size() <= kDrawnColumns) return stored;
+  return stored.substr(0, PrefixWithinColumns(stored, kDrawnColumns));
+}
+
+std::string_view DrawnContent(const TEntJwwText& text) {
+  return DrawnPart(text.Content.View());
+}
+
 std::string TextFaceName(const TEntJwwText& text) {
   std::string face;
   if (text.Common.Flags & kTextVerticalFlag) face += '@';
-  face += text.FontName.View();
+  face += DrawnPart(text.FontName.View());
   return face;
 }
 

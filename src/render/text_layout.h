@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "jww/jww_types.h"
 #include "render/canvas.h"
@@ -28,6 +29,15 @@ struct TTextFrame {
   double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
   double H = 0, W = 0, S = 0;
 };
+
+// The part of a text's string that the preview draws: its longest prefix of whole
+// characters whose Shift-JIS form takes at most 255 bytes. A drawing keeps and saves every
+// text whole at any length; how much of it is drawn is a rule of the preview alone, and this
+// is the one place that applies it: every string of a text record reaches the drawers
+// through here.
+std::string_view DrawnPart(std::string_view stored);
+// DrawnPart of the text's content.
+std::string_view DrawnContent(const TEntJwwText& text);
 
 // Style code of a text kind: below 10000 regular, then italic, bold, bold italic.
 int32_t TextStyleCode(uint32_t textKind);

@@ -171,6 +171,27 @@ TEST_F(InfoTest, EntitiesFollowTheFileOrderWithEveryField) {
   EXPECT_DOUBLE_EQ(node["M11"].get<double>(), 2 * std::cos(0.5));
 }
 
+// A text longer than 255 Shift-JIS bytes is loaded whole, in either string form.
+TEST_F(InfoTest, LongTextsAreShownWhole) {
+  std::string kanji;
+  for (int i = 0; i < 200; ++i) kanji += "\xE6\xBC\xA2";  // 漢
+  const std::string letters(300, 'w');
+  for (const bool twoByte : {false, true}) {
+    TJwwData doc = SampleDocument();
+    for (const std::string& utf8 : {letters, kanji}) {
+      TEntJwwText text = MakeText(0, 0, "");
+      text.Content.Assign(Utf8ToSjis(utf8), doc.Strings.get());
+      Append(doc, text);
+    }
+    const std::string path = WriteFile("long.jww", TJwwBuilder::Drawing(doc, 700, twoByte));
+    const json j = Info(path, true, 0);
+    EXPECT_EQ(j["loaded"], true);
+    ASSERT_EQ(j["entities"].size(), 2u);
+    EXPECT_EQ(j["entities"][0]["Content"], letters) << twoByte;
+    EXPECT_EQ(j["entities"][1]["Content"], kanji) << twoByte;
+  }
+}
+
 TEST_F(InfoTest, BytesThatDoNotConvertBecomeReplacementCharacters) {
   TJwwData doc = SampleDocument();
   doc.Layers[1].Name = "\xEB\x40";          // a two-byte code with no character

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <set>
 #include <string>
 #include <vector>
@@ -40,6 +41,17 @@ TBytes TextLongerThanTheFile() {
   text.Content.Assign(std::string(255, 'x'), doc.Strings.get());  // too long for the record
   Append(doc, text);
   return WithOverlongString(TJwwBuilder::Drawing(doc), 'x');
+}
+
+// A two-byte text announcing hex 80000000 UTF-16 units: twice that, in 32 bits, is 0.
+TBytes TwoByteTextOfTwoBillionUnits() {
+  TJwwData source = SampleDocument();
+  TJwwBuilder b(700);
+  b.Header(source).Count(1).Tag("CDataMoji");
+  const TEntJwwText text = MakeText(0, 0, "");
+  b.Raw(&text, offsetof(TEntJwwText, FontName)).String("font");
+  b.U8(255).U16(0xFFFE).U8(255).U16(0xFFFF).U32(0x80000000u).Raw(std::string(64, 'x'));
+  return b.Bytes();
 }
 
 TBytes BlockNameLongerThanTheFile() {
@@ -176,6 +188,7 @@ INSTANTIATE_TEST_SUITE_P(
     Files, HostileFile,
     ::testing::Values(
         THostileFile{"TextLongerThanTheFile", TextLongerThanTheFile, false},
+        THostileFile{"TwoByteTextOfTwoBillionUnits", TwoByteTextOfTwoBillionUnits, false},
         THostileFile{"BlockNameLongerThanTheFile", BlockNameLongerThanTheFile, false},
         THostileFile{"ImageNameLongerThanTheFile", ImageNameLongerThanTheFile, false},
         THostileFile{"FourBillionEntities", FourBillionEntities, false},

@@ -237,35 +237,30 @@ std::string StringBytes(std::string_view s, bool twoByte) {
   return sink.Bytes;
 }
 
-// A text longer than the 255 bytes a text holds keeps its longest prefix of whole
-// characters, so that saving twice gives the same bytes.
-TEST(TwoByteDrawing, LongTextsKeepWholeCharactersUpTo255ShiftJisBytes) {
+// A text longer than 255 Shift-JIS bytes is kept whole in either form, and saving twice
+// gives the same bytes.
+TEST(TwoByteDrawing, LongTextsAreKeptWhole) {
   const std::string kanji = "\x8E\xBA";
   const SjisString foreign = Utf8ToSjis("\xF0\xA0\xAE\xB7");  // two columns, four bytes
   std::string kanjiRun, foreignRun;
   for (int i = 0; i < 127; ++i) kanjiRun += kanji, foreignRun += foreign;
-  struct Row {
-    std::string content, kept;
-  };
-  const std::vector<Row> rows = {{kanjiRun + kanji, kanjiRun},
-                                 {"A" + kanjiRun + kanji, "A" + kanjiRun},
-                                 {kanjiRun + "A" + kanji, kanjiRun + "A"},
-                                 {"A" + foreignRun + foreign, "A" + foreignRun}};
+  const std::vector<std::string> contents = {kanjiRun + kanji, "A" + kanjiRun + kanji,
+                                             kanjiRun + "A" + kanji, "A" + foreignRun + foreign};
   for (const bool twoByte : {false, true}) {
-    for (const Row& row : rows) {
+    for (const std::string& content : contents) {
       TJwwData doc = Multilingual();
       doc.Texts[0].Content.Assign("PLACEHOLDER");
       std::string file = Built(doc, twoByte);
       const std::string placeholder = StringBytes("PLACEHOLDER", twoByte);
-      file.replace(file.find(placeholder), placeholder.size(), StringBytes(row.content, twoByte));
+      file.replace(file.find(placeholder), placeholder.size(), StringBytes(content, twoByte));
       TJwwData loaded = Loaded(file);
-      EXPECT_EQ(loaded.Texts[0].Content.View(), row.kept) << twoByte;
+      EXPECT_EQ(loaded.Texts[0].Content.View(), content) << twoByte;
       const std::string saved = Save(loaded);
       EXPECT_EQ(Save(Loaded(saved)), saved);
       // A text too long for its record lives in the drawing's store, which copies share.
       const TJwwData copy = loaded;
       loaded.Clear();
-      EXPECT_EQ(copy.Texts[0].Content.View(), row.kept);
+      EXPECT_EQ(copy.Texts[0].Content.View(), content);
     }
   }
 }

@@ -60,24 +60,18 @@ TJwwBuilder& TJwwBuilder::String(std::string_view text) {
   // two-byte drawing is.
   if (TwoByte || NeedsTwoByteForm(text)) {
     const std::u16string units = ToUtf16(text);
-    U8(255).U16(0xFFFE);
-    if (units.size() < 255) {
-      U8(static_cast<uint8_t>(units.size()));
-    } else {
-      U8(255).U16(static_cast<uint16_t>(units.size()));
-    }
+    U8(255).U16(0xFFFE).Length(units.size());
     for (const char16_t unit : units) U16(unit);
     return *this;
   }
   const std::string s = ToOneByteForm(text);
-  if (s.size() < 255) {
-    U8(static_cast<uint8_t>(s.size()));
-  } else if (s.size() < 0xFFFE) {
-    U8(255).U16(static_cast<uint16_t>(s.size()));
-  } else {
-    U8(255).U16(0xFFFF).U32(static_cast<uint32_t>(s.size()));
-  }
-  return Raw(s);
+  return Length(s.size()).Raw(s);
+}
+
+TJwwBuilder& TJwwBuilder::Length(size_t n) {
+  if (n < 255) return U8(static_cast<uint8_t>(n));
+  if (n < 0xFFFE) return U8(255).U16(static_cast<uint16_t>(n));
+  return U8(255).U16(0xFFFF).U32(static_cast<uint32_t>(n));
 }
 
 TJwwBuilder& TJwwBuilder::Count(uint32_t n, bool forceLong) {

@@ -40,9 +40,9 @@ class TJwwBuilder {
   TJwwBuilder& F64(double v);
   TJwwBuilder& Raw(std::string_view bytes);
   TJwwBuilder& Raw(const void* bytes, size_t n);
-  // A length-prefixed string: u8 length, or 255 + u16 length for 255 bytes and more. In
-  // the two-byte form: 255, hex FFFE, then the length of its UTF-16 form the same way and
-  // its UTF-16LE units.
+  // A length-prefixed string: u8 length, or 255 + u16 length for 255 bytes and more, or
+  // 255, hex FFFF and a u32 length from hex FFFE bytes on. In the two-byte form: 255, hex
+  // FFFE, then the length of its UTF-16 form the same way and its UTF-16LE units.
   TJwwBuilder& String(std::string_view s);
   // Whether String writes the two-byte form from now on.
   TJwwBuilder& SetTwoByteStrings(bool twoByte) {
@@ -126,6 +126,7 @@ class TJwwBuilder {
 
  private:
   TJwwBuilder& Common(const TEntJwwCommon& c);
+  TJwwBuilder& Length(size_t n);
   TJwwBuilder& TextFixed(const TEntJwwText& t);
   TJwwBuilder& PointBody(const TEntJwwPoint& p);
   TJwwBuilder& Tagged(const std::string& className);
