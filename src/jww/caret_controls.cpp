@@ -1,4 +1,4 @@
-#include "cli/caret_controls.h"
+#include "jww/caret_controls.h"
 
 namespace pennatran {
 namespace {
