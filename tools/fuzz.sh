@@ -9,7 +9,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p fuzz/findings
 seeds=(fuzz/corpus fuzz/regressions examples)
-[ "$fuzzer" = palette_fuzzer ] && seeds=(docs)
+[ "$fuzzer" = palette_fuzzer ] && seeds=(docs fuzz/palettes)
 "$build/fuzz/$fuzzer" -max_total_time="$seconds" -max_len=262144 -rss_limit_mb=2048 \
   -timeout=10 -artifact_prefix=fuzz/findings/ -print_final_stats=1 \
   "$work" "${seeds[@]}" 2>&1 | tail -n 25
