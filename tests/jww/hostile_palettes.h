@@ -31,14 +31,14 @@ inline std::vector<THostilePalette> HostilePalettes() {
   const std::string deep = std::string(100000, '[') + std::string(100000, ']');
   return {
       {"deep-version.json", PaletteWith(ColorWith(), "\"version\": " + deep),
-       "line 1, column 103: nested deeper than 64 levels"},
+       "line 1, column 107: nested deeper than 64 levels"},
       {"nul-garbage.json", PaletteWith(ColorWith()) + std::string("\0garbage", 8),
        "line 4, column 1: not valid JSON (a NUL byte)"},
       {"trailing-bytes.json", PaletteWith(ColorWith()) + "garbage", "line 4, column 1"},
       {"duplicate-key.json", PaletteWith(ColorWith("\"#0000FF\"", "0.5", "\"slot\": 18, ")),
        "/colors/0/slot: the field appears twice"},
       {"number-overflow.json", PaletteWith(ColorWith("\"#0000FF\"", "1e400")),
-       "line 2, column 216: not valid JSON (number overflow"},
+       "line 2, column 202: not valid JSON (number overflow"},
       {"colour-name.json", PaletteWith(ColorWith("\"red\"")),
        "/colors/0/screenColor: \"red\" is not \"#RRGGBB\""},
       {"colour-controls.json", PaletteWith(ColorWith("\"#\\u001b[2J\"")),

@@ -20,8 +20,9 @@ TEST_P(HostilePaletteReadTest, IsRefusedWithItsPlace) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, HostilePaletteReadTest, ::testing::ValuesIn(HostilePalettes()),
-                         [](const auto& info) {
-                           std::string name = info.param.File.substr(0, info.param.File.find('.'));
+                         [](const auto& param) {
+                           std::string name =
+                               param.param.File.substr(0, param.param.File.find('.'));
                            std::erase(name, '-');
                            return name;
                          });
