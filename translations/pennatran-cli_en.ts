@@ -130,4 +130,39 @@
         <translation>cannot write the trace &quot;%1&quot;.</translation>
     </message>
 </context>
+<context>
+    <name>source</name>
+    <message>
+        <source>%1: the print colour is saved as the screen colour.</source>
+        <translation>%1: the print colour is saved as the screen colour.</translation>
+    </message>
+    <message>
+        <source>%1: control characters are dropped from the name.</source>
+        <translation>%1: control characters are dropped from the name.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;^m&quot; is dropped from the name.</source>
+        <translation>%1: &quot;^m&quot; is dropped from the name.</translation>
+    </message>
+    <message>
+        <source>%1: a segment count other than 2, 4, 6 or 8 is saved as a plain two-segment type.</source>
+        <translation>%1: a segment count other than 2, 4, 6 or 8 is saved as a plain two-segment type.</translation>
+    </message>
+    <message>
+        <source>%1 colour slot</source>
+        <translation>%1 colour slot</translation>
+    </message>
+    <message>
+        <source>%1 colour slots</source>
+        <translation>%1 colour slots</translation>
+    </message>
+    <message>
+        <source>%1 line type slot</source>
+        <translation>%1 line type slot</translation>
+    </message>
+    <message>
+        <source>%1 line type slots</source>
+        <translation>%1 line type slots</translation>
+    </message>
+</context>
 </TS>

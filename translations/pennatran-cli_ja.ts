@@ -130,4 +130,39 @@
         <translation>トレース「%1」を書き込めません。</translation>
     </message>
 </context>
+<context>
+    <name>source</name>
+    <message>
+        <source>%1: the print colour is saved as the screen colour.</source>
+        <translation>%1: 印刷色は画面色として保存されます。</translation>
+    </message>
+    <message>
+        <source>%1: control characters are dropped from the name.</source>
+        <translation>%1: 名前の制御文字は保存されません。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;^m&quot; is dropped from the name.</source>
+        <translation>%1: 名前の「^m」は保存されません。</translation>
+    </message>
+    <message>
+        <source>%1: a segment count other than 2, 4, 6 or 8 is saved as a plain two-segment type.</source>
+        <translation>%1: 分割数が 2, 4, 6, 8 以外のため、2 分割の標準線種として保存されます。</translation>
+    </message>
+    <message>
+        <source>%1 colour slot</source>
+        <translation>線色 %1 個</translation>
+    </message>
+    <message>
+        <source>%1 colour slots</source>
+        <translation>線色 %1 個</translation>
+    </message>
+    <message>
+        <source>%1 line type slot</source>
+        <translation>線種 %1 個</translation>
+    </message>
+    <message>
+        <source>%1 line type slots</source>
+        <translation>線種 %1 個</translation>
+    </message>
+</context>
 </TS>

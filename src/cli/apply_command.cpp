@@ -108,7 +108,7 @@ int RunApply(const TApplyOptions& options) {
     return kExitUsage;
   }
   TPalette source;
-  const int loaded = LoadSource(options.Source, source);
+  const int loaded = LoadSource(options.Source, source, options.Verbose);
   if (loaded != kExitOk) return loaded == kExitFailed ? kExitFailed : kExitUsage;
   TApplySettings settings;
   const TSlotChoice choice =

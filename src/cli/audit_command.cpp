@@ -11,7 +11,7 @@ namespace pennatran {
 
 int RunAudit(const TAuditOptions& options) {
   TPalette palette;
-  if (LoadSource(options.Palette, palette) != kExitOk) return kExitUsage;
+  if (LoadSource(options.Palette, palette, options.Verbose) != kExitOk) return kExitUsage;
   std::vector<std::filesystem::path> paths(options.Paths.begin(), options.Paths.end());
   std::vector<TDrawingPath> drawings;
   std::string error;

@@ -23,6 +23,7 @@ struct TCopyOptions {
   std::string LineTypes;  // SEL text, empty when not given
   bool HasColors = false;
   bool HasLineTypes = false;
+  bool Verbose = false;  // also list the slots a save will change
 };
 
 // The --colors / --linetypes pair of the palette commands; unset options are null.
@@ -40,6 +41,7 @@ struct TExportOptions {
   std::string Source;
   std::string Output;
   TSlotArgs Slots;
+  bool Verbose = false;
 };
 
 struct TDiffOptions {
@@ -47,6 +49,7 @@ struct TDiffOptions {
   std::string Second;
   TSlotArgs Slots;
   bool Json = false;
+  bool Verbose = false;
 };
 
 struct TAuditOptions {
@@ -66,6 +69,7 @@ struct TApplyOptions {
   int Jobs = 0;        // 0: one per core
   bool DryRun = false;
   bool Json = false;
+  bool Verbose = false;
 };
 
 struct TPreviewOptions {

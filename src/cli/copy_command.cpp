@@ -54,7 +54,7 @@ int RunCopy(const TCopyOptions& options) {
 
   // The source may be a palette file; "all" then means the slots it holds.
   TPalette source;
-  const int sourceLoaded = LoadSource(options.Source, source);
+  const int sourceLoaded = LoadSource(options.Source, source, options.Verbose);
   if (sourceLoaded != kExitOk) return sourceLoaded;
   const TSlotChoice choice = ChooseSlots(source, options.HasColors ? &options.Colors : nullptr,
                                          options.HasLineTypes ? &options.LineTypes : nullptr);

@@ -20,8 +20,8 @@ std::vector<int32_t> Common(const std::vector<int32_t>& a, const std::vector<int
 int RunDiff(const TDiffOptions& options) {
   // Like diff, 1 means "they differ"; every failure is 2.
   TPalette first, second;
-  if (LoadSource(options.First, first) != kExitOk) return kExitUsage;
-  if (LoadSource(options.Second, second) != kExitOk) return kExitUsage;
+  if (LoadSource(options.First, first, options.Verbose) != kExitOk) return kExitUsage;
+  if (LoadSource(options.Second, second, options.Verbose) != kExitOk) return kExitUsage;
   TPalette both = first;
   both.ColorLines = Common(first.ColorLines, second.ColorLines);
   both.LineTypeLines = Common(first.LineTypeLines, second.LineTypeLines);

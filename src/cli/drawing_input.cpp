@@ -6,6 +6,7 @@
 
 #include "cli/cli_text.h"
 #include "cli/commands.h"
+#include "cli/save_notes_text.h"
 #include "jww/block_tree.h"
 
 namespace pennatran {
@@ -67,13 +68,15 @@ void ReportLoadFailure(const std::string& file, const TJwwData& doc) {
             << '\n';
 }
 
-int LoadSource(const std::string& file, TPalette& palette) {
+int LoadSource(const std::string& file, TPalette& palette, bool verbose) {
   if (!CheckReadable(file)) return kExitUsage;
   std::string error;
-  if (!LoadPaletteSource(std::filesystem::path(file), palette, error)) {
+  std::vector<TSaveNote> notes;
+  if (!LoadPaletteSource(std::filesystem::path(file), palette, error, &notes)) {
     std::cerr << "pennatran-cli: " << error << ".\n";
     return kExitFailed;
   }
+  ReportSaveNotes(notes, verbose);
   return kExitOk;
 }
 

@@ -22,7 +22,8 @@ void ReportLoadFailure(const std::string& file, const TJwwData& doc);
 
 // Reads a source (a drawing or a palette file) for the palette commands. Returns kExitOk,
 // kExitUsage when it cannot be opened, or kExitFailed when it cannot be read completely,
-// having printed one line on stderr.
-int LoadSource(const std::string& file, TPalette& palette);
+// having printed one line on stderr. A palette file's values that a save will not keep as
+// given get one line on stderr per kind of change, and with verbose the slots after it.
+int LoadSource(const std::string& file, TPalette& palette, bool verbose);
 
 }  // namespace pennatran

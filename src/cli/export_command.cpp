@@ -9,7 +9,7 @@ namespace pennatran {
 
 int RunExport(const TExportOptions& options) {
   TPalette source;
-  const int loaded = LoadSource(options.Source, source);
+  const int loaded = LoadSource(options.Source, source, options.Verbose);
   if (loaded != kExitOk) return loaded;
   const TSlotChoice choice =
       ChooseSlots(source, options.Slots.ColorsOrNull(), options.Slots.LineTypesOrNull());
