@@ -13,6 +13,8 @@ using Json = nlohmann::json;
 
 // The longest part of a parser message shown: it may quote the offending input.
 constexpr size_t kLongestDetail = 120;
+// The longest key a message quotes.
+constexpr size_t kLongestKey = 40;
 
 // The byte offset where the text first nests deeper than the bound or holds a NUL byte
 // (which the parser takes for the end of the input), or npos.
@@ -53,12 +55,7 @@ std::string Detail(const std::string& what) {
     const size_t colon = detail.find(": ");
     if (colon != std::string::npos) detail.erase(0, colon + 2);
   }
-  if (detail.size() > kLongestDetail) {
-    size_t cut = kLongestDetail;
-    while (cut > 0 && (static_cast<unsigned char>(detail[cut]) & 0xC0) == 0x80) --cut;
-    detail = detail.substr(0, cut) + "…";
-  }
-  return CaretControls(detail);
+  return ShortCaretText(detail, kLongestDetail);
 }
 
 std::string PointerSegment(std::string key) {
@@ -94,7 +91,8 @@ class TBuilder {
   bool end_array() { return Close(); }
   bool key(std::string& k) {
     if (Containers.back()->contains(k)) {
-      Error = Pointer() + "/" + CaretControls(PointerSegment(k)) + ": the field appears twice";
+      Error = Pointer() + "/" + ShortCaretText(PointerSegment(k), kLongestKey) +
+              ": the field appears twice";
       return false;
     }
     Key = std::move(k);
@@ -140,7 +138,8 @@ class TBuilder {
   }
   std::string Pointer() const {
     std::string pointer;
-    for (size_t i = 1; i < Segments.size(); ++i) pointer += "/" + CaretControls(Segments[i]);
+    for (size_t i = 1; i < Segments.size(); ++i)
+      pointer += "/" + ShortCaretText(Segments[i], kLongestKey);
     return pointer.empty() ? std::string("the top level") : pointer;
   }
 

@@ -30,10 +30,7 @@ struct TFailure {
 // Text from the file as a message shows it: short, with control characters in caret form.
 std::string Shown(std::string_view utf8) {
   constexpr size_t kLongest = 40;
-  if (utf8.size() <= kLongest) return CaretControls(utf8);
-  size_t cut = kLongest;
-  while (cut > 0 && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80) --cut;
-  return CaretControls(utf8.substr(0, cut)) + "…";
+  return ShortCaretText(utf8, kLongest);
 }
 
 const Json& Field(const Json& object, const std::string& pointer, const char* key) {

@@ -7,10 +7,9 @@
 #include <cstdint>
 
 #include "jww/jww_types.h"
+#include "jww/palette_file.h"
 
 namespace pennatran {
-
-struct TPalette;
 
 // Numbers compare by value, except that every NaN equals every NaN (and -0 equals 0).
 bool SameNumber(double a, double b);

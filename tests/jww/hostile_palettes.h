@@ -46,6 +46,9 @@ inline std::vector<THostilePalette> HostilePalettes() {
       {"key-controls.json",
        PaletteWith(ColorWith("\"#0000FF\"", "0.5", "\"\\u001b]0;x\\u0007\": 1, ")),
        "/colors/0/^[]0;x^G: is not a field of a palette file"},
+      {"long-key.json",
+       PaletteWith(ColorWith("\"#0000FF\"", "0.5", "\"" + std::string(100000, 'k') + "\": 1, ")),
+       "/colors/0/" + std::string(40, 'k') + "…: is not a field of a palette file"},
       {"version-object.json", PaletteWith(ColorWith(), "\"version\": {\"a\": [1, 2]}"),
        "/version: this version is not understood"},
   };
