@@ -20,6 +20,8 @@ struct TSaveNote {
   TSaveChange Change = TSaveChange::PrintColorIsScreenColor;
   bool IsColor = true;  // else a line type slot
   int32_t Slot = 0;
+
+  bool operator==(const TSaveNote&) const = default;
 };
 
 // Every such change of the held slots, colours first, in slot order.
