@@ -116,13 +116,6 @@
     </message>
 </context>
 <context>
-    <name>info</name>
-    <message>
-        <source>&quot;%1&quot;: its JSON would be larger than %2 MiB; nothing was written.</source>
-        <translation>&quot;%1&quot;: its JSON would be larger than %2 MiB; nothing was written.</translation>
-    </message>
-</context>
-<context>
     <name>failure</name>
     <message>
         <source>not a Jw_cad drawing</source>
@@ -151,6 +144,25 @@
     <message>
         <source>save failed (%1)</source>
         <translation>save failed (%1)</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>a link to a file that does not exist</source>
+        <translation>a link to a file that does not exist</translation>
+    </message>
+    <message>
+        <source>a folder that cannot be searched (%1)</source>
+        <translation>a folder that cannot be searched (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>info</name>
+    <message>
+        <source>&quot;%1&quot;: its JSON would be larger than %2 MiB; nothing was written.</source>
+        <translation>&quot;%1&quot;: its JSON would be larger than %2 MiB; nothing was written.</translation>
     </message>
 </context>
 <context>
@@ -182,6 +194,41 @@
     <message>
         <source>&quot;%1&quot;: its trace would be larger than %2 MiB; neither file was written.</source>
         <translation>&quot;%1&quot;: its trace would be larger than %2 MiB; neither file was written.</translation>
+    </message>
+</context>
+<context>
+    <name>source</name>
+    <message>
+        <source>%1: the print colour is saved as the screen colour.</source>
+        <translation>%1: the print colour is saved as the screen colour.</translation>
+    </message>
+    <message>
+        <source>%1: control characters are dropped from the name.</source>
+        <translation>%1: control characters are dropped from the name.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;^m&quot; is dropped from the name.</source>
+        <translation>%1: &quot;^m&quot; is dropped from the name.</translation>
+    </message>
+    <message>
+        <source>%1: a segment count other than 2, 4, 6 or 8 is saved as a plain two-segment type.</source>
+        <translation>%1: a segment count other than 2, 4, 6 or 8 is saved as a plain two-segment type.</translation>
+    </message>
+    <message>
+        <source>%1 colour slot</source>
+        <translation>%1 colour slot</translation>
+    </message>
+    <message>
+        <source>%1 colour slots</source>
+        <translation>%1 colour slots</translation>
+    </message>
+    <message>
+        <source>%1 line type slot</source>
+        <translation>%1 line type slot</translation>
+    </message>
+    <message>
+        <source>%1 line type slots</source>
+        <translation>%1 line type slots</translation>
     </message>
 </context>
 </TS>

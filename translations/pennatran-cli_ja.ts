@@ -116,13 +116,6 @@
     </message>
 </context>
 <context>
-    <name>info</name>
-    <message>
-        <source>&quot;%1&quot;: its JSON would be larger than %2 MiB; nothing was written.</source>
-        <translation>「%1」: JSON が %2 MiB を超えるため、何も書き出しませんでした。</translation>
-    </message>
-</context>
-<context>
     <name>failure</name>
     <message>
         <source>not a Jw_cad drawing</source>
@@ -151,6 +144,25 @@
     <message>
         <source>save failed (%1)</source>
         <translation>保存できませんでした（%1）</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>a link to a file that does not exist</source>
+        <translation>存在しないファイルへのリンクです</translation>
+    </message>
+    <message>
+        <source>a folder that cannot be searched (%1)</source>
+        <translation>検索できないフォルダです（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>info</name>
+    <message>
+        <source>&quot;%1&quot;: its JSON would be larger than %2 MiB; nothing was written.</source>
+        <translation>「%1」: JSON が %2 MiB を超えるため、何も書き出しませんでした。</translation>
     </message>
 </context>
 <context>
@@ -182,6 +194,41 @@
     <message>
         <source>&quot;%1&quot;: its trace would be larger than %2 MiB; neither file was written.</source>
         <translation>「%1」: トレースが %2 MiB を超えるため、どちらのファイルも書き込みませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>source</name>
+    <message>
+        <source>%1: the print colour is saved as the screen colour.</source>
+        <translation>%1: 印刷色は画面色として保存されます。</translation>
+    </message>
+    <message>
+        <source>%1: control characters are dropped from the name.</source>
+        <translation>%1: 名前の制御文字は保存されません。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;^m&quot; is dropped from the name.</source>
+        <translation>%1: 名前の「^m」は保存されません。</translation>
+    </message>
+    <message>
+        <source>%1: a segment count other than 2, 4, 6 or 8 is saved as a plain two-segment type.</source>
+        <translation>%1: 分割数が 2, 4, 6, 8 以外のため、2 分割の標準線種として保存されます。</translation>
+    </message>
+    <message>
+        <source>%1 colour slot</source>
+        <translation>線色 %1 個</translation>
+    </message>
+    <message>
+        <source>%1 colour slots</source>
+        <translation>線色 %1 個</translation>
+    </message>
+    <message>
+        <source>%1 line type slot</source>
+        <translation>線種 %1 個</translation>
+    </message>
+    <message>
+        <source>%1 line type slots</source>
+        <translation>線種 %1 個</translation>
     </message>
 </context>
 </TS>

@@ -102,6 +102,18 @@
         <source>%1 を書き込めません（%2）</source>
         <translation>cannot write %1 (%2)</translation>
     </message>
+    <message>
+        <source>通常のファイルではありません</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>存在しないファイルへのリンクです</source>
+        <translation>a link to a file that does not exist</translation>
+    </message>
+    <message>
+        <source>検索できないフォルダです（%1）</source>
+        <translation>a folder that cannot be searched (%1)</translation>
+    </message>
 </context>
 <context>
     <name>TQtFileDialogs</name>

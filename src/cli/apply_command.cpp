@@ -6,7 +6,6 @@
 #include <mutex>
 #include <thread>
 
-#include "cli/caret_controls.h"
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
@@ -14,6 +13,7 @@
 #include "cli/interrupt_cleanup.h"
 #include "cli/json_text.h"
 #include "cli/terminal.h"
+#include "jww/caret_controls.h"
 #include "jww/palette_apply.h"
 
 namespace pennatran {
@@ -121,7 +121,7 @@ int RunApply(const TApplyOptions& options) {
     return kExitUsage;
   }
   TPalette source;
-  if (!LoadSource(options.Source, source)) return kExitUsage;
+  if (!LoadSource(options.Source, source, options.Verbose)) return kExitUsage;
   TApplySettings settings;
   const TSlotChoice choice =
       ChooseSlots(source, options.Slots.ColorsOrNull(), options.Slots.LineTypesOrNull());

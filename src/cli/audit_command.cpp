@@ -1,12 +1,12 @@
 #include <iostream>
 
-#include "cli/caret_controls.h"
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "cli/failure_text.h"
 #include "cli/json_text.h"
 #include "cli/palette_json_output.h"
+#include "jww/caret_controls.h"
 #include "jww/drawing_files.h"
 #include "jww/palette_audit.h"
 
@@ -14,7 +14,7 @@ namespace pennatran {
 
 int RunAudit(const TAuditOptions& options) {
   TPalette palette;
-  if (!LoadSource(options.Palette, palette)) return kExitUsage;
+  if (!LoadSource(options.Palette, palette, options.Verbose)) return kExitUsage;
   std::vector<std::filesystem::path> paths(options.Paths.begin(), options.Paths.end());
   std::vector<TDrawingPath> drawings;
   std::string error;

@@ -28,6 +28,7 @@ struct TCopyOptions {
   std::string LineTypes;  // SEL text, empty when not given
   bool HasColors = false;
   bool HasLineTypes = false;
+  bool Verbose = false;  // also list the slots a save will change
 };
 
 // The --colors / --linetypes pair of the palette commands; unset options are null.
@@ -45,6 +46,7 @@ struct TExportOptions {
   std::string Source;
   std::string Output;
   TSlotArgs Slots;
+  bool Verbose = false;
 };
 
 struct TDiffOptions {
@@ -52,6 +54,7 @@ struct TDiffOptions {
   std::string Second;
   TSlotArgs Slots;
   bool Json = false;
+  bool Verbose = false;
 };
 
 struct TAuditOptions {
@@ -71,6 +74,7 @@ struct TApplyOptions {
   int Jobs = 0;        // 0: one per core
   bool DryRun = false;
   bool Json = false;
+  bool Verbose = false;
 };
 
 struct TPreviewOptions {

@@ -56,7 +56,7 @@ int RunCopy(const TCopyOptions& options) {
 
   // The source may be a palette file; "all" then means the slots it holds.
   TPalette source;
-  if (!LoadSource(options.Source, source)) return kExitUsage;
+  if (!LoadSource(options.Source, source, options.Verbose)) return kExitUsage;
   const TSlotChoice choice = ChooseSlots(source, options.HasColors ? &options.Colors : nullptr,
                                          options.HasLineTypes ? &options.LineTypes : nullptr);
   if (!choice.Error.empty()) {

@@ -1,11 +1,11 @@
 #include <algorithm>
 #include <iostream>
 
-#include "cli/caret_controls.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "cli/json_text.h"
 #include "cli/palette_json_output.h"
+#include "jww/caret_controls.h"
 #include "jww/palette_diff.h"
 
 namespace pennatran {
@@ -22,7 +22,9 @@ std::vector<int32_t> Common(const std::vector<int32_t>& a, const std::vector<int
 int RunDiff(const TDiffOptions& options) {
   // Like diff, 1 means "they differ"; every failure is 2.
   TPalette first, second;
-  if (!LoadSource(options.First, first) || !LoadSource(options.Second, second)) return kExitUsage;
+  if (!LoadSource(options.First, first, options.Verbose) ||
+      !LoadSource(options.Second, second, options.Verbose))
+    return kExitUsage;
   TPalette both = first;
   both.ColorLines = Common(first.ColorLines, second.ColorLines);
   both.LineTypeLines = Common(first.LineTypeLines, second.LineTypeLines);

@@ -7,6 +7,7 @@
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/failure_text.h"
+#include "cli/save_notes_text.h"
 #include "jww/block_tree.h"
 
 namespace pennatran {
@@ -65,13 +66,15 @@ void ReportLoadFailure(const std::string& file, const TJwwData& doc) {
             << '\n';
 }
 
-bool LoadSource(const std::string& file, TPalette& palette) {
+bool LoadSource(const std::string& file, TPalette& palette, bool verbose) {
   if (!CheckReadable(file)) return false;
   std::string error;
-  if (!LoadPaletteSource(std::filesystem::path(file), palette, error)) {
+  std::vector<TSaveNote> notes;
+  if (!LoadPaletteSource(std::filesystem::path(file), palette, error, &notes)) {
     std::cerr << "pennatran-cli: " << error << ".\n";
     return false;
   }
+  ReportSaveNotes(notes, verbose);
   return true;
 }
 

@@ -24,7 +24,9 @@ void ReportLoadFailure(const std::string& file, const TJwwData& doc);
 // Reads a source (a drawing or a palette file) for the palette commands. False, having
 // printed one line on stderr, when it cannot be opened or read completely: every command
 // then exits with kExitUsage, as for bad arguments, so that kExitFailed always means that
-// a drawing the command worked on failed or differs.
-bool LoadSource(const std::string& file, TPalette& palette);
+// a drawing the command worked on failed or differs. A palette file's values that a save
+// will not keep as given get one line on stderr per kind of change, and with verbose the
+// slots after it.
+bool LoadSource(const std::string& file, TPalette& palette, bool verbose);
 
 }  // namespace pennatran

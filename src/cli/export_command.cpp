@@ -10,7 +10,7 @@ namespace pennatran {
 
 int RunExport(const TExportOptions& options) {
   TPalette source;
-  if (!LoadSource(options.Source, source)) return kExitUsage;
+  if (!LoadSource(options.Source, source, options.Verbose)) return kExitUsage;
   // A palette file written over a drawing would destroy it, its own source first of all.
   if (IsSameFile(options.Source, options.Output)) {
     std::cerr << "pennatran-cli: "

@@ -2,10 +2,10 @@
 #include <string>
 #include <vector>
 
-#include "cli/caret_controls.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "cli/interrupt_cleanup.h"
+#include "jww/caret_controls.h"
 #include "jww/palette.h"
 #include "jww/text_encoding.h"
 

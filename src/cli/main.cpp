@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
       copyCmd->add_option("--colors", copy.Colors, "\"all\" or slots 17..256, e.g. 17-20,31");
   CLI::Option* lineTypesOpt =
       copyCmd->add_option("--linetypes", copy.LineTypes, "\"all\" or slots 17..32");
+  copyCmd->add_flag("--verbose", copy.Verbose, "List the slots whose values a save will change");
 
   TExportOptions exportOptions;
   CLI::App* exportCmd = app.add_subcommand("export", "Write user slots as a palette file (JSON)");
@@ -57,6 +58,8 @@ int main(int argc, char** argv) {
                                                     "\"all\" or slots 17..256 (default: all)");
   CLI::Option* exportLineTypes = exportCmd->add_option("--linetypes", exportOptions.Slots.LineTypes,
                                                        "\"all\" or slots 17..32 (default: all)");
+  exportCmd->add_flag("--verbose", exportOptions.Verbose,
+                      "List the slots whose values a save will change");
 
   TDiffOptions diff;
   CLI::App* diffCmd = app.add_subcommand("diff", "Show the user slot fields that differ");
@@ -67,6 +70,7 @@ int main(int argc, char** argv) {
   CLI::Option* diffLineTypes = diffCmd->add_option("--linetypes", diff.Slots.LineTypes,
                                                    "\"all\" or slots 17..32 (default: all)");
   diffCmd->add_flag("--json", diff.Json, "Print the differences as JSON");
+  diffCmd->add_flag("--verbose", diff.Verbose, "List the slots whose values a save will change");
 
   TAuditOptions audit;
   CLI::App* auditCmd =
@@ -93,6 +97,7 @@ int main(int argc, char** argv) {
       ->check(CLI::Range(1, 1024));
   applyCmd->add_flag("--dry-run", apply.DryRun, "Report what would change; write nothing");
   applyCmd->add_flag("--json", apply.Json, "Print per-file results as JSON");
+  applyCmd->add_flag("--verbose", apply.Verbose, "List the slots whose values a save will change");
 
   TPreviewOptions preview;
   CLI::App* previewCmd = app.add_subcommand("preview", "Draw the preview into a PNG");

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 
 #include "jww/number_text.h"
 #include "jww/palette_json_names.h"
+#include "jww/slot_canonical.h"
 #include "jww/text_encoding.h"
 
 namespace pennatran {
@@ -45,8 +45,7 @@ class TCollector {
   }
 
  private:
-  // Bit for bit, so that NaN equals NaN and -0 differs from 0 as the file sees them.
-  static bool Same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+  static bool Same(double a, double b) { return SameNumber(a, b); }
   template <typename T>
   static bool Same(const T& a, const T& b) {
     return a == b;
@@ -74,8 +73,8 @@ std::vector<TFieldChange> CompareSlots(const TPalette& before, const TPalette& a
   for (int32_t line : colorLines) {
     if (!Holds(before.ColorLines, line) || !Holds(after.ColorLines, line)) continue;
     const int32_t slot = line + kFirstUserSlot;
-    const TEntJwwColorExNo& a = before.Colors[static_cast<size_t>(slot)];
-    const TEntJwwColorExNo& b = after.Colors[static_cast<size_t>(slot)];
+    const TEntJwwColorExNo a = CanonicalColorSlot(before.Colors[static_cast<size_t>(slot)], slot);
+    const TEntJwwColorExNo b = CanonicalColorSlot(after.Colors[static_cast<size_t>(slot)], slot);
     TCollector c(changes, true, slot);
     c.Field("Name", a.Name, b.Name, Name);
     c.Field("ScreenColor", a.ScreenColor, b.ScreenColor, Color);
@@ -87,8 +86,10 @@ std::vector<TFieldChange> CompareSlots(const TPalette& before, const TPalette& a
   for (int32_t line : lineTypeLines) {
     if (!Holds(before.LineTypeLines, line) || !Holds(after.LineTypeLines, line)) continue;
     const int32_t slot = line + kFirstUserSlot;
-    const TEntJwwLineTypeExNo& a = before.LineTypes[static_cast<size_t>(slot)];
-    const TEntJwwLineTypeExNo& b = after.LineTypes[static_cast<size_t>(slot)];
+    const TEntJwwLineTypeExNo a =
+        CanonicalLineTypeSlot(before.LineTypes[static_cast<size_t>(slot)], slot);
+    const TEntJwwLineTypeExNo b =
+        CanonicalLineTypeSlot(after.LineTypes[static_cast<size_t>(slot)], slot);
     TCollector c(changes, false, slot);
     c.Field("Name", a.Name, b.Name, Name);
     c.Field("Pattern", a.Pattern, b.Pattern, Hex8);

@@ -18,8 +18,9 @@ struct TFieldChange {
   std::string After;
 };
 
-// Every differing field of the given list lines, colours first, in slot order. Lines that
-// either palette does not hold are left out.
+// Every differing field of the given list lines, colours first, in slot order, both sides
+// taken in the form a save settles them in (slot_canonical.h). Lines that either palette
+// does not hold are left out.
 std::vector<TFieldChange> CompareSlots(const TPalette& before, const TPalette& after,
                                        const std::vector<int32_t>& colorLines,
                                        const std::vector<int32_t>& lineTypeLines);

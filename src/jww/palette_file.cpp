@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <fstream>
 
+#include "jww/palette_diff.h"
+#include "jww/palette_json_names.h"
 #include "jww/slot_selection.h"
 
 namespace pennatran {
@@ -29,17 +31,6 @@ std::vector<int32_t> HeldOnly(const std::vector<int32_t>& wanted,
   return lines;
 }
 
-template <typename T>
-int32_t CountDiffering(const std::vector<T>& src, const std::vector<T>& dst,
-                       const std::vector<int32_t>& lines) {
-  int32_t count = 0;
-  for (int32_t line : lines) {
-    const int32_t slot = line + kFirstUserSlot;
-    if (!(EntryAt(src, slot) == EntryAt(dst, slot))) ++count;
-  }
-  return count;
-}
-
 }  // namespace
 
 TPalette PaletteOfDrawing(const TJwwData& doc) {
@@ -62,6 +53,8 @@ TPalette PalettePart(const TPalette& palette, const std::vector<int32_t>& colorL
 }
 
 bool LooksLikePaletteFile(std::string_view firstBytes) {
+  if (firstBytes.starts_with(kUtf8ByteOrderMark))
+    firstBytes.remove_prefix(kUtf8ByteOrderMark.size());
   for (char c : firstBytes) {
     if (c == ' ' || c == '\t' || c == '\r' || c == '\n') continue;
     return c == '{' || c == '[';
@@ -69,7 +62,9 @@ bool LooksLikePaletteFile(std::string_view firstBytes) {
   return false;
 }
 
-bool LoadPaletteSource(const std::filesystem::path& file, TPalette& palette, std::string& error) {
+bool LoadPaletteSource(const std::filesystem::path& file, TPalette& palette, std::string& error,
+                       std::vector<TSaveNote>* notes) {
+  if (notes) notes->clear();
   // A palette file is small; anything larger is a drawing or not ours.
   constexpr size_t kLongestPaletteFile = 16 * 1024 * 1024;
   std::ifstream in(file, std::ios::binary);
@@ -98,6 +93,7 @@ bool LoadPaletteSource(const std::filesystem::path& file, TPalette& palette, std
       error = file.string() + ": " + where;
       return false;
     }
+    if (notes) *notes = SaveNotes(palette);
     return true;
   }
   in.close();
@@ -119,8 +115,9 @@ int32_t ApplyPalette(const TPalette& palette, const std::vector<int32_t>& colorL
                      const std::vector<int32_t>& lineTypeLines, TJwwData& doc) {
   const std::vector<int32_t> colors = HeldOnly(colorLines, palette.ColorLines);
   const std::vector<int32_t> lineTypes = HeldOnly(lineTypeLines, palette.LineTypeLines);
-  const int32_t changed = CountDiffering(palette.Colors, doc.ColorExNos, colors) +
-                          CountDiffering(palette.LineTypes, doc.LineTypeExNos, lineTypes);
+  // The same comparison as diff and audit, so that "unchanged" here means "matches" there.
+  const auto changed = static_cast<int32_t>(
+      ChangedSlots(CompareSlots(PaletteOfDrawing(doc), palette, colors, lineTypes)).size());
   CopyColorSlots(palette.Colors, doc, colors);
   CopyLineTypeSlots(palette.LineTypes, doc, lineTypes);
   return changed;

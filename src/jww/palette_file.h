@@ -11,6 +11,7 @@
 
 #include "jww/jww_data.h"
 #include "jww/palette.h"
+#include "jww/palette_save_notes.h"
 
 namespace pennatran {
 
@@ -29,25 +30,30 @@ TPalette PaletteOfDrawing(const TJwwData& doc);
 TPalette PalettePart(const TPalette& palette, const std::vector<int32_t>& colorLines,
                      const std::vector<int32_t>& lineTypeLines);
 
-// The palette file text of the held slots: UTF-8 JSON ending in a line feed.
+// The palette file text of the held slots, each in the form a save settles it in
+// (slot_canonical.h): UTF-8 JSON ending in a line feed.
 std::string WritePaletteJson(const TPalette& palette);
 // Writes that text to file, replacing it only once complete. False when that fails.
 bool SavePaletteFile(const std::filesystem::path& file, const TPalette& palette);
 // Reads palette file text. On failure returns false and error says where ("line 3,
 // column 7: ..." for JSON that does not parse, else a JSON pointer such as
-// "/colors/2/slot: ...") and what is wrong; palette is then unspecified.
+// "/colors/2/slot: ...") and what is wrong; palette is then unspecified. Values a save
+// will not keep as given are read as they are (SaveNotes names them).
 bool ReadPaletteJson(std::string_view text, TPalette& palette, std::string& error);
 
-// True when the bytes start (after blanks) as JSON does, never as a drawing does.
+// True when the bytes start (after a UTF-8 byte order mark and blanks) as JSON does, never
+// as a drawing does.
 bool LooksLikePaletteFile(std::string_view firstBytes);
 
 // Reads file, a drawing or a palette file told apart by content, into palette. A drawing
 // must load completely; its images are not extracted. On failure error holds one sentence
-// naming the file and the place.
-bool LoadPaletteSource(const std::filesystem::path& file, TPalette& palette, std::string& error);
+// naming the file and the place. For a palette file, notes (when given) receives its
+// SaveNotes; a drawing gives none.
+bool LoadPaletteSource(const std::filesystem::path& file, TPalette& palette, std::string& error,
+                       std::vector<TSaveNote>* notes = nullptr);
 
 // Copies the given held lines of palette into doc (one copy path with the list copy) and
-// returns how many of those slots differed before.
+// returns how many of those slots differed before, compared as CompareSlots compares them.
 int32_t ApplyPalette(const TPalette& palette, const std::vector<int32_t>& colorLines,
                      const std::vector<int32_t>& lineTypeLines, TJwwData& doc);
 

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace pennatran {
 
@@ -29,9 +30,12 @@ inline constexpr char kKeyScreenPitch[] = "screenPitch";
 inline constexpr char kKeyPrintPitch[] = "printPitch";
 inline constexpr char kKeySegmentCount[] = "segmentCount";
 inline constexpr char kKeyPitches[] = "pitches";
+inline constexpr char kKeyNameUtf16[] = "nameUtf16";
 inline constexpr char kTextNaN[] = "NaN";
 inline constexpr char kTextInfinity[] = "Infinity";
 inline constexpr char kTextMinusInfinity[] = "-Infinity";
+
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // "#RRGGBB" of a colour value (red in the low byte); the high byte is not shown.
 std::string ColorText(uint32_t value);

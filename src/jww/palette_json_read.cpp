@@ -7,6 +7,9 @@
 #include <limits>
 #include <set>
 
+#include "jww/bounded_json.h"
+#include "jww/caret_controls.h"
+#include "jww/number_text.h"
 #include "jww/palette_file.h"
 #include "jww/palette_json_names.h"
 #include "jww/text_encoding.h"
@@ -24,13 +27,30 @@ struct TFailure {
   throw TFailure{(pointer.empty() ? std::string("the top level") : pointer) + ": " + what};
 }
 
+// Text from the file as a message shows it: short, with control characters in caret form.
+std::string Shown(std::string_view utf8) {
+  constexpr size_t kLongest = 40;
+  return ShortCaretText(utf8, kLongest);
+}
+
 const Json& Field(const Json& object, const std::string& pointer, const char* key) {
   auto it = object.find(key);
   if (it == object.end()) Fail(pointer, std::string("the field \"") + key + "\" is missing");
   return *it;
 }
 
+// A whole number written with a zero fraction (17.0) counts as the whole number.
 int64_t Integer(const Json& value, const std::string& pointer, int64_t low, int64_t high) {
+  if (value.is_number_float()) {
+    const double v = value.get<double>();
+    if (!(std::trunc(v) == v))
+      Fail(pointer,
+           "must be a whole number from " + std::to_string(low) + " to " + std::to_string(high));
+    if (v < static_cast<double>(low) || v > static_cast<double>(high))
+      Fail(pointer,
+           ShortestText(v) + " lies outside " + std::to_string(low) + ".." + std::to_string(high));
+    return static_cast<int64_t>(v);
+  }
   if (!value.is_number_integer())
     Fail(pointer,
          "must be a whole number from " + std::to_string(low) + " to " + std::to_string(high));
@@ -74,19 +94,37 @@ uint8_t HexDigit(char c, const std::string& pointer) {
   Fail(pointer, "must hold hexadecimal digits only");
 }
 
-SjisString Name(const Json& object, const std::string& pointer) {
-  const Json& name = Field(object, pointer, kKeyName);
-  if (!name.is_string()) Fail(pointer + "/" + kKeyName, "must be text");
-  auto bytes = object.find(kKeyNameBytes);
-  if (bytes == object.end()) return Utf8ToSjis(name.get<std::string>());
-  const std::string where = pointer + "/" + kKeyNameBytes;
-  if (!bytes->is_string()) Fail(where, "must be text of hexadecimal digits");
-  const std::string& hex = bytes->get_ref<const std::string&>();
-  if (hex.size() % 2 != 0) Fail(where, "must hold an even number of hexadecimal digits");
+std::string HexField(const Json& value, const std::string& where, size_t unit) {
+  if (!value.is_string()) Fail(where, "must be text of hexadecimal digits");
+  const std::string& hex = value.get_ref<const std::string&>();
+  if (hex.size() % (2 * unit) != 0)
+    Fail(where, unit == 1 ? "must hold an even number of hexadecimal digits"
+                          : "must hold a multiple of four hexadecimal digits");
   std::string raw;
   for (size_t i = 0; i < hex.size(); i += 2)
     raw += static_cast<char>(HexDigit(hex[i], where) << 4 | HexDigit(hex[i + 1], where));
-  return FromOneByteForm(raw);
+  return raw;
+}
+
+// nameBytes holds the one-byte form, nameUtf16 the two-byte form; either wins over name.
+SjisString Name(const Json& object, const std::string& pointer) {
+  const Json& name = Field(object, pointer, kKeyName);
+  if (!name.is_string()) Fail(pointer + "/" + kKeyName, "must be text");
+  const auto bytes = object.find(kKeyNameBytes);
+  const auto units = object.find(kKeyNameUtf16);
+  if (bytes != object.end() && units != object.end())
+    Fail(pointer + "/" + kKeyNameUtf16, std::string("goes without \"") + kKeyNameBytes + "\"");
+  if (bytes != object.end())
+    return FromOneByteForm(HexField(*bytes, pointer + "/" + kKeyNameBytes, 1));
+  if (units != object.end()) return FromUtf16Le(HexField(*units, pointer + "/" + kKeyNameUtf16, 2));
+  return Utf8ToSjis(name.get<std::string>());
+}
+
+bool IsColorText(const std::string& text) {
+  return text.size() == 7 && text[0] == '#' &&
+         std::all_of(text.begin() + 1, text.end(), [](char c) {
+           return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+         });
 }
 
 // The raw value is authoritative; the text must show the same colour.
@@ -95,13 +133,15 @@ uint32_t Color(const Json& object, const std::string& pointer, const char* textK
   const uint32_t value = UInt32(object, pointer, valueKey);
   const Json& text = Field(object, pointer, textKey);
   if (!text.is_string()) Fail(pointer + "/" + textKey, "must be text such as \"#RRGGBB\"");
+  if (!IsColorText(text.get<std::string>()))
+    Fail(pointer + "/" + textKey, "\"" + Shown(text.get<std::string>()) + "\" is not \"#RRGGBB\"");
   std::string upper = text.get<std::string>();
   std::transform(upper.begin(), upper.end(), upper.begin(),
                  [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
   if (upper != ColorText(value))
-    Fail(pointer + "/" + textKey, "\"" + text.get<std::string>() + "\" does not agree with " +
-                                      valueKey + " " + std::to_string(value) + " (" +
-                                      ColorText(value) + ")");
+    Fail(pointer + "/" + textKey, "\"" + Shown(text.get<std::string>()) +
+                                      "\" does not agree with " + valueKey + " " +
+                                      std::to_string(value) + " (" + ColorText(value) + ")");
   return value;
 }
 
@@ -109,7 +149,7 @@ void OnlyKnownKeys(const Json& object, const std::string& pointer,
                    std::initializer_list<const char*> keys) {
   for (auto it = object.begin(); it != object.end(); ++it) {
     if (std::none_of(keys.begin(), keys.end(), [&](const char* k) { return it.key() == k; }))
-      Fail(pointer + "/" + it.key(), "is not a field of a palette file");
+      Fail(pointer + "/" + Shown(it.key()), "is not a field of a palette file");
   }
 }
 
@@ -141,17 +181,21 @@ void ReadRoot(const Json& root, TPalette& palette) {
   if (!format.is_string() || format.get<std::string>() != kPaletteFormatName)
     Fail(std::string("/") + kKeyFormat, std::string("must be \"") + kPaletteFormatName + "\"");
   const Json& version = Field(root, "", kKeyVersion);
-  if (!version.is_number_integer() || version.get<int64_t>() != kPaletteFormatVersion)
-    Fail(std::string("/") + kKeyVersion, "version " + version.dump() +
-                                             " is not understood (this program reads version " +
-                                             std::to_string(kPaletteFormatVersion) + ")");
+  // Only a number is quoted back: any other value may be long or nested.
+  const bool understood = version.is_number() && version.get<double>() == kPaletteFormatVersion;
+  if (!understood)
+    Fail(std::string("/") + kKeyVersion,
+         (version.is_number() ? "version " + ShortestText(version.get<double>())
+                              : std::string("this version")) +
+             " is not understood (this program reads version " +
+             std::to_string(kPaletteFormatVersion) + ")");
 
   palette = TPalette{};
   palette.ColorLines =
       Slots(root, kKeyColors, kColorSlotCount - 1,
             [&](const Json& e, const std::string& at, int32_t slot) {
               OnlyKnownKeys(e, at,
-                            {kKeySlot, kKeyName, kKeyNameBytes, kKeyScreenColor,
+                            {kKeySlot, kKeyName, kKeyNameBytes, kKeyNameUtf16, kKeyScreenColor,
                              kKeyScreenColorValue, kKeyScreenWidth, kKeyPrintColor,
                              kKeyPrintColorValue, kKeyPrintWidth, kKeyPointRadius});
               TEntJwwColorExNo& c = palette.Colors[static_cast<size_t>(slot)];
@@ -162,60 +206,33 @@ void ReadRoot(const Json& root, TPalette& palette) {
               c.PrintWidth = Int32(e, at, kKeyPrintWidth);
               c.PointRadius = Number(Field(e, at, kKeyPointRadius), at + "/" + kKeyPointRadius);
             });
-  palette.LineTypeLines =
-      Slots(root, kKeyLineTypes, kLineTypeSlotCount - 1,
-            [&](const Json& e, const std::string& at, int32_t slot) {
-              OnlyKnownKeys(e, at,
-                            {kKeySlot, kKeyName, kKeyNameBytes, kKeyPattern, kKeyUnitDots,
-                             kKeyScreenPitch, kKeyPrintPitch, kKeySegmentCount, kKeyPitches});
-              TEntJwwLineTypeExNo& t = palette.LineTypes[static_cast<size_t>(slot)];
-              t.Name = Name(e, at);
-              t.Pattern = UInt32(e, at, kKeyPattern);
-              t.UnitDots = Int32(e, at, kKeyUnitDots);
-              t.ScreenPitch = Int32(e, at, kKeyScreenPitch);
-              t.PrintPitch = Int32(e, at, kKeyPrintPitch);
-              t.SegmentCount = Int32(e, at, kKeySegmentCount);
-              const Json& pitches = Field(e, at, kKeyPitches);
-              const std::string where = at + "/" + kKeyPitches;
-              if (!pitches.is_array() || pitches.size() != std::size(t.Pitches))
-                Fail(where, "must be an array of 10 numbers");
-              for (size_t i = 0; i < std::size(t.Pitches); ++i)
-                t.Pitches[i] = Number(pitches[i], where + "/" + std::to_string(i));
-            });
-}
-
-// "line L, column C" of a byte offset, both counted from 1.
-std::string LineAndColumn(std::string_view text, size_t offset) {
-  offset = std::min(offset, text.size());
-  size_t line = 1, column = 1;
-  for (size_t i = 0; i < offset; ++i) {
-    if (text[i] == '\n') {
-      ++line;
-      column = 1;
-    } else {
-      ++column;
-    }
-  }
-  return "line " + std::to_string(line) + ", column " + std::to_string(column);
+  palette.LineTypeLines = Slots(
+      root, kKeyLineTypes, kLineTypeSlotCount - 1,
+      [&](const Json& e, const std::string& at, int32_t slot) {
+        OnlyKnownKeys(e, at,
+                      {kKeySlot, kKeyName, kKeyNameBytes, kKeyNameUtf16, kKeyPattern, kKeyUnitDots,
+                       kKeyScreenPitch, kKeyPrintPitch, kKeySegmentCount, kKeyPitches});
+        TEntJwwLineTypeExNo& t = palette.LineTypes[static_cast<size_t>(slot)];
+        t.Name = Name(e, at);
+        t.Pattern = UInt32(e, at, kKeyPattern);
+        t.UnitDots = Int32(e, at, kKeyUnitDots);
+        t.ScreenPitch = Int32(e, at, kKeyScreenPitch);
+        t.PrintPitch = Int32(e, at, kKeyPrintPitch);
+        t.SegmentCount = Int32(e, at, kKeySegmentCount);
+        const Json& pitches = Field(e, at, kKeyPitches);
+        const std::string where = at + "/" + kKeyPitches;
+        if (!pitches.is_array() || pitches.size() != std::size(t.Pitches))
+          Fail(where, "must be an array of 10 numbers");
+        for (size_t i = 0; i < std::size(t.Pitches); ++i)
+          t.Pitches[i] = Number(pitches[i], where + "/" + std::to_string(i));
+      });
 }
 
 }  // namespace
 
 bool ReadPaletteJson(std::string_view text, TPalette& palette, std::string& error) {
   Json root;
-  try {
-    root = Json::parse(text.begin(), text.end());
-  } catch (const Json::parse_error& e) {
-    // The parser counts the offending byte itself; point at it.
-    std::string what = e.what();
-    const size_t colon = what.find(": ");
-    error = LineAndColumn(text, e.byte > 0 ? e.byte - 1 : 0) + ": not valid JSON (" +
-            (colon == std::string::npos ? what : what.substr(colon + 2)) + ")";
-    return false;
-  } catch (const Json::exception& e) {
-    error = std::string("not valid JSON (") + e.what() + ")";
-    return false;
-  }
+  if (!ParseBoundedJson(text, root, error)) return false;
   try {
     ReadRoot(root, palette);
   } catch (const TFailure& failure) {

@@ -9,6 +9,7 @@
 
 #include "jww/palette_file.h"
 #include "jww/palette_json_names.h"
+#include "jww/slot_canonical.h"
 #include "jww/text_encoding.h"
 
 namespace pennatran {
@@ -34,11 +35,26 @@ Json Number(double value) {
   return value;
 }
 
-// The name as UTF-8 and, when that text does not give back the same bytes, the bytes.
+std::string Utf16LeBytes(std::string_view name) {
+  std::string bytes;
+  for (const char16_t unit : ToUtf16(name)) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  return bytes;
+}
+
+// The name as UTF-8 and, when that text does not give back the same name, the name in the
+// form a drawing stores it: its Shift-JIS bytes, or its UTF-16 code units when it holds a
+// character that only the two-byte form can store (a lone surrogate among them).
 void PutName(Json& entry, const SjisString& name) {
   const std::string utf8 = SjisToUtf8(name);
   entry[kKeyName] = utf8;
-  if (Utf8ToSjis(utf8) != name) entry[kKeyNameBytes] = HexBytes(ToOneByteForm(name));
+  if (Utf8ToSjis(utf8) == name) return;
+  if (NeedsTwoByteForm(name))
+    entry[kKeyNameUtf16] = HexBytes(Utf16LeBytes(name));
+  else
+    entry[kKeyNameBytes] = HexBytes(ToOneByteForm(name));
 }
 
 Json ColorEntry(const TEntJwwColorExNo& e, int32_t slot) {
@@ -79,7 +95,8 @@ std::string ColorText(uint32_t value) {
   return text;
 }
 
-std::string WritePaletteJson(const TPalette& palette) {
+std::string WritePaletteJson(const TPalette& held) {
+  const TPalette palette = CanonicalPalette(held);
   Json root;
   root[kKeyFormat] = kPaletteFormatName;
   root[kKeyVersion] = kPaletteFormatVersion;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace pennatran {
 namespace {
@@ -60,6 +61,27 @@ size_t WriterCleanInto(std::string_view raw, char* out) {
 SjisString WriterClean(std::string_view raw) {
   SjisString out(std::max<size_t>(raw.size(), 1), '\0');
   out.resize(WriterCleanInto(raw, out.data()));
+  return out;
+}
+
+SjisString SettledName(std::string_view name) {
+  SjisString out;
+  out.reserve(name.size());
+  // Whether each kept character is a one-byte "^", so that an "m" can take it back.
+  std::vector<bool> caretKept;
+  for (size_t i = 0; i < name.size();) {
+    const size_t length = CharLength(name, i);
+    const uint8_t b = ByteAt(name, i);
+    i += length;
+    if (length == 1 && (b < 0x20 || IsLeadByte(b))) continue;
+    if (length == 1 && b == 'm' && !caretKept.empty() && caretKept.back()) {
+      out.pop_back();
+      caretKept.pop_back();
+      continue;
+    }
+    out.append(name.substr(i - length, length));
+    caretKept.push_back(length == 1 && b == '^');
+  }
   return out;
 }
 

@@ -25,6 +25,12 @@ SjisString WriterClean(std::string_view raw);
 // The same into a buffer with room for max(raw.size(), 1) bytes; returns the bytes stored.
 size_t WriterCleanInto(std::string_view raw, char* out);
 
+// What saving and loading again and again leave of a name, in one pass: control characters,
+// a lead byte that ends it and every "^m" outside a two-byte character are gone, including
+// the ones that only meet once an inner pair is gone ("^^mm" leaves nothing). Blank names
+// are left as they are: the writer fills those in.
+SjisString SettledName(std::string_view name);
+
 // True when nothing remains after removing half-width spaces, full-width spaces (81 40)
 // and bytes below hex 20.
 bool IsBlankName(std::string_view name);

@@ -6,6 +6,7 @@
 #include <QPixmap>
 
 #include "jww/palette.h"
+#include "jww/slot_canonical.h"
 #include "jww/text_encoding.h"
 #include "render/palette_sheet.h"
 #include "window_fixture.h"
@@ -15,9 +16,10 @@ namespace {
 
 class PaletteSourceTest : public WindowTest {
  protected:
-  // The source drawing's colour lines 3 and 5 and line type line 0 as a palette file.
+  // The source drawing's colour lines 3 and 5 and line type line 0 as a palette file,
+  // which holds them as a save settles them.
   QString WritePalette(const std::string& name) {
-    Palette = PalettePart(PaletteOfDrawing(SourceDrawing()), {3, 5}, {0});
+    Palette = CanonicalPalette(PalettePart(PaletteOfDrawing(SourceDrawing()), {3, 5}, {0}));
     return WriteText(name, WritePaletteJson(Palette));
   }
   QString WriteText(const std::string& name, const std::string& text) {

@@ -48,6 +48,7 @@ TEST_F(DiffAuditTest, DiffListsEachDifferingFieldAndExitsOneWhenTheyDiffer) {
   EXPECT_EQ(all.ExitCode, 1) << all.Err;
   EXPECT_EQ(SplitLines(all.Out), (std::vector<std::string>{
                                      "colour No.23 ScreenColor #170000 → #C6FF8C",
+                                     "colour No.23 PrintColor #170000 → #C6FF8C",
                                      "colour No.23 PrintWidth 3 → 9",
                                      "line type No.30 Pitch3 0 → 0.5",
                                  }));
@@ -68,7 +69,7 @@ TEST_F(DiffAuditTest, DiffAgainstAPaletteComparesOnlyItsSlots) {
   ASSERT_EQ(Run({"export", Drifted, "-o", PathOf("p.json"), "--colors", "23"}).ExitCode, 0);
   const TCliResult r = Run({"diff", PathOf("p.json"), Good});
   EXPECT_EQ(r.ExitCode, 1);
-  EXPECT_EQ(SplitLines(r.Out).size(), 2u) << r.Out;
+  EXPECT_EQ(SplitLines(r.Out).size(), 3u) << r.Out;
   EXPECT_EQ(Run({"diff", PathOf("p.json"), Drifted}).ExitCode, 0);
 }
 
@@ -80,13 +81,13 @@ TEST_F(DiffAuditTest, AuditCountsDriftedAndUnreadableDrawingsUnderFolders) {
   const TCliResult r = Run({"audit", Good, PathOf("site"), "--verbose"});
   EXPECT_EQ(r.ExitCode, 1) << r.Err;
   const std::vector<std::string> lines = SplitLines(r.Out);
-  ASSERT_EQ(lines.size(), 7u) << r.Out;
+  ASSERT_EQ(lines.size(), 8u) << r.Out;
   EXPECT_EQ(lines[0], PathOf("site/a.jww") + ": matches");
   EXPECT_EQ(lines[1], PathOf("site/deep/B.JWW") + ": 2 slots differ");
   EXPECT_EQ(lines[2], "  colour No.23 ScreenColor #170000 → #C6FF8C");
-  EXPECT_EQ(lines[5].rfind(PathOf("site/deep/broken.jww") + ": not read completely (offset ", 0),
+  EXPECT_EQ(lines[6].rfind(PathOf("site/deep/broken.jww") + ": not read completely (offset ", 0),
             0u);
-  EXPECT_EQ(lines[6], "3 drawings: 1 match, 1 differ, 1 cannot be read.");
+  EXPECT_EQ(lines[7], "3 drawings: 1 match, 1 differ, 1 cannot be read.");
 
   const TCliResult json = Run({"audit", Good, PathOf("site/deep"), "--json"});
   const nlohmann::json out = nlohmann::json::parse(json.Out);

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "cli/cli_runner.h"
+#include "jww/hostile_palettes.h"
 #include "support/jww_builder.h"
 
 namespace pennatran::testing {
@@ -67,7 +68,7 @@ class PaletteFileTest : public CliTest {
   std::string Source, Destination, Palette;
 };
 
-TEST_F(PaletteFileTest, ExportThenCopyGivesTheSameFileAsACopyFromTheDrawing) {
+TEST_F(PaletteFileTest, ExportThenCopyGivesTheSameSlotsAsACopyFromTheDrawing) {
   ASSERT_EQ(Run({"export", Source, "-o", Palette}).ExitCode, 0);
   EXPECT_NE(ReadText(Palette).find("\"nameBytes\": \"8540"), std::string::npos);
   EXPECT_NE(ReadText(Palette).find("外壁"), std::string::npos);
@@ -83,7 +84,10 @@ TEST_F(PaletteFileTest, ExportThenCopyGivesTheSameFileAsACopyFromTheDrawing) {
     const TCliResult a = Run(viaPalette);
     ASSERT_EQ(a.ExitCode, 0) << a.Err;
     ASSERT_EQ(Run(viaDrawing).ExitCode, 0);
-    EXPECT_EQ(ReadText(PathOf("a.jww")), ReadText(PathOf("b.jww"))) << sel[0] << " " << sel[1];
+    // The palette holds the slots as a save settles them; the drawing copy gets there on
+    // its next save.
+    const TCliResult same = Run({"diff", PathOf("a.jww"), PathOf("b.jww")});
+    EXPECT_EQ(same.ExitCode, 0) << sel[0] << " " << sel[1] << "\n" << same.Out;
   }
 }
 
@@ -196,6 +200,27 @@ INSTANTIATE_TEST_SUITE_P(
                     "/lineTypes/0/pattern"},
         HostileCase{R"({"format": "pennatran-palette", "version": 1, "colors": []})",
                     "\"lineTypes\" is missing"}));
+
+// Each command that takes a source refuses them alike, and none of them crashes.
+TEST_F(PaletteFileTest, EveryCommandRefusesTheAttackPalettes) {
+  for (const THostilePalette& hostile : HostilePalettes()) {
+    const std::string file = PathOf(hostile.File);
+    std::ofstream(file, std::ios::binary) << hostile.Text;
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"copy", file, Destination, "-o", PathOf("out.jww"), "--colors",
+                                   "all"},
+          std::vector<std::string>{"export", file, "-o", PathOf("out.json")},
+          std::vector<std::string>{"diff", file, Destination},
+          std::vector<std::string>{"audit", file, Destination},
+          std::vector<std::string>{"apply", file, Destination, "--in-place"}}) {
+      const TCliResult r = Run(args);
+      EXPECT_TRUE(r.ExitCode == 1 || r.ExitCode == 2) << args[0] << " " << hostile.File;
+      EXPECT_NE(r.Err.find(hostile.Message), std::string::npos) << args[0] << ": " << r.Err;
+    }
+  }
+  EXPECT_FALSE(std::filesystem::exists(PathOf("out.jww")));
+  EXPECT_FALSE(std::filesystem::exists(PathOf("out.json")));
+}
 
 }  // namespace
 }  // namespace pennatran::testing

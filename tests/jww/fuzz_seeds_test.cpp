@@ -1,7 +1,8 @@
 // Writes the fuzzer's seed drawings when PENNATRAN_FUZZ_SEEDS names a folder, and the
-// inputs of faults found by hand when PENNATRAN_FUZZ_REGRESSIONS does:
+// inputs of faults found by hand when PENNATRAN_FUZZ_REGRESSIONS does, and the palette
+// fuzzer's hostile seeds when PENNATRAN_FUZZ_PALETTES does:
 //   PENNATRAN_FUZZ_SEEDS=fuzz/corpus PENNATRAN_FUZZ_REGRESSIONS=fuzz/regressions
-//   ./test_jww --gtest_filter='FuzzSeeds.*'
+//   PENNATRAN_FUZZ_PALETTES=fuzz/palettes ./test_jww --gtest_filter='FuzzSeeds.*'
 // Without the variables the tests are skipped, so the normal run writes nothing.
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "hardening_support.h"
+#include "hostile_palettes.h"
 #include "jww/jww_writer.h"
 #include "support/jww_builder.h"
 #include "writer_fixture.h"
@@ -85,6 +87,16 @@ TEST(FuzzSeeds, WritesTheFaultsFoundByHand) {
   fs::create_directories(out);
   // Placements multiplied without bound kept the preview busy for minutes.
   Write(out / "fan-out-of-nested-inserts-hang.jww", ExponentialFanOut());
+}
+
+TEST(FuzzSeeds, WritesTheHostilePalettes) {
+  const char* folder = std::getenv("PENNATRAN_FUZZ_PALETTES");
+  if (folder == nullptr) GTEST_SKIP() << "PENNATRAN_FUZZ_PALETTES is not set";
+  const fs::path out(folder);
+  fs::create_directories(out);
+  for (const THostilePalette& palette : HostilePalettes()) {
+    Write(out / palette.File, std::vector<uint8_t>(palette.Text.begin(), palette.Text.end()));
+  }
 }
 
 }  // namespace

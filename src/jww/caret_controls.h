@@ -2,6 +2,7 @@
 // terminal it is printed on.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,5 +12,9 @@ namespace pennatran {
 // (ESC as ^[, BEL as ^G), DEL as ^?, and U+0080..U+009F as M-^@..M-^_. Everything else,
 // including bytes that are not valid UTF-8, is kept as it is.
 std::string CaretControls(std::string_view utf8);
+
+// The same of at most the first `longest` bytes (cut before a whole UTF-8 character),
+// followed by "…" when anything was left out: for quoting untrusted text in a message.
+std::string ShortCaretText(std::string_view utf8, size_t longest);
 
 }  // namespace pennatran

@@ -1,4 +1,4 @@
-#include "cli/caret_controls.h"
+#include "jww/caret_controls.h"
 
 namespace pennatran {
 namespace {
@@ -29,6 +29,13 @@ std::string CaretControls(std::string_view utf8) {
     }
   }
   return out;
+}
+
+std::string ShortCaretText(std::string_view utf8, size_t longest) {
+  if (utf8.size() <= longest) return CaretControls(utf8);
+  size_t cut = longest;
+  while (cut > 0 && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80) --cut;
+  return CaretControls(utf8.substr(0, cut)) + "…";
 }
 
 }  // namespace pennatran

@@ -1,0 +1,78 @@
+// The palette reader: hostile files are refused with their place named, files that only
+// hold values a save changes are read, and names come back exactly as the drawing held them.
+#include <gtest/gtest.h>
+
+#include "hostile_palettes.h"
+#include "jww/palette_file.h"
+#include "jww/text_encoding.h"
+
+namespace pennatran::testing {
+namespace {
+
+class HostilePaletteReadTest : public ::testing::TestWithParam<THostilePalette> {};
+
+TEST_P(HostilePaletteReadTest, IsRefusedWithItsPlace) {
+  TPalette palette;
+  std::string error;
+  EXPECT_FALSE(ReadPaletteJson(GetParam().Text, palette, error));
+  EXPECT_NE(error.find(GetParam().Message), std::string::npos) << error;
+  EXPECT_LT(error.size(), 300u) << error;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, HostilePaletteReadTest, ::testing::ValuesIn(HostilePalettes()),
+                         [](const auto& param) {
+                           std::string name =
+                               param.param.File.substr(0, param.param.File.find('.'));
+                           std::erase(name, '-');
+                           return name;
+                         });
+
+TEST(PaletteReader, TakesAByteOrderMarkAndWholeNumbersWithAZeroFraction) {
+  const std::string text = "\xEF\xBB\xBF" + PaletteWith(ColorWith(), "\"version\": 1.0");
+  std::string slot17 = text;
+  slot17.replace(slot17.find("\"slot\": 17"), 10, "\"slot\": 17.0");
+  EXPECT_TRUE(LooksLikePaletteFile(slot17));
+  TPalette palette;
+  std::string error;
+  ASSERT_TRUE(ReadPaletteJson(slot17, palette, error)) << error;
+  EXPECT_EQ(palette.ColorLines, std::vector<int32_t>{0});
+
+  std::string fraction = text;
+  fraction.replace(fraction.find("\"slot\": 17"), 10, "\"slot\": 17.5");
+  EXPECT_FALSE(ReadPaletteJson(fraction, palette, error));
+  EXPECT_NE(error.find("/colors/0/slot: must be a whole number"), std::string::npos) << error;
+}
+
+// A lone surrogate forces the two-byte form; the characters Shift-JIS lacks must survive.
+TEST(PaletteReader, NamesComeBackAsTheDrawingHeldThem) {
+  const std::string loneSurrogate("\x00\xD8", 2);
+  for (const SjisString& name : {Utf8ToSjis("é™𠮷") + FromUtf16Le(loneSurrogate),
+                                 SjisString("\x85\x40 unassigned"), Utf8ToSjis("外壁")}) {
+    TPalette palette;
+    palette.Colors[17].Name = name;
+    palette.Colors[17].ScreenColor = palette.Colors[17].PrintColor = 0xFF;
+    palette.ColorLines = {0};
+    TPalette back;
+    std::string error;
+    ASSERT_TRUE(ReadPaletteJson(WritePaletteJson(palette), back, error)) << error;
+    EXPECT_EQ(back.Colors[17].Name, name) << SjisToUtf8(name);
+  }
+}
+
+// Files written before nameUtf16 existed carry nameBytes in the one-byte form.
+TEST(PaletteReader, ReadsNameBytesAndRefusesBothForms) {
+  TPalette palette;
+  std::string error;
+  ASSERT_TRUE(ReadPaletteJson(
+      PaletteWith(ColorWith("\"#0000FF\"", "0.5", "\"nameBytes\": \"8540\", ")), palette, error))
+      << error;
+  EXPECT_EQ(palette.Colors[17].Name, "\x85\x40");
+  EXPECT_FALSE(
+      ReadPaletteJson(PaletteWith(ColorWith("\"#0000FF\"", "0.5",
+                                            "\"nameBytes\": \"8540\", \"nameUtf16\": \"4100\", ")),
+                      palette, error));
+  EXPECT_NE(error.find("/colors/0/nameUtf16"), std::string::npos) << error;
+}
+
+}  // namespace
+}  // namespace pennatran::testing
