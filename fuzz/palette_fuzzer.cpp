@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "fuzz/fuzz_input.h"
-#include "jww/palette_file.h"
+#include "palette/palette_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const pennatran::fuzzing::TFuzzInput input(data, size);

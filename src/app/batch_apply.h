@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/batch_dialogs.h"
-#include "jww/palette_apply.h"
+#include "palette/palette_apply.h"
 
 namespace pennatran {
 

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "jww/drawing_failure.h"
+#include "palette/drawing_failure.h"
 
 namespace pennatran {
 

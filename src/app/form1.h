@@ -16,7 +16,7 @@
 #include "app/settings_file.h"
 #include "attributes/gra_attribute.h"
 #include "jww/jww_data.h"
-#include "jww/palette_file.h"
+#include "palette/palette_file.h"
 #include "render/render_context.h"
 
 class QLabel;

@@ -7,9 +7,9 @@
 
 #include "app/difference_mark.h"
 #include "app/form1.h"
-#include "jww/palette.h"
-#include "jww/palette_diff.h"
 #include "jww/text_encoding.h"
+#include "palette/palette.h"
+#include "palette/palette_diff.h"
 #include "render/line_type_swatch.h"
 
 namespace pennatran {

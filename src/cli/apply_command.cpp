@@ -14,7 +14,7 @@
 #include "cli/json_text.h"
 #include "cli/terminal.h"
 #include "jww/caret_controls.h"
-#include "jww/palette_apply.h"
+#include "palette/palette_apply.h"
 
 namespace pennatran {
 namespace {

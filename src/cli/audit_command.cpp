@@ -7,8 +7,8 @@
 #include "cli/json_text.h"
 #include "cli/palette_json_output.h"
 #include "jww/caret_controls.h"
-#include "jww/drawing_files.h"
-#include "jww/palette_audit.h"
+#include "palette/drawing_files.h"
+#include "palette/palette_audit.h"
 
 namespace pennatran {
 

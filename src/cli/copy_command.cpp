@@ -7,8 +7,8 @@
 #include "cli/failure_text.h"
 #include "cli/interrupt_cleanup.h"
 #include "jww/file_lock.h"
-#include "jww/palette_file.h"
-#include "jww/slot_selection.h"
+#include "palette/palette_file.h"
+#include "palette/slot_selection.h"
 
 namespace pennatran {
 namespace {

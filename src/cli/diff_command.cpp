@@ -6,7 +6,7 @@
 #include "cli/json_text.h"
 #include "cli/palette_json_output.h"
 #include "jww/caret_controls.h"
-#include "jww/palette_diff.h"
+#include "palette/palette_diff.h"
 
 namespace pennatran {
 namespace {

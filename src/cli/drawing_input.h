@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "jww/drawing_files.h"
 #include "jww/jww_data.h"
-#include "jww/palette_file.h"
 #include "jww/temp_folder.h"
+#include "palette/drawing_files.h"
+#include "palette/palette_file.h"
 
 namespace pennatran {
 

@@ -4,7 +4,7 @@
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "cli/output_files.h"
-#include "jww/palette_file.h"
+#include "palette/palette_file.h"
 
 namespace pennatran {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "jww/drawing_failure.h"
+#include "palette/drawing_failure.h"
 
 namespace pennatran {
 

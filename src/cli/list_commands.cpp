@@ -6,8 +6,8 @@
 #include "cli/drawing_input.h"
 #include "cli/interrupt_cleanup.h"
 #include "jww/caret_controls.h"
-#include "jww/palette.h"
 #include "jww/text_encoding.h"
+#include "palette/palette.h"
 
 namespace pennatran {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "jww/palette_diff.h"
+#include "palette/palette_diff.h"
 
 namespace pennatran {
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "jww/palette_save_notes.h"
+#include "palette/palette_save_notes.h"
 
 namespace pennatran {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "jww/palette.h"
+#include "palette/palette.h"
 #include "render/line_type_swatch.h"
 
 namespace pennatran {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "jww/palette_file.h"
+#include "palette/palette_file.h"
 #include "render/canvas.h"
 
 namespace pennatran {

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include "jww/palette.h"
 #include "jww/text_encoding.h"
+#include "palette/palette.h"
 #include "window_fixture.h"
 
 namespace pennatran::testing {

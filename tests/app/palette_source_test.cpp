@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include "jww/palette.h"
-#include "jww/slot_canonical.h"
 #include "jww/text_encoding.h"
+#include "palette/palette.h"
+#include "palette/slot_canonical.h"
 #include "render/palette_sheet.h"
 #include "window_fixture.h"
 

@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "cli/cli_runner.h"
-#include "jww/hostile_palettes.h"
+#include "palette/hostile_palettes.h"
 #include "support/jww_builder.h"
 
 namespace pennatran::testing {

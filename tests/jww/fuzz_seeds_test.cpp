@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "hardening_support.h"
-#include "hostile_palettes.h"
 #include "jww/jww_writer.h"
+#include "palette/hostile_palettes.h"
 #include "support/jww_builder.h"
 #include "writer_fixture.h"
 

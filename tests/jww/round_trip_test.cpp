@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "jww/jww_writer.h"
-#include "jww/palette.h"
+#include "palette/palette.h"
 #include "support/jww_builder.h"
 #include "writer_fixture.h"
 

@@ -10,8 +10,8 @@
 #include "jww/byte_reader.h"
 #include "jww/byte_writer.h"
 #include "jww/jww_writer.h"
-#include "jww/palette.h"
 #include "jww/text_encoding.h"
+#include "palette/palette.h"
 #include "support/jww_builder.h"
 #include "writer_fixture.h"
 

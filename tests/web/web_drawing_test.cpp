@@ -7,7 +7,7 @@
 #include <iterator>
 #include <string>
 
-#include "jww/palette.h"
+#include "palette/palette.h"
 #include "web_drawing.h"
 
 namespace pennatran {

@@ -4,9 +4,9 @@
 
 #include "attributes/gra_attribute.h"
 #include "jww/jww_writer.h"
-#include "jww/palette.h"
-#include "jww/palette_diff.h"
 #include "jww/text_encoding.h"
+#include "palette/palette.h"
+#include "palette/palette_diff.h"
 #include "render/draw_preview.h"
 #include "render/palette_sheet.h"
 #include "render/recording_canvas.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "jww/jww_data.h"
-#include "jww/palette_file.h"
+#include "palette/palette_file.h"
 #include "render/line_type_swatch.h"
 
 namespace pennatran {

@@ -1,4 +1,4 @@
-#include "jww/palette.h"
+#include "palette/palette.h"
 
 #include <cstdio>
 #include <string>

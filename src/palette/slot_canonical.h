@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "jww/jww_types.h"
-#include "jww/palette_file.h"
+#include "palette/palette_file.h"
 
 namespace pennatran {
 

@@ -1,4 +1,4 @@
-#include "jww/palette_audit.h"
+#include "palette/palette_audit.h"
 
 namespace pennatran {
 

@@ -1,4 +1,4 @@
-#include "jww/drawing_failure.h"
+#include "palette/drawing_failure.h"
 
 namespace pennatran {
 

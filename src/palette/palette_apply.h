@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "jww/drawing_failure.h"
-#include "jww/drawing_files.h"
 #include "jww/file_lock.h"
-#include "jww/palette_file.h"
 #include "jww/temp_folder.h"
+#include "palette/drawing_failure.h"
+#include "palette/drawing_files.h"
+#include "palette/palette_file.h"
 
 namespace pennatran {
 

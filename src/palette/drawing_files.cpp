@@ -1,4 +1,4 @@
-#include "jww/drawing_files.h"
+#include "palette/drawing_files.h"
 
 #include <algorithm>
 #include <set>

@@ -1,5 +1,5 @@
 // Selections against a source that holds only some slots, as a palette file does.
-#include "jww/slot_selection.h"
+#include "palette/slot_selection.h"
 
 #include <gtest/gtest.h>
 

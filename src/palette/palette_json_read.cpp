@@ -7,12 +7,12 @@
 #include <limits>
 #include <set>
 
-#include "jww/bounded_json.h"
 #include "jww/caret_controls.h"
 #include "jww/number_text.h"
-#include "jww/palette_file.h"
-#include "jww/palette_json_names.h"
 #include "jww/text_encoding.h"
+#include "palette/bounded_json.h"
+#include "palette/palette_file.h"
+#include "palette/palette_json_names.h"
 
 namespace pennatran {
 namespace {

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string>
 
-#include "jww/drawing_files.h"
 #include "jww/jww_data.h"
 #include "jww/save_failure.h"
+#include "palette/drawing_files.h"
 
 namespace pennatran {
 

@@ -7,10 +7,10 @@
 
 #include "jww/atomic_file.h"
 
-#include "jww/palette_file.h"
-#include "jww/palette_json_names.h"
-#include "jww/slot_canonical.h"
 #include "jww/text_encoding.h"
+#include "palette/palette_file.h"
+#include "palette/palette_json_names.h"
+#include "palette/slot_canonical.h"
 
 namespace pennatran {
 namespace {

@@ -1,13 +1,13 @@
-#include "jww/palette_diff.h"
+#include "palette/palette_diff.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 #include "jww/number_text.h"
-#include "jww/palette_json_names.h"
-#include "jww/slot_canonical.h"
 #include "jww/text_encoding.h"
+#include "palette/palette_json_names.h"
+#include "palette/slot_canonical.h"
 
 namespace pennatran {
 namespace {

@@ -1,11 +1,11 @@
-#include "jww/palette_file.h"
+#include "palette/palette_file.h"
 
 #include <algorithm>
 #include <fstream>
 
-#include "jww/palette_diff.h"
-#include "jww/palette_json_names.h"
-#include "jww/slot_selection.h"
+#include "palette/palette_diff.h"
+#include "palette/palette_json_names.h"
+#include "palette/slot_selection.h"
 
 namespace pennatran {
 namespace {

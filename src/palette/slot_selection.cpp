@@ -1,10 +1,10 @@
-#include "jww/slot_selection.h"
+#include "palette/slot_selection.h"
 
 #include <algorithm>
 #include <charconv>
 #include <optional>
 
-#include "jww/palette.h"
+#include "palette/palette.h"
 
 namespace pennatran {
 namespace {

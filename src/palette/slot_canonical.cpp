@@ -1,13 +1,13 @@
-#include "jww/slot_canonical.h"
+#include "palette/slot_canonical.h"
 
 #include <cmath>
 #include <iterator>
 
 #include "jww/byte_reader.h"
 #include "jww/byte_writer.h"
-#include "jww/palette_file.h"
 #include "jww/string_rules.h"
 #include "jww/written_values.h"
+#include "palette/palette_file.h"
 
 namespace pennatran {
 namespace {

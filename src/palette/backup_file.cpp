@@ -1,4 +1,4 @@
-#include "jww/backup_file.h"
+#include "palette/backup_file.h"
 
 #include <fstream>
 #include <stdexcept>

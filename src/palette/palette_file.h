@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "jww/jww_data.h"
-#include "jww/palette.h"
-#include "jww/palette_save_notes.h"
+#include "palette/palette.h"
+#include "palette/palette_save_notes.h"
 
 namespace pennatran {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "jww/drawing_failure.h"
-#include "jww/palette_diff.h"
+#include "palette/drawing_failure.h"
+#include "palette/palette_diff.h"
 
 namespace pennatran {
 

@@ -9,9 +9,9 @@
 
 #include "jww/byte_writer.h"
 #include "jww/jww_writer.h"
-#include "jww/palette_diff.h"
-#include "jww/slot_canonical.h"
 #include "jww/string_rules.h"
+#include "palette/palette_diff.h"
+#include "palette/slot_canonical.h"
 #include "support/jww_builder.h"
 
 namespace pennatran::testing {

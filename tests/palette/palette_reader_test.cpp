@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "hostile_palettes.h"
-#include "jww/palette_file.h"
 #include "jww/text_encoding.h"
+#include "palette/palette_file.h"
 
 namespace pennatran::testing {
 namespace {

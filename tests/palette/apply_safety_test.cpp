@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "child_process.h"
-#include "hardening_support.h"
-#include "jww/palette_apply.h"
+#include "jww/child_process.h"
+#include "jww/hardening_support.h"
+#include "palette/palette_apply.h"
 #include "support/jww_builder.h"
 
 namespace pennatran {

@@ -1,10 +1,10 @@
-#include "jww/bounded_json.h"
+#include "palette/bounded_json.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "jww/caret_controls.h"
-#include "jww/palette_json_names.h"
+#include "palette/palette_json_names.h"
 
 namespace pennatran {
 namespace {

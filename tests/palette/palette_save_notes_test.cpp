@@ -2,7 +2,7 @@
 // real drawings leave blank get no note.
 #include <gtest/gtest.h>
 
-#include "jww/palette_file.h"
+#include "palette/palette_file.h"
 
 namespace pennatran::testing {
 namespace {

@@ -1,5 +1,5 @@
 // The list line texts of the user slots and the copy of slots between two drawings.
-#include "jww/palette.h"
+#include "palette/palette.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "jww/palette_apply.h"
+#include "palette/palette_apply.h"
 
 #include <map>
 #include <system_error>
 
-#include "jww/backup_file.h"
 #include "jww/file_lock.h"
 #include "jww/temp_folder.h"
+#include "palette/backup_file.h"
 
 namespace pennatran {
 namespace {

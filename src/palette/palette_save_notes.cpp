@@ -1,7 +1,7 @@
-#include "jww/palette_save_notes.h"
+#include "palette/palette_save_notes.h"
 
-#include "jww/palette_file.h"
 #include "jww/string_rules.h"
+#include "palette/palette_file.h"
 
 namespace pennatran {
 namespace {

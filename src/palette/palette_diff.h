@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "jww/palette_file.h"
+#include "palette/palette_file.h"
 
 namespace pennatran {
 
