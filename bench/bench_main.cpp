@@ -13,6 +13,7 @@
 
 #include "attributes/gra_attribute.h"
 #include "capture_canvas.h"
+#include "jww/format_versions.h"
 #include "jww/jww_data.h"
 #include "median_time.h"
 #include "nested_blocks.h"
@@ -66,7 +67,8 @@ TFigures Measure(const fs::path& folder, int64_t entities, const std::string& ta
   TJwwData doc;
   doc.LoadFromFile(drawing);
   const fs::path saved = folder / ("bench-" + tag + "-saved.jww");
-  const double saveSeconds = bench::MedianSeconds(kRuns, [&] { doc.SaveToFile(saved, 700); });
+  const double saveSeconds =
+      bench::MedianSeconds(kRuns, [&] { doc.SaveToFile(saved, kSaveVersion); });
   const std::vector<uint8_t> bytes = bench::ReadWholeFile(saved);
   const fs::path raw = folder / ("bench-" + tag + "-raw.bin");
   const double writeSeconds =

@@ -1,4 +1,5 @@
 #include "nested_blocks.h"
+#include "jww/format_versions.h"
 
 #include <algorithm>
 #include <chrono>
@@ -51,7 +52,7 @@ double NestedBlocksMilliseconds(const std::filesystem::path& folder, int runs) {
   {
     TJwwData doc;
     MakeChain(doc);
-    if (!doc.SaveToFile(drawing, 700)) {
+    if (!doc.SaveToFile(drawing, kSaveVersion)) {
       std::fprintf(stderr, "bench: cannot write %s\n", drawing.string().c_str());
       std::exit(1);
     }

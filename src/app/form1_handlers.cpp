@@ -19,6 +19,7 @@
 #include "app/panel_button.h"
 #include "app/preview_image.h"
 #include "jww/file_lock.h"
+#include "jww/format_versions.h"
 #include "palette/palette.h"
 #include "palette/palette_file.h"
 #include "qtcanvas/printer_resolution.h"
@@ -370,7 +371,7 @@ void TForm1::OnSave() {
     if (lock.Acquire(ToFsPath(*chosen), kDrawingLockWait) == TLockOutcome::Busy)
       error = {TSaveFailure::Busy, "another run kept the file locked"};
     else
-      saved = Destination.Drawing->SaveToFile(ToFsPath(*chosen), 700, &error);
+      saved = Destination.Drawing->SaveToFile(ToFsPath(*chosen), kSaveVersion, &error);
   }
   if (saved) Destination.Unsaved = false;
   Env.Messages->Information(saved ? Saved(*chosen) : SaveFailed(*chosen, error.Failure));

@@ -7,6 +7,7 @@
 #include "cli/failure_text.h"
 #include "cli/interrupt_cleanup.h"
 #include "jww/file_lock.h"
+#include "jww/format_versions.h"
 #include "palette/palette_file.h"
 #include "palette/slot_selection.h"
 
@@ -87,7 +88,8 @@ int RunCopy(const TCopyOptions& options) {
   CleanUpSavesOnInterrupt(options.Output);
   TAtomicWriteOptions saving;
   saving.Guard = InterruptMakingGuard();
-  if (!destination.SaveToFile(std::filesystem::path(options.Output), 700, &error, saving)) {
+  if (!destination.SaveToFile(std::filesystem::path(options.Output), kSaveVersion, &error,
+                              saving)) {
     std::cerr << SaveFailedLine(options.Output, error) << '\n';
     return kExitFailed;
   }

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "jww/format_versions.h"
 #include "jww/image_files.h"
 #include "jww/jww_reader.h"
 #include "jww/large_pages.h"
@@ -11,9 +12,6 @@
 namespace pennatran {
 namespace {
 
-constexpr int32_t kFirstWidthVersion = 351;
-constexpr int32_t kFirstSxfDimensionVersion = 420;
-constexpr int32_t kFirstImageVersion = 700;
 constexpr uint8_t kPointWithCode = 100;
 constexpr uint16_t kArbitraryColor = 10;
 

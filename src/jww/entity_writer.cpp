@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "jww/block_numbering.h"
+#include "jww/format_versions.h"
 #include "jww/jww_writer.h"
 #include "jww/string_rules.h"
 #include "jww/written_values.h"
@@ -29,7 +30,7 @@ void WriteTag(TByteWriter& out, uint32_t& number, std::string_view name) {
 
 void WriteCommon(TByteWriter& out, const TEntJwwCommon& stored, TCommonKind kind, int32_t version) {
   const TEntJwwCommon c = WrittenCommon(stored, kind);
-  if (version >= 351) {
+  if (version >= kFirstWidthVersion) {
     out.Raw(&c, sizeof c);
     return;
   }
@@ -87,7 +88,7 @@ void WriteDimension(TByteWriter& out, const TEntJwwDimension& dim, int32_t versi
   WriteCommon(out, dim.Common, TCommonKind::Dimension, version);
   WriteLine(out, dim.Line, version);
   WriteText(out, dim.Text, version);
-  if (version < 420) return;
+  if (version < kFirstSxfDimensionVersion) return;
   out.U16(dim.SxfMode);
   WriteLine(out, dim.AuxLine1, version);
   WriteLine(out, dim.AuxLine2, version);

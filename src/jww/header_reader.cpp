@@ -1,10 +1,8 @@
+#include "jww/format_versions.h"
 #include "jww/jww_reader.h"
 
 namespace pennatran {
 namespace {
-
-constexpr int32_t kFirstSkyMapVersion = 300;
-constexpr int32_t kFirstUserTablesVersion = 420;
 
 // Rows 24..27 of the header form one block whose extent the version alone decides; the
 // versions in between carry none of it.
@@ -51,7 +49,7 @@ void ReadLayerStructure(TByteReader& in, TJwwData& doc) {
 }
 
 void ReadViewSettings(TByteReader& in, TEntJwwHeader& h) {
-  if (h.Version > 230) {
+  if (h.Version > kLastShortViewVersion) {
     const double level = in.F64();
     const double radius = in.F64();
     if (h.Version >= kFirstSkyMapVersion) {
@@ -66,7 +64,7 @@ void ReadViewSettings(TByteReader& in, TEntJwwHeader& h) {
   h.RangeScale = in.F64();
   h.RangeOriginX = in.F64();
   h.RangeOriginY = in.F64();
-  if (h.Version > 230) {
+  if (h.Version > kLastShortViewVersion) {
     for (TMarkJump& m : h.MarkJumps) {
       m.Scale = in.F64();
       m.X = in.F64();

@@ -1,6 +1,7 @@
 #include <string_view>
 #include <vector>
 
+#include "jww/format_versions.h"
 #include "jww/jww_writer.h"
 #include "jww/string_rules.h"
 #include "jww/written_values.h"
@@ -39,7 +40,7 @@ void WriteLayerNames(const TJwwData& doc, TByteWriter& out) {
 }
 
 void WriteMarkJumps(const TEntJwwHeader& h, TByteWriter& out, int32_t version) {
-  if (version > 230) {
+  if (version > kLastShortViewVersion) {
     for (const TMarkJump& jump : h.MarkJumps) {
       out.F64(jump.Scale);
       out.F64(jump.X);
@@ -204,7 +205,7 @@ void WriteHeader(const TJwwData& doc, TByteWriter& out, int32_t version) {
   out.F64(h.ShadowLatitude);
   out.I32(h.Shadow9To15);
   out.F64(h.WallShadowLevel);
-  if (version > 230) {
+  if (version > kLastShortViewVersion) {
     out.F64(h.SkyMapLevel);
     out.F64(h.SkyMapRadius);
   }
@@ -219,7 +220,7 @@ void WriteHeader(const TJwwData& doc, TByteWriter& out, int32_t version) {
   WritePens(doc, out);
   WriteLineTypeTables(doc, out);
   WriteSwitchesAndRecentValues(h, out, version);
-  if (version >= 420) WriteSxfTables(doc, out);
+  if (version >= kFirstUserTablesVersion) WriteSxfTables(doc, out);
   WriteTextSettings(doc, out);
 }
 

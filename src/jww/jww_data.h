@@ -52,7 +52,7 @@ class TJwwData : public TEntityLists {
 
   // Stores 0..15, anything else as 0.
   void SetSaveOptions(int32_t options);
-  // Writes the document as a drawing of the given version (the copy tool passes 700).
+  // Writes the document as a drawing of the given version (saves pass kSaveVersion).
   // The target is replaced only once the new file is complete: a failed save returns
   // false and leaves any previous file at that path untouched; error (when given) then
   // says what failed and why. A write-protected file is not replaced. Versions outside

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "jww/atomic_file.h"
+#include "jww/format_versions.h"
 #include "jww/jww_data.h"
 #include "jww/jww_writer.h"
 
@@ -12,7 +13,7 @@ void WriteJww(const TJwwData& doc, TByteSink& sink, int32_t version) {
   out.SetTwoByteStrings(doc.TwoByteStrings);
   WriteHeader(doc, out, version);
   WriteEntitySection(doc, out, version);
-  if (version >= 700) WriteImageSection(doc, out);
+  if (version >= kFirstImageVersion) WriteImageSection(doc, out);
 }
 
 bool TJwwData::SaveToFile(const std::filesystem::path& fileName, int32_t version, TSaveError* error,

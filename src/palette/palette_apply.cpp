@@ -1,4 +1,5 @@
 #include "palette/palette_apply.h"
+#include "jww/format_versions.h"
 
 #include <map>
 #include <system_error>
@@ -109,7 +110,7 @@ TApplyResult ApplyToDrawing(const TPalette& palette, const TApplySettings& setti
   doc.SetSaveOptions(0);
   TAtomicWriteOptions options;
   options.Guard = settings.SaveGuard;
-  if (!doc.SaveToFile(output, 700, &error, options))
+  if (!doc.SaveToFile(output, kSaveVersion, &error, options))
     return Outcome(TApplyStatus::Failed, changed, FailureOf(TFailureKind::Save, output, error));
   return Outcome(TApplyStatus::Saved, changed);
 }

@@ -1,4 +1,5 @@
 #include "synthetic/synthetic_drawing.h"
+#include "jww/format_versions.h"
 
 #include <cmath>
 #include <random>
@@ -55,7 +56,7 @@ void MakeSyntheticDrawing(TJwwData& doc, int64_t entityCount, uint32_t seed) {
   const std::string texts[] = {Utf8ToSjis("寝室"), Utf8ToSjis("居間・食堂"), Utf8ToSjis("玄関"),
                                Utf8ToSjis("浴室 2,730"), Utf8ToSjis("通り芯 X1")};
 
-  doc.Header.Version = 700;
+  doc.Header.Version = kSaveVersion;
   doc.Header.Memo = Utf8ToSjis("合成図面");
   doc.SizeHeaderTables();
   for (auto& g : doc.LayerGroups) {
@@ -195,7 +196,7 @@ bool SaveSyntheticDrawing(const std::filesystem::path& file, int64_t entityCount
   TJwwData doc;
   MakeSyntheticDrawing(doc, entityCount, seed);
   doc.SetSaveOptions(0);
-  return doc.SaveToFile(file, 700);
+  return doc.SaveToFile(file, kSaveVersion);
 }
 
 }  // namespace pennatran

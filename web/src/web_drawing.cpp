@@ -1,4 +1,5 @@
 #include "web_drawing.h"
+#include "jww/format_versions.h"
 
 #include <optional>
 
@@ -135,7 +136,7 @@ std::string TWebDrawing::SaveBytes() {
   TStringSink sink;
   // Failures are reported by the empty result only; nothing may escape to the page.
   try {
-    WriteJww(Doc, sink, 700);
+    WriteJww(Doc, sink, kSaveVersion);
   } catch (...) {
     return {};
   }
