@@ -20,20 +20,6 @@ namespace {
 
 using namespace pennatran::testing;
 
-std::string Save(const TJwwData& doc) {
-  TStringSink sink;
-  WriteJww(doc, sink, 700);
-  return sink.Bytes;
-}
-
-TJwwData Loaded(const std::string& bytes) {
-  TJwwData doc;
-  EXPECT_TRUE(doc.LoadFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(),
-                                "drawing.jww"))
-      << doc.LoadError.Message << " at " << doc.LoadError.Offset;
-  return doc;
-}
-
 // The string as a file holds it: length prefix and body.
 std::string StringBytes(std::string_view s, bool twoByte) {
   TStringSink sink;

@@ -19,12 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace pennatran::testing;
 
-std::string Save(const TJwwData& doc) {
-  TStringSink sink;
-  WriteJww(doc, sink, 700);
-  return sink.Bytes;
-}
-
 void Load(TJwwData& doc, const std::string& bytes) {
   ASSERT_TRUE(doc.LoadFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(),
                                 "drawing.jww"))

@@ -1,6 +1,13 @@
 // Drawings whose values the writer has nothing to normalise, shared by the writer tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "jww/byte_writer.h"
+#include "jww/format_versions.h"
+#include "jww/jww_writer.h"
 #include "support/jww_builder.h"
 
 namespace pennatran::testing {
@@ -66,6 +73,22 @@ inline TJwwData EveryKind() {
   TEntJwwBlockDef inner = MakeBlockDef(1, "inner");
   Append(inner, MakeArc(0, 0, 1));
   doc.BlockDefs = {outer, inner};
+  return doc;
+}
+
+// The bytes a save of doc writes.
+inline std::string Save(const TJwwData& doc) {
+  TStringSink sink;
+  WriteJww(doc, sink, kSaveVersion);
+  return sink.Bytes;
+}
+
+// The drawing those bytes load as; a load that stops early fails the test.
+inline TJwwData Loaded(const std::string& bytes) {
+  TJwwData doc;
+  EXPECT_TRUE(doc.LoadFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(),
+                                "drawing.jww"))
+      << doc.LoadError.Message << " at " << doc.LoadError.Offset;
   return doc;
 }
 
