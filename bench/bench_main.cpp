@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "attributes/gra_attribute.h"
+#include "attributes/preview_attributes.h"
 #include "capture_canvas.h"
 #include "jww/format_versions.h"
 #include "jww/jww_data.h"
@@ -76,11 +76,11 @@ TFigures Measure(const fs::path& folder, int64_t entities, const std::string& ta
   Detail("save_" + tag, saveSeconds, "write_" + tag, writeSeconds);
   Print("save_vs_write_" + tag, saveSeconds / writeSeconds);
 
-  TgraAttribute attributes;
+  PreviewAttributes attributes;
   TRenderContext ctx;
   ctx.DocInfo = doc.DocInfo;
   PreparePreview(
-      ctx, attributes, doc, 0, [] { return std::optional<int32_t>(600); },
+      ctx, attributes, doc, BackgroundMode::White, [] { return std::optional<int32_t>(600); },
       [] { return TLocalDateTime{2026, 12, 7, 9, 0, 0}; });
   QImage image(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32);
   const double drawSeconds = bench::MedianSeconds(kRuns, [&] {

@@ -9,10 +9,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const pennatran::fuzzing::TFuzzInput input(data, size);
   pennatran::TJwwData doc;
   doc.LoadFromBytes(input.Bytes.get(), input.Size, "fuzz.jww");
-  pennatran::TgraAttribute attributes;
+  pennatran::PreviewAttributes attributes;
   pennatran::TRenderContext ctx;
   pennatran::PreparePreview(
-      ctx, attributes, doc, 0, [] { return std::optional<int32_t>(600); },
+      ctx, attributes, doc, pennatran::BackgroundMode::White,
+      [] { return std::optional<int32_t>(600); },
       [] { return pennatran::TLocalDateTime{2026, 12, 7, 9, 30, 0}; });
   pennatran::TNullCanvas canvas;
   pennatran::DrawPreview(ctx, doc, canvas, 64, 48);

@@ -127,7 +127,7 @@
     </message>
 </context>
 <context>
-    <name>pennatran::TForm1</name>
+    <name>pennatran::MainWindow</name>
     <message>
         <source>コピー元ファイルを開いていません</source>
         <translation>No source drawing is open</translation>

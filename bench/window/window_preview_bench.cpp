@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "median_time.h"
 #include "qtcanvas/qt_canvas.h"
 #include "render/draw_preview.h"
@@ -48,14 +48,14 @@ class TStderrMessages : public TMessages {
 void PreviewLikeTheCommandLine(const fs::path& drawing, int width, int height) {
   TJwwData doc;
   doc.LoadFromFile(drawing);
-  TgraAttribute attributes;
-  attributes.SetBackMode(0);
+  PreviewAttributes attributes;
+  attributes.SetBackMode(BackgroundMode::White);
   attributes.InitPenColors();
   TRenderContext ctx;
   ctx.DocInfo = doc.DocInfo;
   ResetPreviewMapping(ctx, width, height);
   PreparePreview(
-      ctx, attributes, doc, 0, [] { return std::optional<int32_t>(600); },
+      ctx, attributes, doc, BackgroundMode::White, [] { return std::optional<int32_t>(600); },
       [] { return TLocalDateTime{2026, 12, 7, 9, 0, 0}; });
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(Qt::white);
@@ -73,7 +73,7 @@ void Measure(const fs::path& folder, int64_t entities, const std::string& tag) {
   environment.Folders = {folder, folder / "window-bench.dat", folder / "TEMP", folder / "TEMP2"};
   environment.Messages = std::make_unique<TStderrMessages>();
   environment.PrinterResolution = [] { return std::optional<int32_t>(600); };
-  TForm1 window(std::move(environment));
+  MainWindow window(std::move(environment));
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) std::fprintf(stderr, "bench: window not exposed\n");
   const auto* image = window.findChild<QLabel*>(QStringLiteral("Image1"));

@@ -19,8 +19,8 @@ TAppFolders ResolveAppFolders(const fs::path& executablePath, bool executableFol
   const fs::path& settingsFolder = executableFolderWritable ? folders.AppDir : configDir;
   const fs::path& scratchFolder = executableFolderWritable ? folders.AppDir : dataDir;
   folders.SettingsPath = settingsFolder / settingsName;
-  folders.TempDir = scratchFolder / "TEMP";
-  folders.Temp2Dir = scratchFolder / "TEMP2";
+  folders.SourceScratch = scratchFolder / "TEMP";
+  folders.DestinationScratch = scratchFolder / "TEMP2";
   return folders;
 }
 

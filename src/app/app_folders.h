@@ -8,10 +8,10 @@
 namespace pennatran {
 
 struct TAppFolders {
-  std::filesystem::path AppDir;        // the executable's folder
-  std::filesystem::path SettingsPath;  // <executable name>.dat
-  std::filesystem::path TempDir;       // source side's images
-  std::filesystem::path Temp2Dir;      // destination side's images
+  std::filesystem::path AppDir;              // the executable's folder
+  std::filesystem::path SettingsPath;        // <executable name>.dat
+  std::filesystem::path SourceScratch;       // source side's images
+  std::filesystem::path DestinationScratch;  // destination side's images
 };
 
 // Beside the executable when its folder can be written; otherwise the settings file goes to

@@ -2,11 +2,11 @@
 
 #include <QFileInfo>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 
 namespace pennatran {
 
-void OpenCommandLineFiles(TForm1& form, const QStringList& files) {
+void OpenCommandLineFiles(MainWindow& form, const QStringList& files) {
   auto absolute = [](const QString& file) { return QFileInfo(file).absoluteFilePath(); };
   if (files.size() == 1) {
     form.OpenDestination(absolute(files.at(0)));

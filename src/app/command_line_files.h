@@ -5,11 +5,11 @@
 
 namespace pennatran {
 
-class TForm1;
+class MainWindow;
 
 // One file opens as the destination (the file opened from a file manager is the one to
 // receive a palette); two open as the source and the destination. Other counts open
 // nothing. Relative paths are taken from the current folder.
-void OpenCommandLineFiles(TForm1& form, const QStringList& files);
+void OpenCommandLineFiles(MainWindow& form, const QStringList& files);
 
 }  // namespace pennatran

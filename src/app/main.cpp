@@ -6,7 +6,7 @@
 
 #include "app/app_language.h"
 #include "app/command_line_files.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/screenshot_mode.h"
 
 int main(int argc, char* argv[]) {
@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
 
   pennatran::TFormEnvironment environment;
   environment.Folders = pennatran::RunningAppFolders();
-  pennatran::TForm1 form(std::move(environment));
+  pennatran::MainWindow form(std::move(environment));
   form.show();
   pennatran::OpenCommandLineFiles(form, arguments.mid(1));
   return QApplication::exec();

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 
 namespace pennatran {
 
@@ -48,7 +48,7 @@ int RunScreenshot(const QString& outputPng, const QString& source, const QString
   TFormEnvironment environment;
   environment.Folders = ResolveAppFolders(folder / "pennatran", true, {}, {});
   environment.Messages = std::make_unique<TPrintedMessages>();
-  TForm1 form(std::move(environment));
+  MainWindow form(std::move(environment));
   form.show();
   Wait(300);
   form.OpenSource(source);

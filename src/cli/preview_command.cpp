@@ -10,7 +10,7 @@
 #include <iostream>
 #include <optional>
 
-#include "attributes/gra_attribute.h"
+#include "attributes/preview_attributes.h"
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
@@ -112,15 +112,15 @@ int RunPreview(const TPreviewOptions& options, int argc, char** argv) {
 
   // The window's order: pens and layer states of the drawing, its extents, then the fit
   // and the draw pass for the image's size.
-  TgraAttribute attributes;
-  attributes.SetBackMode(0);
+  PreviewAttributes attributes;
+  attributes.SetBackMode(BackgroundMode::White);
   attributes.InitPenColors();
   attributes.SetShowAuxiliary(0);
   TRenderContext ctx;
   ctx.DocInfo = doc.DocInfo;
   ctx.StartDateTime = SystemNow();
   ResetPreviewMapping(ctx, size->Width, size->Height);
-  PreparePreview(ctx, attributes, doc, 0, DefaultPrinterResolution);
+  PreparePreview(ctx, attributes, doc, BackgroundMode::White, DefaultPrinterResolution);
 
   QImage image(size->Width, size->Height, QImage::Format_RGB32);
   image.fill(Qt::white);

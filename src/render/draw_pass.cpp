@@ -1,6 +1,6 @@
 #include <cstdlib>
 
-#include "attributes/gra_attribute.h"
+#include "attributes/preview_attributes.h"
 #include "render/draw_preview.h"
 #include "render/drawers.h"
 #include "render/output.h"
@@ -114,7 +114,7 @@ void DrawEntities(TRenderContext& ctx, const TJwwData& doc, TCanvas& canvas) {
     ctx.LayerGroupScales.push_back(group.Scale);
   }
   TPassOptions options;
-  options.ShowAuxiliary = ctx.GraAttribute->GetShowAuxiliary();
+  options.ShowAuxiliary = ctx.Attributes->GetShowAuxiliary();
   if (!DrawContents(ctx, canvas, doc, options)) return;
   for (const TEntJwwBlockTree& node : doc.BlockTree) {
     ctx.CurrentScale = LayerGroupScale(doc, node.Common.LayerGroup);
@@ -129,7 +129,7 @@ void DrawEntities(TRenderContext& ctx, const TJwwData& doc, TCanvas& canvas) {
 void DrawPreview(TRenderContext& ctx, const TJwwData& doc, TCanvas& canvas, int32_t pixelWidth,
                  int32_t pixelHeight) {
   FitPreview(ctx, doc, pixelWidth, pixelHeight);
-  const TColor back = ctx.GraAttribute->GetBackColor();
+  const TColor back = ctx.Attributes->GetBackColor();
   canvas.SetPen(back, 1, TPenStyle::Solid);
   canvas.SetBrush(back, TBrushStyle::Solid);
   canvas.Rectangle(0, 0, pixelWidth, pixelHeight);

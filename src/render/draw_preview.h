@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "attributes/gra_attribute.h"
+#include "attributes/preview_attributes.h"
 #include "jww/jww_data.h"
 #include "render/canvas.h"
 #include "render/render_context.h"
@@ -13,10 +13,10 @@ namespace pennatran {
 // What every preview of a freshly loaded drawing needs before it is drawn: the drawing's
 // pens and SXF colours in attributes (the background mode to keep is returned), its layer
 // states, its document information when the load published one, the clock (the system's
-// when none is given) and its extents. ctx.GraAttribute is set to attributes.
-int32_t PreparePreview(TRenderContext& ctx, TgraAttribute& attributes, TJwwData& doc,
-                       int32_t backMode, const TPrinterResolution& printerResolution,
-                       TClock clock = {});
+// when none is given) and its extents. ctx.Attributes is set to attributes.
+BackgroundMode PreparePreview(TRenderContext& ctx, PreviewAttributes& attributes, TJwwData& doc,
+                              BackgroundMode backMode, const TPrinterResolution& printerResolution,
+                              TClock clock = {});
 
 // The start state before anything is drawn: scale 1, a window of the image's size centred
 // on the origin.

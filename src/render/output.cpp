@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "attributes/gra_attribute.h"
+#include "attributes/preview_attributes.h"
 #include "render/geometry.h"
 
 namespace pennatran {
@@ -149,7 +149,7 @@ void ClipToGuard(const TRenderContext& ctx, std::vector<TDrawPoint>& points) {
 }  // namespace
 
 TColor EntityColor(const TRenderContext& ctx, int32_t layerIndex, int32_t colorNumber) {
-  const TgraAttribute& att = *ctx.GraAttribute;
+  const PreviewAttributes& att = *ctx.Attributes;
   switch (att.GetLayerState(layerIndex)) {
     case kLayerDisplayOnly:
       return att.GetGrayColor();
@@ -161,7 +161,7 @@ TColor EntityColor(const TRenderContext& ctx, int32_t layerIndex, int32_t colorN
 }
 
 bool OnHiddenLayer(const TRenderContext& ctx, int32_t layerIndex) {
-  return ctx.GraAttribute->GetLayerState(layerIndex) == kLayerHidden;
+  return ctx.Attributes->GetLayerState(layerIndex) == kLayerHidden;
 }
 
 void SetEntityPen(TRenderContext& ctx, TCanvas& canvas, int32_t layerIndex, int32_t colorNumber,

@@ -7,7 +7,7 @@
 #include <optional>
 #include <span>
 
-#include "attributes/gra_attribute.h"
+#include "attributes/preview_attributes.h"
 #include "render/curves.h"
 #include "render/drawers.h"
 #include "render/geometry.h"
@@ -149,7 +149,7 @@ class TMarkerPainter {
   std::optional<TColor> override_;
 };
 
-void DrawMarker(TMarkerPainter& paint, const TgraAttribute& attr, int32_t code, int32_t color,
+void DrawMarker(TMarkerPainter& paint, const PreviewAttributes& attr, int32_t code, int32_t color,
                 double penWidth, double u, double onePixel) {
   const double h = kHalf * u;
   const std::array<TLocal, 3> arrow{{{0, 0}, {-kArrowLength * u, h}, {-kArrowLength * u, -h}}};
@@ -240,7 +240,7 @@ struct TMarkerPose {
 
 void DrawPointAt(TRenderContext& ctx, TCanvas& canvas, const TEntJwwPoint& point, int32_t code,
                  double scale, const TMarkerPose& pose, std::optional<TColor> overrideColor) {
-  const TgraAttribute& attr = *ctx.GraAttribute;
+  const PreviewAttributes& attr = *ctx.Attributes;
   const double onePixel = OnePixel(ctx);
   const int32_t color = point.Common.Color;
   TMarkerPainter paint(ctx, canvas, color, point.Common.LayerIndex(), pose.X, pose.Y, pose.Rotation,

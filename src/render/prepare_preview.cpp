@@ -3,12 +3,12 @@
 
 namespace pennatran {
 
-int32_t PreparePreview(TRenderContext& ctx, TgraAttribute& attributes, TJwwData& doc,
-                       int32_t backMode, const TPrinterResolution& printerResolution,
-                       TClock clock) {
-  const int32_t keptBackMode = ApplyDocPens(attributes, doc, backMode, printerResolution);
+BackgroundMode PreparePreview(TRenderContext& ctx, PreviewAttributes& attributes, TJwwData& doc,
+                              BackgroundMode backMode, const TPrinterResolution& printerResolution,
+                              TClock clock) {
+  const BackgroundMode keptBackMode = ApplyDocPens(attributes, doc, backMode, printerResolution);
   ApplyLayerStates(attributes, doc);
-  ctx.GraAttribute = &attributes;
+  ctx.Attributes = &attributes;
   if (doc.DocInfoPublished) ctx.DocInfo = doc.DocInfo;
   ctx.Clock = clock ? std::move(clock) : TClock(SystemNow);
   ComputeExtents(doc, ctx.WorkingBox);

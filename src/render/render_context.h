@@ -12,7 +12,7 @@
 
 namespace pennatran {
 
-class TgraAttribute;
+class PreviewAttributes;
 
 // A local date and time as the clock reports it.
 struct TLocalDateTime {
@@ -46,7 +46,7 @@ struct TDrawPoint {
 
 struct TRenderContext {
   // Pens, layer states and background of the drawing opened last. Must be set.
-  TgraAttribute* GraAttribute = nullptr;
+  PreviewAttributes* Attributes = nullptr;
   TPreviewMapping Mapping;
   TWorkingBox WorkingBox;
   double CurrentScale = 1.0;

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "attributes/gra_attribute.h"
+#include "attributes/preview_attributes.h"
 #include "render/drawers.h"
 #include "render/output.h"
 #include "render/solids.h"
@@ -181,12 +181,12 @@ void SetSolidPenAndBrush(TRenderContext& ctx, TCanvas& canvas, const TEntJwwSoli
     return;
   }
   TColor own = solid.FillColor & 0xFFFFFFu;
-  switch (ctx.GraAttribute->GetLayerState(layer)) {
+  switch (ctx.Attributes->GetLayerState(layer)) {
     case kLayerDisplayOnly:
-      own = ctx.GraAttribute->GetGrayColor();
+      own = ctx.Attributes->GetGrayColor();
       break;
     case kLayerHidden:
-      own = ctx.GraAttribute->GetBackColor();
+      own = ctx.Attributes->GetBackColor();
       break;
     default:
       break;

@@ -4,7 +4,7 @@
 #include <numbers>
 #include <string>
 
-#include "attributes/gra_attribute.h"
+#include "attributes/preview_attributes.h"
 #include "jww/text_encoding.h"
 #include "render/text_layout.h"
 #include "render/text_string.h"
@@ -194,8 +194,8 @@ class TControlInterpreter {
     }
     curStyle_ = nextStyle_;
     if (pendingColor_ > 0) {
-      if (ctx_.GraAttribute) {
-        canvas_.SetPen(ctx_.GraAttribute->GetPenColor(pendingColor_), 0, TPenStyle::Solid);
+      if (ctx_.Attributes) {
+        canvas_.SetPen(ctx_.Attributes->GetPenColor(pendingColor_), 0, TPenStyle::Solid);
       }
       pendingColor_ = 0;
     }

@@ -194,7 +194,7 @@ TEST_F(CopyAndSaveTest, ImagesSurviveTheirExtractedFilesBeingDeleted) {
   CreateWindow();
   OpenThroughBrowse("Panel5", SourcePath);
   OpenThroughBrowse("Panel6", DestinationPath);
-  std::filesystem::remove_all(Folders.Temp2Dir);
+  std::filesystem::remove_all(Folders.DestinationScratch);
   const QString saved = PathIn("saved.jww");
   Answers.push_back(saved);
   ClickButton("Button1");
@@ -370,7 +370,7 @@ TEST_F(CopyAndSaveTest, UnreadPensKeepTheBackgroundAndANonDrawingSaysSo) {
   for (const QString& path : {cutPath, otherPath}) {
     Window->OpenSource(WriteDrawing("white.jww", white));
     Window->OpenSource(path);
-    EXPECT_EQ(Window->RenderContext().GraAttribute->GetBackColor(), 0xFFFFFFu);
+    EXPECT_EQ(Window->RenderContext().Attributes->GetBackColor(), 0xFFFFFFu);
   }
   ASSERT_EQ(Messages.size(), 2u);
   EXPECT_EQ(Messages[1].Text, QStringLiteral("「") + otherPath +

@@ -92,12 +92,12 @@ TEST_F(SettingsFileTest, WritesElevenCrLfLinesThatReadBack) {
 TEST(AppFoldersTest, BesideTheExecutableUnlessItsFolderIsReadOnly) {
   const TAppFolders beside = ResolveAppFolders("/opt/pt/bin/pennatran.exe", true, "/c", "/d");
   EXPECT_EQ(beside.SettingsPath, fs::path("/opt/pt/bin/pennatran.dat"));
-  EXPECT_EQ(beside.TempDir, fs::path("/opt/pt/bin/TEMP"));
-  EXPECT_EQ(beside.Temp2Dir, fs::path("/opt/pt/bin/TEMP2"));
+  EXPECT_EQ(beside.SourceScratch, fs::path("/opt/pt/bin/TEMP"));
+  EXPECT_EQ(beside.DestinationScratch, fs::path("/opt/pt/bin/TEMP2"));
   const TAppFolders perUser = ResolveAppFolders("/usr/bin/pennatran", false, "/c", "/d");
   EXPECT_EQ(perUser.SettingsPath, fs::path("/c/pennatran.dat"));
-  EXPECT_EQ(perUser.TempDir, fs::path("/d/TEMP"));
-  EXPECT_EQ(perUser.Temp2Dir, fs::path("/d/TEMP2"));
+  EXPECT_EQ(perUser.SourceScratch, fs::path("/d/TEMP"));
+  EXPECT_EQ(perUser.DestinationScratch, fs::path("/d/TEMP2"));
 }
 
 TEST(AppFoldersTest, WritableMeansAFileCanBeCreatedThere) {

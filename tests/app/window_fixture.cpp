@@ -144,7 +144,7 @@ void WindowTest::CreateWindow(bool show) {
   environment.PixelRatio = [this](const QWidget& widget) {
     return PixelRatio > 0 ? PixelRatio : widget.devicePixelRatioF();
   };
-  Window = std::make_unique<TForm1>(std::move(environment));
+  Window = std::make_unique<MainWindow>(std::move(environment));
   if (show) {
     Window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Window.get()));

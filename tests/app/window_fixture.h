@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "jww/jww_data.h"
 #include "support/jww_builder.h"
 
@@ -73,7 +73,7 @@ class WindowTest : public ::testing::Test {
 
   TAppFolders Folders;
   std::unique_ptr<QTemporaryDir> Dir;
-  std::unique_ptr<TForm1> Window;
+  std::unique_ptr<MainWindow> Window;
   std::vector<TRecordedMessage> Messages;
   bool QuestionAnswer = false;
   // The Yes / No / Cancel questions asked, and the answer each gets.

@@ -62,8 +62,8 @@ TEST_F(WindowLifecycleTest, FirstStartUsesTheDefaultLayout) {
   EXPECT_EQ(LabelText("Label3"), QStringLiteral("画面線色："));
   EXPECT_EQ(LabelText("Label5"), QStringLiteral("印刷線色："));
   EXPECT_EQ(LabelText("Label4"), QString(8, QChar(0x3000)));
-  EXPECT_TRUE(fs::is_directory(Folders.TempDir));
-  EXPECT_TRUE(fs::is_directory(Folders.Temp2Dir));
+  EXPECT_TRUE(fs::is_directory(Folders.SourceScratch));
+  EXPECT_TRUE(fs::is_directory(Folders.DestinationScratch));
   // Nothing is opened automatically, and the preview mapping starts on the origin.
   EXPECT_EQ(Window->RenderContext().Mapping.Scale, 1.0);
   EXPECT_EQ(Window->RenderContext().StartDateTime, (TLocalDateTime{2026, 12, 7, 9, 30, 0}));
@@ -135,12 +135,12 @@ TEST_F(WindowLifecycleTest, FourLineSettingsCollapseThePartsAndEmptyThePaths) {
 
 TEST_F(WindowLifecycleTest, ClosingWithoutOpeningWritesTheSettingsAndRemovesEmptyFolders) {
   CreateWindow();
-  std::ofstream(Folders.TempDir / "foreign.txt") << "keep";
+  std::ofstream(Folders.SourceScratch / "foreign.txt") << "keep";
   CloseWindow();
   EXPECT_EQ(ReadFile(Folders.SettingsPath),
             "24\r\n24\r\n600\r\n600\r\n300\r\n160\r\n160\r\n120\r\n120\r\n\r\n\r\n");
-  EXPECT_EQ(ReadFile(Folders.TempDir / "foreign.txt"), "keep");
-  EXPECT_FALSE(fs::exists(Folders.Temp2Dir));
+  EXPECT_EQ(ReadFile(Folders.SourceScratch / "foreign.txt"), "keep");
+  EXPECT_FALSE(fs::exists(Folders.DestinationScratch));
 }
 
 TEST_F(WindowLifecycleTest, EachSideKeepsItsImagesUntilItIsClosed) {
@@ -152,13 +152,13 @@ TEST_F(WindowLifecycleTest, EachSideKeepsItsImagesUntilItIsClosed) {
   CreateWindow();
   OpenThroughBrowse("Panel5", source);
   OpenThroughBrowse("Panel6", destination);
-  EXPECT_EQ(ReadFile(Folders.TempDir / "a.bmp"), "source image");
-  EXPECT_EQ(ReadFile(Folders.Temp2Dir / "b.bmp.gz"), "destination image");
+  EXPECT_EQ(ReadFile(Folders.SourceScratch / "a.bmp"), "source image");
+  EXPECT_EQ(ReadFile(Folders.DestinationScratch / "b.bmp.gz"), "destination image");
   // The same file on both sides: each side extracts into its own folder.
   OpenThroughBrowse("Panel6", source);
-  EXPECT_FALSE(fs::exists(Folders.Temp2Dir / "b.bmp.gz"));
-  EXPECT_EQ(ReadFile(Folders.Temp2Dir / "a.bmp"), "source image");
-  EXPECT_EQ(ReadFile(Folders.TempDir / "a.bmp"), "source image");
+  EXPECT_FALSE(fs::exists(Folders.DestinationScratch / "b.bmp.gz"));
+  EXPECT_EQ(ReadFile(Folders.DestinationScratch / "a.bmp"), "source image");
+  EXPECT_EQ(ReadFile(Folders.SourceScratch / "a.bmp"), "source image");
 
   OpenThroughBrowse("Panel6", destination);
   // Saving embeds the destination's own image, not the source's of the same name.
@@ -172,8 +172,8 @@ TEST_F(WindowLifecycleTest, EachSideKeepsItsImagesUntilItIsClosed) {
   EXPECT_EQ(ReadFile(reloaded.ImageFolder / "b.bmp.gz"), "destination image");
 
   CloseWindow();
-  EXPECT_FALSE(fs::exists(Folders.TempDir));
-  EXPECT_FALSE(fs::exists(Folders.Temp2Dir));
+  EXPECT_FALSE(fs::exists(Folders.SourceScratch));
+  EXPECT_FALSE(fs::exists(Folders.DestinationScratch));
 }
 
 // Delivers a drag and drop at a point of the window as the window system does.

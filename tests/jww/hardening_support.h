@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "attributes/gra_attribute.h"
+#include "attributes/preview_attributes.h"
 #include "jww/jww_data.h"
 #include "render/draw_preview.h"
 #include "render/null_canvas.h"
@@ -56,11 +56,11 @@ inline std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& f
 // Measures and draws whatever a load kept, as the preview does, on a canvas that draws
 // nothing.
 inline void DrawOnNullCanvas(TJwwData& doc) {
-  TgraAttribute attributes;
+  PreviewAttributes attributes;
   TRenderContext ctx;
   ctx.DocInfo = doc.DocInfo;
   PreparePreview(
-      ctx, attributes, doc, 0, [] { return std::optional<int32_t>(600); },
+      ctx, attributes, doc, BackgroundMode::White, [] { return std::optional<int32_t>(600); },
       [] { return TLocalDateTime{2026, 12, 7, 9, 30, 0}; });
   TNullCanvas canvas;
   DrawPreview(ctx, doc, canvas, 320, 200);

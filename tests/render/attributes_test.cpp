@@ -1,4 +1,4 @@
-#include "attributes/gra_attribute.h"
+#include "attributes/preview_attributes.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +21,8 @@ TJwwData MakeDocument() {
   return doc;
 }
 
-TEST(TgraAttribute, ConstructionGivesTheDefaultPens) {
-  const TgraAttribute att;
+TEST(PreviewAttributes, ConstructionGivesTheDefaultPens) {
+  const PreviewAttributes att;
   EXPECT_EQ(att.GetBackColor(), MakeColor(255, 255, 255));
   EXPECT_EQ(att.GetGrayColor(), MakeColor(128, 128, 128));
   EXPECT_FALSE(att.GetShowAuxiliary());
@@ -39,20 +39,20 @@ TEST(TgraAttribute, ConstructionGivesTheDefaultPens) {
   EXPECT_EQ(att.GetLayerState(255), 1);
 }
 
-TEST(TgraAttribute, NumbersWithoutAnEntryGiveTheFallbacks) {
-  TgraAttribute att;
-  att.SetBackMode(1);
+TEST(PreviewAttributes, NumbersWithoutAnEntryGiveTheFallbacks) {
+  PreviewAttributes att;
+  att.SetBackMode(BackgroundMode::Black);
   for (int32_t n : {-1, 0, 10, 100, 357}) {
-    EXPECT_EQ(TgraAttribute::PenIndex(n), -1) << n;
+    EXPECT_EQ(PreviewAttributes::PenIndex(n), -1) << n;
     EXPECT_EQ(att.GetPenColor(n), MakeColor(0, 0, 0)) << n;
     EXPECT_DOUBLE_EQ(att.GetPenWidth(n), 0.0) << n;
     EXPECT_DOUBLE_EQ(att.GetPointRadius(n), 0.1) << n;
     att.SetPen(n, 0x123456, 1, 1);
   }
-  EXPECT_EQ(TgraAttribute::PenIndex(1), 0);
-  EXPECT_EQ(TgraAttribute::PenIndex(9), 8);
-  EXPECT_EQ(TgraAttribute::PenIndex(101), 9);
-  EXPECT_EQ(TgraAttribute::PenIndex(356), 264);
+  EXPECT_EQ(PreviewAttributes::PenIndex(1), 0);
+  EXPECT_EQ(PreviewAttributes::PenIndex(9), 8);
+  EXPECT_EQ(PreviewAttributes::PenIndex(101), 9);
+  EXPECT_EQ(PreviewAttributes::PenIndex(356), 264);
   EXPECT_EQ(att.GetLayerState(-1), 1);
   EXPECT_EQ(att.GetLayerState(256), 1);
   att.SetLayer(256, 3);
@@ -62,16 +62,13 @@ TEST(TgraAttribute, NumbersWithoutAnEntryGiveTheFallbacks) {
   EXPECT_EQ(att.GetLayerState(4), 3);
 }
 
-TEST(TgraAttribute, BackModeSwapsBackgroundAndForegroundOnly) {
-  TgraAttribute att;
-  att.SetBackMode(1);
-  EXPECT_EQ(att.BackMode, 1);
+TEST(PreviewAttributes, BackModeSwapsBackgroundAndForegroundOnly) {
+  PreviewAttributes att;
+  att.SetBackMode(BackgroundMode::Black);
+  EXPECT_EQ(att.BackMode, BackgroundMode::Black);
   EXPECT_EQ(att.GetBackColor(), MakeColor(0, 0, 0));
   EXPECT_EQ(att.ForeColor, MakeColor(255, 255, 255));
   EXPECT_EQ(att.GetPenColor(117), MakeColor(0, 0, 0));  // pen colours untouched
-  att.SetBackMode(2);
-  EXPECT_EQ(att.BackMode, 1);
-  EXPECT_EQ(att.GetBackColor(), MakeColor(0, 0, 0));
   att.InitPenColors();
   EXPECT_EQ(att.GetPenColor(117), MakeColor(255, 255, 255));
   EXPECT_EQ(att.GetPenColor(101), MakeColor(0, 0, 0));
@@ -87,7 +84,7 @@ TEST(ApplyLayerStates, GroupAndLayerStatesCombine) {
   doc.Layers[48 + 6].State = 0;
   doc.Layers[48 + 7].State = 3;
   doc.LayerGroups[4].State = 3;
-  TgraAttribute att;
+  PreviewAttributes att;
   ApplyLayerStates(att, doc);
   for (int i = 16; i < 32; ++i) EXPECT_EQ(att.GetLayerState(i), 3) << i;
   EXPECT_EQ(att.GetLayerState(32), 2);
@@ -116,8 +113,8 @@ TEST_P(WidthUnitTest, Pen2WidthForScreenWidth10) {
   doc.Header.MaxDrawWidth = r.MaxDrawWidth;
   doc.Header.WidthUnitMode = r.WidthUnitMode;
   doc.Pens[2].ScreenWidth = 10;
-  TgraAttribute att;
-  ApplyDocPens(att, doc, 0, [&] { return r.PrinterDpi; });
+  PreviewAttributes att;
+  ApplyDocPens(att, doc, BackgroundMode::White, [&] { return r.PrinterDpi; });
   EXPECT_NEAR(att.GetPenWidth(2), r.Pen2Width, 1e-12);
 }
 
@@ -140,8 +137,8 @@ TEST(ApplyDocPens, CopiesScreenPensAndSxfColours) {
   doc.ColorExNos[1].PointRadius = 0.45;
   doc.ColorExNos[256].ScreenColor = MakeColor(40, 50, 60);
   doc.Header.MaxDrawWidth = -100;
-  TgraAttribute att;
-  ApplyDocPens(att, doc, 0, {});
+  PreviewAttributes att;
+  ApplyDocPens(att, doc, BackgroundMode::White, {});
   EXPECT_EQ(att.GetPenColor(1), MakeColor(1, 2, 3));
   EXPECT_DOUBLE_EQ(att.GetPenWidth(1), 0.05);
   EXPECT_DOUBLE_EQ(att.GetPointRadius(1), 0.7);
@@ -155,8 +152,8 @@ TEST(ApplyDocPens, CopiesScreenPensAndSxfColours) {
 TEST(ApplyDocPens, DocumentWithoutPensChangesNothing) {
   TJwwData doc;
   doc.Header.MaxDrawWidth = -10;
-  TgraAttribute att;
-  EXPECT_EQ(ApplyDocPens(att, doc, 1, {}), 1);
+  PreviewAttributes att;
+  EXPECT_EQ(ApplyDocPens(att, doc, BackgroundMode::Black, {}), BackgroundMode::Black);
   EXPECT_EQ(att.GetPenColor(1), MakeColor(0, 192, 192));
 }
 
@@ -179,33 +176,34 @@ TEST(ApplyDocPens, LoadThatReadNoPensKeepsPensAndBackground) {
     EXPECT_FALSE(doc.LoadFromBytes(r.Bytes->data(), r.Bytes->size(), "x.jww"));
     EXPECT_TRUE(doc.Pens.empty());
     EXPECT_EQ(doc.LoadError.NotADrawing, r.NotADrawing);
-    TgraAttribute att;
-    EXPECT_EQ(ApplyDocPens(att, doc, 0, {}), 0);
+    PreviewAttributes att;
+    EXPECT_EQ(ApplyDocPens(att, doc, BackgroundMode::White, {}), BackgroundMode::White);
     EXPECT_EQ(att.GetBackColor(), MakeColor(255, 255, 255));
     EXPECT_EQ(att.GetPenColor(1), MakeColor(0, 192, 192));
   }
 }
 
 TEST(ApplyDocPens, BackgroundDetection) {
+  using enum BackgroundMode;
   const struct {
     uint32_t Background;
-    int32_t ModeBefore;
-    int32_t ModeAfter;
+    BackgroundMode ModeBefore;
+    BackgroundMode ModeAfter;
   } rows[] = {
-      {MakeColor(10, 10, 10), 0, 1},
-      {MakeColor(0, 20, 0), 0, 1},
-      {MakeColor(250, 250, 250), 1, 0},
-      {MakeColor(235, 255, 240), 1, 0},
-      {MakeColor(128, 128, 128), 1, 1},
-      {MakeColor(128, 128, 128), 0, 0},
-      {MakeColor(21, 0, 0), 0, 0},
-      {0xFF000000u | MakeColor(10, 10, 10), 0, 0},
-      {0xFFFFFFFFu, 0, 0},
+      {MakeColor(10, 10, 10), White, Black},
+      {MakeColor(0, 20, 0), White, Black},
+      {MakeColor(250, 250, 250), Black, White},
+      {MakeColor(235, 255, 240), Black, White},
+      {MakeColor(128, 128, 128), Black, Black},
+      {MakeColor(128, 128, 128), White, White},
+      {MakeColor(21, 0, 0), White, White},
+      {0xFF000000u | MakeColor(10, 10, 10), White, White},
+      {0xFFFFFFFFu, White, White},
   };
   for (const auto& r : rows) {
     TJwwData doc = MakeDocument();
     doc.Pens[0].ScreenColor = r.Background;
-    TgraAttribute att;
+    PreviewAttributes att;
     att.SetBackMode(r.ModeBefore);
     EXPECT_EQ(ApplyDocPens(att, doc, r.ModeBefore, {}), r.ModeAfter) << std::hex << r.Background;
     EXPECT_EQ(att.BackMode, r.ModeAfter) << std::hex << r.Background;

@@ -70,7 +70,7 @@ TEST_F(DrawPassTest, FrameOfThinImagesIsALineOrNothing) {
 }
 
 TEST_F(DrawPassTest, BlackBackgroundClearsInBlack) {
-  att.SetBackMode(1);
+  att.SetBackMode(BackgroundMode::Black);
   DrawPreview(ctx, doc, canvas, 10, 10);
   EXPECT_EQ(Trace()[0], "pen 000000 1 solid");
   EXPECT_EQ(Trace()[1], "brush 000000 solid");

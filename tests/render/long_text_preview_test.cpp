@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "attributes/gra_attribute.h"
+#include "attributes/preview_attributes.h"
 #include "render/draw_preview.h"
 #include "render/recording_canvas.h"
 #include "support/jww_builder.h"
@@ -81,10 +81,10 @@ std::vector<uint8_t> Drawing(const TTexts& texts, bool twoByte) {
 std::vector<std::string> PreviewTrace(const std::vector<uint8_t>& bytes) {
   TJwwData doc;
   EXPECT_TRUE(doc.LoadFromBytes(bytes.data(), bytes.size(), "long.jww")) << doc.LoadError.Message;
-  TgraAttribute attributes;
+  PreviewAttributes attributes;
   TRenderContext ctx;
   PreparePreview(
-      ctx, attributes, doc, 0, [] { return std::optional<int32_t>(600); },
+      ctx, attributes, doc, BackgroundMode::White, [] { return std::optional<int32_t>(600); },
       [] { return TLocalDateTime{2026, 12, 7, 9, 30, 0}; });
   TRecordingCanvas canvas;
   DrawPreview(ctx, doc, canvas, 2000, 1000);

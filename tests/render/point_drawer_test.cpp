@@ -101,7 +101,7 @@ TEST_F(PointDrawer, FillAndPenOfEachCodeWithAndWithoutOverrideColour) {
       EXPECT_EQ(shapes[0].Brush, row.Brush) << row.Code;
     }
   }
-  att.SetBackMode(1);
+  att.SetBackMode(BackgroundMode::Black);
   EXPECT_EQ(Draw(3)[0].Brush, "brush 000000 solid");
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "attributes/gra_attribute.h"
+#include "attributes/preview_attributes.h"
 #include "render/recording_canvas.h"
 #include "render/render_context.h"
 
@@ -15,7 +15,7 @@ namespace pennatran::testing {
 class RenderFixture : public ::testing::Test {
  protected:
   RenderFixture() {
-    ctx.GraAttribute = &att;
+    ctx.Attributes = &att;
     // 100 x 50 mm at one pixel per millimetre: pixel x = x, pixel y = 50 - y.
     SetView(0, 0, 100, 50, 1.0, 100, 50);
   }
@@ -29,7 +29,7 @@ class RenderFixture : public ::testing::Test {
 
   const std::vector<std::string>& Trace() const { return canvas.Lines; }
 
-  TgraAttribute att;
+  PreviewAttributes att;
   TRenderContext ctx;
   TRecordingCanvas canvas;
 };

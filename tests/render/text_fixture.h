@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "attributes/gra_attribute.h"
+#include "attributes/preview_attributes.h"
 #include "jww/text_encoding.h"
 #include "render/recording_canvas.h"
 #include "render/render_context.h"
@@ -20,7 +20,7 @@ using TLines = std::vector<std::string>;
 class TextFixture : public ::testing::Test {
  protected:
   TextFixture() {
-    ctx.GraAttribute = &att;
+    ctx.Attributes = &att;
     SetScale(10);
   }
 
@@ -62,7 +62,7 @@ class TextFixture : public ::testing::Test {
     return t;
   }
 
-  TgraAttribute att;
+  PreviewAttributes att;
   TRenderContext ctx;
   TRecordingCanvas canvas;
 };

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "attributes/gra_attribute.h"
+#include "attributes/preview_attributes.h"
 #include "jww/jww_writer.h"
 #include "jww/text_encoding.h"
 #include "palette/palette.h"
@@ -117,15 +117,15 @@ std::string TWebDrawing::PreviewTrace(int32_t width, int32_t height) {
     DrawPaletteSheet(recorder, Held, width, height);
     return TraceText(recorder.Lines);
   }
-  TgraAttribute attributes;
-  attributes.SetBackMode(0);
+  PreviewAttributes attributes;
+  attributes.SetBackMode(BackgroundMode::White);
   attributes.InitPenColors();
   attributes.SetShowAuxiliary(0);
   TRenderContext ctx;
   ctx.DocInfo = Doc.DocInfo;
   ctx.StartDateTime = SystemNow();
   ResetPreviewMapping(ctx, width, height);
-  PreparePreview(ctx, attributes, Doc, 0, NoPrinter);
+  PreparePreview(ctx, attributes, Doc, BackgroundMode::White, NoPrinter);
   DrawPreview(ctx, Doc, recorder, width, height);
   return TraceText(recorder.Lines);
 }

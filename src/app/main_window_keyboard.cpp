@@ -4,25 +4,25 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/panel_button.h"
 
 namespace pennatran {
 
-void TForm1::BuildKeyboard() {
+void MainWindow::BuildKeyboard() {
   auto* open = new QShortcut(QKeySequence::Open, this);
-  connect(open, &QShortcut::activated, this, &TForm1::OpenFocusedHalf);
+  connect(open, &QShortcut::activated, this, &MainWindow::OpenFocusedHalf);
   auto* save = new QShortcut(QKeySequence::Save, this);
-  connect(save, &QShortcut::activated, this, &TForm1::OnSave);
+  connect(save, &QShortcut::activated, this, &MainWindow::OnSave);
 
   // Each source list takes its header's All and ⇒ while it has the focus.
   const struct {
     QListWidget* List;
-    void (TForm1::*SelectAll)();
-    void (TForm1::*Copy)();
+    void (MainWindow::*SelectAll)();
+    void (MainWindow::*Copy)();
   } sourceLists[] = {
-      {Source.ColorList, &TForm1::OnSelectAllColors, &TForm1::OnCopyColors},
-      {Source.LineTypeList, &TForm1::OnSelectAllLineTypes, &TForm1::OnCopyLineTypes},
+      {Source.ColorList, &MainWindow::OnSelectAllColors, &MainWindow::OnCopyColors},
+      {Source.LineTypeList, &MainWindow::OnSelectAllLineTypes, &MainWindow::OnCopyLineTypes},
   };
   for (const auto& source : sourceLists) {
     auto* selectAll =
@@ -49,7 +49,7 @@ void TForm1::BuildKeyboard() {
   for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order.at(i - 1), order.at(i));
 }
 
-void TForm1::OpenFocusedHalf() {
+void MainWindow::OpenFocusedHalf() {
   const QWidget* focused = focusWidget();
   if (focused != nullptr && Destination.Half->isAncestorOf(focused)) {
     BrowseAndOpen(Destination);

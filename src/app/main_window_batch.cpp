@@ -7,11 +7,11 @@
 
 #include "app/batch_apply.h"
 #include "app/caption_panel.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 
 namespace pennatran {
 
-void TForm1::ApplyToDroppedDrawings(const QStringList& paths) {
+void MainWindow::ApplyToDroppedDrawings(const QStringList& paths) {
   if (!Source.Opened) {
     Env.Messages->Information(tr("先にコピー元の図面ファイルかパレットファイルを開いてください。"));
     return;

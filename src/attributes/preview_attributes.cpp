@@ -1,4 +1,4 @@
-#include "attributes/gra_attribute.h"
+#include "attributes/preview_attributes.h"
 
 #include <cmath>
 
@@ -54,12 +54,12 @@ double WidthUnit(const TEntJwwHeader& header, const TPrinterResolution& printerR
 
 }  // namespace
 
-TgraAttribute::TgraAttribute() : Layers(kLayerCount), Pens(kAttributePenCount) {
+PreviewAttributes::PreviewAttributes() : Layers(kLayerCount), Pens(kAttributePenCount) {
   InitAll();
 }
 
-void TgraAttribute::InitAll() {
-  BackMode = 0;
+void PreviewAttributes::InitAll() {
+  BackMode = BackgroundMode::White;
   BackColor = kWhite;
   ForeColor = kBlack;
   GrayColor = kGray;
@@ -70,75 +70,71 @@ void TgraAttribute::InitAll() {
   InitPointRadii();
 }
 
-void TgraAttribute::InitLayers() {
-  for (TjwvLayer& layer : Layers) layer.State = kLayerNormal;
+void PreviewAttributes::InitLayers() {
+  for (PreviewLayer& layer : Layers) layer.State = kLayerNormal;
 }
 
-void TgraAttribute::InitPenColors() {
-  for (TjwvPen& pen : Pens) pen.Color = ForeColor;
+void PreviewAttributes::InitPenColors() {
+  for (PreviewPen& pen : Pens) pen.Color = ForeColor;
   for (const TDefaultPen& d : kDefaultPens) Pens[PenIndex(d.Number)].Color = d.Color;
 }
 
-void TgraAttribute::InitPenWidths() {
-  for (TjwvPen& pen : Pens) pen.Width = 0.18;
+void PreviewAttributes::InitPenWidths() {
+  for (PreviewPen& pen : Pens) pen.Width = 0.18;
   for (const TDefaultPen& d : kDefaultPens) Pens[PenIndex(d.Number)].Width = d.Width;
 }
 
-void TgraAttribute::InitPointRadii() {
-  for (TjwvPen& pen : Pens) pen.PointRadius = 0.2;
+void PreviewAttributes::InitPointRadii() {
+  for (PreviewPen& pen : Pens) pen.PointRadius = 0.2;
   for (const TDefaultPen& d : kDefaultPens) Pens[PenIndex(d.Number)].PointRadius = d.PointRadius;
 }
 
-void TgraAttribute::SetBackMode(int32_t mode) {
-  if (mode == 0) {
-    BackMode = 0;
-    BackColor = kWhite;
-    ForeColor = kBlack;
-  } else if (mode == 1) {
-    BackMode = 1;
-    BackColor = kBlack;
-    ForeColor = kWhite;
-  }
+void PreviewAttributes::SetBackMode(BackgroundMode mode) {
+  BackMode = mode;
+  const bool black = mode == BackgroundMode::Black;
+  BackColor = black ? kBlack : kWhite;
+  ForeColor = black ? kWhite : kBlack;
 }
 
-int32_t TgraAttribute::PenIndex(int32_t colorNumber) {
+int32_t PreviewAttributes::PenIndex(int32_t colorNumber) {
   if (InRange(colorNumber, 1, 9)) return colorNumber - 1;
   if (InRange(colorNumber, 101, 356)) return colorNumber - 101 + 9;
   return -1;
 }
 
-void TgraAttribute::SetLayer(int32_t layerIndex, int32_t state) {
+void PreviewAttributes::SetLayer(int32_t layerIndex, int32_t state) {
   if (!InRange(layerIndex, 0, kLayerCount - 1)) return;
   Layers[layerIndex].State = InRange(state, kLayerNormal, kLayerHidden) ? state : kLayerNormal;
 }
 
-int32_t TgraAttribute::GetLayerState(int32_t layerIndex) const {
+int32_t PreviewAttributes::GetLayerState(int32_t layerIndex) const {
   if (!InRange(layerIndex, 0, kLayerCount - 1)) return kLayerNormal;
   return Layers[layerIndex].State;
 }
 
-void TgraAttribute::SetPen(int32_t colorNumber, TColor color, double width, double pointRadius) {
+void PreviewAttributes::SetPen(int32_t colorNumber, TColor color, double width,
+                               double pointRadius) {
   const int32_t i = PenIndex(colorNumber);
   if (i < 0) return;
   Pens[i] = {color, width, pointRadius};
 }
 
-TColor TgraAttribute::GetPenColor(int32_t colorNumber) const {
+TColor PreviewAttributes::GetPenColor(int32_t colorNumber) const {
   const int32_t i = PenIndex(colorNumber);
   return i < 0 ? BackColor : Pens[i].Color;
 }
 
-double TgraAttribute::GetPenWidth(int32_t colorNumber) const {
+double PreviewAttributes::GetPenWidth(int32_t colorNumber) const {
   const int32_t i = PenIndex(colorNumber);
   return i < 0 ? 0.0 : Pens[i].Width;
 }
 
-double TgraAttribute::GetPointRadius(int32_t colorNumber) const {
+double PreviewAttributes::GetPointRadius(int32_t colorNumber) const {
   const int32_t i = PenIndex(colorNumber);
   return i < 0 ? 0.1 : Pens[i].PointRadius;
 }
 
-void ApplyLayerStates(TgraAttribute& attributes, const TJwwData& doc) {
+void ApplyLayerStates(PreviewAttributes& attributes, const TJwwData& doc) {
   attributes.InitLayers();
   for (int32_t i = 0; i < kLayerCount; ++i) {
     // A document without tables (nothing read) counts its missing states as normal.
@@ -147,7 +143,7 @@ void ApplyLayerStates(TgraAttribute& attributes, const TJwwData& doc) {
         group < doc.LayerGroups.size() ? doc.LayerGroups[group].State : kStoredEditable;
     const int32_t ls =
         static_cast<size_t>(i) < doc.Layers.size() ? doc.Layers[i].State : kStoredEditable;
-    TLayerState state = kLayerNormal;
+    PreviewLayerState state = kLayerNormal;
     if (gs == kStoredHidden || ls == kStoredHidden) {
       state = kLayerHidden;
     } else if (gs == kStoredDisplayOnly || ls == kStoredDisplayOnly) {
@@ -157,8 +153,8 @@ void ApplyLayerStates(TgraAttribute& attributes, const TJwwData& doc) {
   }
 }
 
-int32_t ApplyDocPens(TgraAttribute& attributes, const TJwwData& doc, int32_t backMode,
-                     const TPrinterResolution& printerResolution) {
+BackgroundMode ApplyDocPens(PreviewAttributes& attributes, const TJwwData& doc,
+                            BackgroundMode backMode, const TPrinterResolution& printerResolution) {
   if (doc.Pens.empty()) return backMode;
   const double unit = WidthUnit(doc.Header, printerResolution);
   for (int32_t n = 1; n <= 8 && static_cast<size_t>(n) < doc.Pens.size(); ++n) {
@@ -175,11 +171,11 @@ int32_t ApplyDocPens(TgraAttribute& attributes, const TJwwData& doc, int32_t bac
   const int32_t green = (c / 256) % 256;
   const int32_t blue = (c / 65536) % 256;
   if (InRange(red, 0, 20) && InRange(green, 0, 20) && InRange(blue, 0, 20)) {
-    backMode = 1;
-    attributes.SetBackMode(1);
+    backMode = BackgroundMode::Black;
+    attributes.SetBackMode(backMode);
   } else if (InRange(red, 235, 255) && InRange(green, 235, 255) && InRange(blue, 235, 255)) {
-    backMode = 0;
-    attributes.SetBackMode(0);
+    backMode = BackgroundMode::White;
+    attributes.SetBackMode(backMode);
   }
   return backMode;
 }

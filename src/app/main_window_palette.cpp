@@ -5,7 +5,7 @@
 #include <QImage>
 
 #include "app/caption_panel.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/preview_image.h"
 #include "qtcanvas/qt_canvas.h"
 #include "render/palette_sheet.h"
@@ -23,19 +23,20 @@ bool IsPaletteFile(const QString& path) {
 }
 
 QString PaletteOnDestination(const QString& path) {
-  return TForm1::tr(
+  return MainWindow::tr(
              "「%1」はパレットファイルです。パレットファイルはコピー元にだけ開けます（コピー先は"
              "図面として保存するため、図面ファイルを開いてください）。")
       .arg(path);
 }
 
 QString PaletteRefused(const std::string& error) {
-  return TForm1::tr("パレットファイルを開けませんでした。\n%1").arg(QString::fromStdString(error));
+  return MainWindow::tr("パレットファイルを開けませんでした。\n%1")
+      .arg(QString::fromStdString(error));
 }
 
 }  // namespace
 
-bool TForm1::OpenIfPaletteFile(TWindowSide& side, const QString& path) {
+bool MainWindow::OpenIfPaletteFile(TWindowSide& side, const QString& path) {
   if (!IsPaletteFile(path)) return false;
   if (&side != &Source) {
     Env.Messages->Information(PaletteOnDestination(path));
@@ -63,14 +64,14 @@ bool TForm1::OpenIfPaletteFile(TWindowSide& side, const QString& path) {
   return true;
 }
 
-void TForm1::ShowPaletteSheet(const TPalette& palette, TPreviewImage* image) {
+void MainWindow::ShowPaletteSheet(const TPalette& palette, TPreviewImage* image) {
   image->ShowDrawing([&](QImage& picture) {
     TQtCanvas canvas(picture);
     DrawPaletteSheet(canvas, palette, picture.width(), picture.height());
   });
 }
 
-TPalette TForm1::SidePalette(const TWindowSide& side) const {
+TPalette MainWindow::SidePalette(const TWindowSide& side) const {
   return side.Palette ? *side.Palette : PaletteOfDrawing(*side.Drawing);
 }
 

@@ -14,7 +14,7 @@
 #include "app/caption_panel.h"
 #include "app/color_splitter.h"
 #include "app/difference_mark.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/panel_button.h"
 #include "app/preview_image.h"
 #include "app/window_placement.h"
@@ -78,7 +78,7 @@ QLabel* MakeSwatch(const QString& name, QWidget* parent) {
 
 }  // namespace
 
-void TForm1::BuildLayout() {
+void MainWindow::BuildLayout() {
   QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"),
                              {QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic"),
                               QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL Gothic"),
@@ -105,7 +105,7 @@ void TForm1::BuildLayout() {
   resize(637, 557);
 }
 
-QWidget* TForm1::BuildHalf(TWindowSide& side, bool source) {
+QWidget* MainWindow::BuildHalf(TWindowSide& side, bool source) {
   auto* half = new QWidget(this);
   half->setObjectName(source ? QStringLiteral("Panel1") : QStringLiteral("Panel2"));
   auto* layout = StackLayout(half);
@@ -193,15 +193,16 @@ QWidget* TForm1::BuildHalf(TWindowSide& side, bool source) {
     colorHeader->AddRight(SelectAllColorsButton, kPanelButtonWidth);
     lineTypeHeader->AddRight(CopyLineTypesButton, kPanelButtonWidth);
     lineTypeHeader->AddRight(SelectAllLineTypesButton, kPanelButtonWidth);
-    connect(CopyColorsButton, &TPanelButton::clicked, this, &TForm1::OnCopyColors);
-    connect(CopyLineTypesButton, &TPanelButton::clicked, this, &TForm1::OnCopyLineTypes);
-    connect(SelectAllColorsButton, &TPanelButton::clicked, this, &TForm1::OnSelectAllColors);
-    connect(SelectAllLineTypesButton, &TPanelButton::clicked, this, &TForm1::OnSelectAllLineTypes);
+    connect(CopyColorsButton, &TPanelButton::clicked, this, &MainWindow::OnCopyColors);
+    connect(CopyLineTypesButton, &TPanelButton::clicked, this, &MainWindow::OnCopyLineTypes);
+    connect(SelectAllColorsButton, &TPanelButton::clicked, this, &MainWindow::OnSelectAllColors);
+    connect(SelectAllLineTypesButton, &TPanelButton::clicked, this,
+            &MainWindow::OnSelectAllLineTypes);
   }
   return half;
 }
 
-QWidget* TForm1::BuildButtonBar() {
+QWidget* MainWindow::BuildButtonBar() {
   auto* bar = new QFrame(this);
   bar->setObjectName(QStringLiteral("Panel15"));
   bar->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -214,8 +215,8 @@ QWidget* TForm1::BuildButtonBar() {
   ExitButton = new QPushButton(tr("終了 (&X)"), bar);
   ExitButton->setObjectName(QStringLiteral("Button2"));
   ExitButton->setGeometry(224, 4, 97, 33);
-  connect(SaveButton, &QPushButton::clicked, this, &TForm1::OnSave);
-  connect(ExitButton, &QPushButton::clicked, this, &TForm1::OnExit);
+  connect(SaveButton, &QPushButton::clicked, this, &MainWindow::OnSave);
+  connect(ExitButton, &QPushButton::clicked, this, &MainWindow::OnExit);
 
   ScreenColorLabel = new QLabel(tr("画面線色："), bar);
   ScreenColorLabel->setObjectName(QStringLiteral("Label3"));
@@ -236,7 +237,7 @@ QWidget* TForm1::BuildButtonBar() {
 
 // The settings hold the client area: the one rectangle a window both reports and takes
 // the same way whether or not its frame is known yet.
-void TForm1::ApplySettings(const TWindowSettings& settings) {
+void MainWindow::ApplySettings(const TWindowSettings& settings) {
   QList<QRect> screens;
   for (const QScreen* screen : QGuiApplication::screens())
     screens.push_back(screen->availableGeometry());
@@ -264,7 +265,7 @@ void TForm1::ApplySettings(const TWindowSettings& settings) {
   place(Destination.ListsSplitter, settings.DestinationColorListHeight);
 }
 
-TWindowSettings TForm1::CurrentSettings() const {
+TWindowSettings MainWindow::CurrentSettings() const {
   TWindowSettings settings;
   settings.Left = geometry().x();
   settings.Top = geometry().y();

@@ -6,7 +6,7 @@
 #include <QSignalBlocker>
 
 #include "app/difference_mark.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "jww/text_encoding.h"
 #include "palette/palette.h"
 #include "palette/palette_diff.h"
@@ -69,7 +69,7 @@ std::vector<int32_t> SelectedListLines(const QListWidget* list) {
   return lines;
 }
 
-void TForm1::FillColorList(const TPalette& palette, QListWidget* list) {
+void MainWindow::FillColorList(const TPalette& palette, QListWidget* list) {
   // Refilling is not a click: the hint and the labels keep their last values.
   const QSignalBlocker blocker(list);
   list->clear();
@@ -85,7 +85,7 @@ void TForm1::FillColorList(const TPalette& palette, QListWidget* list) {
   }
 }
 
-void TForm1::FillLineTypeList(const TPalette& palette, QListWidget* list) {
+void MainWindow::FillLineTypeList(const TPalette& palette, QListWidget* list) {
   const QSignalBlocker blocker(list);
   list->clear();
   const QColor ink = list->palette().color(QPalette::Text);
@@ -100,12 +100,12 @@ void TForm1::FillLineTypeList(const TPalette& palette, QListWidget* list) {
   }
 }
 
-void TForm1::ShowFirstCopiedLine(QListWidget* list, const std::vector<int32_t>& lines) {
+void MainWindow::ShowFirstCopiedLine(QListWidget* list, const std::vector<int32_t>& lines) {
   if (lines.empty() || lines.front() >= list->count()) return;
   list->scrollToItem(list->item(lines.front()), QAbstractItemView::PositionAtTop);
 }
 
-void TForm1::UpdateDifferenceMarks() {
+void MainWindow::UpdateDifferenceMarks() {
   if (!Source.Opened || !Destination.Opened) {
     MarkDifferingLines(Destination.ColorList, {});
     MarkDifferingLines(Destination.LineTypeList, {});
@@ -117,7 +117,7 @@ void TForm1::UpdateDifferenceMarks() {
   MarkDifferingLines(Destination.LineTypeList, DifferingLineTypeLines(source, destination));
 }
 
-void TForm1::OnColorListClick(const TWindowSide& side) {
+void MainWindow::OnColorListClick(const TWindowSide& side) {
   QListWidget* list = side.ColorList;
   const TJwwData* doc = side.Drawing.get();
   if (!side.Opened || doc == nullptr || list->count() == 0 || list->currentRow() == -1) return;
@@ -134,7 +134,7 @@ void TForm1::OnColorListClick(const TWindowSide& side) {
   SetSwatchColor(PrintColorSwatch, entry->PrintColor);
 }
 
-void TForm1::OnLineTypeListClick(const TWindowSide& side) {
+void MainWindow::OnLineTypeListClick(const TWindowSide& side) {
   QListWidget* list = side.LineTypeList;
   if (!side.Opened || list->count() == 0 || list->currentRow() == -1) return;
   list->setToolTip(list->item(list->currentRow())->text());

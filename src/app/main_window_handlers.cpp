@@ -15,7 +15,7 @@
 
 #include "app/caption_panel.h"
 #include "app/escape_key.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/panel_button.h"
 #include "app/preview_image.h"
 #include "jww/file_lock.h"
@@ -33,49 +33,49 @@ namespace {
 
 // The window's messages, looked up when shown so that they follow the installed language.
 QString NoSource() {
-  return TForm1::tr("コピー元ファイルを開いていません");
+  return MainWindow::tr("コピー元ファイルを開いていません");
 }
 QString NoDestination() {
-  return TForm1::tr("コピー先ファイルを開いていません");
+  return MainWindow::tr("コピー先ファイルを開いていません");
 }
 QString Saved(const QString& path) {
-  return TForm1::tr("図面ファイル「%1」を保存しました。").arg(path);
+  return MainWindow::tr("図面ファイル「%1」を保存しました。").arg(path);
 }
 QString SaveFailed(const QString& path, TSaveFailure failure) {
   // The reason comes from the drawing library; its translation is looked up under its own
   // context.
   const std::string reason = SaveFailureText(failure);
-  return TForm1::tr("図面ファイル「%1」の保存に失敗しました。").arg(path) +
+  return MainWindow::tr("図面ファイル「%1」の保存に失敗しました。").arg(path) +
          (reason.empty()
               ? QString()
               : QStringLiteral("\n") + QCoreApplication::translate("SaveFailure", reason.c_str()));
 }
 QString ReadPartly(const QString& path) {
-  return TForm1::tr(
+  return MainWindow::tr(
              "図面ファイル「%1」を最後まで読み込めませんでした。読み込めた部分だけを表示していま"
              "す。")
       .arg(path);
 }
 QString NotADrawing(const QString& path) {
-  return TForm1::tr("「%1」は Jw_cad の図面ファイルではありません。").arg(path);
+  return MainWindow::tr("「%1」は Jw_cad の図面ファイルではありません。").arg(path);
 }
 // What the user is told after a load that stopped before the end of its file.
 QString LoadFailed(const TJwwData& doc, const QString& path) {
   return doc.LoadError.NotADrawing ? NotADrawing(path) : ReadPartly(path);
 }
 QString PlacementsCut(const QString& path) {
-  return TForm1::tr(
+  return MainWindow::tr(
              "図面ファイル「%1」はブロックの配置が多すぎるか入れ子が深すぎるため、プレビューには"
              "配置の一部だけを表示しています。")
       .arg(path);
 }
 QString SaveIncomplete() {
-  return TForm1::tr(
+  return MainWindow::tr(
       "コピー先ファイルは最後まで読み込めていません。このまま保存すると、読み込めなかった部分は"
       "失われます。保存しますか？");
 }
 QString UnsavedCopies() {
-  return TForm1::tr("コピー先にコピーした内容が保存されていません。保存しますか？");
+  return MainWindow::tr("コピー先にコピーした内容が保存されていません。保存しますか？");
 }
 
 // Shows the wait cursor while a drawing is read or drawn.
@@ -134,7 +134,7 @@ bool AcceptAsCopy(QDropEvent* event) {
 
 }  // namespace
 
-TForm1::TForm1(TFormEnvironment environment, QWidget* parent)
+MainWindow::MainWindow(TFormEnvironment environment, QWidget* parent)
     : QWidget(parent), Env(std::move(environment)) {
   if (!Env.Messages) Env.Messages = std::make_unique<TMessageBoxes>(this);
   if (!Env.Dialogs) Env.Dialogs = std::make_unique<TQtFileDialogs>(this);
@@ -145,11 +145,11 @@ TForm1::TForm1(TFormEnvironment environment, QWidget* parent)
   BuildLayout();
 }
 
-TForm1::~TForm1() {
+MainWindow::~MainWindow() {
   if (Shown && !Closed) FormClose();
 }
 
-void TForm1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!Shown) {
     Shown = true;
@@ -157,7 +157,7 @@ void TForm1::showEvent(QShowEvent* event) {
   }
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   if (Shown && !Closed && !SaveBeforeClosing()) {
     event->ignore();
     return;
@@ -166,7 +166,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-bool TForm1::SaveBeforeClosing() {
+bool MainWindow::SaveBeforeClosing() {
   if (!Destination.Unsaved) return true;
   switch (Env.Messages->QuestionWithCancel(UnsavedCopies())) {
     case TAnswer::Yes:
@@ -180,23 +180,23 @@ bool TForm1::SaveBeforeClosing() {
   return false;
 }
 
-void TForm1::FormShow() {
+void MainWindow::FormShow() {
   ApplySettings(LoadSettings(Env.Folders.SettingsPath));
-  Source.ScratchFolder = Env.Folders.TempDir;
-  Destination.ScratchFolder = Env.Folders.Temp2Dir;
+  Source.ScratchFolder = Env.Folders.SourceScratch;
+  Destination.ScratchFolder = Env.Folders.DestinationScratch;
   std::error_code ec;
   std::filesystem::create_directories(Source.ScratchFolder, ec);
   std::filesystem::create_directories(Destination.ScratchFolder, ec);
-  BackMode = 0;
+  BackMode = BackgroundMode::White;
   for (TWindowSide* side : {&Source, &Destination}) {
     side->Drawing = std::make_unique<TJwwData>();
     side->Drawing->ImageFolder = side->ScratchFolder;
   }
-  GraAttribute = std::make_unique<TgraAttribute>();
-  GraAttribute->SetBackMode(BackMode);
-  GraAttribute->InitPenColors();
-  GraAttribute->SetShowAuxiliary(0);
-  Context.GraAttribute = GraAttribute.get();
+  Attributes = std::make_unique<PreviewAttributes>();
+  Attributes->SetBackMode(BackMode);
+  Attributes->InitPenColors();
+  Attributes->SetShowAuxiliary(0);
+  Context.Attributes = Attributes.get();
   Context.Clock = Env.Clock;
   Context.EscapePressed = Env.EscapePressed;
   Context.DocInfo = TDocumentInfo{};
@@ -217,13 +217,13 @@ void TForm1::FormShow() {
   }
 }
 
-void TForm1::FormClose() {
+void MainWindow::FormClose() {
   Closed = true;
   SaveSettings(Env.Folders.SettingsPath, CurrentSettings());
   CloseSideFile(Destination);
   CloseSideFile(Source);
-  Context.GraAttribute = nullptr;
-  GraAttribute.reset();
+  Context.Attributes = nullptr;
+  Attributes.reset();
   Destination.Drawing.reset();
   Source.Drawing.reset();
   // Only empty folders go; a folder that still holds files stays.
@@ -232,27 +232,27 @@ void TForm1::FormClose() {
   std::filesystem::remove(Source.ScratchFolder, ec);
 }
 
-void TForm1::OpenSource(const QString& path) {
+void MainWindow::OpenSource(const QString& path) {
   if (!Source.Drawing) return;
   OpenSideFile(Source, path);
 }
 
-void TForm1::OpenDestination(const QString& path) {
+void MainWindow::OpenDestination(const QString& path) {
   if (!Destination.Drawing) return;
   OpenSideFile(Destination, path);
 }
 
-void TForm1::BrowseAndOpen(TWindowSide& side) {
+void MainWindow::BrowseAndOpen(TWindowSide& side) {
   if (!side.Drawing) return;
   if (const std::optional<QString> chosen = Browse(side.PathPanel)) OpenSideFile(side, *chosen);
 }
 
-std::optional<QString> TForm1::Browse(const TCaptionPanel* pathPanel) {
+std::optional<QString> MainWindow::Browse(const TCaptionPanel* pathPanel) {
   const auto [folder, fileName] = SplitCaption(pathPanel->Caption());
   return Env.Dialogs->OpenDrawing(folder, fileName);
 }
 
-void TForm1::OpenSideFile(TWindowSide& side, const QString& path) {
+void MainWindow::OpenSideFile(TWindowSide& side, const QString& path) {
   if (QFileInfo(path).isFile() && OpenIfPaletteFile(side, path)) return;
   side.PathPanel->SetCaption(path);
   if (!QFileInfo(path).isFile()) return;
@@ -264,7 +264,7 @@ void TForm1::OpenSideFile(TWindowSide& side, const QString& path) {
     doc.DocInfoPublished = false;
     side.LoadComplete = doc.LoadFromFile(ToFsPath(path));
     BackMode =
-        PreparePreview(Context, *GraAttribute, doc, BackMode, Env.PrinterResolution, Env.Clock);
+        PreparePreview(Context, *Attributes, doc, BackMode, Env.PrinterResolution, Env.Clock);
     side.BackMode = BackMode;
     if (doc.LoadError.NotADrawing) {
       side.Preview->clear();
@@ -282,7 +282,7 @@ void TForm1::OpenSideFile(TWindowSide& side, const QString& path) {
   if (doc.BlockTreeLimited) Env.Messages->Information(PlacementsCut(path));
 }
 
-void TForm1::CloseSideFile(TWindowSide& side) {
+void MainWindow::CloseSideFile(TWindowSide& side) {
   side.Palette.reset();
   if (!side.Drawing) return;
   side.Drawing->ImageFolder = side.ScratchFolder;
@@ -291,15 +291,15 @@ void TForm1::CloseSideFile(TWindowSide& side) {
   side.Drawing->ClearImageList();
 }
 
-void TForm1::ShowPreview(const TJwwData& doc, TPreviewImage* image) {
+void MainWindow::ShowPreview(const TJwwData& doc, TPreviewImage* image) {
   image->ShowDrawing([&](QImage& picture) {
     TQtCanvas canvas(picture);
     DrawPreview(Context, doc, canvas, picture.width(), picture.height());
   });
 }
 
-void TForm1::RedrawPreview(TWindowSide& side) {
-  if (!side.Opened || !side.Drawing || !GraAttribute) return;
+void MainWindow::RedrawPreview(TWindowSide& side) {
+  if (!side.Opened || !side.Drawing || !Attributes) return;
   if (side.Palette) {
     ShowPaletteSheet(*side.Palette, side.Preview);
     return;
@@ -307,14 +307,14 @@ void TForm1::RedrawPreview(TWindowSide& side) {
   if (side.Drawing->LoadError.NotADrawing) return;
   TWaitCursor wait;
   // The drawing's own pens and layers, and the background it was first shown on.
-  GraAttribute->SetBackMode(side.BackMode);
-  PreparePreview(Context, *GraAttribute, *side.Drawing, side.BackMode, Env.PrinterResolution,
+  Attributes->SetBackMode(side.BackMode);
+  PreparePreview(Context, *Attributes, *side.Drawing, side.BackMode, Env.PrinterResolution,
                  Env.Clock);
   ShowPreview(*side.Drawing, side.Preview);
-  GraAttribute->SetBackMode(BackMode);
+  Attributes->SetBackMode(BackMode);
 }
 
-bool TForm1::BothSidesOpen() {
+bool MainWindow::BothSidesOpen() {
   if (!Source.Opened) {
     Env.Messages->Information(NoSource());
     return false;
@@ -326,7 +326,7 @@ bool TForm1::BothSidesOpen() {
   return true;
 }
 
-void TForm1::OnCopyColors() {
+void MainWindow::OnCopyColors() {
   if (!BothSidesOpen()) return;
   const std::vector<int32_t> lines = SelectedListLines(Source.ColorList);
   ApplyPalette(SidePalette(Source), lines, {}, *Destination.Drawing);
@@ -336,7 +336,7 @@ void TForm1::OnCopyColors() {
   UpdateDifferenceMarks();
 }
 
-void TForm1::OnCopyLineTypes() {
+void MainWindow::OnCopyLineTypes() {
   if (!BothSidesOpen()) return;
   const std::vector<int32_t> lines = SelectedListLines(Source.LineTypeList);
   ApplyPalette(SidePalette(Source), {}, lines, *Destination.Drawing);
@@ -346,15 +346,15 @@ void TForm1::OnCopyLineTypes() {
   UpdateDifferenceMarks();
 }
 
-void TForm1::OnSelectAllColors() {
+void MainWindow::OnSelectAllColors() {
   Source.ColorList->selectAll();
 }
 
-void TForm1::OnSelectAllLineTypes() {
+void MainWindow::OnSelectAllLineTypes() {
   Source.LineTypeList->selectAll();
 }
 
-void TForm1::OnSave() {
+void MainWindow::OnSave() {
   if (!BothSidesOpen()) return;
   if (!Destination.LoadComplete && !Env.Messages->Question(SaveIncomplete())) return;
   const auto [folder, fileName] = SplitCaption(Destination.PathPanel->Caption());
@@ -377,17 +377,17 @@ void TForm1::OnSave() {
   Env.Messages->Information(saved ? Saved(*chosen) : SaveFailed(*chosen, error.Failure));
 }
 
-void TForm1::OnExit() {
+void MainWindow::OnExit() {
   close();
 }
 
 // A drop is only ever taken as a copy: a source told "moved" may delete the user's file.
-void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   const QStringList paths = DraggedPaths(event->mimeData());
   if (Source.Drawing && (!DraggedDrawing(paths).isEmpty() || IsBatch(paths))) AcceptAsCopy(event);
 }
 
-void TForm1::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
   const QStringList paths = DraggedPaths(event->mimeData());
   const QPoint at = event->position().toPoint();
   if (IsBatch(paths)) {

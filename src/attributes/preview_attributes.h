@@ -13,25 +13,28 @@
 namespace pennatran {
 
 // How the preview shows a layer.
-enum TLayerState : int32_t {
+enum PreviewLayerState : int32_t {
   kLayerNormal = 1,
   kLayerDisplayOnly = 2,  // drawn in grey
   kLayerHidden = 3,       // not drawn
 };
 
-struct TjwvLayer {
+// The preview's paper: white with black as the foreground, or the reverse.
+enum class BackgroundMode : int32_t { White = 0, Black = 1 };
+
+struct PreviewLayer {
   int32_t State = kLayerNormal;
 };
 
-struct TjwvPen {
+struct PreviewPen {
   TColor Color = 0;
   double Width = 0.18;       // mm
   double PointRadius = 0.2;  // mm
 };
 
-class TgraAttribute {
+class PreviewAttributes {
  public:
-  TgraAttribute();
+  PreviewAttributes();
 
   void InitAll();
   void InitLayers();
@@ -39,7 +42,7 @@ class TgraAttribute {
   void InitPenWidths();
   void InitPointRadii();
 
-  void SetBackMode(int32_t mode);
+  void SetBackMode(BackgroundMode mode);
   TColor GetBackColor() const { return BackColor; }
   TColor GetGrayColor() const { return GrayColor; }
   void SetShowAuxiliary(int32_t value) { ShowAuxiliary = value != 0; }
@@ -54,13 +57,13 @@ class TgraAttribute {
   double GetPenWidth(int32_t colorNumber) const;
   double GetPointRadius(int32_t colorNumber) const;
 
-  int32_t BackMode = 0;
+  BackgroundMode BackMode = BackgroundMode::White;
   TColor BackColor = 0xFFFFFF;
   TColor ForeColor = 0;
   TColor GrayColor = 0x808080;
   bool ShowAuxiliary = false;
-  std::vector<TjwvLayer> Layers;  // 256
-  std::vector<TjwvPen> Pens;      // 265
+  std::vector<PreviewLayer> Layers;  // 256
+  std::vector<PreviewPen> Pens;      // 265
 };
 
 // The default printer's horizontal resolution in dots per inch, or nothing when there is
@@ -68,10 +71,10 @@ class TgraAttribute {
 using TPrinterResolution = std::function<std::optional<int32_t>()>;
 
 // Hands the document's layer group and layer states to the attributes.
-void ApplyLayerStates(TgraAttribute& attributes, const TJwwData& doc);
+void ApplyLayerStates(PreviewAttributes& attributes, const TJwwData& doc);
 // Hands the document's pens and SXF colours to the attributes and detects a black or
 // white background. Returns the background mode to keep (backMode when unchanged).
-int32_t ApplyDocPens(TgraAttribute& attributes, const TJwwData& doc, int32_t backMode,
-                     const TPrinterResolution& printerResolution);
+BackgroundMode ApplyDocPens(PreviewAttributes& attributes, const TJwwData& doc,
+                            BackgroundMode backMode, const TPrinterResolution& printerResolution);
 
 }  // namespace pennatran

@@ -14,7 +14,7 @@
 #include "app/file_dialogs.h"
 #include "app/messages.h"
 #include "app/settings_file.h"
-#include "attributes/gra_attribute.h"
+#include "attributes/preview_attributes.h"
 #include "jww/jww_data.h"
 #include "palette/palette_file.h"
 #include "render/render_context.h"
@@ -61,7 +61,7 @@ struct TWindowSide {
   // the destination takes copies.
   bool Unsaved = false;
   // The background mode the drawing's preview was first drawn with; a redraw keeps it.
-  int32_t BackMode = 0;
+  BackgroundMode BackMode = BackgroundMode::White;
 
   QWidget* Half = nullptr;
   TCaptionPanel* PathPanel = nullptr;
@@ -73,12 +73,12 @@ struct TWindowSide {
   QListWidget* LineTypeList = nullptr;
 };
 
-class TForm1 : public QWidget {
+class MainWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm1(TFormEnvironment environment, QWidget* parent = nullptr);
+  explicit MainWindow(TFormEnvironment environment, QWidget* parent = nullptr);
   // Runs FormClose if the window was shown and not closed, so nothing is left behind.
-  ~TForm1() override;
+  ~MainWindow() override;
 
   // Sets a side's path and opens it, as its browse button does after the dialog.
   void OpenSource(const QString& path);
@@ -179,9 +179,9 @@ class TForm1 : public QWidget {
   QLabel* PrintColorSwatch = nullptr;
 
   // State.
-  std::unique_ptr<TgraAttribute> GraAttribute;
+  std::unique_ptr<PreviewAttributes> Attributes;
   TRenderContext Context;
-  int32_t BackMode = 0;
+  BackgroundMode BackMode = BackgroundMode::White;
   bool Shown = false;
   bool Closed = false;
 };
