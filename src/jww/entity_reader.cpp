@@ -158,18 +158,15 @@ class TEntityReader {
   void Read(Record& e) {
     constexpr TRecordLayout layout = TRecordFields<Record>::kLayout;
     Block(&e, layout.Head);
-    auto* rest = reinterpret_cast<uint8_t*>(&e) + layout.Head;
-    if constexpr (layout.Tail == TRecordTail::WhenCoded) {
-      if (e.Common.LineType == kPointWithCode) In.Raw(rest, sizeof e - layout.Head);
-    } else if constexpr (layout.Tail == TRecordTail::WhenOwnColour) {
-      if (e.Common.Color == kArbitraryColor) In.Raw(rest, sizeof e - layout.Head);
-    } else if constexpr (layout.Tail == TRecordTail::Parts) {
+    if constexpr (layout.Tail == TRecordTail::Parts) {
       ForEachFieldFrom<Record, layout.FirstPart>([&](const auto& field) {
         if (field.Gate.Holds(Version)) ReadPart(e, field);
       });
       if constexpr (std::is_same_v<Record, TEntJwwDimension>) {
         if (!kSxfDimensionGate.Holds(Version)) TakeDimensionAttributes(e);
       }
+    } else if (RestFollows(layout.Tail, e.Common)) {
+      In.Raw(reinterpret_cast<uint8_t*>(&e) + layout.Head, sizeof e - layout.Head);
     }
   }
   // A part of a packed record: a number is assigned, never bound to a reference.
@@ -196,22 +193,19 @@ class TEntityReader {
   }
 
   // The same bytes as Read takes, passed over and stored nowhere. The common part sits at
-  // the same place in old and new layouts up to Color.
+  // the same place in old and new layouts up to its Width.
   template <LaidOutRecord Record>
   void Skip() {
     constexpr TRecordLayout layout = TRecordFields<Record>::kLayout;
     const std::string_view head = In.Bytes(RecordBytes(layout.Head));
-    if constexpr (layout.Tail == TRecordTail::WhenCoded) {
-      if (static_cast<uint8_t>(head[offsetof(TEntJwwCommon, LineType)]) == kPointWithCode)
-        In.Skip(sizeof(Record) - layout.Head);
-    } else if constexpr (layout.Tail == TRecordTail::WhenOwnColour) {
-      uint16_t color = 0;
-      std::memcpy(&color, head.data() + offsetof(TEntJwwCommon, Color), sizeof color);
-      if (color == kArbitraryColor) In.Skip(sizeof(Record) - layout.Head);
-    } else if constexpr (layout.Tail == TRecordTail::Parts) {
+    if constexpr (layout.Tail == TRecordTail::Parts) {
       ForEachFieldFrom<Record, layout.FirstPart>([&](const auto& field) {
         if (field.Gate.Holds(Version)) SkipPart<typename std::decay_t<decltype(field)>::TValue>();
       });
+    } else if constexpr (layout.Tail != TRecordTail::None) {
+      TEntJwwCommon common{};
+      std::memcpy(&common, head.data(), kCommonHead);
+      if (RestFollows(layout.Tail, common)) In.Skip(sizeof(Record) - layout.Head);
     }
   }
   template <typename Part>

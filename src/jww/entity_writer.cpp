@@ -78,12 +78,7 @@ void Write(TByteWriter& out, const Record& e, int32_t version) {
   constexpr TRecordLayout layout = TRecordFields<Record>::kLayout;
   WriteCommon(out, e.Common, kCommonKind<Record>, version);
   WriteBody(out, e, layout.Head);
-  const char* rest = reinterpret_cast<const char*>(&e) + layout.Head;
-  if constexpr (layout.Tail == TRecordTail::WhenCoded) {
-    if (e.Common.LineType == kPointWithCode) out.Raw(rest, sizeof e - layout.Head);
-  } else if constexpr (layout.Tail == TRecordTail::WhenOwnColour) {
-    if (e.Common.Color == kArbitraryColor) out.Raw(rest, sizeof e - layout.Head);
-  } else if constexpr (layout.Tail == TRecordTail::Parts) {
+  if constexpr (layout.Tail == TRecordTail::Parts) {
     ForEachFieldFrom<Record, layout.FirstPart>([&](const auto& field) {
       if (!field.Gate.Holds(version)) return;
       using Part = typename std::decay_t<decltype(field)>::TValue;
@@ -97,6 +92,8 @@ void Write(TByteWriter& out, const Record& e, int32_t version) {
         out.U16(e.*field.Pointer);
       }
     });
+  } else if (RestFollows(layout.Tail, e.Common)) {
+    out.Raw(reinterpret_cast<const char*>(&e) + layout.Head, sizeof e - layout.Head);
   }
 }
 

@@ -135,6 +135,13 @@ struct TRecordLayout {
   size_t FirstPart = 0;
 };
 
+// Whether the rest of a record follows its head, by the head's common part.
+constexpr bool RestFollows(TRecordTail tail, const TEntJwwCommon& common) {
+  if (tail == TRecordTail::WhenCoded) return common.LineType == kPointWithCode;
+  if (tail == TRecordTail::WhenOwnColour) return common.Color == kArbitraryColor;
+  return false;
+}
+
 template <typename Record>
 constexpr auto Common() {
   return Field("Common", &Record::Common).Flattened();
