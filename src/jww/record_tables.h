@@ -262,22 +262,22 @@ struct TRecordFields<TEntJwwBlockDef> {
                                              Field("UsedIndex", &R::UsedIndex).In(kNotInFile)};
 };
 
-// Worked out from the drawing's inserts: no field is in the file.
+// Worked out from the drawing's inserts: the record has no bytes in the file.
 template <>
 struct TRecordFields<TEntJwwBlockTree> {
   using R = TEntJwwBlockTree;
-  static constexpr auto kFields = std::tuple{Field("Common", &R::Common).In(kNotInFile),
-                                             Field("Depth", &R::Depth).In(kNotInFile),
-                                             Field("Parent", &R::Parent).In(kNotInFile),
-                                             Field("BlockNumber", &R::BlockNumber).In(kNotInFile),
-                                             Field("BlockIndex", &R::BlockIndex).In(kNotInFile),
-                                             Field("BlockName", &R::BlockName).In(kNotInFile),
-                                             Field("X", &R::X).In(kNotInFile),
-                                             Field("Y", &R::Y).In(kNotInFile),
-                                             Field("M11", &R::M11).In(kNotInFile),
-                                             Field("M12", &R::M12).In(kNotInFile),
-                                             Field("M21", &R::M21).In(kNotInFile),
-                                             Field("M22", &R::M22).In(kNotInFile)};
+  static constexpr auto kFields = std::tuple{Field("Common", &R::Common),
+                                             Field("Depth", &R::Depth),
+                                             Field("Parent", &R::Parent),
+                                             Field("BlockNumber", &R::BlockNumber),
+                                             Field("BlockIndex", &R::BlockIndex),
+                                             Field("BlockName", &R::BlockName),
+                                             Field("X", &R::X),
+                                             Field("Y", &R::Y),
+                                             Field("M11", &R::M11),
+                                             Field("M12", &R::M12),
+                                             Field("M21", &R::M21),
+                                             Field("M22", &R::M22)};
 };
 
 // The image section holds each image's bytes after its name and size.

@@ -33,20 +33,8 @@ TEST(PaletteFieldsTest, KeysAndDiffNamesStayThoseOfThePaletteFile) {
                                       "printPitch", "segmentCount", "pitches"}));
 
   TPalette changed = palette;
-  TEntJwwColorExNo& c = changed.Colors[17];
-  c.Name = "n";
-  c.ScreenColor = 0x0000FF;
-  c.ScreenWidth = 3;
-  c.PrintWidth = 4;
-  c.PointRadius = 2;
-  TEntJwwLineTypeExNo& t = changed.LineTypes[17];
-  t.Name = "n";
-  t.Pattern = 0x12345678;
-  t.UnitDots = 1;
-  t.ScreenPitch = 2;
-  t.PrintPitch = 3;
-  t.SegmentCount = 4;
-  t.Pitches[9] = 5;
+  changed.Colors[17] = {0x0000FF, 3, "n", 0, 4, 2};
+  changed.LineTypes[17] = {0x12345678, 1, 2, 3, "n", 4, {0, 0, 0, 0, 0, 0, 0, 0, 0, 5}};
   std::vector<std::string> lines;
   for (const TFieldChange& change : CompareSlots(palette, changed, {0}, {0}))
     lines.push_back(ChangeText(change));
