@@ -8,6 +8,10 @@ namespace pennatran {
 
 // Every save writes this version, whatever the drawing was read as.
 inline constexpr int32_t kSaveVersion = 700;
+// The oldest version whose layout is known: older files end the load after the version,
+// and no save writes one.
+inline constexpr int32_t kOldestReadableVersion = 220;
+inline constexpr int32_t kOldestWritableVersion = kOldestReadableVersion;
 
 // Versions above it carry the sky map pair and the scales of the mark jumps.
 inline constexpr int32_t kLastShortViewVersion = 230;
