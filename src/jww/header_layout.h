@@ -21,6 +21,11 @@ struct THeaderStep {
   Shown ShownFields{};
 };
 
+template <typename Kind, typename... Shown>
+constexpr THeaderStep<Kind, std::tuple<Shown...>> Step(TVersionGate gate, Shown... shown) {
+  return {gate, {shown...}};
+}
+
 struct TMemoStep {};            // its string form says the form of every string of the drawing
 struct TLayerStatesStep {};     // each group's first row, then its sixteen layers'
 struct TLayerNamesStep {};      // every layer's name, then every group's
@@ -43,10 +48,10 @@ using H = TEntJwwHeader;
 
 // clang-format off
 inline constexpr auto kSteps = std::tuple{
-    THeaderStep<TMemoStep, std::tuple<TField<H, SjisString>>>{kEveryVersion, {Field("Memo", &H::Memo)}},
+    Step<TMemoStep>(kEveryVersion, Field("Memo", &H::Memo)),
     Field("PaperSize", &H::PaperSize),
     Field("WriteLayerGroup", &H::WriteLayerGroup),
-    THeaderStep<TLayerStatesStep>{},
+    Step<TLayerStatesStep>(kEveryVersion),
     Field("ReservedAfterLayers", &H::ReservedAfterLayers).Hidden(),
     Field("DimSettings", &H::DimSettings),
     Field("ReservedAfterDimSettings", &H::ReservedAfterDimSettings).Hidden(),
@@ -61,7 +66,7 @@ inline constexpr auto kSteps = std::tuple{
     Field("GridSpacingY", &H::GridSpacingY),
     Field("GridOriginX", &H::GridOriginX),
     Field("GridOriginY", &H::GridOriginY),
-    THeaderStep<TLayerNamesStep>{},
+    Step<TLayerNamesStep>(kEveryVersion),
     Field("ShadowLevel", &H::ShadowLevel),
     Field("ShadowLatitude", &H::ShadowLatitude),
     Field("Shadow9To15", &H::Shadow9To15),
@@ -75,12 +80,12 @@ inline constexpr auto kSteps = std::tuple{
     Field("RangeScale", &H::RangeScale),
     Field("RangeOriginX", &H::RangeOriginX),
     Field("RangeOriginY", &H::RangeOriginY),
-    THeaderStep<TMarkJumpsStep, std::tuple<TField<H, TMarkJump[8]>>>{kEveryVersion, {Field("MarkJumps", &H::MarkJumps)}},
+    Step<TMarkJumpsStep>(kEveryVersion, Field("MarkJumps", &H::MarkJumps)),
     Field("ExtraA", &H::ExtraA).In(kLongViewGate),
     Field("ExtraB", &H::ExtraB).In(kLongViewGate),
     Field("MultiLineSpacing", &H::MultiLineSpacing),
     Field("BothSideLineEnd", &H::BothSideLineEnd),
-    TTableStep<TEntJwwPen>{&TJwwData::Pens, kPenCount, kEveryVersion, true},
+    TTableStep<TEntJwwPen>{.Table = &TJwwData::Pens, .Count = kPenCount, .WholeOrNothing = true},
     TTableStep<TEntJwwLineTypeDef>{&TJwwData::LineTypeDefs, kLineTypeDefCount},
     TTableStep<TEntJwwRandomLineDef>{&TJwwData::RandomLineDefs, kRandomLineDefCount},
     TTableStep<TEntJwwLineTypeDef>{&TJwwData::DoubleLineDefs, kDoubleLineDefCount},
@@ -94,10 +99,8 @@ inline constexpr auto kSteps = std::tuple{
     Field("ColorOrderPrint", &H::ColorOrderPrint).In(kSwitchesGate),
     Field("PrintContinuous", &H::PrintContinuous).In(kSwitchesGate),
     Field("PrintCommonGray", &H::PrintCommonGray).In(kSwitchesGate),
-    THeaderStep<TEleventhSwitchStep, std::tuple<TField<H, int32_t>, TField<H, int32_t>>>{
-        kSwitchesGate,
-        {Field("DisplayOnlyNoPrint", &H::DisplayOnlyNoPrint),
-         Field("WidthUnitMode", &H::WidthUnitMode)}},
+    Step<TEleventhSwitchStep>(kSwitchesGate, Field("DisplayOnlyNoPrint", &H::DisplayOnlyNoPrint),
+                              Field("WidthUnitMode", &H::WidthUnitMode)),
     Field("DrawTime", &H::DrawTime).In(kEyePointGate),
     Field("EyeInit", &H::EyeInit).In(kEyePointGate),
     Field("EyeAngleH1", &H::EyeAngleH1).In(kEyePointGate),
