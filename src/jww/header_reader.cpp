@@ -1,3 +1,7 @@
+#include <array>
+#include <cstddef>
+#include <vector>
+
 #include "jww/format_versions.h"
 #include "jww/header_layout.h"
 #include "jww/jww_reader.h"
