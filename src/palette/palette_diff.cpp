@@ -6,6 +6,7 @@
 
 #include "jww/number_text.h"
 #include "jww/text_encoding.h"
+#include "palette/palette_fields.h"
 #include "palette/palette_json_names.h"
 #include "palette/slot_canonical.h"
 
@@ -38,13 +39,43 @@ class TCollector {
   TCollector(std::vector<TFieldChange>& out, bool isColor, int32_t slot)
       : Out(out), IsColor(isColor), Slot(slot) {}
 
-  template <typename T, typename Show>
-  void Field(const char* field, const T& before, const T& after, Show show) {
-    if (Same(before, after)) return;
-    Out.push_back({IsColor, Slot, field, show(before), show(after)});
+  // Every differing field of the two slots, in the order palette files list them.
+  template <typename SlotRecord>
+  void Fields(const SlotRecord& a, const SlotRecord& b) {
+    ForEachSlotField<SlotRecord>(
+        [&](const auto& field) { Field(field, a.*field.Pointer, b.*field.Pointer); });
   }
 
  private:
+  template <typename F>
+  void Field(const F& field, const SjisString& a, const SjisString& b) {
+    Add(field.Name, a, b, Name);
+  }
+  template <typename F>
+  void Field(const F& field, uint32_t a, uint32_t b) {
+    Add(field.Name, a, b, field.Form == TValueForm::BitPattern ? Hex8 : Color);
+  }
+  template <typename F>
+  void Field(const F& field, int32_t a, int32_t b) {
+    Add(field.Name, a, b, [](int32_t v) { return std::to_string(v); });
+  }
+  template <typename F>
+  void Field(const F& field, double a, double b) {
+    Add(field.Name, a, b, Number);
+  }
+  // Each element on its own: "Pitch3".
+  template <typename F, size_t N>
+  void Field(const F& field, const double (&a)[N], const double (&b)[N]) {
+    for (size_t i = 0; i < N; ++i)
+      Add(std::string(field.Element) + std::to_string(i + 1), a[i], b[i], Number);
+  }
+
+  template <typename T, typename Show>
+  void Add(std::string_view field, const T& before, const T& after, Show show) {
+    if (Same(before, after)) return;
+    Out.push_back({IsColor, Slot, std::string(field), show(before), show(after)});
+  }
+
   static bool Same(double a, double b) { return SameNumber(a, b); }
   template <typename T>
   static bool Same(const T& a, const T& b) {
@@ -55,10 +86,6 @@ class TCollector {
   bool IsColor;
   int32_t Slot;
 };
-
-std::string Int(int32_t v) {
-  return std::to_string(v);
-}
 
 bool Holds(const std::vector<int32_t>& lines, int32_t line) {
   return std::binary_search(lines.begin(), lines.end(), line);
@@ -75,13 +102,7 @@ std::vector<TFieldChange> CompareSlots(const TPalette& before, const TPalette& a
     const int32_t slot = line + kFirstUserSlot;
     const TEntJwwColorExNo a = CanonicalColorSlot(before.Colors[static_cast<size_t>(slot)], slot);
     const TEntJwwColorExNo b = CanonicalColorSlot(after.Colors[static_cast<size_t>(slot)], slot);
-    TCollector c(changes, true, slot);
-    c.Field("Name", a.Name, b.Name, Name);
-    c.Field("ScreenColor", a.ScreenColor, b.ScreenColor, Color);
-    c.Field("ScreenWidth", a.ScreenWidth, b.ScreenWidth, Int);
-    c.Field("PrintColor", a.PrintColor, b.PrintColor, Color);
-    c.Field("PrintWidth", a.PrintWidth, b.PrintWidth, Int);
-    c.Field("PointRadius", a.PointRadius, b.PointRadius, Number);
+    TCollector(changes, true, slot).Fields(a, b);
   }
   for (int32_t line : lineTypeLines) {
     if (!Holds(before.LineTypeLines, line) || !Holds(after.LineTypeLines, line)) continue;
@@ -90,17 +111,7 @@ std::vector<TFieldChange> CompareSlots(const TPalette& before, const TPalette& a
         CanonicalLineTypeSlot(before.LineTypes[static_cast<size_t>(slot)], slot);
     const TEntJwwLineTypeExNo b =
         CanonicalLineTypeSlot(after.LineTypes[static_cast<size_t>(slot)], slot);
-    TCollector c(changes, false, slot);
-    c.Field("Name", a.Name, b.Name, Name);
-    c.Field("Pattern", a.Pattern, b.Pattern, Hex8);
-    c.Field("UnitDots", a.UnitDots, b.UnitDots, Int);
-    c.Field("ScreenPitch", a.ScreenPitch, b.ScreenPitch, Int);
-    c.Field("PrintPitch", a.PrintPitch, b.PrintPitch, Int);
-    c.Field("SegmentCount", a.SegmentCount, b.SegmentCount, Int);
-    for (size_t i = 0; i < std::size(a.Pitches); ++i) {
-      const std::string field = "Pitch" + std::to_string(i + 1);
-      c.Field(field.c_str(), a.Pitches[i], b.Pitches[i], Number);
-    }
+    TCollector(changes, false, slot).Fields(a, b);
   }
   return changes;
 }

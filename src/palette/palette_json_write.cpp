@@ -8,6 +8,7 @@
 #include "jww/atomic_file.h"
 
 #include "jww/text_encoding.h"
+#include "palette/palette_fields.h"
 #include "palette/palette_file.h"
 #include "palette/palette_json_names.h"
 #include "palette/slot_canonical.h"
@@ -57,32 +58,38 @@ void PutName(Json& entry, const SjisString& name) {
     entry[kKeyNameBytes] = HexBytes(ToOneByteForm(name));
 }
 
-Json ColorEntry(const TEntJwwColorExNo& e, int32_t slot) {
-  Json entry;
-  entry[kKeySlot] = slot;
-  PutName(entry, e.Name);
-  entry[kKeyScreenColor] = ColorText(e.ScreenColor);
-  entry[kKeyScreenColorValue] = e.ScreenColor;
-  entry[kKeyScreenWidth] = e.ScreenWidth;
-  entry[kKeyPrintColor] = ColorText(e.PrintColor);
-  entry[kKeyPrintColorValue] = e.PrintColor;
-  entry[kKeyPrintWidth] = e.PrintWidth;
-  entry[kKeyPointRadius] = Number(e.PointRadius);
-  return entry;
+// A colour goes as "#RRGGBB" for people and as its value, which is what counts.
+void PutValue(Json& entry, const std::string& key, uint32_t v, TValueForm form) {
+  if (form != TValueForm::Colour) {
+    entry[key] = v;
+    return;
+  }
+  entry[key] = ColorText(v);
+  entry[key + std::string(kColorValueSuffix)] = v;
+}
+void PutValue(Json& entry, const std::string& key, int32_t v, TValueForm) {
+  entry[key] = v;
+}
+void PutValue(Json& entry, const std::string& key, double v, TValueForm) {
+  entry[key] = Number(v);
+}
+template <size_t N>
+void PutValue(Json& entry, const std::string& key, const double (&values)[N], TValueForm) {
+  Json array = Json::array();
+  for (double v : values) array.push_back(Number(v));
+  entry[key] = array;
 }
 
-Json LineTypeEntry(const TEntJwwLineTypeExNo& e, int32_t slot) {
+template <typename Slot>
+Json SlotEntry(const Slot& e, int32_t slot) {
   Json entry;
   entry[kKeySlot] = slot;
-  PutName(entry, e.Name);
-  entry[kKeyPattern] = e.Pattern;
-  entry[kKeyUnitDots] = e.UnitDots;
-  entry[kKeyScreenPitch] = e.ScreenPitch;
-  entry[kKeyPrintPitch] = e.PrintPitch;
-  entry[kKeySegmentCount] = e.SegmentCount;
-  Json pitches = Json::array();
-  for (double pitch : e.Pitches) pitches.push_back(Number(pitch));
-  entry[kKeyPitches] = pitches;
+  ForEachSlotField<Slot>([&](const auto& field) {
+    if constexpr (kIsNameField<std::decay_t<decltype(field)>>)
+      PutName(entry, e.*field.Pointer);
+    else
+      PutValue(entry, SlotKey(field.Name), e.*field.Pointer, field.Form);
+  });
   return entry;
 }
 
@@ -103,12 +110,12 @@ std::string WritePaletteJson(const TPalette& held) {
   Json colors = Json::array();
   for (int32_t line : palette.ColorLines) {
     const int32_t slot = line + kFirstUserSlot;
-    colors.push_back(ColorEntry(palette.Colors[static_cast<size_t>(slot)], slot));
+    colors.push_back(SlotEntry(palette.Colors[static_cast<size_t>(slot)], slot));
   }
   Json lineTypes = Json::array();
   for (int32_t line : palette.LineTypeLines) {
     const int32_t slot = line + kFirstUserSlot;
-    lineTypes.push_back(LineTypeEntry(palette.LineTypes[static_cast<size_t>(slot)], slot));
+    lineTypes.push_back(SlotEntry(palette.LineTypes[static_cast<size_t>(slot)], slot));
   }
   root[kKeyColors] = colors;
   root[kKeyLineTypes] = lineTypes;
