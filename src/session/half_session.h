@@ -108,7 +108,7 @@ class THalfSession {
   // The same from a palette read elsewhere.
   bool CopyFrom(const TPalette& palette, TListKind kind, const std::vector<int32_t>& lines);
 
-  // Saving, as the current version. A save that succeeds clears Unsaved.
+  // Saving, as kSaveVersion. A save that succeeds clears Unsaved.
   bool SaveToFile(const std::filesystem::path& file, TSaveError* error = nullptr,
                   const TAtomicWriteOptions& options = {});
   // The drawing's bytes; empty when the writer refuses it or nothing is open.
