@@ -67,7 +67,8 @@ void THalfSession::SetScratchFolder(const std::filesystem::path& folder) {
   Doc.ImageFolder = folder;
 }
 
-// Every load that reads something ends here, so that what counts as opened is decided once.
+// Every load that takes the file ends here, so that what counts as opened is decided once;
+// a file that turned out to be no drawing at all counts too.
 TSessionLoad THalfSession::CountAsOpened(TSessionLoad load) {
   load.Ok = true;
   IsOpened = true;
@@ -82,15 +83,19 @@ void THalfSession::HoldPalette(TPalette palette) {
   PaletteSource = true;
 }
 
-TSessionLoad THalfSession::OpenDrawingFile(const std::filesystem::path& file) {
+TSessionLoad THalfSession::DrawingLoaded(bool complete) {
   TSessionLoad load;
-  PaletteSource = false;
-  Doc.ImageFolder = Scratch;
-  load.Complete = Doc.LoadFromFile(file);
+  load.Complete = complete;
   load.NotADrawing = Doc.LoadError.NotADrawing;
   load.PlacementsCut = Doc.BlockTreeLimited;
+  PaletteSource = false;
   Held = PaletteOfDrawing(Doc);
   return CountAsOpened(load);
+}
+
+TSessionLoad THalfSession::OpenDrawingFile(const std::filesystem::path& file) {
+  Doc.ImageFolder = Scratch;
+  return DrawingLoaded(Doc.LoadFromFile(file));
 }
 
 TSessionLoad THalfSession::OpenBytes(std::string_view bytes, const std::string& name,
@@ -105,13 +110,8 @@ TSessionLoad THalfSession::OpenBytes(std::string_view bytes, const std::string& 
     load.Complete = true;
     return CountAsOpened(load);
   }
-  PaletteSource = false;
-  load.Complete =
-      Doc.LoadFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), name);
-  load.NotADrawing = Doc.LoadError.NotADrawing;
-  load.PlacementsCut = Doc.BlockTreeLimited;
-  Held = PaletteOfDrawing(Doc);
-  return CountAsOpened(load);
+  return DrawingLoaded(
+      Doc.LoadFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), name));
 }
 
 TSessionLoad THalfSession::OpenPaletteFile(const std::filesystem::path& file) {

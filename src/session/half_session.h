@@ -48,7 +48,6 @@ class THalfSession {
 
   // Where the drawing's embedded images are extracted and saved from.
   void SetScratchFolder(const std::filesystem::path& folder);
-  const std::filesystem::path& ScratchFolder() const { return Scratch; }
 
   // Loads a drawing from a file; its images go to the scratch folder.
   TSessionLoad OpenDrawingFile(const std::filesystem::path& file);
@@ -118,6 +117,8 @@ class THalfSession {
                           const std::vector<int32_t>& lineTypeLines) const;
 
  private:
+  // What a drawing load found, the drawing's slots held.
+  TSessionLoad DrawingLoaded(bool complete);
   TSessionLoad CountAsOpened(TSessionLoad load);
   void HoldPalette(TPalette palette);
 
