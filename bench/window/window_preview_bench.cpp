@@ -18,7 +18,7 @@
 #include "app/main_window.h"
 #include "median_time.h"
 #include "qtcanvas/qt_canvas.h"
-#include "render/draw_preview.h"
+#include "session/half_session.h"
 #include "synthetic/synthetic_drawing.h"
 
 namespace fs = std::filesystem;
@@ -46,21 +46,17 @@ class TStderrMessages : public TMessages {
 
 // The command line's preview steps (as pennatran-cli preview takes them) at the size given.
 void PreviewLikeTheCommandLine(const fs::path& drawing, int width, int height) {
-  TJwwData doc;
-  doc.LoadFromFile(drawing);
-  PreviewAttributes attributes;
-  attributes.SetBackMode(BackgroundMode::White);
-  attributes.InitPenColors();
-  TRenderContext ctx;
-  ctx.DocInfo = doc.DocInfo;
-  ResetPreviewMapping(ctx, width, height);
-  PreparePreview(
-      ctx, attributes, doc, BackgroundMode::White, [] { return std::optional<int32_t>(600); },
-      [] { return TLocalDateTime{2026, 12, 7, 9, 0, 0}; });
+  const TLocalDateTime start{2026, 12, 7, 9, 0, 0};
+  THalfSession half(TPreviewEnvironment{
+      [] { return std::optional<int32_t>(600); }, [start] { return start; }, {}});
+  half.OpenDrawingFile(drawing);
+  half.ResetPreview(width, height, start);
+  TPreviewCarry carry;
+  half.PreparePreview(carry);
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(Qt::white);
   TQtCanvas canvas(image);
-  DrawPreview(ctx, doc, canvas, width, height);
+  half.DrawPreview(canvas, width, height);
 }
 
 void Measure(const fs::path& folder, int64_t entities, const std::string& tag) {

@@ -14,10 +14,9 @@
 #include "app/file_dialogs.h"
 #include "app/messages.h"
 #include "app/settings_file.h"
-#include "attributes/preview_attributes.h"
 #include "jww/jww_data.h"
-#include "palette/palette_file.h"
 #include "render/render_context.h"
+#include "session/half_session.h"
 
 class QLabel;
 class QListWidget;
@@ -50,18 +49,11 @@ constexpr int kListLineRole = Qt::UserRole + 2;
 // The list line numbers of the selected lines of a list, ascending.
 std::vector<int32_t> SelectedListLines(const QListWidget* list);
 
-// One half of the window: its drawing and scratch folder, and the controls that show them.
+// One half of the window: the controls that show a half session (its drawing or palette
+// file, preview and lists).
 struct TWindowSide {
-  std::unique_ptr<TJwwData> Drawing;
-  // The slots of a palette file opened instead of a drawing (the source half only).
-  std::optional<TPalette> Palette;
-  std::filesystem::path ScratchFolder;
-  bool Opened = false;
-  bool LoadComplete = true;
-  // the destination takes copies.
-  bool Unsaved = false;
-  // The background mode the drawing's preview was first drawn with; a redraw keeps it.
-  BackgroundMode BackMode = BackgroundMode::White;
+  // Made when the window is first shown, ended when it closes.
+  std::unique_ptr<THalfSession> Session;
 
   QWidget* Half = nullptr;
   TCaptionPanel* PathPanel = nullptr;
@@ -85,9 +77,10 @@ class MainWindow : public QWidget {
   void OpenDestination(const QString& path);
 
   // The documents, for inspection; null before the window is first shown.
-  const TJwwData* SourceDocument() const { return Source.Drawing.get(); }
-  const TJwwData* DestinationDocument() const { return Destination.Drawing.get(); }
-  const TRenderContext& RenderContext() const { return Context; }
+  const TJwwData* SourceDocument() const { return Document(Source); }
+  const TJwwData* DestinationDocument() const { return Document(Destination); }
+  // The source half's preview context.
+  const TRenderContext& RenderContext() const;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -122,19 +115,19 @@ class MainWindow : public QWidget {
   // False when the file is not a palette file; else opens it on the side, or says why not.
   bool OpenIfPaletteFile(TWindowSide& side, const QString& path);
   void CloseSideFile(TWindowSide& side);
-  // Fits the drawing into the image control's size in device pixels and draws it there.
-  void ShowPreview(const TJwwData& doc, TPreviewImage* image);
-  // Draws the swatch sheet of a palette file where a drawing shows its preview.
-  void ShowPaletteSheet(const TPalette& palette, TPreviewImage* image);
+  // Fits the side's drawing into the image control's size in device pixels and draws it
+  // there, or the swatch sheet of its palette file.
+  void ShowPreview(TWindowSide& side);
   // Draws an open side's preview or sheet again, as it was first drawn, for the control's
   // new size or pixel ratio.
   void RedrawPreview(TWindowSide& side);
-  // The slots a side offers: its palette file's, or all of its drawing's.
-  TPalette SidePalette(const TWindowSide& side) const;
+  static const TJwwData* Document(const TWindowSide& side);
+  // The side is open (false before the window is shown and after it closed).
+  static bool IsOpen(const TWindowSide& side);
 
-  // Lists: one line for each slot the palette holds.
-  void FillColorList(const TPalette& palette, QListWidget* list);
-  void FillLineTypeList(const TPalette& palette, QListWidget* list);
+  // Lists: one line for each slot the side holds.
+  void FillColorList(const TWindowSide& side);
+  void FillLineTypeList(const TWindowSide& side);
   // Marks the destination lines whose slot differs from the source's (none unless both
   // sides are open).
   void UpdateDifferenceMarks();
@@ -145,6 +138,8 @@ class MainWindow : public QWidget {
   void OnLineTypeListClick(const TWindowSide& side);
 
   // Copying and saving.
+  // Copies the source's selected lines of one list into the destination.
+  void CopySelected(TListKind kind);
   void OnCopyColors();
   void OnCopyLineTypes();
   void OnSelectAllColors();
@@ -178,10 +173,10 @@ class MainWindow : public QWidget {
   QLabel* PrintColorLabel = nullptr;
   QLabel* PrintColorSwatch = nullptr;
 
-  // State.
-  std::unique_ptr<PreviewAttributes> Attributes;
-  TRenderContext Context;
-  BackgroundMode BackMode = BackgroundMode::White;
+  // State. What the previous preview set-up left for the next, in either half.
+  TPreviewCarry Carry;
+  // What RenderContext shows before the window is first shown.
+  TRenderContext NoPreview;
   bool Shown = false;
   bool Closed = false;
 };

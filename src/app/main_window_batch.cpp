@@ -12,13 +12,13 @@
 namespace pennatran {
 
 void MainWindow::ApplyToDroppedDrawings(const QStringList& paths) {
-  if (!Source.Opened) {
+  if (!IsOpen(Source)) {
     Env.Messages->Information(tr("先にコピー元の図面ファイルかパレットファイルを開いてください。"));
     return;
   }
   // A partly read source may hold slots the damage left at their defaults; copying those
   // into one open destination can be checked before saving, into many drawings it cannot.
-  if (!Source.LoadComplete) {
+  if (!Source.Session->Complete()) {
     Env.Messages->Information(
         tr("コピー元の図面は一部しか読み込めなかったため、複数の図面ファイルには適用できません。"));
     return;
@@ -40,7 +40,8 @@ void MainWindow::ApplyToDroppedDrawings(const QStringList& paths) {
     return;
   }
 
-  const TPalette palette = SidePalette(Source);
+  // A copy: the dialogs of the run let the source be opened again meanwhile.
+  const TPalette palette = Source.Session->Palette();
   TApplySettings settings;
   settings.ColorLines = SelectedListLines(Source.ColorList);
   settings.LineTypeLines = SelectedListLines(Source.LineTypeList);
@@ -67,7 +68,7 @@ void MainWindow::ApplyToDroppedDrawings(const QStringList& paths) {
     return file.Result && file.Result->Status == TApplyStatus::Saved &&
            QFileInfo(FromFsPath(file.File)) == shown;
   };
-  if (Destination.Opened && std::any_of(files.begin(), files.end(), savedShown)) {
+  if (IsOpen(Destination) && std::any_of(files.begin(), files.end(), savedShown)) {
     summary +=
         QStringLiteral("\n") +
         tr("コピー先に開いている図面の表示は元のままです。開き直すと保存した内容が表示されます。");

@@ -19,12 +19,8 @@
 #include "app/panel_button.h"
 #include "app/preview_image.h"
 #include "jww/file_lock.h"
-#include "jww/format_versions.h"
-#include "palette/palette.h"
-#include "palette/palette_file.h"
 #include "qtcanvas/printer_resolution.h"
 #include "qtcanvas/qt_canvas.h"
-#include "render/draw_preview.h"
 #include "render/system_clock.h"
 
 namespace pennatran {
@@ -60,8 +56,8 @@ QString NotADrawing(const QString& path) {
   return MainWindow::tr("「%1」は Jw_cad の図面ファイルではありません。").arg(path);
 }
 // What the user is told after a load that stopped before the end of its file.
-QString LoadFailed(const TJwwData& doc, const QString& path) {
-  return doc.LoadError.NotADrawing ? NotADrawing(path) : ReadPartly(path);
+QString LoadFailed(const TSessionLoad& load, const QString& path) {
+  return load.NotADrawing ? NotADrawing(path) : ReadPartly(path);
 }
 QString PlacementsCut(const QString& path) {
   return MainWindow::tr(
@@ -167,11 +163,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::SaveBeforeClosing() {
-  if (!Destination.Unsaved) return true;
+  if (!IsOpen(Destination) || !Destination.Session->Unsaved()) return true;
   switch (Env.Messages->QuestionWithCancel(UnsavedCopies())) {
     case TAnswer::Yes:
       OnSave();
-      return !Destination.Unsaved;
+      return !Destination.Session->Unsaved();
     case TAnswer::No:
       return true;
     case TAnswer::Cancel:
@@ -182,31 +178,18 @@ bool MainWindow::SaveBeforeClosing() {
 
 void MainWindow::FormShow() {
   ApplySettings(LoadSettings(Env.Folders.SettingsPath));
-  Source.ScratchFolder = Env.Folders.SourceScratch;
-  Destination.ScratchFolder = Env.Folders.DestinationScratch;
+  const TPreviewEnvironment preview{Env.PrinterResolution, Env.Clock, Env.EscapePressed};
+  Source.Session = std::make_unique<THalfSession>(preview);
+  Destination.Session = std::make_unique<THalfSession>(preview);
+  Source.Session->SetScratchFolder(Env.Folders.SourceScratch);
+  Destination.Session->SetScratchFolder(Env.Folders.DestinationScratch);
   std::error_code ec;
-  std::filesystem::create_directories(Source.ScratchFolder, ec);
-  std::filesystem::create_directories(Destination.ScratchFolder, ec);
-  BackMode = BackgroundMode::White;
-  for (TWindowSide* side : {&Source, &Destination}) {
-    side->Drawing = std::make_unique<TJwwData>();
-    side->Drawing->ImageFolder = side->ScratchFolder;
-  }
-  Attributes = std::make_unique<PreviewAttributes>();
-  Attributes->SetBackMode(BackMode);
-  Attributes->InitPenColors();
-  Attributes->SetShowAuxiliary(0);
-  Context.Attributes = Attributes.get();
-  Context.Clock = Env.Clock;
-  Context.EscapePressed = Env.EscapePressed;
-  Context.DocInfo = TDocumentInfo{};
-  Context.CurrentScale = 1.0;
-  Context.StartDateTime = Env.Clock();
-  ResetPreviewMapping(Context, Source.Preview->width(), Source.Preview->height());
-  for (TWindowSide* side : {&Source, &Destination}) {
-    side->Opened = false;
-    side->LoadComplete = true;
-  }
+  std::filesystem::create_directories(Env.Folders.SourceScratch, ec);
+  std::filesystem::create_directories(Env.Folders.DestinationScratch, ec);
+  Carry = {};
+  const TLocalDateTime start = Env.Clock();
+  for (TWindowSide* side : {&Source, &Destination})
+    side->Session->ResetPreview(Source.Preview->width(), Source.Preview->height(), start);
   for (QListWidget* list :
        {Source.ColorList, Source.LineTypeList, Destination.ColorList, Destination.LineTypeList})
     list->clear();
@@ -222,28 +205,38 @@ void MainWindow::FormClose() {
   SaveSettings(Env.Folders.SettingsPath, CurrentSettings());
   CloseSideFile(Destination);
   CloseSideFile(Source);
-  Context.Attributes = nullptr;
-  Attributes.reset();
-  Destination.Drawing.reset();
-  Source.Drawing.reset();
+  Destination.Session.reset();
+  Source.Session.reset();
   // Only empty folders go; a folder that still holds files stays.
   std::error_code ec;
-  std::filesystem::remove(Destination.ScratchFolder, ec);
-  std::filesystem::remove(Source.ScratchFolder, ec);
+  std::filesystem::remove(Env.Folders.DestinationScratch, ec);
+  std::filesystem::remove(Env.Folders.SourceScratch, ec);
+}
+
+const TJwwData* MainWindow::Document(const TWindowSide& side) {
+  return side.Session ? &side.Session->Drawing() : nullptr;
+}
+
+bool MainWindow::IsOpen(const TWindowSide& side) {
+  return side.Session && side.Session->Opened();
+}
+
+const TRenderContext& MainWindow::RenderContext() const {
+  return Source.Session ? Source.Session->Context() : NoPreview;
 }
 
 void MainWindow::OpenSource(const QString& path) {
-  if (!Source.Drawing) return;
+  if (!Source.Session) return;
   OpenSideFile(Source, path);
 }
 
 void MainWindow::OpenDestination(const QString& path) {
-  if (!Destination.Drawing) return;
+  if (!Destination.Session) return;
   OpenSideFile(Destination, path);
 }
 
 void MainWindow::BrowseAndOpen(TWindowSide& side) {
-  if (!side.Drawing) return;
+  if (!side.Session) return;
   if (const std::optional<QString> chosen = Browse(side.PathPanel)) OpenSideFile(side, *chosen);
 }
 
@@ -257,93 +250,80 @@ void MainWindow::OpenSideFile(TWindowSide& side, const QString& path) {
   side.PathPanel->SetCaption(path);
   if (!QFileInfo(path).isFile()) return;
   CloseSideFile(side);
-  TJwwData& doc = *side.Drawing;
+  TSessionLoad load;
   {
     TWaitCursor wait;
-    doc.ImageFolder = side.ScratchFolder;
-    doc.DocInfoPublished = false;
-    side.LoadComplete = doc.LoadFromFile(ToFsPath(path));
-    BackMode =
-        PreparePreview(Context, *Attributes, doc, BackMode, Env.PrinterResolution, Env.Clock);
-    side.BackMode = BackMode;
-    if (doc.LoadError.NotADrawing) {
+    load = side.Session->OpenDrawingFile(ToFsPath(path));
+    side.Session->PreparePreview(Carry);
+    if (load.NotADrawing) {
       side.Preview->clear();
     } else {
-      ShowPreview(doc, side.Preview);
+      ShowPreview(side);
     }
-    const TPalette palette = PaletteOfDrawing(doc);
-    FillColorList(palette, side.ColorList);
-    FillLineTypeList(palette, side.LineTypeList);
+    FillColorList(side);
+    FillLineTypeList(side);
   }
-  side.Opened = true;
-  side.Unsaved = false;
   UpdateDifferenceMarks();
-  if (!side.LoadComplete) Env.Messages->Information(LoadFailed(doc, path));
-  if (doc.BlockTreeLimited) Env.Messages->Information(PlacementsCut(path));
+  if (!load.Complete) Env.Messages->Information(LoadFailed(load, path));
+  if (load.PlacementsCut) Env.Messages->Information(PlacementsCut(path));
 }
 
 void MainWindow::CloseSideFile(TWindowSide& side) {
-  side.Palette.reset();
-  if (!side.Drawing) return;
-  side.Drawing->ImageFolder = side.ScratchFolder;
-  side.Drawing->Release();
-  side.Drawing->DeleteImageFiles();
-  side.Drawing->ClearImageList();
+  if (side.Session) side.Session->Close();
 }
 
-void MainWindow::ShowPreview(const TJwwData& doc, TPreviewImage* image) {
-  image->ShowDrawing([&](QImage& picture) {
+void MainWindow::ShowPreview(TWindowSide& side) {
+  side.Preview->ShowDrawing([&](QImage& picture) {
     TQtCanvas canvas(picture);
-    DrawPreview(Context, doc, canvas, picture.width(), picture.height());
+    side.Session->DrawPreview(canvas, picture.width(), picture.height());
   });
 }
 
 void MainWindow::RedrawPreview(TWindowSide& side) {
-  if (!side.Opened || !side.Drawing || !Attributes) return;
-  if (side.Palette) {
-    ShowPaletteSheet(*side.Palette, side.Preview);
+  if (!IsOpen(side)) return;
+  if (side.Session->IsPalette()) {
+    ShowPreview(side);
     return;
   }
-  if (side.Drawing->LoadError.NotADrawing) return;
+  if (side.Session->Drawing().LoadError.NotADrawing) return;
   TWaitCursor wait;
   // The drawing's own pens and layers, and the background it was first shown on.
-  Attributes->SetBackMode(side.BackMode);
-  PreparePreview(Context, *Attributes, *side.Drawing, side.BackMode, Env.PrinterResolution,
-                 Env.Clock);
-  ShowPreview(*side.Drawing, side.Preview);
-  Attributes->SetBackMode(BackMode);
+  side.Session->PrepareRedraw(Carry);
+  ShowPreview(side);
 }
 
 bool MainWindow::BothSidesOpen() {
-  if (!Source.Opened) {
+  if (!IsOpen(Source)) {
     Env.Messages->Information(NoSource());
     return false;
   }
-  if (!Destination.Opened) {
+  if (!IsOpen(Destination)) {
     Env.Messages->Information(NoDestination());
     return false;
   }
   return true;
 }
 
-void MainWindow::OnCopyColors() {
+void MainWindow::CopySelected(TListKind kind) {
   if (!BothSidesOpen()) return;
-  const std::vector<int32_t> lines = SelectedListLines(Source.ColorList);
-  ApplyPalette(SidePalette(Source), lines, {}, *Destination.Drawing);
-  Destination.Unsaved = Destination.Unsaved || !lines.empty();
-  FillColorList(PaletteOfDrawing(*Destination.Drawing), Destination.ColorList);
-  ShowFirstCopiedLine(Destination.ColorList, lines);
+  const bool colors = kind == TListKind::Colors;
+  const std::vector<int32_t> lines =
+      SelectedListLines(colors ? Source.ColorList : Source.LineTypeList);
+  Destination.Session->CopyFrom(*Source.Session, kind, lines);
+  if (colors)
+    FillColorList(Destination);
+  else
+    FillLineTypeList(Destination);
+  ShowFirstCopiedLine(colors ? Destination.ColorList : Destination.LineTypeList, lines);
   UpdateDifferenceMarks();
 }
 
+void MainWindow::OnCopyColors() {
+  CopySelected(TListKind::Colors);
+}
+
 void MainWindow::OnCopyLineTypes() {
-  if (!BothSidesOpen()) return;
-  const std::vector<int32_t> lines = SelectedListLines(Source.LineTypeList);
-  ApplyPalette(SidePalette(Source), {}, lines, *Destination.Drawing);
-  Destination.Unsaved = Destination.Unsaved || !lines.empty();
-  FillLineTypeList(PaletteOfDrawing(*Destination.Drawing), Destination.LineTypeList);
-  ShowFirstCopiedLine(Destination.LineTypeList, lines);
-  UpdateDifferenceMarks();
+  CopySelected(TListKind::LineTypes);
 }
 
 void MainWindow::OnSelectAllColors() {
@@ -356,7 +336,7 @@ void MainWindow::OnSelectAllLineTypes() {
 
 void MainWindow::OnSave() {
   if (!BothSidesOpen()) return;
-  if (!Destination.LoadComplete && !Env.Messages->Question(SaveIncomplete())) return;
+  if (!Destination.Session->Complete() && !Env.Messages->Question(SaveIncomplete())) return;
   const auto [folder, fileName] = SplitCaption(Destination.PathPanel->Caption());
   const std::optional<QString> chosen = Env.Dialogs->SaveDrawing(folder, fileName);
   if (!chosen) return;
@@ -364,16 +344,13 @@ void MainWindow::OnSave() {
   TSaveError error;
   {
     TWaitCursor wait;
-    Destination.Drawing->ImageFolder = Destination.ScratchFolder;
-    Destination.Drawing->SetSaveOptions(0);
     // An apply from the command line must not save between this save's start and end.
     TFileLock lock;
     if (lock.Acquire(ToFsPath(*chosen), kDrawingLockWait) == TLockOutcome::Busy)
       error = {TSaveFailure::Busy, "another run kept the file locked"};
     else
-      saved = Destination.Drawing->SaveToFile(ToFsPath(*chosen), kSaveVersion, &error);
+      saved = Destination.Session->SaveToFile(ToFsPath(*chosen), &error);
   }
-  if (saved) Destination.Unsaved = false;
   Env.Messages->Information(saved ? Saved(*chosen) : SaveFailed(*chosen, error.Failure));
 }
 
@@ -384,7 +361,7 @@ void MainWindow::OnExit() {
 // A drop is only ever taken as a copy: a source told "moved" may delete the user's file.
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   const QStringList paths = DraggedPaths(event->mimeData());
-  if (Source.Drawing && (!DraggedDrawing(paths).isEmpty() || IsBatch(paths))) AcceptAsCopy(event);
+  if (Source.Session && (!DraggedDrawing(paths).isEmpty() || IsBatch(paths))) AcceptAsCopy(event);
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {

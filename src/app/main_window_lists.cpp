@@ -7,9 +7,6 @@
 
 #include "app/difference_mark.h"
 #include "app/main_window.h"
-#include "jww/text_encoding.h"
-#include "palette/palette.h"
-#include "palette/palette_diff.h"
 #include "render/line_type_swatch.h"
 
 namespace pennatran {
@@ -53,12 +50,6 @@ void SetSwatchColor(QLabel* label, TColor color) {
   label->setPalette(palette);
 }
 
-template <typename Entry>
-const Entry* EntryOfLine(const std::vector<Entry>& table, int line) {
-  const size_t slot = static_cast<size_t>(line) + kFirstUserSlot;
-  return slot < table.size() ? &table[slot] : nullptr;
-}
-
 }  // namespace
 
 std::vector<int32_t> SelectedListLines(const QListWidget* list) {
@@ -69,33 +60,37 @@ std::vector<int32_t> SelectedListLines(const QListWidget* list) {
   return lines;
 }
 
-void MainWindow::FillColorList(const TPalette& palette, QListWidget* list) {
+void MainWindow::FillColorList(const TWindowSide& side) {
+  QListWidget* list = side.ColorList;
+  const THalfSession& half = *side.Session;
   // Refilling is not a click: the hint and the labels keep their last values.
   const QSignalBlocker blocker(list);
   list->clear();
-  for (const int32_t line : palette.ColorLines) {
-    const TEntJwwColorExNo& entry = *EntryOfLine(palette.Colors, line);
-    auto* item = new QListWidgetItem(
-        QString::fromStdString(SjisToUtf8(ColorListLine(entry, line + kFirstUserSlot))));
+  const std::vector<int32_t>& lines = half.Listed(TListKind::Colors);
+  const std::vector<std::string> texts = half.ListTexts(TListKind::Colors);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    auto* item = new QListWidgetItem(QString::fromStdString(texts[i]));
     // The line under the pointer, read in full however narrow the list.
     item->setToolTip(item->text());
-    item->setData(kListLineRole, line);
-    item->setIcon(Swatch(entry.ScreenColor, list->iconSize()));
+    item->setData(kListLineRole, lines[i]);
+    item->setIcon(Swatch(half.ColorEntry(lines[i]).ScreenColor, list->iconSize()));
     list->addItem(item);
   }
 }
 
-void MainWindow::FillLineTypeList(const TPalette& palette, QListWidget* list) {
+void MainWindow::FillLineTypeList(const TWindowSide& side) {
+  QListWidget* list = side.LineTypeList;
+  const THalfSession& half = *side.Session;
   const QSignalBlocker blocker(list);
   list->clear();
   const QColor ink = list->palette().color(QPalette::Text);
-  for (const int32_t line : palette.LineTypeLines) {
-    const TEntJwwLineTypeExNo& entry = *EntryOfLine(palette.LineTypes, line);
-    auto* item = new QListWidgetItem(
-        QString::fromStdString(SjisToUtf8(LineTypeListLine(entry, line + kFirstUserSlot))));
+  const std::vector<int32_t>& lines = half.Listed(TListKind::LineTypes);
+  const std::vector<std::string> texts = half.ListTexts(TListKind::LineTypes);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    auto* item = new QListWidgetItem(QString::fromStdString(texts[i]));
     item->setToolTip(item->text());
-    item->setData(kListLineRole, line);
-    item->setIcon(LineTypeSwatch(entry, list->iconSize(), ink));
+    item->setData(kListLineRole, lines[i]);
+    item->setIcon(LineTypeSwatch(half.LineTypeEntry(lines[i]), list->iconSize(), ink));
     list->addItem(item);
   }
 }
@@ -106,37 +101,29 @@ void MainWindow::ShowFirstCopiedLine(QListWidget* list, const std::vector<int32_
 }
 
 void MainWindow::UpdateDifferenceMarks() {
-  if (!Source.Opened || !Destination.Opened) {
-    MarkDifferingLines(Destination.ColorList, {});
-    MarkDifferingLines(Destination.LineTypeList, {});
-    return;
-  }
-  const TPalette source = SidePalette(Source);
-  const TPalette destination = PaletteOfDrawing(*Destination.Drawing);
-  MarkDifferingLines(Destination.ColorList, DifferingColorLines(source, destination));
-  MarkDifferingLines(Destination.LineTypeList, DifferingLineTypeLines(source, destination));
+  if (!Source.Session || !Destination.Session) return;
+  const THalfSession& source = *Source.Session;
+  const THalfSession& destination = *Destination.Session;
+  MarkDifferingLines(Destination.ColorList, destination.DifferingFrom(source, TListKind::Colors));
+  MarkDifferingLines(Destination.LineTypeList,
+                     destination.DifferingFrom(source, TListKind::LineTypes));
 }
 
 void MainWindow::OnColorListClick(const TWindowSide& side) {
   QListWidget* list = side.ColorList;
-  const TJwwData* doc = side.Drawing.get();
-  if (!side.Opened || doc == nullptr || list->count() == 0 || list->currentRow() == -1) return;
+  if (!IsOpen(side) || list->count() == 0 || list->currentRow() == -1) return;
   const QListWidgetItem* item = list->item(list->currentRow());
   list->setToolTip(item->text());
-  const std::vector<TEntJwwColorExNo>& table =
-      side.Palette ? side.Palette->Colors : doc->ColorExNos;
-  const TEntJwwColorExNo* entry = EntryOfLine(table, item->data(kListLineRole).toInt());
-  const TEntJwwColorExNo blank;
-  if (entry == nullptr) entry = &blank;
-  ScreenColorLabel->setText(tr("画面線色：") + Hex6(entry->ScreenColor));
-  SetSwatchColor(ScreenColorSwatch, entry->ScreenColor);
-  PrintColorLabel->setText(tr("印刷線色：") + Hex6(entry->PrintColor));
-  SetSwatchColor(PrintColorSwatch, entry->PrintColor);
+  const TEntJwwColorExNo entry = side.Session->ColorEntry(item->data(kListLineRole).toInt());
+  ScreenColorLabel->setText(tr("画面線色：") + Hex6(entry.ScreenColor));
+  SetSwatchColor(ScreenColorSwatch, entry.ScreenColor);
+  PrintColorLabel->setText(tr("印刷線色：") + Hex6(entry.PrintColor));
+  SetSwatchColor(PrintColorSwatch, entry.PrintColor);
 }
 
 void MainWindow::OnLineTypeListClick(const TWindowSide& side) {
   QListWidget* list = side.LineTypeList;
-  if (!side.Opened || list->count() == 0 || list->currentRow() == -1) return;
+  if (!IsOpen(side) || list->count() == 0 || list->currentRow() == -1) return;
   list->setToolTip(list->item(list->currentRow())->text());
 }
 

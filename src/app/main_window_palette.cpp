@@ -2,13 +2,9 @@
 // and a sheet of its colours and line types takes the place of the preview.
 #include <QFile>
 #include <QGuiApplication>
-#include <QImage>
 
 #include "app/caption_panel.h"
 #include "app/main_window.h"
-#include "app/preview_image.h"
-#include "qtcanvas/qt_canvas.h"
-#include "render/palette_sheet.h"
 
 namespace pennatran {
 
@@ -42,37 +38,20 @@ bool MainWindow::OpenIfPaletteFile(TWindowSide& side, const QString& path) {
     Env.Messages->Information(PaletteOnDestination(path));
     return true;
   }
-  TPalette palette;
-  std::string error;
+  TSessionLoad load;
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  const bool loaded = LoadPaletteSource(ToFsPath(path), palette, error);
+  load = side.Session->OpenPaletteFile(ToFsPath(path));
   QGuiApplication::restoreOverrideCursor();
-  if (!loaded) {
-    Env.Messages->Information(PaletteRefused(error));
+  if (!load.Ok) {
+    Env.Messages->Information(PaletteRefused(load.PaletteError));
     return true;
   }
   side.PathPanel->SetCaption(path);
-  CloseSideFile(side);
-  side.Palette = std::move(palette);
-  ShowPaletteSheet(*side.Palette, side.Preview);
-  FillColorList(*side.Palette, side.ColorList);
-  FillLineTypeList(*side.Palette, side.LineTypeList);
-  side.Opened = true;
-  side.LoadComplete = true;
-  side.Unsaved = false;
+  ShowPreview(side);
+  FillColorList(side);
+  FillLineTypeList(side);
   UpdateDifferenceMarks();
   return true;
-}
-
-void MainWindow::ShowPaletteSheet(const TPalette& palette, TPreviewImage* image) {
-  image->ShowDrawing([&](QImage& picture) {
-    TQtCanvas canvas(picture);
-    DrawPaletteSheet(canvas, palette, picture.width(), picture.height());
-  });
-}
-
-TPalette MainWindow::SidePalette(const TWindowSide& side) const {
-  return side.Palette ? *side.Palette : PaletteOfDrawing(*side.Drawing);
 }
 
 }  // namespace pennatran

@@ -7,9 +7,9 @@
 #include "cli/failure_text.h"
 #include "cli/interrupt_cleanup.h"
 #include "jww/file_lock.h"
-#include "jww/format_versions.h"
 #include "palette/palette_file.h"
 #include "palette/slot_selection.h"
+#include "session/half_session.h"
 
 namespace pennatran {
 namespace {
@@ -76,20 +76,19 @@ int RunCopy(const TCopyOptions& options) {
     return kExitFailed;
   }
   TTempFolder destinationImages(InterruptScratchWatch());
-  TJwwData destination;
+  THalfSession destination;
   if (!LoadDrawing(destination, options.Destination, destinationImages)) {
-    ReportLoadFailure(options.Destination, destination);
+    ReportLoadFailure(options.Destination, destination.Drawing());
     return kExitFailed;
   }
 
-  ApplyPalette(source, choice.ColorLines, choice.LineTypeLines, destination);
-  destination.SetSaveOptions(0);
+  destination.CopyFrom(source, TListKind::Colors, choice.ColorLines);
+  destination.CopyFrom(source, TListKind::LineTypes, choice.LineTypeLines);
   TSaveError error;
   CleanUpSavesOnInterrupt(options.Output);
   TAtomicWriteOptions saving;
   saving.Guard = InterruptMakingGuard();
-  if (!destination.SaveToFile(std::filesystem::path(options.Output), kSaveVersion, &error,
-                              saving)) {
+  if (!destination.SaveToFile(std::filesystem::path(options.Output), &error, saving)) {
     std::cerr << SaveFailedLine(options.Output, error) << '\n';
     return kExitFailed;
   }

@@ -37,21 +37,35 @@ bool CheckReadable(const std::string& file) {
   return true;
 }
 
+namespace {
+
+void ReportPlacementsCut(const std::string& file, const TJwwData& doc) {
+  if (!doc.BlockTreeLimited) return;
+  std::cerr << "pennatran-cli: "
+            << Tr("drawing",
+                  "\"%1\": its block inserts place more than %2 blocks or %3 entities, or nest "
+                  "deeper than %4 levels; only the first %5 placements are shown.")
+                   .Arg(file)
+                   .Arg(kMaxBlockTreeNodes)
+                   .Arg(kMaxPlacedEntities)
+                   .Arg(kMaxBlockDepth)
+                   .Arg(doc.BlockTreeCount())
+            << '\n';
+}
+
+}  // namespace
+
 bool LoadDrawing(TJwwData& doc, const std::string& file, const TTempFolder& folder) {
   doc.ImageFolder = folder.Path();
   const bool loaded = doc.LoadFromFile(std::filesystem::path(file));
-  if (doc.BlockTreeLimited) {
-    std::cerr << "pennatran-cli: "
-              << Tr("drawing",
-                    "\"%1\": its block inserts place more than %2 blocks or %3 entities, or nest "
-                    "deeper than %4 levels; only the first %5 placements are shown.")
-                     .Arg(file)
-                     .Arg(kMaxBlockTreeNodes)
-                     .Arg(kMaxPlacedEntities)
-                     .Arg(kMaxBlockDepth)
-                     .Arg(doc.BlockTreeCount())
-              << '\n';
-  }
+  ReportPlacementsCut(file, doc);
+  return loaded;
+}
+
+bool LoadDrawing(THalfSession& half, const std::string& file, const TTempFolder& folder) {
+  half.SetScratchFolder(folder.Path());
+  const bool loaded = half.OpenDrawingFile(std::filesystem::path(file)).Complete;
+  ReportPlacementsCut(file, half.Drawing());
   return loaded;
 }
 

@@ -7,6 +7,7 @@
 #include "jww/temp_folder.h"
 #include "palette/drawing_files.h"
 #include "palette/palette_file.h"
+#include "session/half_session.h"
 
 namespace pennatran {
 
@@ -17,6 +18,8 @@ bool CheckReadable(const std::string& file);
 // Loads file into doc, extracting its images into folder. Returns LoadFromFile's result.
 // Says on stderr when the drawing's block placements were cut at a bound.
 bool LoadDrawing(TJwwData& doc, const std::string& file, const TTempFolder& folder);
+// The same into a half, whose scratch folder becomes folder.
+bool LoadDrawing(THalfSession& half, const std::string& file, const TTempFolder& folder);
 
 // One line on stderr saying where and why the load of file stopped.
 void ReportLoadFailure(const std::string& file, const TJwwData& doc);

@@ -6,8 +6,7 @@
 #include "cli/drawing_input.h"
 #include "cli/interrupt_cleanup.h"
 #include "jww/caret_controls.h"
-#include "jww/text_encoding.h"
-#include "palette/palette.h"
+#include "session/half_session.h"
 
 namespace pennatran {
 namespace {
@@ -15,19 +14,17 @@ namespace {
 // The lists show what was read even when the load stopped early, as the window does; the
 // exit code and a line on stderr tell that the file was not read completely. A file that
 // is not a drawing has no lists.
-int PrintList(const std::string& file, std::vector<SjisString> (*lines)(const TJwwData&)) {
+int PrintList(const std::string& file, TListKind kind) {
   if (!CheckReadable(file)) return kExitUsage;
   TTempFolder images(InterruptScratchWatch());
-  TJwwData doc;
-  const bool loaded = LoadDrawing(doc, file, images);
-  if (!doc.LoadError.NotADrawing) {
-    for (const SjisString& line : lines(doc)) {
-      std::cout << CaretControls(SjisToUtf8(line)) << '\n';
-    }
+  THalfSession half;
+  const bool loaded = LoadDrawing(half, file, images);
+  if (!half.Drawing().LoadError.NotADrawing) {
+    for (const std::string& line : half.ListTexts(kind)) std::cout << CaretControls(line) << '\n';
   }
   std::cout.flush();
   if (!loaded) {
-    ReportLoadFailure(file, doc);
+    ReportLoadFailure(file, half.Drawing());
     return kExitFailed;
   }
   return kExitOk;
@@ -36,11 +33,11 @@ int PrintList(const std::string& file, std::vector<SjisString> (*lines)(const TJ
 }  // namespace
 
 int RunColors(const std::string& file) {
-  return PrintList(file, ColorListLines);
+  return PrintList(file, TListKind::Colors);
 }
 
 int RunLineTypes(const std::string& file) {
-  return PrintList(file, LineTypeListLines);
+  return PrintList(file, TListKind::LineTypes);
 }
 
 }  // namespace pennatran

@@ -10,7 +10,6 @@
 #include <iostream>
 #include <optional>
 
-#include "attributes/preview_attributes.h"
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
@@ -21,8 +20,8 @@
 #include "jww/atomic_file.h"
 #include "qtcanvas/printer_resolution.h"
 #include "qtcanvas/qt_canvas.h"
-#include "render/draw_preview.h"
 #include "render/system_clock.h"
+#include "session/half_session.h"
 
 namespace pennatran {
 namespace {
@@ -105,28 +104,19 @@ int RunPreview(const TPreviewOptions& options, int argc, char** argv) {
   QGuiApplication app(argc, argv);
 
   TTempFolder images(InterruptScratchWatch());
-  TJwwData doc;
-  const bool loaded = LoadDrawing(doc, options.File, images);
-  if (!loaded) ReportLoadFailure(options.File, doc);
-  if (doc.LoadError.NotADrawing) return kExitFailed;
+  THalfSession half(TPreviewEnvironment{DefaultPrinterResolution, {}, {}});
+  const bool loaded = LoadDrawing(half, options.File, images);
+  if (!loaded) ReportLoadFailure(options.File, half.Drawing());
+  if (half.Drawing().LoadError.NotADrawing) return kExitFailed;
 
-  // The window's order: pens and layer states of the drawing, its extents, then the fit
-  // and the draw pass for the image's size.
-  PreviewAttributes attributes;
-  attributes.SetBackMode(BackgroundMode::White);
-  attributes.InitPenColors();
-  attributes.SetShowAuxiliary(0);
-  TRenderContext ctx;
-  ctx.DocInfo = doc.DocInfo;
-  ctx.StartDateTime = SystemNow();
-  ResetPreviewMapping(ctx, size->Width, size->Height);
-  PreparePreview(ctx, attributes, doc, BackgroundMode::White, DefaultPrinterResolution);
-
+  half.ResetPreview(size->Width, size->Height, SystemNow());
+  TPreviewCarry carry;
+  half.PreparePreview(carry);
   QImage image(size->Width, size->Height, QImage::Format_RGB32);
   image.fill(Qt::white);
   {
     TQtCanvas canvas(image);
-    DrawPreview(ctx, doc, canvas, size->Width, size->Height);
+    half.DrawPreview(canvas, size->Width, size->Height);
   }
   // The trace goes first, as it is drawn, and the image only once it is complete; an
   // image that then fails takes the new trace with it: both files or neither.
@@ -134,7 +124,7 @@ int RunPreview(const TPreviewOptions& options, int argc, char** argv) {
     bool tooLarge = false;
     const bool written = WriteTrace(
         options.Trace,
-        [&](TCanvas& recorder) { DrawPreview(ctx, doc, recorder, size->Width, size->Height); },
+        [&](TCanvas& recorder) { half.DrawPreview(recorder, size->Width, size->Height); },
         tooLarge);
     if (tooLarge) {
       std::cerr << "pennatran-cli: "

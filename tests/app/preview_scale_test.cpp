@@ -85,5 +85,30 @@ TEST_F(PreviewScaleTest, APreviewIsDrawnAgainForANewSizeOrRatio) {
       WaitForPictures([](const QLabel* image) { return image->pixmap().size() == image->size(); }));
 }
 
+// A destination whose background is neither black nor white previews on the background the
+// source's open left; its redraws keep it after another source is opened.
+TEST_F(PreviewScaleTest, AMidToneDestinationTakesTheBackgroundTheSourceLeft) {
+  const auto drawingOn = [this](const char* name, uint32_t background) {
+    TJwwData doc = SourceDrawing();
+    doc.Pens[0].ScreenColor = background;
+    return WriteDrawing(name, doc);
+  };
+  const auto background = [this](const char* name) {
+    return Image(name)->pixmap().toImage().pixelColor(1, 1);
+  };
+  CreateWindow();
+  Window->OpenSource(drawingOn("black.jww", 0x000000));
+  Window->OpenDestination(drawingOn("mid.jww", 0x808080));
+  EXPECT_EQ(background("Image1"), QColor(Qt::black));
+  EXPECT_EQ(background("Image2"), QColor(Qt::black));
+
+  Window->OpenSource(drawingOn("white.jww", 0xFFFFFF));
+  Window->resize(Window->width() + 120, Window->height() + 80);
+  EXPECT_TRUE(
+      WaitForPictures([](const QLabel* image) { return image->pixmap().size() == image->size(); }));
+  EXPECT_EQ(background("Image1"), QColor(Qt::white));
+  EXPECT_EQ(background("Image2"), QColor(Qt::black));
+}
+
 }  // namespace
 }  // namespace pennatran::testing

@@ -1,13 +1,14 @@
-// The page's interface to the core: thin translations between JavaScript values and
-// TWebDrawing, which holds every rule.
+// The page's interface to the core: thin translations between JavaScript values and the
+// session of one half, which holds every rule.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 #include <string>
 #include <vector>
 
+#include "render/line_type_swatch.h"
 #include "render/vertical_forms.h"
-#include "web_drawing.h"
+#include "session/half_session.h"
 
 namespace pennatran {
 namespace {
@@ -43,68 +44,81 @@ val Bytes(const std::string& bytes) {
   return val::global("Uint8Array").new_(view);
 }
 
-val Load(TWebDrawing& drawing, const std::string& bytes, const std::string& name,
+val Load(THalfSession& drawing, const std::string& bytes, const std::string& name,
          bool acceptPalette) {
-  const TWebLoadResult result = drawing.Load(bytes, name, acceptPalette);
+  const TSessionLoad result = drawing.OpenBytes(bytes, name, acceptPalette);
   val out = val::object();
   out.set("ok", result.Ok);
   out.set("complete", result.Complete);
   out.set("notADrawing", result.NotADrawing);
   out.set("isPalette", result.IsPalette);
   out.set("placementsCut", result.PlacementsCut);
-  out.set("error", result.Error);
+  out.set("error", result.PaletteError);
   return out;
 }
 
-val ColorListed(const TWebDrawing& drawing) {
-  return Numbers(drawing.ColorListed());
+val ColorListed(const THalfSession& drawing) {
+  return Numbers(drawing.Listed(TListKind::Colors));
 }
 
-val LineTypeListed(const TWebDrawing& drawing) {
-  return Numbers(drawing.LineTypeListed());
+val LineTypeListed(const THalfSession& drawing) {
+  return Numbers(drawing.Listed(TListKind::LineTypes));
 }
 
-val ColorLines(const TWebDrawing& drawing) {
-  return Strings(drawing.ColorLines());
+val ColorLines(const THalfSession& drawing) {
+  return Strings(drawing.ListTexts(TListKind::Colors));
 }
 
-val LineTypeLines(const TWebDrawing& drawing) {
-  return Strings(drawing.LineTypeLines());
+val LineTypeLines(const THalfSession& drawing) {
+  return Strings(drawing.ListTexts(TListKind::LineTypes));
+}
+
+uint32_t Rgb(TColor color) {
+  return static_cast<uint32_t>(ColorRed(color) << 16 | ColorGreen(color) << 8 | ColorBlue(color));
+}
+
+// Screen and print colour of a colour list line, as 0xRRGGBB.
+uint32_t ScreenColor(const THalfSession& drawing, int32_t line) {
+  return Rgb(drawing.ColorEntry(line).ScreenColor);
+}
+
+uint32_t PrintColor(const THalfSession& drawing, int32_t line) {
+  return Rgb(drawing.ColorEntry(line).PrintColor);
 }
 
 // [start, length, start, length, ...] of the swatch's dashes.
-val LineTypeDashes(const TWebDrawing& drawing, int32_t line, int32_t width) {
+val LineTypeDashes(const THalfSession& drawing, int32_t line, int32_t width) {
   val array = val::array();
-  for (const TSwatchDash& dash : drawing.LineTypeDashes(line, width)) {
+  for (const TSwatchDash& dash : LineTypeSwatchDashes(drawing.LineTypeEntry(line), width)) {
     array.call<void>("push", dash.Start);
     array.call<void>("push", dash.Length);
   }
   return array;
 }
 
-val SaveBytes(TWebDrawing& drawing) {
+val SaveBytes(THalfSession& drawing) {
   return Bytes(drawing.SaveBytes());
 }
 
-std::string PaletteJson(const TWebDrawing& drawing, const val& colorLines,
+std::string PaletteJson(const THalfSession& drawing, const val& colorLines,
                         const val& lineTypeLines) {
   return drawing.PaletteJson(Lines(colorLines), Lines(lineTypeLines));
 }
 
-bool CopyColors(TWebDrawing& destination, const TWebDrawing& source, const val& lines) {
-  return destination.CopyColorsFrom(source, Lines(lines));
+bool CopyColors(THalfSession& destination, const THalfSession& source, const val& lines) {
+  return destination.CopyFrom(source, TListKind::Colors, Lines(lines));
 }
 
-bool CopyLineTypes(TWebDrawing& destination, const TWebDrawing& source, const val& lines) {
-  return destination.CopyLineTypesFrom(source, Lines(lines));
+bool CopyLineTypes(THalfSession& destination, const THalfSession& source, const val& lines) {
+  return destination.CopyFrom(source, TListKind::LineTypes, Lines(lines));
 }
 
-val ColorsDiffering(const TWebDrawing& destination, const TWebDrawing& source) {
-  return Flags(destination.ColorsDifferingFrom(source));
+val ColorsDiffering(const THalfSession& destination, const THalfSession& source) {
+  return Flags(destination.DifferingFrom(source, TListKind::Colors));
 }
 
-val LineTypesDiffering(const TWebDrawing& destination, const TWebDrawing& source) {
-  return Flags(destination.LineTypesDifferingFrom(source));
+val LineTypesDiffering(const THalfSession& destination, const THalfSession& source) {
+  return Flags(destination.DifferingFrom(source, TListKind::LineTypes));
 }
 
 // How a full-width character stands in a vertical column: {codePoint, turned}.
@@ -122,19 +136,19 @@ val VerticalForm(uint32_t code) {
 EMSCRIPTEN_BINDINGS(pennatran_drawing) {
   using namespace pennatran;
   emscripten::function("verticalForm", &VerticalForm);
-  emscripten::class_<TWebDrawing>("Drawing")
+  emscripten::class_<THalfSession>("Drawing")
       .constructor<>()
       .function("load", &Load)
-      .function("opened", &TWebDrawing::Opened)
-      .function("isPalette", &TWebDrawing::IsPalette)
+      .function("opened", &THalfSession::Opened)
+      .function("isPalette", &THalfSession::IsPalette)
       .function("colorListed", &ColorListed)
       .function("lineTypeListed", &LineTypeListed)
       .function("colorLines", &ColorLines)
       .function("lineTypeLines", &LineTypeLines)
-      .function("screenColor", &TWebDrawing::ScreenColor)
-      .function("printColor", &TWebDrawing::PrintColor)
+      .function("screenColor", &ScreenColor)
+      .function("printColor", &PrintColor)
       .function("lineTypeDashes", &LineTypeDashes)
-      .function("preview", &TWebDrawing::PreviewTrace)
+      .function("preview", &THalfSession::PreviewTrace)
       .function("save", &SaveBytes)
       .function("paletteJson", &PaletteJson)
       .function("copyColorsFrom", &CopyColors)

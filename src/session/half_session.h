@@ -1,0 +1,139 @@
+// One half of a copy: a drawing (or, on the source half, a palette file) with its scratch
+// folder, its preview, its lists and their difference marks, the copy of slots from the
+// other half and the save. The window's halves, the page and the command line's commands
+// are views over it: they word its results and show its lines.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "attributes/preview_attributes.h"
+#include "jww/jww_data.h"
+#include "jww/save_failure.h"
+#include "palette/palette_file.h"
+#include "render/canvas.h"
+#include "render/render_context.h"
+#include "session/preview_carry.h"
+
+namespace pennatran {
+
+// The two lists of a half.
+enum class TListKind { Colors, LineTypes };
+
+// What a load found. The front ends word it.
+struct TSessionLoad {
+  // Something usable was read: a drawing, partly or wholly, or a palette file. A file that
+  // is no drawing at all counts as opened too.
+  bool Ok = false;
+  // The whole file was read.
+  bool Complete = false;
+  bool NotADrawing = false;
+  bool IsPalette = false;
+  // The preview shows only part of the block placements.
+  bool PlacementsCut = false;
+  // Why a palette file was refused, else empty.
+  std::string PaletteError;
+};
+
+class THalfSession {
+ public:
+  THalfSession() : THalfSession(TPreviewEnvironment{}) {}
+  explicit THalfSession(TPreviewEnvironment environment);
+  // The render context points at the attributes held here.
+  THalfSession(const THalfSession&) = delete;
+  THalfSession& operator=(const THalfSession&) = delete;
+
+  // Where the drawing's embedded images are extracted and saved from.
+  void SetScratchFolder(const std::filesystem::path& folder);
+
+  // Loads a drawing from a file; its images go to the scratch folder.
+  TSessionLoad OpenDrawingFile(const std::filesystem::path& file);
+  // Loads a drawing from bytes, or a palette file when acceptPalette and the bytes look
+  // like one. A palette file that is refused, or offered where none is taken, leaves the
+  // half as it was. The name is only published to the text codes.
+  TSessionLoad OpenBytes(std::string_view bytes, const std::string& name, bool acceptPalette);
+  // Reads a palette file (or a drawing's slots only) as this half's source. A file that
+  // is refused leaves the half as it was.
+  TSessionLoad OpenPaletteFile(const std::filesystem::path& file);
+  // Lets go of the drawing and the palette file, and deletes the extracted images.
+  void Close();
+
+  bool Opened() const { return IsOpened; }
+  bool Complete() const { return IsComplete; }
+  bool IsPalette() const { return PaletteSource; }
+  // Copies were made since the load or the last save.
+  bool Unsaved() const { return HasUnsaved; }
+  const TJwwData& Drawing() const { return Doc; }
+  // The held user slots (a drawing holds all of them).
+  const TPalette& Palette() const { return Held; }
+
+  // Preview. Starts the preview afresh for an image of the given size: default pens and a
+  // white background, the mapping centred on the origin, start as the time texts show.
+  void ResetPreview(int32_t pixelWidth, int32_t pixelHeight, TLocalDateTime start);
+  // Sets the loaded drawing up for its first preview with what carry holds, and leaves in
+  // carry what the next set-up takes. Returns the background mode kept.
+  BackgroundMode PreparePreview(TPreviewCarry& carry);
+  // Sets it up again for a redraw: on the background mode of the first set-up.
+  void PrepareRedraw(TPreviewCarry& carry);
+  // The background mode of the first set-up since the load.
+  BackgroundMode BackMode() const { return FirstBackMode; }
+  // Draws the drawing fitted into the image, or the sheet of a palette file's slots.
+  void DrawPreview(TCanvas& canvas, int32_t pixelWidth, int32_t pixelHeight);
+  // A fresh preview of the given size recorded as the command line's --trace writes it;
+  // empty when there is nothing to draw.
+  std::string PreviewTrace(int32_t pixelWidth, int32_t pixelHeight);
+  const TRenderContext& Context() const { return Render; }
+
+  // Lists. The list lines (slot - 17) shown: every one for a drawing, the held ones for a
+  // palette file.
+  const std::vector<int32_t>& Listed(TListKind kind) const;
+  // Their texts exactly as the window shows them, in UTF-8, in the same order.
+  std::vector<std::string> ListTexts(TListKind kind) const;
+  // The held entry of a list line; a blank one for a line outside the table.
+  TEntJwwColorExNo ColorEntry(int32_t line) const;
+  TEntJwwLineTypeExNo LineTypeEntry(int32_t line) const;
+  // For each list line, whether this half's slot differs from other's (none unless both
+  // are open).
+  std::vector<bool> DifferingFrom(const THalfSession& other, TListKind kind) const;
+
+  // Copying. Copies the given list lines of other's held slots into this drawing; lines
+  // other does not hold are left alone. Any line given marks the copy unsaved. Returns
+  // whether any line was copied; nothing is copied into a palette file or from a closed
+  // half.
+  bool CopyFrom(const THalfSession& other, TListKind kind, const std::vector<int32_t>& lines);
+  // The same from a palette read elsewhere.
+  bool CopyFrom(const TPalette& palette, TListKind kind, const std::vector<int32_t>& lines);
+
+  // Saving, as kSaveVersion. A save that succeeds clears Unsaved.
+  bool SaveToFile(const std::filesystem::path& file, TSaveError* error = nullptr,
+                  const TAtomicWriteOptions& options = {});
+  // The drawing's bytes; empty when the writer refuses it or nothing is open.
+  std::string SaveBytes();
+  // The palette file text of the given lines, or of every held slot when both are empty.
+  std::string PaletteJson(const std::vector<int32_t>& colorLines,
+                          const std::vector<int32_t>& lineTypeLines) const;
+
+ private:
+  // What a drawing load found, the drawing's slots held.
+  TSessionLoad DrawingLoaded(bool complete);
+  TSessionLoad CountAsOpened(TSessionLoad load);
+  void HoldPalette(TPalette palette);
+
+  TPreviewEnvironment Environment;
+  std::filesystem::path Scratch;
+  TJwwData Doc;
+  TPalette Held;
+  bool IsOpened = false;
+  bool IsComplete = true;
+  bool PaletteSource = false;
+  bool HasUnsaved = false;
+
+  PreviewAttributes Attributes;
+  TRenderContext Render;
+  BackgroundMode FirstBackMode = BackgroundMode::White;
+};
+
+}  // namespace pennatran

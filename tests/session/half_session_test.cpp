@@ -1,0 +1,211 @@
+// One half of a copy, as the window, the page and the command line hold it: what it saves
+// and copies must be what the drawing library saves and copies.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "palette/palette.h"
+#include "session/half_session.h"
+#include "support/jww_builder.h"
+
+namespace pennatran {
+namespace {
+
+using testing::Append;
+using testing::MakeLine;
+using testing::SampleDocument;
+using testing::TJwwBuilder;
+
+std::string Example(const char* name) {
+  std::ifstream in(std::filesystem::path(PENNATRAN_SOURCE_DIR) / "examples" / name,
+                   std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string FileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<int32_t> Lines(int32_t count) {
+  std::vector<int32_t> lines;
+  for (int32_t i = 0; i < count; ++i) lines.push_back(i);
+  return lines;
+}
+
+TEST(HalfSession, CopiesAndSavesTheBytesTheWindowSaves) {
+  const std::string source = Example("palette-source.jww");
+  const std::string destination = Example("plan-destination.jww");
+  THalfSession sourceHalf, destinationHalf;
+  ASSERT_TRUE(sourceHalf.OpenBytes(source, "palette-source.jww", true).Complete);
+  ASSERT_TRUE(destinationHalf.OpenBytes(destination, "plan-destination.jww", false).Complete);
+  const std::vector<int32_t> colors = {0, 2, 239};
+  const std::vector<int32_t> lineTypes = {1, 15};
+  EXPECT_TRUE(destinationHalf.CopyFrom(sourceHalf, TListKind::Colors, colors));
+  EXPECT_TRUE(destinationHalf.CopyFrom(sourceHalf, TListKind::LineTypes, lineTypes));
+
+  TJwwData windowSource, windowDestination;
+  ASSERT_TRUE(windowSource.LoadFromBytes(reinterpret_cast<const uint8_t*>(source.data()),
+                                         source.size(), "palette-source.jww"));
+  ASSERT_TRUE(windowDestination.LoadFromBytes(reinterpret_cast<const uint8_t*>(destination.data()),
+                                              destination.size(), "x.jww"));
+  CopyColorSlots(windowSource, windowDestination, colors);
+  CopyLineTypeSlots(windowSource, windowDestination, lineTypes);
+  const std::filesystem::path saved =
+      std::filesystem::path(::testing::TempDir()) / "half_session_saved.jww";
+  ASSERT_TRUE(windowDestination.SaveToFile(saved, 700));
+  EXPECT_EQ(destinationHalf.SaveBytes(), FileBytes(saved));
+
+  const std::vector<bool> colorMarks = destinationHalf.DifferingFrom(sourceHalf, TListKind::Colors);
+  ASSERT_EQ(colorMarks.size(), 240u);
+  for (const int32_t line : colors) EXPECT_FALSE(colorMarks[static_cast<size_t>(line)]) << line;
+  // The lines it holds after the copy are the drawing's own, read whole.
+  const TPalette read = PaletteOfDrawing(destinationHalf.Drawing());
+  EXPECT_EQ(destinationHalf.Palette().Colors, read.Colors);
+  EXPECT_EQ(destinationHalf.Palette().LineTypes, read.LineTypes);
+
+  // A save to a file writes the same bytes and settles the copies.
+  EXPECT_TRUE(destinationHalf.Unsaved());
+  ASSERT_TRUE(destinationHalf.SaveToFile(saved));
+  EXPECT_FALSE(destinationHalf.Unsaved());
+  EXPECT_EQ(FileBytes(saved), destinationHalf.SaveBytes());
+  std::filesystem::remove(saved);
+}
+
+// Lines given mark copies unsaved even where the source holds none of them; nothing is
+// copied into a palette file or from a half not opened.
+TEST(HalfSession, CopiesOnlyBetweenOpenHalves) {
+  THalfSession drawing, palette, closed;
+  ASSERT_TRUE(drawing.OpenBytes(Example("plan-destination.jww"), "d.jww", false).Complete);
+  ASSERT_TRUE(palette.OpenBytes(drawing.PaletteJson({1}, {}), "p.json", true).Ok);
+  EXPECT_FALSE(drawing.CopyFrom(closed, TListKind::Colors, {1}));
+  EXPECT_FALSE(drawing.Unsaved());
+  EXPECT_FALSE(palette.CopyFrom(drawing, TListKind::Colors, {1}));
+  EXPECT_FALSE(drawing.CopyFrom(palette, TListKind::Colors, {2}));
+  EXPECT_TRUE(drawing.Unsaved());
+  EXPECT_TRUE(drawing.DifferingFrom(closed, TListKind::Colors).empty());
+}
+
+TEST(HalfSession, TellsWhatALoadFound) {
+  const std::string drawing = Example("plan-destination.jww");
+  const struct {
+    const char* Name;
+    std::string Bytes;
+    bool AcceptPalette, Ok, Complete, NotADrawing, IsPalette, Error;
+  } cases[] = {
+      {"whole drawing", drawing, false, true, true, false, false, false},
+      {"cut drawing", drawing.substr(0, drawing.size() / 2), false, true, false, false, false,
+       false},
+      {"text", "hello", false, true, false, true, false, false},
+      {"palette where no palette is taken", "{}", false, false, false, false, true, false},
+      {"broken palette", "{\"format\": 1}", true, false, false, false, true, true},
+  };
+  for (const auto& c : cases) {
+    THalfSession side;
+    const TSessionLoad result = side.OpenBytes(c.Bytes, "f.jww", c.AcceptPalette);
+    EXPECT_EQ(result.Ok, c.Ok) << c.Name;
+    EXPECT_EQ(result.Complete, c.Complete) << c.Name;
+    EXPECT_EQ(result.NotADrawing, c.NotADrawing) << c.Name;
+    EXPECT_EQ(result.IsPalette, c.IsPalette) << c.Name;
+    EXPECT_EQ(result.PaletteError.empty(), !c.Error) << c.Name;
+    EXPECT_EQ(side.Opened(), c.Ok) << c.Name;
+
+    // A palette file that is not taken leaves an open drawing as it was.
+    THalfSession open;
+    ASSERT_TRUE(open.OpenBytes(drawing, "d.jww", c.AcceptPalette).Complete);
+    const std::vector<std::string> lines = open.ListTexts(TListKind::Colors);
+    open.OpenBytes(c.Bytes, "f.jww", c.AcceptPalette);
+    if (c.IsPalette) {
+      EXPECT_EQ(open.ListTexts(TListKind::Colors), lines) << c.Name;
+    }
+    EXPECT_TRUE(open.Opened()) << c.Name;
+  }
+}
+
+// A palette file as source copies only the slots it holds and leaves the others alone.
+TEST(HalfSession, PaletteSourceCopiesItsSlotsOnly) {
+  THalfSession drawing;
+  ASSERT_TRUE(drawing.OpenBytes(Example("palette-source.jww"), "s.jww", true).Complete);
+  THalfSession palette;
+  const std::string json = drawing.PaletteJson({3}, {});
+  ASSERT_TRUE(palette.OpenBytes(json, "p.json", true).IsPalette);
+  // Its lists hold its slots only; its preview is the sheet of them.
+  EXPECT_EQ(palette.Listed(TListKind::Colors), std::vector<int32_t>{3});
+  EXPECT_EQ(palette.ListTexts(TListKind::Colors),
+            std::vector<std::string>{drawing.ListTexts(TListKind::Colors)[3]});
+  EXPECT_TRUE(palette.ListTexts(TListKind::LineTypes).empty());
+  EXPECT_EQ(palette.ColorEntry(3).ScreenColor, drawing.ColorEntry(3).ScreenColor);
+  EXPECT_TRUE(palette.SaveBytes().empty());
+  EXPECT_NE(palette.PreviewTrace(100, 100).find("rectangle"), std::string::npos);
+
+  THalfSession destination;
+  ASSERT_TRUE(destination.OpenBytes(Example("plan-destination.jww"), "d.jww", false).Complete);
+  const std::vector<std::string> before = destination.ListTexts(TListKind::Colors);
+  const std::vector<std::string> lineTypesBefore = destination.ListTexts(TListKind::LineTypes);
+  EXPECT_TRUE(destination.CopyFrom(palette, TListKind::Colors, Lines(240)));
+  EXPECT_FALSE(destination.CopyFrom(palette, TListKind::LineTypes, Lines(16)));
+  const std::vector<std::string> after = destination.ListTexts(TListKind::Colors);
+  for (size_t line = 0; line < after.size(); ++line) {
+    EXPECT_EQ(after[line], line == 3 ? drawing.ListTexts(TListKind::Colors)[3] : before[line])
+        << line;
+  }
+  EXPECT_EQ(destination.ListTexts(TListKind::LineTypes), lineTypesBefore);
+}
+
+TEST(HalfSession, ExportsEveryHeldSlotWhenNoneIsChosen) {
+  THalfSession drawing;
+  ASSERT_TRUE(drawing.OpenBytes(Example("palette-source.jww"), "s.jww", true).Complete);
+  THalfSession palette;
+  ASSERT_TRUE(palette.OpenBytes(drawing.PaletteJson({}, {}), "p.json", true).Ok);
+  EXPECT_EQ(palette.Palette().ColorLines, Lines(240));
+  EXPECT_EQ(palette.Palette().LineTypeLines, Lines(16));
+  EXPECT_EQ(palette.ListTexts(TListKind::Colors), drawing.ListTexts(TListKind::Colors));
+}
+
+// A drawing whose background is neither black nor white previews on the mode the set-up
+// before it left, whichever half that was; a redraw keeps each half's first mode.
+TEST(HalfSession, AMidToneBackgroundKeepsTheModeTheOpenBeforeLeft) {
+  const auto drawingOn = [](uint32_t background) {
+    TJwwData doc = SampleDocument();
+    doc.Pens[0].ScreenColor = background;
+    Append(doc, MakeLine(0, 0, 100, 50));
+    const std::vector<uint8_t> bytes = TJwwBuilder::Drawing(doc);
+    return std::string(bytes.begin(), bytes.end());
+  };
+  const std::string black = drawingOn(0x000000), white = drawingOn(0xFFFFFF),
+                    midTone = drawingOn(0x808080);
+  THalfSession source, destination;
+  for (THalfSession* half : {&source, &destination}) half->ResetPreview(120, 80, {});
+  const auto back = [](const THalfSession& half) {
+    return half.Context().Attributes->GetBackColor();
+  };
+
+  TPreviewCarry carry;
+  ASSERT_TRUE(source.OpenBytes(black, "black.jww", false).Complete);
+  EXPECT_EQ(source.PreparePreview(carry), BackgroundMode::Black);
+  ASSERT_TRUE(destination.OpenBytes(midTone, "mid.jww", false).Complete);
+  EXPECT_EQ(destination.PreparePreview(carry), BackgroundMode::Black);
+  EXPECT_EQ(back(destination), 0x000000u);
+  EXPECT_EQ(carry.BackMode, BackgroundMode::Black);
+
+  // A white source opened later changes neither the destination's redraw nor its mode.
+  ASSERT_TRUE(source.OpenBytes(white, "white.jww", false).Complete);
+  EXPECT_EQ(source.PreparePreview(carry), BackgroundMode::White);
+  destination.PrepareRedraw(carry);
+  EXPECT_EQ(back(destination), 0x000000u);
+  EXPECT_EQ(destination.BackMode(), BackgroundMode::Black);
+  EXPECT_EQ(carry.BackMode, BackgroundMode::White);
+  EXPECT_EQ(back(source), 0xFFFFFFu);
+
+  // From a fresh carry, as the page and the command line start, it previews on white.
+  TPreviewCarry fresh;
+  EXPECT_EQ(destination.PreparePreview(fresh), BackgroundMode::White);
+  const std::string trace = destination.PreviewTrace(120, 80);
+  EXPECT_EQ(trace.substr(0, trace.find('\n')), "pen FFFFFF 1 solid");
+}
+
+}  // namespace
+}  // namespace pennatran
