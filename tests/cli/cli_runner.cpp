@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #ifndef _WIN32
@@ -26,6 +27,12 @@ std::string Quote(const std::string& arg) {
 #endif
 }
 
+// Two runs of the suite at once (two build folders, two checkouts) must not share folders.
+const std::string& RunTag() {
+  static const std::string tag = std::to_string(std::random_device{}());
+  return tag;
+}
+
 std::string ReadAll(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
@@ -40,7 +47,7 @@ void CliTest::SetUp() {
   std::string name = std::string(info->test_suite_name()) + "_" + info->name();
   for (char& c : name)
     if (c == '/') c = '_';
-  Folder = std::filesystem::path(::testing::TempDir()) / ("pennatran_cli_" + name);
+  Folder = std::filesystem::path(::testing::TempDir()) / ("pennatran_cli_" + RunTag() + "_" + name);
   std::filesystem::remove_all(Folder);
   std::filesystem::create_directories(Folder);
 }
