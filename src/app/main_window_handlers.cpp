@@ -328,21 +328,23 @@ bool MainWindow::BothSidesOpen() {
 
 void MainWindow::OnCopyColors() {
   if (!BothSidesOpen()) return;
-  const std::vector<int32_t> lines = SelectedListLines(Source.ColorList);
-  ApplyPalette(SidePalette(Source), lines, {}, *Destination.Drawing);
-  Destination.Unsaved = Destination.Unsaved || !lines.empty();
+  TSlotSet chosen;
+  chosen.Colors = SelectedListSlots(Source.ColorList);
+  ApplyPalette(SidePalette(Source), chosen, *Destination.Drawing);
+  Destination.Unsaved = Destination.Unsaved || !chosen.Empty();
   FillColorList(PaletteOfDrawing(*Destination.Drawing), Destination.ColorList);
-  ShowFirstCopiedLine(Destination.ColorList, lines);
+  ShowFirstCopiedLine(Destination.ColorList, chosen.Colors);
   UpdateDifferenceMarks();
 }
 
 void MainWindow::OnCopyLineTypes() {
   if (!BothSidesOpen()) return;
-  const std::vector<int32_t> lines = SelectedListLines(Source.LineTypeList);
-  ApplyPalette(SidePalette(Source), {}, lines, *Destination.Drawing);
-  Destination.Unsaved = Destination.Unsaved || !lines.empty();
+  TSlotSet chosen;
+  chosen.LineTypes = SelectedListSlots(Source.LineTypeList);
+  ApplyPalette(SidePalette(Source), chosen, *Destination.Drawing);
+  Destination.Unsaved = Destination.Unsaved || !chosen.Empty();
   FillLineTypeList(PaletteOfDrawing(*Destination.Drawing), Destination.LineTypeList);
-  ShowFirstCopiedLine(Destination.LineTypeList, lines);
+  ShowFirstCopiedLine(Destination.LineTypeList, chosen.LineTypes);
   UpdateDifferenceMarks();
 }
 

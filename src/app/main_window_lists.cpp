@@ -53,33 +53,27 @@ void SetSwatchColor(QLabel* label, TColor color) {
   label->setPalette(palette);
 }
 
-template <typename Entry>
-const Entry* EntryOfLine(const std::vector<Entry>& table, int line) {
-  const size_t slot = static_cast<size_t>(line) + kFirstUserSlot;
-  return slot < table.size() ? &table[slot] : nullptr;
-}
-
 }  // namespace
 
-std::vector<int32_t> SelectedListLines(const QListWidget* list) {
-  std::vector<int32_t> lines;
+std::vector<TSlot> SelectedListSlots(const QListWidget* list) {
+  std::vector<TSlot> chosen;
   for (int i = 0; i < list->count(); ++i) {
-    if (list->item(i)->isSelected()) lines.push_back(list->item(i)->data(kListLineRole).toInt());
+    if (list->item(i)->isSelected())
+      chosen.push_back(SlotOfListLine(list->item(i)->data(kListLineRole).toInt()));
   }
-  return lines;
+  return chosen;
 }
 
 void MainWindow::FillColorList(const TPalette& palette, QListWidget* list) {
   // Refilling is not a click: the hint and the labels keep their last values.
   const QSignalBlocker blocker(list);
   list->clear();
-  for (const int32_t line : palette.ColorLines) {
-    const TEntJwwColorExNo& entry = *EntryOfLine(palette.Colors, line);
-    auto* item = new QListWidgetItem(
-        QString::fromStdString(SjisToUtf8(ColorListLine(entry, line + kFirstUserSlot))));
+  for (const TSlot slot : palette.Held.Colors) {
+    const TEntJwwColorExNo& entry = palette.Colors[slot];
+    auto* item = new QListWidgetItem(QString::fromStdString(SjisToUtf8(ListLine(entry, slot))));
     // The line under the pointer, read in full however narrow the list.
     item->setToolTip(item->text());
-    item->setData(kListLineRole, line);
+    item->setData(kListLineRole, ListLineOf(slot));
     item->setIcon(Swatch(entry.ScreenColor, list->iconSize()));
     list->addItem(item);
   }
@@ -89,20 +83,19 @@ void MainWindow::FillLineTypeList(const TPalette& palette, QListWidget* list) {
   const QSignalBlocker blocker(list);
   list->clear();
   const QColor ink = list->palette().color(QPalette::Text);
-  for (const int32_t line : palette.LineTypeLines) {
-    const TEntJwwLineTypeExNo& entry = *EntryOfLine(palette.LineTypes, line);
-    auto* item = new QListWidgetItem(
-        QString::fromStdString(SjisToUtf8(LineTypeListLine(entry, line + kFirstUserSlot))));
+  for (const TSlot slot : palette.Held.LineTypes) {
+    const TEntJwwLineTypeExNo& entry = palette.LineTypes[slot];
+    auto* item = new QListWidgetItem(QString::fromStdString(SjisToUtf8(ListLine(entry, slot))));
     item->setToolTip(item->text());
-    item->setData(kListLineRole, line);
+    item->setData(kListLineRole, ListLineOf(slot));
     item->setIcon(LineTypeSwatch(entry, list->iconSize(), ink));
     list->addItem(item);
   }
 }
 
-void MainWindow::ShowFirstCopiedLine(QListWidget* list, const std::vector<int32_t>& lines) {
-  if (lines.empty() || lines.front() >= list->count()) return;
-  list->scrollToItem(list->item(lines.front()), QAbstractItemView::PositionAtTop);
+void MainWindow::ShowFirstCopiedLine(QListWidget* list, const std::vector<TSlot>& chosen) {
+  if (chosen.empty() || ListLineOf(chosen.front()) >= list->count()) return;
+  list->scrollToItem(list->item(ListLineOf(chosen.front())), QAbstractItemView::PositionAtTop);
 }
 
 void MainWindow::UpdateDifferenceMarks() {
@@ -113,8 +106,10 @@ void MainWindow::UpdateDifferenceMarks() {
   }
   const TPalette source = SidePalette(Source);
   const TPalette destination = PaletteOfDrawing(*Destination.Drawing);
-  MarkDifferingLines(Destination.ColorList, DifferingColorLines(source, destination));
-  MarkDifferingLines(Destination.LineTypeList, DifferingLineTypeLines(source, destination));
+  for (const TSlotKind kind : kSlotKinds) {
+    MarkDifferingLines(kind == TSlotKind::Color ? Destination.ColorList : Destination.LineTypeList,
+                       MarkedListLines(kind, DifferingSlots(source, destination, kind)));
+  }
 }
 
 void MainWindow::OnColorListClick(const TWindowSide& side) {
@@ -123,15 +118,13 @@ void MainWindow::OnColorListClick(const TWindowSide& side) {
   if (!side.Opened || doc == nullptr || list->count() == 0 || list->currentRow() == -1) return;
   const QListWidgetItem* item = list->item(list->currentRow());
   list->setToolTip(item->text());
-  const std::vector<TEntJwwColorExNo>& table =
-      side.Palette ? side.Palette->Colors : doc->ColorExNos;
-  const TEntJwwColorExNo* entry = EntryOfLine(table, item->data(kListLineRole).toInt());
-  const TEntJwwColorExNo blank;
-  if (entry == nullptr) entry = &blank;
-  ScreenColorLabel->setText(tr("画面線色：") + Hex6(entry->ScreenColor));
-  SetSwatchColor(ScreenColorSwatch, entry->ScreenColor);
-  PrintColorLabel->setText(tr("印刷線色：") + Hex6(entry->PrintColor));
-  SetSwatchColor(PrintColorSwatch, entry->PrintColor);
+  const TSlot slot = SlotOfListLine(item->data(kListLineRole).toInt());
+  const TEntJwwColorExNo entry =
+      side.Palette ? side.Palette->Colors[slot] : doc->SlotEntry<TSlotKind::Color>(slot);
+  ScreenColorLabel->setText(tr("画面線色：") + Hex6(entry.ScreenColor));
+  SetSwatchColor(ScreenColorSwatch, entry.ScreenColor);
+  PrintColorLabel->setText(tr("印刷線色：") + Hex6(entry.PrintColor));
+  SetSwatchColor(PrintColorSwatch, entry.PrintColor);
 }
 
 void MainWindow::OnLineTypeListClick(const TWindowSide& side) {

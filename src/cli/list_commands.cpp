@@ -15,13 +15,13 @@ namespace {
 // The lists show what was read even when the load stopped early, as the window does; the
 // exit code and a line on stderr tell that the file was not read completely. A file that
 // is not a drawing has no lists.
-int PrintList(const std::string& file, std::vector<SjisString> (*lines)(const TJwwData&)) {
+int PrintList(const std::string& file, TSlotKind kind) {
   if (!CheckReadable(file)) return kExitUsage;
   TTempFolder images(InterruptScratchWatch());
   TJwwData doc;
   const bool loaded = LoadDrawing(doc, file, images);
   if (!doc.LoadError.NotADrawing) {
-    for (const SjisString& line : lines(doc)) {
+    for (const SjisString& line : ListLines(PaletteOfDrawing(doc), kind)) {
       std::cout << CaretControls(SjisToUtf8(line)) << '\n';
     }
   }
@@ -36,11 +36,11 @@ int PrintList(const std::string& file, std::vector<SjisString> (*lines)(const TJ
 }  // namespace
 
 int RunColors(const std::string& file) {
-  return PrintList(file, ColorListLines);
+  return PrintList(file, TSlotKind::Color);
 }
 
 int RunLineTypes(const std::string& file) {
-  return PrintList(file, LineTypeListLines);
+  return PrintList(file, TSlotKind::LineType);
 }
 
 }  // namespace pennatran

@@ -35,13 +35,13 @@ std::string Name(const SjisString& name) {
 
 class TCollector {
  public:
-  TCollector(std::vector<TFieldChange>& out, bool isColor, int32_t slot)
-      : Out(out), IsColor(isColor), Slot(slot) {}
+  TCollector(std::vector<TFieldChange>& out, TSlotKind kind, TSlot slot)
+      : Out(out), Kind(kind), Slot(slot) {}
 
   template <typename T, typename Show>
   void Field(const char* field, const T& before, const T& after, Show show) {
     if (Same(before, after)) return;
-    Out.push_back({IsColor, Slot, field, show(before), show(after)});
+    Out.push_back({Kind, Slot, field, show(before), show(after)});
   }
 
  private:
@@ -52,30 +52,29 @@ class TCollector {
   }
 
   std::vector<TFieldChange>& Out;
-  bool IsColor;
-  int32_t Slot;
+  TSlotKind Kind;
+  TSlot Slot;
 };
 
 std::string Int(int32_t v) {
   return std::to_string(v);
 }
 
-bool Holds(const std::vector<int32_t>& lines, int32_t line) {
-  return std::binary_search(lines.begin(), lines.end(), line);
+template <TSlotKind K>
+bool BothHold(const TPalette& a, const TPalette& b, TSlot slot) {
+  return Holds(a.Held.Of(K), slot) && Holds(b.Held.Of(K), slot);
 }
 
 }  // namespace
 
 std::vector<TFieldChange> CompareSlots(const TPalette& before, const TPalette& after,
-                                       const std::vector<int32_t>& colorLines,
-                                       const std::vector<int32_t>& lineTypeLines) {
+                                       const TSlotSet& slots) {
   std::vector<TFieldChange> changes;
-  for (int32_t line : colorLines) {
-    if (!Holds(before.ColorLines, line) || !Holds(after.ColorLines, line)) continue;
-    const int32_t slot = line + kFirstUserSlot;
-    const TEntJwwColorExNo a = CanonicalColorSlot(before.Colors[static_cast<size_t>(slot)], slot);
-    const TEntJwwColorExNo b = CanonicalColorSlot(after.Colors[static_cast<size_t>(slot)], slot);
-    TCollector c(changes, true, slot);
+  for (TSlot slot : slots.Colors) {
+    if (!BothHold<TSlotKind::Color>(before, after, slot)) continue;
+    const TEntJwwColorExNo a = CanonicalSlot(before.Colors[slot], slot);
+    const TEntJwwColorExNo b = CanonicalSlot(after.Colors[slot], slot);
+    TCollector c(changes, TSlotKind::Color, slot);
     c.Field("Name", a.Name, b.Name, Name);
     c.Field("ScreenColor", a.ScreenColor, b.ScreenColor, Color);
     c.Field("ScreenWidth", a.ScreenWidth, b.ScreenWidth, Int);
@@ -83,14 +82,11 @@ std::vector<TFieldChange> CompareSlots(const TPalette& before, const TPalette& a
     c.Field("PrintWidth", a.PrintWidth, b.PrintWidth, Int);
     c.Field("PointRadius", a.PointRadius, b.PointRadius, Number);
   }
-  for (int32_t line : lineTypeLines) {
-    if (!Holds(before.LineTypeLines, line) || !Holds(after.LineTypeLines, line)) continue;
-    const int32_t slot = line + kFirstUserSlot;
-    const TEntJwwLineTypeExNo a =
-        CanonicalLineTypeSlot(before.LineTypes[static_cast<size_t>(slot)], slot);
-    const TEntJwwLineTypeExNo b =
-        CanonicalLineTypeSlot(after.LineTypes[static_cast<size_t>(slot)], slot);
-    TCollector c(changes, false, slot);
+  for (TSlot slot : slots.LineTypes) {
+    if (!BothHold<TSlotKind::LineType>(before, after, slot)) continue;
+    const TEntJwwLineTypeExNo a = CanonicalSlot(before.LineTypes[slot], slot);
+    const TEntJwwLineTypeExNo b = CanonicalSlot(after.LineTypes[slot], slot);
+    TCollector c(changes, TSlotKind::LineType, slot);
     c.Field("Name", a.Name, b.Name, Name);
     c.Field("Pattern", a.Pattern, b.Pattern, Hex8);
     c.Field("UnitDots", a.UnitDots, b.UnitDots, Int);
@@ -106,46 +102,31 @@ std::vector<TFieldChange> CompareSlots(const TPalette& before, const TPalette& a
 }
 
 std::string SlotText(const TSlotRef& slot) {
-  return std::string(slot.IsColor ? "colour" : "line type") + " No." + std::to_string(slot.Slot);
+  return std::string(slot.Kind == TSlotKind::Color ? "colour" : "line type") + " No." +
+         std::to_string(slot.Slot.Number());
 }
 
 std::string ChangeText(const TFieldChange& change) {
-  return SlotText({change.IsColor, change.Slot}) + " " + change.Field + " " + change.Before +
-         " → " + change.After;
+  return SlotText({change.Kind, change.Slot}) + " " + change.Field + " " + change.Before + " → " +
+         change.After;
 }
 
 std::vector<TSlotRef> ChangedSlots(const std::vector<TFieldChange>& changes) {
   std::vector<TSlotRef> slots;
   for (const TFieldChange& change : changes) {
-    const TSlotRef slot{change.IsColor, change.Slot};
+    const TSlotRef slot{change.Kind, change.Slot};
     if (slots.empty() || !(slots.back() == slot)) slots.push_back(slot);
   }
   return slots;
 }
 
-namespace {
-
-std::vector<bool> DifferingLines(const TPalette& a, const TPalette& b, bool colors) {
-  const int32_t count = colors ? kColorLineCount : kLineTypeLineCount;
-  std::vector<int32_t> lines(static_cast<size_t>(count));
-  for (int32_t i = 0; i < count; ++i) lines[static_cast<size_t>(i)] = i;
-  const std::vector<int32_t> none;
-  const std::vector<TFieldChange> changes =
-      colors ? CompareSlots(a, b, lines, none) : CompareSlots(a, b, none, lines);
-  std::vector<bool> differs(static_cast<size_t>(count), false);
-  for (const TFieldChange& change : changes)
-    differs[static_cast<size_t>(change.Slot - kFirstUserSlot)] = true;
-  return differs;
-}
-
-}  // namespace
-
-std::vector<bool> DifferingColorLines(const TPalette& a, const TPalette& b) {
-  return DifferingLines(a, b, true);
-}
-
-std::vector<bool> DifferingLineTypeLines(const TPalette& a, const TPalette& b) {
-  return DifferingLines(a, b, false);
+std::vector<TSlot> DifferingSlots(const TPalette& a, const TPalette& b, TSlotKind kind) {
+  TSlotSet slots;
+  slots.Of(kind) = UserSlots(kind);
+  std::vector<TSlot> differing;
+  for (const TSlotRef& slot : ChangedSlots(CompareSlots(a, b, slots)))
+    differing.push_back(slot.Slot);
+  return differing;
 }
 
 }  // namespace pennatran

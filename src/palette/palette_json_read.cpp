@@ -155,7 +155,7 @@ void OnlyKnownKeys(const Json& object, const std::string& pointer,
 
 // Reads the array under key; each entry is an object with a unique slot in first..last.
 template <typename Read>
-std::vector<int32_t> Slots(const Json& root, const char* key, int32_t last, Read read) {
+std::vector<TSlot> Slots(const Json& root, const char* key, int32_t last, Read read) {
   const std::string pointer = std::string("/") + key;
   const Json& array = Field(root, "", key);
   if (!array.is_array()) Fail(pointer, "must be an array");
@@ -167,11 +167,9 @@ std::vector<int32_t> Slots(const Json& root, const char* key, int32_t last, Read
         Integer(Field(array[i], at, kKeySlot), at + "/" + kKeySlot, kFirstUserSlot, last));
     if (!seen.insert(slot).second)
       Fail(at + "/" + kKeySlot, "slot " + std::to_string(slot) + " is listed twice");
-    read(array[i], at, slot);
+    read(array[i], at, TSlot(slot));
   }
-  std::vector<int32_t> lines;
-  for (int32_t slot : seen) lines.push_back(slot - kFirstUserSlot);
-  return lines;
+  return std::vector<TSlot>(seen.begin(), seen.end());
 }
 
 void ReadRoot(const Json& root, TPalette& palette) {
@@ -191,28 +189,27 @@ void ReadRoot(const Json& root, TPalette& palette) {
              std::to_string(kPaletteFormatVersion) + ")");
 
   palette = TPalette{};
-  palette.ColorLines =
-      Slots(root, kKeyColors, kColorSlotCount - 1,
-            [&](const Json& e, const std::string& at, int32_t slot) {
-              OnlyKnownKeys(e, at,
-                            {kKeySlot, kKeyName, kKeyNameBytes, kKeyNameUtf16, kKeyScreenColor,
-                             kKeyScreenColorValue, kKeyScreenWidth, kKeyPrintColor,
-                             kKeyPrintColorValue, kKeyPrintWidth, kKeyPointRadius});
-              TEntJwwColorExNo& c = palette.Colors[static_cast<size_t>(slot)];
-              c.Name = Name(e, at);
-              c.ScreenColor = Color(e, at, kKeyScreenColor, kKeyScreenColorValue);
-              c.ScreenWidth = Int32(e, at, kKeyScreenWidth);
-              c.PrintColor = Color(e, at, kKeyPrintColor, kKeyPrintColorValue);
-              c.PrintWidth = Int32(e, at, kKeyPrintWidth);
-              c.PointRadius = Number(Field(e, at, kKeyPointRadius), at + "/" + kKeyPointRadius);
-            });
-  palette.LineTypeLines = Slots(
+  palette.Held.Colors = Slots(
+      root, kKeyColors, kColorSlotCount - 1, [&](const Json& e, const std::string& at, TSlot slot) {
+        OnlyKnownKeys(e, at,
+                      {kKeySlot, kKeyName, kKeyNameBytes, kKeyNameUtf16, kKeyScreenColor,
+                       kKeyScreenColorValue, kKeyScreenWidth, kKeyPrintColor, kKeyPrintColorValue,
+                       kKeyPrintWidth, kKeyPointRadius});
+        TEntJwwColorExNo& c = palette.Colors[slot];
+        c.Name = Name(e, at);
+        c.ScreenColor = Color(e, at, kKeyScreenColor, kKeyScreenColorValue);
+        c.ScreenWidth = Int32(e, at, kKeyScreenWidth);
+        c.PrintColor = Color(e, at, kKeyPrintColor, kKeyPrintColorValue);
+        c.PrintWidth = Int32(e, at, kKeyPrintWidth);
+        c.PointRadius = Number(Field(e, at, kKeyPointRadius), at + "/" + kKeyPointRadius);
+      });
+  palette.Held.LineTypes = Slots(
       root, kKeyLineTypes, kLineTypeSlotCount - 1,
-      [&](const Json& e, const std::string& at, int32_t slot) {
+      [&](const Json& e, const std::string& at, TSlot slot) {
         OnlyKnownKeys(e, at,
                       {kKeySlot, kKeyName, kKeyNameBytes, kKeyNameUtf16, kKeyPattern, kKeyUnitDots,
                        kKeyScreenPitch, kKeyPrintPitch, kKeySegmentCount, kKeyPitches});
-        TEntJwwLineTypeExNo& t = palette.LineTypes[static_cast<size_t>(slot)];
+        TEntJwwLineTypeExNo& t = palette.LineTypes[slot];
         t.Name = Name(e, at);
         t.Pattern = UInt32(e, at, kKeyPattern);
         t.UnitDots = Int32(e, at, kKeyUnitDots);

@@ -57,9 +57,9 @@ void PutName(Json& entry, const SjisString& name) {
     entry[kKeyNameBytes] = HexBytes(ToOneByteForm(name));
 }
 
-Json ColorEntry(const TEntJwwColorExNo& e, int32_t slot) {
+Json ColorEntry(const TEntJwwColorExNo& e, TSlot slot) {
   Json entry;
-  entry[kKeySlot] = slot;
+  entry[kKeySlot] = slot.Number();
   PutName(entry, e.Name);
   entry[kKeyScreenColor] = ColorText(e.ScreenColor);
   entry[kKeyScreenColorValue] = e.ScreenColor;
@@ -71,9 +71,9 @@ Json ColorEntry(const TEntJwwColorExNo& e, int32_t slot) {
   return entry;
 }
 
-Json LineTypeEntry(const TEntJwwLineTypeExNo& e, int32_t slot) {
+Json LineTypeEntry(const TEntJwwLineTypeExNo& e, TSlot slot) {
   Json entry;
-  entry[kKeySlot] = slot;
+  entry[kKeySlot] = slot.Number();
   PutName(entry, e.Name);
   entry[kKeyPattern] = e.Pattern;
   entry[kKeyUnitDots] = e.UnitDots;
@@ -101,15 +101,10 @@ std::string WritePaletteJson(const TPalette& held) {
   root[kKeyFormat] = kPaletteFormatName;
   root[kKeyVersion] = kPaletteFormatVersion;
   Json colors = Json::array();
-  for (int32_t line : palette.ColorLines) {
-    const int32_t slot = line + kFirstUserSlot;
-    colors.push_back(ColorEntry(palette.Colors[static_cast<size_t>(slot)], slot));
-  }
+  for (TSlot slot : palette.Held.Colors) colors.push_back(ColorEntry(palette.Colors[slot], slot));
   Json lineTypes = Json::array();
-  for (int32_t line : palette.LineTypeLines) {
-    const int32_t slot = line + kFirstUserSlot;
-    lineTypes.push_back(LineTypeEntry(palette.LineTypes[static_cast<size_t>(slot)], slot));
-  }
+  for (TSlot slot : palette.Held.LineTypes)
+    lineTypes.push_back(LineTypeEntry(palette.LineTypes[slot], slot));
   root[kKeyColors] = colors;
   root[kKeyLineTypes] = lineTypes;
   // Names that are not text keep their bytes in nameBytes; replace rather than throw.

@@ -46,8 +46,8 @@ TEST(WebDrawing, CopiesAndSavesTheBytesTheWindowSaves) {
                                          source.size(), "palette-source.jww"));
   ASSERT_TRUE(windowDestination.LoadFromBytes(reinterpret_cast<const uint8_t*>(destination.data()),
                                               destination.size(), "x.jww"));
-  CopyColorSlots(windowSource, windowDestination, colors);
-  CopyLineTypeSlots(windowSource, windowDestination, lineTypes);
+  CopySlots(PaletteOfDrawing(windowSource),
+            {{TSlot(17), TSlot(19), TSlot(256)}, {TSlot(18), TSlot(32)}}, windowDestination);
   const std::filesystem::path saved =
       std::filesystem::path(testing::TempDir()) / "web_drawing_saved.jww";
   ASSERT_TRUE(windowDestination.SaveToFile(saved, 700));
@@ -128,8 +128,7 @@ TEST(WebDrawing, ExportsEveryHeldSlotWhenNoneIsChosen) {
   ASSERT_TRUE(drawing.Load(Example("palette-source.jww"), "s.jww", true).Complete);
   TWebDrawing palette;
   ASSERT_TRUE(palette.Load(drawing.PaletteJson({}, {}), "p.json", true).Ok);
-  EXPECT_EQ(palette.Palette().ColorLines, Lines(240));
-  EXPECT_EQ(palette.Palette().LineTypeLines, Lines(16));
+  EXPECT_EQ(palette.Palette().Held, AllUserSlots());
   EXPECT_EQ(palette.ColorLines(), drawing.ColorLines());
 }
 

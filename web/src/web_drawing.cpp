@@ -16,24 +16,32 @@
 namespace pennatran {
 namespace {
 
-template <typename Entry>
-const Entry* EntryOfLine(const std::vector<Entry>& table, int32_t line) {
-  if (line < 0) return nullptr;
-  const size_t slot = static_cast<size_t>(line) + kFirstUserSlot;
-  return slot < table.size() ? &table[slot] : nullptr;
+// The slot a list line of the page stands for; none for a line the list cannot have.
+std::optional<TSlot> SlotOfLine(TSlotKind kind, int32_t line) {
+  if (line < 0 || line >= UserSlotCount(kind)) return std::nullopt;
+  return SlotOfListLine(line);
 }
 
-// The list texts of the given lines of a slot table, in UTF-8.
-template <typename Entry, typename LineText>
-std::vector<std::string> ListTexts(const std::vector<Entry>& table,
-                                   const std::vector<int32_t>& lines, LineText lineText) {
+TSlotSet SlotsOfLines(const std::vector<int32_t>& colorLines,
+                      const std::vector<int32_t>& lineTypeLines) {
+  TSlotSet slots;
+  for (const int32_t line : colorLines)
+    if (const auto slot = SlotOfLine(TSlotKind::Color, line)) slots.Colors.push_back(*slot);
+  for (const int32_t line : lineTypeLines)
+    if (const auto slot = SlotOfLine(TSlotKind::LineType, line)) slots.LineTypes.push_back(*slot);
+  return slots;
+}
+
+std::vector<int32_t> LinesOf(const std::vector<TSlot>& slots) {
+  std::vector<int32_t> lines;
+  for (const TSlot slot : slots) lines.push_back(ListLineOf(slot));
+  return lines;
+}
+
+std::vector<std::string> Utf8Lines(const std::vector<SjisString>& lines) {
   std::vector<std::string> texts;
   texts.reserve(lines.size());
-  for (const int32_t line : lines) {
-    const Entry* entry = EntryOfLine(table, line);
-    texts.push_back(
-        SjisToUtf8(lineText(entry != nullptr ? *entry : Entry{}, line + kFirstUserSlot)));
-  }
+  for (const SjisString& line : lines) texts.push_back(SjisToUtf8(line));
   return texts;
 }
 
@@ -85,27 +93,35 @@ TWebLoadResult TWebDrawing::Load(std::string_view bytes, const std::string& name
   return result;
 }
 
+std::vector<int32_t> TWebDrawing::ColorListed() const {
+  return LinesOf(Held.Held.Colors);
+}
+
+std::vector<int32_t> TWebDrawing::LineTypeListed() const {
+  return LinesOf(Held.Held.LineTypes);
+}
+
 std::vector<std::string> TWebDrawing::ColorLines() const {
-  return ListTexts(Held.Colors, Held.ColorLines, ColorListLine);
+  return Utf8Lines(ListLines(Held, TSlotKind::Color));
 }
 
 std::vector<std::string> TWebDrawing::LineTypeLines() const {
-  return ListTexts(Held.LineTypes, Held.LineTypeLines, LineTypeListLine);
+  return Utf8Lines(ListLines(Held, TSlotKind::LineType));
 }
 
 uint32_t TWebDrawing::ScreenColor(int32_t line) const {
-  const TEntJwwColorExNo* entry = EntryOfLine(Held.Colors, line);
-  return entry != nullptr ? Rgb(entry->ScreenColor) : 0;
+  const auto slot = SlotOfLine(TSlotKind::Color, line);
+  return slot ? Rgb(Held.Colors[*slot].ScreenColor) : 0;
 }
 
 uint32_t TWebDrawing::PrintColor(int32_t line) const {
-  const TEntJwwColorExNo* entry = EntryOfLine(Held.Colors, line);
-  return entry != nullptr ? Rgb(entry->PrintColor) : 0;
+  const auto slot = SlotOfLine(TSlotKind::Color, line);
+  return slot ? Rgb(Held.Colors[*slot].PrintColor) : 0;
 }
 
 std::vector<TSwatchDash> TWebDrawing::LineTypeDashes(int32_t line, int32_t width) const {
-  const TEntJwwLineTypeExNo* entry = EntryOfLine(Held.LineTypes, line);
-  return LineTypeSwatchDashes(entry != nullptr ? *entry : TEntJwwLineTypeExNo{}, width);
+  const auto slot = SlotOfLine(TSlotKind::LineType, line);
+  return LineTypeSwatchDashes(slot ? Held.LineTypes[*slot] : TEntJwwLineTypeExNo{}, width);
 }
 
 // A drawing in the command line's preview order: pens and layer states of the drawing,
@@ -146,31 +162,34 @@ std::string TWebDrawing::SaveBytes() {
 std::string TWebDrawing::PaletteJson(const std::vector<int32_t>& colorLines,
                                      const std::vector<int32_t>& lineTypeLines) const {
   if (colorLines.empty() && lineTypeLines.empty()) return WritePaletteJson(Held);
-  return WritePaletteJson(PalettePart(Held, colorLines, lineTypeLines));
+  return WritePaletteJson(PalettePart(Held, SlotsOfLines(colorLines, lineTypeLines)));
 }
 
 bool TWebDrawing::CopyColorsFrom(const TWebDrawing& source, const std::vector<int32_t>& lines) {
   if (!IsOpened || PaletteSource || !source.IsOpened) return false;
-  ApplyPalette(source.Held, lines, {}, Doc);
+  const TSlotSet slots = SlotsOfLines(lines, {});
+  ApplyPalette(source.Held, slots, Doc);
   Held = PaletteOfDrawing(Doc);
-  return !PalettePart(source.Held, lines, {}).ColorLines.empty();
+  return !PalettePart(source.Held, slots).Held.Empty();
 }
 
 bool TWebDrawing::CopyLineTypesFrom(const TWebDrawing& source, const std::vector<int32_t>& lines) {
   if (!IsOpened || PaletteSource || !source.IsOpened) return false;
-  ApplyPalette(source.Held, {}, lines, Doc);
+  const TSlotSet slots = SlotsOfLines({}, lines);
+  ApplyPalette(source.Held, slots, Doc);
   Held = PaletteOfDrawing(Doc);
-  return !PalettePart(source.Held, {}, lines).LineTypeLines.empty();
+  return !PalettePart(source.Held, slots).Held.Empty();
 }
 
 std::vector<bool> TWebDrawing::ColorsDifferingFrom(const TWebDrawing& source) const {
   if (!IsOpened || !source.IsOpened) return {};
-  return DifferingColorLines(source.Held, Held);
+  return MarkedListLines(TSlotKind::Color, DifferingSlots(source.Held, Held, TSlotKind::Color));
 }
 
 std::vector<bool> TWebDrawing::LineTypesDifferingFrom(const TWebDrawing& source) const {
   if (!IsOpened || !source.IsOpened) return {};
-  return DifferingLineTypeLines(source.Held, Held);
+  return MarkedListLines(TSlotKind::LineType,
+                         DifferingSlots(source.Held, Held, TSlotKind::LineType));
 }
 
 }  // namespace pennatran

@@ -39,8 +39,8 @@ class TWebDrawing {
 
   // The list lines (slot - 17) the lists show: every one for a drawing, the held ones for
   // a palette file.
-  const std::vector<int32_t>& ColorListed() const { return Held.ColorLines; }
-  const std::vector<int32_t>& LineTypeListed() const { return Held.LineTypeLines; }
+  std::vector<int32_t> ColorListed() const;
+  std::vector<int32_t> LineTypeListed() const;
   // Their texts exactly as the window shows them, in UTF-8, in the same order.
   std::vector<std::string> ColorLines() const;
   std::vector<std::string> LineTypeLines() const;
