@@ -79,6 +79,18 @@ TEST(Palette, ListsHaveAFixedLengthEvenWithoutTables) {
   EXPECT_EQ(types.back(), "No.32 [] 00000000 0 []");
 }
 
+// A file that is not a drawing keeps its slot tables unread (info lists them empty), and
+// its slots read as zero entries all the same.
+TEST(Palette, SlotTablesStayUnreadForAFileThatIsNotADrawing) {
+  TJwwData doc;
+  const std::string bytes = "not a drawing";
+  EXPECT_FALSE(
+      doc.LoadFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), "x.jww"));
+  EXPECT_TRUE(doc.SlotTable<TSlotKind::Color>().empty());
+  EXPECT_TRUE(doc.SlotTable<TSlotKind::LineType>().empty());
+  EXPECT_EQ(doc.SlotEntry<TSlotKind::LineType>(TSlot(32)), TEntJwwLineTypeExNo{});
+}
+
 TJwwData Source() {
   TJwwData doc = SampleDocument();
   for (size_t i = 0; i < doc.ColorExNos.size(); ++i) {
