@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <system_error>
 
@@ -16,43 +17,30 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
+// The file's lines in order: the window's numbers, then the two paths.
+constexpr int32_t TWindowSettings::*kNumberLines[] = {
+    &TWindowSettings::Left,
+    &TWindowSettings::Top,
+    &TWindowSettings::Width,
+    &TWindowSettings::Height,
+    &TWindowSettings::SourceHalfWidth,
+    &TWindowSettings::SourcePreviewHeight,
+    &TWindowSettings::DestinationPreviewHeight,
+    &TWindowSettings::SourceColorListHeight,
+    &TWindowSettings::DestinationColorListHeight,
+};
+constexpr QString TWindowSettings::*kPathLines[] = {
+    &TWindowSettings::SourcePath,
+    &TWindowSettings::DestinationPath,
+};
+constexpr int kNumberLineCount = static_cast<int>(std::size(kNumberLines));
+static_assert(kNumberLineCount + std::size(kPathLines) == kSettingsLineCount);
+
 void ApplyLine(TWindowSettings& settings, int index, const std::string& line) {
-  switch (index) {
-    case 0:
-      settings.Left = SettingsNumber(line);
-      break;
-    case 1:
-      settings.Top = SettingsNumber(line);
-      break;
-    case 2:
-      settings.Width = SettingsNumber(line);
-      break;
-    case 3:
-      settings.Height = SettingsNumber(line);
-      break;
-    case 4:
-      settings.SourceHalfWidth = SettingsNumber(line);
-      break;
-    case 5:
-      settings.SourcePreviewHeight = SettingsNumber(line);
-      break;
-    case 6:
-      settings.DestinationPreviewHeight = SettingsNumber(line);
-      break;
-    case 7:
-      settings.SourceColorListHeight = SettingsNumber(line);
-      break;
-    case 8:
-      settings.DestinationColorListHeight = SettingsNumber(line);
-      break;
-    case 9:
-      settings.SourcePath = QString::fromUtf8(line);
-      break;
-    case 10:
-      settings.DestinationPath = QString::fromUtf8(line);
-      break;
-    default:
-      break;
+  if (index < kNumberLineCount) {
+    settings.*kNumberLines[index] = SettingsNumber(line);
+  } else {
+    settings.*kPathLines[index - kNumberLineCount] = QString::fromUtf8(line);
   }
 }
 
@@ -91,18 +79,8 @@ bool SaveSettings(const std::filesystem::path& path, const TWindowSettings& sett
   {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (out) {
-      const int32_t numbers[] = {settings.Left,
-                                 settings.Top,
-                                 settings.Width,
-                                 settings.Height,
-                                 settings.SourceHalfWidth,
-                                 settings.SourcePreviewHeight,
-                                 settings.DestinationPreviewHeight,
-                                 settings.SourceColorListHeight,
-                                 settings.DestinationColorListHeight};
-      for (int32_t number : numbers) out << number << "\r\n";
-      out << settings.SourcePath.toStdString() << "\r\n";
-      out << settings.DestinationPath.toStdString() << "\r\n";
+      for (const auto number : kNumberLines) out << settings.*number << "\r\n";
+      for (const auto line : kPathLines) out << (settings.*line).toStdString() << "\r\n";
       out.flush();
       ok = out.good();
     }

@@ -5,9 +5,9 @@
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "cli/interrupt_cleanup.h"
-#include "cli/json_document.h"
 #include "cli/json_stream.h"
 #include "cli/output_files.h"
+#include "palette/drawing_json.h"
 #include "render/draw_preview.h"
 
 namespace pennatran {

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <vector>
 
-#include "cli/json_document.h"
+#include "palette/drawing_json.h"
 
 namespace pennatran {
 

@@ -8,16 +8,14 @@
 #include "jww/image_files.h"
 #include "jww/jww_reader.h"
 #include "jww/large_pages.h"
+#include "jww/record_tables.h"
 
 namespace pennatran {
 namespace {
 
-constexpr uint8_t kPointWithCode = 100;
-constexpr uint16_t kArbitraryColor = 10;
-
 // Bytes of a common part in front of Width, and of Width itself.
-constexpr size_t kCommonHead = 7;
-constexpr size_t kWidthBytes = 2;
+constexpr size_t kCommonHead = offsetof(TEntJwwCommon, Width);
+constexpr size_t kWidthBytes = sizeof(TEntJwwCommon::Width);
 
 // The smallest block definition the format can hold: a tag, an old common part, number,
 // referenced flag, time, empty name and count. A count is only a claim: room is reserved
@@ -102,20 +100,20 @@ class TEntityReader {
     TByteReader scoutIn = In;
     TEntityReader scout(scoutIn, Version);
     scout.ClassNumbers = ClassNumbers;
-    const std::array<size_t, 8> kinds = scout.CountKinds(count);
+    const std::array<size_t, 8> kinds = scout.CountKinds(lists, count);
     ForEachList(lists, [&](auto& list, TEntityKind kind) { ReserveRecords(list, kinds[kind]); });
     ReserveRecords(lists.EntityOrder, kinds[0]);
   }
 
   // How many records of each kind the next `count` entities hold (index 0: all of them),
   // up to the first one that cannot be read completely.
-  std::array<size_t, 8> CountKinds(uint32_t count) {
+  std::array<size_t, 8> CountKinds(const TEntityLists& lists, uint32_t count) {
     std::array<size_t, 8> kinds{};
     try {
       while (kinds[0] < count) {
         const int kind = ReadTag();
         if (kind == 0) continue;
-        SkipOne(kind);
+        SkipOne(lists, kind);
         ++kinds[kind];
         ++kinds[0];
         In.AdvanceObject();
@@ -142,8 +140,8 @@ class TEntityReader {
     return 0;
   }
 
-  // Reads a record whose layout from version 3.51 on is `newBytes` bytes straight into
-  // place; older files lack the 2-byte Width, which is left 0.
+  // Reads `newBytes` bytes of a record (its layout from kFirstWidthVersion on) straight
+  // into place; older files lack the 2-byte Width, which is left 0.
   void Block(void* record, size_t newBytes) {
     auto* bytes = static_cast<uint8_t*>(record);
     if (Version >= kFirstWidthVersion) {
@@ -155,32 +153,37 @@ class TEntityReader {
     In.Raw(bytes + kCommonHead + kWidthBytes, newBytes - kCommonHead - kWidthBytes);
   }
 
-  void Point(TEntJwwPoint& p) {
-    Block(&p, offsetof(TEntJwwPoint, Code));
-    if (p.Common.LineType == kPointWithCode) {
-      In.Raw(reinterpret_cast<uint8_t*>(&p) + offsetof(TEntJwwPoint, Code),
-             sizeof p - offsetof(TEntJwwPoint, Code));
+  // One record as its table lays it out.
+  template <LaidOutRecord Record>
+  void Read(Record& e) {
+    constexpr TRecordLayout layout = TRecordFields<Record>::kLayout;
+    Block(&e, layout.Head);
+    if constexpr (layout.Tail == TRecordTail::Parts) {
+      ForEachFieldFrom<Record, layout.FirstPart>([&](const auto& field) {
+        if (field.Gate.Holds(Version)) ReadPart(e, field);
+      });
+      if constexpr (std::is_same_v<Record, TEntJwwDimension>) {
+        if (!kSxfDimensionGate.Holds(Version)) TakeDimensionAttributes(e);
+      }
+    } else if (RestFollows(layout.Tail, e.Common)) {
+      In.Raw(reinterpret_cast<uint8_t*>(&e) + layout.Head, sizeof e - layout.Head);
+    }
+  }
+  // A part of a packed record: a number is assigned, never bound to a reference.
+  template <typename Record, typename Part>
+  void ReadPart(Record& e, const TField<Record, Part>& field) {
+    if constexpr (std::is_same_v<Part, TShortString>) {
+      In.CleanShortString(e.*field.Pointer);
+    } else if constexpr (LaidOutRecord<Part>) {
+      Read(e.*field.Pointer);
+    } else {
+      static_assert(std::is_same_v<Part, uint16_t>, "a part of a record is read in its own form");
+      e.*field.Pointer = In.U16();
     }
   }
 
-  void Text(TEntJwwText& t) {
-    Block(&t, offsetof(TEntJwwText, FontName));
-    In.CleanShortString(t.FontName);
-    In.CleanShortString(t.Content);
-  }
-
-  void Dimension(TEntJwwDimension& d) {
-    Block(&d.Common, sizeof d.Common);
-    Block(&d.Line, sizeof d.Line);
-    Text(d.Text);
-    if (Version >= kFirstSxfDimensionVersion) {
-      d.SxfMode = In.U16();
-      Block(&d.AuxLine1, sizeof d.AuxLine1);
-      Block(&d.AuxLine2, sizeof d.AuxLine2);
-      for (TEntJwwPoint* p : {&d.Point1, &d.Point2, &d.AuxPoint1, &d.AuxPoint2}) Point(*p);
-      return;
-    }
-    // Older files have no SXF tail: each part carries the dimension's own attributes.
+  // Older files have no SXF tail: each part carries the dimension's own attributes.
+  static void TakeDimensionAttributes(TEntJwwDimension& d) {
     d.AuxLine1.Common = d.Common;
     d.AuxLine2.Common = d.Common;
     for (TEntJwwPoint* p : {&d.Point1, &d.Point2, &d.AuxPoint1, &d.AuxPoint2}) {
@@ -189,9 +192,30 @@ class TEntityReader {
     }
   }
 
-  void Solid(TEntJwwSolid& s) {
-    Block(&s, offsetof(TEntJwwSolid, FillColor));
-    if (s.Common.Color == kArbitraryColor) In.Raw(&s.FillColor, sizeof s.FillColor);
+  // The same bytes as Read takes, passed over and stored nowhere. The common part sits at
+  // the same place in old and new layouts up to its Width.
+  template <LaidOutRecord Record>
+  void Skip() {
+    constexpr TRecordLayout layout = TRecordFields<Record>::kLayout;
+    const std::string_view head = In.Bytes(RecordBytes(layout.Head));
+    if constexpr (layout.Tail == TRecordTail::Parts) {
+      ForEachFieldFrom<Record, layout.FirstPart>([&](const auto& field) {
+        if (field.Gate.Holds(Version)) SkipPart<typename std::decay_t<decltype(field)>::TValue>();
+      });
+    } else if constexpr (layout.Tail != TRecordTail::None) {
+      TEntJwwCommon common{};
+      std::memcpy(&common, head.data(), kCommonHead);
+      if (RestFollows(layout.Tail, common)) In.Skip(sizeof(Record) - layout.Head);
+    }
+  }
+  template <typename Part>
+  void SkipPart() {
+    if constexpr (std::is_same_v<Part, TShortString>)
+      In.SkipString();
+    else if constexpr (LaidOutRecord<Part>)
+      Skip<Part>();
+    else
+      In.Skip(sizeof(Part));
   }
 
   // Bytes a record of `newBytes` from version 3.51 on takes in this file.
@@ -199,96 +223,19 @@ class TEntityReader {
     return Version >= kFirstWidthVersion ? newBytes : newBytes - kWidthBytes;
   }
 
-  // The leading bytes of a record, passed over; the common part sits at the same place in
-  // old and new layouts up to Color.
-  std::string_view SkipBlock(size_t newBytes) { return In.Bytes(RecordBytes(newBytes)); }
-
-  void SkipPoint() {
-    const std::string_view head = SkipBlock(offsetof(TEntJwwPoint, Code));
-    if (static_cast<uint8_t>(head[offsetof(TEntJwwCommon, LineType)]) == kPointWithCode) {
-      In.Skip(sizeof(TEntJwwPoint) - offsetof(TEntJwwPoint, Code));
-    }
-  }
-
-  void SkipText() {
-    SkipBlock(offsetof(TEntJwwText, FontName));
-    In.SkipString();
-    In.SkipString();
-  }
-
-  // Mirrors the reading functions above byte for byte, storing nothing.
-  void SkipOne(int kind) {
-    switch (kind) {
-      case EntityLine:
-        SkipBlock(sizeof(TEntJwwLine));
-        break;
-      case EntityArc:
-        SkipBlock(sizeof(TEntJwwArc));
-        break;
-      case EntityPoint:
-        SkipPoint();
-        break;
-      case EntityText:
-        SkipText();
-        break;
-      case EntityDimension:
-        SkipBlock(sizeof(TEntJwwCommon));
-        SkipBlock(sizeof(TEntJwwLine));
-        SkipText();
-        if (Version >= kFirstSxfDimensionVersion) {
-          In.Skip(sizeof(uint16_t));
-          SkipBlock(sizeof(TEntJwwLine));
-          SkipBlock(sizeof(TEntJwwLine));
-          for (int i = 0; i < 4; ++i) SkipPoint();
-        }
-        break;
-      case EntitySolid: {
-        const std::string_view head = SkipBlock(offsetof(TEntJwwSolid, FillColor));
-        uint16_t color = 0;
-        std::memcpy(&color, head.data() + offsetof(TEntJwwCommon, Color), sizeof color);
-        if (color == kArbitraryColor) In.Skip(sizeof(TEntJwwSolid::FillColor));
-        break;
-      }
-      case EntityInsert:
-        SkipBlock(sizeof(TEntJwwBlockInsert));
-        break;
-      default:
-        break;
-    }
+  // The lists only name the record type of each kind; nothing is stored in them.
+  void SkipOne(const TEntityLists& lists, int kind) {
+    ForEachList(lists, [&](const auto& list, TEntityKind listKind) {
+      if (listKind == kind) Skip<typename std::decay_t<decltype(list)>::value_type>();
+    });
   }
 
   // Reads one record straight into a new last entry of its array; a record cut short is
   // removed again, so the arrays keep only complete records.
   void ReadOne(TEntityLists& lists, int kind) {
-    switch (kind) {
-      case EntityLine:
-        Append(lists.EntityOrder, lists.Lines, EntityLine,
-               [&](TEntJwwLine& e) { Block(&e, sizeof e); });
-        break;
-      case EntityArc:
-        Append(lists.EntityOrder, lists.Arcs, EntityArc,
-               [&](TEntJwwArc& e) { Block(&e, sizeof e); });
-        break;
-      case EntityPoint:
-        Append(lists.EntityOrder, lists.Points, EntityPoint, [&](TEntJwwPoint& e) { Point(e); });
-        break;
-      case EntityText:
-        Append(lists.EntityOrder, lists.Texts, EntityText, [&](TEntJwwText& e) { Text(e); });
-        break;
-      case EntityDimension:
-        Append(lists.EntityOrder, lists.Dimensions, EntityDimension,
-               [&](TEntJwwDimension& e) { Dimension(e); });
-        break;
-      case EntitySolid:
-        Append(lists.EntityOrder, lists.Solids, EntitySolid, [&](TEntJwwSolid& e) { Solid(e); });
-        break;
-      case EntityInsert:
-        Append(lists.EntityOrder, lists.Inserts, EntityInsert,
-               [&](TEntJwwBlockInsert& e) { Block(&e, sizeof e); });
-        break;
-      default:
-        break;
-    }
+    ForEachList(lists, [&](auto& list, TEntityKind listKind) {
+      if (listKind == kind) Append(lists.EntityOrder, list, listKind, [&](auto& e) { Read(e); });
+    });
   }
 
   template <typename Record, typename Fill>

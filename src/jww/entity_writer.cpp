@@ -6,6 +6,7 @@
 #include "jww/block_numbering.h"
 #include "jww/format_versions.h"
 #include "jww/jww_writer.h"
+#include "jww/record_tables.h"
 #include "jww/string_rules.h"
 #include "jww/written_values.h"
 
@@ -39,31 +40,25 @@ void WriteCommon(TByteWriter& out, const TEntJwwCommon& stored, TCommonKind kind
   out.Raw(&c.Layer, sizeof c - offsetof(TEntJwwCommon, Layer));
 }
 
+// Which attribute checks the common part of each record gets.
+template <typename Record>
+constexpr TCommonKind kCommonKind = TCommonKind::Line;
+template <>
+constexpr TCommonKind kCommonKind<TEntJwwPoint> = TCommonKind::Point;
+template <>
+constexpr TCommonKind kCommonKind<TEntJwwText> = TCommonKind::Text;
+template <>
+constexpr TCommonKind kCommonKind<TEntJwwDimension> = TCommonKind::Dimension;
+template <>
+constexpr TCommonKind kCommonKind<TEntJwwSolid> = TCommonKind::Solid;
+template <>
+constexpr TCommonKind kCommonKind<TEntJwwBlockInsert> = TCommonKind::Block;
+
 // The record's bytes after its common part, up to (not including) byte `end`.
 template <typename Record>
 void WriteBody(TByteWriter& out, const Record& record, size_t end) {
   const char* bytes = reinterpret_cast<const char*>(&record);
   out.Raw(bytes + sizeof(TEntJwwCommon), end - sizeof(TEntJwwCommon));
-}
-
-void WriteLine(TByteWriter& out, const TEntJwwLine& line, int32_t version) {
-  WriteCommon(out, line.Common, TCommonKind::Line, version);
-  WriteBody(out, line, sizeof line);
-}
-
-void WriteArc(TByteWriter& out, const TEntJwwArc& arc, int32_t version) {
-  WriteCommon(out, arc.Common, TCommonKind::Line, version);
-  WriteBody(out, arc, sizeof arc);
-}
-
-void WritePoint(TByteWriter& out, const TEntJwwPoint& point, int32_t version) {
-  WriteCommon(out, point.Common, TCommonKind::Point, version);
-  WriteBody(out, point, offsetof(TEntJwwPoint, Code));
-  if (point.Common.LineType == 100) {
-    out.I32(point.Code);
-    out.F64(point.Angle);
-    out.F64(point.Scale);
-  }
 }
 
 // A text's string after the writer cleaning. One that fits its record cleans into a buffer
@@ -77,35 +72,34 @@ void WriteTextString(TByteWriter& out, std::string_view s) {
   out.String(WriterClean(s));
 }
 
-void WriteText(TByteWriter& out, const TEntJwwText& text, int32_t version) {
-  WriteCommon(out, text.Common, TCommonKind::Text, version);
-  WriteBody(out, text, offsetof(TEntJwwText, FontName));
-  WriteTextString(out, text.FontName.View());
-  WriteTextString(out, text.Content.View());
-}
-
-void WriteDimension(TByteWriter& out, const TEntJwwDimension& dim, int32_t version) {
-  WriteCommon(out, dim.Common, TCommonKind::Dimension, version);
-  WriteLine(out, dim.Line, version);
-  WriteText(out, dim.Text, version);
-  if (version < kFirstSxfDimensionVersion) return;
-  out.U16(dim.SxfMode);
-  WriteLine(out, dim.AuxLine1, version);
-  WriteLine(out, dim.AuxLine2, version);
-  for (const TEntJwwPoint* point : {&dim.Point1, &dim.Point2, &dim.AuxPoint1, &dim.AuxPoint2}) {
-    WritePoint(out, *point, version);
+// One record as its table lays it out, with the common part the writer settles.
+template <LaidOutRecord Record>
+void Write(TByteWriter& out, const Record& e, int32_t version) {
+  constexpr TRecordLayout layout = TRecordFields<Record>::kLayout;
+  WriteCommon(out, e.Common, kCommonKind<Record>, version);
+  WriteBody(out, e, layout.Head);
+  if constexpr (layout.Tail == TRecordTail::Parts) {
+    ForEachFieldFrom<Record, layout.FirstPart>([&](const auto& field) {
+      if (!field.Gate.Holds(version)) return;
+      using Part = typename std::decay_t<decltype(field)>::TValue;
+      if constexpr (std::is_same_v<Part, TShortString>) {
+        WriteTextString(out, (e.*field.Pointer).View());
+      } else if constexpr (LaidOutRecord<Part>) {
+        Write(out, e.*field.Pointer, version);
+      } else {
+        static_assert(std::is_same_v<Part, uint16_t>,
+                      "a part of a record is written in its own form");
+        out.U16(e.*field.Pointer);
+      }
+    });
+  } else if (RestFollows(layout.Tail, e.Common)) {
+    out.Raw(reinterpret_cast<const char*>(&e) + layout.Head, sizeof e - layout.Head);
   }
-}
-
-void WriteSolid(TByteWriter& out, const TEntJwwSolid& solid, int32_t version) {
-  WriteCommon(out, solid.Common, TCommonKind::Solid, version);
-  WriteBody(out, solid, offsetof(TEntJwwSolid, FillColor));
-  if (solid.Common.Color == 10) out.U32(solid.FillColor);
 }
 
 void WriteInsert(TByteWriter& out, const TEntJwwBlockInsert& insert, int32_t version,
                  const TBlockNumbering& numbering) {
-  WriteCommon(out, insert.Common, TCommonKind::Block, version);
+  WriteCommon(out, insert.Common, kCommonKind<TEntJwwBlockInsert>, version);
   WriteBody(out, insert, offsetof(TEntJwwBlockInsert, BlockNumber));
   out.U32(static_cast<uint32_t>(numbering.WrittenNumber(insert.BlockNumber)));
 }
@@ -151,22 +145,22 @@ void WriteEntityObjects(TByteWriter& out, const TEntityLists& lists,
     WriteTag(out, classes.Kinds[kind], kEntityClassNames[kind]);
     switch (entry.Kind) {
       case EntityLine:
-        WriteLine(out, lists.Lines[i], version);
+        Write(out, lists.Lines[i], version);
         break;
       case EntityArc:
-        WriteArc(out, lists.Arcs[i], version);
+        Write(out, lists.Arcs[i], version);
         break;
       case EntityPoint:
-        WritePoint(out, lists.Points[i], version);
+        Write(out, lists.Points[i], version);
         break;
       case EntityText:
-        WriteText(out, lists.Texts[i], version);
+        Write(out, lists.Texts[i], version);
         break;
       case EntityDimension:
-        WriteDimension(out, lists.Dimensions[i], version);
+        Write(out, lists.Dimensions[i], version);
         break;
       case EntitySolid:
-        WriteSolid(out, lists.Solids[i], version);
+        Write(out, lists.Solids[i], version);
         break;
       case EntityInsert:
         WriteInsert(out, lists.Inserts[i], version, numbering);

@@ -59,7 +59,8 @@ bool ReadDrawing(TJwwData& doc, const uint8_t* data, size_t size, bool& publishe
       if (!ReadHeader(in, doc)) {
         published = false;
         doc.LoadError = {8, "version " + std::to_string(doc.Header.Version) +
-                                " is older than the oldest readable version 220"};
+                                " is older than the oldest readable version " +
+                                std::to_string(kOldestReadableVersion)};
         return false;
       }
     } catch (const TReadError& e) {

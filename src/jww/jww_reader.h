@@ -9,12 +9,11 @@
 #include <string_view>
 
 #include "jww/byte_reader.h"
+#include "jww/format_versions.h"
 #include "jww/jww_data.h"
 
 namespace pennatran {
 
-// The oldest version whose layout is known; older files end the load after the version.
-constexpr int32_t kOldestReadableVersion = 220;
 // The eight bytes every drawing begins with.
 constexpr std::string_view kJwwSignature = "JwwData.";
 

@@ -5,12 +5,13 @@
 #include <cstdint>
 
 #include "jww/byte_writer.h"
+#include "jww/format_versions.h"
 #include "jww/jww_data.h"
 
 namespace pennatran {
 
-// Oldest and newest versions the writer can lay out; SaveToFile refuses others.
-constexpr int32_t kOldestWritableVersion = 220;
+// The newest version the writer can lay out (the oldest is kOldestWritableVersion);
+// SaveToFile refuses others.
 constexpr int32_t kNewestWritableVersion = 0xFFFF;
 
 // Signature to the last text setting, with the normalised values, in the layout of the

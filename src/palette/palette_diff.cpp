@@ -1,11 +1,11 @@
 #include "palette/palette_diff.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 #include "jww/number_text.h"
 #include "jww/text_encoding.h"
+#include "palette/palette_fields.h"
 #include "palette/palette_json_names.h"
 #include "palette/slot_canonical.h"
 
@@ -38,13 +38,43 @@ class TCollector {
   TCollector(std::vector<TFieldChange>& out, TSlotKind kind, TSlot slot)
       : Out(out), Kind(kind), Slot(slot) {}
 
-  template <typename T, typename Show>
-  void Field(const char* field, const T& before, const T& after, Show show) {
-    if (Same(before, after)) return;
-    Out.push_back({Kind, Slot, field, show(before), show(after)});
+  // Every differing field of the two slots, in the order palette files list them.
+  template <typename SlotRecord>
+  void Fields(const SlotRecord& a, const SlotRecord& b) {
+    ForEachSlotField<SlotRecord>(
+        [&](const auto& field) { Field(field, a.*field.Pointer, b.*field.Pointer); });
   }
 
  private:
+  template <typename F>
+  void Field(const F& field, const SjisString& a, const SjisString& b) {
+    Add(field.Name, a, b, Name);
+  }
+  template <typename F>
+  void Field(const F& field, uint32_t a, uint32_t b) {
+    Add(field.Name, a, b, field.Form == TValueForm::BitPattern ? Hex8 : Color);
+  }
+  template <typename F>
+  void Field(const F& field, int32_t a, int32_t b) {
+    Add(field.Name, a, b, [](int32_t v) { return std::to_string(v); });
+  }
+  template <typename F>
+  void Field(const F& field, double a, double b) {
+    Add(field.Name, a, b, Number);
+  }
+  // Each element on its own: "Pitch3".
+  template <typename F, size_t N>
+  void Field(const F& field, const double (&a)[N], const double (&b)[N]) {
+    for (size_t i = 0; i < N; ++i)
+      Add(std::string(field.Element) + std::to_string(i + 1), a[i], b[i], Number);
+  }
+
+  template <typename T, typename Show>
+  void Add(std::string_view field, const T& before, const T& after, Show show) {
+    if (Same(before, after)) return;
+    Out.push_back({Kind, Slot, std::string(field), show(before), show(after)});
+  }
+
   static bool Same(double a, double b) { return SameNumber(a, b); }
   template <typename T>
   static bool Same(const T& a, const T& b) {
@@ -56,13 +86,15 @@ class TCollector {
   TSlot Slot;
 };
 
-std::string Int(int32_t v) {
-  return std::to_string(v);
-}
-
 template <TSlotKind K>
-bool BothHold(const TPalette& a, const TPalette& b, TSlot slot) {
-  return Holds(a.Held.Of(K), slot) && Holds(b.Held.Of(K), slot);
+void CompareKind(const TPalette& before, const TPalette& after, const std::vector<TSlot>& slots,
+                 std::vector<TFieldChange>& changes) {
+  for (TSlot slot : slots) {
+    if (!Holds(before.Held.Of(K), slot) || !Holds(after.Held.Of(K), slot)) continue;
+    TCollector(changes, K, slot)
+        .Fields(CanonicalSlot(before.Table<K>()[slot], slot),
+                CanonicalSlot(after.Table<K>()[slot], slot));
+  }
 }
 
 }  // namespace
@@ -70,34 +102,8 @@ bool BothHold(const TPalette& a, const TPalette& b, TSlot slot) {
 std::vector<TFieldChange> CompareSlots(const TPalette& before, const TPalette& after,
                                        const TSlotSet& slots) {
   std::vector<TFieldChange> changes;
-  for (TSlot slot : slots.Colors) {
-    if (!BothHold<TSlotKind::Color>(before, after, slot)) continue;
-    const TEntJwwColorExNo a = CanonicalSlot(before.Colors[slot], slot);
-    const TEntJwwColorExNo b = CanonicalSlot(after.Colors[slot], slot);
-    TCollector c(changes, TSlotKind::Color, slot);
-    c.Field("Name", a.Name, b.Name, Name);
-    c.Field("ScreenColor", a.ScreenColor, b.ScreenColor, Color);
-    c.Field("ScreenWidth", a.ScreenWidth, b.ScreenWidth, Int);
-    c.Field("PrintColor", a.PrintColor, b.PrintColor, Color);
-    c.Field("PrintWidth", a.PrintWidth, b.PrintWidth, Int);
-    c.Field("PointRadius", a.PointRadius, b.PointRadius, Number);
-  }
-  for (TSlot slot : slots.LineTypes) {
-    if (!BothHold<TSlotKind::LineType>(before, after, slot)) continue;
-    const TEntJwwLineTypeExNo a = CanonicalSlot(before.LineTypes[slot], slot);
-    const TEntJwwLineTypeExNo b = CanonicalSlot(after.LineTypes[slot], slot);
-    TCollector c(changes, TSlotKind::LineType, slot);
-    c.Field("Name", a.Name, b.Name, Name);
-    c.Field("Pattern", a.Pattern, b.Pattern, Hex8);
-    c.Field("UnitDots", a.UnitDots, b.UnitDots, Int);
-    c.Field("ScreenPitch", a.ScreenPitch, b.ScreenPitch, Int);
-    c.Field("PrintPitch", a.PrintPitch, b.PrintPitch, Int);
-    c.Field("SegmentCount", a.SegmentCount, b.SegmentCount, Int);
-    for (size_t i = 0; i < std::size(a.Pitches); ++i) {
-      const std::string field = "Pitch" + std::to_string(i + 1);
-      c.Field(field.c_str(), a.Pitches[i], b.Pitches[i], Number);
-    }
-  }
+  CompareKind<TSlotKind::Color>(before, after, slots.Colors, changes);
+  CompareKind<TSlotKind::LineType>(before, after, slots.LineTypes, changes);
   return changes;
 }
 

@@ -11,6 +11,7 @@
 #include "jww/number_text.h"
 #include "jww/text_encoding.h"
 #include "palette/bounded_json.h"
+#include "palette/palette_fields.h"
 #include "palette/palette_file.h"
 #include "palette/palette_json_names.h"
 
@@ -146,9 +147,9 @@ uint32_t Color(const Json& object, const std::string& pointer, const char* textK
 }
 
 void OnlyKnownKeys(const Json& object, const std::string& pointer,
-                   std::initializer_list<const char*> keys) {
+                   const std::vector<std::string>& keys) {
   for (auto it = object.begin(); it != object.end(); ++it) {
-    if (std::none_of(keys.begin(), keys.end(), [&](const char* k) { return it.key() == k; }))
+    if (std::none_of(keys.begin(), keys.end(), [&](const std::string& k) { return it.key() == k; }))
       Fail(pointer + "/" + Shown(it.key()), "is not a field of a palette file");
   }
 }
@@ -172,6 +173,54 @@ std::vector<TSlot> Slots(const Json& root, const char* key, int32_t last, Read r
   return std::vector<TSlot>(seen.begin(), seen.end());
 }
 
+// The keys an entry of a slot may hold: its slot, the forms of its name, and its fields.
+template <typename Slot>
+std::vector<std::string> SlotKeys() {
+  std::vector<std::string> keys = {kKeySlot, kKeyName, kKeyNameBytes, kKeyNameUtf16};
+  ForEachSlotField<Slot>([&](const auto& field) {
+    if (kIsNameField<std::decay_t<decltype(field)>>) return;
+    keys.push_back(SlotKey(field.Name));
+    if (field.Form == TValueForm::Colour)
+      keys.push_back(SlotKey(field.Name) + std::string(kColorValueSuffix));
+  });
+  return keys;
+}
+
+void ReadValue(const Json& e, const std::string& at, const std::string& key, uint32_t& v,
+               TValueForm form) {
+  v = form == TValueForm::Colour
+          ? Color(e, at, key.c_str(), (key + std::string(kColorValueSuffix)).c_str())
+          : UInt32(e, at, key.c_str());
+}
+void ReadValue(const Json& e, const std::string& at, const std::string& key, int32_t& v,
+               TValueForm) {
+  v = Int32(e, at, key.c_str());
+}
+void ReadValue(const Json& e, const std::string& at, const std::string& key, double& v,
+               TValueForm) {
+  v = Number(Field(e, at, key.c_str()), at + "/" + key);
+}
+template <size_t N>
+void ReadValue(const Json& e, const std::string& at, const std::string& key, double (&values)[N],
+               TValueForm) {
+  const Json& array = Field(e, at, key.c_str());
+  const std::string where = at + "/" + key;
+  if (!array.is_array() || array.size() != N)
+    Fail(where, "must be an array of " + std::to_string(N) + " numbers");
+  for (size_t i = 0; i < N; ++i) values[i] = Number(array[i], where + "/" + std::to_string(i));
+}
+
+template <typename Slot>
+void ReadSlot(const Json& e, const std::string& at, Slot& slot) {
+  OnlyKnownKeys(e, at, SlotKeys<Slot>());
+  ForEachSlotField<Slot>([&](const auto& field) {
+    if constexpr (kIsNameField<std::decay_t<decltype(field)>>)
+      slot.*field.Pointer = Name(e, at);
+    else
+      ReadValue(e, at, SlotKey(field.Name), slot.*field.Pointer, field.Form);
+  });
+}
+
 void ReadRoot(const Json& root, TPalette& palette) {
   if (!root.is_object()) Fail("", "a palette file holds one JSON object");
   OnlyKnownKeys(root, "", {kKeyFormat, kKeyVersion, kKeyColors, kKeyLineTypes});
@@ -189,40 +238,14 @@ void ReadRoot(const Json& root, TPalette& palette) {
              std::to_string(kPaletteFormatVersion) + ")");
 
   palette = TPalette{};
-  palette.Held.Colors = Slots(
-      root, kKeyColors, kColorSlotCount - 1, [&](const Json& e, const std::string& at, TSlot slot) {
-        OnlyKnownKeys(e, at,
-                      {kKeySlot, kKeyName, kKeyNameBytes, kKeyNameUtf16, kKeyScreenColor,
-                       kKeyScreenColorValue, kKeyScreenWidth, kKeyPrintColor, kKeyPrintColorValue,
-                       kKeyPrintWidth, kKeyPointRadius});
-        TEntJwwColorExNo& c = palette.Colors[slot];
-        c.Name = Name(e, at);
-        c.ScreenColor = Color(e, at, kKeyScreenColor, kKeyScreenColorValue);
-        c.ScreenWidth = Int32(e, at, kKeyScreenWidth);
-        c.PrintColor = Color(e, at, kKeyPrintColor, kKeyPrintColorValue);
-        c.PrintWidth = Int32(e, at, kKeyPrintWidth);
-        c.PointRadius = Number(Field(e, at, kKeyPointRadius), at + "/" + kKeyPointRadius);
-      });
-  palette.Held.LineTypes = Slots(
-      root, kKeyLineTypes, kLineTypeSlotCount - 1,
-      [&](const Json& e, const std::string& at, TSlot slot) {
-        OnlyKnownKeys(e, at,
-                      {kKeySlot, kKeyName, kKeyNameBytes, kKeyNameUtf16, kKeyPattern, kKeyUnitDots,
-                       kKeyScreenPitch, kKeyPrintPitch, kKeySegmentCount, kKeyPitches});
-        TEntJwwLineTypeExNo& t = palette.LineTypes[slot];
-        t.Name = Name(e, at);
-        t.Pattern = UInt32(e, at, kKeyPattern);
-        t.UnitDots = Int32(e, at, kKeyUnitDots);
-        t.ScreenPitch = Int32(e, at, kKeyScreenPitch);
-        t.PrintPitch = Int32(e, at, kKeyPrintPitch);
-        t.SegmentCount = Int32(e, at, kKeySegmentCount);
-        const Json& pitches = Field(e, at, kKeyPitches);
-        const std::string where = at + "/" + kKeyPitches;
-        if (!pitches.is_array() || pitches.size() != std::size(t.Pitches))
-          Fail(where, "must be an array of 10 numbers");
-        for (size_t i = 0; i < std::size(t.Pitches); ++i)
-          t.Pitches[i] = Number(pitches[i], where + "/" + std::to_string(i));
-      });
+  palette.Held.Colors = Slots(root, kKeyColors, kColorSlotCount - 1,
+                              [&](const Json& e, const std::string& at, TSlot slot) {
+                                ReadSlot(e, at, palette.Colors[slot]);
+                              });
+  palette.Held.LineTypes = Slots(root, kKeyLineTypes, kLineTypeSlotCount - 1,
+                                 [&](const Json& e, const std::string& at, TSlot slot) {
+                                   ReadSlot(e, at, palette.LineTypes[slot]);
+                                 });
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "jww/atomic_file.h"
 
 #include "jww/text_encoding.h"
+#include "palette/palette_fields.h"
 #include "palette/palette_file.h"
 #include "palette/palette_json_names.h"
 #include "palette/slot_canonical.h"
@@ -57,32 +58,38 @@ void PutName(Json& entry, const SjisString& name) {
     entry[kKeyNameBytes] = HexBytes(ToOneByteForm(name));
 }
 
-Json ColorEntry(const TEntJwwColorExNo& e, TSlot slot) {
-  Json entry;
-  entry[kKeySlot] = slot.Number();
-  PutName(entry, e.Name);
-  entry[kKeyScreenColor] = ColorText(e.ScreenColor);
-  entry[kKeyScreenColorValue] = e.ScreenColor;
-  entry[kKeyScreenWidth] = e.ScreenWidth;
-  entry[kKeyPrintColor] = ColorText(e.PrintColor);
-  entry[kKeyPrintColorValue] = e.PrintColor;
-  entry[kKeyPrintWidth] = e.PrintWidth;
-  entry[kKeyPointRadius] = Number(e.PointRadius);
-  return entry;
+// A colour goes as "#RRGGBB" for people and as its value, which is what counts.
+void PutValue(Json& entry, const std::string& key, uint32_t v, TValueForm form) {
+  if (form != TValueForm::Colour) {
+    entry[key] = v;
+    return;
+  }
+  entry[key] = ColorText(v);
+  entry[key + std::string(kColorValueSuffix)] = v;
+}
+void PutValue(Json& entry, const std::string& key, int32_t v, TValueForm) {
+  entry[key] = v;
+}
+void PutValue(Json& entry, const std::string& key, double v, TValueForm) {
+  entry[key] = Number(v);
+}
+template <size_t N>
+void PutValue(Json& entry, const std::string& key, const double (&values)[N], TValueForm) {
+  Json array = Json::array();
+  for (double v : values) array.push_back(Number(v));
+  entry[key] = array;
 }
 
-Json LineTypeEntry(const TEntJwwLineTypeExNo& e, TSlot slot) {
+template <typename Slot>
+Json SlotEntry(const Slot& e, TSlot slot) {
   Json entry;
   entry[kKeySlot] = slot.Number();
-  PutName(entry, e.Name);
-  entry[kKeyPattern] = e.Pattern;
-  entry[kKeyUnitDots] = e.UnitDots;
-  entry[kKeyScreenPitch] = e.ScreenPitch;
-  entry[kKeyPrintPitch] = e.PrintPitch;
-  entry[kKeySegmentCount] = e.SegmentCount;
-  Json pitches = Json::array();
-  for (double pitch : e.Pitches) pitches.push_back(Number(pitch));
-  entry[kKeyPitches] = pitches;
+  ForEachSlotField<Slot>([&](const auto& field) {
+    if constexpr (kIsNameField<std::decay_t<decltype(field)>>)
+      PutName(entry, e.*field.Pointer);
+    else
+      PutValue(entry, SlotKey(field.Name), e.*field.Pointer, field.Form);
+  });
   return entry;
 }
 
@@ -101,10 +108,10 @@ std::string WritePaletteJson(const TPalette& held) {
   root[kKeyFormat] = kPaletteFormatName;
   root[kKeyVersion] = kPaletteFormatVersion;
   Json colors = Json::array();
-  for (TSlot slot : palette.Held.Colors) colors.push_back(ColorEntry(palette.Colors[slot], slot));
+  for (TSlot slot : palette.Held.Colors) colors.push_back(SlotEntry(palette.Colors[slot], slot));
   Json lineTypes = Json::array();
   for (TSlot slot : palette.Held.LineTypes)
-    lineTypes.push_back(LineTypeEntry(palette.LineTypes[slot], slot));
+    lineTypes.push_back(SlotEntry(palette.LineTypes[slot], slot));
   root[kKeyColors] = colors;
   root[kKeyLineTypes] = lineTypes;
   // Names that are not text keep their bytes in nameBytes; replace rather than throw.

@@ -1,4 +1,5 @@
-// A loaded drawing as JSON: every record by its field names, Shift-JIS text as UTF-8.
+// A loaded drawing as JSON, for `info`: every record by its field names as the record tables
+// (jww/record_tables.h) give them, Shift-JIS text as UTF-8.
 #pragma once
 
 #include <nlohmann/json.hpp>
