@@ -47,7 +47,7 @@ struct TFormEnvironment {
 // file lists only the slots it holds.
 constexpr int kListLineRole = Qt::UserRole + 2;
 // The list line numbers of the selected lines of a list, ascending.
-std::vector<int32_t> SelectedListLines(const QListWidget* list);
+std::vector<TSlot> SelectedListSlots(const QListWidget* list);
 
 // One half of the window: the controls that show a half session (its drawing or palette
 // file, preview and lists).
@@ -132,14 +132,14 @@ class MainWindow : public QWidget {
   // sides are open).
   void UpdateDifferenceMarks();
   // Scrolls a refilled destination list to the first line a copy wrote.
-  void ShowFirstCopiedLine(QListWidget* list, const std::vector<int32_t>& lines);
+  void ShowFirstCopiedLine(QListWidget* list, const std::vector<TSlot>& chosen);
   // Show the clicked line's slot: its colours below, its whole text in the tooltip.
   void OnColorListClick(const TWindowSide& side);
   void OnLineTypeListClick(const TWindowSide& side);
 
   // Copying and saving.
   // Copies the source's selected lines of one list into the destination.
-  void CopySelected(TListKind kind);
+  void CopySelected(TSlotKind kind);
   void OnCopyColors();
   void OnCopyLineTypes();
   void OnSelectAllColors();

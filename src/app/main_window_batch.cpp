@@ -43,20 +43,17 @@ void MainWindow::ApplyToDroppedDrawings(const QStringList& paths) {
   // A copy: the dialogs of the run let the source be opened again meanwhile.
   const TPalette palette = Source.Session->Palette();
   TApplySettings settings;
-  settings.ColorLines = SelectedListLines(Source.ColorList);
-  settings.LineTypeLines = SelectedListLines(Source.LineTypeList);
-  const bool all = settings.ColorLines.empty() && settings.LineTypeLines.empty();
-  if (all) {
-    settings.ColorLines = palette.ColorLines;
-    settings.LineTypeLines = palette.LineTypeLines;
-  }
+  settings.Slots.Colors = SelectedListSlots(Source.ColorList);
+  settings.Slots.LineTypes = SelectedListSlots(Source.LineTypeList);
+  const bool all = settings.Slots.Empty();
+  if (all) settings.Slots = palette.Held;
   const QString what =
       all ? tr("コピー元のすべての線色と線種") : tr("コピー元で選択した線色と線種");
   const QString question =
       tr("%1（%2 個）を %3 個の図面ファイルに適用します。各ファイルはその場で上書き保存されます。"
          "よろしいですか？")
           .arg(what)
-          .arg(settings.ColorLines.size() + settings.LineTypeLines.size())
+          .arg(settings.Slots.Size())
           .arg(drawings.size());
   if (!Env.Messages->Question(question)) return;
 

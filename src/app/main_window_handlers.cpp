@@ -304,26 +304,26 @@ bool MainWindow::BothSidesOpen() {
   return true;
 }
 
-void MainWindow::CopySelected(TListKind kind) {
+void MainWindow::CopySelected(TSlotKind kind) {
   if (!BothSidesOpen()) return;
-  const bool colors = kind == TListKind::Colors;
-  const std::vector<int32_t> lines =
-      SelectedListLines(colors ? Source.ColorList : Source.LineTypeList);
-  Destination.Session->CopyFrom(*Source.Session, kind, lines);
+  const bool colors = kind == TSlotKind::Color;
+  const std::vector<TSlot> chosen =
+      SelectedListSlots(colors ? Source.ColorList : Source.LineTypeList);
+  Destination.Session->CopyFrom(*Source.Session, kind, chosen);
   if (colors)
     FillColorList(Destination);
   else
     FillLineTypeList(Destination);
-  ShowFirstCopiedLine(colors ? Destination.ColorList : Destination.LineTypeList, lines);
+  ShowFirstCopiedLine(colors ? Destination.ColorList : Destination.LineTypeList, chosen);
   UpdateDifferenceMarks();
 }
 
 void MainWindow::OnCopyColors() {
-  CopySelected(TListKind::Colors);
+  CopySelected(TSlotKind::Color);
 }
 
 void MainWindow::OnCopyLineTypes() {
-  CopySelected(TListKind::LineTypes);
+  CopySelected(TSlotKind::LineType);
 }
 
 void MainWindow::OnSelectAllColors() {

@@ -52,12 +52,13 @@ void SetSwatchColor(QLabel* label, TColor color) {
 
 }  // namespace
 
-std::vector<int32_t> SelectedListLines(const QListWidget* list) {
-  std::vector<int32_t> lines;
+std::vector<TSlot> SelectedListSlots(const QListWidget* list) {
+  std::vector<TSlot> chosen;
   for (int i = 0; i < list->count(); ++i) {
-    if (list->item(i)->isSelected()) lines.push_back(list->item(i)->data(kListLineRole).toInt());
+    if (list->item(i)->isSelected())
+      chosen.push_back(SlotOfListLine(list->item(i)->data(kListLineRole).toInt()));
   }
-  return lines;
+  return chosen;
 }
 
 void MainWindow::FillColorList(const TWindowSide& side) {
@@ -66,14 +67,14 @@ void MainWindow::FillColorList(const TWindowSide& side) {
   // Refilling is not a click: the hint and the labels keep their last values.
   const QSignalBlocker blocker(list);
   list->clear();
-  const std::vector<int32_t>& lines = half.Listed(TListKind::Colors);
-  const std::vector<std::string> texts = half.ListTexts(TListKind::Colors);
-  for (size_t i = 0; i < lines.size(); ++i) {
+  const std::vector<TSlot>& listed = half.Listed(TSlotKind::Color);
+  const std::vector<std::string> texts = half.ListTexts(TSlotKind::Color);
+  for (size_t i = 0; i < listed.size(); ++i) {
     auto* item = new QListWidgetItem(QString::fromStdString(texts[i]));
     // The line under the pointer, read in full however narrow the list.
     item->setToolTip(item->text());
-    item->setData(kListLineRole, lines[i]);
-    item->setIcon(Swatch(half.ColorEntry(lines[i]).ScreenColor, list->iconSize()));
+    item->setData(kListLineRole, ListLineOf(listed[i]));
+    item->setIcon(Swatch(half.Entry<TSlotKind::Color>(listed[i]).ScreenColor, list->iconSize()));
     list->addItem(item);
   }
 }
@@ -84,29 +85,31 @@ void MainWindow::FillLineTypeList(const TWindowSide& side) {
   const QSignalBlocker blocker(list);
   list->clear();
   const QColor ink = list->palette().color(QPalette::Text);
-  const std::vector<int32_t>& lines = half.Listed(TListKind::LineTypes);
-  const std::vector<std::string> texts = half.ListTexts(TListKind::LineTypes);
-  for (size_t i = 0; i < lines.size(); ++i) {
+  const std::vector<TSlot>& listed = half.Listed(TSlotKind::LineType);
+  const std::vector<std::string> texts = half.ListTexts(TSlotKind::LineType);
+  for (size_t i = 0; i < listed.size(); ++i) {
     auto* item = new QListWidgetItem(QString::fromStdString(texts[i]));
     item->setToolTip(item->text());
-    item->setData(kListLineRole, lines[i]);
-    item->setIcon(LineTypeSwatch(half.LineTypeEntry(lines[i]), list->iconSize(), ink));
+    item->setData(kListLineRole, ListLineOf(listed[i]));
+    item->setIcon(
+        LineTypeSwatch(half.Entry<TSlotKind::LineType>(listed[i]), list->iconSize(), ink));
     list->addItem(item);
   }
 }
 
-void MainWindow::ShowFirstCopiedLine(QListWidget* list, const std::vector<int32_t>& lines) {
-  if (lines.empty() || lines.front() >= list->count()) return;
-  list->scrollToItem(list->item(lines.front()), QAbstractItemView::PositionAtTop);
+void MainWindow::ShowFirstCopiedLine(QListWidget* list, const std::vector<TSlot>& chosen) {
+  if (chosen.empty() || ListLineOf(chosen.front()) >= list->count()) return;
+  list->scrollToItem(list->item(ListLineOf(chosen.front())), QAbstractItemView::PositionAtTop);
 }
 
 void MainWindow::UpdateDifferenceMarks() {
   if (!Source.Session || !Destination.Session) return;
   const THalfSession& source = *Source.Session;
   const THalfSession& destination = *Destination.Session;
-  MarkDifferingLines(Destination.ColorList, destination.DifferingFrom(source, TListKind::Colors));
-  MarkDifferingLines(Destination.LineTypeList,
-                     destination.DifferingFrom(source, TListKind::LineTypes));
+  for (const TSlotKind kind : kSlotKinds) {
+    MarkDifferingLines(kind == TSlotKind::Color ? Destination.ColorList : Destination.LineTypeList,
+                       MarkedListLines(kind, destination.DifferingFrom(source, kind)));
+  }
 }
 
 void MainWindow::OnColorListClick(const TWindowSide& side) {
@@ -114,7 +117,8 @@ void MainWindow::OnColorListClick(const TWindowSide& side) {
   if (!IsOpen(side) || list->count() == 0 || list->currentRow() == -1) return;
   const QListWidgetItem* item = list->item(list->currentRow());
   list->setToolTip(item->text());
-  const TEntJwwColorExNo entry = side.Session->ColorEntry(item->data(kListLineRole).toInt());
+  const TEntJwwColorExNo entry =
+      side.Session->Entry<TSlotKind::Color>(SlotOfListLine(item->data(kListLineRole).toInt()));
   ScreenColorLabel->setText(tr("画面線色：") + Hex6(entry.ScreenColor));
   SetSwatchColor(ScreenColorSwatch, entry.ScreenColor);
   PrintColorLabel->setText(tr("印刷線色：") + Hex6(entry.PrintColor));

@@ -126,8 +126,7 @@ int RunApply(const TApplyOptions& options) {
   const TSlotChoice choice =
       ChooseSlots(source, options.Slots.ColorsOrNull(), options.Slots.LineTypesOrNull());
   if (!choice.Error.empty()) return Usage(choice.Error);
-  settings.ColorLines = choice.ColorLines;
-  settings.LineTypeLines = choice.LineTypeLines;
+  settings.Slots = choice.Slots;
   settings.Backup = options.Backup;
   settings.DryRun = options.DryRun;
   settings.Scratch = InterruptScratchWatch();

@@ -14,12 +14,9 @@
 namespace pennatran {
 namespace {
 
-constexpr int32_t kLastColorSlot = kColorSlotCount - 1;
-constexpr int32_t kLastLineTypeSlot = kLineTypeSlotCount - 1;
-
-bool ParseOption(const char* option, const std::string& text, int32_t lastSlot,
+bool ParseOption(const char* option, const std::string& text, TSlotKind kind,
                  TSlotSelection& selection) {
-  selection = ParseSlotSelection(text, kFirstUserSlot, lastSlot);
+  selection = ParseSlotSelection(text, kind);
   if (!selection.Ok()) std::cerr << "pennatran-cli: " << option << ": " << selection.Error << ".\n";
   return selection.Ok();
 }
@@ -48,10 +45,10 @@ int RunCopy(const TCopyOptions& options) {
     return kExitUsage;
   }
   TSlotSelection colors, lineTypes;
-  if (options.HasColors && !ParseOption("--colors", options.Colors, kLastColorSlot, colors))
+  if (options.HasColors && !ParseOption("--colors", options.Colors, TSlotKind::Color, colors))
     return kExitUsage;
   if (options.HasLineTypes &&
-      !ParseOption("--linetypes", options.LineTypes, kLastLineTypeSlot, lineTypes))
+      !ParseOption("--linetypes", options.LineTypes, TSlotKind::LineType, lineTypes))
     return kExitUsage;
   if (!CheckReadable(options.Source) || !CheckReadable(options.Destination)) return kExitUsage;
 
@@ -82,8 +79,7 @@ int RunCopy(const TCopyOptions& options) {
     return kExitFailed;
   }
 
-  destination.CopyFrom(source, TListKind::Colors, choice.ColorLines);
-  destination.CopyFrom(source, TListKind::LineTypes, choice.LineTypeLines);
+  for (const TSlotKind kind : kSlotKinds) destination.CopyFrom(source, kind, choice.Slots.Of(kind));
   TSaveError error;
   CleanUpSavesOnInterrupt(options.Output);
   TAtomicWriteOptions saving;

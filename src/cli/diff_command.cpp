@@ -11,8 +11,8 @@
 namespace pennatran {
 namespace {
 
-std::vector<int32_t> Common(const std::vector<int32_t>& a, const std::vector<int32_t>& b) {
-  std::vector<int32_t> both;
+std::vector<TSlot> Common(const std::vector<TSlot>& a, const std::vector<TSlot>& b) {
+  std::vector<TSlot> both;
   std::set_intersection(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(both));
   return both;
 }
@@ -26,16 +26,15 @@ int RunDiff(const TDiffOptions& options) {
       !LoadSource(options.Second, second, options.Verbose))
     return kExitUsage;
   TPalette both = first;
-  both.ColorLines = Common(first.ColorLines, second.ColorLines);
-  both.LineTypeLines = Common(first.LineTypeLines, second.LineTypeLines);
+  for (TSlotKind kind : kSlotKinds)
+    both.Held.Of(kind) = Common(first.Held.Of(kind), second.Held.Of(kind));
   const TSlotChoice choice =
       ChooseSlots(both, options.Slots.ColorsOrNull(), options.Slots.LineTypesOrNull());
   if (!choice.Error.empty()) {
     std::cerr << "pennatran-cli: " << choice.Error << ".\n";
     return kExitUsage;
   }
-  const std::vector<TFieldChange> changes =
-      CompareSlots(first, second, choice.ColorLines, choice.LineTypeLines);
+  const std::vector<TFieldChange> changes = CompareSlots(first, second, choice.Slots);
   if (options.Json) {
     nlohmann::ordered_json out;
     out["equal"] = changes.empty();

@@ -33,15 +33,14 @@ int RunExport(const TExportOptions& options) {
     std::cerr << "pennatran-cli: " << choice.Error << ".\n";
     return kExitUsage;
   }
-  if (!SavePaletteFile(options.Output,
-                       PalettePart(source, choice.ColorLines, choice.LineTypeLines))) {
+  if (!SavePaletteFile(options.Output, PalettePart(source, choice.Slots))) {
     std::cerr << "pennatran-cli: "
               << Tr("export", "cannot write the palette file \"%1\".").Arg(options.Output) << '\n';
     return kExitFailed;
   }
   std::cout << Tr("export", "Wrote %1 colours and %2 line types to \"%3\".")
-                   .Arg(choice.ColorLines.size())
-                   .Arg(choice.LineTypeLines.size())
+                   .Arg(choice.Slots.Colors.size())
+                   .Arg(choice.Slots.LineTypes.size())
                    .Arg(options.Output)
             << '\n';
   return kExitOk;

@@ -14,7 +14,7 @@ namespace {
 // The lists show what was read even when the load stopped early, as the window does; the
 // exit code and a line on stderr tell that the file was not read completely. A file that
 // is not a drawing has no lists.
-int PrintList(const std::string& file, TListKind kind) {
+int PrintList(const std::string& file, TSlotKind kind) {
   if (!CheckReadable(file)) return kExitUsage;
   TTempFolder images(InterruptScratchWatch());
   THalfSession half;
@@ -33,11 +33,11 @@ int PrintList(const std::string& file, TListKind kind) {
 }  // namespace
 
 int RunColors(const std::string& file) {
-  return PrintList(file, TListKind::Colors);
+  return PrintList(file, TSlotKind::Color);
 }
 
 int RunLineTypes(const std::string& file) {
-  return PrintList(file, TListKind::LineTypes);
+  return PrintList(file, TSlotKind::LineType);
 }
 
 }  // namespace pennatran

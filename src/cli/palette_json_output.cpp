@@ -5,8 +5,8 @@ namespace pennatran {
 nlohmann::ordered_json ChangesJson(const std::vector<TFieldChange>& changes) {
   nlohmann::ordered_json out = nlohmann::ordered_json::array();
   for (const TFieldChange& change : changes) {
-    out.push_back({{"kind", change.IsColor ? "color" : "lineType"},
-                   {"slot", change.Slot},
+    out.push_back({{"kind", change.Kind == TSlotKind::Color ? "color" : "lineType"},
+                   {"slot", change.Slot.Number()},
                    {"field", change.Field},
                    {"before", change.Before},
                    {"after", change.After}});

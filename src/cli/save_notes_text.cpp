@@ -27,8 +27,8 @@ TText WhatChanges(TSaveChange change) {
             "%1: a segment count other than 2, 4, 6 or 8 is saved as a plain two-segment type.");
 }
 
-TText SlotCount(bool isColor, size_t count) {
-  if (isColor)
+TText SlotCount(TSlotKind kind, size_t count) {
+  if (kind == TSlotKind::Color)
     return (count == 1 ? Tr("source", "%1 colour slot") : Tr("source", "%1 colour slots"))
         .Arg(count);
   return (count == 1 ? Tr("source", "%1 line type slot") : Tr("source", "%1 line type slots"))
@@ -38,17 +38,17 @@ TText SlotCount(bool isColor, size_t count) {
 }  // namespace
 
 void ReportSaveNotes(const std::vector<TSaveNote>& notes, bool verbose) {
-  for (const bool isColor : {true, false}) {
+  for (const TSlotKind kind : kSlotKinds) {
     for (const TSaveChange change : kChanges) {
       std::string slots;
       size_t count = 0;
       for (const TSaveNote& note : notes) {
-        if (note.IsColor != isColor || note.Change != change) continue;
+        if (note.Kind != kind || note.Change != change) continue;
         ++count;
-        slots += (slots.empty() ? "No." : ", No.") + std::to_string(note.Slot);
+        slots += (slots.empty() ? "No." : ", No.") + std::to_string(note.Slot.Number());
       }
       if (count == 0) continue;
-      std::cerr << "pennatran-cli: " << WhatChanges(change).Arg(SlotCount(isColor, count)) << '\n';
+      std::cerr << "pennatran-cli: " << WhatChanges(change).Arg(SlotCount(kind, count)) << '\n';
       if (verbose) std::cerr << "pennatran-cli:   " << slots << '\n';
     }
   }

@@ -10,6 +10,7 @@
 #include "jww/atomic_file.h"
 #include "jww/jww_types.h"
 #include "jww/save_failure.h"
+#include "jww/user_slots.h"
 
 namespace pennatran {
 
@@ -69,6 +70,32 @@ class TJwwData : public TEntityLists {
   void ClearImageList() { ImageList.clear(); }
   // Deletes the files of ImageList from ImageFolder (a.bmp.gz removes a.bmp.gz and a.bmp).
   void DeleteImageFiles() const;
+
+  // The user slot tables by kind. Before a header is read they are empty (and info lists
+  // them empty): SlotEntry then gives a zero entry, and SetSlotEntry sizes the table first.
+  template <TSlotKind K>
+  const std::vector<TSlotEntryOf<K>>& SlotTable() const {
+    if constexpr (K == TSlotKind::Color)
+      return ColorExNos;
+    else
+      return LineTypeExNos;
+  }
+  template <TSlotKind K>
+  TSlotEntryOf<K> SlotEntry(TSlot slot) const {
+    const auto& table = SlotTable<K>();
+    return slot.Index() < table.size() ? table[slot.Index()] : TSlotEntryOf<K>{};
+  }
+  template <TSlotKind K>
+  void SetSlotEntry(TSlot slot, const TSlotEntryOf<K>& entry) {
+    std::vector<TSlotEntryOf<K>>* table;
+    if constexpr (K == TSlotKind::Color)
+      table = &ColorExNos;
+    else
+      table = &LineTypeExNos;
+    if (table->size() < static_cast<size_t>(SlotCount(K)))
+      table->resize(static_cast<size_t>(SlotCount(K)));
+    (*table)[slot.Index()] = entry;
+  }
 
   int32_t BlockDefCount() const { return static_cast<int32_t>(BlockDefs.size()); }
   int32_t BlockTreeCount() const { return static_cast<int32_t>(BlockTree.size()); }

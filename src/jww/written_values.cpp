@@ -4,12 +4,12 @@
 #include <string>
 
 #include "jww/string_rules.h"
+#include "jww/user_slots.h"
 
 namespace pennatran {
 namespace {
 
 constexpr uint32_t kLargestColor = 0xFFFFFF;
-constexpr int32_t kFirstUserSlot = 17;
 
 uint32_t ColorInRange(uint32_t color) {
   return color > kLargestColor ? 0 : color;

@@ -1,5 +1,6 @@
 #include "palette/palette.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -20,39 +21,64 @@ std::string Hex(uint32_t value, int digits) {
   return text;
 }
 
-template <typename T>
-T EntryOrZero(const std::vector<T>& table, int32_t slot) {
-  return slot >= 0 && static_cast<size_t>(slot) < table.size() ? table[static_cast<size_t>(slot)]
-                                                               : T{};
+std::string SlotPrefix(TSlot slot, const SjisString& name) {
+  return "No." + std::to_string(slot.Number()) + " [" + name + "] ";
 }
 
-std::string SlotPrefix(int32_t slot, const SjisString& name) {
-  return "No." + std::to_string(slot) + " [" + name + "] ";
+template <TSlotKind K>
+void TakeDrawingSlots(const TJwwData& doc, TPalette& palette) {
+  for (TSlot slot : UserSlots(K)) palette.Table<K>()[slot] = doc.SlotEntry<K>(slot);
 }
 
-// Copies source slot line + 17 over the destination's for every line in the list; other
-// lines are ignored. A source without the table gives zero entries.
-template <typename T>
-void CopySlots(const std::vector<T>& src, std::vector<T>& dst, size_t slotCount, int32_t lineCount,
-               const std::vector<int32_t>& lines) {
-  if (dst.size() < slotCount) dst.resize(slotCount);
-  for (int32_t line : lines) {
-    if (line < 0 || line >= lineCount) continue;
-    int32_t slot = line + kFirstUserSlot;
-    dst[static_cast<size_t>(slot)] = EntryOrZero(src, slot);
-  }
+template <TSlotKind K>
+std::vector<SjisString> Lines(const TPalette& palette) {
+  std::vector<SjisString> lines;
+  lines.reserve(palette.Held.Of(K).size());
+  for (TSlot slot : palette.Held.Of(K)) lines.push_back(ListLine(palette.Table<K>()[slot], slot));
+  return lines;
+}
+
+template <TSlotKind K>
+void Copy(const TPalette& src, const std::vector<TSlot>& slots, TJwwData& dst) {
+  for (TSlot slot : slots)
+    if (IsUserSlot(K, slot)) dst.SetSlotEntry<K>(slot, src.Table<K>()[slot]);
+}
+
+// The given slots that held holds, ascending, each once.
+std::vector<TSlot> HeldOnly(const std::vector<TSlot>& wanted, const std::vector<TSlot>& held) {
+  std::vector<TSlot> slots;
+  for (TSlot slot : wanted)
+    if (Holds(held, slot)) slots.push_back(slot);
+  std::sort(slots.begin(), slots.end());
+  slots.erase(std::unique(slots.begin(), slots.end()), slots.end());
+  return slots;
 }
 
 }  // namespace
 
-SjisString ColorListLine(const TEntJwwColorExNo& entry, int32_t slot) {
+TPalette PaletteOfDrawing(const TJwwData& doc) {
+  TPalette palette;
+  TakeDrawingSlots<TSlotKind::Color>(doc, palette);
+  TakeDrawingSlots<TSlotKind::LineType>(doc, palette);
+  palette.Held = AllUserSlots();
+  return palette;
+}
+
+TPalette PalettePart(const TPalette& palette, const TSlotSet& slots) {
+  TPalette part = palette;
+  for (TSlotKind kind : kSlotKinds)
+    part.Held.Of(kind) = HeldOnly(slots.Of(kind), palette.Held.Of(kind));
+  return part;
+}
+
+SjisString ListLine(const TEntJwwColorExNo& entry, TSlot slot) {
   return SlotPrefix(slot, entry.Name) + Hex(entry.ScreenColor, 6) + " " + kWidthLabel +
          std::to_string(entry.ScreenWidth) + " " + Hex(entry.PrintColor, 6) + " " + kWidthLabel +
          std::to_string(entry.PrintWidth) + " " + kPointRadiusLabel +
          FixedText(entry.PointRadius, 2);
 }
 
-SjisString LineTypeListLine(const TEntJwwLineTypeExNo& entry, int32_t slot) {
+SjisString ListLine(const TEntJwwLineTypeExNo& entry, TSlot slot) {
   std::string line = SlotPrefix(slot, entry.Name) + Hex(entry.Pattern, 8) + " " +
                      std::to_string(entry.SegmentCount) + " [";
   int32_t shown = entry.SegmentCount < 10 ? entry.SegmentCount : 10;
@@ -63,40 +89,21 @@ SjisString LineTypeListLine(const TEntJwwLineTypeExNo& entry, int32_t slot) {
   return line + "]";
 }
 
-std::vector<SjisString> ColorListLines(const TJwwData& doc) {
-  std::vector<SjisString> lines;
-  lines.reserve(kColorLineCount);
-  for (int32_t slot = kFirstUserSlot; slot < kColorSlotCount; ++slot) {
-    lines.push_back(ColorListLine(EntryOrZero(doc.ColorExNos, slot), slot));
-  }
-  return lines;
+std::vector<SjisString> ListLines(const TPalette& palette, TSlotKind kind) {
+  return kind == TSlotKind::Color ? Lines<TSlotKind::Color>(palette)
+                                  : Lines<TSlotKind::LineType>(palette);
 }
 
-std::vector<SjisString> LineTypeListLines(const TJwwData& doc) {
-  std::vector<SjisString> lines;
-  lines.reserve(kLineTypeLineCount);
-  for (int32_t slot = kFirstUserSlot; slot < kLineTypeSlotCount; ++slot) {
-    lines.push_back(LineTypeListLine(EntryOrZero(doc.LineTypeExNos, slot), slot));
-  }
-  return lines;
+void CopySlots(const TPalette& src, const TSlotSet& slots, TJwwData& dst) {
+  Copy<TSlotKind::Color>(src, slots.Colors, dst);
+  Copy<TSlotKind::LineType>(src, slots.LineTypes, dst);
 }
 
-void CopyColorSlots(const TJwwData& src, TJwwData& dst, const std::vector<int32_t>& lines) {
-  CopyColorSlots(src.ColorExNos, dst, lines);
-}
-
-void CopyLineTypeSlots(const TJwwData& src, TJwwData& dst, const std::vector<int32_t>& lines) {
-  CopyLineTypeSlots(src.LineTypeExNos, dst, lines);
-}
-
-void CopyColorSlots(const std::vector<TEntJwwColorExNo>& src, TJwwData& dst,
-                    const std::vector<int32_t>& lines) {
-  CopySlots(src, dst.ColorExNos, kColorSlotCount, kColorLineCount, lines);
-}
-
-void CopyLineTypeSlots(const std::vector<TEntJwwLineTypeExNo>& src, TJwwData& dst,
-                       const std::vector<int32_t>& lines) {
-  CopySlots(src, dst.LineTypeExNos, kLineTypeSlotCount, kLineTypeLineCount, lines);
+std::vector<bool> MarkedListLines(TSlotKind kind, const std::vector<TSlot>& slots) {
+  std::vector<bool> marked(static_cast<size_t>(UserSlotCount(kind)), false);
+  for (TSlot slot : slots)
+    if (IsUserSlot(kind, slot)) marked[static_cast<size_t>(ListLineOf(slot))] = true;
+  return marked;
 }
 
 }  // namespace pennatran

@@ -84,7 +84,7 @@ TApplyResult ApplyToDrawing(const TPalette& palette, const TApplySettings& setti
   TJwwData doc;
   doc.ImageFolder = images.Path();
   if (!doc.LoadFromFile(input)) return Outcome(TApplyStatus::Skipped, 0, LoadFailureOf(doc));
-  const int32_t changed = ApplyPalette(palette, settings.ColorLines, settings.LineTypeLines, doc);
+  const int32_t changed = ApplyPalette(palette, settings.Slots, doc);
   // A separate output is written even when nothing changes, so the folder is complete.
   if (inPlace && changed == 0) return Outcome(TApplyStatus::Unchanged, 0);
   if (IsReadOnly(output)) {

@@ -32,8 +32,7 @@ enum class TApplyStatus {
 const char* StatusName(TApplyStatus status);
 
 struct TApplySettings {
-  std::vector<int32_t> ColorLines;  // list lines to copy (held by the palette)
-  std::vector<int32_t> LineTypeLines;
+  TSlotSet Slots;          // the slots to copy (held by the palette)
   bool Backup = false;     // keep an in-place file's previous content as NAME.bak first
   bool DryRun = false;     // only count the slots that would change
   TScratchWatch Scratch;   // told of the scratch folder each drawing's images go to

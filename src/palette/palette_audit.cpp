@@ -10,8 +10,7 @@ TAuditResult AuditDrawing(const TPalette& palette, const std::filesystem::path& 
     return result;
   }
   result.Readable = true;
-  result.Changes =
-      CompareSlots(palette, PaletteOfDrawing(doc), palette.ColorLines, palette.LineTypeLines);
+  result.Changes = CompareSlots(palette, PaletteOfDrawing(doc), palette.Held);
   return result;
 }
 

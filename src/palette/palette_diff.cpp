@@ -1,6 +1,5 @@
 #include "palette/palette_diff.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -36,8 +35,8 @@ std::string Name(const SjisString& name) {
 
 class TCollector {
  public:
-  TCollector(std::vector<TFieldChange>& out, bool isColor, int32_t slot)
-      : Out(out), IsColor(isColor), Slot(slot) {}
+  TCollector(std::vector<TFieldChange>& out, TSlotKind kind, TSlot slot)
+      : Out(out), Kind(kind), Slot(slot) {}
 
   // Every differing field of the two slots, in the order palette files list them.
   template <typename SlotRecord>
@@ -73,7 +72,7 @@ class TCollector {
   template <typename T, typename Show>
   void Add(std::string_view field, const T& before, const T& after, Show show) {
     if (Same(before, after)) return;
-    Out.push_back({IsColor, Slot, std::string(field), show(before), show(after)});
+    Out.push_back({Kind, Slot, std::string(field), show(before), show(after)});
   }
 
   static bool Same(double a, double b) { return SameNumber(a, b); }
@@ -83,80 +82,57 @@ class TCollector {
   }
 
   std::vector<TFieldChange>& Out;
-  bool IsColor;
-  int32_t Slot;
+  TSlotKind Kind;
+  TSlot Slot;
 };
 
-bool Holds(const std::vector<int32_t>& lines, int32_t line) {
-  return std::binary_search(lines.begin(), lines.end(), line);
+template <TSlotKind K>
+void CompareKind(const TPalette& before, const TPalette& after, const std::vector<TSlot>& slots,
+                 std::vector<TFieldChange>& changes) {
+  for (TSlot slot : slots) {
+    if (!Holds(before.Held.Of(K), slot) || !Holds(after.Held.Of(K), slot)) continue;
+    TCollector(changes, K, slot)
+        .Fields(CanonicalSlot(before.Table<K>()[slot], slot),
+                CanonicalSlot(after.Table<K>()[slot], slot));
+  }
 }
 
 }  // namespace
 
 std::vector<TFieldChange> CompareSlots(const TPalette& before, const TPalette& after,
-                                       const std::vector<int32_t>& colorLines,
-                                       const std::vector<int32_t>& lineTypeLines) {
+                                       const TSlotSet& slots) {
   std::vector<TFieldChange> changes;
-  for (int32_t line : colorLines) {
-    if (!Holds(before.ColorLines, line) || !Holds(after.ColorLines, line)) continue;
-    const int32_t slot = line + kFirstUserSlot;
-    const TEntJwwColorExNo a = CanonicalColorSlot(before.Colors[static_cast<size_t>(slot)], slot);
-    const TEntJwwColorExNo b = CanonicalColorSlot(after.Colors[static_cast<size_t>(slot)], slot);
-    TCollector(changes, true, slot).Fields(a, b);
-  }
-  for (int32_t line : lineTypeLines) {
-    if (!Holds(before.LineTypeLines, line) || !Holds(after.LineTypeLines, line)) continue;
-    const int32_t slot = line + kFirstUserSlot;
-    const TEntJwwLineTypeExNo a =
-        CanonicalLineTypeSlot(before.LineTypes[static_cast<size_t>(slot)], slot);
-    const TEntJwwLineTypeExNo b =
-        CanonicalLineTypeSlot(after.LineTypes[static_cast<size_t>(slot)], slot);
-    TCollector(changes, false, slot).Fields(a, b);
-  }
+  CompareKind<TSlotKind::Color>(before, after, slots.Colors, changes);
+  CompareKind<TSlotKind::LineType>(before, after, slots.LineTypes, changes);
   return changes;
 }
 
 std::string SlotText(const TSlotRef& slot) {
-  return std::string(slot.IsColor ? "colour" : "line type") + " No." + std::to_string(slot.Slot);
+  return std::string(slot.Kind == TSlotKind::Color ? "colour" : "line type") + " No." +
+         std::to_string(slot.Slot.Number());
 }
 
 std::string ChangeText(const TFieldChange& change) {
-  return SlotText({change.IsColor, change.Slot}) + " " + change.Field + " " + change.Before +
-         " → " + change.After;
+  return SlotText({change.Kind, change.Slot}) + " " + change.Field + " " + change.Before + " → " +
+         change.After;
 }
 
 std::vector<TSlotRef> ChangedSlots(const std::vector<TFieldChange>& changes) {
   std::vector<TSlotRef> slots;
   for (const TFieldChange& change : changes) {
-    const TSlotRef slot{change.IsColor, change.Slot};
+    const TSlotRef slot{change.Kind, change.Slot};
     if (slots.empty() || !(slots.back() == slot)) slots.push_back(slot);
   }
   return slots;
 }
 
-namespace {
-
-std::vector<bool> DifferingLines(const TPalette& a, const TPalette& b, bool colors) {
-  const int32_t count = colors ? kColorLineCount : kLineTypeLineCount;
-  std::vector<int32_t> lines(static_cast<size_t>(count));
-  for (int32_t i = 0; i < count; ++i) lines[static_cast<size_t>(i)] = i;
-  const std::vector<int32_t> none;
-  const std::vector<TFieldChange> changes =
-      colors ? CompareSlots(a, b, lines, none) : CompareSlots(a, b, none, lines);
-  std::vector<bool> differs(static_cast<size_t>(count), false);
-  for (const TFieldChange& change : changes)
-    differs[static_cast<size_t>(change.Slot - kFirstUserSlot)] = true;
-  return differs;
-}
-
-}  // namespace
-
-std::vector<bool> DifferingColorLines(const TPalette& a, const TPalette& b) {
-  return DifferingLines(a, b, true);
-}
-
-std::vector<bool> DifferingLineTypeLines(const TPalette& a, const TPalette& b) {
-  return DifferingLines(a, b, false);
+std::vector<TSlot> DifferingSlots(const TPalette& a, const TPalette& b, TSlotKind kind) {
+  TSlotSet slots;
+  slots.Of(kind) = UserSlots(kind);
+  std::vector<TSlot> differing;
+  for (const TSlotRef& slot : ChangedSlots(CompareSlots(a, b, slots)))
+    differing.push_back(slot.Slot);
+  return differing;
 }
 
 }  // namespace pennatran

@@ -1,6 +1,5 @@
 #include "palette/palette_file.h"
 
-#include <algorithm>
 #include <fstream>
 
 #include "palette/palette_diff.h"
@@ -8,49 +7,6 @@
 #include "palette/slot_selection.h"
 
 namespace pennatran {
-namespace {
-
-template <typename T>
-T EntryAt(const std::vector<T>& table, int32_t slot) {
-  return static_cast<size_t>(slot) < table.size() ? table[static_cast<size_t>(slot)] : T{};
-}
-
-std::vector<int32_t> AllLines(int32_t count) {
-  std::vector<int32_t> lines;
-  for (int32_t i = 0; i < count; ++i) lines.push_back(i);
-  return lines;
-}
-
-std::vector<int32_t> HeldOnly(const std::vector<int32_t>& wanted,
-                              const std::vector<int32_t>& held) {
-  std::vector<int32_t> lines;
-  for (int32_t line : wanted)
-    if (std::binary_search(held.begin(), held.end(), line)) lines.push_back(line);
-  std::sort(lines.begin(), lines.end());
-  lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
-  return lines;
-}
-
-}  // namespace
-
-TPalette PaletteOfDrawing(const TJwwData& doc) {
-  TPalette palette;
-  for (int32_t slot = kFirstUserSlot; slot < kColorSlotCount; ++slot)
-    palette.Colors[static_cast<size_t>(slot)] = EntryAt(doc.ColorExNos, slot);
-  for (int32_t slot = kFirstUserSlot; slot < kLineTypeSlotCount; ++slot)
-    palette.LineTypes[static_cast<size_t>(slot)] = EntryAt(doc.LineTypeExNos, slot);
-  palette.ColorLines = AllLines(kColorLineCount);
-  palette.LineTypeLines = AllLines(kLineTypeLineCount);
-  return palette;
-}
-
-TPalette PalettePart(const TPalette& palette, const std::vector<int32_t>& colorLines,
-                     const std::vector<int32_t>& lineTypeLines) {
-  TPalette part = palette;
-  part.ColorLines = HeldOnly(colorLines, palette.ColorLines);
-  part.LineTypeLines = HeldOnly(lineTypeLines, palette.LineTypeLines);
-  return part;
-}
 
 bool LooksLikePaletteFile(std::string_view firstBytes) {
   if (firstBytes.starts_with(kUtf8ByteOrderMark))
@@ -111,15 +67,12 @@ bool LoadPaletteSource(const std::filesystem::path& file, TPalette& palette, std
   return true;
 }
 
-int32_t ApplyPalette(const TPalette& palette, const std::vector<int32_t>& colorLines,
-                     const std::vector<int32_t>& lineTypeLines, TJwwData& doc) {
-  const std::vector<int32_t> colors = HeldOnly(colorLines, palette.ColorLines);
-  const std::vector<int32_t> lineTypes = HeldOnly(lineTypeLines, palette.LineTypeLines);
+int32_t ApplyPalette(const TPalette& palette, const TSlotSet& slots, TJwwData& doc) {
+  const TSlotSet held = PalettePart(palette, slots).Held;
   // The same comparison as diff and audit, so that "unchanged" here means "matches" there.
-  const auto changed = static_cast<int32_t>(
-      ChangedSlots(CompareSlots(PaletteOfDrawing(doc), palette, colors, lineTypes)).size());
-  CopyColorSlots(palette.Colors, doc, colors);
-  CopyLineTypeSlots(palette.LineTypes, doc, lineTypes);
+  const auto changed =
+      static_cast<int32_t>(ChangedSlots(CompareSlots(PaletteOfDrawing(doc), palette, held)).size());
+  CopySlots(palette, held, doc);
   return changed;
 }
 
@@ -127,21 +80,16 @@ TSlotChoice ChooseSlots(const TPalette& source, const std::string* colors,
                         const std::string* lineTypes) {
   TSlotChoice choice;
   if (!colors && !lineTypes) {
-    choice.ColorLines = source.ColorLines;
-    choice.LineTypeLines = source.LineTypeLines;
+    choice.Slots = source.Held;
     return choice;
   }
-  if (colors) {
-    TSlotSelection s =
-        SelectHeldSlots(*colors, kFirstUserSlot, kColorSlotCount - 1, source.ColorLines);
-    if (!s.Ok()) choice.Error = "--colors: " + s.Error;
-    choice.ColorLines = std::move(s.Lines);
-  }
-  if (lineTypes && choice.Error.empty()) {
-    TSlotSelection s =
-        SelectHeldSlots(*lineTypes, kFirstUserSlot, kLineTypeSlotCount - 1, source.LineTypeLines);
-    if (!s.Ok()) choice.Error = "--linetypes: " + s.Error;
-    choice.LineTypeLines = std::move(s.Lines);
+  for (TSlotKind kind : kSlotKinds) {
+    const std::string* text = kind == TSlotKind::Color ? colors : lineTypes;
+    if (!text || !choice.Error.empty()) continue;
+    TSlotSelection s = SelectHeldSlots(*text, kind, source.Held.Of(kind));
+    if (!s.Ok())
+      choice.Error = (kind == TSlotKind::Color ? "--colors: " : "--linetypes: ") + s.Error;
+    choice.Slots.Of(kind) = std::move(s.Slots);
   }
   return choice;
 }

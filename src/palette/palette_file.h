@@ -3,7 +3,6 @@
 // window, the command line and any later front end read and write palettes only here.
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -14,21 +13,6 @@
 #include "palette/palette_save_notes.h"
 
 namespace pennatran {
-
-struct TPalette {
-  // Indexed by slot, full length; only the held slots carry meaning.
-  std::vector<TEntJwwColorExNo> Colors = std::vector<TEntJwwColorExNo>(kColorSlotCount);
-  std::vector<TEntJwwLineTypeExNo> LineTypes = std::vector<TEntJwwLineTypeExNo>(kLineTypeSlotCount);
-  // The list lines (slot - 17) the palette holds, ascending.
-  std::vector<int32_t> ColorLines;
-  std::vector<int32_t> LineTypeLines;
-};
-
-// The 240 + 16 user slots of a drawing (zero entries where it has no tables).
-TPalette PaletteOfDrawing(const TJwwData& doc);
-// Only the given list lines of palette (lines it does not hold are left out).
-TPalette PalettePart(const TPalette& palette, const std::vector<int32_t>& colorLines,
-                     const std::vector<int32_t>& lineTypeLines);
 
 // The palette file text of the held slots, each in the form a save settles it in
 // (slot_canonical.h): UTF-8 JSON ending in a line feed.
@@ -52,16 +36,14 @@ bool LooksLikePaletteFile(std::string_view firstBytes);
 bool LoadPaletteSource(const std::filesystem::path& file, TPalette& palette, std::string& error,
                        std::vector<TSaveNote>* notes = nullptr);
 
-// Copies the given held lines of palette into doc (one copy path with the list copy) and
+// Copies the given held slots of palette into doc (one copy path with the list copy) and
 // returns how many of those slots differed before, compared as CompareSlots compares them.
-int32_t ApplyPalette(const TPalette& palette, const std::vector<int32_t>& colorLines,
-                     const std::vector<int32_t>& lineTypeLines, TJwwData& doc);
+int32_t ApplyPalette(const TPalette& palette, const TSlotSet& slots, TJwwData& doc);
 
 // The SEL options of a command against a source: neither given selects every held slot,
 // one given selects only that kind. Error names the option and is empty on success.
 struct TSlotChoice {
-  std::vector<int32_t> ColorLines;
-  std::vector<int32_t> LineTypeLines;
+  TSlotSet Slots;
   std::string Error;
 };
 TSlotChoice ChooseSlots(const TPalette& source, const std::string* colors,

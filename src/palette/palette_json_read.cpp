@@ -156,7 +156,7 @@ void OnlyKnownKeys(const Json& object, const std::string& pointer,
 
 // Reads the array under key; each entry is an object with a unique slot in first..last.
 template <typename Read>
-std::vector<int32_t> Slots(const Json& root, const char* key, int32_t last, Read read) {
+std::vector<TSlot> Slots(const Json& root, const char* key, int32_t last, Read read) {
   const std::string pointer = std::string("/") + key;
   const Json& array = Field(root, "", key);
   if (!array.is_array()) Fail(pointer, "must be an array");
@@ -168,11 +168,9 @@ std::vector<int32_t> Slots(const Json& root, const char* key, int32_t last, Read
         Integer(Field(array[i], at, kKeySlot), at + "/" + kKeySlot, kFirstUserSlot, last));
     if (!seen.insert(slot).second)
       Fail(at + "/" + kKeySlot, "slot " + std::to_string(slot) + " is listed twice");
-    read(array[i], at, slot);
+    read(array[i], at, TSlot(slot));
   }
-  std::vector<int32_t> lines;
-  for (int32_t slot : seen) lines.push_back(slot - kFirstUserSlot);
-  return lines;
+  return std::vector<TSlot>(seen.begin(), seen.end());
 }
 
 // The keys an entry of a slot may hold: its slot, the forms of its name, and its fields.
@@ -240,14 +238,14 @@ void ReadRoot(const Json& root, TPalette& palette) {
              std::to_string(kPaletteFormatVersion) + ")");
 
   palette = TPalette{};
-  palette.ColorLines = Slots(root, kKeyColors, kColorSlotCount - 1,
-                             [&](const Json& e, const std::string& at, int32_t slot) {
-                               ReadSlot(e, at, palette.Colors[static_cast<size_t>(slot)]);
-                             });
-  palette.LineTypeLines = Slots(root, kKeyLineTypes, kLineTypeSlotCount - 1,
-                                [&](const Json& e, const std::string& at, int32_t slot) {
-                                  ReadSlot(e, at, palette.LineTypes[static_cast<size_t>(slot)]);
-                                });
+  palette.Held.Colors = Slots(root, kKeyColors, kColorSlotCount - 1,
+                              [&](const Json& e, const std::string& at, TSlot slot) {
+                                ReadSlot(e, at, palette.Colors[slot]);
+                              });
+  palette.Held.LineTypes = Slots(root, kKeyLineTypes, kLineTypeSlotCount - 1,
+                                 [&](const Json& e, const std::string& at, TSlot slot) {
+                                   ReadSlot(e, at, palette.LineTypes[slot]);
+                                 });
 }
 
 }  // namespace

@@ -81,9 +81,9 @@ void PutValue(Json& entry, const std::string& key, const double (&values)[N], TV
 }
 
 template <typename Slot>
-Json SlotEntry(const Slot& e, int32_t slot) {
+Json SlotEntry(const Slot& e, TSlot slot) {
   Json entry;
-  entry[kKeySlot] = slot;
+  entry[kKeySlot] = slot.Number();
   ForEachSlotField<Slot>([&](const auto& field) {
     if constexpr (kIsNameField<std::decay_t<decltype(field)>>)
       PutName(entry, e.*field.Pointer);
@@ -108,15 +108,10 @@ std::string WritePaletteJson(const TPalette& held) {
   root[kKeyFormat] = kPaletteFormatName;
   root[kKeyVersion] = kPaletteFormatVersion;
   Json colors = Json::array();
-  for (int32_t line : palette.ColorLines) {
-    const int32_t slot = line + kFirstUserSlot;
-    colors.push_back(SlotEntry(palette.Colors[static_cast<size_t>(slot)], slot));
-  }
+  for (TSlot slot : palette.Held.Colors) colors.push_back(SlotEntry(palette.Colors[slot], slot));
   Json lineTypes = Json::array();
-  for (int32_t line : palette.LineTypeLines) {
-    const int32_t slot = line + kFirstUserSlot;
-    lineTypes.push_back(SlotEntry(palette.LineTypes[static_cast<size_t>(slot)], slot));
-  }
+  for (TSlot slot : palette.Held.LineTypes)
+    lineTypes.push_back(SlotEntry(palette.LineTypes[slot], slot));
   root[kKeyColors] = colors;
   root[kKeyLineTypes] = lineTypes;
   // Names that are not text keep their bytes in nameBytes; replace rather than throw.

@@ -23,10 +23,10 @@ bool LosesCaretM(const SjisString& name) {
   return SettledName(name).size() < kept;
 }
 
-void NameNotes(const SjisString& name, bool isColor, int32_t slot, std::vector<TSaveNote>& out) {
+void NameNotes(const SjisString& name, TSlotKind kind, TSlot slot, std::vector<TSaveNote>& out) {
   if (IsBlankName(name)) return;
-  if (HasControls(name)) out.push_back({TSaveChange::NameControlsDropped, isColor, slot});
-  if (LosesCaretM(name)) out.push_back({TSaveChange::NameCaretMDropped, isColor, slot});
+  if (HasControls(name)) out.push_back({TSaveChange::NameControlsDropped, kind, slot});
+  if (LosesCaretM(name)) out.push_back({TSaveChange::NameCaretMDropped, kind, slot});
 }
 
 bool IsKeptSegmentCount(int32_t count) {
@@ -38,20 +38,18 @@ bool IsKeptSegmentCount(int32_t count) {
 
 std::vector<TSaveNote> SaveNotes(const TPalette& palette) {
   std::vector<TSaveNote> notes;
-  for (int32_t line : palette.ColorLines) {
-    const int32_t slot = line + kFirstUserSlot;
-    const TEntJwwColorExNo& c = palette.Colors[static_cast<size_t>(slot)];
+  for (TSlot slot : palette.Held.Colors) {
+    const TEntJwwColorExNo& c = palette.Colors[slot];
     if (c.PrintColor != c.ScreenColor)
-      notes.push_back({TSaveChange::PrintColorIsScreenColor, true, slot});
-    NameNotes(c.Name, true, slot, notes);
+      notes.push_back({TSaveChange::PrintColorIsScreenColor, TSlotKind::Color, slot});
+    NameNotes(c.Name, TSlotKind::Color, slot, notes);
   }
-  for (int32_t line : palette.LineTypeLines) {
-    const int32_t slot = line + kFirstUserSlot;
-    const TEntJwwLineTypeExNo& t = palette.LineTypes[static_cast<size_t>(slot)];
+  for (TSlot slot : palette.Held.LineTypes) {
+    const TEntJwwLineTypeExNo& t = palette.LineTypes[slot];
     if (!IsKeptSegmentCount(t.SegmentCount))
-      notes.push_back({TSaveChange::LineTypeReplaced, false, slot});
+      notes.push_back({TSaveChange::LineTypeReplaced, TSlotKind::LineType, slot});
     else
-      NameNotes(t.Name, false, slot, notes);
+      NameNotes(t.Name, TSlotKind::LineType, slot, notes);
   }
   return notes;
 }

@@ -2,8 +2,9 @@
 // not expect. Blank names and patterns are left out: a save fills those in as it always has.
 #pragma once
 
-#include <cstdint>
 #include <vector>
+
+#include "jww/user_slots.h"
 
 namespace pennatran {
 
@@ -18,8 +19,8 @@ enum class TSaveChange {
 
 struct TSaveNote {
   TSaveChange Change = TSaveChange::PrintColorIsScreenColor;
-  bool IsColor = true;  // else a line type slot
-  int32_t Slot = 0;
+  TSlotKind Kind = TSlotKind::Color;
+  TSlot Slot;
 
   bool operator==(const TSaveNote&) const = default;
 };

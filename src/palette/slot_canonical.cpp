@@ -7,7 +7,6 @@
 #include "jww/byte_writer.h"
 #include "jww/string_rules.h"
 #include "jww/written_values.h"
-#include "palette/palette_file.h"
 
 namespace pennatran {
 namespace {
@@ -25,15 +24,23 @@ SjisString ReadBack(const SjisString& name) {
   return in.CleanString();
 }
 
-template <typename T, typename Written, typename Same>
-T Settle(const T& entry, int32_t slot, Written written, Same same) {
+TEntJwwColorExNo Written(const TEntJwwColorExNo& entry, int32_t slot) {
+  return WrittenColorSlot(entry, slot);
+}
+
+TEntJwwLineTypeExNo Written(const TEntJwwLineTypeExNo& entry, int32_t slot) {
+  return WrittenLineTypeSlot(entry, slot);
+}
+
+template <typename T>
+T Settle(const T& entry, TSlot slot) {
   T current = entry;
   for (int round = 0; round < kMostRounds; ++round) {
     T next = current;
     next.Name = SettledName(next.Name);
-    next = written(next, slot);
+    next = Written(next, slot.Number());
     next.Name = ReadBack(next.Name);
-    if (same(next, current)) break;
+    if (SameSlot(next, current)) break;
     current = std::move(next);
   }
   return current;
@@ -45,13 +52,13 @@ bool SameNumber(double a, double b) {
   return a == b || (std::isnan(a) && std::isnan(b));
 }
 
-bool SameColorSlot(const TEntJwwColorExNo& a, const TEntJwwColorExNo& b) {
+bool SameSlot(const TEntJwwColorExNo& a, const TEntJwwColorExNo& b) {
   return a.ScreenColor == b.ScreenColor && a.ScreenWidth == b.ScreenWidth && a.Name == b.Name &&
          a.PrintColor == b.PrintColor && a.PrintWidth == b.PrintWidth &&
          SameNumber(a.PointRadius, b.PointRadius);
 }
 
-bool SameLineTypeSlot(const TEntJwwLineTypeExNo& a, const TEntJwwLineTypeExNo& b) {
+bool SameSlot(const TEntJwwLineTypeExNo& a, const TEntJwwLineTypeExNo& b) {
   if (a.Pattern != b.Pattern || a.UnitDots != b.UnitDots || a.ScreenPitch != b.ScreenPitch ||
       a.PrintPitch != b.PrintPitch || a.Name != b.Name || a.SegmentCount != b.SegmentCount)
     return false;
@@ -60,24 +67,28 @@ bool SameLineTypeSlot(const TEntJwwLineTypeExNo& a, const TEntJwwLineTypeExNo& b
   return true;
 }
 
-TEntJwwColorExNo CanonicalColorSlot(const TEntJwwColorExNo& entry, int32_t slot) {
-  return Settle(entry, slot, WrittenColorSlot, SameColorSlot);
+TEntJwwColorExNo CanonicalSlot(const TEntJwwColorExNo& entry, TSlot slot) {
+  return Settle(entry, slot);
 }
 
-TEntJwwLineTypeExNo CanonicalLineTypeSlot(const TEntJwwLineTypeExNo& entry, int32_t slot) {
-  return Settle(entry, slot, WrittenLineTypeSlot, SameLineTypeSlot);
+TEntJwwLineTypeExNo CanonicalSlot(const TEntJwwLineTypeExNo& entry, TSlot slot) {
+  return Settle(entry, slot);
 }
+
+namespace {
+
+template <TSlotKind K>
+void SettleHeld(TPalette& palette) {
+  for (TSlot slot : palette.Held.Of(K))
+    palette.Table<K>()[slot] = CanonicalSlot(palette.Table<K>()[slot], slot);
+}
+
+}  // namespace
 
 TPalette CanonicalPalette(const TPalette& palette) {
   TPalette out = palette;
-  for (int32_t line : palette.ColorLines) {
-    const auto slot = static_cast<size_t>(line + kFirstUserSlot);
-    out.Colors[slot] = CanonicalColorSlot(palette.Colors[slot], line + kFirstUserSlot);
-  }
-  for (int32_t line : palette.LineTypeLines) {
-    const auto slot = static_cast<size_t>(line + kFirstUserSlot);
-    out.LineTypes[slot] = CanonicalLineTypeSlot(palette.LineTypes[slot], line + kFirstUserSlot);
-  }
+  SettleHeld<TSlotKind::Color>(out);
+  SettleHeld<TSlotKind::LineType>(out);
   return out;
 }
 

@@ -4,9 +4,8 @@
 // palette it was given.
 #pragma once
 
-#include <cstdint>
-
 #include "jww/jww_types.h"
+#include "jww/user_slots.h"
 #include "palette/palette_file.h"
 
 namespace pennatran {
@@ -14,14 +13,14 @@ namespace pennatran {
 // Numbers compare by value, except that every NaN equals every NaN (and -0 equals 0).
 bool SameNumber(double a, double b);
 // Field by field, numbers by SameNumber.
-bool SameColorSlot(const TEntJwwColorExNo& a, const TEntJwwColorExNo& b);
-bool SameLineTypeSlot(const TEntJwwLineTypeExNo& a, const TEntJwwLineTypeExNo& b);
+bool SameSlot(const TEntJwwColorExNo& a, const TEntJwwColorExNo& b);
+bool SameSlot(const TEntJwwLineTypeExNo& a, const TEntJwwLineTypeExNo& b);
 
 // The entry of user slot `slot` as it reads back once saving and loading it again changes
 // nothing: the writer's rules for the slot applied, and its name through the writer's and
 // the reader's cleaning.
-TEntJwwColorExNo CanonicalColorSlot(const TEntJwwColorExNo& entry, int32_t slot);
-TEntJwwLineTypeExNo CanonicalLineTypeSlot(const TEntJwwLineTypeExNo& entry, int32_t slot);
+TEntJwwColorExNo CanonicalSlot(const TEntJwwColorExNo& entry, TSlot slot);
+TEntJwwLineTypeExNo CanonicalSlot(const TEntJwwLineTypeExNo& entry, TSlot slot);
 // The palette with every held slot in that form.
 TPalette CanonicalPalette(const TPalette& palette);
 

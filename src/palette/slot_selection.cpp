@@ -4,8 +4,6 @@
 #include <charconv>
 #include <optional>
 
-#include "palette/palette.h"
-
 namespace pennatran {
 namespace {
 
@@ -28,15 +26,15 @@ std::optional<int32_t> ParseSlot(std::string_view s) {
 
 }  // namespace
 
-TSlotSelection ParseSlotSelection(std::string_view text, int32_t firstSlot, int32_t lastSlot) {
+TSlotSelection ParseSlotSelection(std::string_view text, TSlotKind kind) {
   TSlotSelection result;
-  const std::string range = std::to_string(firstSlot) + ".." + std::to_string(lastSlot);
+  const int32_t lastSlot = LastUserSlot(kind).Number();
+  const std::string range = std::to_string(kFirstUserSlot) + ".." + std::to_string(lastSlot);
   if (Trim(text) == "all") {
-    for (int32_t slot = firstSlot; slot <= lastSlot; ++slot)
-      result.Lines.push_back(slot - kFirstUserSlot);
+    result.Slots = UserSlots(kind);
     return result;
   }
-  std::vector<int32_t> slots;
+  std::vector<TSlot> slots;
   size_t start = 0;
   while (start <= text.size()) {
     size_t comma = text.find(',', start);
@@ -55,32 +53,31 @@ TSlotSelection ParseSlotSelection(std::string_view text, int32_t firstSlot, int3
       result.Error = "the range \"" + std::string(item) + "\" runs backwards";
       return result;
     }
-    if (*low < firstSlot || *high > lastSlot) {
+    if (*low < kFirstUserSlot || *high > lastSlot) {
       result.Error = "\"" + std::string(item) + "\" lies outside the slots " + range;
       return result;
     }
-    for (int32_t slot = *low; slot <= *high; ++slot) slots.push_back(slot - kFirstUserSlot);
+    for (int32_t slot = *low; slot <= *high; ++slot) slots.emplace_back(slot);
   }
   std::sort(slots.begin(), slots.end());
   slots.erase(std::unique(slots.begin(), slots.end()), slots.end());
-  result.Lines = std::move(slots);
+  result.Slots = std::move(slots);
   return result;
 }
 
-TSlotSelection SelectHeldSlots(std::string_view text, int32_t firstSlot, int32_t lastSlot,
-                               const std::vector<int32_t>& held) {
+TSlotSelection SelectHeldSlots(std::string_view text, TSlotKind kind,
+                               const std::vector<TSlot>& held) {
   TSlotSelection result;
   if (Trim(text) == "all") {
-    for (int32_t line : held)
-      if (line + kFirstUserSlot >= firstSlot && line + kFirstUserSlot <= lastSlot)
-        result.Lines.push_back(line);
+    for (TSlot slot : held)
+      if (IsUserSlot(kind, slot)) result.Slots.push_back(slot);
     return result;
   }
-  result = ParseSlotSelection(text, firstSlot, lastSlot);
-  for (int32_t line : result.Lines) {
-    if (!std::binary_search(held.begin(), held.end(), line)) {
-      result.Error = "slot " + std::to_string(line + kFirstUserSlot) + " is not in the source";
-      result.Lines.clear();
+  result = ParseSlotSelection(text, kind);
+  for (TSlot slot : result.Slots) {
+    if (!Holds(held, slot)) {
+      result.Error = "slot " + std::to_string(slot.Number()) + " is not in the source";
+      result.Slots.clear();
       break;
     }
   }

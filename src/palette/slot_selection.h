@@ -2,29 +2,30 @@
 // "17-20,31".
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "jww/user_slots.h"
+
 namespace pennatran {
 
 struct TSlotSelection {
-  std::vector<int32_t> Lines;  // list lines (slot - 17), ascending, each once
-  std::string Error;           // empty when the text was understood
+  std::vector<TSlot> Slots;  // ascending, each once
+  std::string Error;         // empty when the text was understood
 
   bool Ok() const { return Error.empty(); }
 };
 
-// Parses text for the slots firstSlot..lastSlot (the user slots start at 17, so list line
-// = slot - 17). Items are separated by commas; an item is a slot or "low-high" with
-// low <= high; blanks around items are allowed. Any slot outside the range, an empty item
-// or anything else not understood makes the whole selection an error.
-TSlotSelection ParseSlotSelection(std::string_view text, int32_t firstSlot, int32_t lastSlot);
+// Parses text for the user slots of a kind. Items are separated by commas; an item is a
+// slot or "low-high" with low <= high; blanks around items are allowed. Any slot outside
+// the kind's user slots, an empty item or anything else not understood makes the whole
+// selection an error.
+TSlotSelection ParseSlotSelection(std::string_view text, TSlotKind kind);
 
-// The same against a source that holds only the list lines `held` (ascending), such as a
-// palette file: "all" means those lines, and naming a slot it lacks is an error.
-TSlotSelection SelectHeldSlots(std::string_view text, int32_t firstSlot, int32_t lastSlot,
-                               const std::vector<int32_t>& held);
+// The same against a source that holds only the slots `held` (ascending), such as a
+// palette file: "all" means those slots, and naming a slot it lacks is an error.
+TSlotSelection SelectHeldSlots(std::string_view text, TSlotKind kind,
+                               const std::vector<TSlot>& held);
 
 }  // namespace pennatran

@@ -9,6 +9,8 @@ namespace pennatran {
 
 namespace {
 
+constexpr int32_t kColorLineCount = UserSlotCount(TSlotKind::Color);
+constexpr int32_t kLineTypeLineCount = UserSlotCount(TSlotKind::LineType);
 constexpr int32_t kGridColumns = 16;
 constexpr int32_t kGridRows = kColorLineCount / kGridColumns;
 // Bars beside the grid take half its width after a gap of one cell.
@@ -24,18 +26,14 @@ constexpr TColor kEmptyOutline = MakeColor(208, 208, 208);
 // The colour words keep flags above the 24 colour bits.
 constexpr TColor kColorBits = 0xFFFFFF;
 
-bool Holds(const std::vector<int32_t>& lines, int32_t line) {
-  return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
 void DrawColorCells(TCanvas& canvas, const TPalette& palette, const TPaletteSheetLayout& layout) {
   const int32_t cell = layout.Cell;
   for (int32_t line = 0; line < kColorLineCount; ++line) {
     const int32_t x = layout.ColorLeft + line % kGridColumns * cell;
     const int32_t y = layout.ColorTop + line / kGridColumns * cell;
-    if (Holds(palette.ColorLines, line)) {
+    if (Holds(palette.Held.Colors, SlotOfListLine(line))) {
       canvas.SetPen(kHeldOutline, 0, TPenStyle::Solid);
-      const TColor color = palette.Colors[static_cast<size_t>(line + kFirstUserSlot)].ScreenColor;
+      const TColor color = palette.Colors[SlotOfListLine(line)].ScreenColor;
       canvas.SetBrush(color & kColorBits, TBrushStyle::Solid);
     } else {
       canvas.SetPen(kEmptyOutline, 0, TPenStyle::Solid);
@@ -55,7 +53,7 @@ void DrawLineTypeBars(TCanvas& canvas, const TPalette& palette, const TPaletteSh
     const int32_t x = layout.LineTypeLeft + line / rows * layout.ColumnWidth + inset;
     const int32_t top =
         layout.LineTypeTop + line % rows * layout.RowHeight + (layout.RowHeight - thickness) / 2;
-    if (!Holds(palette.LineTypeLines, line)) {
+    if (!Holds(palette.Held.LineTypes, SlotOfListLine(line))) {
       canvas.SetPen(kEmptyOutline, 0, TPenStyle::Solid);
       canvas.MoveTo(x, top);
       canvas.LineTo(x + barWidth, top);
@@ -63,8 +61,7 @@ void DrawLineTypeBars(TCanvas& canvas, const TPalette& palette, const TPaletteSh
     }
     canvas.SetPen(kInk, 0, TPenStyle::Solid);
     canvas.SetBrush(kInk, TBrushStyle::Solid);
-    const TEntJwwLineTypeExNo& entry =
-        palette.LineTypes[static_cast<size_t>(line + kFirstUserSlot)];
+    const TEntJwwLineTypeExNo& entry = palette.LineTypes[SlotOfListLine(line)];
     for (const TSwatchDash& dash : LineTypeSwatchDashes(entry, barWidth)) {
       canvas.Rectangle(x + dash.Start, top, x + dash.Start + dash.Length, top + thickness);
     }

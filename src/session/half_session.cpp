@@ -1,7 +1,5 @@
 #include "session/half_session.h"
 
-#include <algorithm>
-
 #include "jww/format_versions.h"
 #include "jww/jww_writer.h"
 #include "jww/text_encoding.h"
@@ -11,49 +9,19 @@
 namespace pennatran {
 namespace {
 
-// The slot of a list line, or -1 outside a table of size entries.
-int32_t SlotOfLine(int32_t line, size_t size) {
-  if (line < 0) return -1;
-  const size_t slot = static_cast<size_t>(line) + kFirstUserSlot;
-  return slot < size ? static_cast<int32_t>(slot) : -1;
-}
-
-// The entry of a list line; a blank one outside the table.
-template <typename Entry>
-Entry EntryOfLine(const std::vector<Entry>& table, int32_t line) {
-  const int32_t slot = SlotOfLine(line, table.size());
-  return slot < 0 ? Entry{} : table[static_cast<size_t>(slot)];
-}
-
-// The given lines that held lists, in the order given.
-std::vector<int32_t> HeldLines(const std::vector<int32_t>& lines,
-                               const std::vector<int32_t>& held) {
-  std::vector<int32_t> kept;
-  for (const int32_t line : lines) {
-    if (std::binary_search(held.begin(), held.end(), line)) kept.push_back(line);
+// The given slots that held lists, in the order given.
+std::vector<TSlot> HeldSlots(const std::vector<TSlot>& slots, const std::vector<TSlot>& held) {
+  std::vector<TSlot> kept;
+  for (const TSlot slot : slots) {
+    if (Holds(held, slot)) kept.push_back(slot);
   }
   return kept;
 }
 
-// The held entries of the given lines, taken again from the drawing's table after a copy.
-template <typename Entry>
-void TakeLines(std::vector<Entry>& held, const std::vector<Entry>& table,
-               const std::vector<int32_t>& lines) {
-  for (const int32_t line : lines) {
-    const int32_t slot = SlotOfLine(line, held.size());
-    if (slot >= 0) held[static_cast<size_t>(slot)] = EntryOfLine(table, line);
-  }
-}
-
-template <typename Entry, typename LineText>
-std::vector<std::string> ListTextsOf(const std::vector<Entry>& table,
-                                     const std::vector<int32_t>& lines, LineText lineText) {
-  std::vector<std::string> texts;
-  texts.reserve(lines.size());
-  for (const int32_t line : lines) {
-    texts.push_back(SjisToUtf8(lineText(EntryOfLine(table, line), line + kFirstUserSlot)));
-  }
-  return texts;
+// The held entries of the given slots, taken again from the drawing's table after a copy.
+template <TSlotKind K>
+void TakeSlots(TPalette& held, const TJwwData& doc, const std::vector<TSlot>& slots) {
+  for (const TSlot slot : slots) held.Table<K>()[slot] = doc.SlotEntry<K>(slot);
 }
 
 }  // namespace
@@ -133,51 +101,38 @@ void THalfSession::Close() {
   Doc.ClearImageList();
 }
 
-const std::vector<int32_t>& THalfSession::Listed(TListKind kind) const {
-  return kind == TListKind::Colors ? Held.ColorLines : Held.LineTypeLines;
+std::vector<std::string> THalfSession::ListTexts(TSlotKind kind) const {
+  std::vector<std::string> texts;
+  for (const SjisString& line : ListLines(Held, kind)) texts.push_back(SjisToUtf8(line));
+  return texts;
 }
 
-std::vector<std::string> THalfSession::ListTexts(TListKind kind) const {
-  if (kind == TListKind::Colors) return ListTextsOf(Held.Colors, Held.ColorLines, ColorListLine);
-  return ListTextsOf(Held.LineTypes, Held.LineTypeLines, LineTypeListLine);
-}
-
-TEntJwwColorExNo THalfSession::ColorEntry(int32_t line) const {
-  return EntryOfLine(Held.Colors, line);
-}
-
-TEntJwwLineTypeExNo THalfSession::LineTypeEntry(int32_t line) const {
-  return EntryOfLine(Held.LineTypes, line);
-}
-
-std::vector<bool> THalfSession::DifferingFrom(const THalfSession& other, TListKind kind) const {
+std::vector<TSlot> THalfSession::DifferingFrom(const THalfSession& other, TSlotKind kind) const {
   if (!IsOpened || !other.IsOpened) return {};
-  return kind == TListKind::Colors ? DifferingColorLines(other.Held, Held)
-                                   : DifferingLineTypeLines(other.Held, Held);
+  return DifferingSlots(other.Held, Held, kind);
 }
 
-bool THalfSession::CopyFrom(const THalfSession& other, TListKind kind,
-                            const std::vector<int32_t>& lines) {
+bool THalfSession::CopyFrom(const THalfSession& other, TSlotKind kind,
+                            const std::vector<TSlot>& slots) {
   if (!other.IsOpened) return false;
-  return CopyFrom(other.Held, kind, lines);
+  return CopyFrom(other.Held, kind, slots);
 }
 
 // The drawing's own held slots are taken again only where the copy wrote, so that a copy
 // reads no table whole.
-bool THalfSession::CopyFrom(const TPalette& palette, TListKind kind,
-                            const std::vector<int32_t>& lines) {
+bool THalfSession::CopyFrom(const TPalette& palette, TSlotKind kind,
+                            const std::vector<TSlot>& slots) {
   if (!IsOpened || PaletteSource) return false;
-  HasUnsaved = HasUnsaved || !lines.empty();
-  if (kind == TListKind::Colors) {
-    const std::vector<int32_t> held = HeldLines(lines, palette.ColorLines);
-    CopyColorSlots(palette.Colors, Doc, held);
-    TakeLines(Held.Colors, Doc.ColorExNos, held);
-    return !held.empty();
+  HasUnsaved = HasUnsaved || !slots.empty();
+  TSlotSet copied;
+  copied.Of(kind) = HeldSlots(slots, palette.Held.Of(kind));
+  CopySlots(palette, copied, Doc);
+  if (kind == TSlotKind::Color) {
+    TakeSlots<TSlotKind::Color>(Held, Doc, copied.Colors);
+  } else {
+    TakeSlots<TSlotKind::LineType>(Held, Doc, copied.LineTypes);
   }
-  const std::vector<int32_t> held = HeldLines(lines, palette.LineTypeLines);
-  CopyLineTypeSlots(palette.LineTypes, Doc, held);
-  TakeLines(Held.LineTypes, Doc.LineTypeExNos, held);
-  return !held.empty();
+  return !copied.Empty();
 }
 
 bool THalfSession::SaveToFile(const std::filesystem::path& file, TSaveError* error,
@@ -202,10 +157,9 @@ std::string THalfSession::SaveBytes() {
   return sink.Bytes;
 }
 
-std::string THalfSession::PaletteJson(const std::vector<int32_t>& colorLines,
-                                      const std::vector<int32_t>& lineTypeLines) const {
-  if (colorLines.empty() && lineTypeLines.empty()) return WritePaletteJson(Held);
-  return WritePaletteJson(PalettePart(Held, colorLines, lineTypeLines));
+std::string THalfSession::PaletteJson(const TSlotSet& slots) const {
+  if (slots.Empty()) return WritePaletteJson(Held);
+  return WritePaletteJson(PalettePart(Held, slots));
 }
 
 }  // namespace pennatran

@@ -13,15 +13,14 @@
 #include "attributes/preview_attributes.h"
 #include "jww/jww_data.h"
 #include "jww/save_failure.h"
+#include "jww/user_slots.h"
+#include "palette/palette.h"
 #include "palette/palette_file.h"
 #include "render/canvas.h"
 #include "render/render_context.h"
 #include "session/preview_carry.h"
 
 namespace pennatran {
-
-// The two lists of a half.
-enum class TListKind { Colors, LineTypes };
 
 // What a load found. The front ends word it.
 struct TSessionLoad {
@@ -87,34 +86,33 @@ class THalfSession {
   std::string PreviewTrace(int32_t pixelWidth, int32_t pixelHeight);
   const TRenderContext& Context() const { return Render; }
 
-  // Lists. The list lines (slot - 17) shown: every one for a drawing, the held ones for a
-  // palette file.
-  const std::vector<int32_t>& Listed(TListKind kind) const;
+  // Lists. The slots a list shows: every user slot for a drawing, the held ones for a
+  // palette file, ascending.
+  const std::vector<TSlot>& Listed(TSlotKind kind) const { return Held.Held.Of(kind); }
   // Their texts exactly as the window shows them, in UTF-8, in the same order.
-  std::vector<std::string> ListTexts(TListKind kind) const;
-  // The held entry of a list line; a blank one for a line outside the table.
-  TEntJwwColorExNo ColorEntry(int32_t line) const;
-  TEntJwwLineTypeExNo LineTypeEntry(int32_t line) const;
-  // For each list line, whether this half's slot differs from other's (none unless both
-  // are open).
-  std::vector<bool> DifferingFrom(const THalfSession& other, TListKind kind) const;
+  std::vector<std::string> ListTexts(TSlotKind kind) const;
+  // The held entry of a slot; a blank one outside the user slots.
+  template <TSlotKind K>
+  TSlotEntryOf<K> Entry(TSlot slot) const {
+    return IsUserSlot(K, slot) ? Held.Table<K>()[slot] : TSlotEntryOf<K>{};
+  }
+  // The slots whose entry here differs from other's, ascending (none unless both are open).
+  std::vector<TSlot> DifferingFrom(const THalfSession& other, TSlotKind kind) const;
 
-  // Copying. Copies the given list lines of other's held slots into this drawing; lines
-  // other does not hold are left alone. Any line given marks the copy unsaved. Returns
-  // whether any line was copied; nothing is copied into a palette file or from a closed
-  // half.
-  bool CopyFrom(const THalfSession& other, TListKind kind, const std::vector<int32_t>& lines);
+  // Copying. Copies the given slots of other's held ones into this drawing; slots other
+  // does not hold are left alone. Any slot given marks the copy unsaved. Returns whether
+  // any slot was copied; nothing is copied into a palette file or from a closed half.
+  bool CopyFrom(const THalfSession& other, TSlotKind kind, const std::vector<TSlot>& slots);
   // The same from a palette read elsewhere.
-  bool CopyFrom(const TPalette& palette, TListKind kind, const std::vector<int32_t>& lines);
+  bool CopyFrom(const TPalette& palette, TSlotKind kind, const std::vector<TSlot>& slots);
 
   // Saving, as kSaveVersion. A save that succeeds clears Unsaved.
   bool SaveToFile(const std::filesystem::path& file, TSaveError* error = nullptr,
                   const TAtomicWriteOptions& options = {});
   // The drawing's bytes; empty when the writer refuses it or nothing is open.
   std::string SaveBytes();
-  // The palette file text of the given lines, or of every held slot when both are empty.
-  std::string PaletteJson(const std::vector<int32_t>& colorLines,
-                          const std::vector<int32_t>& lineTypeLines) const;
+  // The palette file text of the given slots, or of every held slot when none is given.
+  std::string PaletteJson(const TSlotSet& slots) const;
 
  private:
   // What a drawing load found, the drawing's slots held.

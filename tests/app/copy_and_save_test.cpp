@@ -107,7 +107,7 @@ TEST_F(CopyAndSaveTest, CopiesSelectedColoursAndAllLineTypesIntoTheSavedFile) {
   const std::vector<QString> afterCopy = Lines("ListBox3");
   EXPECT_EQ(afterCopy[3], Lines("ListBox1")[3]);
   EXPECT_EQ(afterCopy[239], Lines("ListBox1")[239]);
-  EXPECT_EQ(afterCopy[4], Utf8Line(ColorListLine(DestinationDrawing().ColorExNos[21], 21)));
+  EXPECT_EQ(afterCopy[4], Utf8Line(ListLine(DestinationDrawing().ColorExNos[21], TSlot(21))));
   // The source keeps its selection for another copy.
   EXPECT_EQ(sourceColors->selectedItems().size(), 2);
 

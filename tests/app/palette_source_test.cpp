@@ -19,7 +19,8 @@ class PaletteSourceTest : public WindowTest {
   // The source drawing's colour lines 3 and 5 and line type line 0 as a palette file,
   // which holds them as a save settles them.
   QString WritePalette(const std::string& name) {
-    Palette = CanonicalPalette(PalettePart(PaletteOfDrawing(SourceDrawing()), {3, 5}, {0}));
+    Palette = CanonicalPalette(
+        PalettePart(PaletteOfDrawing(SourceDrawing()), {{TSlot(20), TSlot(22)}, {TSlot(17)}}));
     return WriteText(name, WritePaletteJson(Palette));
   }
   QString WriteText(const std::string& name, const std::string& text) {
@@ -39,10 +40,11 @@ TEST_F(PaletteSourceTest, FillsTheListsWithItsSlotsAndShowsItsSheet) {
   EXPECT_TRUE(Messages.empty());
   EXPECT_EQ(Caption("Panel3"), path);
   const auto line = [](const SjisString& text) { return QString::fromStdString(SjisToUtf8(text)); };
-  EXPECT_EQ(Lines("ListBox1"), (std::vector<QString>{line(ColorListLine(Palette.Colors[20], 20)),
-                                                     line(ColorListLine(Palette.Colors[22], 22))}));
+  EXPECT_EQ(Lines("ListBox1"),
+            (std::vector<QString>{line(ListLine(Palette.Colors[TSlot(20)], TSlot(20))),
+                                  line(ListLine(Palette.Colors[TSlot(22)], TSlot(22)))}));
   EXPECT_EQ(Lines("ListBox2"),
-            (std::vector<QString>{line(LineTypeListLine(Palette.LineTypes[17], 17))}));
+            (std::vector<QString>{line(ListLine(Palette.LineTypes[TSlot(17)], TSlot(17)))}));
 
   // The sheet's cell of slot 22 (line 5) in that slot's screen colour.
   auto* image = Window->findChild<QLabel*>(QStringLiteral("Image1"));
@@ -52,13 +54,15 @@ TEST_F(PaletteSourceTest, FillsTheListsWithItsSlotsAndShowsItsSheet) {
   ASSERT_GT(layout.Cell, 0);
   const QColor cell =
       sheet.pixelColor(layout.ColorLeft + 5 * layout.Cell + layout.Cell / 2, layout.ColorTop + 2);
-  const TColor expected = Palette.Colors[22].ScreenColor;
+  const TColor expected = Palette.Colors[TSlot(22)].ScreenColor;
   EXPECT_EQ(cell, QColor(ColorRed(expected), ColorGreen(expected), ColorBlue(expected)));
 
   // A click shows the slot's colours, as for a drawing.
   ClickLine(List("ListBox1"), 1);
   EXPECT_TRUE(LabelText("Label3").endsWith(
-      QStringLiteral("%1").arg(Palette.Colors[22].ScreenColor, 6, 16, QLatin1Char('0')).toUpper()));
+      QStringLiteral("%1")
+          .arg(Palette.Colors[TSlot(22)].ScreenColor, 6, 16, QLatin1Char('0'))
+          .toUpper()));
 }
 
 TEST_F(PaletteSourceTest, CopiesOnlyTheSelectedSlotsItHoldsAndMarksTheRest) {
@@ -74,13 +78,13 @@ TEST_F(PaletteSourceTest, CopiesOnlyTheSelectedSlotsItHoldsAndMarksTheRest) {
   List("ListBox1")->item(1)->setSelected(true);  // line 5, slot 22
   ClickPanel("Panel11");
   const TJwwData& doc = *Window->DestinationDocument();
-  EXPECT_EQ(doc.ColorExNos[22], Palette.Colors[22]);
+  EXPECT_EQ(doc.ColorExNos[22], Palette.Colors[TSlot(22)]);
   EXPECT_EQ(doc.ColorExNos[20], before.ColorExNos[20]);
   EXPECT_TRUE(marked(3) && !marked(5));
 
   ClickPanel("Panel17");
   ClickPanel("Panel12");
-  EXPECT_EQ(doc.LineTypeExNos[17], Palette.LineTypes[17]);
+  EXPECT_EQ(doc.LineTypeExNos[17], Palette.LineTypes[TSlot(17)]);
   EXPECT_EQ(doc.LineTypeExNos[18], before.LineTypeExNos[18]);
 }
 

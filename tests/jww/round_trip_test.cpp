@@ -183,7 +183,7 @@ TEST_F(ImageRoundTrip, ReferencedImagesSurviveLoadCopyAndSave) {
   dst.ImageFolder = Root / "TEMP2";
   Load(dst, Drawing());
   ASSERT_EQ(dst.ImageList.size(), 3u);
-  CopyColorSlots(src, dst, {13});
+  CopySlots(PaletteOfDrawing(src), {{TSlot(30)}, {}}, dst);
 
   const fs::path saved = Root / "saved.jww";
   ASSERT_TRUE(dst.SaveToFile(saved, 700));

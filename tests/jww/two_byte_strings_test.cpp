@@ -201,8 +201,7 @@ TEST(TwoByteDrawing, CopiesNamesIntoADrawingOfTheOtherForm) {
        std::vector<std::pair<bool, bool>>{{false, false}, {false, true}, {true, false}}) {
     const TJwwData src = Loaded(Built(source, sourceTwoByte));
     TJwwData dst = Loaded(Built(SampleDocument(), destinationTwoByte));
-    CopyColorSlots(src, dst, {3, 4});  // slots 20 and 21
-    CopyLineTypeSlots(src, dst, {0, 1});
+    CopySlots(PaletteOfDrawing(src), {{TSlot(20), TSlot(21)}, {TSlot(17), TSlot(18)}}, dst);
     const TJwwData saved = Loaded(Save(dst));
     EXPECT_EQ(saved.TwoByteStrings, destinationTwoByte);
     EXPECT_EQ(SjisToUtf8(saved.ColorExNos[20].Name), "外壁");

@@ -42,8 +42,7 @@ class ApplySafety : public ::testing::Test {
     fs::remove_all(Folder);
     fs::create_directories(Folder);
     Palette = PaletteOfDrawing(Drawing(0x123456));
-    Settings.ColorLines = Palette.ColorLines;
-    Settings.LineTypeLines = Palette.LineTypeLines;
+    Settings.Slots = Palette.Held;
   }
   void TearDown() override {
     for (const auto& entry : fs::recursive_directory_iterator(Folder))

@@ -21,8 +21,7 @@ std::vector<std::string> Keys(const nlohmann::ordered_json& entry) {
 // file, nor the order in which a diff names the fields.
 TEST(PaletteFieldsTest, KeysAndDiffNamesStayThoseOfThePaletteFile) {
   TPalette palette;
-  palette.ColorLines = {0};
-  palette.LineTypeLines = {0};
+  palette.Held = {{TSlot(17)}, {TSlot(17)}};
   const auto root = nlohmann::ordered_json::parse(WritePaletteJson(palette));
   EXPECT_EQ(
       Keys(root["colors"][0]),
@@ -33,10 +32,10 @@ TEST(PaletteFieldsTest, KeysAndDiffNamesStayThoseOfThePaletteFile) {
                                       "printPitch", "segmentCount", "pitches"}));
 
   TPalette changed = palette;
-  changed.Colors[17] = {0x0000FF, 3, "n", 0, 4, 2};
-  changed.LineTypes[17] = {0x12345678, 1, 2, 3, "n", 4, {0, 0, 0, 0, 0, 0, 0, 0, 0, 5}};
+  changed.Colors[TSlot(17)] = {0x0000FF, 3, "n", 0, 4, 2};
+  changed.LineTypes[TSlot(17)] = {0x12345678, 1, 2, 3, "n", 4, {0, 0, 0, 0, 0, 0, 0, 0, 0, 5}};
   std::vector<std::string> lines;
-  for (const TFieldChange& change : CompareSlots(palette, changed, {0}, {0}))
+  for (const TFieldChange& change : CompareSlots(palette, changed, palette.Held))
     lines.push_back(ChangeText(change));
   EXPECT_EQ(lines, (std::vector<std::string>{
                        "colour No.17 Name \"Color_17\" → \"n\"",

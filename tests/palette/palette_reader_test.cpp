@@ -35,7 +35,7 @@ TEST(PaletteReader, TakesAByteOrderMarkAndWholeNumbersWithAZeroFraction) {
   TPalette palette;
   std::string error;
   ASSERT_TRUE(ReadPaletteJson(slot17, palette, error)) << error;
-  EXPECT_EQ(palette.ColorLines, std::vector<int32_t>{0});
+  EXPECT_EQ(palette.Held.Colors, std::vector<TSlot>{TSlot(17)});
 
   std::string fraction = text;
   fraction.replace(fraction.find("\"slot\": 17"), 10, "\"slot\": 17.5");
@@ -49,13 +49,13 @@ TEST(PaletteReader, NamesComeBackAsTheDrawingHeldThem) {
   for (const SjisString& name : {Utf8ToSjis("é™𠮷") + FromUtf16Le(loneSurrogate),
                                  SjisString("\x85\x40 unassigned"), Utf8ToSjis("外壁")}) {
     TPalette palette;
-    palette.Colors[17].Name = name;
-    palette.Colors[17].ScreenColor = palette.Colors[17].PrintColor = 0xFF;
-    palette.ColorLines = {0};
+    palette.Colors[TSlot(17)].Name = name;
+    palette.Colors[TSlot(17)].ScreenColor = palette.Colors[TSlot(17)].PrintColor = 0xFF;
+    palette.Held.Colors = {TSlot(17)};
     TPalette back;
     std::string error;
     ASSERT_TRUE(ReadPaletteJson(WritePaletteJson(palette), back, error)) << error;
-    EXPECT_EQ(back.Colors[17].Name, name) << SjisToUtf8(name);
+    EXPECT_EQ(back.Colors[TSlot(17)].Name, name) << SjisToUtf8(name);
   }
 }
 
@@ -66,7 +66,7 @@ TEST(PaletteReader, ReadsNameBytesAndRefusesBothForms) {
   ASSERT_TRUE(ReadPaletteJson(
       PaletteWith(ColorWith("\"#0000FF\"", "0.5", "\"nameBytes\": \"8540\", ")), palette, error))
       << error;
-  EXPECT_EQ(palette.Colors[17].Name, "\x85\x40");
+  EXPECT_EQ(palette.Colors[TSlot(17)].Name, "\x85\x40");
   EXPECT_FALSE(
       ReadPaletteJson(PaletteWith(ColorWith("\"#0000FF\"", "0.5",
                                             "\"nameBytes\": \"8540\", \"nameUtf16\": \"4100\", ")),

@@ -27,10 +27,11 @@ TJwwData Settled(TJwwData doc) {
     TJwwData back;
     EXPECT_TRUE(back.LoadFromBytes(reinterpret_cast<const uint8_t*>(sink.Bytes.data()),
                                    sink.Bytes.size(), "x.jww"));
+    const auto same = [](const auto& a, const auto& b) { return SameSlot(a, b); };
     if (std::equal(back.ColorExNos.begin(), back.ColorExNos.end(), doc.ColorExNos.begin(),
-                   doc.ColorExNos.end(), SameColorSlot) &&
+                   doc.ColorExNos.end(), same) &&
         std::equal(back.LineTypeExNos.begin(), back.LineTypeExNos.end(), doc.LineTypeExNos.begin(),
-                   doc.LineTypeExNos.end(), SameLineTypeSlot))
+                   doc.LineTypeExNos.end(), same))
       return back;
     doc = std::move(back);
   }
@@ -52,14 +53,14 @@ class CanonicalColorTest : public ::testing::TestWithParam<ColorCase> {};
 
 TEST_P(CanonicalColorTest, IsWhatSavingAndLoadingSettleOn) {
   const ColorCase& c = GetParam();
-  const TEntJwwColorExNo canonical = CanonicalColorSlot(c.Entry, 17);
-  EXPECT_TRUE(SameColorSlot(canonical, c.Canonical)) << c.What << ": \"" << canonical.Name << "\"";
+  const TEntJwwColorExNo canonical = CanonicalSlot(c.Entry, TSlot(17));
+  EXPECT_TRUE(SameSlot(canonical, c.Canonical)) << c.What << ": \"" << canonical.Name << "\"";
 
   TJwwData doc = SampleDocument();
   doc.SizeHeaderTables();
   doc.ColorExNos[17] = c.Entry;
-  EXPECT_TRUE(SameColorSlot(Settled(doc).ColorExNos[17], canonical)) << c.What;
-  EXPECT_TRUE(SameColorSlot(CanonicalColorSlot(canonical, 17), canonical)) << c.What;
+  EXPECT_TRUE(SameSlot(Settled(doc).ColorExNos[17], canonical)) << c.What;
+  EXPECT_TRUE(SameSlot(CanonicalSlot(canonical, TSlot(17)), canonical)) << c.What;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -95,13 +96,12 @@ class CanonicalLineTypeTest : public ::testing::TestWithParam<LineTypeCase> {};
 
 TEST_P(CanonicalLineTypeTest, IsWhatSavingAndLoadingSettleOn) {
   const LineTypeCase& c = GetParam();
-  const TEntJwwLineTypeExNo canonical = CanonicalLineTypeSlot(c.Entry, 17);
-  EXPECT_TRUE(SameLineTypeSlot(canonical, c.Canonical))
-      << c.What << ": \"" << canonical.Name << "\"";
+  const TEntJwwLineTypeExNo canonical = CanonicalSlot(c.Entry, TSlot(17));
+  EXPECT_TRUE(SameSlot(canonical, c.Canonical)) << c.What << ": \"" << canonical.Name << "\"";
   TJwwData doc = SampleDocument();
   doc.SizeHeaderTables();
   doc.LineTypeExNos[17] = c.Entry;
-  EXPECT_TRUE(SameLineTypeSlot(Settled(doc).LineTypeExNos[17], canonical)) << c.What;
+  EXPECT_TRUE(SameSlot(Settled(doc).LineTypeExNos[17], canonical)) << c.What;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -132,22 +132,19 @@ TEST(OneComparison, DiffMarksAndApplyAgree) {
   doc.ColorExNos[18] = Color("a", 0xFF, 0xFF, kNaN);
   doc.LineTypeExNos[17] = LineType("", 0, 0);
   TPalette palette = PaletteOfDrawing(doc);
-  palette.Colors[17] = Color("Color_17", 0xFF, 0xFF, 0.0);
-  palette.Colors[18] = Color("a", 0xFF, 0x00, std::nan("3"));
-  palette.LineTypes[17] = Plain("LType_17");
-  palette.Colors[19].Name = "changed";
+  palette.Colors[TSlot(17)] = Color("Color_17", 0xFF, 0xFF, 0.0);
+  palette.Colors[TSlot(18)] = Color("a", 0xFF, 0x00, std::nan("3"));
+  palette.LineTypes[TSlot(17)] = Plain("LType_17");
+  palette.Colors[TSlot(19)].Name = "changed";
 
   const TPalette drawing = PaletteOfDrawing(doc);
-  const std::vector<TSlotRef> changed =
-      ChangedSlots(CompareSlots(palette, drawing, palette.ColorLines, palette.LineTypeLines));
+  const std::vector<TSlotRef> changed = ChangedSlots(CompareSlots(palette, drawing, palette.Held));
   ASSERT_EQ(changed.size(), 1u);
-  EXPECT_EQ(changed[0], (TSlotRef{true, 19}));
-  const std::vector<bool> marks = DifferingColorLines(palette, drawing);
-  EXPECT_EQ(std::count(marks.begin(), marks.end(), true), 1);
-  EXPECT_TRUE(marks[2]);
-  EXPECT_FALSE(DifferingLineTypeLines(palette, drawing)[0]);
-  EXPECT_EQ(ApplyPalette(palette, palette.ColorLines, palette.LineTypeLines, doc), 1);
-  EXPECT_EQ(ApplyPalette(palette, palette.ColorLines, palette.LineTypeLines, doc), 0);
+  EXPECT_EQ(changed[0], (TSlotRef{TSlotKind::Color, TSlot(19)}));
+  EXPECT_EQ(DifferingSlots(palette, drawing, TSlotKind::Color), std::vector<TSlot>{TSlot(19)});
+  EXPECT_TRUE(DifferingSlots(palette, drawing, TSlotKind::LineType).empty());
+  EXPECT_EQ(ApplyPalette(palette, palette.Held, doc), 1);
+  EXPECT_EQ(ApplyPalette(palette, palette.Held, doc), 0);
 }
 
 TEST(SettledName, TakesEveryCaretMAtOnce) {

@@ -46,13 +46,13 @@ std::string AfterPrefix(const Lines& lines, const std::string& first, const std:
 
 TEST(DrawPaletteSheet, HeldSlotsInTheirColoursAndDashesOthersAsGaps) {
   TPalette palette;
-  palette.Colors[17].ScreenColor = 0xFF000000u | MakeColor(0x12, 0x34, 0x56);
-  palette.Colors[256].ScreenColor = MakeColor(0xAB, 0xCD, 0xEF);
-  palette.ColorLines = {0, 239};
-  palette.LineTypes[17].SegmentCount = 2;
-  palette.LineTypes[17].Pitches[0] = 2;
-  palette.LineTypes[17].Pitches[1] = 1;
-  palette.LineTypeLines = {0};
+  palette.Colors[TSlot(17)].ScreenColor = 0xFF000000u | MakeColor(0x12, 0x34, 0x56);
+  palette.Colors[TSlot(256)].ScreenColor = MakeColor(0xAB, 0xCD, 0xEF);
+  palette.Held.Colors = {TSlot(17), TSlot(256)};
+  palette.LineTypes[TSlot(17)].SegmentCount = 2;
+  palette.LineTypes[TSlot(17)].Pitches[0] = 2;
+  palette.LineTypes[TSlot(17)].Pitches[1] = 1;
+  palette.Held.LineTypes = {TSlot(17)};
   TRecordingCanvas canvas;
   DrawPaletteSheet(canvas, palette, 258, 158);
   const Lines& lines = canvas.Lines;

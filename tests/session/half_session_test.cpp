@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 
@@ -30,10 +31,10 @@ std::string FileBytes(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::vector<int32_t> Lines(int32_t count) {
-  std::vector<int32_t> lines;
-  for (int32_t i = 0; i < count; ++i) lines.push_back(i);
-  return lines;
+std::vector<TSlot> Slots(std::initializer_list<int32_t> numbers) {
+  std::vector<TSlot> slots;
+  for (const int32_t number : numbers) slots.push_back(TSlot(number));
+  return slots;
 }
 
 TEST(HalfSession, CopiesAndSavesTheBytesTheWindowSaves) {
@@ -42,30 +43,33 @@ TEST(HalfSession, CopiesAndSavesTheBytesTheWindowSaves) {
   THalfSession sourceHalf, destinationHalf;
   ASSERT_TRUE(sourceHalf.OpenBytes(source, "palette-source.jww", true).Complete);
   ASSERT_TRUE(destinationHalf.OpenBytes(destination, "plan-destination.jww", false).Complete);
-  const std::vector<int32_t> colors = {0, 2, 239};
-  const std::vector<int32_t> lineTypes = {1, 15};
-  EXPECT_TRUE(destinationHalf.CopyFrom(sourceHalf, TListKind::Colors, colors));
-  EXPECT_TRUE(destinationHalf.CopyFrom(sourceHalf, TListKind::LineTypes, lineTypes));
+  TSlotSet chosen;
+  chosen.Colors = Slots({17, 19, 256});
+  chosen.LineTypes = Slots({18, 32});
+  EXPECT_TRUE(destinationHalf.CopyFrom(sourceHalf, TSlotKind::Color, chosen.Colors));
+  EXPECT_TRUE(destinationHalf.CopyFrom(sourceHalf, TSlotKind::LineType, chosen.LineTypes));
 
   TJwwData windowSource, windowDestination;
   ASSERT_TRUE(windowSource.LoadFromBytes(reinterpret_cast<const uint8_t*>(source.data()),
                                          source.size(), "palette-source.jww"));
   ASSERT_TRUE(windowDestination.LoadFromBytes(reinterpret_cast<const uint8_t*>(destination.data()),
                                               destination.size(), "x.jww"));
-  CopyColorSlots(windowSource, windowDestination, colors);
-  CopyLineTypeSlots(windowSource, windowDestination, lineTypes);
+  CopySlots(PaletteOfDrawing(windowSource), chosen, windowDestination);
   const std::filesystem::path saved =
       std::filesystem::path(::testing::TempDir()) / "half_session_saved.jww";
   ASSERT_TRUE(windowDestination.SaveToFile(saved, 700));
   EXPECT_EQ(destinationHalf.SaveBytes(), FileBytes(saved));
 
-  const std::vector<bool> colorMarks = destinationHalf.DifferingFrom(sourceHalf, TListKind::Colors);
-  ASSERT_EQ(colorMarks.size(), 240u);
-  for (const int32_t line : colors) EXPECT_FALSE(colorMarks[static_cast<size_t>(line)]) << line;
+  const std::vector<TSlot> differing = destinationHalf.DifferingFrom(sourceHalf, TSlotKind::Color);
+  for (const TSlot slot : chosen.Colors) EXPECT_FALSE(Holds(differing, slot)) << slot.Number();
   // The lines it holds after the copy are the drawing's own, read whole.
   const TPalette read = PaletteOfDrawing(destinationHalf.Drawing());
-  EXPECT_EQ(destinationHalf.Palette().Colors, read.Colors);
-  EXPECT_EQ(destinationHalf.Palette().LineTypes, read.LineTypes);
+  for (const TSlot slot : UserSlots(TSlotKind::Color)) {
+    EXPECT_EQ(destinationHalf.Palette().Colors[slot], read.Colors[slot]) << slot.Number();
+  }
+  for (const TSlot slot : UserSlots(TSlotKind::LineType)) {
+    EXPECT_EQ(destinationHalf.Palette().LineTypes[slot], read.LineTypes[slot]) << slot.Number();
+  }
 
   // A save to a file writes the same bytes and settles the copies.
   EXPECT_TRUE(destinationHalf.Unsaved());
@@ -80,13 +84,13 @@ TEST(HalfSession, CopiesAndSavesTheBytesTheWindowSaves) {
 TEST(HalfSession, CopiesOnlyBetweenOpenHalves) {
   THalfSession drawing, palette, closed;
   ASSERT_TRUE(drawing.OpenBytes(Example("plan-destination.jww"), "d.jww", false).Complete);
-  ASSERT_TRUE(palette.OpenBytes(drawing.PaletteJson({1}, {}), "p.json", true).Ok);
-  EXPECT_FALSE(drawing.CopyFrom(closed, TListKind::Colors, {1}));
+  ASSERT_TRUE(palette.OpenBytes(drawing.PaletteJson({Slots({18}), {}}), "p.json", true).Ok);
+  EXPECT_FALSE(drawing.CopyFrom(closed, TSlotKind::Color, Slots({18})));
   EXPECT_FALSE(drawing.Unsaved());
-  EXPECT_FALSE(palette.CopyFrom(drawing, TListKind::Colors, {1}));
-  EXPECT_FALSE(drawing.CopyFrom(palette, TListKind::Colors, {2}));
+  EXPECT_FALSE(palette.CopyFrom(drawing, TSlotKind::Color, Slots({18})));
+  EXPECT_FALSE(drawing.CopyFrom(palette, TSlotKind::Color, Slots({19})));
   EXPECT_TRUE(drawing.Unsaved());
-  EXPECT_TRUE(drawing.DifferingFrom(closed, TListKind::Colors).empty());
+  EXPECT_TRUE(drawing.DifferingFrom(closed, TSlotKind::Color).empty());
 }
 
 TEST(HalfSession, TellsWhatALoadFound) {
@@ -116,10 +120,10 @@ TEST(HalfSession, TellsWhatALoadFound) {
     // A palette file that is not taken leaves an open drawing as it was.
     THalfSession open;
     ASSERT_TRUE(open.OpenBytes(drawing, "d.jww", c.AcceptPalette).Complete);
-    const std::vector<std::string> lines = open.ListTexts(TListKind::Colors);
+    const std::vector<std::string> lines = open.ListTexts(TSlotKind::Color);
     open.OpenBytes(c.Bytes, "f.jww", c.AcceptPalette);
     if (c.IsPalette) {
-      EXPECT_EQ(open.ListTexts(TListKind::Colors), lines) << c.Name;
+      EXPECT_EQ(open.ListTexts(TSlotKind::Color), lines) << c.Name;
     }
     EXPECT_TRUE(open.Opened()) << c.Name;
   }
@@ -130,39 +134,39 @@ TEST(HalfSession, PaletteSourceCopiesItsSlotsOnly) {
   THalfSession drawing;
   ASSERT_TRUE(drawing.OpenBytes(Example("palette-source.jww"), "s.jww", true).Complete);
   THalfSession palette;
-  const std::string json = drawing.PaletteJson({3}, {});
+  const std::string json = drawing.PaletteJson({Slots({20}), {}});
   ASSERT_TRUE(palette.OpenBytes(json, "p.json", true).IsPalette);
   // Its lists hold its slots only; its preview is the sheet of them.
-  EXPECT_EQ(palette.Listed(TListKind::Colors), std::vector<int32_t>{3});
-  EXPECT_EQ(palette.ListTexts(TListKind::Colors),
-            std::vector<std::string>{drawing.ListTexts(TListKind::Colors)[3]});
-  EXPECT_TRUE(palette.ListTexts(TListKind::LineTypes).empty());
-  EXPECT_EQ(palette.ColorEntry(3).ScreenColor, drawing.ColorEntry(3).ScreenColor);
+  EXPECT_EQ(palette.Listed(TSlotKind::Color), Slots({20}));
+  EXPECT_EQ(palette.ListTexts(TSlotKind::Color),
+            std::vector<std::string>{drawing.ListTexts(TSlotKind::Color)[3]});
+  EXPECT_TRUE(palette.ListTexts(TSlotKind::LineType).empty());
+  EXPECT_EQ(palette.Entry<TSlotKind::Color>(TSlot(20)).ScreenColor,
+            drawing.Entry<TSlotKind::Color>(TSlot(20)).ScreenColor);
   EXPECT_TRUE(palette.SaveBytes().empty());
   EXPECT_NE(palette.PreviewTrace(100, 100).find("rectangle"), std::string::npos);
 
   THalfSession destination;
   ASSERT_TRUE(destination.OpenBytes(Example("plan-destination.jww"), "d.jww", false).Complete);
-  const std::vector<std::string> before = destination.ListTexts(TListKind::Colors);
-  const std::vector<std::string> lineTypesBefore = destination.ListTexts(TListKind::LineTypes);
-  EXPECT_TRUE(destination.CopyFrom(palette, TListKind::Colors, Lines(240)));
-  EXPECT_FALSE(destination.CopyFrom(palette, TListKind::LineTypes, Lines(16)));
-  const std::vector<std::string> after = destination.ListTexts(TListKind::Colors);
+  const std::vector<std::string> before = destination.ListTexts(TSlotKind::Color);
+  const std::vector<std::string> lineTypesBefore = destination.ListTexts(TSlotKind::LineType);
+  EXPECT_TRUE(destination.CopyFrom(palette, TSlotKind::Color, UserSlots(TSlotKind::Color)));
+  EXPECT_FALSE(destination.CopyFrom(palette, TSlotKind::LineType, UserSlots(TSlotKind::LineType)));
+  const std::vector<std::string> after = destination.ListTexts(TSlotKind::Color);
   for (size_t line = 0; line < after.size(); ++line) {
-    EXPECT_EQ(after[line], line == 3 ? drawing.ListTexts(TListKind::Colors)[3] : before[line])
+    EXPECT_EQ(after[line], line == 3 ? drawing.ListTexts(TSlotKind::Color)[3] : before[line])
         << line;
   }
-  EXPECT_EQ(destination.ListTexts(TListKind::LineTypes), lineTypesBefore);
+  EXPECT_EQ(destination.ListTexts(TSlotKind::LineType), lineTypesBefore);
 }
 
 TEST(HalfSession, ExportsEveryHeldSlotWhenNoneIsChosen) {
   THalfSession drawing;
   ASSERT_TRUE(drawing.OpenBytes(Example("palette-source.jww"), "s.jww", true).Complete);
   THalfSession palette;
-  ASSERT_TRUE(palette.OpenBytes(drawing.PaletteJson({}, {}), "p.json", true).Ok);
-  EXPECT_EQ(palette.Palette().ColorLines, Lines(240));
-  EXPECT_EQ(palette.Palette().LineTypeLines, Lines(16));
-  EXPECT_EQ(palette.ListTexts(TListKind::Colors), drawing.ListTexts(TListKind::Colors));
+  ASSERT_TRUE(palette.OpenBytes(drawing.PaletteJson({}), "p.json", true).Ok);
+  EXPECT_EQ(palette.Palette().Held, AllUserSlots());
+  EXPECT_EQ(palette.ListTexts(TSlotKind::Color), drawing.ListTexts(TSlotKind::Color));
 }
 
 // A drawing whose background is neither black nor white previews on the mode the set-up

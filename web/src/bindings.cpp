@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "palette/palette.h"
 #include "render/line_type_swatch.h"
 #include "render/vertical_forms.h"
 #include "session/half_session.h"
@@ -21,9 +22,11 @@ val Strings(const std::vector<std::string>& items) {
   return array;
 }
 
-val Numbers(const std::vector<int32_t>& items) {
+// The page numbers the lines of a list that shows every user slot; it gets and gives list
+// lines, the session speaks in slots.
+val ListLines(const std::vector<TSlot>& slots) {
   val array = val::array();
-  for (const int32_t item : items) array.call<void>("push", item);
+  for (const TSlot slot : slots) array.call<void>("push", ListLineOf(slot));
   return array;
 }
 
@@ -33,8 +36,18 @@ val Flags(const std::vector<bool>& items) {
   return array;
 }
 
-std::vector<int32_t> Lines(const val& array) {
-  return emscripten::vecFromJSArray<int32_t>(array);
+std::vector<TSlot> Slots(const val& lines) {
+  std::vector<TSlot> slots;
+  for (const int32_t line : emscripten::vecFromJSArray<int32_t>(lines)) {
+    slots.push_back(SlotOfListLine(line));
+  }
+  return slots;
+}
+
+// Marks for every line of the destination's list; none unless both halves are open.
+val Differing(const THalfSession& destination, const THalfSession& source, TSlotKind kind) {
+  if (!destination.Opened() || !source.Opened()) return val::array();
+  return Flags(MarkedListLines(kind, destination.DifferingFrom(source, kind)));
 }
 
 // A copy of the bytes that stays valid after the wasm memory grows.
@@ -58,19 +71,19 @@ val Load(THalfSession& drawing, const std::string& bytes, const std::string& nam
 }
 
 val ColorListed(const THalfSession& drawing) {
-  return Numbers(drawing.Listed(TListKind::Colors));
+  return ListLines(drawing.Listed(TSlotKind::Color));
 }
 
 val LineTypeListed(const THalfSession& drawing) {
-  return Numbers(drawing.Listed(TListKind::LineTypes));
+  return ListLines(drawing.Listed(TSlotKind::LineType));
 }
 
 val ColorLines(const THalfSession& drawing) {
-  return Strings(drawing.ListTexts(TListKind::Colors));
+  return Strings(drawing.ListTexts(TSlotKind::Color));
 }
 
 val LineTypeLines(const THalfSession& drawing) {
-  return Strings(drawing.ListTexts(TListKind::LineTypes));
+  return Strings(drawing.ListTexts(TSlotKind::LineType));
 }
 
 uint32_t Rgb(TColor color) {
@@ -79,17 +92,18 @@ uint32_t Rgb(TColor color) {
 
 // Screen and print colour of a colour list line, as 0xRRGGBB.
 uint32_t ScreenColor(const THalfSession& drawing, int32_t line) {
-  return Rgb(drawing.ColorEntry(line).ScreenColor);
+  return Rgb(drawing.Entry<TSlotKind::Color>(SlotOfListLine(line)).ScreenColor);
 }
 
 uint32_t PrintColor(const THalfSession& drawing, int32_t line) {
-  return Rgb(drawing.ColorEntry(line).PrintColor);
+  return Rgb(drawing.Entry<TSlotKind::Color>(SlotOfListLine(line)).PrintColor);
 }
 
 // [start, length, start, length, ...] of the swatch's dashes.
 val LineTypeDashes(const THalfSession& drawing, int32_t line, int32_t width) {
   val array = val::array();
-  for (const TSwatchDash& dash : LineTypeSwatchDashes(drawing.LineTypeEntry(line), width)) {
+  for (const TSwatchDash& dash :
+       LineTypeSwatchDashes(drawing.Entry<TSlotKind::LineType>(SlotOfListLine(line)), width)) {
     array.call<void>("push", dash.Start);
     array.call<void>("push", dash.Length);
   }
@@ -102,23 +116,23 @@ val SaveBytes(THalfSession& drawing) {
 
 std::string PaletteJson(const THalfSession& drawing, const val& colorLines,
                         const val& lineTypeLines) {
-  return drawing.PaletteJson(Lines(colorLines), Lines(lineTypeLines));
+  return drawing.PaletteJson({Slots(colorLines), Slots(lineTypeLines)});
 }
 
 bool CopyColors(THalfSession& destination, const THalfSession& source, const val& lines) {
-  return destination.CopyFrom(source, TListKind::Colors, Lines(lines));
+  return destination.CopyFrom(source, TSlotKind::Color, Slots(lines));
 }
 
 bool CopyLineTypes(THalfSession& destination, const THalfSession& source, const val& lines) {
-  return destination.CopyFrom(source, TListKind::LineTypes, Lines(lines));
+  return destination.CopyFrom(source, TSlotKind::LineType, Slots(lines));
 }
 
 val ColorsDiffering(const THalfSession& destination, const THalfSession& source) {
-  return Flags(destination.DifferingFrom(source, TListKind::Colors));
+  return Differing(destination, source, TSlotKind::Color);
 }
 
 val LineTypesDiffering(const THalfSession& destination, const THalfSession& source) {
-  return Flags(destination.DifferingFrom(source, TListKind::LineTypes));
+  return Differing(destination, source, TSlotKind::LineType);
 }
 
 // How a full-width character stands in a vertical column: {codePoint, turned}.
