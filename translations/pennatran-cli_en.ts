@@ -95,6 +95,10 @@
         <source>&quot;%1&quot;: %2.</source>
         <translation>&quot;%1&quot;: %2.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is too large for a palette file.</source>
+        <translation>&quot;%1&quot; is too large for a palette file.</translation>
+    </message>
 </context>
 <context>
     <name>export</name>

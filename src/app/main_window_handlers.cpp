@@ -61,7 +61,7 @@ QString NotADrawing(const QString& path) {
 }
 // What the user is told after a load that stopped before the end of its file.
 QString LoadFailed(const TJwwData& doc, const QString& path) {
-  return doc.LoadError.NotADrawing ? NotADrawing(path) : ReadPartly(path);
+  return doc.LoadError.NotADrawing() ? NotADrawing(path) : ReadPartly(path);
 }
 QString PlacementsCut(const QString& path) {
   return MainWindow::tr(
@@ -266,7 +266,7 @@ void MainWindow::OpenSideFile(TWindowSide& side, const QString& path) {
     BackMode =
         PreparePreview(Context, *Attributes, doc, BackMode, Env.PrinterResolution, Env.Clock);
     side.BackMode = BackMode;
-    if (doc.LoadError.NotADrawing) {
+    if (doc.LoadError.NotADrawing()) {
       side.Preview->clear();
     } else {
       ShowPreview(doc, side.Preview);
@@ -304,7 +304,7 @@ void MainWindow::RedrawPreview(TWindowSide& side) {
     ShowPaletteSheet(*side.Palette, side.Preview);
     return;
   }
-  if (side.Drawing->LoadError.NotADrawing) return;
+  if (side.Drawing->LoadError.NotADrawing()) return;
   TWaitCursor wait;
   // The drawing's own pens and layers, and the background it was first shown on.
   Attributes->SetBackMode(side.BackMode);

@@ -73,10 +73,12 @@ void MainWindow::FillColorList(const TPalette& palette, QListWidget* list) {
   // Refilling is not a click: the hint and the labels keep their last values.
   const QSignalBlocker blocker(list);
   list->clear();
+  const TColorLineLabels labels = {Utf8ToSjis(tr("幅:").toStdString()),
+                                   Utf8ToSjis(tr("点半径:").toStdString())};
   for (const int32_t line : palette.ColorLines) {
     const TEntJwwColorExNo& entry = *EntryOfLine(palette.Colors, line);
     auto* item = new QListWidgetItem(
-        QString::fromStdString(SjisToUtf8(ColorListLine(entry, line + kFirstUserSlot))));
+        QString::fromStdString(SjisToUtf8(ColorListLine(entry, line + kFirstUserSlot, labels))));
     // The line under the pointer, read in full however narrow the list.
     item->setToolTip(item->text());
     item->setData(kListLineRole, line);

@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include "app/caption_panel.h"
+#include "app/failure_reason.h"
 #include "app/main_window.h"
 #include "app/preview_image.h"
 #include "qtcanvas/qt_canvas.h"
@@ -29,9 +30,26 @@ QString PaletteOnDestination(const QString& path) {
       .arg(path);
 }
 
-QString PaletteRefused(const std::string& error) {
+QString SourceFailureReason(const QString& path, const TPaletteSourceError& error) {
+  switch (error.Failure) {
+    case TPaletteSourceFailure::None:
+      break;
+    case TPaletteSourceFailure::CannotOpen:
+      return MainWindow::tr("「%1」を開けません").arg(path);
+    case TPaletteSourceFailure::TooLarge:
+      return MainWindow::tr("「%1」はパレットファイルとしては大きすぎます").arg(path);
+    case TPaletteSourceFailure::BadPaletteFile:
+      return MainWindow::tr("「%1」：%2")
+          .arg(path, QString::fromStdString(PaletteFileErrorText(error.PaletteFile)));
+    case TPaletteSourceFailure::Drawing:
+      return MainWindow::tr("「%1」：%2").arg(path, FailureReason(error.Drawing));
+  }
+  return {};
+}
+
+QString PaletteRefused(const QString& path, const TPaletteSourceError& error) {
   return MainWindow::tr("パレットファイルを開けませんでした。\n%1")
-      .arg(QString::fromStdString(error));
+      .arg(SourceFailureReason(path, error));
 }
 
 }  // namespace
@@ -43,12 +61,12 @@ bool MainWindow::OpenIfPaletteFile(TWindowSide& side, const QString& path) {
     return true;
   }
   TPalette palette;
-  std::string error;
+  TPaletteSourceError error;
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   const bool loaded = LoadPaletteSource(ToFsPath(path), palette, error);
   QGuiApplication::restoreOverrideCursor();
   if (!loaded) {
-    Env.Messages->Information(PaletteRefused(error));
+    Env.Messages->Information(PaletteRefused(path, error));
     return true;
   }
   side.PathPanel->SetCaption(path);

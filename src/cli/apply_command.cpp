@@ -12,6 +12,7 @@
 #include "cli/failure_text.h"
 #include "cli/interrupt_cleanup.h"
 #include "cli/json_text.h"
+#include "cli/slot_selection_text.h"
 #include "cli/terminal.h"
 #include "jww/caret_controls.h"
 #include "palette/palette_apply.h"
@@ -125,7 +126,7 @@ int RunApply(const TApplyOptions& options) {
   TApplySettings settings;
   const TSlotChoice choice =
       ChooseSlots(source, options.Slots.ColorsOrNull(), options.Slots.LineTypesOrNull());
-  if (!choice.Error.empty()) return Usage(choice.Error);
+  if (!choice.Ok()) return Usage(SlotChoiceText(choice));
   settings.ColorLines = choice.ColorLines;
   settings.LineTypeLines = choice.LineTypeLines;
   settings.Backup = options.Backup;

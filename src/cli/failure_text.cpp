@@ -30,8 +30,8 @@ std::string FailureReason(const TDrawingFailure& failure, bool english) {
       return Say(Translatable("failure", "not a Jw_cad drawing"), english).Str();
     case TFailureKind::NotReadCompletely:
       return Say(Translatable("failure", "not read completely (offset %1: %2)"), english)
-          .Arg(failure.Offset)
-          .Arg(failure.Detail)
+          .Arg(failure.Load.Offset)
+          .Arg(LoadErrorText(failure.Load))
           .Str();
     case TFailureKind::ReadOnly:
       return Say(Translatable("failure", "the file is read-only"), english).Str();

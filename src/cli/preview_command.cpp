@@ -108,7 +108,7 @@ int RunPreview(const TPreviewOptions& options, int argc, char** argv) {
   TJwwData doc;
   const bool loaded = LoadDrawing(doc, options.File, images);
   if (!loaded) ReportLoadFailure(options.File, doc);
-  if (doc.LoadError.NotADrawing) return kExitFailed;
+  if (doc.LoadError.NotADrawing()) return kExitFailed;
 
   // The window's order: pens and layer states of the drawing, its extents, then the fit
   // and the draw pass for the image's size.

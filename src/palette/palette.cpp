@@ -8,10 +8,6 @@
 namespace pennatran {
 namespace {
 
-// "幅:" and "点半径:" in Shift-JIS.
-constexpr char kWidthLabel[] = "\x95\x9D:";
-constexpr char kPointRadiusLabel[] = "\x93\x5F\x94\xBC\x8C\x61:";
-
 // Upper-case hexadecimal, at least `digits` digits; a negative value shows its 32-bit
 // two's complement because the colour words are unsigned.
 std::string Hex(uint32_t value, int digits) {
@@ -45,10 +41,11 @@ void CopySlots(const std::vector<T>& src, std::vector<T>& dst, size_t slotCount,
 
 }  // namespace
 
-SjisString ColorListLine(const TEntJwwColorExNo& entry, int32_t slot) {
-  return SlotPrefix(slot, entry.Name) + Hex(entry.ScreenColor, 6) + " " + kWidthLabel +
-         std::to_string(entry.ScreenWidth) + " " + Hex(entry.PrintColor, 6) + " " + kWidthLabel +
-         std::to_string(entry.PrintWidth) + " " + kPointRadiusLabel +
+SjisString ColorListLine(const TEntJwwColorExNo& entry, int32_t slot,
+                         const TColorLineLabels& labels) {
+  return SlotPrefix(slot, entry.Name) + Hex(entry.ScreenColor, 6) + " " + labels.Width +
+         std::to_string(entry.ScreenWidth) + " " + Hex(entry.PrintColor, 6) + " " + labels.Width +
+         std::to_string(entry.PrintWidth) + " " + labels.PointRadius +
          FixedText(entry.PointRadius, 2);
 }
 
@@ -63,11 +60,11 @@ SjisString LineTypeListLine(const TEntJwwLineTypeExNo& entry, int32_t slot) {
   return line + "]";
 }
 
-std::vector<SjisString> ColorListLines(const TJwwData& doc) {
+std::vector<SjisString> ColorListLines(const TJwwData& doc, const TColorLineLabels& labels) {
   std::vector<SjisString> lines;
   lines.reserve(kColorLineCount);
   for (int32_t slot = kFirstUserSlot; slot < kColorSlotCount; ++slot) {
-    lines.push_back(ColorListLine(EntryOrZero(doc.ColorExNos, slot), slot));
+    lines.push_back(ColorListLine(EntryOrZero(doc.ColorExNos, slot), slot, labels));
   }
   return lines;
 }

@@ -13,12 +13,20 @@ constexpr int32_t kFirstUserSlot = 17;
 constexpr int32_t kColorLineCount = 240;  // list line i = slot i + 17
 constexpr int32_t kLineTypeLineCount = 16;
 
+// The words a colour list line puts before its numbers, in Shift-JIS: each front end gives
+// them in its own language.
+struct TColorLineLabels {
+  SjisString Width;        // before each of the two widths, e.g. "幅:"
+  SjisString PointRadius;  // e.g. "点半径:"
+};
+
 // One list line, Shift-JIS, e.g. "No.17 [] 0000FF 幅:1 0000FF 幅:2 点半径:0.30".
-SjisString ColorListLine(const TEntJwwColorExNo& entry, int32_t slot);
+SjisString ColorListLine(const TEntJwwColorExNo& entry, int32_t slot,
+                         const TColorLineLabels& labels);
 // e.g. "No.17 [] 00000000 2 [1.00,0.50]".
 SjisString LineTypeListLine(const TEntJwwLineTypeExNo& entry, int32_t slot);
 // All 240 (16) lines of a document; a document without tables lists zero entries.
-std::vector<SjisString> ColorListLines(const TJwwData& doc);
+std::vector<SjisString> ColorListLines(const TJwwData& doc, const TColorLineLabels& labels);
 std::vector<SjisString> LineTypeListLines(const TJwwData& doc);
 
 // Overwrites destination slot i + 17 with a full copy of source slot i + 17 for every

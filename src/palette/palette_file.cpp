@@ -62,14 +62,15 @@ bool LooksLikePaletteFile(std::string_view firstBytes) {
   return false;
 }
 
-bool LoadPaletteSource(const std::filesystem::path& file, TPalette& palette, std::string& error,
-                       std::vector<TSaveNote>* notes) {
+bool LoadPaletteSource(const std::filesystem::path& file, TPalette& palette,
+                       TPaletteSourceError& error, std::vector<TSaveNote>* notes) {
+  error = {};
   if (notes) notes->clear();
   // A palette file is small; anything larger is a drawing or not ours.
   constexpr size_t kLongestPaletteFile = 16 * 1024 * 1024;
   std::ifstream in(file, std::ios::binary);
   if (!in) {
-    error = "cannot open \"" + file.string() + "\" for reading";
+    error.Failure = TPaletteSourceFailure::CannotOpen;
     return false;
   }
   std::string head(64, '\0');
@@ -84,13 +85,12 @@ bool LoadPaletteSource(const std::filesystem::path& file, TPalette& palette, std
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
       text.append(buffer, static_cast<size_t>(in.gcount()));
       if (text.size() > kLongestPaletteFile) {
-        error = "\"" + file.string() + "\" is too large for a palette file";
+        error.Failure = TPaletteSourceFailure::TooLarge;
         return false;
       }
     }
-    std::string where;
-    if (!ReadPaletteJson(text, palette, where)) {
-      error = file.string() + ": " + where;
+    if (!ReadPaletteJson(text, palette, error.PaletteFile)) {
+      error.Failure = TPaletteSourceFailure::BadPaletteFile;
       return false;
     }
     if (notes) *notes = SaveNotes(palette);
@@ -98,13 +98,10 @@ bool LoadPaletteSource(const std::filesystem::path& file, TPalette& palette, std
   }
   in.close();
   TJwwData doc;
-  if (!doc.LoadFromFile(file) && doc.LoadError.NotADrawing) {
-    error = "\"" + file.string() + "\" is not a Jw_cad drawing file";
-    return false;
-  }
-  if (!doc.LoadError.Message.empty()) {
-    error = "\"" + file.string() + "\" could not be read completely (offset " +
-            std::to_string(doc.LoadError.Offset) + ": " + doc.LoadError.Message + ")";
+  if (!doc.LoadFromFile(file)) {
+    error.Failure = TPaletteSourceFailure::Drawing;
+    error.Drawing = LoadFailureOf(doc);
+    error.Drawing.Path = file;
     return false;
   }
   palette = PaletteOfDrawing(doc);
@@ -134,13 +131,14 @@ TSlotChoice ChooseSlots(const TPalette& source, const std::string* colors,
   if (colors) {
     TSlotSelection s =
         SelectHeldSlots(*colors, kFirstUserSlot, kColorSlotCount - 1, source.ColorLines);
-    if (!s.Ok()) choice.Error = "--colors: " + s.Error;
+    choice.Error = s.Error;
     choice.ColorLines = std::move(s.Lines);
   }
-  if (lineTypes && choice.Error.empty()) {
+  if (lineTypes && choice.Ok()) {
     TSlotSelection s =
         SelectHeldSlots(*lineTypes, kFirstUserSlot, kLineTypeSlotCount - 1, source.LineTypeLines);
-    if (!s.Ok()) choice.Error = "--linetypes: " + s.Error;
+    choice.Error = s.Error;
+    choice.ErrorInLineTypes = !s.Ok();
     choice.LineTypeLines = std::move(s.Lines);
   }
   return choice;

@@ -30,7 +30,6 @@ std::optional<int32_t> ParseSlot(std::string_view s) {
 
 TSlotSelection ParseSlotSelection(std::string_view text, int32_t firstSlot, int32_t lastSlot) {
   TSlotSelection result;
-  const std::string range = std::to_string(firstSlot) + ".." + std::to_string(lastSlot);
   if (Trim(text) == "all") {
     for (int32_t slot = firstSlot; slot <= lastSlot; ++slot)
       result.Lines.push_back(slot - kFirstUserSlot);
@@ -47,16 +46,16 @@ TSlotSelection ParseSlotSelection(std::string_view text, int32_t firstSlot, int3
     std::optional<int32_t> low = ParseSlot(item.substr(0, dash));
     std::optional<int32_t> high =
         dash == std::string_view::npos ? low : ParseSlot(item.substr(dash + 1));
+    TSlotSelectionFailure failure = TSlotSelectionFailure::None;
     if (!low || !high) {
-      result.Error = "\"" + std::string(item) + "\" is not a slot number or a range such as 17-20";
-      return result;
+      failure = TSlotSelectionFailure::NotASlot;
+    } else if (*low > *high) {
+      failure = TSlotSelectionFailure::Backwards;
+    } else if (*low < firstSlot || *high > lastSlot) {
+      failure = TSlotSelectionFailure::OutOfRange;
     }
-    if (*low > *high) {
-      result.Error = "the range \"" + std::string(item) + "\" runs backwards";
-      return result;
-    }
-    if (*low < firstSlot || *high > lastSlot) {
-      result.Error = "\"" + std::string(item) + "\" lies outside the slots " + range;
+    if (failure != TSlotSelectionFailure::None) {
+      result.Error = {failure, std::string(item), firstSlot, lastSlot, 0};
       return result;
     }
     for (int32_t slot = *low; slot <= *high; ++slot) slots.push_back(slot - kFirstUserSlot);
@@ -79,7 +78,8 @@ TSlotSelection SelectHeldSlots(std::string_view text, int32_t firstSlot, int32_t
   result = ParseSlotSelection(text, firstSlot, lastSlot);
   for (int32_t line : result.Lines) {
     if (!std::binary_search(held.begin(), held.end(), line)) {
-      result.Error = "slot " + std::to_string(line + kFirstUserSlot) + " is not in the source";
+      result.Error = {
+          TSlotSelectionFailure::NotHeld, {}, firstSlot, lastSlot, line + kFirstUserSlot};
       result.Lines.clear();
       break;
     }

@@ -36,7 +36,7 @@ class CopyAndSaveTest : public WindowTest {
   TJwwData Reload(const QString& path) {
     TJwwData doc;
     doc.ImageFolder = ToFsPath(Dir->path());
-    EXPECT_TRUE(doc.LoadFromFile(ToFsPath(path))) << doc.LoadError.Message;
+    EXPECT_TRUE(doc.LoadFromFile(ToFsPath(path))) << LoadErrorText(doc.LoadError);
     return doc;
   }
 
@@ -107,7 +107,8 @@ TEST_F(CopyAndSaveTest, CopiesSelectedColoursAndAllLineTypesIntoTheSavedFile) {
   const std::vector<QString> afterCopy = Lines("ListBox3");
   EXPECT_EQ(afterCopy[3], Lines("ListBox1")[3]);
   EXPECT_EQ(afterCopy[239], Lines("ListBox1")[239]);
-  EXPECT_EQ(afterCopy[4], Utf8Line(ColorListLine(DestinationDrawing().ColorExNos[21], 21)));
+  EXPECT_EQ(afterCopy[4], Utf8Line(ColorListLine(DestinationDrawing().ColorExNos[21], 21,
+                                                 JapaneseColorLabels())));
   // The source keeps its selection for another copy.
   EXPECT_EQ(sourceColors->selectedItems().size(), 2);
 

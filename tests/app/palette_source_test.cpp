@@ -39,8 +39,10 @@ TEST_F(PaletteSourceTest, FillsTheListsWithItsSlotsAndShowsItsSheet) {
   EXPECT_TRUE(Messages.empty());
   EXPECT_EQ(Caption("Panel3"), path);
   const auto line = [](const SjisString& text) { return QString::fromStdString(SjisToUtf8(text)); };
-  EXPECT_EQ(Lines("ListBox1"), (std::vector<QString>{line(ColorListLine(Palette.Colors[20], 20)),
-                                                     line(ColorListLine(Palette.Colors[22], 22))}));
+  EXPECT_EQ(
+      Lines("ListBox1"),
+      (std::vector<QString>{line(ColorListLine(Palette.Colors[20], 20, JapaneseColorLabels())),
+                            line(ColorListLine(Palette.Colors[22], 22, JapaneseColorLabels()))}));
   EXPECT_EQ(Lines("ListBox2"),
             (std::vector<QString>{line(LineTypeListLine(Palette.LineTypes[17], 17))}));
 

@@ -18,6 +18,8 @@ std::string Sjis(const char* utf8) {
   return Utf8ToSjis(utf8);
 }
 
+const TColorLineLabels kJapanese = {Sjis("幅:"), Sjis("点半径:")};
+
 TEST(Palette, ColourLineTexts) {
   struct {
     TEntJwwColorExNo Entry;
@@ -32,12 +34,13 @@ TEST(Palette, ColourLineTexts) {
       {{0xABCDEF, 0, "x", 0x12, 0, -2.5}, 99, "No.99 [x] ABCDEF 幅:0 000012 幅:0 点半径:-2.50"},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(ColorListLine(row.Entry, row.Slot), Sjis(row.Utf8)) << row.Utf8;
+    EXPECT_EQ(ColorListLine(row.Entry, row.Slot, kJapanese), Sjis(row.Utf8)) << row.Utf8;
   }
   // The names are shown as stored, Shift-JIS bytes included.
   TEntJwwColorExNo named{};
   named.Name = Sjis("赤");
-  EXPECT_EQ(ColorListLine(named, 20), Sjis("No.20 [赤] 000000 幅:0 000000 幅:0 点半径:0.00"));
+  EXPECT_EQ(ColorListLine(named, 20, kJapanese),
+            Sjis("No.20 [赤] 000000 幅:0 000000 幅:0 点半径:0.00"));
 }
 
 TEST(Palette, LineTypeLineTexts) {
@@ -67,7 +70,7 @@ TEST(Palette, LineTypeLineTexts) {
 
 TEST(Palette, ListsHaveAFixedLengthEvenWithoutTables) {
   TJwwData empty;
-  std::vector<SjisString> colours = ColorListLines(empty);
+  std::vector<SjisString> colours = ColorListLines(empty, kJapanese);
   ASSERT_EQ(colours.size(), 240u);
   EXPECT_EQ(colours.front(), Sjis("No.17 [] 000000 幅:0 000000 幅:0 点半径:0.00"));
   EXPECT_EQ(colours.back(), Sjis("No.256 [] 000000 幅:0 000000 幅:0 点半径:0.00"));

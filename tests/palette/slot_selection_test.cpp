@@ -22,8 +22,30 @@ TEST(SelectHeldSlots, AllMeansTheHeldSlotsAndOthersAreErrors) {
     EXPECT_EQ(s.Ok(), !c.Fails) << c.Text;
     EXPECT_EQ(s.Lines, c.Lines) << c.Text;
   }
-  EXPECT_EQ(SelectHeldSlots("18", 17, 32, held).Error, "slot 18 is not in the source");
+  const TSlotSelectionError missing = SelectHeldSlots("18", 17, 32, held).Error;
+  EXPECT_EQ(missing.Failure, TSlotSelectionFailure::NotHeld);
+  EXPECT_EQ(missing.Slot, 18);
   EXPECT_TRUE(SelectHeldSlots("all", 17, 32, {}).Lines.empty());
+}
+
+// A refusal says why and names the item as written, for the front end to word.
+TEST(ParseSlotSelection, RefusalsCarryTheirKindAndItem) {
+  struct Case {
+    std::string Text;
+    TSlotSelectionFailure Failure;
+    std::string Item;
+  };
+  for (const Case& c : {Case{"17, x ,20", TSlotSelectionFailure::NotASlot, "x"},
+                        Case{"17,", TSlotSelectionFailure::NotASlot, ""},
+                        Case{" 20-17", TSlotSelectionFailure::Backwards, "20-17"},
+                        Case{"30-33", TSlotSelectionFailure::OutOfRange, "30-33"},
+                        Case{"17-20", TSlotSelectionFailure::None, ""}}) {
+    const TSlotSelection s = ParseSlotSelection(c.Text, 17, 32);
+    EXPECT_EQ(s.Error.Failure, c.Failure) << c.Text;
+    EXPECT_EQ(s.Error.Item, c.Item) << c.Text;
+    EXPECT_EQ(s.Lines.empty(), c.Failure != TSlotSelectionFailure::None) << c.Text;
+  }
+  EXPECT_EQ(ParseSlotSelection("33", 17, 32).Error.LastSlot, 32);
 }
 
 }  // namespace

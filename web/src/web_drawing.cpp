@@ -68,7 +68,11 @@ TWebLoadResult TWebDrawing::Load(std::string_view bytes, const std::string& name
     result.IsPalette = true;
     if (!acceptPalette) return result;
     TPalette palette;
-    if (!ReadPaletteJson(bytes, palette, result.Error)) return result;
+    TPaletteFileError error;
+    if (!ReadPaletteJson(bytes, palette, error)) {
+      result.Error = PaletteFileErrorText(error);
+      return result;
+    }
     Doc.Release();
     Held = std::move(palette);
     PaletteSource = true;
@@ -78,7 +82,7 @@ TWebLoadResult TWebDrawing::Load(std::string_view bytes, const std::string& name
   PaletteSource = false;
   result.Complete =
       Doc.LoadFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), name);
-  result.NotADrawing = Doc.LoadError.NotADrawing;
+  result.NotADrawing = Doc.LoadError.NotADrawing();
   result.PlacementsCut = Doc.BlockTreeLimited;
   result.Ok = IsOpened = true;
   Held = PaletteOfDrawing(Doc);
@@ -86,7 +90,11 @@ TWebLoadResult TWebDrawing::Load(std::string_view bytes, const std::string& name
 }
 
 std::vector<std::string> TWebDrawing::ColorLines() const {
-  return ListTexts(Held.Colors, Held.ColorLines, ColorListLine);
+  // The page is in Japanese: "幅:" and "点半径:" in Shift-JIS.
+  static const TColorLineLabels labels = {"\x95\x9D:", "\x93\x5F\x94\xBC\x8C\x61:"};
+  return ListTexts(Held.Colors, Held.ColorLines, [](const TEntJwwColorExNo& entry, int32_t slot) {
+    return ColorListLine(entry, slot, labels);
+  });
 }
 
 std::vector<std::string> TWebDrawing::LineTypeLines() const {
@@ -111,7 +119,7 @@ std::vector<TSwatchDash> TWebDrawing::LineTypeDashes(int32_t line, int32_t width
 // A drawing in the command line's preview order: pens and layer states of the drawing,
 // its extents, then the fit and the draw pass for the image's size.
 std::string TWebDrawing::PreviewTrace(int32_t width, int32_t height) {
-  if (!IsOpened || Doc.LoadError.NotADrawing || width <= 0 || height <= 0) return {};
+  if (!IsOpened || Doc.LoadError.NotADrawing() || width <= 0 || height <= 0) return {};
   TRecordingCanvas recorder;
   if (PaletteSource) {
     DrawPaletteSheet(recorder, Held, width, height);
