@@ -81,13 +81,13 @@ TEST_F(WindowLanguageTest, TheWindowSpeaksJapaneseOrEnglish) {
     }
     Messages.clear();
     CreateWindow();
-    EXPECT_EQ(LabelText("Label1"), c.Title);
-    EXPECT_EQ(Window->findChild<QPushButton*>(QStringLiteral("Button1"))->text(), c.SaveButton);
-    ClickButton("Button1");
+    EXPECT_EQ(LabelText("sourceTitle"), c.Title);
+    EXPECT_EQ(Window->findChild<QPushButton*>(QStringLiteral("saveButton"))->text(), c.SaveButton);
+    ClickButton("saveButton");
     EXPECT_EQ(Messages, (std::vector<TRecordedMessage>{{false, c.Message}}));
     // The colour lines carry the window's words around the numbers.
-    OpenThroughBrowse("Panel5", source);
-    const QString line = Lines("ListBox1").front();
+    OpenThroughBrowse("sourceBrowseButton", source);
+    const QString line = Lines("sourceColorList").front();
     EXPECT_EQ(line.count(c.Width), 2) << line.toStdString();
     EXPECT_EQ(line.count(c.PointRadius), 1) << line.toStdString();
     CloseWindow();
