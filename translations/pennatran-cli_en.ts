@@ -2,6 +2,113 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>LoadError</name>
+    <message>
+        <source>line</source>
+        <translation>line</translation>
+    </message>
+    <message>
+        <source>arc</source>
+        <translation>arc</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>point</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>dimension</source>
+        <translation>dimension</translation>
+    </message>
+    <message>
+        <source>solid</source>
+        <translation>solid</translation>
+    </message>
+    <message>
+        <source>block insert</source>
+        <translation>block insert</translation>
+    </message>
+    <message>
+        <source>inside the header</source>
+        <translation>inside the header</translation>
+    </message>
+    <message>
+        <source>reading the entity count</source>
+        <translation>reading the entity count</translation>
+    </message>
+    <message>
+        <source>reading the tag of entity %1</source>
+        <translation>reading the tag of entity %1</translation>
+    </message>
+    <message>
+        <source>reading the tag of entity %1 of block definition %2</source>
+        <translation>reading the tag of entity %1 of block definition %2</translation>
+    </message>
+    <message>
+        <source>inside entity %1 (%2)</source>
+        <translation>inside entity %1 (%2)</translation>
+    </message>
+    <message>
+        <source>inside entity %1 (%2) of block definition %3</source>
+        <translation>inside entity %1 (%2) of block definition %3</translation>
+    </message>
+    <message>
+        <source>reading the block definition count</source>
+        <translation>reading the block definition count</translation>
+    </message>
+    <message>
+        <source>inside block definition %1</source>
+        <translation>inside block definition %1</translation>
+    </message>
+    <message>
+        <source>reading the image count</source>
+        <translation>reading the image count</translation>
+    </message>
+    <message>
+        <source>inside image %1</source>
+        <translation>inside image %1</translation>
+    </message>
+    <message>
+        <source>not a Jw_cad drawing: it does not begin with &quot;JwwData.&quot;</source>
+        <translation>not a Jw_cad drawing: it does not begin with &quot;JwwData.&quot;</translation>
+    </message>
+    <message>
+        <source>version %1 is older than the oldest readable version %2</source>
+        <translation>version %1 is older than the oldest readable version %2</translation>
+    </message>
+    <message>
+        <source>cannot open the file</source>
+        <translation>cannot open the file</translation>
+    </message>
+    <message>
+        <source>cannot read the file</source>
+        <translation>cannot read the file</translation>
+    </message>
+    <message>
+        <source>end of file</source>
+        <translation>end of file</translation>
+    </message>
+    <message>
+        <source>end of file %1</source>
+        <translation>end of file %1</translation>
+    </message>
+    <message>
+        <source>out of memory keeping the image &quot;%1&quot;</source>
+        <translation>out of memory keeping the image &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>out of memory keeping the image &quot;%1&quot; %2</source>
+        <translation>out of memory keeping the image &quot;%1&quot; %2</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>out of memory</translation>
+    </message>
+</context>
+<context>
     <name>SaveFailure</name>
     <message>
         <source>保存先は読み取り専用です。</source>

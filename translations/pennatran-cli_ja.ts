@@ -2,6 +2,113 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>LoadError</name>
+    <message>
+        <source>line</source>
+        <translation>線</translation>
+    </message>
+    <message>
+        <source>arc</source>
+        <translation>円弧</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>点</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>dimension</source>
+        <translation>寸法</translation>
+    </message>
+    <message>
+        <source>solid</source>
+        <translation>ソリッド</translation>
+    </message>
+    <message>
+        <source>block insert</source>
+        <translation>ブロック挿入</translation>
+    </message>
+    <message>
+        <source>inside the header</source>
+        <translation>ヘッダーの途中</translation>
+    </message>
+    <message>
+        <source>reading the entity count</source>
+        <translation>要素数の読み込み中</translation>
+    </message>
+    <message>
+        <source>reading the tag of entity %1</source>
+        <translation>要素 %1 のタグの読み込み中</translation>
+    </message>
+    <message>
+        <source>reading the tag of entity %1 of block definition %2</source>
+        <translation>ブロック定義 %2 の要素 %1 のタグの読み込み中</translation>
+    </message>
+    <message>
+        <source>inside entity %1 (%2)</source>
+        <translation>要素 %1（%2）の途中</translation>
+    </message>
+    <message>
+        <source>inside entity %1 (%2) of block definition %3</source>
+        <translation>ブロック定義 %3 の要素 %1（%2）の途中</translation>
+    </message>
+    <message>
+        <source>reading the block definition count</source>
+        <translation>ブロック定義数の読み込み中</translation>
+    </message>
+    <message>
+        <source>inside block definition %1</source>
+        <translation>ブロック定義 %1 の途中</translation>
+    </message>
+    <message>
+        <source>reading the image count</source>
+        <translation>画像数の読み込み中</translation>
+    </message>
+    <message>
+        <source>inside image %1</source>
+        <translation>画像 %1 の途中</translation>
+    </message>
+    <message>
+        <source>not a Jw_cad drawing: it does not begin with &quot;JwwData.&quot;</source>
+        <translation>Jw_cad の図面ではありません（先頭が「JwwData.」ではありません）</translation>
+    </message>
+    <message>
+        <source>version %1 is older than the oldest readable version %2</source>
+        <translation>バージョン %1 は読み込める最も古いバージョン %2 より古いものです</translation>
+    </message>
+    <message>
+        <source>cannot open the file</source>
+        <translation>ファイルを開けません</translation>
+    </message>
+    <message>
+        <source>cannot read the file</source>
+        <translation>ファイルを読み込めません</translation>
+    </message>
+    <message>
+        <source>end of file</source>
+        <translation>ファイルが途中で終わっています</translation>
+    </message>
+    <message>
+        <source>end of file %1</source>
+        <translation>%1でファイルが終わっています</translation>
+    </message>
+    <message>
+        <source>out of memory keeping the image &quot;%1&quot;</source>
+        <translation>画像「%1」を保持するメモリが足りません</translation>
+    </message>
+    <message>
+        <source>out of memory keeping the image &quot;%1&quot; %2</source>
+        <translation>%2で画像「%1」を保持するメモリが足りません</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>メモリが足りません</translation>
+    </message>
+</context>
+<context>
     <name>SaveFailure</name>
     <message>
         <source>保存先は読み取り専用です。</source>

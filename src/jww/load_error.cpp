@@ -1,48 +1,89 @@
 #include "jww/load_error.h"
 
 #include <array>
+#include <initializer_list>
 #include <utility>
 
 #include "jww/jww_reader.h"
+#include "jww/translatable.h"
 
 namespace pennatran {
 namespace {
 
-constexpr std::array<const char*, 8> kKindNames = {"",     "line",      "arc",   "point",
-                                                   "text", "dimension", "solid", "block insert"};
+constexpr std::array<const char*, 8> kKindNames = {
+    "",
+    Translatable("LoadError", "line"),
+    Translatable("LoadError", "arc"),
+    Translatable("LoadError", "point"),
+    Translatable("LoadError", "text"),
+    Translatable("LoadError", "dimension"),
+    Translatable("LoadError", "solid"),
+    Translatable("LoadError", "block insert"),
+};
 
-std::string KindName(int32_t kind) {
-  return kind > 0 && static_cast<size_t>(kind) < kKindNames.size() ? kKindNames[kind] : "";
-}
+// Fills the pattern's %1, %2, ... in order, after looking it up in words.
+class TFiller {
+ public:
+  explicit TFiller(const TLoadWords& words) : Words(words) {}
 
-std::string Number(uint32_t n) {
+  std::string operator()(const char* pattern, std::initializer_list<std::string> args = {}) const {
+    const std::string text = Words ? Words(pattern) : std::string(pattern);
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+      const size_t n = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : args.size();
+      if (text[i] == '%' && n < args.size()) {
+        out += *(args.begin() + n);
+        ++i;
+      } else {
+        out += text[i];
+      }
+    }
+    return out;
+  }
+
+ private:
+  const TLoadWords& Words;
+};
+
+std::string Number(uint64_t n) {
   return std::to_string(n);
 }
 
-// Where the read stopped, with its leading blank; empty when the error has no place.
-std::string PlaceText(const TLoadError& error) {
-  const std::string owner =
-      error.BlockDefinition == 0 ? "" : " of block definition " + Number(error.BlockDefinition);
+// Where the read stopped; empty when the error has no place.
+std::string PlaceText(const TLoadError& error, const TFiller& say) {
+  const bool own = error.BlockDefinition == 0;
+  const std::string index = Number(error.Index);
+  const std::string owner = Number(error.BlockDefinition);
   switch (error.Place) {
     case TLoadPlace::None:
       return {};
     case TLoadPlace::Header:
-      return " inside the header";
+      return say(Translatable("LoadError", "inside the header"));
     case TLoadPlace::EntityCount:
-      return " reading the entity count";
+      return say(Translatable("LoadError", "reading the entity count"));
     case TLoadPlace::EntityTag:
-      return " reading the tag of entity " + Number(error.Index) + owner;
-    case TLoadPlace::Entity:
-      return " inside entity " + Number(error.Index) + " (" + KindName(error.EntityKind) + ")" +
-             owner;
+      return own ? say(Translatable("LoadError", "reading the tag of entity %1"), {index})
+                 : say(Translatable("LoadError",
+                                    "reading the tag of entity %1 of block "
+                                    "definition %2"),
+                       {index, owner});
+    case TLoadPlace::Entity: {
+      const int32_t kind = error.EntityKind;
+      const std::string name = kind > 0 && static_cast<size_t>(kind) < kKindNames.size()
+                                   ? say(kKindNames[static_cast<size_t>(kind)])
+                                   : std::string();
+      return own ? say(Translatable("LoadError", "inside entity %1 (%2)"), {index, name})
+                 : say(Translatable("LoadError", "inside entity %1 (%2) of block definition %3"),
+                       {index, name, owner});
+    }
     case TLoadPlace::BlockDefinitionCount:
-      return " reading the block definition count";
+      return say(Translatable("LoadError", "reading the block definition count"));
     case TLoadPlace::BlockDefinition:
-      return " inside block definition " + Number(error.Index);
+      return say(Translatable("LoadError", "inside block definition %1"), {index});
     case TLoadPlace::ImageCount:
-      return " reading the image count";
+      return say(Translatable("LoadError", "reading the image count"));
     case TLoadPlace::Image:
-      return " inside image " + Number(error.Index);
+      return say(Translatable("LoadError", "inside image %1"), {index});
   }
   return {};
 }
@@ -57,25 +98,34 @@ TLoadError LoadErrorAt(TLoadFailure failure, uint64_t offset, std::string detail
   return error;
 }
 
-std::string LoadErrorText(const TLoadError& error) {
+std::string LoadErrorText(const TLoadError& error, const TLoadWords& words) {
+  const TFiller say(words);
+  const std::string place = PlaceText(error, say);
   switch (error.Failure) {
     case TLoadFailure::None:
       return {};
     case TLoadFailure::NotADrawing:
-      return "not a Jw_cad drawing: it does not begin with \"JwwData.\"";
+      return say(
+          Translatable("LoadError", "not a Jw_cad drawing: it does not begin with \"JwwData.\""));
     case TLoadFailure::OldVersion:
-      return "version " + std::to_string(error.Version) +
-             " is older than the oldest readable version " + std::to_string(kOldestReadableVersion);
+      return say(
+          Translatable("LoadError", "version %1 is older than the oldest readable version %2"),
+          {std::to_string(error.Version), std::to_string(kOldestReadableVersion)});
     case TLoadFailure::CannotOpen:
-      return "cannot open the file";
+      return say(Translatable("LoadError", "cannot open the file"));
     case TLoadFailure::CannotRead:
-      return "cannot read the file";
+      return say(Translatable("LoadError", "cannot read the file"));
     case TLoadFailure::CutShort:
-      return "end of file" + PlaceText(error);
+      return place.empty() ? say(Translatable("LoadError", "end of file"))
+                           : say(Translatable("LoadError", "end of file %1"), {place});
     case TLoadFailure::ImageMemory:
-      return "out of memory keeping the image \"" + error.Detail + "\"" + PlaceText(error);
+      return place.empty()
+                 ? say(Translatable("LoadError", "out of memory keeping the image \"%1\""),
+                       {error.Detail})
+                 : say(Translatable("LoadError", "out of memory keeping the image \"%1\" %2"),
+                       {error.Detail, place});
     case TLoadFailure::OutOfMemory:
-      return "out of memory";
+      return say(Translatable("LoadError", "out of memory"));
     case TLoadFailure::Other:
       return error.Detail;
   }

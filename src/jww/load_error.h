@@ -1,9 +1,9 @@
-// What stopped a load, in parts: the front ends word it in the user's language, and
-// LoadErrorText gives the English every front end shares (info --json's "message", which
-// scripts read, and the detail of a failure in a report).
+// What stopped a load, in parts, and its one wording: in English for info --json's
+// "message", which scripts read, or in the words a front end looks up for the user.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace pennatran {
@@ -51,7 +51,12 @@ struct TLoadError {
 // An error with no place yet: the reader's parts add theirs as it passes them.
 TLoadError LoadErrorAt(TLoadFailure failure, uint64_t offset, std::string detail = {});
 
-// The English sentence for error ("end of file inside entity 10 (line)"); empty for None.
-std::string LoadErrorText(const TLoadError& error);
+// Gives a message pattern (English, marked Translatable with the context "LoadError") in
+// the user's language, its markers %1, %2, ... kept.
+using TLoadWords = std::function<std::string(const char* pattern)>;
+
+// The sentence for error, in English ("end of file inside entity 10 (line)") or in the
+// words given; empty for None.
+std::string LoadErrorText(const TLoadError& error, const TLoadWords& words = {});
 
 }  // namespace pennatran
