@@ -308,6 +308,25 @@
     </message>
 </context>
 <context>
+    <name>selection</name>
+    <message>
+        <source>%1: &quot;%2&quot; is not a slot number or a range such as 17-20.</source>
+        <translation>%1: &quot;%2&quot; is not a slot number or a range such as 17-20.</translation>
+    </message>
+    <message>
+        <source>%1: the range &quot;%2&quot; runs backwards.</source>
+        <translation>%1: the range &quot;%2&quot; runs backwards.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; lies outside the slots %3..%4.</source>
+        <translation>%1: &quot;%2&quot; lies outside the slots %3..%4.</translation>
+    </message>
+    <message>
+        <source>%1: slot %2 is not in the source.</source>
+        <translation>%1: slot %2 is not in the source.</translation>
+    </message>
+</context>
+<context>
     <name>source</name>
     <message>
         <source>%1: the print colour is saved as the screen colour.</source>

@@ -308,6 +308,25 @@
     </message>
 </context>
 <context>
+    <name>selection</name>
+    <message>
+        <source>%1: &quot;%2&quot; is not a slot number or a range such as 17-20.</source>
+        <translation>%1: 「%2」はスロット番号でも 17-20 のような範囲でもありません。</translation>
+    </message>
+    <message>
+        <source>%1: the range &quot;%2&quot; runs backwards.</source>
+        <translation>%1: 範囲「%2」が逆向きです。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; lies outside the slots %3..%4.</source>
+        <translation>%1: 「%2」はスロット %3..%4 の外にあります。</translation>
+    </message>
+    <message>
+        <source>%1: slot %2 is not in the source.</source>
+        <translation>%1: スロット %2 はコピー元にありません。</translation>
+    </message>
+</context>
+<context>
     <name>source</name>
     <message>
         <source>%1: the print colour is saved as the screen colour.</source>

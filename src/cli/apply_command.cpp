@@ -126,7 +126,10 @@ int RunApply(const TApplyOptions& options) {
   TApplySettings settings;
   const TSlotChoice choice =
       ChooseSlots(source, options.Slots.ColorsOrNull(), options.Slots.LineTypesOrNull());
-  if (!choice.Ok()) return Usage(SlotChoiceText(choice));
+  if (!choice.Ok()) {
+    std::cerr << "pennatran-cli: " << SlotChoiceText(choice) << '\n';
+    return kExitUsage;
+  }
   settings.ColorLines = choice.ColorLines;
   settings.LineTypeLines = choice.LineTypeLines;
   settings.Backup = options.Backup;

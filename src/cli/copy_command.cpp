@@ -22,7 +22,7 @@ bool ParseOption(const char* option, const std::string& text, int32_t lastSlot,
                  TSlotSelection& selection) {
   selection = ParseSlotSelection(text, kFirstUserSlot, lastSlot);
   if (!selection.Ok())
-    std::cerr << "pennatran-cli: " << SlotSelectionText(option, selection.Error) << ".\n";
+    std::cerr << "pennatran-cli: " << SlotSelectionText(option, selection.Error) << '\n';
   return selection.Ok();
 }
 
@@ -63,7 +63,7 @@ int RunCopy(const TCopyOptions& options) {
   const TSlotChoice choice = ChooseSlots(source, options.HasColors ? &options.Colors : nullptr,
                                          options.HasLineTypes ? &options.LineTypes : nullptr);
   if (!choice.Ok()) {
-    std::cerr << "pennatran-cli: " << SlotChoiceText(choice) << ".\n";
+    std::cerr << "pennatran-cli: " << SlotChoiceText(choice) << '\n';
     return kExitUsage;
   }
 

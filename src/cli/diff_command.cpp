@@ -32,7 +32,7 @@ int RunDiff(const TDiffOptions& options) {
   const TSlotChoice choice =
       ChooseSlots(both, options.Slots.ColorsOrNull(), options.Slots.LineTypesOrNull());
   if (!choice.Ok()) {
-    std::cerr << "pennatran-cli: " << SlotChoiceText(choice) << ".\n";
+    std::cerr << "pennatran-cli: " << SlotChoiceText(choice) << '\n';
     return kExitUsage;
   }
   const std::vector<TFieldChange> changes =

@@ -31,7 +31,7 @@ int RunExport(const TExportOptions& options) {
   const TSlotChoice choice =
       ChooseSlots(source, options.Slots.ColorsOrNull(), options.Slots.LineTypesOrNull());
   if (!choice.Ok()) {
-    std::cerr << "pennatran-cli: " << SlotChoiceText(choice) << ".\n";
+    std::cerr << "pennatran-cli: " << SlotChoiceText(choice) << '\n';
     return kExitUsage;
   }
   if (!SavePaletteFile(options.Output,

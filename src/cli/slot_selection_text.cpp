@@ -1,33 +1,34 @@
 #include "cli/slot_selection_text.h"
 
+#include "cli/cli_text.h"
+
 namespace pennatran {
-namespace {
 
-std::string Quoted(const std::string& text) {
-  return "\"" + text + "\"";
-}
-
-std::string Reason(const TSlotSelectionError& error) {
+std::string SlotSelectionText(const std::string& option, const TSlotSelectionError& error) {
   switch (error.Failure) {
     case TSlotSelectionFailure::None:
       break;
     case TSlotSelectionFailure::NotASlot:
-      return Quoted(error.Item) + " is not a slot number or a range such as 17-20";
+      return Tr("selection", "%1: \"%2\" is not a slot number or a range such as 17-20.")
+          .Arg(option)
+          .Arg(error.Item)
+          .Str();
     case TSlotSelectionFailure::Backwards:
-      return "the range " + Quoted(error.Item) + " runs backwards";
+      return Tr("selection", "%1: the range \"%2\" runs backwards.")
+          .Arg(option)
+          .Arg(error.Item)
+          .Str();
     case TSlotSelectionFailure::OutOfRange:
-      return Quoted(error.Item) + " lies outside the slots " + std::to_string(error.FirstSlot) +
-             ".." + std::to_string(error.LastSlot);
+      return Tr("selection", "%1: \"%2\" lies outside the slots %3..%4.")
+          .Arg(option)
+          .Arg(error.Item)
+          .Arg(error.FirstSlot)
+          .Arg(error.LastSlot)
+          .Str();
     case TSlotSelectionFailure::NotHeld:
-      return "slot " + std::to_string(error.Slot) + " is not in the source";
+      return Tr("selection", "%1: slot %2 is not in the source.").Arg(option).Arg(error.Slot).Str();
   }
   return {};
-}
-
-}  // namespace
-
-std::string SlotSelectionText(const std::string& option, const TSlotSelectionError& error) {
-  return option + ": " + Reason(error);
 }
 
 std::string SlotChoiceText(const TSlotChoice& choice) {

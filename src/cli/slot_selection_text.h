@@ -1,5 +1,5 @@
-// The command line's words for a refused slot selection, each led by the option it came
-// from ("--colors: the range "20-17" runs backwards").
+// The command line's words for a refused slot selection: one sentence with its full stop,
+// led by the option it came from ("--colors: the range "20-17" runs backwards.").
 #pragma once
 
 #include <string>

@@ -138,6 +138,9 @@ TEST_F(PaletteFileTest, RefusedSourcesAndSelectionsAreWordedByTheCommandLine) {
     EXPECT_EQ(r.ExitCode, 2) << c.Err;
     EXPECT_EQ(r.Err.rfind("pennatran-cli: " + c.Err, 0), 0u) << r.Err;
   }
+  Locale = "ja_JP.UTF-8";
+  EXPECT_EQ(Run({"export", Palette, "-o", PathOf("x.json"), "--linetypes", "18"}, {"LANG"}).Err,
+            "pennatran-cli: --linetypes: スロット 18 はコピー元にありません。\n");
 }
 
 TEST_F(PaletteFileTest, TheExportValidatesAgainstTheSchema) {
