@@ -109,6 +109,125 @@
     </message>
 </context>
 <context>
+    <name>PaletteFile</name>
+    <message>
+        <source>not valid JSON (%1)</source>
+        <translation>not valid JSON (%1)</translation>
+    </message>
+    <message>
+        <source>not valid JSON (a NUL byte)</source>
+        <translation>not valid JSON (a NUL byte)</translation>
+    </message>
+    <message>
+        <source>nested deeper than %1 levels</source>
+        <translation>nested deeper than %1 levels</translation>
+    </message>
+    <message>
+        <source>the field appears twice</source>
+        <translation>the field appears twice</translation>
+    </message>
+    <message>
+        <source>a palette file holds one JSON object</source>
+        <translation>a palette file holds one JSON object</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is missing</source>
+        <translation>the field &quot;%1&quot; is missing</translation>
+    </message>
+    <message>
+        <source>is not a field of a palette file</source>
+        <translation>is not a field of a palette file</translation>
+    </message>
+    <message>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>must be a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>%1 lies outside %2..%3</source>
+        <translation>%1 lies outside %2..%3</translation>
+    </message>
+    <message>
+        <source>must be a number (or &quot;NaN&quot;, &quot;Infinity&quot;, &quot;-Infinity&quot;)</source>
+        <translation>must be a number (or &quot;NaN&quot;, &quot;Infinity&quot;, &quot;-Infinity&quot;)</translation>
+    </message>
+    <message>
+        <source>must hold hexadecimal digits only</source>
+        <translation>must hold hexadecimal digits only</translation>
+    </message>
+    <message>
+        <source>must hold an even number of hexadecimal digits</source>
+        <translation>must hold an even number of hexadecimal digits</translation>
+    </message>
+    <message>
+        <source>must hold a multiple of four hexadecimal digits</source>
+        <translation>must hold a multiple of four hexadecimal digits</translation>
+    </message>
+    <message>
+        <source>must be text of hexadecimal digits</source>
+        <translation>must be text of hexadecimal digits</translation>
+    </message>
+    <message>
+        <source>must be text</source>
+        <translation>must be text</translation>
+    </message>
+    <message>
+        <source>goes without &quot;%1&quot;</source>
+        <translation>goes without &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>must be text such as &quot;#RRGGBB&quot;</source>
+        <translation>must be text such as &quot;#RRGGBB&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not &quot;#RRGGBB&quot;</source>
+        <translation>&quot;%1&quot; is not &quot;#RRGGBB&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not agree with %2 %3 (%4)</source>
+        <translation>&quot;%1&quot; does not agree with %2 %3 (%4)</translation>
+    </message>
+    <message>
+        <source>must be an array</source>
+        <translation>must be an array</translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation>must be an object</translation>
+    </message>
+    <message>
+        <source>slot %1 is listed twice</source>
+        <translation>slot %1 is listed twice</translation>
+    </message>
+    <message>
+        <source>must be &quot;%1&quot;</source>
+        <translation>must be &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>this version is not understood (this program reads version %1)</source>
+        <translation>this version is not understood (this program reads version %1)</translation>
+    </message>
+    <message>
+        <source>version %1 is not understood (this program reads version %2)</source>
+        <translation>version %1 is not understood (this program reads version %2)</translation>
+    </message>
+    <message>
+        <source>must be an array of 10 numbers</source>
+        <translation>must be an array of 10 numbers</translation>
+    </message>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>line %1, column %2</translation>
+    </message>
+    <message>
+        <source>the top level</source>
+        <translation>the top level</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>SaveFailure</name>
     <message>
         <source>保存先は読み取り専用です。</source>
@@ -205,6 +324,10 @@
     <message>
         <source>&quot;%1&quot; is too large for a palette file.</source>
         <translation>&quot;%1&quot; is too large for a palette file.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
     </message>
 </context>
 <context>

@@ -109,6 +109,125 @@
     </message>
 </context>
 <context>
+    <name>PaletteFile</name>
+    <message>
+        <source>not valid JSON (%1)</source>
+        <translation>JSON として正しくありません（%1）</translation>
+    </message>
+    <message>
+        <source>not valid JSON (a NUL byte)</source>
+        <translation>JSON として正しくありません（NUL バイトがあります）</translation>
+    </message>
+    <message>
+        <source>nested deeper than %1 levels</source>
+        <translation>入れ子が %1 段より深くなっています</translation>
+    </message>
+    <message>
+        <source>the field appears twice</source>
+        <translation>同じ項目が二度あります</translation>
+    </message>
+    <message>
+        <source>a palette file holds one JSON object</source>
+        <translation>パレットファイルは JSON のオブジェクト一つです</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is missing</source>
+        <translation>項目「%1」がありません</translation>
+    </message>
+    <message>
+        <source>is not a field of a palette file</source>
+        <translation>パレットファイルの項目ではありません</translation>
+    </message>
+    <message>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>%1 から %2 までの整数でなければなりません</translation>
+    </message>
+    <message>
+        <source>%1 lies outside %2..%3</source>
+        <translation>%1 は %2..%3 の範囲外です</translation>
+    </message>
+    <message>
+        <source>must be a number (or &quot;NaN&quot;, &quot;Infinity&quot;, &quot;-Infinity&quot;)</source>
+        <translation>数値（または「NaN」「Infinity」「-Infinity」）でなければなりません</translation>
+    </message>
+    <message>
+        <source>must hold hexadecimal digits only</source>
+        <translation>16 進数字だけでなければなりません</translation>
+    </message>
+    <message>
+        <source>must hold an even number of hexadecimal digits</source>
+        <translation>16 進数字が偶数個でなければなりません</translation>
+    </message>
+    <message>
+        <source>must hold a multiple of four hexadecimal digits</source>
+        <translation>16 進数字が 4 の倍数個でなければなりません</translation>
+    </message>
+    <message>
+        <source>must be text of hexadecimal digits</source>
+        <translation>16 進数字の文字列でなければなりません</translation>
+    </message>
+    <message>
+        <source>must be text</source>
+        <translation>文字列でなければなりません</translation>
+    </message>
+    <message>
+        <source>goes without &quot;%1&quot;</source>
+        <translation>「%1」と同時には指定できません</translation>
+    </message>
+    <message>
+        <source>must be text such as &quot;#RRGGBB&quot;</source>
+        <translation>「#RRGGBB」のような文字列でなければなりません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not &quot;#RRGGBB&quot;</source>
+        <translation>「%1」は「#RRGGBB」の形ではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not agree with %2 %3 (%4)</source>
+        <translation>「%1」は %2 の %3（%4）と一致しません</translation>
+    </message>
+    <message>
+        <source>must be an array</source>
+        <translation>配列でなければなりません</translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation>オブジェクトでなければなりません</translation>
+    </message>
+    <message>
+        <source>slot %1 is listed twice</source>
+        <translation>スロット %1 が二度あります</translation>
+    </message>
+    <message>
+        <source>must be &quot;%1&quot;</source>
+        <translation>「%1」でなければなりません</translation>
+    </message>
+    <message>
+        <source>this version is not understood (this program reads version %1)</source>
+        <translation>このバージョンは読めません（このプログラムが読めるのはバージョン %1 です）</translation>
+    </message>
+    <message>
+        <source>version %1 is not understood (this program reads version %2)</source>
+        <translation>バージョン %1 は読めません（このプログラムが読めるのはバージョン %2 です）</translation>
+    </message>
+    <message>
+        <source>must be an array of 10 numbers</source>
+        <translation>10 個の数値の配列でなければなりません</translation>
+    </message>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>%1 行 %2 列</translation>
+    </message>
+    <message>
+        <source>the top level</source>
+        <translation>最上位</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>SaveFailure</name>
     <message>
         <source>保存先は読み取り専用です。</source>
@@ -205,6 +324,10 @@
     <message>
         <source>&quot;%1&quot; is too large for a palette file.</source>
         <translation>「%1」はパレットファイルとしては大きすぎます。</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2。</translation>
     </message>
 </context>
 <context>

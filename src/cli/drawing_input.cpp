@@ -80,8 +80,13 @@ void ReportSourceFailure(const std::string& file, const TPaletteSourceError& err
                 << Tr("drawing", "\"%1\" is too large for a palette file.").Arg(file) << '\n';
       return;
     case TPaletteSourceFailure::BadPaletteFile:
-      std::cerr << "pennatran-cli: " << file << ": " << PaletteFileErrorText(error.PaletteFile)
-                << ".\n";
+      std::cerr << "pennatran-cli: "
+                << Tr("drawing", "%1: %2.")
+                       .Arg(file)
+                       .Arg(PaletteFileErrorText(
+                           error.PaletteFile,
+                           [](const char* pattern) { return Tr("PaletteFile", pattern).Str(); }))
+                << '\n';
       return;
     case TPaletteSourceFailure::Drawing:
       ReportDrawingFailure(file, error.Drawing);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "jww/jww_reader.h"
+#include "jww/message_pattern.h"
 #include "jww/translatable.h"
 
 namespace pennatran {
@@ -21,28 +22,17 @@ constexpr std::array<const char*, 8> kKindNames = {
     Translatable("LoadError", "block insert"),
 };
 
-// Fills the pattern's %1, %2, ... in order, after looking it up in words.
+// The pattern in the words given, its markers filled in order.
 class TFiller {
  public:
-  explicit TFiller(const TLoadWords& words) : Words(words) {}
+  explicit TFiller(const TMessageWords& words) : Words(words) {}
 
   std::string operator()(const char* pattern, std::initializer_list<std::string> args = {}) const {
-    const std::string text = Words ? Words(pattern) : std::string(pattern);
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-      const size_t n = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : args.size();
-      if (text[i] == '%' && n < args.size()) {
-        out += *(args.begin() + n);
-        ++i;
-      } else {
-        out += text[i];
-      }
-    }
-    return out;
+    return SayPattern(Words, pattern, args);
   }
 
  private:
-  const TLoadWords& Words;
+  const TMessageWords& Words;
 };
 
 std::string Number(uint64_t n) {
@@ -98,7 +88,7 @@ TLoadError LoadErrorAt(TLoadFailure failure, uint64_t offset, std::string detail
   return error;
 }
 
-std::string LoadErrorText(const TLoadError& error, const TLoadWords& words) {
+std::string LoadErrorText(const TLoadError& error, const TMessageWords& words) {
   const TFiller say(words);
   const std::string place = PlaceText(error, say);
   switch (error.Failure) {

@@ -3,8 +3,9 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
+
+#include "jww/message_pattern.h"
 
 namespace pennatran {
 
@@ -51,12 +52,8 @@ struct TLoadError {
 // An error with no place yet: the reader's parts add theirs as it passes them.
 TLoadError LoadErrorAt(TLoadFailure failure, uint64_t offset, std::string detail = {});
 
-// Gives a message pattern (English, marked Translatable with the context "LoadError") in
-// the user's language, its markers %1, %2, ... kept.
-using TLoadWords = std::function<std::string(const char* pattern)>;
-
 // The sentence for error, in English ("end of file inside entity 10 (line)") or in the
-// words given; empty for None.
-std::string LoadErrorText(const TLoadError& error, const TLoadWords& words = {});
+// words given for the patterns of the context "LoadError"; empty for None.
+std::string LoadErrorText(const TLoadError& error, const TMessageWords& words = {});
 
 }  // namespace pennatran

@@ -1,76 +1,87 @@
 #include "palette/palette_file_error.h"
 
+#include "jww/translatable.h"
 #include "palette/palette_json_names.h"
 
 namespace pennatran {
 namespace {
 
-std::string Quoted(const std::string& text) {
-  return "\"" + text + "\"";
-}
-
-std::string Range(const TPaletteFileError& e) {
-  return std::to_string(e.Low) + ".." + std::to_string(e.High);
+std::string Number(int64_t n) {
+  return std::to_string(n);
 }
 
 // What is wrong, without the place.
-std::string What(const TPaletteFileError& e) {
+std::string What(const TPaletteFileError& e, const TMessageWords& w) {
   switch (e.Failure) {
     case TPaletteFileFailure::None:
       return {};
     case TPaletteFileFailure::NotJson:
-      return "not valid JSON (" + e.Value + ")";
+      return SayPattern(w, Translatable("PaletteFile", "not valid JSON (%1)"), {e.Value});
     case TPaletteFileFailure::NulByte:
-      return "not valid JSON (a NUL byte)";
+      return SayPattern(w, Translatable("PaletteFile", "not valid JSON (a NUL byte)"));
     case TPaletteFileFailure::TooDeep:
-      return "nested deeper than " + std::to_string(e.Low) + " levels";
+      return SayPattern(w, Translatable("PaletteFile", "nested deeper than %1 levels"),
+                        {Number(e.Low)});
     case TPaletteFileFailure::FieldTwice:
-      return "the field appears twice";
+      return SayPattern(w, Translatable("PaletteFile", "the field appears twice"));
     case TPaletteFileFailure::NotOneObject:
-      return "a palette file holds one JSON object";
+      return SayPattern(w, Translatable("PaletteFile", "a palette file holds one JSON object"));
     case TPaletteFileFailure::FieldMissing:
-      return "the field " + Quoted(e.Key) + " is missing";
+      return SayPattern(w, Translatable("PaletteFile", "the field \"%1\" is missing"), {e.Key});
     case TPaletteFileFailure::NotAField:
-      return "is not a field of a palette file";
+      return SayPattern(w, Translatable("PaletteFile", "is not a field of a palette file"));
     case TPaletteFileFailure::NotWholeNumber:
-      return "must be a whole number from " + std::to_string(e.Low) + " to " +
-             std::to_string(e.High);
+      return SayPattern(w, Translatable("PaletteFile", "must be a whole number from %1 to %2"),
+                        {Number(e.Low), Number(e.High)});
     case TPaletteFileFailure::OutsideRange:
-      return e.Value + " lies outside " + Range(e);
+      return SayPattern(w, Translatable("PaletteFile", "%1 lies outside %2..%3"),
+                        {e.Value, Number(e.Low), Number(e.High)});
     case TPaletteFileFailure::NotNumber:
-      return "must be a number (or \"NaN\", \"Infinity\", \"-Infinity\")";
+      return SayPattern(w,
+                        Translatable("PaletteFile",
+                                     "must be a number (or \"NaN\", \"Infinity\", \"-Infinity\")"));
     case TPaletteFileFailure::NotHexDigits:
-      return "must hold hexadecimal digits only";
+      return SayPattern(w, Translatable("PaletteFile", "must hold hexadecimal digits only"));
     case TPaletteFileFailure::OddHexDigits:
-      return "must hold an even number of hexadecimal digits";
+      return SayPattern(
+          w, Translatable("PaletteFile", "must hold an even number of hexadecimal digits"));
     case TPaletteFileFailure::NotFourHexDigits:
-      return "must hold a multiple of four hexadecimal digits";
+      return SayPattern(
+          w, Translatable("PaletteFile", "must hold a multiple of four hexadecimal digits"));
     case TPaletteFileFailure::NotHexText:
-      return "must be text of hexadecimal digits";
+      return SayPattern(w, Translatable("PaletteFile", "must be text of hexadecimal digits"));
     case TPaletteFileFailure::NotText:
-      return "must be text";
+      return SayPattern(w, Translatable("PaletteFile", "must be text"));
     case TPaletteFileFailure::BothNameForms:
-      return "goes without " + Quoted(e.Key);
+      return SayPattern(w, Translatable("PaletteFile", "goes without \"%1\""), {e.Key});
     case TPaletteFileFailure::NotColorTextValue:
-      return "must be text such as \"#RRGGBB\"";
+      return SayPattern(w, Translatable("PaletteFile", "must be text such as \"#RRGGBB\""));
     case TPaletteFileFailure::NotColorText:
-      return Quoted(e.Value) + " is not \"#RRGGBB\"";
+      return SayPattern(w, Translatable("PaletteFile", "\"%1\" is not \"#RRGGBB\""), {e.Value});
     case TPaletteFileFailure::ColorDisagrees:
-      return Quoted(e.Value) + " does not agree with " + e.Key + " " + std::to_string(e.Low) +
-             " (" + ColorText(static_cast<uint32_t>(e.Low)) + ")";
+      return SayPattern(w, Translatable("PaletteFile", "\"%1\" does not agree with %2 %3 (%4)"),
+                        {e.Value, e.Key, Number(e.Low), ColorText(static_cast<uint32_t>(e.Low))});
     case TPaletteFileFailure::NotArray:
-      return "must be an array";
+      return SayPattern(w, Translatable("PaletteFile", "must be an array"));
     case TPaletteFileFailure::NotObject:
-      return "must be an object";
+      return SayPattern(w, Translatable("PaletteFile", "must be an object"));
     case TPaletteFileFailure::SlotTwice:
-      return "slot " + std::to_string(e.Low) + " is listed twice";
+      return SayPattern(w, Translatable("PaletteFile", "slot %1 is listed twice"), {Number(e.Low)});
     case TPaletteFileFailure::WrongFormat:
-      return "must be " + Quoted(e.Value);
+      return SayPattern(w, Translatable("PaletteFile", "must be \"%1\""), {e.Value});
     case TPaletteFileFailure::UnknownVersion:
-      return (e.Value.empty() ? std::string("this version") : "version " + e.Value) +
-             " is not understood (this program reads version " + std::to_string(e.Low) + ")";
+      return e.Value.empty() ? SayPattern(w,
+                                          Translatable("PaletteFile",
+                                                       "this version is not understood (this "
+                                                       "program reads version %1)"),
+                                          {Number(e.Low)})
+                             : SayPattern(w,
+                                          Translatable("PaletteFile",
+                                                       "version %1 is not understood (this "
+                                                       "program reads version %2)"),
+                                          {e.Value, Number(e.Low)});
     case TPaletteFileFailure::NotPitches:
-      return "must be an array of 10 numbers";
+      return SayPattern(w, Translatable("PaletteFile", "must be an array of 10 numbers"));
   }
   return {};
 }
@@ -89,13 +100,16 @@ TPaletteFileError PaletteErrorAt(const std::string& pointer, TPaletteFileFailure
   return error;
 }
 
-std::string PaletteFileErrorText(const TPaletteFileError& error) {
+std::string PaletteFileErrorText(const TPaletteFileError& error, const TMessageWords& words) {
   if (!error.Failed()) return {};
-  const std::string place =
-      AtLineAndColumn(error.Failure)
-          ? "line " + std::to_string(error.Line) + ", column " + std::to_string(error.Column)
-          : (error.Pointer.empty() ? std::string("the top level") : error.Pointer);
-  return place + ": " + What(error);
+  std::string place = error.Pointer;
+  if (AtLineAndColumn(error.Failure)) {
+    place = SayPattern(words, Translatable("PaletteFile", "line %1, column %2"),
+                       {std::to_string(error.Line), std::to_string(error.Column)});
+  } else if (place.empty()) {
+    place = SayPattern(words, Translatable("PaletteFile", "the top level"));
+  }
+  return SayPattern(words, Translatable("PaletteFile", "%1: %2"), {place, What(error, words)});
 }
 
 }  // namespace pennatran

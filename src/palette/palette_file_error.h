@@ -1,10 +1,12 @@
 // Why a text is refused as a palette file, in parts: the place (a line and column of the
 // text, or a JSON pointer into it) and what is wrong there, with the values the words
-// quote. PaletteFileErrorText gives the English every front end shows.
+// quote, and their one wording.
 #pragma once
 
 #include <cstdint>
 #include <string>
+
+#include "jww/message_pattern.h"
 
 namespace pennatran {
 
@@ -55,7 +57,8 @@ struct TPaletteFileError {
 // An error at a JSON pointer, the values filled in afterwards.
 TPaletteFileError PaletteErrorAt(const std::string& pointer, TPaletteFileFailure failure);
 
-// "line 3, column 7: ..." or "/colors/2/slot: ..."; empty for None.
-std::string PaletteFileErrorText(const TPaletteFileError& error);
+// "line 3, column 7: ..." or "/colors/2/slot: ...", in English or in the words given for
+// the patterns of the context "PaletteFile"; empty for None.
+std::string PaletteFileErrorText(const TPaletteFileError& error, const TMessageWords& words = {});
 
 }  // namespace pennatran

@@ -141,6 +141,10 @@ TEST_F(PaletteFileTest, RefusedSourcesAndSelectionsAreWordedByTheCommandLine) {
   Locale = "ja_JP.UTF-8";
   EXPECT_EQ(Run({"export", Palette, "-o", PathOf("x.json"), "--linetypes", "18"}, {"LANG"}).Err,
             "pennatran-cli: --linetypes: スロット 18 はコピー元にありません。\n");
+  const std::string bad =
+      WriteFile("bad.json", {'{', '"', 'f', 'o', 'r', 'm', 'a', 't', '"', ':', '1', '}'});
+  EXPECT_EQ(Run({"export", bad, "-o", PathOf("x.json")}, {"LANG"}).Err,
+            "pennatran-cli: " + bad + ": /format: 「pennatran-palette」でなければなりません。\n");
 }
 
 TEST_F(PaletteFileTest, TheExportValidatesAgainstTheSchema) {
