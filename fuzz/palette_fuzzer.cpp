@@ -8,7 +8,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const pennatran::fuzzing::TFuzzInput input(data, size);
   pennatran::TPalette palette;
-  std::string error;
+  pennatran::TPaletteFileError error;
   pennatran::ReadPaletteJson(
       std::string_view(reinterpret_cast<const char*>(input.Bytes.get()), input.Size), palette,
       error);

@@ -2,6 +2,232 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>LoadError</name>
+    <message>
+        <source>line</source>
+        <translation>line</translation>
+    </message>
+    <message>
+        <source>arc</source>
+        <translation>arc</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>point</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>dimension</source>
+        <translation>dimension</translation>
+    </message>
+    <message>
+        <source>solid</source>
+        <translation>solid</translation>
+    </message>
+    <message>
+        <source>block insert</source>
+        <translation>block insert</translation>
+    </message>
+    <message>
+        <source>inside the header</source>
+        <translation>inside the header</translation>
+    </message>
+    <message>
+        <source>reading the entity count</source>
+        <translation>reading the entity count</translation>
+    </message>
+    <message>
+        <source>reading the tag of entity %1</source>
+        <translation>reading the tag of entity %1</translation>
+    </message>
+    <message>
+        <source>reading the tag of entity %1 of block definition %2</source>
+        <translation>reading the tag of entity %1 of block definition %2</translation>
+    </message>
+    <message>
+        <source>inside entity %1 (%2)</source>
+        <translation>inside entity %1 (%2)</translation>
+    </message>
+    <message>
+        <source>inside entity %1 (%2) of block definition %3</source>
+        <translation>inside entity %1 (%2) of block definition %3</translation>
+    </message>
+    <message>
+        <source>reading the block definition count</source>
+        <translation>reading the block definition count</translation>
+    </message>
+    <message>
+        <source>inside block definition %1</source>
+        <translation>inside block definition %1</translation>
+    </message>
+    <message>
+        <source>reading the image count</source>
+        <translation>reading the image count</translation>
+    </message>
+    <message>
+        <source>inside image %1</source>
+        <translation>inside image %1</translation>
+    </message>
+    <message>
+        <source>not a Jw_cad drawing: it does not begin with &quot;JwwData.&quot;</source>
+        <translation>not a Jw_cad drawing: it does not begin with &quot;JwwData.&quot;</translation>
+    </message>
+    <message>
+        <source>version %1 is older than the oldest readable version %2</source>
+        <translation>version %1 is older than the oldest readable version %2</translation>
+    </message>
+    <message>
+        <source>cannot open the file</source>
+        <translation>cannot open the file</translation>
+    </message>
+    <message>
+        <source>cannot read the file</source>
+        <translation>cannot read the file</translation>
+    </message>
+    <message>
+        <source>end of file</source>
+        <translation>end of file</translation>
+    </message>
+    <message>
+        <source>end of file %1</source>
+        <translation>end of file %1</translation>
+    </message>
+    <message>
+        <source>out of memory keeping the image &quot;%1&quot;</source>
+        <translation>out of memory keeping the image &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>out of memory keeping the image &quot;%1&quot; %2</source>
+        <translation>out of memory keeping the image &quot;%1&quot; %2</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>out of memory</translation>
+    </message>
+</context>
+<context>
+    <name>PaletteFile</name>
+    <message>
+        <source>not valid JSON (%1)</source>
+        <translation>not valid JSON (%1)</translation>
+    </message>
+    <message>
+        <source>not valid JSON (a NUL byte)</source>
+        <translation>not valid JSON (a NUL byte)</translation>
+    </message>
+    <message>
+        <source>nested deeper than %1 levels</source>
+        <translation>nested deeper than %1 levels</translation>
+    </message>
+    <message>
+        <source>the field appears twice</source>
+        <translation>the field appears twice</translation>
+    </message>
+    <message>
+        <source>a palette file holds one JSON object</source>
+        <translation>a palette file holds one JSON object</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is missing</source>
+        <translation>the field &quot;%1&quot; is missing</translation>
+    </message>
+    <message>
+        <source>is not a field of a palette file</source>
+        <translation>is not a field of a palette file</translation>
+    </message>
+    <message>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>must be a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>%1 lies outside %2..%3</source>
+        <translation>%1 lies outside %2..%3</translation>
+    </message>
+    <message>
+        <source>must be a number (or &quot;NaN&quot;, &quot;Infinity&quot;, &quot;-Infinity&quot;)</source>
+        <translation>must be a number (or &quot;NaN&quot;, &quot;Infinity&quot;, &quot;-Infinity&quot;)</translation>
+    </message>
+    <message>
+        <source>must hold hexadecimal digits only</source>
+        <translation>must hold hexadecimal digits only</translation>
+    </message>
+    <message>
+        <source>must hold an even number of hexadecimal digits</source>
+        <translation>must hold an even number of hexadecimal digits</translation>
+    </message>
+    <message>
+        <source>must hold a multiple of four hexadecimal digits</source>
+        <translation>must hold a multiple of four hexadecimal digits</translation>
+    </message>
+    <message>
+        <source>must be text of hexadecimal digits</source>
+        <translation>must be text of hexadecimal digits</translation>
+    </message>
+    <message>
+        <source>must be text</source>
+        <translation>must be text</translation>
+    </message>
+    <message>
+        <source>goes without &quot;%1&quot;</source>
+        <translation>goes without &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>must be text such as &quot;#RRGGBB&quot;</source>
+        <translation>must be text such as &quot;#RRGGBB&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not &quot;#RRGGBB&quot;</source>
+        <translation>&quot;%1&quot; is not &quot;#RRGGBB&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not agree with %2 %3 (%4)</source>
+        <translation>&quot;%1&quot; does not agree with %2 %3 (%4)</translation>
+    </message>
+    <message>
+        <source>must be an array</source>
+        <translation>must be an array</translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation>must be an object</translation>
+    </message>
+    <message>
+        <source>slot %1 is listed twice</source>
+        <translation>slot %1 is listed twice</translation>
+    </message>
+    <message>
+        <source>must be &quot;%1&quot;</source>
+        <translation>must be &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>this version is not understood (this program reads version %1)</source>
+        <translation>this version is not understood (this program reads version %1)</translation>
+    </message>
+    <message>
+        <source>version %1 is not understood (this program reads version %2)</source>
+        <translation>version %1 is not understood (this program reads version %2)</translation>
+    </message>
+    <message>
+        <source>must be an array of 10 numbers</source>
+        <translation>must be an array of 10 numbers</translation>
+    </message>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>line %1, column %2</translation>
+    </message>
+    <message>
+        <source>the top level</source>
+        <translation>the top level</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>SaveFailure</name>
     <message>
         <source>保存先は読み取り専用です。</source>
@@ -94,6 +320,14 @@
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <translation>&quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large for a palette file.</source>
+        <translation>&quot;%1&quot; is too large for a palette file.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
     </message>
 </context>
 <context>
@@ -194,6 +428,25 @@
     <message>
         <source>&quot;%1&quot;: its trace would be larger than %2 MiB; neither file was written.</source>
         <translation>&quot;%1&quot;: its trace would be larger than %2 MiB; neither file was written.</translation>
+    </message>
+</context>
+<context>
+    <name>selection</name>
+    <message>
+        <source>%1: &quot;%2&quot; is not a slot number or a range such as 17-20.</source>
+        <translation>%1: &quot;%2&quot; is not a slot number or a range such as 17-20.</translation>
+    </message>
+    <message>
+        <source>%1: the range &quot;%2&quot; runs backwards.</source>
+        <translation>%1: the range &quot;%2&quot; runs backwards.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; lies outside the slots %3..%4.</source>
+        <translation>%1: &quot;%2&quot; lies outside the slots %3..%4.</translation>
+    </message>
+    <message>
+        <source>%1: slot %2 is not in the source.</source>
+        <translation>%1: slot %2 is not in the source.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,232 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>LoadError</name>
+    <message>
+        <source>line</source>
+        <translation>線</translation>
+    </message>
+    <message>
+        <source>arc</source>
+        <translation>円弧</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>点</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>dimension</source>
+        <translation>寸法</translation>
+    </message>
+    <message>
+        <source>solid</source>
+        <translation>ソリッド</translation>
+    </message>
+    <message>
+        <source>block insert</source>
+        <translation>ブロック挿入</translation>
+    </message>
+    <message>
+        <source>inside the header</source>
+        <translation>ヘッダーの途中</translation>
+    </message>
+    <message>
+        <source>reading the entity count</source>
+        <translation>要素数の読み込み中</translation>
+    </message>
+    <message>
+        <source>reading the tag of entity %1</source>
+        <translation>要素 %1 のタグの読み込み中</translation>
+    </message>
+    <message>
+        <source>reading the tag of entity %1 of block definition %2</source>
+        <translation>ブロック定義 %2 の要素 %1 のタグの読み込み中</translation>
+    </message>
+    <message>
+        <source>inside entity %1 (%2)</source>
+        <translation>要素 %1（%2）の途中</translation>
+    </message>
+    <message>
+        <source>inside entity %1 (%2) of block definition %3</source>
+        <translation>ブロック定義 %3 の要素 %1（%2）の途中</translation>
+    </message>
+    <message>
+        <source>reading the block definition count</source>
+        <translation>ブロック定義数の読み込み中</translation>
+    </message>
+    <message>
+        <source>inside block definition %1</source>
+        <translation>ブロック定義 %1 の途中</translation>
+    </message>
+    <message>
+        <source>reading the image count</source>
+        <translation>画像数の読み込み中</translation>
+    </message>
+    <message>
+        <source>inside image %1</source>
+        <translation>画像 %1 の途中</translation>
+    </message>
+    <message>
+        <source>not a Jw_cad drawing: it does not begin with &quot;JwwData.&quot;</source>
+        <translation>Jw_cad の図面ではありません（先頭が「JwwData.」ではありません）</translation>
+    </message>
+    <message>
+        <source>version %1 is older than the oldest readable version %2</source>
+        <translation>バージョン %1 は読み込める最も古いバージョン %2 より古いものです</translation>
+    </message>
+    <message>
+        <source>cannot open the file</source>
+        <translation>ファイルを開けません</translation>
+    </message>
+    <message>
+        <source>cannot read the file</source>
+        <translation>ファイルを読み込めません</translation>
+    </message>
+    <message>
+        <source>end of file</source>
+        <translation>ファイルが途中で終わっています</translation>
+    </message>
+    <message>
+        <source>end of file %1</source>
+        <translation>%1でファイルが終わっています</translation>
+    </message>
+    <message>
+        <source>out of memory keeping the image &quot;%1&quot;</source>
+        <translation>画像「%1」を保持するメモリが足りません</translation>
+    </message>
+    <message>
+        <source>out of memory keeping the image &quot;%1&quot; %2</source>
+        <translation>%2で画像「%1」を保持するメモリが足りません</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>メモリが足りません</translation>
+    </message>
+</context>
+<context>
+    <name>PaletteFile</name>
+    <message>
+        <source>not valid JSON (%1)</source>
+        <translation>JSON として正しくありません（%1）</translation>
+    </message>
+    <message>
+        <source>not valid JSON (a NUL byte)</source>
+        <translation>JSON として正しくありません（NUL バイトがあります）</translation>
+    </message>
+    <message>
+        <source>nested deeper than %1 levels</source>
+        <translation>入れ子が %1 段より深くなっています</translation>
+    </message>
+    <message>
+        <source>the field appears twice</source>
+        <translation>同じ項目が二度あります</translation>
+    </message>
+    <message>
+        <source>a palette file holds one JSON object</source>
+        <translation>パレットファイルは JSON のオブジェクト一つです</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is missing</source>
+        <translation>項目「%1」がありません</translation>
+    </message>
+    <message>
+        <source>is not a field of a palette file</source>
+        <translation>パレットファイルの項目ではありません</translation>
+    </message>
+    <message>
+        <source>must be a whole number from %1 to %2</source>
+        <translation>%1 から %2 までの整数でなければなりません</translation>
+    </message>
+    <message>
+        <source>%1 lies outside %2..%3</source>
+        <translation>%1 は %2..%3 の範囲外です</translation>
+    </message>
+    <message>
+        <source>must be a number (or &quot;NaN&quot;, &quot;Infinity&quot;, &quot;-Infinity&quot;)</source>
+        <translation>数値（または「NaN」「Infinity」「-Infinity」）でなければなりません</translation>
+    </message>
+    <message>
+        <source>must hold hexadecimal digits only</source>
+        <translation>16 進数字だけでなければなりません</translation>
+    </message>
+    <message>
+        <source>must hold an even number of hexadecimal digits</source>
+        <translation>16 進数字が偶数個でなければなりません</translation>
+    </message>
+    <message>
+        <source>must hold a multiple of four hexadecimal digits</source>
+        <translation>16 進数字が 4 の倍数個でなければなりません</translation>
+    </message>
+    <message>
+        <source>must be text of hexadecimal digits</source>
+        <translation>16 進数字の文字列でなければなりません</translation>
+    </message>
+    <message>
+        <source>must be text</source>
+        <translation>文字列でなければなりません</translation>
+    </message>
+    <message>
+        <source>goes without &quot;%1&quot;</source>
+        <translation>「%1」と同時には指定できません</translation>
+    </message>
+    <message>
+        <source>must be text such as &quot;#RRGGBB&quot;</source>
+        <translation>「#RRGGBB」のような文字列でなければなりません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not &quot;#RRGGBB&quot;</source>
+        <translation>「%1」は「#RRGGBB」の形ではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not agree with %2 %3 (%4)</source>
+        <translation>「%1」は %2 の %3（%4）と一致しません</translation>
+    </message>
+    <message>
+        <source>must be an array</source>
+        <translation>配列でなければなりません</translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation>オブジェクトでなければなりません</translation>
+    </message>
+    <message>
+        <source>slot %1 is listed twice</source>
+        <translation>スロット %1 が二度あります</translation>
+    </message>
+    <message>
+        <source>must be &quot;%1&quot;</source>
+        <translation>「%1」でなければなりません</translation>
+    </message>
+    <message>
+        <source>this version is not understood (this program reads version %1)</source>
+        <translation>このバージョンは読めません（このプログラムが読めるのはバージョン %1 です）</translation>
+    </message>
+    <message>
+        <source>version %1 is not understood (this program reads version %2)</source>
+        <translation>バージョン %1 は読めません（このプログラムが読めるのはバージョン %2 です）</translation>
+    </message>
+    <message>
+        <source>must be an array of 10 numbers</source>
+        <translation>10 個の数値の配列でなければなりません</translation>
+    </message>
+    <message>
+        <source>line %1, column %2</source>
+        <translation>%1 行 %2 列</translation>
+    </message>
+    <message>
+        <source>the top level</source>
+        <translation>最上位</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>SaveFailure</name>
     <message>
         <source>保存先は読み取り専用です。</source>
@@ -94,6 +320,14 @@
     <message>
         <source>&quot;%1&quot;: %2.</source>
         <translation>「%1」：%2。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large for a palette file.</source>
+        <translation>「%1」はパレットファイルとしては大きすぎます。</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2。</translation>
     </message>
 </context>
 <context>
@@ -194,6 +428,25 @@
     <message>
         <source>&quot;%1&quot;: its trace would be larger than %2 MiB; neither file was written.</source>
         <translation>「%1」: トレースが %2 MiB を超えるため、どちらのファイルも書き込みませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>selection</name>
+    <message>
+        <source>%1: &quot;%2&quot; is not a slot number or a range such as 17-20.</source>
+        <translation>%1: 「%2」はスロット番号でも 17-20 のような範囲でもありません。</translation>
+    </message>
+    <message>
+        <source>%1: the range &quot;%2&quot; runs backwards.</source>
+        <translation>%1: 範囲「%2」が逆向きです。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; lies outside the slots %3..%4.</source>
+        <translation>%1: 「%2」はスロット %3..%4 の外にあります。</translation>
+    </message>
+    <message>
+        <source>%1: slot %2 is not in the source.</source>
+        <translation>%1: スロット %2 はコピー元にありません。</translation>
     </message>
 </context>
 <context>

@@ -244,5 +244,25 @@
         <source>コピー元の図面は一部しか読み込めなかったため、複数の図面ファイルには適用できません。</source>
         <translation>The source drawing was read only in part, so it cannot be applied to many drawing files at once.</translation>
     </message>
+    <message>
+        <source>幅:</source>
+        <translation>width:</translation>
+    </message>
+    <message>
+        <source>点半径:</source>
+        <translation>point radius:</translation>
+    </message>
+    <message>
+        <source>「%1」を開けません</source>
+        <translation>Cannot open &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>「%1」はパレットファイルとしては大きすぎます</source>
+        <translation>&quot;%1&quot; is too large for a palette file</translation>
+    </message>
+    <message>
+        <source>「%1」：%2</source>
+        <translation>&quot;%1&quot;: %2</translation>
+    </message>
 </context>
 </TS>

@@ -72,7 +72,7 @@ void Measure(const fs::path& folder, int64_t entities, const std::string& tag) {
   MainWindow window(std::move(environment));
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) std::fprintf(stderr, "bench: window not exposed\n");
-  const auto* image = window.findChild<QLabel*>(QStringLiteral("Image1"));
+  const auto* image = window.findChild<QLabel*>(QStringLiteral("sourcePreview"));
   const QString path = FromFsPath(drawing);
   const double windowSeconds = bench::MedianSeconds(kRuns, [&] { window.OpenSource(path); });
   const double cliSeconds = bench::MedianSeconds(

@@ -26,8 +26,8 @@ QString FailureReason(const TDrawingFailure& failure) {
     case TFailureKind::NotReadCompletely:
       return QCoreApplication::translate("TFailureReason",
                                          "完全には読み込めませんでした（オフセット %1：%2）")
-          .arg(failure.Offset)
-          .arg(QString::fromStdString(failure.Detail));
+          .arg(failure.Load.Offset)
+          .arg(QString::fromStdString(LoadErrorText(failure.Load)));
     case TFailureKind::ReadOnly:
       return QCoreApplication::translate("TFailureReason", "読み取り専用です");
     case TFailureKind::Busy:

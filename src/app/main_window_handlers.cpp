@@ -285,7 +285,7 @@ void MainWindow::RedrawPreview(TWindowSide& side) {
     ShowPreview(side);
     return;
   }
-  if (side.Session->Drawing().LoadError.NotADrawing) return;
+  if (side.Session->Drawing().LoadError.NotADrawing()) return;
   TWaitCursor wait;
   // The drawing's own pens and layers, and the background it was first shown on.
   side.Session->PrepareRedraw(Carry);

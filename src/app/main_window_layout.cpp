@@ -89,7 +89,7 @@ void MainWindow::BuildLayout() {
   setWindowTitle(QStringLiteral("Pennatran Ver.1.00"));
   setAcceptDrops(true);
 
-  HalvesSplitter = new TColorSplitter(QStringLiteral("Splitter1"), Qt::Horizontal,
+  HalvesSplitter = new TColorSplitter(QStringLiteral("halvesSplitter"), Qt::Horizontal,
                                       kMainSplitterWidth, kActiveCaption, this);
   HalvesSplitter->addWidget(BuildHalf(Source, true));
   HalvesSplitter->addWidget(BuildHalf(Destination, false));
@@ -107,47 +107,53 @@ void MainWindow::BuildLayout() {
 
 QWidget* MainWindow::BuildHalf(TWindowSide& side, bool source) {
   auto* half = new QWidget(this);
-  half->setObjectName(source ? QStringLiteral("Panel1") : QStringLiteral("Panel2"));
+  half->setObjectName(source ? QStringLiteral("sourceHalf") : QStringLiteral("destinationHalf"));
   auto* layout = StackLayout(half);
 
   auto* title = new QLabel(source ? tr("コピー元") : tr("コピー先"), half);
-  title->setObjectName(source ? QStringLiteral("Label1") : QStringLiteral("Label2"));
+  title->setObjectName(source ? QStringLiteral("sourceTitle") : QStringLiteral("destinationTitle"));
   layout->addWidget(title);
 
-  auto* pathPanel = new TCaptionPanel(source ? QStringLiteral("Panel3") : QStringLiteral("Panel4"),
-                                      QString(), kPathPanelHeight, half);
-  auto* browse = new TPanelButton(source ? QStringLiteral("Panel5") : QStringLiteral("Panel6"),
-                                  tr("参照"), pathPanel);
+  auto* pathPanel = new TCaptionPanel(
+      source ? QStringLiteral("sourcePathPanel") : QStringLiteral("destinationPathPanel"),
+      QString(), kPathPanelHeight, half);
+  auto* browse = new TPanelButton(
+      source ? QStringLiteral("sourceBrowseButton") : QStringLiteral("destinationBrowseButton"),
+      tr("参照"), pathPanel);
   pathPanel->AddRight(browse, kPanelButtonWidth);
   layout->addWidget(pathPanel);
 
-  auto* imageSplitter =
-      new TColorSplitter(source ? QStringLiteral("Splitter2") : QStringLiteral("Splitter3"),
-                         Qt::Vertical, kMinorSplitterWidth, kSkyBlue, half);
-  auto* image = new TPreviewImage(source ? QStringLiteral("Image1") : QStringLiteral("Image2"),
-                                  Env.PixelRatio, half);
+  auto* imageSplitter = new TColorSplitter(source ? QStringLiteral("sourcePreviewSplitter")
+                                                  : QStringLiteral("destinationPreviewSplitter"),
+                                           Qt::Vertical, kMinorSplitterWidth, kSkyBlue, half);
+  auto* image = new TPreviewImage(
+      source ? QStringLiteral("sourcePreview") : QStringLiteral("destinationPreview"),
+      Env.PixelRatio, half);
   image->resize(image->width(), 168);
 
   auto* listsPanel = new QWidget(half);
-  listsPanel->setObjectName(source ? QStringLiteral("Panel7") : QStringLiteral("Panel8"));
+  listsPanel->setObjectName(source ? QStringLiteral("sourceListsPanel")
+                                   : QStringLiteral("destinationListsPanel"));
   auto* listsLayout = StackLayout(listsPanel);
-  auto* colorHeader =
-      new TCaptionPanel(source ? QStringLiteral("Panel9") : QStringLiteral("Panel13"),
-                        tr("SXF対応拡張ユーザー線色"), kHeaderHeight, listsPanel);
+  auto* colorHeader = new TCaptionPanel(
+      source ? QStringLiteral("sourceColorHeader") : QStringLiteral("destinationColorHeader"),
+      tr("SXF対応拡張ユーザー線色"), kHeaderHeight, listsPanel);
   listsLayout->addWidget(colorHeader);
 
-  auto* listSplitter =
-      new TColorSplitter(source ? QStringLiteral("Splitter4") : QStringLiteral("Splitter5"),
-                         Qt::Vertical, kMinorSplitterWidth, kSkyBlue, listsPanel);
+  auto* listSplitter = new TColorSplitter(
+      source ? QStringLiteral("sourceListsSplitter") : QStringLiteral("destinationListsSplitter"),
+      Qt::Vertical, kMinorSplitterWidth, kSkyBlue, listsPanel);
   QListWidget* colorList =
-      MakeList(source ? QStringLiteral("ListBox1") : QStringLiteral("ListBox3"), source, half);
+      MakeList(source ? QStringLiteral("sourceColorList") : QStringLiteral("destinationColorList"),
+               source, half);
   auto* lineTypePanel = new QWidget(listsPanel);
   auto* lineTypeLayout = StackLayout(lineTypePanel);
-  auto* lineTypeHeader =
-      new TCaptionPanel(source ? QStringLiteral("Panel10") : QStringLiteral("Panel14"),
-                        tr("SXF対応拡張ユーザー線種"), kHeaderHeight, lineTypePanel);
-  QListWidget* lineTypeList =
-      MakeList(source ? QStringLiteral("ListBox2") : QStringLiteral("ListBox4"), source, half);
+  auto* lineTypeHeader = new TCaptionPanel(
+      source ? QStringLiteral("sourceLineTypeHeader") : QStringLiteral("destinationLineTypeHeader"),
+      tr("SXF対応拡張ユーザー線種"), kHeaderHeight, lineTypePanel);
+  QListWidget* lineTypeList = MakeList(
+      source ? QStringLiteral("sourceLineTypeList") : QStringLiteral("destinationLineTypeList"),
+      source, half);
   // Wide enough for two periods of a line type's dashes.
   lineTypeList->setIconSize(QSize(36, 9));
   lineTypeLayout->addWidget(lineTypeHeader);
@@ -182,13 +188,13 @@ QWidget* MainWindow::BuildHalf(TWindowSide& side, bool source) {
   connect(lineTypeList, &QListWidget::currentRowChanged, this, lineTypeClick);
   if (source) {
     CopyColorsButton =
-        new TPanelButton(QStringLiteral("Panel11"), QStringLiteral("⇒"), colorHeader);
-    SelectAllColorsButton =
-        new TPanelButton(QStringLiteral("Panel16"), QStringLiteral("All"), colorHeader);
-    CopyLineTypesButton =
-        new TPanelButton(QStringLiteral("Panel12"), QStringLiteral("⇒"), lineTypeHeader);
-    SelectAllLineTypesButton =
-        new TPanelButton(QStringLiteral("Panel17"), QStringLiteral("All"), lineTypeHeader);
+        new TPanelButton(QStringLiteral("copyColorsButton"), QStringLiteral("⇒"), colorHeader);
+    SelectAllColorsButton = new TPanelButton(QStringLiteral("selectAllColorsButton"),
+                                             QStringLiteral("All"), colorHeader);
+    CopyLineTypesButton = new TPanelButton(QStringLiteral("copyLineTypesButton"),
+                                           QStringLiteral("⇒"), lineTypeHeader);
+    SelectAllLineTypesButton = new TPanelButton(QStringLiteral("selectAllLineTypesButton"),
+                                                QStringLiteral("All"), lineTypeHeader);
     colorHeader->AddRight(CopyColorsButton, kPanelButtonWidth);
     colorHeader->AddRight(SelectAllColorsButton, kPanelButtonWidth);
     lineTypeHeader->AddRight(CopyLineTypesButton, kPanelButtonWidth);
@@ -204,29 +210,29 @@ QWidget* MainWindow::BuildHalf(TWindowSide& side, bool source) {
 
 QWidget* MainWindow::BuildButtonBar() {
   auto* bar = new QFrame(this);
-  bar->setObjectName(QStringLiteral("Panel15"));
+  bar->setObjectName(QStringLiteral("buttonBar"));
   bar->setFrameStyle(QFrame::Panel | QFrame::Raised);
   bar->setFixedHeight(kButtonBarHeight);
   ButtonBar = bar;
 
   SaveButton = new QPushButton(tr("コピー先ファイルを保存 (&S)"), bar);
-  SaveButton->setObjectName(QStringLiteral("Button1"));
+  SaveButton->setObjectName(QStringLiteral("saveButton"));
   SaveButton->setGeometry(4, 4, 205, 33);
   ExitButton = new QPushButton(tr("終了 (&X)"), bar);
-  ExitButton->setObjectName(QStringLiteral("Button2"));
+  ExitButton->setObjectName(QStringLiteral("exitButton"));
   ExitButton->setGeometry(224, 4, 97, 33);
   connect(SaveButton, &QPushButton::clicked, this, &MainWindow::OnSave);
   connect(ExitButton, &QPushButton::clicked, this, &MainWindow::OnExit);
 
   ScreenColorLabel = new QLabel(tr("画面線色："), bar);
-  ScreenColorLabel->setObjectName(QStringLiteral("Label3"));
+  ScreenColorLabel->setObjectName(QStringLiteral("screenColorLabel"));
   ScreenColorLabel->move(336, 4);
-  ScreenColorSwatch = MakeSwatch(QStringLiteral("Label4"), bar);
+  ScreenColorSwatch = MakeSwatch(QStringLiteral("screenColorSwatch"), bar);
   ScreenColorSwatch->setGeometry(336, 20, 112, 13);
   PrintColorLabel = new QLabel(tr("印刷線色："), bar);
-  PrintColorLabel->setObjectName(QStringLiteral("Label5"));
+  PrintColorLabel->setObjectName(QStringLiteral("printColorLabel"));
   PrintColorLabel->move(464, 4);
-  PrintColorSwatch = MakeSwatch(QStringLiteral("Label6"), bar);
+  PrintColorSwatch = MakeSwatch(QStringLiteral("printColorSwatch"), bar);
   PrintColorSwatch->setGeometry(464, 20, 112, 13);
   for (QLabel* label : {ScreenColorLabel, PrintColorLabel}) {
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -50,6 +50,12 @@ void SetSwatchColor(QLabel* label, TColor color) {
   label->setPalette(palette);
 }
 
+// The words of the window's language before a colour line's widths and point radius.
+TColorLineLabels ColorLineLabels() {
+  return {Utf8ToSjis(MainWindow::tr("幅:").toStdString()),
+          Utf8ToSjis(MainWindow::tr("点半径:").toStdString())};
+}
+
 }  // namespace
 
 std::vector<TSlot> SelectedListSlots(const QListWidget* list) {
@@ -68,7 +74,7 @@ void MainWindow::FillColorList(const TWindowSide& side) {
   const QSignalBlocker blocker(list);
   list->clear();
   const std::vector<TSlot>& listed = half.Listed(TSlotKind::Color);
-  const std::vector<std::string> texts = half.ListTexts(TSlotKind::Color);
+  const std::vector<std::string> texts = half.ListTexts(TSlotKind::Color, ColorLineLabels());
   for (size_t i = 0; i < listed.size(); ++i) {
     auto* item = new QListWidgetItem(QString::fromStdString(texts[i]));
     // The line under the pointer, read in full however narrow the list.
@@ -86,7 +92,7 @@ void MainWindow::FillLineTypeList(const TWindowSide& side) {
   list->clear();
   const QColor ink = list->palette().color(QPalette::Text);
   const std::vector<TSlot>& listed = half.Listed(TSlotKind::LineType);
-  const std::vector<std::string> texts = half.ListTexts(TSlotKind::LineType);
+  const std::vector<std::string> texts = half.ListTexts(TSlotKind::LineType, ColorLineLabels());
   for (size_t i = 0; i < listed.size(); ++i) {
     auto* item = new QListWidgetItem(QString::fromStdString(texts[i]));
     item->setToolTip(item->text());

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 
 #include "app/caption_panel.h"
+#include "app/failure_reason.h"
 #include "app/main_window.h"
 
 namespace pennatran {
@@ -25,9 +26,26 @@ QString PaletteOnDestination(const QString& path) {
       .arg(path);
 }
 
-QString PaletteRefused(const std::string& error) {
+QString SourceFailureReason(const QString& path, const TPaletteSourceError& error) {
+  switch (error.Failure) {
+    case TPaletteSourceFailure::None:
+      break;
+    case TPaletteSourceFailure::CannotOpen:
+      return MainWindow::tr("「%1」を開けません").arg(path);
+    case TPaletteSourceFailure::TooLarge:
+      return MainWindow::tr("「%1」はパレットファイルとしては大きすぎます").arg(path);
+    case TPaletteSourceFailure::BadPaletteFile:
+      return MainWindow::tr("「%1」：%2")
+          .arg(path, QString::fromStdString(PaletteFileErrorText(error.PaletteFile)));
+    case TPaletteSourceFailure::Drawing:
+      return MainWindow::tr("「%1」：%2").arg(path, FailureReason(error.Drawing));
+  }
+  return {};
+}
+
+QString PaletteRefused(const QString& path, const TPaletteSourceError& error) {
   return MainWindow::tr("パレットファイルを開けませんでした。\n%1")
-      .arg(QString::fromStdString(error));
+      .arg(SourceFailureReason(path, error));
 }
 
 }  // namespace
@@ -43,7 +61,7 @@ bool MainWindow::OpenIfPaletteFile(TWindowSide& side, const QString& path) {
   load = side.Session->OpenPaletteFile(ToFsPath(path));
   QGuiApplication::restoreOverrideCursor();
   if (!load.Ok) {
-    Env.Messages->Information(PaletteRefused(load.PaletteError));
+    Env.Messages->Information(PaletteRefused(path, load.PaletteError));
     return true;
   }
   side.PathPanel->SetCaption(path);

@@ -53,8 +53,8 @@ int RunScreenshot(const QString& outputPng, const QString& source, const QString
   Wait(300);
   form.OpenSource(source);
   form.OpenDestination(destination);
-  auto* colors = form.findChild<QListWidget*>(QStringLiteral("ListBox1"));
-  auto* lineTypes = form.findChild<QListWidget*>(QStringLiteral("ListBox2"));
+  auto* colors = form.findChild<QListWidget*>(QStringLiteral("sourceColorList"));
+  auto* lineTypes = form.findChild<QListWidget*>(QStringLiteral("sourceLineTypeList"));
   if (colors == nullptr || lineTypes == nullptr) return 1;
   SelectLines(colors, {0, 2, 3});
   colors->setCurrentRow(2, QItemSelectionModel::NoUpdate);

@@ -12,6 +12,7 @@
 #include "cli/failure_text.h"
 #include "cli/interrupt_cleanup.h"
 #include "cli/json_text.h"
+#include "cli/slot_selection_text.h"
 #include "cli/terminal.h"
 #include "jww/caret_controls.h"
 #include "palette/palette_apply.h"
@@ -125,7 +126,10 @@ int RunApply(const TApplyOptions& options) {
   TApplySettings settings;
   const TSlotChoice choice =
       ChooseSlots(source, options.Slots.ColorsOrNull(), options.Slots.LineTypesOrNull());
-  if (!choice.Error.empty()) return Usage(choice.Error);
+  if (!choice.Ok()) {
+    std::cerr << "pennatran-cli: " << SlotChoiceText(choice) << '\n';
+    return kExitUsage;
+  }
   settings.Slots = choice.Slots;
   settings.Backup = options.Backup;
   settings.DryRun = options.DryRun;

@@ -6,6 +6,7 @@
 #include "cli/drawing_input.h"
 #include "cli/failure_text.h"
 #include "cli/interrupt_cleanup.h"
+#include "cli/slot_selection_text.h"
 #include "jww/file_lock.h"
 #include "palette/palette_file.h"
 #include "palette/slot_selection.h"
@@ -17,7 +18,8 @@ namespace {
 bool ParseOption(const char* option, const std::string& text, TSlotKind kind,
                  TSlotSelection& selection) {
   selection = ParseSlotSelection(text, kind);
-  if (!selection.Ok()) std::cerr << "pennatran-cli: " << option << ": " << selection.Error << ".\n";
+  if (!selection.Ok())
+    std::cerr << "pennatran-cli: " << SlotSelectionText(option, selection.Error) << '\n';
   return selection.Ok();
 }
 
@@ -57,8 +59,8 @@ int RunCopy(const TCopyOptions& options) {
   if (!LoadSource(options.Source, source, options.Verbose)) return kExitUsage;
   const TSlotChoice choice = ChooseSlots(source, options.HasColors ? &options.Colors : nullptr,
                                          options.HasLineTypes ? &options.LineTypes : nullptr);
-  if (!choice.Error.empty()) {
-    std::cerr << "pennatran-cli: " << choice.Error << ".\n";
+  if (!choice.Ok()) {
+    std::cerr << "pennatran-cli: " << SlotChoiceText(choice) << '\n';
     return kExitUsage;
   }
 

@@ -5,6 +5,7 @@
 #include "cli/drawing_input.h"
 #include "cli/json_text.h"
 #include "cli/palette_json_output.h"
+#include "cli/slot_selection_text.h"
 #include "jww/caret_controls.h"
 #include "palette/palette_diff.h"
 
@@ -30,8 +31,8 @@ int RunDiff(const TDiffOptions& options) {
     both.Held.Of(kind) = Common(first.Held.Of(kind), second.Held.Of(kind));
   const TSlotChoice choice =
       ChooseSlots(both, options.Slots.ColorsOrNull(), options.Slots.LineTypesOrNull());
-  if (!choice.Error.empty()) {
-    std::cerr << "pennatran-cli: " << choice.Error << ".\n";
+  if (!choice.Ok()) {
+    std::cerr << "pennatran-cli: " << SlotChoiceText(choice) << '\n';
     return kExitUsage;
   }
   const std::vector<TFieldChange> changes = CompareSlots(first, second, choice.Slots);

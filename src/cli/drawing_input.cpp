@@ -69,23 +69,57 @@ bool LoadDrawing(THalfSession& half, const std::string& file, const TTempFolder&
   return loaded;
 }
 
-void ReportLoadFailure(const std::string& file, const TJwwData& doc) {
-  if (doc.LoadError.NotADrawing) {
+namespace {
+
+void ReportDrawingFailure(const std::string& file, const TDrawingFailure& failure) {
+  if (failure.Kind == TFailureKind::NotADrawing) {
     std::cerr << "pennatran-cli: "
               << Tr("drawing", "\"%1\" is not a Jw_cad drawing file.").Arg(file) << '\n';
     return;
   }
   std::cerr << "pennatran-cli: "
-            << Tr("drawing", "\"%1\": %2.").Arg(file).Arg(FailureReason(LoadFailureOf(doc)))
-            << '\n';
+            << Tr("drawing", "\"%1\": %2.").Arg(file).Arg(FailureReason(failure)) << '\n';
+}
+
+void ReportSourceFailure(const std::string& file, const TPaletteSourceError& error) {
+  switch (error.Failure) {
+    case TPaletteSourceFailure::None:
+      return;
+    case TPaletteSourceFailure::CannotOpen:
+      std::cerr << "pennatran-cli: "
+                << Tr("drawing", "cannot open the file \"%1\" for reading.").Arg(file) << '\n';
+      return;
+    case TPaletteSourceFailure::TooLarge:
+      std::cerr << "pennatran-cli: "
+                << Tr("drawing", "\"%1\" is too large for a palette file.").Arg(file) << '\n';
+      return;
+    case TPaletteSourceFailure::BadPaletteFile:
+      std::cerr << "pennatran-cli: "
+                << Tr("drawing", "%1: %2.")
+                       .Arg(file)
+                       .Arg(PaletteFileErrorText(
+                           error.PaletteFile,
+                           [](const char* pattern) { return Tr("PaletteFile", pattern).Str(); }))
+                << '\n';
+      return;
+    case TPaletteSourceFailure::Drawing:
+      ReportDrawingFailure(file, error.Drawing);
+      return;
+  }
+}
+
+}  // namespace
+
+void ReportLoadFailure(const std::string& file, const TJwwData& doc) {
+  ReportDrawingFailure(file, LoadFailureOf(doc));
 }
 
 bool LoadSource(const std::string& file, TPalette& palette, bool verbose) {
   if (!CheckReadable(file)) return false;
-  std::string error;
+  TPaletteSourceError error;
   std::vector<TSaveNote> notes;
   if (!LoadPaletteSource(std::filesystem::path(file), palette, error, &notes)) {
-    std::cerr << "pennatran-cli: " << error << ".\n";
+    ReportSourceFailure(file, error);
     return false;
   }
   ReportSaveNotes(notes, verbose);

@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "cli/output_files.h"
+#include "cli/slot_selection_text.h"
 #include "palette/palette_file.h"
 
 namespace pennatran {
@@ -29,8 +30,8 @@ int RunExport(const TExportOptions& options) {
   }
   const TSlotChoice choice =
       ChooseSlots(source, options.Slots.ColorsOrNull(), options.Slots.LineTypesOrNull());
-  if (!choice.Error.empty()) {
-    std::cerr << "pennatran-cli: " << choice.Error << ".\n";
+  if (!choice.Ok()) {
+    std::cerr << "pennatran-cli: " << SlotChoiceText(choice) << '\n';
     return kExitUsage;
   }
   if (!SavePaletteFile(options.Output, PalettePart(source, choice.Slots))) {

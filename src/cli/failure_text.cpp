@@ -19,6 +19,12 @@ std::string SaveReason(const TDrawingFailure& failure, bool english) {
   return Tr("SaveFailure", sentence.c_str()).Str();
 }
 
+// Where and why a load stopped, its patterns looked up as the sentence around it is.
+std::string LoadReason(const TLoadError& error, bool english) {
+  if (english) return LoadErrorText(error);
+  return LoadErrorText(error, [](const char* pattern) { return Tr("LoadError", pattern).Str(); });
+}
+
 }  // namespace
 
 std::string FailureReason(const TDrawingFailure& failure, bool english) {
@@ -30,8 +36,8 @@ std::string FailureReason(const TDrawingFailure& failure, bool english) {
       return Say(Translatable("failure", "not a Jw_cad drawing"), english).Str();
     case TFailureKind::NotReadCompletely:
       return Say(Translatable("failure", "not read completely (offset %1: %2)"), english)
-          .Arg(failure.Offset)
-          .Arg(failure.Detail)
+          .Arg(failure.Load.Offset)
+          .Arg(LoadReason(failure.Load, english))
           .Str();
     case TFailureKind::ReadOnly:
       return Say(Translatable("failure", "the file is read-only"), english).Str();

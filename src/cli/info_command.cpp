@@ -24,7 +24,8 @@ int RunInfo(const TInfoOptions& options) {
   out["file"] = options.File;
   out["loaded"] = loaded;
   if (!loaded) {
-    out["error"] = TJson{{"offset", doc.LoadError.Offset}, {"message", doc.LoadError.Message}};
+    out["error"] =
+        TJson{{"offset", doc.LoadError.Offset}, {"message", LoadErrorText(doc.LoadError)}};
   }
   AddDocumentJson(out, doc);
   std::vector<TJsonArrayMember> arrays;

@@ -11,6 +11,10 @@
 namespace pennatran {
 namespace {
 
+// The command line's lists keep the words of the lists scripts already read: "幅:" and
+// "点半径:" in Shift-JIS, in every language.
+const TColorLineLabels kColorLabels = {"\x95\x9D:", "\x93\x5F\x94\xBC\x8C\x61:"};
+
 // The lists show what was read even when the load stopped early, as the window does; the
 // exit code and a line on stderr tell that the file was not read completely. A file that
 // is not a drawing has no lists.
@@ -19,8 +23,9 @@ int PrintList(const std::string& file, TSlotKind kind) {
   TTempFolder images(InterruptScratchWatch());
   THalfSession half;
   const bool loaded = LoadDrawing(half, file, images);
-  if (!half.Drawing().LoadError.NotADrawing) {
-    for (const std::string& line : half.ListTexts(kind)) std::cout << CaretControls(line) << '\n';
+  if (!half.Drawing().LoadError.NotADrawing()) {
+    for (const std::string& line : half.ListTexts(kind, kColorLabels))
+      std::cout << CaretControls(line) << '\n';
   }
   std::cout.flush();
   if (!loaded) {

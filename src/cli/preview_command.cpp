@@ -107,7 +107,7 @@ int RunPreview(const TPreviewOptions& options, int argc, char** argv) {
   THalfSession half(TPreviewEnvironment{DefaultPrinterResolution, {}, {}});
   const bool loaded = LoadDrawing(half, options.File, images);
   if (!loaded) ReportLoadFailure(options.File, half.Drawing());
-  if (half.Drawing().LoadError.NotADrawing) return kExitFailed;
+  if (half.Drawing().LoadError.NotADrawing()) return kExitFailed;
 
   half.ResetPreview(size->Width, size->Height, SystemNow());
   TPreviewCarry carry;

@@ -1,6 +1,7 @@
 #include "jww/byte_reader.h"
 
 #include <cstring>
+#include <utility>
 
 #include "jww/string_rules.h"
 
@@ -12,8 +13,18 @@ constexpr uint16_t kLongCountMarker = 0xFFFF;
 
 }  // namespace
 
+void RethrowAt(const TReadError& e, TLoadPlace place, uint32_t index, int32_t entityKind,
+               uint32_t blockDefinition) {
+  TLoadError error = e.Error;
+  error.Place = place;
+  error.Index = index;
+  error.EntityKind = entityKind;
+  error.BlockDefinition = blockDefinition;
+  throw TReadError(std::move(error));
+}
+
 void TByteReader::FailAtEnd() const {
-  throw TReadError(Position, "end of file");
+  throw TReadError(LoadErrorAt(TLoadFailure::CutShort, Position));
 }
 
 TByteReader::TStringHead TByteReader::StringHead() {

@@ -8,18 +8,25 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "jww/jww_types.h"
+#include "jww/load_error.h"
 
 namespace pennatran {
 
-// A read that could not be completed: Offset is where the failed read began.
+// A read that could not be completed: Error.Offset is where the failed read began. The
+// reader's parts fill in Error.Place as the error passes them.
 class TReadError : public std::runtime_error {
  public:
-  TReadError(uint64_t offset, const std::string& description)
-      : std::runtime_error(description), Offset(offset) {}
-  uint64_t Offset;
+  explicit TReadError(TLoadError error)
+      : std::runtime_error(LoadErrorText(error)), Error(std::move(error)) {}
+  TLoadError Error;
 };
+
+// Throws e again, saying the part of the drawing the read was in.
+[[noreturn]] void RethrowAt(const TReadError& e, TLoadPlace place, uint32_t index = 0,
+                            int32_t entityKind = 0, uint32_t blockDefinition = 0);
 
 // What a class tag said. Number is the class's object number: the number just given to a
 // new class, or the one a reference names; 0 when the tag names no class.

@@ -22,9 +22,6 @@ constexpr size_t kWidthBytes = sizeof(TEntJwwCommon::Width);
 // for no more definitions than the bytes left could hold, and reading stops at the cut.
 constexpr size_t kMinBlockDefBytes = 2 + 13 + 12 + 1 + 2;
 
-constexpr std::array<const char*, 8> kKindNames = {"",     "line",      "arc",   "point",
-                                                   "text", "dimension", "solid", "block insert"};
-
 int KindOfClassName(std::string_view name) {
   for (int kind = EntityLine; kind <= EntityInsert; ++kind) {
     if (name == kEntityClassNames[kind]) return kind;
@@ -32,19 +29,14 @@ int KindOfClassName(std::string_view name) {
   return 0;
 }
 
-// Appends context to a read error so that the message says where in the drawing it hit.
-[[noreturn]] void Rethrow(const TReadError& e, const std::string& where) {
-  throw TReadError(e.Offset, std::string(e.what()) + " " + where);
-}
-
 class TEntityReader {
  public:
   TEntityReader(TByteReader& in, int32_t version, const TConsumedBytes& consumed = {})
       : In(in), Version(version), Consumed(consumed) {}
 
-  // Reads `count` entities into the lists of the document or a block definition. `where`
-  // names the owner in error messages.
-  void ReadList(TEntityLists& lists, uint32_t count, const std::string& where) {
+  // Reads `count` entities into the lists of the document or of block definition
+  // `blockDefinition` (1-based; 0 for the document), which errors name.
+  void ReadList(TEntityLists& lists, uint32_t count, uint32_t blockDefinition) {
     ReserveForList(lists, count);
     uint32_t taken = 0;
     while (taken < count) {
@@ -52,14 +44,13 @@ class TEntityReader {
       try {
         kind = ReadTag();
       } catch (const TReadError& e) {
-        Rethrow(e, "reading the tag of entity " + std::to_string(taken + 1) + where);
+        RethrowAt(e, TLoadPlace::EntityTag, taken + 1, 0, blockDefinition);
       }
       if (kind == 0) continue;  // a class we do not read: only its tag was consumed
       try {
         ReadOne(lists, kind);
       } catch (const TReadError& e) {
-        Rethrow(e, "inside entity " + std::to_string(taken + 1) + " (" + kKindNames[kind] + ")" +
-                       where);
+        RethrowAt(e, TLoadPlace::Entity, taken + 1, kind, blockDefinition);
       }
       ++taken;
       In.AdvanceObject();
@@ -266,23 +257,22 @@ void ReadBlockDefinitions(TByteReader& in, TEntityReader& reader, TJwwData& doc)
   try {
     count = in.Count();
   } catch (const TReadError& e) {
-    Rethrow(e, "reading the block definition count");
+    RethrowAt(e, TLoadPlace::BlockDefinitionCount);
   }
   doc.Header.BlockCount = static_cast<int32_t>(count);
   doc.BlockDefs.reserve(std::min<size_t>(count, in.Remaining() / kMinBlockDefBytes));
   for (uint32_t k = 1; k <= count; ++k) {
-    const std::string where = " of block definition " + std::to_string(k);
     TEntJwwBlockDef def;
     try {
       reader.ReadDefinitionHead(def, k);
     } catch (const TReadError& e) {
-      Rethrow(e, "inside block definition " + std::to_string(k));
+      RethrowAt(e, TLoadPlace::BlockDefinition, k);
     }
     // A definition whose own fields were read stays, with the entities read completely,
     // even when the file ends among its entities.
     doc.BlockDefs.push_back(std::move(def));
     TEntJwwBlockDef& placed = doc.BlockDefs.back();
-    reader.ReadList(placed, static_cast<uint32_t>(placed.Count), where);
+    reader.ReadList(placed, static_cast<uint32_t>(placed.Count), k);
   }
 }
 
@@ -294,10 +284,10 @@ void ReadEntitySection(TByteReader& in, TJwwData& doc, const TConsumedBytes& con
   try {
     count = in.Count();
   } catch (const TReadError& e) {
-    Rethrow(e, "reading the entity count");
+    RethrowAt(e, TLoadPlace::EntityCount);
   }
   doc.Header.EntityCount = static_cast<int32_t>(count);
-  reader.ReadList(doc, count, "");
+  reader.ReadList(doc, count, 0);
   ReadBlockDefinitions(in, reader, doc);
   if (doc.Header.Version >= kFirstImageVersion) ReadImageSection(in, doc);
 }

@@ -77,7 +77,7 @@ void ReadImageSection(TByteReader& in, TJwwData& doc) {
   try {
     count = in.I32();
   } catch (const TReadError& e) {
-    throw TReadError(e.Offset, std::string(e.what()) + " reading the image count");
+    RethrowAt(e, TLoadPlace::ImageCount);
   }
   if (count <= 0) return;
   // The count is only a claim: the entries are read up to the cut, and room is reserved
@@ -95,8 +95,8 @@ void ReadImageSection(TByteReader& in, TJwwData& doc) {
         try {
           entry.Bytes.assign(bytes);
         } catch (const std::bad_alloc&) {
-          throw TReadError(in.Offset(),
-                           "out of memory keeping the image \"" + SjisToUtf8(entry.Name) + "\"");
+          throw TReadError(
+              LoadErrorAt(TLoadFailure::ImageMemory, in.Offset(), SjisToUtf8(entry.Name)));
         }
         if (!doc.ImageFolder.empty() && IsSafeImageName(entry.Name)) {
           WriteImageFile(ImageFilePath(doc.ImageFolder, entry.Name), bytes);
@@ -104,7 +104,7 @@ void ReadImageSection(TByteReader& in, TJwwData& doc) {
       }
       doc.ImageList.push_back(std::move(entry));
     } catch (const TReadError& e) {
-      throw TReadError(e.Offset, std::string(e.what()) + " inside image " + std::to_string(i + 1));
+      RethrowAt(e, TLoadPlace::Image, static_cast<uint32_t>(i + 1));
     }
   }
 }

@@ -9,6 +9,7 @@
 
 #include "jww/atomic_file.h"
 #include "jww/jww_types.h"
+#include "jww/load_error.h"
 #include "jww/save_failure.h"
 #include "jww/user_slots.h"
 
@@ -21,14 +22,6 @@ struct TDocumentInfo {
   SjisString DocMemoLine1;
   SjisString DocMemoRest;
   double DocPrintScale = 1.0;
-};
-
-// Where and why a load stopped; empty message when the whole file was read.
-struct TLoadError {
-  uint64_t Offset = 0;
-  std::string Message;
-  // The file does not begin with a drawing's signature: nothing of it was read.
-  bool NotADrawing = false;
 };
 
 // A drawing; its own entities are the lists it derives from.

@@ -51,29 +51,28 @@ bool ReadDrawing(TJwwData& doc, const uint8_t* data, size_t size, bool& publishe
   published = true;
   if (!BeginsLikeADrawing(data, size)) {
     published = false;
-    doc.LoadError = {0, "not a Jw_cad drawing: it does not begin with \"JwwData.\"", true};
+    doc.LoadError.Failure = TLoadFailure::NotADrawing;
     return false;
   }
   try {
     try {
       if (!ReadHeader(in, doc)) {
         published = false;
-        doc.LoadError = {8, "version " + std::to_string(doc.Header.Version) +
-                                " is older than the oldest readable version " +
-                                std::to_string(kOldestReadableVersion)};
+        doc.LoadError = LoadErrorAt(TLoadFailure::OldVersion, kJwwSignature.size());
+        doc.LoadError.Version = doc.Header.Version;
         return false;
       }
     } catch (const TReadError& e) {
-      throw TReadError(e.Offset, std::string(e.what()) + " inside the header");
+      RethrowAt(e, TLoadPlace::Header);
     }
     ReadEntitySection(in, doc, consumed);
     return true;
   } catch (const TReadError& e) {
-    doc.LoadError = {e.Offset, e.what()};
+    doc.LoadError = e.Error;
   } catch (const std::bad_alloc&) {
-    doc.LoadError = {in.Offset(), "out of memory"};
+    doc.LoadError = LoadErrorAt(TLoadFailure::OutOfMemory, in.Offset());
   } catch (const std::exception& e) {
-    doc.LoadError = {in.Offset(), e.what()};
+    doc.LoadError = LoadErrorAt(TLoadFailure::Other, in.Offset(), e.what());
   }
   return false;
 }
@@ -116,27 +115,27 @@ bool TJwwData::LoadFromFile(const std::filesystem::path& fileName) {
     name.assign(utf8.begin(), utf8.end());
   }
   std::optional<TLargeBuffer> bytes;
-  std::string failure;
+  TLoadFailure failure = TLoadFailure::None;
   try {
     std::ifstream in(fileName, std::ios::binary);
     if (!in.is_open()) {
-      failure = "cannot open the file";
+      failure = TLoadFailure::CannotOpen;
     } else {
       in.seekg(0, std::ios::end);
       const std::streamoff size = in.tellg();
       in.seekg(0, std::ios::beg);
       if (size < 0) {
-        failure = "cannot read the file";
+        failure = TLoadFailure::CannotRead;
       } else {
         bytes.emplace(static_cast<size_t>(size));
         in.read(reinterpret_cast<char*>(bytes->Data()), size);
-        if (in.gcount() != size) failure = "cannot read the file";
+        if (in.gcount() != size) failure = TLoadFailure::CannotRead;
       }
     }
   } catch (const std::exception&) {
-    failure = "cannot read the file";
+    failure = TLoadFailure::CannotRead;
   }
-  if (failure.empty()) {
+  if (failure == TLoadFailure::None) {
     // The buffer is ours: what the reader has copied into records need not stay resident
     // while the rest of a large drawing is read.
     TLargeBuffer& buffer = *bytes;
@@ -146,7 +145,7 @@ bool TJwwData::LoadFromFile(const std::filesystem::path& fileName) {
   // A file that cannot be read loads as an empty drawing, published like any failed load.
   Clear();
   DocInfo.DocFileName = name;
-  LoadError = {0, failure};
+  LoadError.Failure = failure;
   Finish(*this);
   return false;
 }

@@ -76,7 +76,7 @@ class TBuilder {
  public:
   TBuilder(std::string_view text, Json& root) : Text(text), Root(root) {}
 
-  std::string Error;
+  TPaletteFileError Error;
 
   bool null() { return Put(nullptr); }
   bool boolean(bool v) { return Put(v); }
@@ -91,16 +91,16 @@ class TBuilder {
   bool end_array() { return Close(); }
   bool key(std::string& k) {
     if (Containers.back()->contains(k)) {
-      Error = Pointer() + "/" + ShortCaretText(PointerSegment(k), kLongestKey) +
-              ": the field appears twice";
+      Error = PaletteErrorAt(Pointer() + "/" + ShortCaretText(PointerSegment(k), kLongestKey),
+                             TPaletteFileFailure::FieldTwice);
       return false;
     }
     Key = std::move(k);
     return true;
   }
   bool parse_error(size_t position, const std::string&, const nlohmann::detail::exception& e) {
-    Error = LineAndColumn(Text, position > 0 ? position - 1 : 0) + ": not valid JSON (" +
-            Detail(e.what()) + ")";
+    Error = ErrorAtOffset(Text, position > 0 ? position - 1 : 0, TPaletteFileFailure::NotJson);
+    Error.Value = Detail(e.what());
     return false;
   }
 
@@ -152,7 +152,7 @@ class TBuilder {
 
 }  // namespace
 
-std::string LineAndColumn(std::string_view text, size_t offset) {
+TPaletteFileError ErrorAtOffset(std::string_view text, size_t offset, TPaletteFileFailure failure) {
   offset = std::min(offset, text.size());
   size_t line = 1, column = 1;
   for (size_t i = 0; i < offset; ++i) {
@@ -163,17 +163,21 @@ std::string LineAndColumn(std::string_view text, size_t offset) {
       ++column;
     }
   }
-  return "line " + std::to_string(line) + ", column " + std::to_string(column);
+  TPaletteFileError error;
+  error.Failure = failure;
+  error.Line = line;
+  error.Column = column;
+  return error;
 }
 
-bool ParseBoundedJson(std::string_view text, Json& root, std::string& error) {
+bool ParseBoundedJson(std::string_view text, Json& root, TPaletteFileError& error) {
   if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
   bool nul = false;
   const size_t bad = FirstTooDeepOrNul(text, nul);
   if (bad != std::string_view::npos) {
-    error = LineAndColumn(text, bad) +
-            (nul ? std::string(": not valid JSON (a NUL byte)")
-                 : ": nested deeper than " + std::to_string(kMostJsonDepth) + " levels");
+    error =
+        ErrorAtOffset(text, bad, nul ? TPaletteFileFailure::NulByte : TPaletteFileFailure::TooDeep);
+    error.Low = static_cast<int64_t>(kMostJsonDepth);
     return false;
   }
   TBuilder builder(text, root);

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "palette/palette_file_error.h"
+
 namespace pennatran {
 
 // Deeper nesting than any palette file needs; it bounds the parser's and the value's stacks.
@@ -15,9 +17,9 @@ constexpr size_t kMostJsonDepth = 64;
 
 // Parses text (a UTF-8 byte order mark first is skipped) as exactly one JSON value. On
 // failure returns false with error saying where and what.
-bool ParseBoundedJson(std::string_view text, nlohmann::json& root, std::string& error);
+bool ParseBoundedJson(std::string_view text, nlohmann::json& root, TPaletteFileError& error);
 
-// "line L, column C" of a byte offset, both counted from 1.
-std::string LineAndColumn(std::string_view text, size_t offset);
+// An error at the line and column (both counted from 1) of a byte offset of text.
+TPaletteFileError ErrorAtOffset(std::string_view text, size_t offset, TPaletteFileFailure failure);
 
 }  // namespace pennatran

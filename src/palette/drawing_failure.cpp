@@ -4,12 +4,11 @@ namespace pennatran {
 
 TDrawingFailure LoadFailureOf(const TJwwData& doc) {
   TDrawingFailure failure;
-  if (doc.LoadError.NotADrawing) {
+  if (doc.LoadError.NotADrawing()) {
     failure.Kind = TFailureKind::NotADrawing;
   } else {
     failure.Kind = TFailureKind::NotReadCompletely;
-    failure.Offset = doc.LoadError.Offset;
-    failure.Detail = doc.LoadError.Message;
+    failure.Load = doc.LoadError;
   }
   return failure;
 }

@@ -15,7 +15,7 @@ namespace pennatran {
 enum class TFailureKind {
   None,
   NotADrawing,        // it is not a Jw_cad drawing
-  NotReadCompletely,  // the load stopped at Offset (0: not opened), as Detail says
+  NotReadCompletely,  // the load stopped as Load says
   ReadOnly,           // the user made it read-only
   Busy,               // another run kept it locked for the whole wait
   OutputFolder,       // Path, the folder its output goes to, could not be made
@@ -29,8 +29,8 @@ enum class TFailureKind {
 struct TDrawingFailure {
   TFailureKind Kind = TFailureKind::None;
   std::filesystem::path Path;
-  uint64_t Offset = 0;
-  std::string Detail;  // the system's or the reader's own words, in English
+  std::string Detail;  // the system's own words, in English
+  TLoadError Load;     // for NotReadCompletely
   TSaveFailure Save = TSaveFailure::None;
 };
 

@@ -9,10 +9,6 @@
 namespace pennatran {
 namespace {
 
-// "幅:" and "点半径:" in Shift-JIS.
-constexpr char kWidthLabel[] = "\x95\x9D:";
-constexpr char kPointRadiusLabel[] = "\x93\x5F\x94\xBC\x8C\x61:";
-
 // Upper-case hexadecimal, at least `digits` digits; a negative value shows its 32-bit
 // two's complement because the colour words are unsigned.
 std::string Hex(uint32_t value, int digits) {
@@ -31,10 +27,15 @@ void TakeDrawingSlots(const TJwwData& doc, TPalette& palette) {
 }
 
 template <TSlotKind K>
-std::vector<SjisString> Lines(const TPalette& palette) {
+std::vector<SjisString> Lines(const TPalette& palette, const TColorLineLabels& labels) {
   std::vector<SjisString> lines;
   lines.reserve(palette.Held.Of(K).size());
-  for (TSlot slot : palette.Held.Of(K)) lines.push_back(ListLine(palette.Table<K>()[slot], slot));
+  for (TSlot slot : palette.Held.Of(K)) {
+    if constexpr (K == TSlotKind::Color)
+      lines.push_back(ListLine(palette.Table<K>()[slot], slot, labels));
+    else
+      lines.push_back(ListLine(palette.Table<K>()[slot], slot));
+  }
   return lines;
 }
 
@@ -71,10 +72,10 @@ TPalette PalettePart(const TPalette& palette, const TSlotSet& slots) {
   return part;
 }
 
-SjisString ListLine(const TEntJwwColorExNo& entry, TSlot slot) {
-  return SlotPrefix(slot, entry.Name) + Hex(entry.ScreenColor, 6) + " " + kWidthLabel +
-         std::to_string(entry.ScreenWidth) + " " + Hex(entry.PrintColor, 6) + " " + kWidthLabel +
-         std::to_string(entry.PrintWidth) + " " + kPointRadiusLabel +
+SjisString ListLine(const TEntJwwColorExNo& entry, TSlot slot, const TColorLineLabels& labels) {
+  return SlotPrefix(slot, entry.Name) + Hex(entry.ScreenColor, 6) + " " + labels.Width +
+         std::to_string(entry.ScreenWidth) + " " + Hex(entry.PrintColor, 6) + " " + labels.Width +
+         std::to_string(entry.PrintWidth) + " " + labels.PointRadius +
          FixedText(entry.PointRadius, 2);
 }
 
@@ -89,9 +90,10 @@ SjisString ListLine(const TEntJwwLineTypeExNo& entry, TSlot slot) {
   return line + "]";
 }
 
-std::vector<SjisString> ListLines(const TPalette& palette, TSlotKind kind) {
-  return kind == TSlotKind::Color ? Lines<TSlotKind::Color>(palette)
-                                  : Lines<TSlotKind::LineType>(palette);
+std::vector<SjisString> ListLines(const TPalette& palette, TSlotKind kind,
+                                  const TColorLineLabels& labels) {
+  return kind == TSlotKind::Color ? Lines<TSlotKind::Color>(palette, labels)
+                                  : Lines<TSlotKind::LineType>(palette, labels);
 }
 
 void CopySlots(const TPalette& src, const TSlotSet& slots, TJwwData& dst) {

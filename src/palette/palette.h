@@ -38,12 +38,20 @@ TPalette PaletteOfDrawing(const TJwwData& doc);
 // Only the given slots of palette (slots it does not hold are left out).
 TPalette PalettePart(const TPalette& palette, const TSlotSet& slots);
 
+// The words a colour list line puts before its numbers, in Shift-JIS: each front end gives
+// them in its own language.
+struct TColorLineLabels {
+  SjisString Width;        // before each of the two widths, e.g. "幅:"
+  SjisString PointRadius;  // e.g. "点半径:"
+};
+
 // One list line, Shift-JIS, e.g. "No.17 [] 0000FF 幅:1 0000FF 幅:2 点半径:0.30".
-SjisString ListLine(const TEntJwwColorExNo& entry, TSlot slot);
+SjisString ListLine(const TEntJwwColorExNo& entry, TSlot slot, const TColorLineLabels& labels);
 // e.g. "No.17 [] 00000000 2 [1.00,0.50]".
 SjisString ListLine(const TEntJwwLineTypeExNo& entry, TSlot slot);
 // The lines of the held slots of a kind, in slot order.
-std::vector<SjisString> ListLines(const TPalette& palette, TSlotKind kind);
+std::vector<SjisString> ListLines(const TPalette& palette, TSlotKind kind,
+                                  const TColorLineLabels& labels);
 
 // Overwrites every given slot of dst with a full copy of the palette's entry, whether the
 // palette holds it or not. Slots outside the user slots are ignored; a table missing from

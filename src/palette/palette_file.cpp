@@ -18,14 +18,15 @@ bool LooksLikePaletteFile(std::string_view firstBytes) {
   return false;
 }
 
-bool LoadPaletteSource(const std::filesystem::path& file, TPalette& palette, std::string& error,
-                       std::vector<TSaveNote>* notes) {
+bool LoadPaletteSource(const std::filesystem::path& file, TPalette& palette,
+                       TPaletteSourceError& error, std::vector<TSaveNote>* notes) {
+  error = {};
   if (notes) notes->clear();
   // A palette file is small; anything larger is a drawing or not ours.
   constexpr size_t kLongestPaletteFile = 16 * 1024 * 1024;
   std::ifstream in(file, std::ios::binary);
   if (!in) {
-    error = "cannot open \"" + file.string() + "\" for reading";
+    error.Failure = TPaletteSourceFailure::CannotOpen;
     return false;
   }
   std::string head(64, '\0');
@@ -40,13 +41,12 @@ bool LoadPaletteSource(const std::filesystem::path& file, TPalette& palette, std
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
       text.append(buffer, static_cast<size_t>(in.gcount()));
       if (text.size() > kLongestPaletteFile) {
-        error = "\"" + file.string() + "\" is too large for a palette file";
+        error.Failure = TPaletteSourceFailure::TooLarge;
         return false;
       }
     }
-    std::string where;
-    if (!ReadPaletteJson(text, palette, where)) {
-      error = file.string() + ": " + where;
+    if (!ReadPaletteJson(text, palette, error.PaletteFile)) {
+      error.Failure = TPaletteSourceFailure::BadPaletteFile;
       return false;
     }
     if (notes) *notes = SaveNotes(palette);
@@ -54,13 +54,10 @@ bool LoadPaletteSource(const std::filesystem::path& file, TPalette& palette, std
   }
   in.close();
   TJwwData doc;
-  if (!doc.LoadFromFile(file) && doc.LoadError.NotADrawing) {
-    error = "\"" + file.string() + "\" is not a Jw_cad drawing file";
-    return false;
-  }
-  if (!doc.LoadError.Message.empty()) {
-    error = "\"" + file.string() + "\" could not be read completely (offset " +
-            std::to_string(doc.LoadError.Offset) + ": " + doc.LoadError.Message + ")";
+  if (!doc.LoadFromFile(file)) {
+    error.Failure = TPaletteSourceFailure::Drawing;
+    error.Drawing = LoadFailureOf(doc);
+    error.Drawing.Path = file;
     return false;
   }
   palette = PaletteOfDrawing(doc);
@@ -85,10 +82,10 @@ TSlotChoice ChooseSlots(const TPalette& source, const std::string* colors,
   }
   for (TSlotKind kind : kSlotKinds) {
     const std::string* text = kind == TSlotKind::Color ? colors : lineTypes;
-    if (!text || !choice.Error.empty()) continue;
+    if (!text || !choice.Ok()) continue;
     TSlotSelection s = SelectHeldSlots(*text, kind, source.Held.Of(kind));
-    if (!s.Ok())
-      choice.Error = (kind == TSlotKind::Color ? "--colors: " : "--linetypes: ") + s.Error;
+    choice.Error = s.Error;
+    choice.ErrorInLineTypes = kind == TSlotKind::LineType && !s.Ok();
     choice.Slots.Of(kind) = std::move(s.Slots);
   }
   return choice;

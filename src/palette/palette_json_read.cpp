@@ -21,11 +21,27 @@ namespace {
 using Json = nlohmann::json;
 
 struct TFailure {
-  std::string Text;
+  TPaletteFileError Error;
 };
 
-[[noreturn]] void Fail(const std::string& pointer, const std::string& what) {
-  throw TFailure{(pointer.empty() ? std::string("the top level") : pointer) + ": " + what};
+[[noreturn]] void Fail(const std::string& pointer, TPaletteFileFailure failure,
+                       const std::string& value = {}, int64_t low = 0, int64_t high = 0) {
+  TPaletteFileError error = PaletteErrorAt(pointer, failure);
+  error.Value = value;
+  error.Low = low;
+  error.High = high;
+  throw TFailure{std::move(error)};
+}
+
+// The same for a failure that names a field besides the one at pointer.
+[[noreturn]] void FailNaming(const std::string& pointer, TPaletteFileFailure failure,
+                             const std::string& key, const std::string& value = {},
+                             int64_t low = 0) {
+  TPaletteFileError error = PaletteErrorAt(pointer, failure);
+  error.Key = key;
+  error.Value = value;
+  error.Low = low;
+  throw TFailure{std::move(error)};
 }
 
 // Text from the file as a message shows it: short, with control characters in caret form.
@@ -36,7 +52,7 @@ std::string Shown(std::string_view utf8) {
 
 const Json& Field(const Json& object, const std::string& pointer, const char* key) {
   auto it = object.find(key);
-  if (it == object.end()) Fail(pointer, std::string("the field \"") + key + "\" is missing");
+  if (it == object.end()) FailNaming(pointer, TPaletteFileFailure::FieldMissing, key);
   return *it;
 }
 
@@ -44,24 +60,18 @@ const Json& Field(const Json& object, const std::string& pointer, const char* ke
 int64_t Integer(const Json& value, const std::string& pointer, int64_t low, int64_t high) {
   if (value.is_number_float()) {
     const double v = value.get<double>();
-    if (!(std::trunc(v) == v))
-      Fail(pointer,
-           "must be a whole number from " + std::to_string(low) + " to " + std::to_string(high));
+    if (!(std::trunc(v) == v)) Fail(pointer, TPaletteFileFailure::NotWholeNumber, {}, low, high);
     if (v < static_cast<double>(low) || v > static_cast<double>(high))
-      Fail(pointer,
-           ShortestText(v) + " lies outside " + std::to_string(low) + ".." + std::to_string(high));
+      Fail(pointer, TPaletteFileFailure::OutsideRange, ShortestText(v), low, high);
     return static_cast<int64_t>(v);
   }
-  if (!value.is_number_integer())
-    Fail(pointer,
-         "must be a whole number from " + std::to_string(low) + " to " + std::to_string(high));
+  if (!value.is_number_integer()) Fail(pointer, TPaletteFileFailure::NotWholeNumber, {}, low, high);
   const int64_t n = value.is_number_unsigned()
                         ? static_cast<int64_t>(std::min<uint64_t>(
                               value.get<uint64_t>(), std::numeric_limits<int64_t>::max()))
                         : value.get<int64_t>();
   if (n < low || n > high)
-    Fail(pointer,
-         std::to_string(n) + " lies outside " + std::to_string(low) + ".." + std::to_string(high));
+    Fail(pointer, TPaletteFileFailure::OutsideRange, std::to_string(n), low, high);
   return n;
 }
 
@@ -83,8 +93,7 @@ double Number(const Json& value, const std::string& pointer) {
     if (text == kTextInfinity) return std::numeric_limits<double>::infinity();
     if (text == kTextMinusInfinity) return -std::numeric_limits<double>::infinity();
   }
-  if (!value.is_number())
-    Fail(pointer, "must be a number (or \"NaN\", \"Infinity\", \"-Infinity\")");
+  if (!value.is_number()) Fail(pointer, TPaletteFileFailure::NotNumber);
   return value.get<double>();
 }
 
@@ -92,15 +101,15 @@ uint8_t HexDigit(char c, const std::string& pointer) {
   if (c >= '0' && c <= '9') return static_cast<uint8_t>(c - '0');
   if (c >= 'a' && c <= 'f') return static_cast<uint8_t>(c - 'a' + 10);
   if (c >= 'A' && c <= 'F') return static_cast<uint8_t>(c - 'A' + 10);
-  Fail(pointer, "must hold hexadecimal digits only");
+  Fail(pointer, TPaletteFileFailure::NotHexDigits);
 }
 
 std::string HexField(const Json& value, const std::string& where, size_t unit) {
-  if (!value.is_string()) Fail(where, "must be text of hexadecimal digits");
+  if (!value.is_string()) Fail(where, TPaletteFileFailure::NotHexText);
   const std::string& hex = value.get_ref<const std::string&>();
   if (hex.size() % (2 * unit) != 0)
-    Fail(where, unit == 1 ? "must hold an even number of hexadecimal digits"
-                          : "must hold a multiple of four hexadecimal digits");
+    Fail(where,
+         unit == 1 ? TPaletteFileFailure::OddHexDigits : TPaletteFileFailure::NotFourHexDigits);
   std::string raw;
   for (size_t i = 0; i < hex.size(); i += 2)
     raw += static_cast<char>(HexDigit(hex[i], where) << 4 | HexDigit(hex[i + 1], where));
@@ -110,11 +119,11 @@ std::string HexField(const Json& value, const std::string& where, size_t unit) {
 // nameBytes holds the one-byte form, nameUtf16 the two-byte form; either wins over name.
 SjisString Name(const Json& object, const std::string& pointer) {
   const Json& name = Field(object, pointer, kKeyName);
-  if (!name.is_string()) Fail(pointer + "/" + kKeyName, "must be text");
+  if (!name.is_string()) Fail(pointer + "/" + kKeyName, TPaletteFileFailure::NotText);
   const auto bytes = object.find(kKeyNameBytes);
   const auto units = object.find(kKeyNameUtf16);
   if (bytes != object.end() && units != object.end())
-    Fail(pointer + "/" + kKeyNameUtf16, std::string("goes without \"") + kKeyNameBytes + "\"");
+    FailNaming(pointer + "/" + kKeyNameUtf16, TPaletteFileFailure::BothNameForms, kKeyNameBytes);
   if (bytes != object.end())
     return FromOneByteForm(HexField(*bytes, pointer + "/" + kKeyNameBytes, 1));
   if (units != object.end()) return FromUtf16Le(HexField(*units, pointer + "/" + kKeyNameUtf16, 2));
@@ -133,16 +142,16 @@ uint32_t Color(const Json& object, const std::string& pointer, const char* textK
                const char* valueKey) {
   const uint32_t value = UInt32(object, pointer, valueKey);
   const Json& text = Field(object, pointer, textKey);
-  if (!text.is_string()) Fail(pointer + "/" + textKey, "must be text such as \"#RRGGBB\"");
+  if (!text.is_string()) Fail(pointer + "/" + textKey, TPaletteFileFailure::NotColorTextValue);
   if (!IsColorText(text.get<std::string>()))
-    Fail(pointer + "/" + textKey, "\"" + Shown(text.get<std::string>()) + "\" is not \"#RRGGBB\"");
+    Fail(pointer + "/" + textKey, TPaletteFileFailure::NotColorText,
+         Shown(text.get<std::string>()));
   std::string upper = text.get<std::string>();
   std::transform(upper.begin(), upper.end(), upper.begin(),
                  [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
   if (upper != ColorText(value))
-    Fail(pointer + "/" + textKey, "\"" + Shown(text.get<std::string>()) +
-                                      "\" does not agree with " + valueKey + " " +
-                                      std::to_string(value) + " (" + ColorText(value) + ")");
+    FailNaming(pointer + "/" + textKey, TPaletteFileFailure::ColorDisagrees, valueKey,
+               Shown(text.get<std::string>()), value);
   return value;
 }
 
@@ -150,7 +159,7 @@ void OnlyKnownKeys(const Json& object, const std::string& pointer,
                    const std::vector<std::string>& keys) {
   for (auto it = object.begin(); it != object.end(); ++it) {
     if (std::none_of(keys.begin(), keys.end(), [&](const std::string& k) { return it.key() == k; }))
-      Fail(pointer + "/" + Shown(it.key()), "is not a field of a palette file");
+      Fail(pointer + "/" + Shown(it.key()), TPaletteFileFailure::NotAField);
   }
 }
 
@@ -159,15 +168,15 @@ template <typename Read>
 std::vector<TSlot> Slots(const Json& root, const char* key, int32_t last, Read read) {
   const std::string pointer = std::string("/") + key;
   const Json& array = Field(root, "", key);
-  if (!array.is_array()) Fail(pointer, "must be an array");
+  if (!array.is_array()) Fail(pointer, TPaletteFileFailure::NotArray);
   std::set<int32_t> seen;
   for (size_t i = 0; i < array.size(); ++i) {
     const std::string at = pointer + "/" + std::to_string(i);
-    if (!array[i].is_object()) Fail(at, "must be an object");
+    if (!array[i].is_object()) Fail(at, TPaletteFileFailure::NotObject);
     const auto slot = static_cast<int32_t>(
         Integer(Field(array[i], at, kKeySlot), at + "/" + kKeySlot, kFirstUserSlot, last));
     if (!seen.insert(slot).second)
-      Fail(at + "/" + kKeySlot, "slot " + std::to_string(slot) + " is listed twice");
+      Fail(at + "/" + kKeySlot, TPaletteFileFailure::SlotTwice, {}, slot);
     read(array[i], at, TSlot(slot));
   }
   return std::vector<TSlot>(seen.begin(), seen.end());
@@ -205,8 +214,7 @@ void ReadValue(const Json& e, const std::string& at, const std::string& key, dou
                TValueForm) {
   const Json& array = Field(e, at, key.c_str());
   const std::string where = at + "/" + key;
-  if (!array.is_array() || array.size() != N)
-    Fail(where, "must be an array of " + std::to_string(N) + " numbers");
+  if (!array.is_array() || array.size() != N) Fail(where, TPaletteFileFailure::NotPitches);
   for (size_t i = 0; i < N; ++i) values[i] = Number(array[i], where + "/" + std::to_string(i));
 }
 
@@ -222,20 +230,18 @@ void ReadSlot(const Json& e, const std::string& at, Slot& slot) {
 }
 
 void ReadRoot(const Json& root, TPalette& palette) {
-  if (!root.is_object()) Fail("", "a palette file holds one JSON object");
+  if (!root.is_object()) Fail("", TPaletteFileFailure::NotOneObject);
   OnlyKnownKeys(root, "", {kKeyFormat, kKeyVersion, kKeyColors, kKeyLineTypes});
   const Json& format = Field(root, "", kKeyFormat);
   if (!format.is_string() || format.get<std::string>() != kPaletteFormatName)
-    Fail(std::string("/") + kKeyFormat, std::string("must be \"") + kPaletteFormatName + "\"");
+    Fail(std::string("/") + kKeyFormat, TPaletteFileFailure::WrongFormat, kPaletteFormatName);
   const Json& version = Field(root, "", kKeyVersion);
   // Only a number is quoted back: any other value may be long or nested.
   const bool understood = version.is_number() && version.get<double>() == kPaletteFormatVersion;
   if (!understood)
-    Fail(std::string("/") + kKeyVersion,
-         (version.is_number() ? "version " + ShortestText(version.get<double>())
-                              : std::string("this version")) +
-             " is not understood (this program reads version " +
-             std::to_string(kPaletteFormatVersion) + ")");
+    Fail(std::string("/") + kKeyVersion, TPaletteFileFailure::UnknownVersion,
+         version.is_number() ? ShortestText(version.get<double>()) : std::string(),
+         kPaletteFormatVersion);
 
   palette = TPalette{};
   palette.Held.Colors = Slots(root, kKeyColors, kColorSlotCount - 1,
@@ -250,13 +256,14 @@ void ReadRoot(const Json& root, TPalette& palette) {
 
 }  // namespace
 
-bool ReadPaletteJson(std::string_view text, TPalette& palette, std::string& error) {
+bool ReadPaletteJson(std::string_view text, TPalette& palette, TPaletteFileError& error) {
+  error = {};
   Json root;
   if (!ParseBoundedJson(text, root, error)) return false;
   try {
     ReadRoot(root, palette);
   } catch (const TFailure& failure) {
-    error = failure.Text;
+    error = std::move(failure.Error);
     return false;
   }
   return true;

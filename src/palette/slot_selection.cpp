@@ -28,8 +28,8 @@ std::optional<int32_t> ParseSlot(std::string_view s) {
 
 TSlotSelection ParseSlotSelection(std::string_view text, TSlotKind kind) {
   TSlotSelection result;
+  const int32_t firstSlot = kFirstUserSlot;
   const int32_t lastSlot = LastUserSlot(kind).Number();
-  const std::string range = std::to_string(kFirstUserSlot) + ".." + std::to_string(lastSlot);
   if (Trim(text) == "all") {
     result.Slots = UserSlots(kind);
     return result;
@@ -45,16 +45,16 @@ TSlotSelection ParseSlotSelection(std::string_view text, TSlotKind kind) {
     std::optional<int32_t> low = ParseSlot(item.substr(0, dash));
     std::optional<int32_t> high =
         dash == std::string_view::npos ? low : ParseSlot(item.substr(dash + 1));
+    TSlotSelectionFailure failure = TSlotSelectionFailure::None;
     if (!low || !high) {
-      result.Error = "\"" + std::string(item) + "\" is not a slot number or a range such as 17-20";
-      return result;
+      failure = TSlotSelectionFailure::NotASlot;
+    } else if (*low > *high) {
+      failure = TSlotSelectionFailure::Backwards;
+    } else if (*low < firstSlot || *high > lastSlot) {
+      failure = TSlotSelectionFailure::OutOfRange;
     }
-    if (*low > *high) {
-      result.Error = "the range \"" + std::string(item) + "\" runs backwards";
-      return result;
-    }
-    if (*low < kFirstUserSlot || *high > lastSlot) {
-      result.Error = "\"" + std::string(item) + "\" lies outside the slots " + range;
+    if (failure != TSlotSelectionFailure::None) {
+      result.Error = {failure, std::string(item), firstSlot, lastSlot, 0};
       return result;
     }
     for (int32_t slot = *low; slot <= *high; ++slot) slots.emplace_back(slot);
@@ -76,7 +76,11 @@ TSlotSelection SelectHeldSlots(std::string_view text, TSlotKind kind,
   result = ParseSlotSelection(text, kind);
   for (TSlot slot : result.Slots) {
     if (!Holds(held, slot)) {
-      result.Error = "slot " + std::to_string(slot.Number()) + " is not in the source";
+      result.Error = {TSlotSelectionFailure::NotHeld,
+                      {},
+                      kFirstUserSlot,
+                      LastUserSlot(kind).Number(),
+                      slot.Number()};
       result.Slots.clear();
       break;
     }

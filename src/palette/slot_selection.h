@@ -10,11 +10,27 @@
 
 namespace pennatran {
 
+// Why a selection was refused; the front ends word it with the option it came from.
+enum class TSlotSelectionFailure {
+  None,
+  NotASlot,    // Item is neither a slot number nor a range such as 17-20
+  Backwards,   // the range Item runs backwards
+  OutOfRange,  // Item lies outside FirstSlot..LastSlot
+  NotHeld,     // Slot is not in the source
+};
+struct TSlotSelectionError {
+  TSlotSelectionFailure Failure = TSlotSelectionFailure::None;
+  std::string Item;  // as written, blanks around it removed
+  int32_t FirstSlot = 0;
+  int32_t LastSlot = 0;
+  int32_t Slot = 0;
+};
+
 struct TSlotSelection {
   std::vector<TSlot> Slots;  // ascending, each once
-  std::string Error;         // empty when the text was understood
+  TSlotSelectionError Error;
 
-  bool Ok() const { return Error.empty(); }
+  bool Ok() const { return Error.Failure == TSlotSelectionFailure::None; }
 };
 
 // Parses text for the user slots of a kind. Items are separated by commas; an item is a

@@ -54,7 +54,7 @@ void THalfSession::HoldPalette(TPalette palette) {
 TSessionLoad THalfSession::DrawingLoaded(bool complete) {
   TSessionLoad load;
   load.Complete = complete;
-  load.NotADrawing = Doc.LoadError.NotADrawing;
+  load.NotADrawing = Doc.LoadError.NotADrawing();
   load.PlacementsCut = Doc.BlockTreeLimited;
   PaletteSource = false;
   Held = PaletteOfDrawing(Doc);
@@ -73,7 +73,10 @@ TSessionLoad THalfSession::OpenBytes(std::string_view bytes, const std::string& 
     load.IsPalette = true;
     if (!acceptPalette) return load;
     TPalette palette;
-    if (!ReadPaletteJson(bytes, palette, load.PaletteError)) return load;
+    if (!ReadPaletteJson(bytes, palette, load.PaletteError.PaletteFile)) {
+      load.PaletteError.Failure = TPaletteSourceFailure::BadPaletteFile;
+      return load;
+    }
     HoldPalette(std::move(palette));
     load.Complete = true;
     return CountAsOpened(load);
@@ -101,9 +104,10 @@ void THalfSession::Close() {
   Doc.ClearImageList();
 }
 
-std::vector<std::string> THalfSession::ListTexts(TSlotKind kind) const {
+std::vector<std::string> THalfSession::ListTexts(TSlotKind kind,
+                                                 const TColorLineLabels& labels) const {
   std::vector<std::string> texts;
-  for (const SjisString& line : ListLines(Held, kind)) texts.push_back(SjisToUtf8(line));
+  for (const SjisString& line : ListLines(Held, kind, labels)) texts.push_back(SjisToUtf8(line));
   return texts;
 }
 

@@ -33,8 +33,8 @@ struct TSessionLoad {
   bool IsPalette = false;
   // The preview shows only part of the block placements.
   bool PlacementsCut = false;
-  // Why a palette file was refused, else empty.
-  std::string PaletteError;
+  // Why a palette file was refused (Failure None when it was not).
+  TPaletteSourceError PaletteError;
 };
 
 class THalfSession {
@@ -89,8 +89,9 @@ class THalfSession {
   // Lists. The slots a list shows: every user slot for a drawing, the held ones for a
   // palette file, ascending.
   const std::vector<TSlot>& Listed(TSlotKind kind) const { return Held.Held.Of(kind); }
-  // Their texts exactly as the window shows them, in UTF-8, in the same order.
-  std::vector<std::string> ListTexts(TSlotKind kind) const;
+  // Their texts as the lists show them, in UTF-8, in the same order; a colour line puts
+  // the front end's words before its widths and point radius.
+  std::vector<std::string> ListTexts(TSlotKind kind, const TColorLineLabels& labels) const;
   // The held entry of a slot; a blank one outside the user slots.
   template <TSlotKind K>
   TSlotEntryOf<K> Entry(TSlot slot) const {

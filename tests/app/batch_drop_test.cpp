@@ -42,7 +42,7 @@ class BatchDropTest : public WindowTest {
     QList<QUrl> urls;
     for (const QString& path : paths) urls.push_back(QUrl::fromLocalFile(path));
     mime.setUrls(urls);
-    auto* half = Window->findChild<QWidget*>(QStringLiteral("Panel2"));
+    auto* half = Window->findChild<QWidget*>(QStringLiteral("destinationHalf"));
     const QPoint at = half->mapTo(Window.get(), half->rect().center());
     QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(Window.get(), &enter);
@@ -60,9 +60,9 @@ TEST_F(BatchDropTest, AFolderGetsTheSourceSlotsAndEveryFileIsReported) {
   WriteFolder();
   const TJwwData source = SourceDrawing();
   CreateWindow();
-  OpenThroughBrowse("Panel5", WriteDrawing("source.jww", source));
-  OpenThroughBrowse("Panel6", Good);
-  List("ListBox1")->item(4)->setSelected(true);
+  OpenThroughBrowse("sourceBrowseButton", WriteDrawing("source.jww", source));
+  OpenThroughBrowse("destinationBrowseButton", Good);
+  List("sourceColorList")->item(4)->setSelected(true);
   QuestionAnswer = true;
   Drop({PathIn("office")});
 
@@ -102,7 +102,7 @@ TEST_F(BatchDropTest, AFolderGetsTheSourceSlotsAndEveryFileIsReported) {
 TEST_F(BatchDropTest, CancellingStopsBeforeTheNextFile) {
   WriteFolder();
   CreateWindow();
-  OpenThroughBrowse("Panel5", WriteDrawing("source.jww", SourceDrawing()));
+  OpenThroughBrowse("sourceBrowseButton", WriteDrawing("source.jww", SourceDrawing()));
   QuestionAnswer = true;
   CancelAtProgress = 1;
   Drop({Good, NotADrawing, Broken});
@@ -122,7 +122,7 @@ TEST_F(BatchDropTest, NothingIsWrittenWithoutASourceOrWithoutAYes) {
   EXPECT_FALSE(Messages[0].Question);
   EXPECT_TRUE(Messages[0].Text.contains(QStringLiteral("先にコピー元")));
 
-  OpenThroughBrowse("Panel5", WriteDrawing("source.jww", SourceDrawing()));
+  OpenThroughBrowse("sourceBrowseButton", WriteDrawing("source.jww", SourceDrawing()));
   Messages.clear();
   QuestionAnswer = false;
   Drop({Good, Broken});
@@ -132,7 +132,7 @@ TEST_F(BatchDropTest, NothingIsWrittenWithoutASourceOrWithoutAYes) {
   EXPECT_EQ(Bytes(Good), Before[0]);
 
   // A source read only in part is not spread over many drawings.
-  OpenThroughBrowse("Panel5", Broken);
+  OpenThroughBrowse("sourceBrowseButton", Broken);
   Messages.clear();
   QuestionAnswer = true;
   Drop({Good, NotADrawing});

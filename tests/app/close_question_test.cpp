@@ -13,10 +13,11 @@ class CloseQuestionTest : public WindowTest {
  protected:
   void OpenBothAndCopy() {
     CreateWindow();
-    OpenThroughBrowse("Panel5", WriteDrawing("source.jww", SourceDrawing()));
-    OpenThroughBrowse("Panel6", WriteDrawing("destination.jww", DestinationDrawing()));
-    ClickPanel("Panel17");
-    ClickPanel("Panel12");
+    OpenThroughBrowse("sourceBrowseButton", WriteDrawing("source.jww", SourceDrawing()));
+    OpenThroughBrowse("destinationBrowseButton",
+                      WriteDrawing("destination.jww", DestinationDrawing()));
+    ClickPanel("selectAllLineTypesButton");
+    ClickPanel("copyLineTypesButton");
   }
 };
 
@@ -57,25 +58,26 @@ TEST_F(CloseQuestionTest, NothingIsAskedWithoutUnsavedCopies) {
     const char* Case;
     std::function<void()> Steps;
   } cases[] = {
-      {"nothing copied", [this] { ClickPanel("Panel12"); }},
+      {"nothing copied", [this] { ClickPanel("copyLineTypesButton"); }},
       {"copies saved",
        [this] {
-         ClickPanel("Panel17");
-         ClickPanel("Panel12");
+         ClickPanel("selectAllLineTypesButton");
+         ClickPanel("copyLineTypesButton");
          Answers.push_back(PathIn("saved.jww"));
-         ClickButton("Button1");
+         ClickButton("saveButton");
        }},
       {"destination opened again",
        [this] {
-         ClickPanel("Panel17");
-         ClickPanel("Panel12");
-         OpenThroughBrowse("Panel6", PathIn("destination.jww"));
+         ClickPanel("selectAllLineTypesButton");
+         ClickPanel("copyLineTypesButton");
+         OpenThroughBrowse("destinationBrowseButton", PathIn("destination.jww"));
        }},
   };
   for (const auto& c : cases) {
     CreateWindow();
-    OpenThroughBrowse("Panel5", WriteDrawing("source.jww", SourceDrawing()));
-    OpenThroughBrowse("Panel6", WriteDrawing("destination.jww", DestinationDrawing()));
+    OpenThroughBrowse("sourceBrowseButton", WriteDrawing("source.jww", SourceDrawing()));
+    OpenThroughBrowse("destinationBrowseButton",
+                      WriteDrawing("destination.jww", DestinationDrawing()));
     c.Steps();
     ThreeWayQuestions.clear();
     CloseWindow();

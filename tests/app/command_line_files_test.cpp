@@ -28,10 +28,11 @@ TEST_F(CommandLineFilesTest, OneFileIsTheDestinationTwoAreSourceAndDestination) 
     std::filesystem::remove(Folders.SettingsPath);
     CreateWindow();
     OpenCommandLineFiles(*Window, c.Files);
-    EXPECT_EQ(Caption("Panel3"), c.Source) << c.Files.size();
-    EXPECT_EQ(Caption("Panel4"), c.Destination) << c.Files.size();
-    EXPECT_EQ(List("ListBox1")->count() > 0, !c.Source.isEmpty()) << c.Files.size();
-    EXPECT_EQ(List("ListBox3")->count() > 0, !c.Destination.isEmpty()) << c.Files.size();
+    EXPECT_EQ(Caption("sourcePathPanel"), c.Source) << c.Files.size();
+    EXPECT_EQ(Caption("destinationPathPanel"), c.Destination) << c.Files.size();
+    EXPECT_EQ(List("sourceColorList")->count() > 0, !c.Source.isEmpty()) << c.Files.size();
+    EXPECT_EQ(List("destinationColorList")->count() > 0, !c.Destination.isEmpty())
+        << c.Files.size();
     CloseWindow();
   }
 }
@@ -43,8 +44,8 @@ TEST_F(CommandLineFilesTest, RelativePathsAreTakenFromTheCurrentFolder) {
   CreateWindow();
   OpenCommandLineFiles(*Window, {QStringLiteral("relative.jww")});
   QDir::setCurrent(previous);
-  EXPECT_EQ(QFileInfo(Caption("Panel4")), QFileInfo(destination));
-  EXPECT_TRUE(QFileInfo(Caption("Panel4")).isAbsolute());
+  EXPECT_EQ(QFileInfo(Caption("destinationPathPanel")), QFileInfo(destination));
+  EXPECT_TRUE(QFileInfo(Caption("destinationPathPanel")).isAbsolute());
 }
 
 }  // namespace

@@ -29,14 +29,14 @@ class CopyAndSaveTest : public WindowTest {
     SourcePath = WriteDrawing("source.jww", SourceDrawing());
     DestinationPath = WriteDrawing("destination.jww", DestinationDrawing());
     CreateWindow();
-    OpenThroughBrowse("Panel5", SourcePath);
-    OpenThroughBrowse("Panel6", DestinationPath);
+    OpenThroughBrowse("sourceBrowseButton", SourcePath);
+    OpenThroughBrowse("destinationBrowseButton", DestinationPath);
   }
 
   TJwwData Reload(const QString& path) {
     TJwwData doc;
     doc.ImageFolder = ToFsPath(Dir->path());
-    EXPECT_TRUE(doc.LoadFromFile(ToFsPath(path))) << doc.LoadError.Message;
+    EXPECT_TRUE(doc.LoadFromFile(ToFsPath(path))) << LoadErrorText(doc.LoadError);
     return doc;
   }
 
@@ -46,24 +46,25 @@ class CopyAndSaveTest : public WindowTest {
 
 TEST_F(CopyAndSaveTest, OpeningFillsPathListsAndPreview) {
   OpenBoth();
-  EXPECT_EQ(Caption("Panel3"), SourcePath);
-  EXPECT_EQ(Caption("Panel4"), DestinationPath);
-  ASSERT_EQ(Lines("ListBox1").size(), 240u);
-  ASSERT_EQ(Lines("ListBox2").size(), 16u);
-  ASSERT_EQ(Lines("ListBox3").size(), 240u);
-  ASSERT_EQ(Lines("ListBox4").size(), 16u);
-  EXPECT_EQ(Lines("ListBox1")[0],
+  EXPECT_EQ(Caption("sourcePathPanel"), SourcePath);
+  EXPECT_EQ(Caption("destinationPathPanel"), DestinationPath);
+  ASSERT_EQ(Lines("sourceColorList").size(), 240u);
+  ASSERT_EQ(Lines("sourceLineTypeList").size(), 16u);
+  ASSERT_EQ(Lines("destinationColorList").size(), 240u);
+  ASSERT_EQ(Lines("destinationLineTypeList").size(), 16u);
+  EXPECT_EQ(Lines("sourceColorList")[0],
             QStringLiteral("No.17 [colour17] 000011 幅:1 001100 幅:3 点半径:0.50"));
-  EXPECT_EQ(Lines("ListBox3")[239],
+  EXPECT_EQ(Lines("destinationColorList")[239],
             QStringLiteral("No.256 [dst256] A00100 幅:7 010000 幅:3 点半径:0.50"));
-  EXPECT_EQ(Lines("ListBox2")[15], QStringLiteral("No.32 [ltype32] F0F0F0F0 2 [1.00,0.50]"));
+  EXPECT_EQ(Lines("sourceLineTypeList")[15],
+            QStringLiteral("No.32 [ltype32] F0F0F0F0 2 [1.00,0.50]"));
   EXPECT_TRUE(Messages.empty());
   // Both dialogs started empty: nothing had been opened and there was no settings file.
   ASSERT_EQ(Requests.size(), 2u);
   EXPECT_EQ(Requests[0].Folder, QString());
   EXPECT_EQ(Requests[0].FileName, QString());
 
-  for (const char* name : {"Image1", "Image2"}) {
+  for (const char* name : {"sourcePreview", "destinationPreview"}) {
     auto* image = Window->findChild<QLabel*>(QString::fromLatin1(name));
     const QImage picture = image->pixmap().toImage();
     ASSERT_FALSE(picture.isNull()) << name;
@@ -89,36 +90,37 @@ int DrawnPixels(const QImage& picture) {
 TEST_F(CopyAndSaveTest, EscapeHeldDownStopsThePreviewAfterTheFrame) {
   const QString source = WriteDrawing("source.jww", SourceDrawing());
   CreateWindow();
-  auto* image = Window->findChild<QLabel*>(QStringLiteral("Image1"));
+  auto* image = Window->findChild<QLabel*>(QStringLiteral("sourcePreview"));
   Window->OpenSource(source);
   EXPECT_GT(DrawnPixels(image->pixmap().toImage()), 0);
   EscapeHeld = true;
   Window->OpenSource(source);
   EXPECT_EQ(DrawnPixels(image->pixmap().toImage()), 0);
-  EXPECT_EQ(List("ListBox1")->count(), 240);
+  EXPECT_EQ(List("sourceColorList")->count(), 240);
 }
 
 TEST_F(CopyAndSaveTest, CopiesSelectedColoursAndAllLineTypesIntoTheSavedFile) {
   OpenBoth();
-  QListWidget* sourceColors = List("ListBox1");
+  QListWidget* sourceColors = List("sourceColorList");
   sourceColors->item(3)->setSelected(true);    // slot 20
   sourceColors->item(239)->setSelected(true);  // slot 256
-  ClickPanel("Panel11");
-  const std::vector<QString> afterCopy = Lines("ListBox3");
-  EXPECT_EQ(afterCopy[3], Lines("ListBox1")[3]);
-  EXPECT_EQ(afterCopy[239], Lines("ListBox1")[239]);
-  EXPECT_EQ(afterCopy[4], Utf8Line(ListLine(DestinationDrawing().ColorExNos[21], TSlot(21))));
+  ClickPanel("copyColorsButton");
+  const std::vector<QString> afterCopy = Lines("destinationColorList");
+  EXPECT_EQ(afterCopy[3], Lines("sourceColorList")[3]);
+  EXPECT_EQ(afterCopy[239], Lines("sourceColorList")[239]);
+  EXPECT_EQ(afterCopy[4], Utf8Line(ListLine(DestinationDrawing().ColorExNos[21], TSlot(21),
+                                            JapaneseColorLabels())));
   // The source keeps its selection for another copy.
   EXPECT_EQ(sourceColors->selectedItems().size(), 2);
 
-  ClickPanel("Panel17");
-  EXPECT_EQ(List("ListBox2")->selectedItems().size(), 16);
-  ClickPanel("Panel12");
-  EXPECT_EQ(Lines("ListBox4"), Lines("ListBox2"));
+  ClickPanel("selectAllLineTypesButton");
+  EXPECT_EQ(List("sourceLineTypeList")->selectedItems().size(), 16);
+  ClickPanel("copyLineTypesButton");
+  EXPECT_EQ(Lines("destinationLineTypeList"), Lines("sourceLineTypeList"));
 
   const QString saved = PathIn("saved.jww");
   Answers.push_back(saved);
-  ClickButton("Button1");
+  ClickButton("saveButton");
   ASSERT_EQ(Messages.size(), 1u);
   EXPECT_EQ(Messages[0].Text,
             QStringLiteral("図面ファイル「") + saved + QStringLiteral("」を保存しました。"));
@@ -144,23 +146,23 @@ TEST_F(CopyAndSaveTest, CopiesSelectedColoursAndAllLineTypesIntoTheSavedFile) {
   ASSERT_EQ(result.Lines.size(), 1u);
   EXPECT_EQ(+result.Lines[0].StartX, -10.0);
   // The path panel keeps the destination that was opened, not the file saved to.
-  EXPECT_EQ(Caption("Panel4"), DestinationPath);
+  EXPECT_EQ(Caption("destinationPathPanel"), DestinationPath);
 }
 
 TEST_F(CopyAndSaveTest, CopyRefillsTheDestinationListAndRepeatingChangesNothing) {
   OpenBoth();
-  QListWidget* destination = List("ListBox3");
+  QListWidget* destination = List("destinationColorList");
   destination->setCurrentRow(5);
-  const std::vector<QString> before = Lines("ListBox3");
-  ClickPanel("Panel11");  // nothing selected: nothing copied, but the list is refilled
+  const std::vector<QString> before = Lines("destinationColorList");
+  ClickPanel("copyColorsButton");  // nothing selected: nothing copied, but the list is refilled
   EXPECT_EQ(destination->currentRow(), -1);
-  EXPECT_EQ(Lines("ListBox3"), before);
-  ClickPanel("Panel16");
-  ClickPanel("Panel11");
-  const std::vector<QString> once = Lines("ListBox3");
-  EXPECT_EQ(once, Lines("ListBox1"));
-  ClickPanel("Panel11");
-  EXPECT_EQ(Lines("ListBox3"), once);
+  EXPECT_EQ(Lines("destinationColorList"), before);
+  ClickPanel("selectAllColorsButton");
+  ClickPanel("copyColorsButton");
+  const std::vector<QString> once = Lines("destinationColorList");
+  EXPECT_EQ(once, Lines("sourceColorList"));
+  ClickPanel("copyColorsButton");
+  EXPECT_EQ(Lines("destinationColorList"), once);
   EXPECT_TRUE(Messages.empty());
 }
 
@@ -169,16 +171,17 @@ TEST_F(CopyAndSaveTest, OlderDestinationIsSavedAsVersion700) {
   TJwwData old = DestinationDrawing();
   DestinationPath = WriteDrawing("old.jww", old, 351);
   CreateWindow();
-  OpenThroughBrowse("Panel5", SourcePath);
-  OpenThroughBrowse("Panel6", DestinationPath);
+  OpenThroughBrowse("sourceBrowseButton", SourcePath);
+  OpenThroughBrowse("destinationBrowseButton", DestinationPath);
   // A file without user tables lists zero entries.
-  EXPECT_EQ(Lines("ListBox3")[0], QStringLiteral("No.17 [] 000000 幅:0 000000 幅:0 点半径:0.00"));
-  EXPECT_EQ(Lines("ListBox4")[0], QStringLiteral("No.17 [] 00000000 0 []"));
-  List("ListBox1")->item(0)->setSelected(true);
-  ClickPanel("Panel11");
+  EXPECT_EQ(Lines("destinationColorList")[0],
+            QStringLiteral("No.17 [] 000000 幅:0 000000 幅:0 点半径:0.00"));
+  EXPECT_EQ(Lines("destinationLineTypeList")[0], QStringLiteral("No.17 [] 00000000 0 []"));
+  List("sourceColorList")->item(0)->setSelected(true);
+  ClickPanel("copyColorsButton");
   const QString saved = PathIn("old-saved.jww");
   Answers.push_back(saved);
-  ClickButton("Button1");
+  ClickButton("saveButton");
   const TJwwData result = Reload(saved);
   EXPECT_EQ(result.Header.Version, 700);
   EXPECT_EQ(result.ColorExNos[17], AsWritten(SourceDrawing().ColorExNos[17]));
@@ -192,12 +195,12 @@ TEST_F(CopyAndSaveTest, ImagesSurviveTheirExtractedFilesBeingDeleted) {
   Append(withImage, MakeText(0, 0, "^@BM%temp%photo.bmp,40,30"));
   DestinationPath = WriteDrawing("image.jww", withImage, 700, {{"photo.bmp", "BM photo"}});
   CreateWindow();
-  OpenThroughBrowse("Panel5", SourcePath);
-  OpenThroughBrowse("Panel6", DestinationPath);
+  OpenThroughBrowse("sourceBrowseButton", SourcePath);
+  OpenThroughBrowse("destinationBrowseButton", DestinationPath);
   std::filesystem::remove_all(Folders.DestinationScratch);
   const QString saved = PathIn("saved.jww");
   Answers.push_back(saved);
-  ClickButton("Button1");
+  ClickButton("saveButton");
   const TJwwData result = Reload(saved);
   ASSERT_EQ(result.ImageList.size(), 1u);
   EXPECT_EQ(result.ImageList[0].Bytes, "BM photo");
@@ -205,11 +208,11 @@ TEST_F(CopyAndSaveTest, ImagesSurviveTheirExtractedFilesBeingDeleted) {
 
 TEST_F(CopyAndSaveTest, CancelledDialogsChangeNothing) {
   OpenBoth();
-  const std::vector<QString> before = Lines("ListBox1");
-  ClickPanel("Panel5");  // no answer queued: cancelled
-  EXPECT_EQ(Caption("Panel3"), SourcePath);
-  EXPECT_EQ(Lines("ListBox1"), before);
-  ClickButton("Button1");
+  const std::vector<QString> before = Lines("sourceColorList");
+  ClickPanel("sourceBrowseButton");  // no answer queued: cancelled
+  EXPECT_EQ(Caption("sourcePathPanel"), SourcePath);
+  EXPECT_EQ(Lines("sourceColorList"), before);
+  ClickButton("saveButton");
   EXPECT_TRUE(Messages.empty());
   EXPECT_EQ(Requests.size(), 4u);
 }
@@ -218,7 +221,7 @@ TEST_F(CopyAndSaveTest, SaveThatFailsSaysSo) {
   OpenBoth();
   const QString unreachable = PathIn("missing-folder/out.jww");
   Answers.push_back(unreachable);
-  ClickButton("Button1");
+  ClickButton("saveButton");
   ASSERT_EQ(Messages.size(), 1u);
   EXPECT_EQ(Messages[0].Text,
             QStringLiteral("図面ファイル「") + unreachable +
@@ -229,7 +232,7 @@ TEST_F(CopyAndSaveTest, SaveThatFailsSaysSo) {
   QFile::setPermissions(protectedPath, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
   const qint64 size = QFileInfo(protectedPath).size();
   Answers.push_back(protectedPath);
-  ClickButton("Button1");
+  ClickButton("saveButton");
   ASSERT_EQ(Messages.size(), 2u);
   EXPECT_EQ(Messages[1].Text,
             QStringLiteral("図面ファイル「") + protectedPath +
@@ -252,33 +255,34 @@ TEST_P(RefusalTest, ShowsTheMessageAndChangesNothing) {
   SourcePath = WriteDrawing("source.jww", SourceDrawing());
   DestinationPath = WriteDrawing("destination.jww", DestinationDrawing());
   CreateWindow();
-  if (c.OpenSource) OpenThroughBrowse("Panel5", SourcePath);
-  if (c.OpenDestination) OpenThroughBrowse("Panel6", DestinationPath);
+  if (c.OpenSource) OpenThroughBrowse("sourceBrowseButton", SourcePath);
+  if (c.OpenDestination) OpenThroughBrowse("destinationBrowseButton", DestinationPath);
   const size_t requests = Requests.size();
-  ClickPanel("Panel16");
-  ClickPanel("Panel17");
-  const std::vector<QString> destinationColors = Lines("ListBox3");
-  if (std::string(c.Control) == "Button1") {
-    ClickButton("Button1");
+  ClickPanel("selectAllColorsButton");
+  ClickPanel("selectAllLineTypesButton");
+  const std::vector<QString> destinationColors = Lines("destinationColorList");
+  if (std::string(c.Control) == "saveButton") {
+    ClickButton("saveButton");
   } else {
     ClickPanel(c.Control);
   }
   ASSERT_EQ(Messages.size(), 1u);
   EXPECT_EQ(Messages[0], (TRecordedMessage{false, QString::fromUtf8(c.Message)}));
   EXPECT_EQ(Requests.size(), requests);
-  EXPECT_EQ(Lines("ListBox3"), destinationColors);
+  EXPECT_EQ(Lines("destinationColorList"), destinationColors);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Window, RefusalTest,
-    ::testing::Values(TRefusalCase{false, false, "Panel11", "コピー元ファイルを開いていません"},
-                      TRefusalCase{false, false, "Button1", "コピー元ファイルを開いていません"},
-                      TRefusalCase{false, true, "Panel11", "コピー元ファイルを開いていません"},
-                      TRefusalCase{false, true, "Panel12", "コピー元ファイルを開いていません"},
-                      TRefusalCase{false, true, "Button1", "コピー元ファイルを開いていません"},
-                      TRefusalCase{true, false, "Panel11", "コピー先ファイルを開いていません"},
-                      TRefusalCase{true, false, "Panel12", "コピー先ファイルを開いていません"},
-                      TRefusalCase{true, false, "Button1", "コピー先ファイルを開いていません"}));
+    ::testing::Values(
+        TRefusalCase{false, false, "copyColorsButton", "コピー元ファイルを開いていません"},
+        TRefusalCase{false, false, "saveButton", "コピー元ファイルを開いていません"},
+        TRefusalCase{false, true, "copyColorsButton", "コピー元ファイルを開いていません"},
+        TRefusalCase{false, true, "copyLineTypesButton", "コピー元ファイルを開いていません"},
+        TRefusalCase{false, true, "saveButton", "コピー元ファイルを開いていません"},
+        TRefusalCase{true, false, "copyColorsButton", "コピー先ファイルを開いていません"},
+        TRefusalCase{true, false, "copyLineTypesButton", "コピー先ファイルを開いていません"},
+        TRefusalCase{true, false, "saveButton", "コピー先ファイルを開いていません"}));
 
 // A drawing whose block placements stop at a bound (here the deepest nesting) says so on
 // opening, on either side.
@@ -292,8 +296,8 @@ TEST_F(CopyAndSaveTest, PlacementsCutAtABoundAreSaidOnOpening) {
   }
   const QString path = WriteDrawing("chain.jww", chain);
   CreateWindow();
-  OpenThroughBrowse("Panel5", path);
-  OpenThroughBrowse("Panel6", path);
+  OpenThroughBrowse("sourceBrowseButton", path);
+  OpenThroughBrowse("destinationBrowseButton", path);
   const QString said = QStringLiteral("図面ファイル「") + path +
                        QStringLiteral(
                            "」はブロックの配置が多すぎるか入れ子が深すぎるため、プレビュ"
@@ -313,16 +317,16 @@ TEST_F(CopyAndSaveTest, IncompleteDestinationWarnsOnOpenAndAsksBeforeSaving) {
   ASSERT_TRUE(truncated.WriteTo(ToFsPath(DestinationPath)));
 
   CreateWindow();
-  OpenThroughBrowse("Panel5", SourcePath);
-  OpenThroughBrowse("Panel6", DestinationPath);
+  OpenThroughBrowse("sourceBrowseButton", SourcePath);
+  OpenThroughBrowse("destinationBrowseButton", DestinationPath);
   ASSERT_EQ(Messages.size(), 1u);
   EXPECT_EQ(
       Messages[0].Text,
       QStringLiteral("図面ファイル「") + DestinationPath +
           QStringLiteral("」を最後まで読み込めませんでした。読み込めた部分だけを表示しています。"));
   // The side counts as opened and shows what was read.
-  EXPECT_EQ(Lines("ListBox3").size(), 240u);
-  ClickPanel("Panel11");
+  EXPECT_EQ(Lines("destinationColorList").size(), 240u);
+  ClickPanel("copyColorsButton");
   EXPECT_EQ(Messages.size(), 1u);
 
   const TRecordedMessage question{
@@ -331,7 +335,7 @@ TEST_F(CopyAndSaveTest, IncompleteDestinationWarnsOnOpenAndAsksBeforeSaving) {
                      "かった部分は失われます。保存しますか？")};
   const size_t requests = Requests.size();
   QuestionAnswer = false;
-  ClickButton("Button1");
+  ClickButton("saveButton");
   ASSERT_EQ(Messages.size(), 2u);
   EXPECT_EQ(Messages[1], question);
   EXPECT_EQ(Requests.size(), requests);
@@ -339,16 +343,16 @@ TEST_F(CopyAndSaveTest, IncompleteDestinationWarnsOnOpenAndAsksBeforeSaving) {
   QuestionAnswer = true;
   const QString saved = PathIn("rescued.jww");
   Answers.push_back(saved);
-  ClickButton("Button1");
+  ClickButton("saveButton");
   ASSERT_EQ(Messages.size(), 4u);
   EXPECT_EQ(Messages[2], question);
   EXPECT_EQ(Messages[3].Text,
             QStringLiteral("図面ファイル「") + saved + QStringLiteral("」を保存しました。"));
 
   // Opening a complete destination afterwards saves without asking.
-  OpenThroughBrowse("Panel6", WriteDrawing("whole.jww", DestinationDrawing()));
+  OpenThroughBrowse("destinationBrowseButton", WriteDrawing("whole.jww", DestinationDrawing()));
   Answers.push_back(saved);
-  ClickButton("Button1");
+  ClickButton("saveButton");
   ASSERT_EQ(Messages.size(), 5u);
   EXPECT_FALSE(Messages[4].Question);
 }
@@ -366,7 +370,7 @@ TEST_F(CopyAndSaveTest, UnreadPensKeepTheBackgroundAndANonDrawingSaysSo) {
   ASSERT_TRUE(TJwwBuilder().Raw(cut.data(), cut.size()).WriteTo(ToFsPath(cutPath)));
   ASSERT_TRUE(TJwwBuilder().Raw(text).WriteTo(ToFsPath(otherPath)));
   CreateWindow();
-  auto* image = Window->findChild<QLabel*>(QStringLiteral("Image1"));
+  auto* image = Window->findChild<QLabel*>(QStringLiteral("sourcePreview"));
   for (const QString& path : {cutPath, otherPath}) {
     Window->OpenSource(WriteDrawing("white.jww", white));
     Window->OpenSource(path);
@@ -382,9 +386,9 @@ TEST_F(CopyAndSaveTest, APathThatNoLongerExistsOpensNothing) {
   SourcePath = WriteDrawing("source.jww", SourceDrawing());
   CreateWindow();
   Window->OpenSource(PathIn("gone.jww"));
-  EXPECT_TRUE(Lines("ListBox1").empty());
+  EXPECT_TRUE(Lines("sourceColorList").empty());
   EXPECT_TRUE(Messages.empty());
-  ClickPanel("Panel11");
+  ClickPanel("copyColorsButton");
   ASSERT_EQ(Messages.size(), 1u);
   EXPECT_EQ(Messages[0].Text, QStringLiteral("コピー元ファイルを開いていません"));
 }

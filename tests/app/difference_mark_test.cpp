@@ -30,20 +30,20 @@ TEST_F(DifferenceMarkTest, MarksFollowOpeningAndCopying) {
   destination.ColorExNos[256].Name = "other";
   destination.LineTypeExNos[17].Pitches[9] = 2;
   CreateWindow();
-  OpenThroughBrowse("Panel6", WriteDrawing("destination.jww", destination));
-  EXPECT_TRUE(Marked("ListBox3").empty());  // nothing to compare with yet
+  OpenThroughBrowse("destinationBrowseButton", WriteDrawing("destination.jww", destination));
+  EXPECT_TRUE(Marked("destinationColorList").empty());  // nothing to compare with yet
 
-  OpenThroughBrowse("Panel5", WriteDrawing("source.jww", source));
-  EXPECT_EQ(Marked("ListBox3"), (std::vector<int>{3, 239}));
-  EXPECT_EQ(Marked("ListBox4"), (std::vector<int>{0}));
-  EXPECT_TRUE(Marked("ListBox1").empty());
+  OpenThroughBrowse("sourceBrowseButton", WriteDrawing("source.jww", source));
+  EXPECT_EQ(Marked("destinationColorList"), (std::vector<int>{3, 239}));
+  EXPECT_EQ(Marked("destinationLineTypeList"), (std::vector<int>{0}));
+  EXPECT_TRUE(Marked("sourceColorList").empty());
 
-  List("ListBox1")->item(3)->setSelected(true);
-  ClickPanel("Panel11");
-  EXPECT_EQ(Marked("ListBox3"), (std::vector<int>{239}));
-  ClickPanel("Panel17");
-  ClickPanel("Panel12");
-  EXPECT_TRUE(Marked("ListBox4").empty());
+  List("sourceColorList")->item(3)->setSelected(true);
+  ClickPanel("copyColorsButton");
+  EXPECT_EQ(Marked("destinationColorList"), (std::vector<int>{239}));
+  ClickPanel("selectAllLineTypesButton");
+  ClickPanel("copyLineTypesButton");
+  EXPECT_TRUE(Marked("destinationLineTypeList").empty());
 }
 
 }  // namespace

@@ -15,8 +15,9 @@ class KeyboardTest : public WindowTest {
     CreateWindow();
     QApplication::setActiveWindow(Window.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
-    OpenThroughBrowse("Panel5", WriteDrawing("source.jww", SourceDrawing()));
-    OpenThroughBrowse("Panel6", WriteDrawing("destination.jww", DestinationDrawing()));
+    OpenThroughBrowse("sourceBrowseButton", WriteDrawing("source.jww", SourceDrawing()));
+    OpenThroughBrowse("destinationBrowseButton",
+                      WriteDrawing("destination.jww", DestinationDrawing()));
   }
   QWidget* Child(const char* name) const {
     return Window->findChild<QWidget*>(QString::fromLatin1(name));
@@ -39,12 +40,19 @@ class KeyboardTest : public WindowTest {
 
 TEST_F(KeyboardTest, TabWalksEachHalfFromItsPathDownThenTheButtons) {
   OpenBoth();
-  const QStringList order = {
-      QStringLiteral("Panel5"),   QStringLiteral("Panel16"), QStringLiteral("Panel11"),
-      QStringLiteral("ListBox1"), QStringLiteral("Panel17"), QStringLiteral("Panel12"),
-      QStringLiteral("ListBox2"), QStringLiteral("Panel6"),  QStringLiteral("ListBox3"),
-      QStringLiteral("ListBox4"), QStringLiteral("Button1"), QStringLiteral("Button2")};
-  Focus("Panel5");
+  const QStringList order = {QStringLiteral("sourceBrowseButton"),
+                             QStringLiteral("selectAllColorsButton"),
+                             QStringLiteral("copyColorsButton"),
+                             QStringLiteral("sourceColorList"),
+                             QStringLiteral("selectAllLineTypesButton"),
+                             QStringLiteral("copyLineTypesButton"),
+                             QStringLiteral("sourceLineTypeList"),
+                             QStringLiteral("destinationBrowseButton"),
+                             QStringLiteral("destinationColorList"),
+                             QStringLiteral("destinationLineTypeList"),
+                             QStringLiteral("saveButton"),
+                             QStringLiteral("exitButton")};
+  Focus("sourceBrowseButton");
   for (qsizetype i = 1; i < order.size(); ++i) {
     Press(Qt::Key_Tab);
     EXPECT_EQ(Focused(), order.at(i)) << "after " << order.at(i - 1).toStdString();
@@ -57,18 +65,19 @@ TEST_F(KeyboardTest, PanelsArePressedWithSpaceAndEnter) {
     const char* Panel;
     int Key;
     const char* List;
-  } cases[] = {{"Panel16", Qt::Key_Space, "ListBox1"}, {"Panel17", Qt::Key_Return, "ListBox2"}};
+  } cases[] = {{"selectAllColorsButton", Qt::Key_Space, "sourceColorList"},
+               {"selectAllLineTypesButton", Qt::Key_Return, "sourceLineTypeList"}};
   for (const auto& c : cases) {
     Focus(c.Panel);
     Press(c.Key);
     EXPECT_EQ(List(c.List)->selectedItems().size(), List(c.List)->count()) << c.Panel;
   }
-  Focus("Panel11");
+  Focus("copyColorsButton");
   Press(Qt::Key_Enter);
-  EXPECT_EQ(Lines("ListBox3"), Lines("ListBox1"));
-  Focus("Panel12");
+  EXPECT_EQ(Lines("destinationColorList"), Lines("sourceColorList"));
+  Focus("copyLineTypesButton");
   Press(Qt::Key_Space);
-  EXPECT_EQ(Lines("ListBox4"), Lines("ListBox2"));
+  EXPECT_EQ(Lines("destinationLineTypeList"), Lines("sourceLineTypeList"));
 }
 
 TEST_F(KeyboardTest, CtrlAAndCtrlRightSelectAndCopyTheFocusedSourceList) {
@@ -76,7 +85,8 @@ TEST_F(KeyboardTest, CtrlAAndCtrlRightSelectAndCopyTheFocusedSourceList) {
   const struct {
     const char* Source;
     const char* Destination;
-  } cases[] = {{"ListBox1", "ListBox3"}, {"ListBox2", "ListBox4"}};
+  } cases[] = {{"sourceColorList", "destinationColorList"},
+               {"sourceLineTypeList", "destinationLineTypeList"}};
   for (const auto& c : cases) {
     const std::vector<QString> before = Lines(c.Destination);
     Focus(c.Source);
@@ -95,19 +105,24 @@ TEST_F(KeyboardTest, CtrlOOpensTheFocusedHalfAndCtrlSSavesTheDestination) {
   const struct {
     const char* Focus;
     const char* PathPanel;
-  } cases[] = {
-      {nullptr, "Panel3"}, {"ListBox2", "Panel3"}, {"ListBox3", "Panel4"}, {"Panel6", "Panel4"}};
+  } cases[] = {{nullptr, "sourcePathPanel"},
+               {"sourceLineTypeList", "sourcePathPanel"},
+               {"destinationColorList", "destinationPathPanel"},
+               {"destinationBrowseButton", "destinationPathPanel"}};
   for (const auto& c : cases) {
     if (c.Focus != nullptr) {
       Focus(c.Focus);
     } else if (QApplication::focusWidget() != nullptr) {
       QApplication::focusWidget()->clearFocus();
     }
-    const QString unchanged = Caption(c.PathPanel == std::string("Panel3") ? "Panel4" : "Panel3");
+    const QString unchanged = Caption(
+        c.PathPanel == std::string("sourcePathPanel") ? "destinationPathPanel" : "sourcePathPanel");
     Answers.push_back(other);
     Press(Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(Caption(c.PathPanel), other) << (c.Focus ? c.Focus : "no focus");
-    EXPECT_EQ(Caption(c.PathPanel == std::string("Panel3") ? "Panel4" : "Panel3"), unchanged);
+    EXPECT_EQ(Caption(c.PathPanel == std::string("sourcePathPanel") ? "destinationPathPanel"
+                                                                    : "sourcePathPanel"),
+              unchanged);
   }
 
   const QString saved = PathIn("saved.jww");

@@ -63,13 +63,16 @@ using WindowLanguageTest = WindowTest;
 TEST_F(WindowLanguageTest, TheWindowSpeaksJapaneseOrEnglish) {
   const struct {
     TLanguage Language;
-    QString Title, SaveButton, Message;
+    QString Title, SaveButton, Message, Width, PointRadius;
   } cases[] = {
       {TLanguage::Source, QStringLiteral("コピー元"), QStringLiteral("コピー先ファイルを保存 (&S)"),
-       QStringLiteral("コピー元ファイルを開いていません")},
+       QStringLiteral("コピー元ファイルを開いていません"), QStringLiteral(" 幅:"),
+       QStringLiteral(" 点半径:")},
       {TLanguage::English, QStringLiteral("Source"), QStringLiteral("&Save destination"),
-       QStringLiteral("No source drawing is open")},
+       QStringLiteral("No source drawing is open"), QStringLiteral(" width:"),
+       QStringLiteral(" point radius:")},
   };
+  const QString source = WriteDrawing("source.jww", SourceDrawing());
   for (const auto& c : cases) {
     QTranslator translator;
     if (c.Language == TLanguage::English) {
@@ -78,10 +81,15 @@ TEST_F(WindowLanguageTest, TheWindowSpeaksJapaneseOrEnglish) {
     }
     Messages.clear();
     CreateWindow();
-    EXPECT_EQ(LabelText("Label1"), c.Title);
-    EXPECT_EQ(Window->findChild<QPushButton*>(QStringLiteral("Button1"))->text(), c.SaveButton);
-    ClickButton("Button1");
+    EXPECT_EQ(LabelText("sourceTitle"), c.Title);
+    EXPECT_EQ(Window->findChild<QPushButton*>(QStringLiteral("saveButton"))->text(), c.SaveButton);
+    ClickButton("saveButton");
     EXPECT_EQ(Messages, (std::vector<TRecordedMessage>{{false, c.Message}}));
+    // The colour lines carry the window's words around the numbers.
+    OpenThroughBrowse("sourceBrowseButton", source);
+    const QString line = Lines("sourceColorList").front();
+    EXPECT_EQ(line.count(c.Width), 2) << line.toStdString();
+    EXPECT_EQ(line.count(c.PointRadius), 1) << line.toStdString();
     CloseWindow();
     Window.reset();
     QCoreApplication::removeTranslator(&translator);
@@ -93,8 +101,8 @@ TEST(FailureReasonLanguage, JapaneseAsWrittenEnglishFromTheCatalogue) {
   EnsureApplication();
   TDrawingFailure broken;
   broken.Kind = TFailureKind::NotReadCompletely;
-  broken.Offset = 3000;
-  broken.Detail = "end of file inside the header";
+  broken.Load = LoadErrorAt(TLoadFailure::CutShort, 3000);
+  broken.Load.Place = TLoadPlace::Header;
   TDrawingFailure busy;
   busy.Kind = TFailureKind::Busy;
   EXPECT_EQ(FailureReason(broken),

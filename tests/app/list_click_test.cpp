@@ -19,15 +19,15 @@ class ListClickTest : public WindowTest {
 
 TEST_F(ListClickTest, ClicksBeforeOpeningChangeNothing) {
   CreateWindow();
-  const QColor before = SwatchColor("Label4");
-  ClickPanel("Panel16");
-  for (const char* name : {"ListBox1", "ListBox3"}) {
+  const QColor before = SwatchColor("screenColorSwatch");
+  ClickPanel("selectAllColorsButton");
+  for (const char* name : {"sourceColorList", "destinationColorList"}) {
     QListWidget* list = List(name);
     QTest::mouseClick(list->viewport(), Qt::LeftButton);
     EXPECT_TRUE(list->toolTip().isEmpty()) << name;
   }
-  EXPECT_EQ(LabelText("Label3"), QStringLiteral("画面線色："));
-  EXPECT_EQ(SwatchColor("Label4"), before);
+  EXPECT_EQ(LabelText("screenColorLabel"), QStringLiteral("画面線色："));
+  EXPECT_EQ(SwatchColor("screenColorSwatch"), before);
 }
 
 TEST_F(ListClickTest, ColourLinesShowTheirEntryAndLineTypesOnlyTheHint) {
@@ -38,32 +38,35 @@ TEST_F(ListClickTest, ColourLinesShowTheirEntryAndLineTypesOnlyTheHint) {
   Window->OpenSource(WriteDrawing("s.jww", source));
   Window->OpenDestination(WriteDrawing("d.jww", DestinationDrawing()));
 
-  ClickLine(List("ListBox1"), 0);
-  EXPECT_EQ(List("ListBox1")->toolTip(), List("ListBox1")->item(0)->text());
-  EXPECT_EQ(LabelText("Label3"), QStringLiteral("画面線色：0000FF"));
-  EXPECT_EQ(LabelText("Label5"), QStringLiteral("印刷線色：FFFFFFFF"));
-  EXPECT_EQ(SwatchColor("Label4"), QColor(255, 0, 0));
-  EXPECT_EQ(SwatchColor("Label6"), QColor(255, 255, 255));
+  ClickLine(List("sourceColorList"), 0);
+  EXPECT_EQ(List("sourceColorList")->toolTip(), List("sourceColorList")->item(0)->text());
+  EXPECT_EQ(LabelText("screenColorLabel"), QStringLiteral("画面線色：0000FF"));
+  EXPECT_EQ(LabelText("printColorLabel"), QStringLiteral("印刷線色：FFFFFFFF"));
+  EXPECT_EQ(SwatchColor("screenColorSwatch"), QColor(255, 0, 0));
+  EXPECT_EQ(SwatchColor("printColorSwatch"), QColor(255, 255, 255));
 
-  ClickLine(List("ListBox3"), 239);
-  EXPECT_EQ(LabelText("Label3"), QStringLiteral("画面線色：A00100"));
-  EXPECT_EQ(SwatchColor("Label4"), QColor(0x00, 0x01, 0xA0));
-  EXPECT_EQ(List("ListBox3")->toolTip(), List("ListBox3")->item(239)->text());
+  ClickLine(List("destinationColorList"), 239);
+  EXPECT_EQ(LabelText("screenColorLabel"), QStringLiteral("画面線色：A00100"));
+  EXPECT_EQ(SwatchColor("screenColorSwatch"), QColor(0x00, 0x01, 0xA0));
+  EXPECT_EQ(List("destinationColorList")->toolTip(),
+            List("destinationColorList")->item(239)->text());
 
-  ClickLine(List("ListBox2"), 3);
-  EXPECT_EQ(List("ListBox2")->toolTip(), QStringLiteral("No.20 [ltype20] F0F0F0F0 2 [1.00,0.50]"));
-  EXPECT_EQ(LabelText("Label3"), QStringLiteral("画面線色：A00100"));
+  ClickLine(List("sourceLineTypeList"), 3);
+  EXPECT_EQ(List("sourceLineTypeList")->toolTip(),
+            QStringLiteral("No.20 [ltype20] F0F0F0F0 2 [1.00,0.50]"));
+  EXPECT_EQ(LabelText("screenColorLabel"), QStringLiteral("画面線色：A00100"));
 
   // A refill keeps the hint and the labels.
-  ClickPanel("Panel11");
-  EXPECT_EQ(List("ListBox3")->toolTip(), List("ListBox3")->item(239)->text());
-  EXPECT_EQ(LabelText("Label3"), QStringLiteral("画面線色：A00100"));
+  ClickPanel("copyColorsButton");
+  EXPECT_EQ(List("destinationColorList")->toolTip(),
+            List("destinationColorList")->item(239)->text());
+  EXPECT_EQ(LabelText("screenColorLabel"), QStringLiteral("画面線色：A00100"));
 }
 
 TEST_F(ListClickTest, ColourLinesCarryASwatchOfTheirScreenColour) {
   CreateWindow();
   Window->OpenSource(WriteDrawing("s.jww", SourceDrawing()));
-  const QListWidget* list = List("ListBox1");
+  const QListWidget* list = List("sourceColorList");
   const QImage swatch = list->item(100)->icon().pixmap(list->iconSize()).toImage();
   ASSERT_FALSE(swatch.isNull());
   // Entry 117 has the screen colour 117 (red 117).
@@ -80,7 +83,7 @@ TEST_F(ListClickTest, LineTypeLinesCarryASwatchOfTheirDashes) {
   source.LineTypeExNos[18].Pattern = 0;
   CreateWindow();
   Window->OpenSource(WriteDrawing("s.jww", source));
-  const QListWidget* list = List("ListBox2");
+  const QListWidget* list = List("sourceLineTypeList");
   const auto inked = [&](int line) {
     const QImage swatch = list->item(line)->icon().pixmap(list->iconSize()).toImage();
     std::vector<bool> row;

@@ -12,14 +12,16 @@ class ListDisplayTest : public WindowTest {
  protected:
   void OpenBoth() {
     CreateWindow();
-    OpenThroughBrowse("Panel5", WriteDrawing("source.jww", SourceDrawing()));
-    OpenThroughBrowse("Panel6", WriteDrawing("destination.jww", DestinationDrawing()));
+    OpenThroughBrowse("sourceBrowseButton", WriteDrawing("source.jww", SourceDrawing()));
+    OpenThroughBrowse("destinationBrowseButton",
+                      WriteDrawing("destination.jww", DestinationDrawing()));
   }
 };
 
 TEST_F(ListDisplayTest, RowsAreAsTallAsTheFontAndEachLineIsItsOwnTooltip) {
   OpenBoth();
-  for (const char* name : {"ListBox1", "ListBox2", "ListBox3", "ListBox4"}) {
+  for (const char* name : {"sourceColorList", "sourceLineTypeList", "destinationColorList",
+                           "destinationLineTypeList"}) {
     QListWidget* list = List(name);
     const int height = list->visualItemRect(list->item(0)).height();
     EXPECT_GE(height, QFontMetrics(list->font()).height()) << name;
@@ -32,12 +34,12 @@ TEST_F(ListDisplayTest, RowsAreAsTallAsTheFontAndEachLineIsItsOwnTooltip) {
 
 TEST_F(ListDisplayTest, ALongPathIsElidedInTheMiddleWithTheWholePathAsTooltip) {
   CreateWindow();
-  auto* caption = Window->findChild<QLabel*>(QStringLiteral("Panel3Caption"));
+  auto* caption = Window->findChild<QLabel*>(QStringLiteral("sourcePathPanelCaption"));
   ASSERT_NE(caption, nullptr);
   const QString longPath =
       QStringLiteral("/home/user/") + QString(300, QLatin1Char('d')) + QStringLiteral("/plan.jww");
   Window->OpenSource(longPath);
-  EXPECT_EQ(Caption("Panel3"), longPath);
+  EXPECT_EQ(Caption("sourcePathPanel"), longPath);
   EXPECT_TRUE(caption->text().startsWith(QStringLiteral("/home"))) << caption->text().toStdString();
   EXPECT_TRUE(caption->text().endsWith(QStringLiteral("plan.jww")))
       << caption->text().toStdString();
@@ -56,7 +58,8 @@ TEST_F(ListDisplayTest, AfterACopyTheDestinationShowsTheFirstCopiedLine) {
     const char* Button;
     const char* Destination;
     int Line;
-  } cases[] = {{"ListBox1", "Panel11", "ListBox3", 100}, {"ListBox2", "Panel12", "ListBox4", 9}};
+  } cases[] = {{"sourceColorList", "copyColorsButton", "destinationColorList", 100},
+               {"sourceLineTypeList", "copyLineTypesButton", "destinationLineTypeList", 9}};
   for (const auto& c : cases) {
     List(c.Source)->item(c.Line)->setSelected(true);
     List(c.Source)->item(c.Line + 2)->setSelected(true);

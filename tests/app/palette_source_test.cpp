@@ -36,18 +36,19 @@ class PaletteSourceTest : public WindowTest {
 TEST_F(PaletteSourceTest, FillsTheListsWithItsSlotsAndShowsItsSheet) {
   CreateWindow();
   const QString path = WritePalette("office.json");
-  OpenThroughBrowse("Panel5", path);
+  OpenThroughBrowse("sourceBrowseButton", path);
   EXPECT_TRUE(Messages.empty());
-  EXPECT_EQ(Caption("Panel3"), path);
+  EXPECT_EQ(Caption("sourcePathPanel"), path);
   const auto line = [](const SjisString& text) { return QString::fromStdString(SjisToUtf8(text)); };
-  EXPECT_EQ(Lines("ListBox1"),
-            (std::vector<QString>{line(ListLine(Palette.Colors[TSlot(20)], TSlot(20))),
-                                  line(ListLine(Palette.Colors[TSlot(22)], TSlot(22)))}));
-  EXPECT_EQ(Lines("ListBox2"),
+  EXPECT_EQ(Lines("sourceColorList"),
+            (std::vector<QString>{
+                line(ListLine(Palette.Colors[TSlot(20)], TSlot(20), JapaneseColorLabels())),
+                line(ListLine(Palette.Colors[TSlot(22)], TSlot(22), JapaneseColorLabels()))}));
+  EXPECT_EQ(Lines("sourceLineTypeList"),
             (std::vector<QString>{line(ListLine(Palette.LineTypes[TSlot(17)], TSlot(17)))}));
 
   // The sheet's cell of slot 22 (line 5) in that slot's screen colour.
-  auto* image = Window->findChild<QLabel*>(QStringLiteral("Image1"));
+  auto* image = Window->findChild<QLabel*>(QStringLiteral("sourcePreview"));
   const QImage sheet = image->pixmap().toImage();
   ASSERT_FALSE(sheet.isNull());
   const TPaletteSheetLayout layout = PaletteSheetLayout(sheet.width(), sheet.height());
@@ -58,32 +59,32 @@ TEST_F(PaletteSourceTest, FillsTheListsWithItsSlotsAndShowsItsSheet) {
   EXPECT_EQ(cell, QColor(ColorRed(expected), ColorGreen(expected), ColorBlue(expected)));
 
   // A click shows the slot's colours, as for a drawing.
-  ClickLine(List("ListBox1"), 1);
-  EXPECT_TRUE(LabelText("Label3").endsWith(
-      QStringLiteral("%1")
-          .arg(Palette.Colors[TSlot(22)].ScreenColor, 6, 16, QLatin1Char('0'))
-          .toUpper()));
+  ClickLine(List("sourceColorList"), 1);
+  EXPECT_TRUE(LabelText("screenColorLabel")
+                  .endsWith(QStringLiteral("%1")
+                                .arg(Palette.Colors[TSlot(22)].ScreenColor, 6, 16, QLatin1Char('0'))
+                                .toUpper()));
 }
 
 TEST_F(PaletteSourceTest, CopiesOnlyTheSelectedSlotsItHoldsAndMarksTheRest) {
   const TJwwData before = DestinationDrawing();
   CreateWindow();
-  OpenThroughBrowse("Panel6", WriteDrawing("destination.jww", before));
-  OpenThroughBrowse("Panel5", WritePalette("office.json"));
+  OpenThroughBrowse("destinationBrowseButton", WriteDrawing("destination.jww", before));
+  OpenThroughBrowse("sourceBrowseButton", WritePalette("office.json"));
   const auto marked = [this](int row) {
-    return List("ListBox3")->item(row)->data(Qt::UserRole + 1).toBool();
+    return List("destinationColorList")->item(row)->data(Qt::UserRole + 1).toBool();
   };
   EXPECT_TRUE(marked(3) && marked(5) && !marked(4));
 
-  List("ListBox1")->item(1)->setSelected(true);  // line 5, slot 22
-  ClickPanel("Panel11");
+  List("sourceColorList")->item(1)->setSelected(true);  // line 5, slot 22
+  ClickPanel("copyColorsButton");
   const TJwwData& doc = *Window->DestinationDocument();
   EXPECT_EQ(doc.ColorExNos[22], Palette.Colors[TSlot(22)]);
   EXPECT_EQ(doc.ColorExNos[20], before.ColorExNos[20]);
   EXPECT_TRUE(marked(3) && !marked(5));
 
-  ClickPanel("Panel17");
-  ClickPanel("Panel12");
+  ClickPanel("selectAllLineTypesButton");
+  ClickPanel("copyLineTypesButton");
   EXPECT_EQ(doc.LineTypeExNos[17], Palette.LineTypes[TSlot(17)]);
   EXPECT_EQ(doc.LineTypeExNos[18], before.LineTypeExNos[18]);
 }
@@ -92,8 +93,8 @@ TEST_F(PaletteSourceTest, ABadPaletteOrOneOnTheDestinationIsRefusedAndTheHalfSta
   const QString source = WriteDrawing("source.jww", SourceDrawing());
   const QString destination = WriteDrawing("destination.jww", DestinationDrawing());
   CreateWindow();
-  OpenThroughBrowse("Panel5", source);
-  OpenThroughBrowse("Panel6", destination);
+  OpenThroughBrowse("sourceBrowseButton", source);
+  OpenThroughBrowse("destinationBrowseButton", destination);
   const struct {
     const char* Name;
     std::string Text;
@@ -104,7 +105,7 @@ TEST_F(PaletteSourceTest, ABadPaletteOrOneOnTheDestinationIsRefusedAndTheHalfSta
   };
   for (const auto& r : rows) {
     Messages.clear();
-    OpenThroughBrowse("Panel5", WriteText(r.Name, r.Text));
+    OpenThroughBrowse("sourceBrowseButton", WriteText(r.Name, r.Text));
     ASSERT_EQ(Messages.size(), 1u) << r.Name;
     EXPECT_TRUE(
         Messages[0].Text.startsWith(QStringLiteral("パレットファイルを開けませんでした。")));
@@ -112,17 +113,17 @@ TEST_F(PaletteSourceTest, ABadPaletteOrOneOnTheDestinationIsRefusedAndTheHalfSta
         << Messages[0].Text.toStdString();
     EXPECT_TRUE(Messages[0].Text.contains(QString::fromLatin1(r.Place)))
         << Messages[0].Text.toStdString();
-    EXPECT_EQ(Caption("Panel3"), source);
-    EXPECT_EQ(List("ListBox1")->count(), 240);
+    EXPECT_EQ(Caption("sourcePathPanel"), source);
+    EXPECT_EQ(List("sourceColorList")->count(), 240);
   }
 
   Messages.clear();
   const QString palette = WritePalette("office.json");
-  OpenThroughBrowse("Panel6", palette);
+  OpenThroughBrowse("destinationBrowseButton", palette);
   ASSERT_EQ(Messages.size(), 1u);
   EXPECT_TRUE(Messages[0].Text.contains(QStringLiteral("コピー元にだけ")));
-  EXPECT_EQ(Caption("Panel4"), destination);
-  EXPECT_EQ(List("ListBox3")->count(), 240);
+  EXPECT_EQ(Caption("destinationPathPanel"), destination);
+  EXPECT_EQ(List("destinationColorList")->count(), 240);
 }
 
 }  // namespace

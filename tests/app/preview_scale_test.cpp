@@ -19,7 +19,8 @@ class PreviewScaleTest : public WindowTest {
   }
   // Waits until both previews show a picture that passes check.
   bool WaitForPictures(const std::function<bool(const QLabel*)>& check) const {
-    return QTest::qWaitFor([&] { return check(Image("Image1")) && check(Image("Image2")); });
+    return QTest::qWaitFor(
+        [&] { return check(Image("sourcePreview")) && check(Image("destinationPreview")); });
   }
   // The box of the pixels that are neither background (as just inside the frame) nor frame.
   static QRect DrawnBox(const QImage& picture) {
@@ -42,7 +43,7 @@ TEST_F(PreviewScaleTest, TheDrawingFillsTheDevicePixelsOfTheControl) {
     PixelRatio = ratios[i];
     CreateWindow();
     Window->OpenSource(source);
-    const QLabel* image = Image("Image1");
+    const QLabel* image = Image("sourcePreview");
     const QPixmap picture = image->pixmap();
     EXPECT_EQ(picture.size(), image->size() * ratios[i]);
     EXPECT_EQ(picture.devicePixelRatio(), ratios[i]);
@@ -63,14 +64,14 @@ TEST_F(PreviewScaleTest, APreviewIsDrawnAgainForANewSizeOrRatio) {
   CreateWindow();
   Window->OpenSource(source);
   Window->OpenDestination(destination);
-  const QImage firstSource = Image("Image1")->pixmap().toImage();
+  const QImage firstSource = Image("sourcePreview")->pixmap().toImage();
 
   // As when the window moves to a screen of 150 %: the next paint finds the old ratio.
   PixelRatio = 1.5;
   Window->repaint();
   EXPECT_TRUE(WaitForPictures(
       [](const QLabel* image) { return image->pixmap().devicePixelRatio() == 1.5; }));
-  for (const char* name : {"Image1", "Image2"})
+  for (const char* name : {"sourcePreview", "destinationPreview"})
     EXPECT_EQ(Image(name)->pixmap().width(), qRound(Image(name)->width() * 1.5)) << name;
   // Back at 100 %, the source, drawn again after the destination was opened, looks as it
   // did when it was opened.
@@ -78,7 +79,7 @@ TEST_F(PreviewScaleTest, APreviewIsDrawnAgainForANewSizeOrRatio) {
   Window->repaint();
   EXPECT_TRUE(
       WaitForPictures([](const QLabel* image) { return image->pixmap().devicePixelRatio() == 1; }));
-  EXPECT_EQ(Image("Image1")->pixmap().toImage(), firstSource);
+  EXPECT_EQ(Image("sourcePreview")->pixmap().toImage(), firstSource);
 
   Window->resize(Window->width() + 120, Window->height() + 80);
   EXPECT_TRUE(
@@ -99,15 +100,15 @@ TEST_F(PreviewScaleTest, AMidToneDestinationTakesTheBackgroundTheSourceLeft) {
   CreateWindow();
   Window->OpenSource(drawingOn("black.jww", 0x000000));
   Window->OpenDestination(drawingOn("mid.jww", 0x808080));
-  EXPECT_EQ(background("Image1"), QColor(Qt::black));
-  EXPECT_EQ(background("Image2"), QColor(Qt::black));
+  EXPECT_EQ(background("sourcePreview"), QColor(Qt::black));
+  EXPECT_EQ(background("destinationPreview"), QColor(Qt::black));
 
   Window->OpenSource(drawingOn("white.jww", 0xFFFFFF));
   Window->resize(Window->width() + 120, Window->height() + 80);
   EXPECT_TRUE(
       WaitForPictures([](const QLabel* image) { return image->pixmap().size() == image->size(); }));
-  EXPECT_EQ(background("Image1"), QColor(Qt::white));
-  EXPECT_EQ(background("Image2"), QColor(Qt::black));
+  EXPECT_EQ(background("sourcePreview"), QColor(Qt::white));
+  EXPECT_EQ(background("destinationPreview"), QColor(Qt::black));
 }
 
 }  // namespace

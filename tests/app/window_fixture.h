@@ -17,6 +17,8 @@
 
 #include "app/main_window.h"
 #include "jww/jww_data.h"
+#include "jww/text_encoding.h"
+#include "palette/palette.h"
 #include "support/jww_builder.h"
 
 // Readable failure messages for Qt strings.
@@ -40,6 +42,11 @@ struct TDialogRequest {
   QString Folder;
   QString FileName;
 };
+
+// The words of the window's colour lines in Japanese, the language it is written in.
+inline TColorLineLabels JapaneseColorLabels() {
+  return {Utf8ToSjis("幅:"), Utf8ToSjis("点半径:")};
+}
 
 // Source and destination drawings that differ in every user slot.
 TJwwData SourceDrawing();

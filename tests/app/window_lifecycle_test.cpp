@@ -49,19 +49,20 @@ TEST_F(WindowLifecycleTest, FirstStartUsesTheDefaultLayout) {
   EXPECT_EQ(Window->windowTitle(), QStringLiteral("Pennatran Ver.1.00"));
   EXPECT_EQ(Window->geometry().topLeft(), QPoint(24, 24));
   EXPECT_EQ(Window->size(), QSize(600, 600));
-  EXPECT_EQ(FirstSize("Splitter1"), 300);
-  EXPECT_EQ(FirstSize("Splitter2"), 160);
-  EXPECT_EQ(FirstSize("Splitter3"), 160);
-  EXPECT_EQ(FirstSize("Splitter4"), 120);
-  EXPECT_EQ(FirstSize("Splitter5"), 120);
-  EXPECT_TRUE(Caption("Panel3").isEmpty());
-  EXPECT_TRUE(Caption("Panel4").isEmpty());
-  for (const char* list : {"ListBox1", "ListBox2", "ListBox3", "ListBox4"}) {
+  EXPECT_EQ(FirstSize("halvesSplitter"), 300);
+  EXPECT_EQ(FirstSize("sourcePreviewSplitter"), 160);
+  EXPECT_EQ(FirstSize("destinationPreviewSplitter"), 160);
+  EXPECT_EQ(FirstSize("sourceListsSplitter"), 120);
+  EXPECT_EQ(FirstSize("destinationListsSplitter"), 120);
+  EXPECT_TRUE(Caption("sourcePathPanel").isEmpty());
+  EXPECT_TRUE(Caption("destinationPathPanel").isEmpty());
+  for (const char* list : {"sourceColorList", "sourceLineTypeList", "destinationColorList",
+                           "destinationLineTypeList"}) {
     EXPECT_EQ(List(list)->count(), 0) << list;
   }
-  EXPECT_EQ(LabelText("Label3"), QStringLiteral("画面線色："));
-  EXPECT_EQ(LabelText("Label5"), QStringLiteral("印刷線色："));
-  EXPECT_EQ(LabelText("Label4"), QString(8, QChar(0x3000)));
+  EXPECT_EQ(LabelText("screenColorLabel"), QStringLiteral("画面線色："));
+  EXPECT_EQ(LabelText("printColorLabel"), QStringLiteral("印刷線色："));
+  EXPECT_EQ(LabelText("screenColorSwatch"), QString(8, QChar(0x3000)));
   EXPECT_TRUE(fs::is_directory(Folders.SourceScratch));
   EXPECT_TRUE(fs::is_directory(Folders.DestinationScratch));
   // Nothing is opened automatically, and the preview mapping starts on the origin.
@@ -75,15 +76,15 @@ TEST_F(WindowLifecycleTest, SettingsAreAppliedAndWrittenBackOnClose) {
                 source.toStdString() + "\r\n/nowhere/b.jww\r\n");
   CreateWindow();
   EXPECT_EQ(Window->geometry(), QRect(40, 50, 700, 520));
-  EXPECT_EQ(FirstSize("Splitter1"), 350);
-  EXPECT_EQ(FirstSize("Splitter2"), 140);
-  EXPECT_EQ(FirstSize("Splitter3"), 130);
-  EXPECT_EQ(FirstSize("Splitter4"), 110);
-  EXPECT_EQ(FirstSize("Splitter5"), 100);
-  EXPECT_EQ(Caption("Panel3"), source);
+  EXPECT_EQ(FirstSize("halvesSplitter"), 350);
+  EXPECT_EQ(FirstSize("sourcePreviewSplitter"), 140);
+  EXPECT_EQ(FirstSize("destinationPreviewSplitter"), 130);
+  EXPECT_EQ(FirstSize("sourceListsSplitter"), 110);
+  EXPECT_EQ(FirstSize("destinationListsSplitter"), 100);
+  EXPECT_EQ(Caption("sourcePathPanel"), source);
   // The remembered paths are shown but not opened; browsing starts from them.
-  EXPECT_EQ(List("ListBox1")->count(), 0);
-  ClickPanel("Panel5");
+  EXPECT_EQ(List("sourceColorList")->count(), 0);
+  ClickPanel("sourceBrowseButton");
   ASSERT_EQ(Requests.size(), 1u);
   EXPECT_EQ(Requests[0].Folder, QFileInfo(source).path());
   EXPECT_EQ(Requests[0].FileName, QStringLiteral("a.jww"));
@@ -124,13 +125,13 @@ TEST_F(WindowLifecycleTest, FourLineSettingsCollapseThePartsAndEmptyThePaths) {
   WriteSettings("10\r\n20\r\n700\r\n560\r\n");
   CreateWindow();
   EXPECT_EQ(Window->size(), QSize(700, 560));
-  EXPECT_EQ(FirstSize("Splitter1"), 0);
-  EXPECT_EQ(FirstSize("Splitter2"), 0);
-  EXPECT_EQ(FirstSize("Splitter4"), 0);
-  EXPECT_TRUE(Caption("Panel3").isEmpty());
+  EXPECT_EQ(FirstSize("halvesSplitter"), 0);
+  EXPECT_EQ(FirstSize("sourcePreviewSplitter"), 0);
+  EXPECT_EQ(FirstSize("sourceListsSplitter"), 0);
+  EXPECT_TRUE(Caption("sourcePathPanel").isEmpty());
   // A preview without pixels is simply not drawn.
   Window->OpenSource(WriteDrawing("a.jww", SourceDrawing()));
-  EXPECT_EQ(List("ListBox1")->count(), 240);
+  EXPECT_EQ(List("sourceColorList")->count(), 240);
 }
 
 TEST_F(WindowLifecycleTest, ClosingWithoutOpeningWritesTheSettingsAndRemovesEmptyFolders) {
@@ -150,21 +151,21 @@ TEST_F(WindowLifecycleTest, EachSideKeepsItsImagesUntilItIsClosed) {
       WriteDrawing("dst.jww", DrawingReferringTo("b.bmp", DestinationDrawing()), 700,
                    {{"b.bmp.gz", "destination image"}});
   CreateWindow();
-  OpenThroughBrowse("Panel5", source);
-  OpenThroughBrowse("Panel6", destination);
+  OpenThroughBrowse("sourceBrowseButton", source);
+  OpenThroughBrowse("destinationBrowseButton", destination);
   EXPECT_EQ(ReadFile(Folders.SourceScratch / "a.bmp"), "source image");
   EXPECT_EQ(ReadFile(Folders.DestinationScratch / "b.bmp.gz"), "destination image");
   // The same file on both sides: each side extracts into its own folder.
-  OpenThroughBrowse("Panel6", source);
+  OpenThroughBrowse("destinationBrowseButton", source);
   EXPECT_FALSE(fs::exists(Folders.DestinationScratch / "b.bmp.gz"));
   EXPECT_EQ(ReadFile(Folders.DestinationScratch / "a.bmp"), "source image");
   EXPECT_EQ(ReadFile(Folders.SourceScratch / "a.bmp"), "source image");
 
-  OpenThroughBrowse("Panel6", destination);
+  OpenThroughBrowse("destinationBrowseButton", destination);
   // Saving embeds the destination's own image, not the source's of the same name.
   const QString saved = PathIn("saved.jww");
   Answers.push_back(saved);
-  ClickButton("Button1");
+  ClickButton("saveButton");
   TJwwData reloaded;
   reloaded.ImageFolder = ToFsPath(PathIn("reloaded"));
   fs::create_directories(reloaded.ImageFolder);
@@ -190,17 +191,17 @@ void DropOnto(QWidget* window, const QPoint& at, const QString& path) {
 TEST_F(WindowLifecycleTest, DroppedDrawingOpensInTheHalfItFallsOn) {
   const QString destination = WriteDrawing("dropped.jww", DestinationDrawing());
   CreateWindow();
-  auto* half = Window->findChild<QWidget*>(QStringLiteral("Panel2"));
+  auto* half = Window->findChild<QWidget*>(QStringLiteral("destinationHalf"));
   const QPoint onDestination = half->mapTo(Window.get(), half->rect().center());
   DropOnto(Window.get(), onDestination, destination);
   Settle();
-  EXPECT_EQ(Caption("Panel4"), destination);
-  EXPECT_EQ(List("ListBox3")->count(), 240);
-  EXPECT_TRUE(Caption("Panel3").isEmpty());
+  EXPECT_EQ(Caption("destinationPathPanel"), destination);
+  EXPECT_EQ(List("destinationColorList")->count(), 240);
+  EXPECT_TRUE(Caption("sourcePathPanel").isEmpty());
 
   DropOnto(Window.get(), onDestination, PathIn("notes.txt"));
   Settle();
-  EXPECT_EQ(Caption("Panel4"), destination);
+  EXPECT_EQ(Caption("destinationPathPanel"), destination);
 }
 
 // A drag that proposes a move is taken as a copy, so its source never deletes the file; a
@@ -208,7 +209,7 @@ TEST_F(WindowLifecycleTest, DroppedDrawingOpensInTheHalfItFallsOn) {
 TEST_F(WindowLifecycleTest, ADropIsACopyNeverAMove) {
   const QString destination = WriteDrawing("dropped.jww", DestinationDrawing());
   CreateWindow();
-  auto* half = Window->findChild<QWidget*>(QStringLiteral("Panel2"));
+  auto* half = Window->findChild<QWidget*>(QStringLiteral("destinationHalf"));
   const QPoint at = half->mapTo(Window.get(), half->rect().center());
   QMimeData mime;
   mime.setUrls({QUrl::fromLocalFile(destination)});
@@ -223,7 +224,7 @@ TEST_F(WindowLifecycleTest, ADropIsACopyNeverAMove) {
   EXPECT_TRUE(drop.isAccepted());
   EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
   Settle();
-  EXPECT_EQ(Caption("Panel4"), destination);
+  EXPECT_EQ(Caption("destinationPathPanel"), destination);
 
   QDragEnterEvent moveOnly(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(Window.get(), &moveOnly);

@@ -128,6 +128,8 @@ TEST_F(ApplyTest, DryRunPredictsFailuresInTheUsersLanguage) {
                   .starts_with("skipped: " + PathOf("site/broken.jww") +
                                ": 完全には読み込めませんでした（オフセット "))
       << r.Out;
+  // Where the load stopped is told in Japanese too.
+  EXPECT_NE(line("skipped: ").find("でファイルが終わっています）"), std::string::npos) << r.Out;
   EXPECT_EQ(Snapshot(), Before);
 
   const TCliResult json = Run({"apply", Source, PathOf("site"), "--dry-run", "--json"}, {"LANG"});

@@ -108,6 +108,45 @@ TEST_F(PaletteFileTest, APartialPaletteHoldsOnlyItsSlots) {
   EXPECT_FALSE(std::filesystem::exists(PathOf("b.jww")));
 }
 
+// A source that cannot serve, and a selection it cannot meet, each get one line worded as
+// every command words it, the option named.
+TEST_F(PaletteFileTest, RefusedSourcesAndSelectionsAreWordedByTheCommandLine) {
+  ASSERT_EQ(Run({"export", Source, "-o", Palette, "--colors", "20-22"}).ExitCode, 0);
+  std::vector<uint8_t> cut = TJwwBuilder::Drawing(Awkward("cut", 0));
+  cut.resize(cut.size() / 2);
+  const std::string cutPath = WriteFile("cut.jww", cut);
+  const std::string textPath = WriteFile("notes.txt", {'h', 'i', '\n'});
+  const struct {
+    std::vector<std::string> Args;
+    std::string Err;  // the start of the line after "pennatran-cli: "
+  } cases[] = {
+      {{"export", cutPath, "-o", PathOf("x.json")},
+       "\"" + cutPath + "\": not read completely (offset "},
+      {{"export", textPath, "-o", PathOf("x.json")},
+       "\"" + textPath + "\" is not a Jw_cad drawing file.\n"},
+      {{"export", Palette, "-o", PathOf("x.json"), "--linetypes", "18"},
+       "--linetypes: slot 18 is not in the source.\n"},
+      {{"export", Source, "-o", PathOf("x.json"), "--colors", "20-17"},
+       "--colors: the range \"20-17\" runs backwards.\n"},
+      {{"diff", Source, Destination, "--colors", "17,x"},
+       "--colors: \"x\" is not a slot number or a range such as 17-20.\n"},
+      {{"copy", Source, Destination, "-o", PathOf("y.jww"), "--linetypes", "33"},
+       "--linetypes: \"33\" lies outside the slots 17..32.\n"},
+  };
+  for (const auto& c : cases) {
+    const TCliResult r = Run(c.Args);
+    EXPECT_EQ(r.ExitCode, 2) << c.Err;
+    EXPECT_EQ(r.Err.rfind("pennatran-cli: " + c.Err, 0), 0u) << r.Err;
+  }
+  Locale = "ja_JP.UTF-8";
+  EXPECT_EQ(Run({"export", Palette, "-o", PathOf("x.json"), "--linetypes", "18"}, {"LANG"}).Err,
+            "pennatran-cli: --linetypes: スロット 18 はコピー元にありません。\n");
+  const std::string bad =
+      WriteFile("bad.json", {'{', '"', 'f', 'o', 'r', 'm', 'a', 't', '"', ':', '1', '}'});
+  EXPECT_EQ(Run({"export", bad, "-o", PathOf("x.json")}, {"LANG"}).Err,
+            "pennatran-cli: " + bad + ": /format: 「pennatran-palette」でなければなりません。\n");
+}
+
 TEST_F(PaletteFileTest, TheExportValidatesAgainstTheSchema) {
   if (std::system("python3 -c 'import jsonschema' >/dev/null 2>&1") != 0)
     GTEST_SKIP() << "python3 with the jsonschema module is not installed";

@@ -69,7 +69,7 @@ TEST(ByteReaderTest, ReadPastEndThrowsWithOffsetAndConsumesNothing) {
     in.F64();
     FAIL() << "no error";
   } catch (const TReadError& e) {
-    EXPECT_EQ(e.Offset, 4u);
+    EXPECT_EQ(e.Error.Offset, 4u);
     EXPECT_STREQ(e.what(), "end of file");
   }
   EXPECT_EQ(in.Offset(), 4u);

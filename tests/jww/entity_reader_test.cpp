@@ -167,7 +167,7 @@ TEST_P(EntityLayoutTest, EveryKindAtTopLevelAndInBlocks) {
     b.SetTagForm(form).Header(source).EntitySection(source);
     if (version >= 700) b.Images({});
     TJwwData doc;
-    ASSERT_TRUE(Load(doc, b.Bytes())) << doc.LoadError.Message;
+    ASSERT_TRUE(Load(doc, b.Bytes())) << LoadErrorText(doc.LoadError);
     EXPECT_EQ(doc.Header.EntityCount, 10);
     EXPECT_TRUE(SameOrder(doc.EntityOrder, source.EntityOrder));
     ExpectAllRead(doc, source, version);
@@ -196,7 +196,7 @@ TEST(EntityReaderTest, ObjectNumbersOfHandBuiltTags) {
   b.U16(0x7FFF).U32(0x80000004).ArcRecord(MakeArc(0, 0, 2));  // long form of class 4
   b.Count(0).U32(0);
   TJwwData doc;
-  ASSERT_TRUE(Load(doc, b.Bytes())) << doc.LoadError.Message;
+  ASSERT_TRUE(Load(doc, b.Bytes())) << LoadErrorText(doc.LoadError);
   ASSERT_EQ(doc.LineCount(), 2);
   ASSERT_EQ(doc.ArcCount(), 2);
   EXPECT_EQ(+doc.Lines[1].StartX, 2);  // unary plus: no reference to a packed field
@@ -218,7 +218,7 @@ TEST(EntityReaderTest, UnknownClassesConsumeOnlyTheirTags) {
   b.AddText(MakeText(0, 0, "t"));
   b.Count(0).U32(0);
   TJwwData doc;
-  ASSERT_TRUE(Load(doc, b.Bytes())) << doc.LoadError.Message;
+  ASSERT_TRUE(Load(doc, b.Bytes())) << LoadErrorText(doc.LoadError);
   EXPECT_EQ(doc.LineCount(), 2);
   EXPECT_EQ(doc.TextCount(), 1);
   EXPECT_EQ(doc.EntityOrder.size(), 3u);
@@ -238,7 +238,7 @@ TEST(EntityReaderTest, ClassesIntroducedAtTopLevelServeBlockDefinitions) {
   b.Header(source).EntitySection(source).Images({});
   EXPECT_EQ(b.ClassNumber("CDataMoji"), 1u);
   TJwwData doc;
-  ASSERT_TRUE(Load(doc, b.Bytes())) << doc.LoadError.Message;
+  ASSERT_TRUE(Load(doc, b.Bytes())) << LoadErrorText(doc.LoadError);
   ASSERT_EQ(doc.BlockDefCount(), 2);
   for (const TEntJwwBlockDef& def : doc.BlockDefs) {
     EXPECT_EQ(def.TextCount(), 1);
@@ -256,7 +256,7 @@ TEST(EntityReaderTest, ExtendedTimeAndNoTopLevelEntities) {
     source.BlockDefs.push_back(def);
   }
   TJwwData doc;
-  ASSERT_TRUE(Load(doc, TJwwBuilder::Drawing(source))) << doc.LoadError.Message;
+  ASSERT_TRUE(Load(doc, TJwwBuilder::Drawing(source))) << LoadErrorText(doc.LoadError);
   EXPECT_EQ(doc.Header.EntityCount, 0);
   EXPECT_EQ(doc.Header.BlockCount, 3);
   ASSERT_EQ(doc.BlockDefCount(), 3);
@@ -282,7 +282,7 @@ TEST(EntityReaderTest, TruncatedTenthLineKeepsNine) {
   EXPECT_EQ(doc.LineCount(), 9);
   EXPECT_EQ(doc.EntityOrder.size(), 9u);
   EXPECT_EQ(+doc.Lines[8].StartX, 9);
-  EXPECT_EQ(doc.LoadError.Message, "end of file inside entity 10 (line)");
+  EXPECT_EQ(LoadErrorText(doc.LoadError), "end of file inside entity 10 (line)");
   EXPECT_EQ(doc.LoadError.Offset, tenth + 2);
 }
 
@@ -297,7 +297,14 @@ TEST(EntityReaderTest, TruncatedBlockDefinitionKeepsItsCompleteEntities) {
   EXPECT_FALSE(Load(doc, bytes));
   ASSERT_EQ(doc.BlockDefCount(), 1);
   EXPECT_EQ(doc.BlockDefs[0].LineCount(), 2);
-  EXPECT_EQ(doc.LoadError.Message, "end of file inside entity 3 (line) of block definition 1");
+  EXPECT_EQ(LoadErrorText(doc.LoadError),
+            "end of file inside entity 3 (line) of block definition 1");
+  // The parts a front end words it from.
+  EXPECT_EQ(doc.LoadError.Failure, TLoadFailure::CutShort);
+  EXPECT_EQ(doc.LoadError.Place, TLoadPlace::Entity);
+  EXPECT_EQ(doc.LoadError.Index, 3u);
+  EXPECT_EQ(doc.LoadError.EntityKind, EntityLine);
+  EXPECT_EQ(doc.LoadError.BlockDefinition, 1u);
 }
 
 // Each list announces 100 records and the file ends inside the 10th (the 40th in the
@@ -343,7 +350,7 @@ TEST(EntityReaderTest, ACutListKeepsEveryCompleteRecord) {
   for (const TCutList& row : CutLists()) {
     TJwwData doc;
     EXPECT_FALSE(Load(doc, row.Bytes)) << row.Name;
-    EXPECT_EQ(row.KeptOf(doc), row.Kept) << row.Name << ": " << doc.LoadError.Message;
+    EXPECT_EQ(row.KeptOf(doc), row.Kept) << row.Name << ": " << LoadErrorText(doc.LoadError);
   }
 }
 
@@ -385,8 +392,8 @@ TEST(EntityReaderTest, CountsTheFileCannotHoldReserveOnlyWhatTheBytesAllow) {
   for (const THostileCount& row : HostileCounts()) {
     TJwwData doc;
     EXPECT_FALSE(Load(doc, row.Bytes)) << row.Name;
-    EXPECT_NE(doc.LoadError.Message.find("end of file"), std::string::npos)
-        << row.Name << ": " << doc.LoadError.Message;
+    EXPECT_NE(LoadErrorText(doc.LoadError).find("end of file"), std::string::npos)
+        << row.Name << ": " << LoadErrorText(doc.LoadError);
     EXPECT_EQ(doc.EntityOrder.size() + doc.BlockDefs.size() + doc.ImageList.size(), row.Kept)
         << row.Name;
     EXPECT_LE(doc.EntityOrder.capacity(), 1u) << row.Name;
@@ -403,7 +410,7 @@ TEST(EntityReaderTest, AnImageLargerThanTheFileEndsTheLoad) {
   imageSize.Header().Count(0).Count(0).U32(1).ImageEntry("a.bmp", 4'000'000'000u, "x");
   TJwwData doc;
   EXPECT_FALSE(Load(doc, imageSize.Bytes()));
-  EXPECT_NE(doc.LoadError.Message.find("end of file inside image 1"), std::string::npos);
+  EXPECT_NE(LoadErrorText(doc.LoadError).find("end of file inside image 1"), std::string::npos);
   EXPECT_TRUE(doc.ImageList.empty());
 }
 
@@ -423,13 +430,13 @@ TEST(EntityReaderTest, EveryTruncationFailsWithoutHarm) {
       const std::vector<uint8_t> cut(whole.begin(), whole.begin() + length);
       TJwwData doc;
       EXPECT_FALSE(Load(doc, cut)) << version << " " << length;
-      EXPECT_FALSE(doc.LoadError.Message.empty()) << version << " " << length;
+      EXPECT_TRUE(doc.LoadError.Failed()) << version << " " << length;
       EXPECT_LE(doc.LoadError.Offset, length) << version << " " << length;
       EXPECT_LE(doc.EntityOrder.size(), 10u);
     }
     TJwwData doc;
-    EXPECT_TRUE(Load(doc, whole)) << version << " " << doc.LoadError.Message;
-    EXPECT_TRUE(doc.LoadError.Message.empty());
+    EXPECT_TRUE(Load(doc, whole)) << version << " " << LoadErrorText(doc.LoadError);
+    EXPECT_FALSE(doc.LoadError.Failed());
   }
 }
 
@@ -446,7 +453,7 @@ TEST(EntityReaderTest, LongCountsAndLongStrings) {
   b.Raw(&text, offsetof(TEntJwwText, FontName)).String("font").String(longContent);
   b.SkipObject().Count(0, true).U32(0);
   TJwwData doc;
-  ASSERT_TRUE(Load(doc, b.Bytes())) << doc.LoadError.Message;
+  ASSERT_TRUE(Load(doc, b.Bytes())) << LoadErrorText(doc.LoadError);
   ASSERT_EQ(doc.TextCount(), 1);
   EXPECT_EQ(doc.Texts[0].FontName.View(), "font");
   EXPECT_EQ(doc.Texts[0].Content.View(), longContent);
@@ -461,13 +468,13 @@ TEST(EntityReaderTest, LoadFromFile) {
       std::filesystem::temp_directory_path() / "pennatran_reader_load_test.jww";
   ASSERT_TRUE(b.WriteTo(path));
   TJwwData doc;
-  EXPECT_TRUE(doc.LoadFromFile(path)) << doc.LoadError.Message;
+  EXPECT_TRUE(doc.LoadFromFile(path)) << LoadErrorText(doc.LoadError);
   std::filesystem::remove(path);
   EXPECT_EQ(doc.LineCount(), 1);
   EXPECT_EQ(doc.DocInfo.DocFileName, path.string());
 
   EXPECT_FALSE(doc.LoadFromFile("/nonexistent/folder/drawing.jww"));
-  EXPECT_EQ(doc.LoadError.Message, "cannot open the file");
+  EXPECT_EQ(LoadErrorText(doc.LoadError), "cannot open the file");
   EXPECT_EQ(doc.DocInfo.DocFileName, "/nonexistent/folder/drawing.jww");
   EXPECT_EQ(doc.LineCount(), 0);
 }
@@ -495,7 +502,7 @@ TEST(EntityReaderTest, LoadFromFileOfManyPagesEqualsLoadFromBytes) {
   TJwwData fromFile;
   const bool loaded = fromFile.LoadFromFile(path);
   std::filesystem::remove(path);
-  ASSERT_TRUE(loaded) << fromFile.LoadError.Message;
+  ASSERT_TRUE(loaded) << LoadErrorText(fromFile.LoadError);
   TJwwData fromBytes;
   ASSERT_TRUE(Load(fromBytes, b.Bytes()));
 

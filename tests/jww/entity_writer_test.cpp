@@ -34,7 +34,7 @@ TJwwData Reload(const TJwwData& doc) {
   TJwwData back;
   EXPECT_TRUE(
       back.LoadFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), "saved.jww"))
-      << back.LoadError.Message << " at " << back.LoadError.Offset;
+      << LoadErrorText(back.LoadError) << " at " << back.LoadError.Offset;
   return back;
 }
 

@@ -61,7 +61,7 @@ TEST_P(HeaderGateTest, ReadsExactlyTheRowsOfItsVersion) {
   const TGateCase& c = GetParam();
   const TJwwData source = GatedDocument();
   TJwwData doc;
-  ASSERT_TRUE(Load(doc, TJwwBuilder::Drawing(source, c.Version))) << doc.LoadError.Message;
+  ASSERT_TRUE(Load(doc, TJwwBuilder::Drawing(source, c.Version))) << LoadErrorText(doc.LoadError);
   const TEntJwwHeader& h = doc.Header;
   EXPECT_EQ(h.Version, c.Version);
   EXPECT_EQ(h.Signature, "JwwData.");
@@ -177,13 +177,13 @@ TEST(HeaderReaderTest, AnotherSignatureIsNoDrawing) {
   source.Header.Signature = "NotJww!!";
   TJwwData doc;
   EXPECT_FALSE(Load(doc, TJwwBuilder::Drawing(source)));
-  EXPECT_TRUE(doc.LoadError.NotADrawing);
+  EXPECT_TRUE(doc.LoadError.NotADrawing());
   EXPECT_EQ(doc.LoadError.Offset, 0u);
   EXPECT_TRUE(doc.Layers.empty());
   EXPECT_FALSE(doc.DocInfoPublished);
   for (const std::string cut : {"", "X", "JwwDat"}) {
     EXPECT_FALSE(Load(doc, std::vector<uint8_t>(cut.begin(), cut.end())));
-    EXPECT_EQ(doc.LoadError.NotADrawing, cut != "JwwDat") << cut;
+    EXPECT_EQ(doc.LoadError.NotADrawing(), cut != "JwwDat") << cut;
   }
 }
 
@@ -200,7 +200,7 @@ TEST(HeaderReaderTest, VersionBelow220EndsTheLoadAfterTheVersion) {
   EXPECT_EQ(doc.DocInfo.DocDrawTimeText, "earlier");
   EXPECT_EQ(doc.DocInfo.DocFileName, "drawing.jww");
   EXPECT_EQ(doc.LoadError.Offset, 8u);
-  EXPECT_NE(doc.LoadError.Message.find("219"), std::string::npos);
+  EXPECT_NE(LoadErrorText(doc.LoadError).find("219"), std::string::npos);
 }
 
 TEST(HeaderReaderTest, ShortFileKeepsWhatWasRead) {
@@ -213,7 +213,7 @@ TEST(HeaderReaderTest, ShortFileKeepsWhatWasRead) {
   EXPECT_EQ(doc.Header.Memo, source.Header.Memo);
   EXPECT_EQ(doc.Header.PaperSize, 3);
   EXPECT_EQ(doc.LayerGroups[0].Scale, 100);
-  EXPECT_EQ(doc.LoadError.Message, "end of file inside the header");
+  EXPECT_EQ(LoadErrorText(doc.LoadError), "end of file inside the header");
   EXPECT_GT(doc.LoadError.Offset, 500u);
   EXPECT_LE(doc.LoadError.Offset, 600u);
   EXPECT_TRUE(doc.DocInfoPublished);  // a failed read still publishes what it has

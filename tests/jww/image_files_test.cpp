@@ -64,7 +64,7 @@ TEST_F(ImageFilesTest, ExtractsImagesAndListsEveryEntry) {
   const std::string big(5000, '\x7F');  // more than two 2048-byte pieces
   ASSERT_TRUE(LoadWithImages(
       doc, {{"a.bmp.gz", big}, {"", ""}, {"empty.bmp", ""}, {"\x95\x5C.jpg", "hyo"}}))
-      << doc.LoadError.Message;
+      << LoadErrorText(doc.LoadError);
   ASSERT_EQ(doc.ImageList.size(), 4u);
   EXPECT_EQ(doc.ImageList[0].Name, "a.bmp.gz");
   EXPECT_EQ(doc.ImageList[0].Size, 5000);
@@ -90,7 +90,7 @@ TEST_F(ImageFilesTest, HostileNamesNeverReachTheFileSystem) {
   images.push_back({"ok.bmp", "fine"});
   TJwwData doc;
   doc.ImageFolder = Folder;
-  ASSERT_TRUE(LoadWithImages(doc, images)) << doc.LoadError.Message;
+  ASSERT_TRUE(LoadWithImages(doc, images)) << LoadErrorText(doc.LoadError);
   EXPECT_EQ(doc.ImageList.size(), hostile.size() + 1);
   EXPECT_EQ(Tree(), (std::set<std::string>{"bait.bmp", "images", "images/ok.bmp"}));
   EXPECT_EQ(ReadFile(Root / "bait.bmp"), "keep");
@@ -106,7 +106,7 @@ TEST_F(ImageFilesTest, UnwritableImagesAreSkippedAndTheRestStaysAligned) {
     TJwwData doc;
     doc.ImageFolder = folder;
     ASSERT_TRUE(LoadWithImages(doc, {{"dir.bmp", "xx"}, {"b.png", "png"}}))
-        << doc.LoadError.Message;
+        << LoadErrorText(doc.LoadError);
     ASSERT_EQ(doc.ImageList.size(), 2u);
     EXPECT_EQ(doc.ImageList[1].Name, "b.png");
   }
@@ -131,7 +131,7 @@ TEST_F(ImageFilesTest, TruncatedImageWritesNothingAndKeepsEarlierEntries) {
   TJwwData doc;
   doc.ImageFolder = Folder;
   EXPECT_FALSE(doc.LoadFromBytes(b.Bytes().data(), b.Size(), "a.jww"));
-  EXPECT_EQ(doc.LoadError.Message, "end of file inside image 2");
+  EXPECT_EQ(LoadErrorText(doc.LoadError), "end of file inside image 2");
   ASSERT_EQ(doc.ImageList.size(), 1u);
   EXPECT_EQ(Tree(), (std::set<std::string>{"images", "images/a.bmp"}));
 }

@@ -85,7 +85,7 @@ TEST(LongTexts, RoundTripWholeInTheFormTheyWereRead) {
       ASSERT_NE(built.find(stringBytes), std::string::npos);
 
       TJwwData loaded = Loaded(built);
-      EXPECT_TRUE(loaded.LoadError.Message.empty());
+      EXPECT_FALSE(loaded.LoadError.Failed());
       EXPECT_EQ(loaded.TwoByteStrings, row.TwoByte);
       EXPECT_EQ(place.Text(loaded).View(), row.Content);
       // Only a string too long for its record takes room in the store.
@@ -170,7 +170,7 @@ TEST(LongTexts, ALengthBeyondTheBytesLeftIsRefused) {
         if (read == 2) in.SkipString();
         ADD_FAILURE() << "read " << read << " of " << bytes.size() << " bytes";
       } catch (const TReadError& e) {
-        EXPECT_EQ(e.Offset, row.head.size());
+        EXPECT_EQ(e.Error.Offset, row.head.size());
       }
       EXPECT_TRUE(store.empty());
     }

@@ -22,7 +22,7 @@ using namespace pennatran::testing;
 void Load(TJwwData& doc, const std::string& bytes) {
   ASSERT_TRUE(doc.LoadFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(),
                                 "drawing.jww"))
-      << doc.LoadError.Message << " at " << doc.LoadError.Offset;
+      << LoadErrorText(doc.LoadError) << " at " << doc.LoadError.Offset;
 }
 
 std::string Built(const TJwwData& doc, int32_t version) {

@@ -88,7 +88,8 @@ void Sweep(const std::string& example) {
   const std::vector<uint8_t> whole = ReadBytes(SourcePath("examples/" + example));
   ASSERT_GT(whole.size(), 1000u);
   TJwwData full;
-  ASSERT_TRUE(full.LoadFromBytes(whole.data(), whole.size(), example)) << full.LoadError.Message;
+  ASSERT_TRUE(full.LoadFromBytes(whole.data(), whole.size(), example))
+      << LoadErrorText(full.LoadError);
   const TRecordEnds ends = FindRecordEnds(full, whole);
   ASSERT_FALSE(::testing::Test::HasFailure()) << "the rebuilt entity section differs";
 
@@ -101,7 +102,7 @@ void Sweep(const std::string& example) {
     const std::vector<uint8_t> prefix(whole.begin(), whole.begin() + static_cast<long>(length));
     TJwwData doc;
     ASSERT_FALSE(doc.LoadFromBytes(prefix.data(), prefix.size(), example));
-    EXPECT_FALSE(doc.LoadError.Message.empty());
+    EXPECT_TRUE(doc.LoadError.Failed());
     EXPECT_LE(doc.LoadError.Offset, length);
     ExpectPrefixes(doc, full);
     EXPECT_EQ(doc.EntityOrder.size(), Within(ends.Entities, length));

@@ -88,7 +88,7 @@ inline TJwwData Loaded(const std::string& bytes) {
   TJwwData doc;
   EXPECT_TRUE(doc.LoadFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(),
                                 "drawing.jww"))
-      << doc.LoadError.Message << " at " << doc.LoadError.Offset;
+      << LoadErrorText(doc.LoadError) << " at " << doc.LoadError.Offset;
   return doc;
 }
 

@@ -13,10 +13,11 @@ class HostilePaletteReadTest : public ::testing::TestWithParam<THostilePalette> 
 
 TEST_P(HostilePaletteReadTest, IsRefusedWithItsPlace) {
   TPalette palette;
-  std::string error;
+  TPaletteFileError error;
   EXPECT_FALSE(ReadPaletteJson(GetParam().Text, palette, error));
-  EXPECT_NE(error.find(GetParam().Message), std::string::npos) << error;
-  EXPECT_LT(error.size(), 300u) << error;
+  const std::string text = PaletteFileErrorText(error);
+  EXPECT_NE(text.find(GetParam().Message), std::string::npos) << text;
+  EXPECT_LT(text.size(), 300u) << text;
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, HostilePaletteReadTest, ::testing::ValuesIn(HostilePalettes()),
@@ -33,14 +34,18 @@ TEST(PaletteReader, TakesAByteOrderMarkAndWholeNumbersWithAZeroFraction) {
   slot17.replace(slot17.find("\"slot\": 17"), 10, "\"slot\": 17.0");
   EXPECT_TRUE(LooksLikePaletteFile(slot17));
   TPalette palette;
-  std::string error;
-  ASSERT_TRUE(ReadPaletteJson(slot17, palette, error)) << error;
+  TPaletteFileError error;
+  ASSERT_TRUE(ReadPaletteJson(slot17, palette, error)) << PaletteFileErrorText(error);
   EXPECT_EQ(palette.Held.Colors, std::vector<TSlot>{TSlot(17)});
 
   std::string fraction = text;
   fraction.replace(fraction.find("\"slot\": 17"), 10, "\"slot\": 17.5");
   EXPECT_FALSE(ReadPaletteJson(fraction, palette, error));
-  EXPECT_NE(error.find("/colors/0/slot: must be a whole number"), std::string::npos) << error;
+  EXPECT_EQ(PaletteFileErrorText(error), "/colors/0/slot: must be a whole number from 17 to 256");
+  // The parts the words are made of, for a front end that words them itself.
+  EXPECT_EQ(error.Failure, TPaletteFileFailure::NotWholeNumber);
+  EXPECT_EQ(error.Pointer, "/colors/0/slot");
+  EXPECT_EQ(error.High, 256);
 }
 
 // A lone surrogate forces the two-byte form; the characters Shift-JIS lacks must survive.
@@ -53,8 +58,9 @@ TEST(PaletteReader, NamesComeBackAsTheDrawingHeldThem) {
     palette.Colors[TSlot(17)].ScreenColor = palette.Colors[TSlot(17)].PrintColor = 0xFF;
     palette.Held.Colors = {TSlot(17)};
     TPalette back;
-    std::string error;
-    ASSERT_TRUE(ReadPaletteJson(WritePaletteJson(palette), back, error)) << error;
+    TPaletteFileError error;
+    ASSERT_TRUE(ReadPaletteJson(WritePaletteJson(palette), back, error))
+        << PaletteFileErrorText(error);
     EXPECT_EQ(back.Colors[TSlot(17)].Name, name) << SjisToUtf8(name);
   }
 }
@@ -62,16 +68,16 @@ TEST(PaletteReader, NamesComeBackAsTheDrawingHeldThem) {
 // Files written before nameUtf16 existed carry nameBytes in the one-byte form.
 TEST(PaletteReader, ReadsNameBytesAndRefusesBothForms) {
   TPalette palette;
-  std::string error;
+  TPaletteFileError error;
   ASSERT_TRUE(ReadPaletteJson(
       PaletteWith(ColorWith("\"#0000FF\"", "0.5", "\"nameBytes\": \"8540\", ")), palette, error))
-      << error;
+      << PaletteFileErrorText(error);
   EXPECT_EQ(palette.Colors[TSlot(17)].Name, "\x85\x40");
   EXPECT_FALSE(
       ReadPaletteJson(PaletteWith(ColorWith("\"#0000FF\"", "0.5",
                                             "\"nameBytes\": \"8540\", \"nameUtf16\": \"4100\", ")),
                       palette, error));
-  EXPECT_NE(error.find("/colors/0/nameUtf16"), std::string::npos) << error;
+  EXPECT_EQ(PaletteFileErrorText(error), "/colors/0/nameUtf16: goes without \"nameBytes\"");
 }
 
 }  // namespace

@@ -20,6 +20,8 @@ std::string Sjis(const char* utf8) {
   return Utf8ToSjis(utf8);
 }
 
+const TColorLineLabels kJapanese = {Sjis("幅:"), Sjis("点半径:")};
+
 TEST(Palette, ColourLineTexts) {
   struct {
     TEntJwwColorExNo Entry;
@@ -34,12 +36,13 @@ TEST(Palette, ColourLineTexts) {
       {{0xABCDEF, 0, "x", 0x12, 0, -2.5}, 99, "No.99 [x] ABCDEF 幅:0 000012 幅:0 点半径:-2.50"},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(ListLine(row.Entry, TSlot(row.Slot)), Sjis(row.Utf8)) << row.Utf8;
+    EXPECT_EQ(ListLine(row.Entry, TSlot(row.Slot), kJapanese), Sjis(row.Utf8)) << row.Utf8;
   }
   // The names are shown as stored, Shift-JIS bytes included.
   TEntJwwColorExNo named{};
   named.Name = Sjis("赤");
-  EXPECT_EQ(ListLine(named, TSlot(20)), Sjis("No.20 [赤] 000000 幅:0 000000 幅:0 点半径:0.00"));
+  EXPECT_EQ(ListLine(named, TSlot(20), kJapanese),
+            Sjis("No.20 [赤] 000000 幅:0 000000 幅:0 点半径:0.00"));
 }
 
 TEST(Palette, LineTypeLineTexts) {
@@ -70,11 +73,11 @@ TEST(Palette, LineTypeLineTexts) {
 TEST(Palette, ListsHaveAFixedLengthEvenWithoutTables) {
   TJwwData empty;
   const TPalette palette = PaletteOfDrawing(empty);
-  std::vector<SjisString> colours = ListLines(palette, TSlotKind::Color);
+  std::vector<SjisString> colours = ListLines(palette, TSlotKind::Color, kJapanese);
   ASSERT_EQ(colours.size(), 240u);
   EXPECT_EQ(colours.front(), Sjis("No.17 [] 000000 幅:0 000000 幅:0 点半径:0.00"));
   EXPECT_EQ(colours.back(), Sjis("No.256 [] 000000 幅:0 000000 幅:0 点半径:0.00"));
-  std::vector<SjisString> types = ListLines(palette, TSlotKind::LineType);
+  std::vector<SjisString> types = ListLines(palette, TSlotKind::LineType, kJapanese);
   ASSERT_EQ(types.size(), 16u);
   EXPECT_EQ(types.back(), "No.32 [] 00000000 0 []");
 }
@@ -176,7 +179,7 @@ TEST(Palette, PartKeepsOnlyHeldSlotsInOrderAndListsMarkTheirLines) {
   palette.Held = {Slots({17, 20, 256}), Slots({32})};
   const TPalette part = PalettePart(palette, {Slots({256, 18, 17, 17}), Slots({17})});
   EXPECT_EQ(part.Held, (TSlotSet{Slots({17, 256}), {}}));
-  EXPECT_EQ(ListLines(part, TSlotKind::Color).size(), 2u);
+  EXPECT_EQ(ListLines(part, TSlotKind::Color, kJapanese).size(), 2u);
 
   const std::vector<bool> marks = MarkedListLines(TSlotKind::LineType, Slots({17, 32, 33}));
   ASSERT_EQ(marks.size(), 16u);

@@ -28,7 +28,9 @@ TEST(SelectHeldSlots, AllMeansTheHeldSlotsAndOthersAreErrors) {
     EXPECT_EQ(s.Ok(), !c.Fails) << c.Text;
     EXPECT_EQ(s.Slots, c.Slots) << c.Text;
   }
-  EXPECT_EQ(SelectHeldSlots("18", TSlotKind::LineType, held).Error, "slot 18 is not in the source");
+  const TSlotSelectionError missing = SelectHeldSlots("18", TSlotKind::LineType, held).Error;
+  EXPECT_EQ(missing.Failure, TSlotSelectionFailure::NotHeld);
+  EXPECT_EQ(missing.Slot, 18);
   EXPECT_TRUE(SelectHeldSlots("all", TSlotKind::LineType, {}).Slots.empty());
 }
 
@@ -40,11 +42,32 @@ TEST(ParseSlotSelection, EachKindKeepsToItsOwnUserSlots) {
     EXPECT_EQ(ParseSlotSelection("16", kind).Slots, std::vector<TSlot>{});
     EXPECT_EQ(ParseSlotSelection("32,17-18,17", kind).Slots, Slots({17, 18, 32}));
   }
-  EXPECT_EQ(ParseSlotSelection("33", TSlotKind::LineType).Error,
-            "\"33\" lies outside the slots 17..32");
+  const TSlotSelectionError lineType = ParseSlotSelection("33", TSlotKind::LineType).Error;
+  EXPECT_EQ(lineType.Failure, TSlotSelectionFailure::OutOfRange);
+  EXPECT_EQ(lineType.LastSlot, 32);
   EXPECT_EQ(ParseSlotSelection("33", TSlotKind::Color).Slots, Slots({33}));
-  EXPECT_EQ(ParseSlotSelection("257", TSlotKind::Color).Error,
-            "\"257\" lies outside the slots 17..256");
+  const TSlotSelectionError color = ParseSlotSelection("257", TSlotKind::Color).Error;
+  EXPECT_EQ(color.Failure, TSlotSelectionFailure::OutOfRange);
+  EXPECT_EQ(color.LastSlot, 256);
+}
+
+// A refusal says why and names the item as written, for the front end to word.
+TEST(ParseSlotSelection, RefusalsCarryTheirKindAndItem) {
+  struct Case {
+    std::string Text;
+    TSlotSelectionFailure Failure;
+    std::string Item;
+  };
+  for (const Case& c : {Case{"17, x ,20", TSlotSelectionFailure::NotASlot, "x"},
+                        Case{"17,", TSlotSelectionFailure::NotASlot, ""},
+                        Case{" 20-17", TSlotSelectionFailure::Backwards, "20-17"},
+                        Case{"30-33", TSlotSelectionFailure::OutOfRange, "30-33"},
+                        Case{"17-20", TSlotSelectionFailure::None, ""}}) {
+    const TSlotSelection s = ParseSlotSelection(c.Text, TSlotKind::LineType);
+    EXPECT_EQ(s.Error.Failure, c.Failure) << c.Text;
+    EXPECT_EQ(s.Error.Item, c.Item) << c.Text;
+    EXPECT_EQ(s.Slots.empty(), c.Failure != TSlotSelectionFailure::None) << c.Text;
+  }
 }
 
 }  // namespace

@@ -175,7 +175,7 @@ TEST(ApplyDocPens, LoadThatReadNoPensKeepsPensAndBackground) {
     TJwwData doc;
     EXPECT_FALSE(doc.LoadFromBytes(r.Bytes->data(), r.Bytes->size(), "x.jww"));
     EXPECT_TRUE(doc.Pens.empty());
-    EXPECT_EQ(doc.LoadError.NotADrawing, r.NotADrawing);
+    EXPECT_EQ(doc.LoadError.NotADrawing(), r.NotADrawing);
     PreviewAttributes att;
     EXPECT_EQ(ApplyDocPens(att, doc, BackgroundMode::White, {}), BackgroundMode::White);
     EXPECT_EQ(att.GetBackColor(), MakeColor(255, 255, 255));

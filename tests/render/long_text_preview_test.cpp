@@ -80,7 +80,8 @@ std::vector<uint8_t> Drawing(const TTexts& texts, bool twoByte) {
 
 std::vector<std::string> PreviewTrace(const std::vector<uint8_t>& bytes) {
   TJwwData doc;
-  EXPECT_TRUE(doc.LoadFromBytes(bytes.data(), bytes.size(), "long.jww")) << doc.LoadError.Message;
+  EXPECT_TRUE(doc.LoadFromBytes(bytes.data(), bytes.size(), "long.jww"))
+      << LoadErrorText(doc.LoadError);
   PreviewAttributes attributes;
   TRenderContext ctx;
   PreparePreview(

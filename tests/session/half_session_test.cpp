@@ -20,6 +20,8 @@ using testing::MakeLine;
 using testing::SampleDocument;
 using testing::TJwwBuilder;
 
+const TColorLineLabels kLabels = {"w:", "r:"};
+
 std::string Example(const char* name) {
   std::ifstream in(std::filesystem::path(PENNATRAN_SOURCE_DIR) / "examples" / name,
                    std::ios::binary);
@@ -114,16 +116,16 @@ TEST(HalfSession, TellsWhatALoadFound) {
     EXPECT_EQ(result.Complete, c.Complete) << c.Name;
     EXPECT_EQ(result.NotADrawing, c.NotADrawing) << c.Name;
     EXPECT_EQ(result.IsPalette, c.IsPalette) << c.Name;
-    EXPECT_EQ(result.PaletteError.empty(), !c.Error) << c.Name;
+    EXPECT_EQ(result.PaletteError.Failure == TPaletteSourceFailure::None, !c.Error) << c.Name;
     EXPECT_EQ(side.Opened(), c.Ok) << c.Name;
 
     // A palette file that is not taken leaves an open drawing as it was.
     THalfSession open;
     ASSERT_TRUE(open.OpenBytes(drawing, "d.jww", c.AcceptPalette).Complete);
-    const std::vector<std::string> lines = open.ListTexts(TSlotKind::Color);
+    const std::vector<std::string> lines = open.ListTexts(TSlotKind::Color, kLabels);
     open.OpenBytes(c.Bytes, "f.jww", c.AcceptPalette);
     if (c.IsPalette) {
-      EXPECT_EQ(open.ListTexts(TSlotKind::Color), lines) << c.Name;
+      EXPECT_EQ(open.ListTexts(TSlotKind::Color, kLabels), lines) << c.Name;
     }
     EXPECT_TRUE(open.Opened()) << c.Name;
   }
@@ -138,9 +140,9 @@ TEST(HalfSession, PaletteSourceCopiesItsSlotsOnly) {
   ASSERT_TRUE(palette.OpenBytes(json, "p.json", true).IsPalette);
   // Its lists hold its slots only; its preview is the sheet of them.
   EXPECT_EQ(palette.Listed(TSlotKind::Color), Slots({20}));
-  EXPECT_EQ(palette.ListTexts(TSlotKind::Color),
-            std::vector<std::string>{drawing.ListTexts(TSlotKind::Color)[3]});
-  EXPECT_TRUE(palette.ListTexts(TSlotKind::LineType).empty());
+  EXPECT_EQ(palette.ListTexts(TSlotKind::Color, kLabels),
+            std::vector<std::string>{drawing.ListTexts(TSlotKind::Color, kLabels)[3]});
+  EXPECT_TRUE(palette.ListTexts(TSlotKind::LineType, kLabels).empty());
   EXPECT_EQ(palette.Entry<TSlotKind::Color>(TSlot(20)).ScreenColor,
             drawing.Entry<TSlotKind::Color>(TSlot(20)).ScreenColor);
   EXPECT_TRUE(palette.SaveBytes().empty());
@@ -148,16 +150,18 @@ TEST(HalfSession, PaletteSourceCopiesItsSlotsOnly) {
 
   THalfSession destination;
   ASSERT_TRUE(destination.OpenBytes(Example("plan-destination.jww"), "d.jww", false).Complete);
-  const std::vector<std::string> before = destination.ListTexts(TSlotKind::Color);
-  const std::vector<std::string> lineTypesBefore = destination.ListTexts(TSlotKind::LineType);
+  const std::vector<std::string> before = destination.ListTexts(TSlotKind::Color, kLabels);
+  const std::vector<std::string> lineTypesBefore =
+      destination.ListTexts(TSlotKind::LineType, kLabels);
   EXPECT_TRUE(destination.CopyFrom(palette, TSlotKind::Color, UserSlots(TSlotKind::Color)));
   EXPECT_FALSE(destination.CopyFrom(palette, TSlotKind::LineType, UserSlots(TSlotKind::LineType)));
-  const std::vector<std::string> after = destination.ListTexts(TSlotKind::Color);
+  const std::vector<std::string> after = destination.ListTexts(TSlotKind::Color, kLabels);
   for (size_t line = 0; line < after.size(); ++line) {
-    EXPECT_EQ(after[line], line == 3 ? drawing.ListTexts(TSlotKind::Color)[3] : before[line])
+    EXPECT_EQ(after[line],
+              line == 3 ? drawing.ListTexts(TSlotKind::Color, kLabels)[3] : before[line])
         << line;
   }
-  EXPECT_EQ(destination.ListTexts(TSlotKind::LineType), lineTypesBefore);
+  EXPECT_EQ(destination.ListTexts(TSlotKind::LineType, kLabels), lineTypesBefore);
 }
 
 TEST(HalfSession, ExportsEveryHeldSlotWhenNoneIsChosen) {
@@ -166,7 +170,8 @@ TEST(HalfSession, ExportsEveryHeldSlotWhenNoneIsChosen) {
   THalfSession palette;
   ASSERT_TRUE(palette.OpenBytes(drawing.PaletteJson({}), "p.json", true).Ok);
   EXPECT_EQ(palette.Palette().Held, AllUserSlots());
-  EXPECT_EQ(palette.ListTexts(TSlotKind::Color), drawing.ListTexts(TSlotKind::Color));
+  EXPECT_EQ(palette.ListTexts(TSlotKind::Color, kLabels),
+            drawing.ListTexts(TSlotKind::Color, kLabels));
 }
 
 // A drawing whose background is neither black nor white previews on the mode the set-up

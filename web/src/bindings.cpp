@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "palette/palette.h"
+#include "palette/palette_file_error.h"
 #include "render/line_type_swatch.h"
 #include "render/vertical_forms.h"
 #include "session/half_session.h"
@@ -16,6 +17,9 @@ namespace {
 
 using emscripten::val;
 
+// The page's lists read as the command line's do: "幅:" and "点半径:" in Shift-JIS.
+const TColorLineLabels kColorLabels = {"\x95\x9D:", "\x93\x5F\x94\xBC\x8C\x61:"};
+
 val Strings(const std::vector<std::string>& items) {
   val array = val::array();
   for (const std::string& item : items) array.call<void>("push", val(item));
@@ -24,7 +28,7 @@ val Strings(const std::vector<std::string>& items) {
 
 // The page numbers the lines of a list that shows every user slot; it gets and gives list
 // lines, the session speaks in slots.
-val ListLines(const std::vector<TSlot>& slots) {
+val LinesOf(const std::vector<TSlot>& slots) {
   val array = val::array();
   for (const TSlot slot : slots) array.call<void>("push", ListLineOf(slot));
   return array;
@@ -66,24 +70,24 @@ val Load(THalfSession& drawing, const std::string& bytes, const std::string& nam
   out.set("notADrawing", result.NotADrawing);
   out.set("isPalette", result.IsPalette);
   out.set("placementsCut", result.PlacementsCut);
-  out.set("error", result.PaletteError);
+  out.set("error", PaletteFileErrorText(result.PaletteError.PaletteFile));
   return out;
 }
 
 val ColorListed(const THalfSession& drawing) {
-  return ListLines(drawing.Listed(TSlotKind::Color));
+  return LinesOf(drawing.Listed(TSlotKind::Color));
 }
 
 val LineTypeListed(const THalfSession& drawing) {
-  return ListLines(drawing.Listed(TSlotKind::LineType));
+  return LinesOf(drawing.Listed(TSlotKind::LineType));
 }
 
 val ColorLines(const THalfSession& drawing) {
-  return Strings(drawing.ListTexts(TSlotKind::Color));
+  return Strings(drawing.ListTexts(TSlotKind::Color, kColorLabels));
 }
 
 val LineTypeLines(const THalfSession& drawing) {
-  return Strings(drawing.ListTexts(TSlotKind::LineType));
+  return Strings(drawing.ListTexts(TSlotKind::LineType, kColorLabels));
 }
 
 uint32_t Rgb(TColor color) {

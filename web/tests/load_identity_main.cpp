@@ -31,9 +31,10 @@ void Load(const std::filesystem::path& out, const std::string& label,
   TJwwData doc;
   const bool complete = doc.LoadFromBytes(bytes.data(), bytes.size(), "load.jww");
   std::printf("%s %d %llu [%s] %d %d %d %d %d %d %d %d", label.c_str(), complete ? 1 : 0,
-              static_cast<unsigned long long>(doc.LoadError.Offset), doc.LoadError.Message.c_str(),
-              doc.LineCount(), doc.ArcCount(), doc.PointCount(), doc.TextCount(),
-              doc.DimensionCount(), doc.SolidCount(), doc.InsertCount(), doc.BlockDefCount());
+              static_cast<unsigned long long>(doc.LoadError.Offset),
+              LoadErrorText(doc.LoadError).c_str(), doc.LineCount(), doc.ArcCount(),
+              doc.PointCount(), doc.TextCount(), doc.DimensionCount(), doc.SolidCount(),
+              doc.InsertCount(), doc.BlockDefCount());
   if (complete) {
     const std::filesystem::path saved = out / "saved.jww";
     const bool written = doc.SaveToFile(saved, 700);
