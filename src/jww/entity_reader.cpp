@@ -169,7 +169,7 @@ class TEntityReader {
       Read(e.*field.Pointer);
     } else {
       static_assert(std::is_same_v<Part, uint16_t>, "a part of a record is read in its own form");
-      e.*field.Pointer = In.U16();
+      StoreField(e, field.Pointer, In.U16());
     }
   }
 

@@ -89,7 +89,7 @@ void Write(TByteWriter& out, const Record& e, int32_t version) {
       } else {
         static_assert(std::is_same_v<Part, uint16_t>,
                       "a part of a record is written in its own form");
-        out.U16(e.*field.Pointer);
+        out.U16(LoadField(e, field.Pointer));
       }
     });
   } else if (RestFollows(layout.Tail, e.Common)) {

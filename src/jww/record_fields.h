@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <string_view>
 #include <tuple>
 #include <type_traits>
@@ -82,6 +83,21 @@ struct TField {
 template <typename Record, typename Member>
 constexpr TField<Record, Member> Field(std::string_view name, Member Record::*pointer) {
   return {name, pointer};
+}
+
+// A number of a packed record, loaded and stored through its bytes: a member pointer does
+// not carry the record's packing, so a plain load or store through it may be misaligned.
+template <typename Record, typename Member>
+requires std::is_arithmetic_v<Member> Member LoadField(const Record& record,
+                                                       Member Record::*pointer) {
+  Member value;
+  std::memcpy(&value, &(record.*pointer), sizeof value);
+  return value;
+}
+template <typename Record, typename Member>
+requires std::is_arithmetic_v<Member>
+void StoreField(Record& record, Member Record::*pointer, Member value) {
+  std::memcpy(&(record.*pointer), &value, sizeof value);
 }
 
 // The table of a record type: a specialisation holds `static constexpr auto kFields`, a

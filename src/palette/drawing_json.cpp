@@ -73,7 +73,11 @@ void AddFields(TJson& j, const Record& record) {
         return;
       }
     }
-    j[std::string(field.Name)] = ToJson(record.*field.Pointer);
+    if constexpr (std::is_arithmetic_v<Member>) {
+      j[std::string(field.Name)] = ToJson(LoadField(record, field.Pointer));
+    } else {
+      j[std::string(field.Name)] = ToJson(record.*field.Pointer);
+    }
   });
 }
 
