@@ -92,6 +92,9 @@ class MainWindow : public QWidget {
   // Layout.
   void BuildLayout();
   QWidget* BuildHalf(TWindowSide& side, bool source);
+  QWidget* BuildLists(TWindowSide& side, bool source, QWidget* half);
+  void ConnectHalf(TWindowSide& side);
+  void AddCopyButtons(TCaptionPanel* colorHeader, TCaptionPanel* lineTypeHeader);
   QWidget* BuildButtonBar();
   void BuildKeyboard();
   void ApplySettings(const TWindowSettings& settings);

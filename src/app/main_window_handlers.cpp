@@ -14,14 +14,11 @@
 #include <vector>
 
 #include "app/caption_panel.h"
-#include "app/escape_key.h"
 #include "app/main_window.h"
 #include "app/panel_button.h"
 #include "app/preview_image.h"
 #include "jww/file_lock.h"
-#include "qtcanvas/printer_resolution.h"
 #include "qtcanvas/qt_canvas.h"
-#include "render/system_clock.h"
 
 namespace pennatran {
 
@@ -129,21 +126,6 @@ bool AcceptAsCopy(QDropEvent* event) {
 }
 
 }  // namespace
-
-MainWindow::MainWindow(TFormEnvironment environment, QWidget* parent)
-    : QWidget(parent), Env(std::move(environment)) {
-  if (!Env.Messages) Env.Messages = std::make_unique<TMessageBoxes>(this);
-  if (!Env.Dialogs) Env.Dialogs = std::make_unique<TQtFileDialogs>(this);
-  if (!Env.BatchDialogs) Env.BatchDialogs = std::make_unique<TQtBatchDialogs>(this);
-  if (!Env.PrinterResolution) Env.PrinterResolution = DefaultPrinterResolution;
-  if (!Env.EscapePressed) Env.EscapePressed = ThrottledEscapeKey();
-  if (!Env.Clock) Env.Clock = SystemNow;
-  BuildLayout();
-}
-
-MainWindow::~MainWindow() {
-  if (Shown && !Closed) FormClose();
-}
 
 void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);

@@ -5,10 +5,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
-#include <QWindow>
 #include <algorithm>
 
 #include "app/caption_panel.h"
@@ -17,7 +15,6 @@
 #include "app/main_window.h"
 #include "app/panel_button.h"
 #include "app/preview_image.h"
-#include "app/window_placement.h"
 
 namespace pennatran {
 
@@ -76,6 +73,11 @@ QLabel* MakeSwatch(const QString& name, QWidget* parent) {
   return label;
 }
 
+// The object name of one half's widget by its role: "sourceColorList", "destinationPreview".
+QString HalfName(bool source, const char* role) {
+  return (source ? QStringLiteral("source") : QStringLiteral("destination")) + QLatin1String(role);
+}
+
 }  // namespace
 
 void MainWindow::BuildLayout() {
@@ -107,105 +109,95 @@ void MainWindow::BuildLayout() {
 
 QWidget* MainWindow::BuildHalf(TWindowSide& side, bool source) {
   auto* half = new QWidget(this);
-  half->setObjectName(source ? QStringLiteral("sourceHalf") : QStringLiteral("destinationHalf"));
+  half->setObjectName(HalfName(source, "Half"));
   auto* layout = StackLayout(half);
 
   auto* title = new QLabel(source ? tr("コピー元") : tr("コピー先"), half);
-  title->setObjectName(source ? QStringLiteral("sourceTitle") : QStringLiteral("destinationTitle"));
+  title->setObjectName(HalfName(source, "Title"));
   layout->addWidget(title);
 
-  auto* pathPanel = new TCaptionPanel(
-      source ? QStringLiteral("sourcePathPanel") : QStringLiteral("destinationPathPanel"),
-      QString(), kPathPanelHeight, half);
-  auto* browse = new TPanelButton(
-      source ? QStringLiteral("sourceBrowseButton") : QStringLiteral("destinationBrowseButton"),
-      tr("参照"), pathPanel);
-  pathPanel->AddRight(browse, kPanelButtonWidth);
-  layout->addWidget(pathPanel);
+  side.PathPanel =
+      new TCaptionPanel(HalfName(source, "PathPanel"), QString(), kPathPanelHeight, half);
+  side.BrowseButton =
+      new TPanelButton(HalfName(source, "BrowseButton"), tr("参照"), side.PathPanel);
+  side.PathPanel->AddRight(side.BrowseButton, kPanelButtonWidth);
+  layout->addWidget(side.PathPanel);
 
-  auto* imageSplitter = new TColorSplitter(source ? QStringLiteral("sourcePreviewSplitter")
-                                                  : QStringLiteral("destinationPreviewSplitter"),
-                                           Qt::Vertical, kMinorSplitterWidth, kSkyBlue, half);
-  auto* image = new TPreviewImage(
-      source ? QStringLiteral("sourcePreview") : QStringLiteral("destinationPreview"),
-      Env.PixelRatio, half);
-  image->resize(image->width(), 168);
-
-  auto* listsPanel = new QWidget(half);
-  listsPanel->setObjectName(source ? QStringLiteral("sourceListsPanel")
-                                   : QStringLiteral("destinationListsPanel"));
-  auto* listsLayout = StackLayout(listsPanel);
-  auto* colorHeader = new TCaptionPanel(
-      source ? QStringLiteral("sourceColorHeader") : QStringLiteral("destinationColorHeader"),
-      tr("SXF対応拡張ユーザー線色"), kHeaderHeight, listsPanel);
-  listsLayout->addWidget(colorHeader);
-
-  auto* listSplitter = new TColorSplitter(
-      source ? QStringLiteral("sourceListsSplitter") : QStringLiteral("destinationListsSplitter"),
-      Qt::Vertical, kMinorSplitterWidth, kSkyBlue, listsPanel);
-  QListWidget* colorList =
-      MakeList(source ? QStringLiteral("sourceColorList") : QStringLiteral("destinationColorList"),
-               source, half);
-  auto* lineTypePanel = new QWidget(listsPanel);
-  auto* lineTypeLayout = StackLayout(lineTypePanel);
-  auto* lineTypeHeader = new TCaptionPanel(
-      source ? QStringLiteral("sourceLineTypeHeader") : QStringLiteral("destinationLineTypeHeader"),
-      tr("SXF対応拡張ユーザー線種"), kHeaderHeight, lineTypePanel);
-  QListWidget* lineTypeList = MakeList(
-      source ? QStringLiteral("sourceLineTypeList") : QStringLiteral("destinationLineTypeList"),
-      source, half);
-  // Wide enough for two periods of a line type's dashes.
-  lineTypeList->setIconSize(QSize(36, 9));
-  lineTypeLayout->addWidget(lineTypeHeader);
-  lineTypeLayout->addWidget(lineTypeList, 1);
-  listSplitter->addWidget(colorList);
-  listSplitter->addWidget(lineTypePanel);
-  listSplitter->setStretchFactor(0, 0);
-  listSplitter->setStretchFactor(1, 1);
-  listsLayout->addWidget(listSplitter, 1);
-
-  imageSplitter->addWidget(image);
-  imageSplitter->addWidget(listsPanel);
-  imageSplitter->setStretchFactor(0, 0);
-  imageSplitter->setStretchFactor(1, 1);
-  layout->addWidget(imageSplitter, 1);
+  side.PreviewSplitter = new TColorSplitter(HalfName(source, "PreviewSplitter"), Qt::Vertical,
+                                            kMinorSplitterWidth, kSkyBlue, half);
+  side.Preview = new TPreviewImage(HalfName(source, "Preview"), Env.PixelRatio, half);
+  side.Preview->resize(side.Preview->width(), 168);
+  side.PreviewSplitter->addWidget(side.Preview);
+  side.PreviewSplitter->addWidget(BuildLists(side, source, half));
+  side.PreviewSplitter->setStretchFactor(0, 0);
+  side.PreviewSplitter->setStretchFactor(1, 1);
+  layout->addWidget(side.PreviewSplitter, 1);
 
   side.Half = half;
-  side.PathPanel = pathPanel;
-  side.BrowseButton = browse;
-  side.Preview = image;
-  side.PreviewSplitter = imageSplitter;
-  side.ListsSplitter = listSplitter;
-  side.ColorList = colorList;
-  side.LineTypeList = lineTypeList;
-  connect(browse, &TPanelButton::clicked, this, [this, &side] { BrowseAndOpen(side); });
-  connect(image, &TPreviewImage::PictureStale, this, [this, &side] { RedrawPreview(side); });
+  ConnectHalf(side);
+  return half;
+}
+
+QWidget* MainWindow::BuildLists(TWindowSide& side, bool source, QWidget* half) {
+  auto* listsPanel = new QWidget(half);
+  listsPanel->setObjectName(HalfName(source, "ListsPanel"));
+  auto* listsLayout = StackLayout(listsPanel);
+  auto* colorHeader = new TCaptionPanel(HalfName(source, "ColorHeader"),
+                                        tr("SXF対応拡張ユーザー線色"), kHeaderHeight, listsPanel);
+  listsLayout->addWidget(colorHeader);
+
+  side.ListsSplitter = new TColorSplitter(HalfName(source, "ListsSplitter"), Qt::Vertical,
+                                          kMinorSplitterWidth, kSkyBlue, listsPanel);
+  side.ColorList = MakeList(HalfName(source, "ColorList"), source, half);
+  auto* lineTypePanel = new QWidget(listsPanel);
+  auto* lineTypeLayout = StackLayout(lineTypePanel);
+  auto* lineTypeHeader =
+      new TCaptionPanel(HalfName(source, "LineTypeHeader"), tr("SXF対応拡張ユーザー線種"),
+                        kHeaderHeight, lineTypePanel);
+  side.LineTypeList = MakeList(HalfName(source, "LineTypeList"), source, half);
+  // Wide enough for two periods of a line type's dashes.
+  side.LineTypeList->setIconSize(QSize(36, 9));
+  lineTypeLayout->addWidget(lineTypeHeader);
+  lineTypeLayout->addWidget(side.LineTypeList, 1);
+  side.ListsSplitter->addWidget(side.ColorList);
+  side.ListsSplitter->addWidget(lineTypePanel);
+  side.ListsSplitter->setStretchFactor(0, 0);
+  side.ListsSplitter->setStretchFactor(1, 1);
+  listsLayout->addWidget(side.ListsSplitter, 1);
+  if (source) AddCopyButtons(colorHeader, lineTypeHeader);
+  return listsPanel;
+}
+
+void MainWindow::ConnectHalf(TWindowSide& side) {
+  connect(side.BrowseButton, &TPanelButton::clicked, this, [this, &side] { BrowseAndOpen(side); });
+  connect(side.Preview, &TPreviewImage::PictureStale, this, [this, &side] { RedrawPreview(side); });
   const auto colorClick = [this, &side] { OnColorListClick(side); };
   const auto lineTypeClick = [this, &side] { OnLineTypeListClick(side); };
-  connect(colorList, &QListWidget::itemClicked, this, colorClick);
-  connect(colorList, &QListWidget::currentRowChanged, this, colorClick);
-  connect(lineTypeList, &QListWidget::itemClicked, this, lineTypeClick);
-  connect(lineTypeList, &QListWidget::currentRowChanged, this, lineTypeClick);
-  if (source) {
-    CopyColorsButton =
-        new TPanelButton(QStringLiteral("copyColorsButton"), QStringLiteral("⇒"), colorHeader);
-    SelectAllColorsButton = new TPanelButton(QStringLiteral("selectAllColorsButton"),
-                                             QStringLiteral("All"), colorHeader);
-    CopyLineTypesButton = new TPanelButton(QStringLiteral("copyLineTypesButton"),
-                                           QStringLiteral("⇒"), lineTypeHeader);
-    SelectAllLineTypesButton = new TPanelButton(QStringLiteral("selectAllLineTypesButton"),
-                                                QStringLiteral("All"), lineTypeHeader);
-    colorHeader->AddRight(CopyColorsButton, kPanelButtonWidth);
-    colorHeader->AddRight(SelectAllColorsButton, kPanelButtonWidth);
-    lineTypeHeader->AddRight(CopyLineTypesButton, kPanelButtonWidth);
-    lineTypeHeader->AddRight(SelectAllLineTypesButton, kPanelButtonWidth);
-    connect(CopyColorsButton, &TPanelButton::clicked, this, &MainWindow::OnCopyColors);
-    connect(CopyLineTypesButton, &TPanelButton::clicked, this, &MainWindow::OnCopyLineTypes);
-    connect(SelectAllColorsButton, &TPanelButton::clicked, this, &MainWindow::OnSelectAllColors);
-    connect(SelectAllLineTypesButton, &TPanelButton::clicked, this,
-            &MainWindow::OnSelectAllLineTypes);
-  }
-  return half;
+  connect(side.ColorList, &QListWidget::itemClicked, this, colorClick);
+  connect(side.ColorList, &QListWidget::currentRowChanged, this, colorClick);
+  connect(side.LineTypeList, &QListWidget::itemClicked, this, lineTypeClick);
+  connect(side.LineTypeList, &QListWidget::currentRowChanged, this, lineTypeClick);
+}
+
+// The source's list headers carry the copy (⇒) and select-all buttons.
+void MainWindow::AddCopyButtons(TCaptionPanel* colorHeader, TCaptionPanel* lineTypeHeader) {
+  CopyColorsButton =
+      new TPanelButton(QStringLiteral("copyColorsButton"), QStringLiteral("⇒"), colorHeader);
+  SelectAllColorsButton =
+      new TPanelButton(QStringLiteral("selectAllColorsButton"), QStringLiteral("All"), colorHeader);
+  CopyLineTypesButton =
+      new TPanelButton(QStringLiteral("copyLineTypesButton"), QStringLiteral("⇒"), lineTypeHeader);
+  SelectAllLineTypesButton = new TPanelButton(QStringLiteral("selectAllLineTypesButton"),
+                                              QStringLiteral("All"), lineTypeHeader);
+  colorHeader->AddRight(CopyColorsButton, kPanelButtonWidth);
+  colorHeader->AddRight(SelectAllColorsButton, kPanelButtonWidth);
+  lineTypeHeader->AddRight(CopyLineTypesButton, kPanelButtonWidth);
+  lineTypeHeader->AddRight(SelectAllLineTypesButton, kPanelButtonWidth);
+  connect(CopyColorsButton, &TPanelButton::clicked, this, &MainWindow::OnCopyColors);
+  connect(CopyLineTypesButton, &TPanelButton::clicked, this, &MainWindow::OnCopyLineTypes);
+  connect(SelectAllColorsButton, &TPanelButton::clicked, this, &MainWindow::OnSelectAllColors);
+  connect(SelectAllLineTypesButton, &TPanelButton::clicked, this,
+          &MainWindow::OnSelectAllLineTypes);
 }
 
 QWidget* MainWindow::BuildButtonBar() {
@@ -239,52 +231,6 @@ QWidget* MainWindow::BuildButtonBar() {
     label->resize(124, 14);
   }
   return bar;
-}
-
-// The settings hold the client area: the one rectangle a window both reports and takes
-// the same way whether or not its frame is known yet.
-void MainWindow::ApplySettings(const TWindowSettings& settings) {
-  QList<QRect> screens;
-  for (const QScreen* screen : QGuiApplication::screens())
-    screens.push_back(screen->availableGeometry());
-  const QScreen* primary = QGuiApplication::primaryScreen();
-  const QRect saved(settings.Left, settings.Top, settings.Width, settings.Height);
-  const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
-  setGeometry(primary == nullptr
-                  ? saved
-                  : VisiblePlacement(saved, frame, screens, primary->availableGeometry()));
-  Source.PathPanel->SetCaption(settings.SourcePath);
-  Destination.PathPanel->SetCaption(settings.DestinationPath);
-  // Each splitter gives the remainder of its current length to the second part; when the
-  // window takes its new size, that part alone grows or shrinks.
-  const auto place = [](QSplitter* splitter, int first) {
-    const bool horizontal = splitter->orientation() == Qt::Horizontal;
-    const int length =
-        (horizontal ? splitter->width() : splitter->height()) - splitter->handleWidth();
-    const int size = std::max(first, 0);
-    splitter->setSizes({size, std::max(length - size, 0)});
-  };
-  place(HalvesSplitter, settings.SourceHalfWidth);
-  place(Source.PreviewSplitter, settings.SourcePreviewHeight);
-  place(Destination.PreviewSplitter, settings.DestinationPreviewHeight);
-  place(Source.ListsSplitter, settings.SourceColorListHeight);
-  place(Destination.ListsSplitter, settings.DestinationColorListHeight);
-}
-
-TWindowSettings MainWindow::CurrentSettings() const {
-  TWindowSettings settings;
-  settings.Left = geometry().x();
-  settings.Top = geometry().y();
-  settings.Width = width();
-  settings.Height = height();
-  settings.SourceHalfWidth = HalvesSplitter->sizes().value(0);
-  settings.SourcePreviewHeight = Source.PreviewSplitter->sizes().value(0);
-  settings.DestinationPreviewHeight = Destination.PreviewSplitter->sizes().value(0);
-  settings.SourceColorListHeight = Source.ListsSplitter->sizes().value(0);
-  settings.DestinationColorListHeight = Destination.ListsSplitter->sizes().value(0);
-  settings.SourcePath = Source.PathPanel->Caption();
-  settings.DestinationPath = Destination.PathPanel->Caption();
-  return settings;
 }
 
 }  // namespace pennatran
