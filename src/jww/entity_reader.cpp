@@ -1,7 +1,9 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
+#include <new>
 #include <string>
 
 #include "jww/format_versions.h"
@@ -9,6 +11,7 @@
 #include "jww/jww_reader.h"
 #include "jww/large_pages.h"
 #include "jww/record_tables.h"
+#include "jww/untouched_memory.h"
 
 namespace pennatran {
 namespace {
@@ -21,6 +24,13 @@ constexpr size_t kWidthBytes = sizeof(TEntJwwCommon::Width);
 // referenced flag, time, empty name and count. A count is only a claim: room is reserved
 // for no more definitions than the bytes left could hold, and reading stops at the cut.
 constexpr size_t kMinBlockDefBytes = 2 + 13 + 12 + 1 + 2;
+
+// The shortest class tag (a reference to a class met before) and the shortest string.
+constexpr size_t kTagBytes = 2;
+constexpr size_t kEmptyStringBytes = 1;
+// Lists of up to this many entities are counted before they are read: the pass costs
+// little there, and room for the most records would be out of all proportion to them.
+constexpr uint32_t kCountedListMost = 4096;
 
 int KindOfClassName(std::string_view name) {
   for (int kind = EntityLine; kind <= EntityInsert; ++kind) {
@@ -84,16 +94,58 @@ class TEntityReader {
     NextReport = In.Offset() + kLargePageBytes;
   }
 
-  // Sizes the arrays exactly before the records are read: a first pass over the list
-  // counts each kind without storing anything. Growing the arrays instead would copy every
-  // record again and, for a moment, hold two copies of the largest arrays.
+  // Gives every array room for the whole list before the records are read: growing the
+  // arrays instead would copy every record again and, for a moment, hold two copies of the
+  // largest arrays. A long list takes room for the most records of each kind the bytes left
+  // could hold, where room not written costs nothing; otherwise, and for a short list, a
+  // first pass counts each kind without storing anything.
   void ReserveForList(TEntityLists& lists, uint32_t count) {
+    if (count > kCountedListMost && UntouchedMemoryIsFree()) {
+      try {
+        ReserveForMost(lists, count);
+        return;
+      } catch (const std::bad_alloc&) {
+        // Room for the most is more than the system gives: count, and take exactly that.
+      }
+    }
     TByteReader scoutIn = In;
     TEntityReader scout(scoutIn, Version);
     scout.ClassNumbers = ClassNumbers;
     const std::array<size_t, 8> kinds = scout.CountKinds(lists, count);
     ForEachList(lists, [&](auto& list, TEntityKind kind) { ReserveRecords(list, kinds[kind]); });
     ReserveRecords(lists.EntityOrder, kinds[0]);
+  }
+
+  void ReserveForMost(TEntityLists& lists, uint32_t count) {
+    const size_t left = In.Remaining();
+    size_t fewest = SIZE_MAX;
+    ForEachList(lists, [&](auto& list, TEntityKind) {
+      using Record = typename std::decay_t<decltype(list)>::value_type;
+      const size_t bytes = kTagBytes + FewestBytes<Record>();
+      fewest = std::min(fewest, bytes);
+      ReserveRecords(list, std::min<size_t>(count, left / bytes));
+    });
+    ReserveRecords(lists.EntityOrder, std::min<size_t>(count, left / fewest));
+  }
+
+  // The fewest bytes a record takes in this file: each string empty, no optional tail.
+  template <LaidOutRecord Record>
+  size_t FewestBytes() const {
+    constexpr TRecordLayout layout = TRecordFields<Record>::kLayout;
+    size_t bytes = RecordBytes(layout.Head);
+    if constexpr (layout.Tail == TRecordTail::Parts) {
+      ForEachFieldFrom<Record, layout.FirstPart>([&](const auto& field) {
+        using Part = typename std::decay_t<decltype(field)>::TValue;
+        if (!field.Gate.Holds(Version)) return;
+        if constexpr (std::is_same_v<Part, TShortString>)
+          bytes += kEmptyStringBytes;
+        else if constexpr (LaidOutRecord<Part>)
+          bytes += FewestBytes<Part>();
+        else
+          bytes += sizeof(Part);
+      });
+    }
+    return bytes;
   }
 
   // How many records of each kind the next `count` entities hold (index 0: all of them),

@@ -1,6 +1,7 @@
 // The only place that speaks to the system's virtual memory; elsewhere the advice is a
 // no-op and large blocks are merely aligned.
 #include "jww/large_pages.h"
+#include "jww/untouched_memory.h"
 
 #include <new>
 
@@ -45,6 +46,14 @@ void ReleaseLargePages([[maybe_unused]] void* data, [[maybe_unused]] size_t byte
   const uintptr_t first = (start + kLargePageBytes - 1) & ~(kLargePageBytes - 1);
   const uintptr_t last = (start + bytes) & ~(kLargePageBytes - 1);
   if (last > first) madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
+#endif
+}
+
+bool UntouchedMemoryIsFree() {
+#if defined(__linux__) || defined(__APPLE__)
+  return true;
+#else
+  return false;
 #endif
 }
 

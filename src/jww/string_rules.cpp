@@ -11,9 +11,25 @@ uint8_t ByteAt(std::string_view s, size_t i) {
   return static_cast<uint8_t>(s[i]);
 }
 
+// Whether the reader cleaning keeps every byte of raw, as it does for nearly every text.
+bool ReaderKeepsAll(std::string_view raw) {
+  for (size_t i = 0; i < raw.size();) {
+    const size_t length = CharLength(raw, i);
+    const uint8_t b = ByteAt(raw, i);
+    if (length == 1 && (IsLeadByte(b) || b < 0x20)) return false;
+    i += length;
+  }
+  return true;
+}
+
 }  // namespace
 
 size_t ReaderCleanInto(std::string_view raw, char* out, size_t maxColumns) {
+  // A character takes at least as many bytes as columns, so the limit cannot cut raw.
+  if (raw.size() <= maxColumns && ReaderKeepsAll(raw)) {
+    if (!raw.empty()) std::memcpy(out, raw.data(), raw.size());
+    return raw.size();
+  }
   size_t stored = 0;
   size_t columns = 0;
   for (size_t i = 0; i < raw.size();) {

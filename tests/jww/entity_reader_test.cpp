@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstring>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "jww/jww_data.h"
@@ -179,6 +180,47 @@ TEST_P(EntityLayoutTest, EveryKindAtTopLevelAndInBlocks) {
     ExpectExactlySized(doc);
     ExpectExactlySized(doc.BlockDefs[0]);
   }
+}
+
+// A long list is read without counting it first, into arrays with room for the most records
+// the bytes could hold: it must come out as a short list does, also when cut.
+TEST_P(EntityLayoutTest, ALongListReadsLikeAShortOne) {
+  const int32_t version = GetParam();
+  const TJwwData kinds = AllKinds();
+  TJwwData source = SampleDocument();
+  for (int i = 0; i < 500; ++i) {
+    ForEachList(kinds, [&](const auto& list, TEntityKind) {
+      for (const auto& record : list) Append(source, record);
+    });
+  }
+  ASSERT_GT(source.EntityOrder.size(), 4096u);
+  TJwwBuilder b(version);
+  b.Header(source).EntitySection(source);
+  if (version >= 700) b.Images({});
+  TJwwData doc;
+  ASSERT_TRUE(Load(doc, b.Bytes())) << LoadErrorText(doc.LoadError);
+  EXPECT_TRUE(SameOrder(doc.EntityOrder, source.EntityOrder));
+  ExpectAllRead(doc, source, version);
+
+  std::vector<uint8_t> cut = b.Bytes();
+  cut.resize(cut.size() / 2);
+  TJwwData part;
+  EXPECT_FALSE(Load(part, cut));
+  ASSERT_GT(part.EntityOrder.size(), 4096u / 2);
+  EXPECT_EQ(part.EntityOrder.size(), part.EntityTotal());
+  for (size_t i = 0; i < part.EntityOrder.size(); ++i) {
+    const TEntJwwOrderEntry& entry = part.EntityOrder[i];
+    EXPECT_EQ(entry.Kind, source.EntityOrder[i].Kind);
+    EXPECT_EQ(entry.Index, source.EntityOrder[i].Index);
+  }
+  ForEachList(part, [&](const auto& kept, TEntityKind) {
+    ForEachList(doc, [&](const auto& whole, TEntityKind) {
+      if constexpr (std::is_same_v<decltype(kept), decltype(whole)>) {
+        ASSERT_LE(kept.size(), whole.size());
+        for (size_t i = 0; i < kept.size(); ++i) EXPECT_TRUE(SameBytes(kept[i], whole[i])) << i;
+      }
+    });
+  });
 }
 
 INSTANTIATE_TEST_SUITE_P(Versions, EntityLayoutTest,

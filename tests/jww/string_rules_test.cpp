@@ -35,8 +35,10 @@ INSTANTIATE_TEST_SUITE_P(
         CleanCase{"a^mb^m", "a^mb^m", "ab"},
         CleanCase{"\x81^m", "\x81^m", "\x81^m"},  // ^ is the second byte here
         CleanCase{"\x01\x02", "", " "}, CleanCase{"a\0b"s, "ab", "ab"},
-        CleanCase{"\xE0\x0A", "\xE0\x0A", "\xE0\x0A"},    // follower taken as it is
-        CleanCase{"\xFE\xFF", "\xFE\xFF", "\xFE\xFF"}));  // FE, FF are one-byte
+        CleanCase{"\xE0\x0A", "\xE0\x0A", "\xE0\x0A"},  // follower taken as it is
+        CleanCase{"\xFE\xFF", "\xFE\xFF", "\xFE\xFF"},  // FE, FF are one-byte
+        // An escape is one character of four bytes: its last byte leads nothing after it.
+        CleanCase{"\xFD\x01\x41\x82\x0A", "\xFD\x01\x41\x82", "\xFD\x01\x41\x82"}));
 
 // Cleaning into a short buffer keeps the longest prefix of whole characters of the cleaned
 // string: a bound between the two bytes of a character leaves the character out, so that
