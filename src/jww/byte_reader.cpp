@@ -10,6 +10,8 @@ namespace {
 
 constexpr uint16_t kLongClassTag = 0x7FFF;
 constexpr uint16_t kLongCountMarker = 0xFFFF;
+// Strings shorter than this clean into a buffer on the stack before they are stored.
+constexpr size_t kCleanedOnStack = 256;
 
 }  // namespace
 
@@ -77,14 +79,19 @@ void TByteReader::CleanShortString(TShortString& out) {
       text = converted;
     }
   }
-  if (text.size() < TShortString::kInStore) {
+  if (text.size() <= TShortString::kInRecord) {
     // Nearly every text: cleaning only shortens it, so it cleans straight into the record.
     const size_t stored = ReaderCleanInto(text, out.Data, text.size());
     std::memset(out.Data + stored, 0, sizeof out.Data - stored);
     out.Length = static_cast<uint8_t>(stored);
     return;
   }
-  out.Take(ReaderClean(text), Store);
+  if (text.size() < kCleanedOnStack) {
+    char cleaned[kCleanedOnStack];
+    out.Assign({cleaned, ReaderCleanInto(text, cleaned, text.size())}, Store);
+    return;
+  }
+  out.Assign(ReaderClean(text), Store);
 }
 
 uint32_t TByteReader::Count() {

@@ -77,7 +77,7 @@ class TByteReader {
     Skip(head.ByteLength());
   }
   // Where CleanShortString keeps strings too long for their records; none cuts them to
-  // what a record holds (254 bytes).
+  // what a record holds (TShortString::kInRecord bytes).
   void SetStringStore(TStringStore* store) { Store = store; }
   // True when the last string read or passed over was in the two-byte form.
   bool LastStringWasTwoByte() const { return LastTwoByte; }

@@ -61,11 +61,12 @@ void WriteBody(TByteWriter& out, const Record& record, size_t end) {
   out.Raw(bytes + sizeof(TEntJwwCommon), end - sizeof(TEntJwwCommon));
 }
 
-// A text's string after the writer cleaning. One that fits its record cleans into a buffer
-// on the stack: no allocation per text; only a long one is cleaned into a string of its own.
+// A text's string after the writer cleaning. Nearly every one cleans into a buffer on the
+// stack: no allocation per text; only a long one is cleaned into a string of its own.
 void WriteTextString(TByteWriter& out, std::string_view s) {
-  if (s.size() < TShortString::kInStore) {
-    char cleaned[TShortString::kInStore];
+  constexpr size_t kCleanedOnStack = 255;
+  if (s.size() < kCleanedOnStack) {
+    char cleaned[kCleanedOnStack];
     out.String({cleaned, WriterCleanInto(s, cleaned)});
     return;
   }

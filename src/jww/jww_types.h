@@ -7,7 +7,6 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <deque>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "jww/record_array.h"
+#include "jww/string_store.h"
 #include "jww/text_encoding.h"
 
 static_assert(std::endian::native == std::endian::little,
@@ -24,55 +24,50 @@ namespace pennatran {
 
 #pragma pack(push, 1)
 
-// Where a drawing's texts keep the strings too long to sit in their records. A string's
-// address never changes while the store lives.
-using TStringStore = std::deque<std::string>;
-
-// A text's string, whole at any length. Up to 254 bytes of its in-memory form sit in the
-// record (nearly every text); a longer one sits in its drawing's string store, and the record
-// holds its address. Records stay plain bytes that copy as a block; the store must outlive
+// A text's string, whole at any length. Up to kInRecord bytes of its in-memory form sit in
+// the record (nearly every text); a longer one sits in its drawing's string store, and the
+// record holds where. Records stay plain bytes that copy as a block; the store must outlive
 // them.
 struct TShortString {
   static constexpr uint8_t kInStore = 255;
+  static constexpr size_t kInRecord = 31;
 
-  uint8_t Length = 0;  // kInStore: Data begins with the address of a string in a store
-  char Data[255] = {};
+  uint8_t Length = 0;  // kInStore: Data begins with the address and size of stored bytes
+  char Data[kInRecord] = {};
 
   std::string_view View() const {
     if (Length != kInStore) return {Data, Length};
-    const std::string* stored = nullptr;
+    const char* stored = nullptr;
+    size_t size = 0;
     std::memcpy(&stored, Data, sizeof stored);
-    return *stored;
+    std::memcpy(&size, Data + sizeof stored, sizeof size);
+    return {stored, size};
   }
   // Holds s whole. One longer than the record holds goes into the store; without a store
-  // it is cut to whole characters of at most 254 bytes.
+  // it is cut to whole characters of at most kInRecord bytes.
   void Assign(std::string_view s, TStringStore* store = nullptr) {
-    if (s.size() >= kInStore && store != nullptr) {
-      Keep(store->emplace_back(s));
+    if (s.size() > kInRecord && store != nullptr) {
+      Keep(store->Keep(s));
       return;
     }
-    s = s.substr(0, PrefixWithinBytes(s, kInStore - 1));
+    s = s.substr(0, PrefixWithinBytes(s, kInRecord));
     std::memset(Data, 0, sizeof Data);
     Length = static_cast<uint8_t>(s.size());
     std::memcpy(Data, s.data(), s.size());
   }
-  // The same for a string already made, which moves into the store when it is long.
-  void Take(std::string&& s, TStringStore* store) {
-    if (s.size() >= kInStore && store != nullptr) {
-      Keep(store->emplace_back(std::move(s)));
-      return;
-    }
-    Assign(std::string_view(s), nullptr);
-  }
 
  private:
-  void Keep(const std::string& stored) {
-    const std::string* address = &stored;
+  void Keep(std::string_view stored) {
+    const char* address = stored.data();
+    const size_t size = stored.size();
     std::memset(Data, 0, sizeof Data);
     Length = kInStore;
     std::memcpy(Data, &address, sizeof address);
+    std::memcpy(Data + sizeof address, &size, sizeof size);
   }
 };
+static_assert(sizeof(const char*) + sizeof(size_t) <= TShortString::kInRecord);
+static_assert(TShortString::kInRecord < TShortString::kInStore);
 
 struct TEntJwwCommon {
   uint32_t Group;
@@ -154,13 +149,13 @@ struct TEntJwwOrderEntry {
 
 #pragma pack(pop)
 
-static_assert(sizeof(TShortString) == 256);
+static_assert(sizeof(TShortString) == 32);
 static_assert(sizeof(TEntJwwCommon) == 15);
 static_assert(sizeof(TEntJwwLine) == 47);
 static_assert(sizeof(TEntJwwArc) == 75);
 static_assert(sizeof(TEntJwwPoint) == 55);
-static_assert(sizeof(TEntJwwText) == 595);
-static_assert(sizeof(TEntJwwDimension) == 973);
+static_assert(sizeof(TEntJwwText) == 147);
+static_assert(sizeof(TEntJwwDimension) == 525);
 static_assert(sizeof(TEntJwwSolid) == 83);
 static_assert(sizeof(TEntJwwBlockInsert) == 59);
 static_assert(sizeof(TEntJwwOrderEntry) == 8);
