@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -102,7 +103,7 @@ TFigures Measure(const fs::path& folder, int64_t entities, const std::string& ta
       loaded.LoadFromFile(drawing);
     });
     if (added >= 0)
-      Print("load_rss_vs_file",
+      Print(tag == "1m" ? "load_rss_vs_file" : "load_rss_vs_file_" + tag,
             static_cast<double>(added) / static_cast<double>(fs::file_size(drawing)));
   }
   fs::remove(drawing);
@@ -120,6 +121,12 @@ int main(int argc, char** argv) {
   const TFigures small = Measure(folder, 100000, "100k");
   const TFigures large = Measure(folder, 1000000, "1m");
   Print("load_scaling", large.LoadSeconds / small.LoadSeconds);
+  // About 770 MB of drawing and minutes of drawing it: only when asked (make bench BIG=1).
+  const char* big = std::getenv("BIG");
+  if (big != nullptr && std::string(big) == "1") {
+    const TFigures huge = Measure(folder, 10000000, "10m");
+    Print("load_scaling_10m", huge.LoadSeconds / large.LoadSeconds);
+  }
   Print("nested_blocks_ms", bench::NestedBlocksMilliseconds(folder, kRuns));
   return 0;
 }
