@@ -213,7 +213,10 @@ TEST_F(CopyTest, EmbeddedImagesSurviveWhenTheyCannotBeExtracted) {
   TJwwData dst = NamedSlots("dst", 0);
   std::vector<TJwwBuilder::TImage> images;
   for (const std::string& name : names) {
-    Append(dst, MakeText(0, 0, "^@BM%temp%" + name + ",40,30"));
+    TEntJwwText text = MakeText(0, 0, "");
+    text.Content.Assign("^@BM%temp%" + name + ",40,30",
+                        dst.Strings.get());  // longer than a record holds
+    Append(dst, text);
     images.push_back({name, "bytes of " + name});
   }
   TJwwBuilder b(700);
