@@ -146,7 +146,7 @@
 
   function fillColors(side) {
     const lines = side.drawing.colorListed();
-    side.colors.setLines(side.drawing.colorLines().map((text, i) => ({
+    side.colors.setLines(side.drawing.colorLines(texts.colorLabels).map((text, i) => ({
       line: lines[i], text, swatch: colorSwatch(side.drawing.screenColor(lines[i])),
     })));
   }
@@ -189,7 +189,7 @@
     // The wait cursor, shown before the page is busy reading and drawing.
     document.body.classList.add("busy");
     await new Promise((resolve) => setTimeout(resolve));
-    const result = side.drawing.load(bytes, file.name, side.isSource);
+    const result = side.drawing.load(bytes, file.name, side.isSource, texts.paletteFileWords);
     if (result.isPalette && !result.ok) {
       // A palette file that is not taken leaves the half as it was.
       document.body.classList.remove("busy");

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "jww/text_encoding.h"
 #include "palette/palette.h"
 #include "palette/palette_file_error.h"
 #include "render/line_type_swatch.h"
@@ -16,9 +17,6 @@ namespace pennatran {
 namespace {
 
 using emscripten::val;
-
-// The page's lists read as the command line's do: "幅:" and "点半径:" in Shift-JIS.
-const TColorLineLabels kColorLabels = {"\x95\x9D:", "\x93\x5F\x94\xBC\x8C\x61:"};
 
 val Strings(const std::vector<std::string>& items) {
   val array = val::array();
@@ -54,6 +52,21 @@ val Differing(const THalfSession& destination, const THalfSession& source, TSlot
   return Flags(MarkedListLines(kind, destination.DifferingFrom(source, kind)));
 }
 
+// The page's words before a colour line's numbers, { width, pointRadius } in its language.
+TColorLineLabels ColorLabels(const val& labels) {
+  return {Utf8ToSjis(labels["width"].as<std::string>()),
+          Utf8ToSjis(labels["pointRadius"].as<std::string>())};
+}
+
+// The page's patterns for the core's messages, keyed by the English pattern; a pattern
+// the page does not word stays English.
+TMessageWords MessageWords(const val& words) {
+  return [words](const char* pattern) {
+    const val word = words[pattern];
+    return word.isString() ? word.as<std::string>() : std::string(pattern);
+  };
+}
+
 // A copy of the bytes that stays valid after the wasm memory grows.
 val Bytes(const std::string& bytes) {
   const val view = val(
@@ -61,8 +74,9 @@ val Bytes(const std::string& bytes) {
   return val::global("Uint8Array").new_(view);
 }
 
+// paletteWords: the page's patterns for the reason a palette file is refused.
 val Load(THalfSession& drawing, const std::string& bytes, const std::string& name,
-         bool acceptPalette) {
+         bool acceptPalette, const val& paletteWords) {
   const TSessionLoad result = drawing.OpenBytes(bytes, name, acceptPalette);
   val out = val::object();
   out.set("ok", result.Ok);
@@ -70,7 +84,8 @@ val Load(THalfSession& drawing, const std::string& bytes, const std::string& nam
   out.set("notADrawing", result.NotADrawing);
   out.set("isPalette", result.IsPalette);
   out.set("placementsCut", result.PlacementsCut);
-  out.set("error", PaletteFileErrorText(result.PaletteError.PaletteFile));
+  out.set("error",
+          PaletteFileErrorText(result.PaletteError.PaletteFile, MessageWords(paletteWords)));
   return out;
 }
 
@@ -82,12 +97,12 @@ val LineTypeListed(const THalfSession& drawing) {
   return LinesOf(drawing.Listed(TSlotKind::LineType));
 }
 
-val ColorLines(const THalfSession& drawing) {
-  return Strings(drawing.ListTexts(TSlotKind::Color, kColorLabels));
+val ColorLines(const THalfSession& drawing, const val& labels) {
+  return Strings(drawing.ListTexts(TSlotKind::Color, ColorLabels(labels)));
 }
 
 val LineTypeLines(const THalfSession& drawing) {
-  return Strings(drawing.ListTexts(TSlotKind::LineType, kColorLabels));
+  return Strings(drawing.ListTexts(TSlotKind::LineType, {}));
 }
 
 uint32_t Rgb(TColor color) {

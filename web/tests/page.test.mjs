@@ -284,3 +284,57 @@ test("works from a static host", async () => {
     server.close();
   }
 });
+
+// The colour lines carry the page's words: the command line's in Japanese, the window's in
+// English. The line types carry none.
+for (const [locale, worded] of [
+  ["ja-JP", (line) => line],
+  ["en-US", (line) => line.replaceAll("幅:", "width:").replace("点半径:", "point radius:")],
+]) {
+  test(`lists colour lines in ${locale}`, async () => {
+    const { context, tab, errors } = await openPage(locale, 1);
+    await openDrawing(tab, "source", examples.source);
+    const listed = (kind) => execFileSync(cli, [kind, examples.source], { encoding: "utf8" }).trimEnd().split("\n");
+    const colors = listed("colors");
+    assert.deepEqual(await tab.locator("#source [data-role=colors] li .text").allTextContents(), colors.map(worded));
+    assert.match(worded(colors[0]), locale === "en-US" ? / width:\d+ .* point radius:/ : / 幅:\d+ .* 点半径:/);
+    assert.deepEqual(await tab.locator("#source [data-role=linetypes] li .text").allTextContents(),
+      listed("linetypes"));
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+}
+
+// Why a palette file is refused, with the place, in the page's language.
+for (const [locale, name, text, reason] of [
+  ["ja-JP", "array.json", "[]", "パレットファイルを開けませんでした。\n最上位: パレットファイルは JSON のオブジェクト一つです"],
+  ["en-US", "array.json", "[]", "The palette file could not be opened.\nthe top level: a palette file holds one JSON object"],
+  ["ja-JP", "deep.json", "{".repeat(300), /^パレットファイルを開けませんでした。\n1 行 \d+ 列: 入れ子が \d+ 段より深くなっています$/],
+  ["en-US", "deep.json", "{".repeat(300), /^The palette file could not be opened.\nline 1, column \d+: nested deeper than \d+ levels$/],
+]) {
+  test(`refuses ${name} in ${locale}`, async () => {
+    const { context, tab, errors } = await openPage(locale, 1);
+    const opening = tab.setInputFiles("#source input[type=file]",
+      { name, mimeType: "application/json", buffer: Buffer.from(text) });
+    const said = await answer(tab, "ok");
+    if (typeof reason === "string") assert.equal(said, reason); else assert.match(said, reason);
+    await opening;
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+}
+
+// The page's Japanese for the core's palette file patterns is the command line's, every one.
+test("words palette files in the command line's Japanese", () => {
+  const texts = new Function(`${readFileSync(join(root, "web/page/texts.js"), "utf8")}; return PennatranTexts;`)();
+  const catalogue = readFileSync(join(root, "translations/pennatran-cli_ja.ts"), "utf8");
+  const context = catalogue.match(/<name>PaletteFile<\/name>([\s\S]*?)<\/context>/)[1];
+  const unescape = (text) => text.replaceAll("&quot;", "\"").replaceAll("&apos;", "'")
+    .replaceAll("&lt;", "<").replaceAll("&gt;", ">").replaceAll("&amp;", "&");
+  const words = Object.fromEntries([...context.matchAll(
+    /<source>([\s\S]*?)<\/source>\s*<translation>([\s\S]*?)<\/translation>/g)]
+    .map(([, pattern, word]) => [unescape(pattern), unescape(word)]));
+  assert.ok(Object.keys(words).length > 20);
+  assert.deepEqual(texts.japanese.paletteFileWords, words);
+  assert.deepEqual(texts.english.paletteFileWords, {});
+});
