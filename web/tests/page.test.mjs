@@ -38,9 +38,11 @@ after(async () => {
 });
 
 // A page at 150 % in the given language, collecting whatever it reports as an error.
-async function openPage(locale, deviceScaleFactor = 1.5, url = page) {
+// options: more of the context's settings, such as a phone's viewport and touch.
+async function openPage(locale, deviceScaleFactor = 1.5, url = page, options = {}) {
   const context = await browser.newContext({
     locale, deviceScaleFactor, acceptDownloads: true, viewport: { width: 1100, height: 760 },
+    ...options,
   });
   const tab = await context.newPage();
   const errors = [];
@@ -284,6 +286,117 @@ test("works from a static host", async () => {
     server.close();
   }
 });
+
+// Screens a drafter reads the page on: a phone held upright, a tablet either way up, and a
+// desktop browser's window made narrow.
+const screens = [
+  { name: "phone", viewport: { width: 390, height: 844 }, touch: true, stacked: true },
+  { name: "tablet upright", viewport: { width: 768, height: 1024 }, touch: true, stacked: false },
+  { name: "tablet on its side", viewport: { width: 1024, height: 768 }, touch: true, stacked: false },
+  { name: "narrow window", viewport: { width: 390, height: 700 }, touch: false, stacked: true },
+];
+
+// What a narrow screen gets wrong: the document wider than the screen, labels out of their
+// buttons or broken over lines, list lines cut, halves that do not stand as they should.
+async function layoutFaults(tab) {
+  return tab.evaluate(() => {
+    const faults = [];
+    const box = (element) => element.getBoundingClientRect();
+    const root = document.documentElement;
+    if (root.scrollWidth > root.clientWidth) faults.push(`the document is ${root.scrollWidth} px wide`);
+    for (const button of document.querySelectorAll("button")) {
+      if (button.closest("dialog")) continue;
+      const range = document.createRange();
+      range.selectNodeContents(button);
+      const label = box(range);
+      const outer = box(button);
+      const name = `${button.dataset.role ?? button.id} "${button.textContent}"`;
+      if (label.left < outer.left || label.right > outer.right || label.top < outer.top ||
+        label.bottom > outer.bottom) faults.push(`${name}: the label leaves its button`);
+      if (range.getClientRects().length > 1 && new Set([...range.getClientRects()].map((r) => r.top)).size > 1) {
+        faults.push(`${name}: the label takes more than one line`);
+      }
+      if (outer.right > root.clientWidth) faults.push(`${name}: beyond the screen's edge`);
+    }
+    for (const list of document.querySelectorAll(".list")) {
+      for (const item of list.querySelectorAll("li")) {
+        const text = item.querySelector(".text");
+        const scrolls = ["auto", "scroll"].includes(getComputedStyle(list).overflowX);
+        if (text.scrollWidth > text.clientWidth || item.scrollWidth > item.clientWidth ||
+          (item.offsetWidth > list.clientWidth && !scrolls)) {
+          faults.push(`${item.id}: the line is cut`);
+          break;
+        }
+      }
+    }
+    return faults;
+  });
+}
+
+async function halves(tab) {
+  return tab.evaluate(() => ["source", "destination"].map((id) => {
+    const { left, right, top, bottom } = document.getElementById(id).getBoundingClientRect();
+    return { left, right, top, bottom };
+  }));
+}
+
+for (const locale of ["ja-JP", "en-US"]) {
+  for (const screen of screens) {
+    test(`fits a ${screen.name} in ${locale}`, async () => {
+      const { context, tab, errors } = await openPage(locale, 2, page,
+        { viewport: screen.viewport, hasTouch: screen.touch, isMobile: screen.touch });
+      await openDrawing(tab, "source", examples.source);
+      await openDrawing(tab, "destination", examples.destination);
+      assert.deepEqual(await layoutFaults(tab), []);
+
+      const [source, destination] = await halves(tab);
+      if (screen.stacked) {
+        assert.ok(destination.top >= source.bottom, "the destination stands below the source");
+        assert.equal(source.left, destination.left);
+        assert.equal(source.right, destination.right);
+      } else {
+        assert.ok(destination.left >= source.right, "the halves stand side by side");
+        assert.equal(source.top, destination.top);
+      }
+      // To look at: the screen scrolled to the top and to the bottom. (A full-page picture
+      // would lay the page out again without touch.)
+      for (const [end, top] of [["top", 0], ["bottom", 1e6]]) {
+        if (!process.env.PENNATRAN_LAYOUT_SHOTS) break;
+        await tab.evaluate((y) => window.scrollTo(0, y), top);
+        await tab.screenshot({ path: join(process.env.PENNATRAN_LAYOUT_SHOTS,
+          `${screen.name.replaceAll(" ", "-")}-${locale}-${end}.png`) });
+      }
+
+      // A line wider than its list scrolls sideways in it; the document does not.
+      const scrolled = await tab.evaluate(() => {
+        const list = document.querySelector("#source [data-role=colors]");
+        list.scrollLeft = list.scrollWidth;
+        return { list: list.scrollLeft, wider: list.scrollWidth > list.clientWidth, page: window.scrollX };
+      });
+      if (scrolled.wider) assert.ok(scrolled.list > 0, "the list scrolls sideways");
+      assert.equal(scrolled.page, 0);
+
+      // A long message stays on the screen.
+      const bytes = readFileSync(examples.destination);
+      const opening = tab.setInputFiles("#destination input[type=file]",
+        { name: "cut.jww", mimeType: "application/octet-stream", buffer: bytes.subarray(0, bytes.length >> 1) });
+      await tab.locator("#message").waitFor({ state: "visible" });
+      const dialog = await tab.evaluate(() => {
+        const { left, right } = document.getElementById("message").getBoundingClientRect();
+        return { left, right, width: document.documentElement.clientWidth };
+      });
+      assert.ok(dialog.left >= 0 && dialog.right <= dialog.width, "the message stays on the screen");
+      if (process.env.PENNATRAN_LAYOUT_SHOTS) {
+        await tab.screenshot({ path: join(process.env.PENNATRAN_LAYOUT_SHOTS,
+          `${screen.name.replaceAll(" ", "-")}-${locale}-message.png`) });
+      }
+      await answer(tab, "ok");
+      await opening;
+      assert.deepEqual(errors, []);
+      await context.close();
+    });
+  }
+}
 
 // The colour lines carry the page's words: the command line's in Japanese, the window's in
 // English. The line types carry none.
