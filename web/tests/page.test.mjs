@@ -398,6 +398,34 @@ for (const locale of ["ja-JP", "en-US"]) {
   }
 }
 
+const chosenLines = (tab, id) => tab.$$eval(`#${id} [data-role=colors] li`,
+  (items) => items.flatMap((item, i) => (item.getAttribute("aria-selected") === "true" ? [i] : [])));
+
+// A finger has no Ctrl key: a tap adds its line to the source's choice or takes it out again.
+test("chooses several lines by touch", async () => {
+  const { context, tab, errors } = await openPage("ja-JP", 3, page,
+    { viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true });
+  await openDrawing(tab, "source", examples.source);
+  await openDrawing(tab, "destination", examples.destination);
+  const line = (id, i) => tab.locator(`#${id} [data-role=colors] li >> nth=${i}`);
+  for (const i of [0, 2, 4, 2]) await line("source", i).tap();
+  assert.deepEqual(await chosenLines(tab, "source"), [0, 4]);
+  // The choice shows: chosen lines stand out from the others.
+  const backgrounds = await tab.$$eval("#source [data-role=colors] li",
+    (items) => items.slice(0, 2).map((item) => getComputedStyle(item).backgroundColor));
+  assert.notEqual(backgrounds[0], backgrounds[1]);
+
+  // The destination's list shows one slot at a time, as it does for the mouse.
+  for (const i of [1, 3]) await line("destination", i).tap();
+  assert.deepEqual(await chosenLines(tab, "destination"), [3]);
+
+  // A mouse click still chooses only its line.
+  await tab.locator("#source [data-role=colors] li >> nth=5").click();
+  assert.deepEqual(await chosenLines(tab, "source"), [5]);
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
 // The colour lines carry the page's words: the command line's in Japanese, the window's in
 // English. The line types carry none.
 for (const [locale, worded] of [
