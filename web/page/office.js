@@ -202,6 +202,7 @@ const PennatranOffice = (() => {
       body.replaceChildren();
       compare.hidden = true;
       results.replaceChildren();
+      $("#office-summary").textContent = "";
       table.hidden = false;
       const counts = { match: 0, differ: 0, unreadable: 0 };
       const drawings = folder.drawings;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "jww/color.h"
 #include "jww/load_error.h"
 #include "jww/temp_folder.h"
 #include "jww/text_encoding.h"
@@ -201,7 +202,8 @@ class TOfficeSource {
     out.set("changed", result.ChangedSlots);
     out.set("failure", FailureOf(result.Failure));
     out.set("backup", BackupOf(fs::path(name)).string());
-    out.set("bytes", result.Status == TApplyStatus::Saved ? Bytes(ReadAll(file.Path())) : val::null());
+    out.set("bytes",
+            result.Status == TApplyStatus::Saved ? Bytes(ReadAll(file.Path())) : val::null());
     return out;
   }
 

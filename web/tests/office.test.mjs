@@ -124,7 +124,9 @@ async function answer(tab, button) {
   await dialog.waitFor({ state: "visible" });
   const text = await tab.locator("#message-text").textContent();
   await dialog.locator(`button[value=${button}]`).click();
-  await dialog.waitFor({ state: "hidden" });
+  // The next message may open as soon as this one closes.
+  await tab.waitForFunction((shown) => !document.querySelector("#message").open
+    || document.querySelector("#message-text").textContent !== shown, text);
   return text;
 }
 
@@ -199,7 +201,15 @@ test("audits and applies a folder in place as the command line does", async () =
     async function walk(folder, prefix) {
       for await (const [name, handle] of folder.entries()) {
         if (handle.kind === "directory") await walk(handle, `${prefix}${name}/`);
-        else out[`${prefix}${name}`] = btoa(String.fromCharCode(...new Uint8Array(await (await handle.getFile()).arrayBuffer())));
+        else {
+          const file = await handle.getFile();
+          const reader = new FileReader();
+          const url = await new Promise((done) => {
+            reader.onload = () => done(reader.result);
+            reader.readAsDataURL(file);
+          });
+          out[`${prefix}${name}`] = url.slice(url.indexOf(",") + 1);
+        }
       }
     }
     await walk(await (await navigator.storage.getDirectory()).getDirectoryHandle("office"), "");
@@ -230,8 +240,9 @@ test("without the directory picker a chosen folder is audited and its changes co
   assert.deepEqual(await auditFolder(tab), cliAudit(tree));
 
   await tab.click("#office-apply");
+  const downloading = tab.waitForEvent("download");
   assert.match(await answer(tab, "yes"), /^The 3 drawing files that change will be downloaded as one zip file/);
-  const download = await tab.waitForEvent("download");
+  const download = await downloading;
   assert.equal(download.suggestedFilename(), "tree.zip");
   const zip = join(scratch, "page.zip");
   await download.saveAs(zip);
@@ -260,9 +271,10 @@ test("several drawings dropped on the destination take the source's selection", 
     return transfer;
   }, names.map((name) => [name.split("/").at(-1), readFileSync(join(tree, name)).toString("base64")]));
   await tab.dispatchEvent("#destination", "drop", { dataTransfer: drop });
+  const downloading = tab.waitForEvent("download");
   assert.equal(await answer(tab, "yes"),
     "The colours and line types selected in the source (1) will be put into 3 drawing files, and those that change downloaded as one zip file. Go ahead?");
-  const download = await tab.waitForEvent("download");
+  const download = await downloading;
   const zip = join(scratch, "drop.zip");
   await download.saveAs(zip);
   await answer(tab, "ok");
