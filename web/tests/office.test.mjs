@@ -28,8 +28,8 @@ let browser;
 let server;
 let served;
 
-// A folder as an office keeps one: drawings that differ, one that matches already (its name
-// in capitals), a generated one two folders down, one cut short, a text file named like a
+// A folder as an office keeps one: drawings that differ (one in a few slots), one that
+// matches already (its name in capitals), a generated one two folders down, one cut short, a text file named like a
 // drawing, and a file that is no drawing by name.
 function makeTree() {
   mkdirSync(join(tree, "sub/deeper"), { recursive: true });
@@ -38,6 +38,8 @@ function makeTree() {
   execFileSync(genDrawing, [join(tree, "sub/deeper/synthetic.jww"), "3000", "5"]);
   execFileSync(cli, ["copy", examples.source, examples.destination, "--colors", "17-40",
     "-o", join(tree, "partly.jww")]);
+  execFileSync(cli, ["copy", examples.destination, examples.source, "--colors", "20-22",
+    "--linetypes", "19", "-o", join(tree, "sub/tweaked.jww")]);
   const bytes = readFileSync(examples.destination);
   writeFileSync(join(tree, "cut.jww"), bytes.subarray(0, bytes.length >> 1));
   writeFileSync(join(tree, "notes.jww"), "not a drawing\n");
@@ -164,12 +166,12 @@ test("audits and applies a folder in place as the command line does", async () =
   }, files);
   await tab.click("#office-open");
   await tab.waitForFunction(() => document.querySelector("#office-folder").textContent !== "");
-  assert.equal(await tab.locator("#office-folder").textContent(), '6 drawing files in "office"');
+  assert.equal(await tab.locator("#office-folder").textContent(), '7 drawing files in "office"');
 
   const rows = await auditFolder(tab);
   assert.deepEqual(rows, cliAudit(tree));
   assert.deepEqual(rows.map((r) => r.status).sort(),
-    ["differs", "differs", "differs", "matches", "unreadable", "unreadable"]);
+    ["differs", "differs", "differs", "differs", "matches", "unreadable", "unreadable"]);
 
   // The drawing's differing slots, side by side with the source's.
   const partly = rows.find((r) => r.path === "partly.jww");
@@ -180,8 +182,8 @@ test("audits and applies a folder in place as the command line does", async () =
   assert.equal(sides.length, partly.slots);
   for (const side of sides) assert.match(side, /^(color 4 0|lineType 0 2)$/);
   if (process.env.PENNATRAN_AUDIT_SCREENSHOT) {
-    await tab.click("#office-audit-table button >> text=plan-destination.jww");
-    await tab.waitForFunction(() => document.querySelector("#office-compare .color-swatch"));
+    await tab.click("#office-audit-table button >> text=sub/tweaked.jww");
+    await tab.waitForFunction(() => document.querySelectorAll("#office-compare tbody tr").length === 4);
     await tab.locator("#office").screenshot({ path: join(scratch, "audit.png") });
     copyFileSync(join(scratch, "audit.png"), process.env.PENNATRAN_AUDIT_SCREENSHOT);
   }
@@ -191,7 +193,7 @@ test("audits and applies a folder in place as the command line does", async () =
   await tab.locator("#message").waitFor({ state: "visible" });
   assert.deepEqual(await resultItems(tab), cliApply(tree, "--dry-run"));
   assert.equal(await answer(tab, "yes"),
-    "3 drawing files will be saved over in place (their previous content kept as NAME.jww.bak). Go ahead?");
+    "4 drawing files will be saved over in place (their previous content kept as NAME.jww.bak). Go ahead?");
   await tab.waitForFunction(() => document.querySelector("#office-summary").textContent.includes(" saved,"));
   const cli = cliApplyCopy("cli-in-place", "--in-place", "--backup");
   assert.deepEqual(await resultItems(tab), cli.results);
@@ -241,7 +243,7 @@ test("without the directory picker a chosen folder is audited and its changes co
 
   await tab.click("#office-apply");
   const downloading = tab.waitForEvent("download");
-  assert.match(await answer(tab, "yes"), /^The 3 drawing files that change will be downloaded as one zip file/);
+  assert.match(await answer(tab, "yes"), /^The 4 drawing files that change will be downloaded as one zip file/);
   const download = await downloading;
   assert.equal(download.suggestedFilename(), "tree.zip");
   const zip = join(scratch, "page.zip");
