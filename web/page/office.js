@@ -507,6 +507,33 @@ const PennatranOffice = (() => {
       }
     }
 
+    // A folder dropped here is opened as if picked: in place where the browser hands out its
+    // handle, else read through its entries.
+    const section = $("#office");
+    section.addEventListener("dragover", (event) => {
+      if (!event.dataTransfer.types.includes("Files")) return;
+      event.preventDefault();
+      event.dataTransfer.dropEffect = "copy";
+    });
+    section.addEventListener("drop", (event) => {
+      event.preventDefault();
+      if (busy) return;
+      const items = [...event.dataTransfer.items].filter((item) => item.kind === "file");
+      const entries = items.map((item) => item.webkitGetAsEntry?.() ?? null);
+      const handles = items.map((item) => item.getAsFileSystemHandle?.() ?? null);
+      const files = [...event.dataTransfer.files];
+      const names = files.map((file) => file.name);
+      droppedDrawings(handles, entries, files).then((drawings) => {
+        const found = drawings.filter((drawing) => isDrawingName(drawing.name));
+        // One folder reads as if picked: its drawings' paths start below it.
+        const below = `${names[0]}/`;
+        for (const drawing of names.length === 1 ? found : []) {
+          if (drawing.path.startsWith(below)) drawing.path = drawing.path.slice(below.length);
+        }
+        showFolder(names.join(", "), found);
+      });
+    });
+
     $("#office-open").addEventListener("click", () => { if (!busy) openFolder(); });
     $("#office-audit").addEventListener("click", audit);
     $("#office-apply").addEventListener("click", apply);

@@ -291,6 +291,14 @@ test("several drawings dropped on the destination take the source's selection", 
   const entries = unzipSync(readFileSync(zip));
   assert.deepEqual(Object.keys(entries), ["plan-destination.jww"]);
   assert.ok(Buffer.from(entries["plan-destination.jww"]).equals(readFileSync(join(applied, "plan-destination.jww"))));
+
+  // The same drawings dropped below the halves are audited as a folder of them.
+  const originals = join(scratch, "drop-originals");
+  mkdirSync(originals);
+  for (const name of names) copyFileSync(join(tree, name), join(originals, name.split("/").at(-1)));
+  await tab.dispatchEvent("#office", "drop", { dataTransfer: drop });
+  await tab.waitForFunction(() => document.querySelector("#office-folder").textContent.startsWith("3 drawing files"));
+  assert.deepEqual(await auditFolder(tab), cliAudit(originals));
   assert.deepEqual(errors, []);
   await context.close();
 });
