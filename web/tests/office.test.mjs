@@ -293,12 +293,12 @@ test("several drawings dropped on the destination take the source's selection", 
   assert.ok(Buffer.from(entries["plan-destination.jww"]).equals(readFileSync(join(applied, "plan-destination.jww"))));
 
   // The same drawings dropped below the halves are audited as a folder of them.
-  const originals = join(scratch, "drop-originals");
-  mkdirSync(originals);
-  for (const name of names) copyFileSync(join(tree, name), join(originals, name.split("/").at(-1)));
+  const asDropped = join(scratch, "drop-as-dropped");
+  mkdirSync(asDropped);
+  for (const name of names) copyFileSync(join(tree, name), join(asDropped, name.split("/").at(-1)));
   await tab.dispatchEvent("#office", "drop", { dataTransfer: drop });
   await tab.waitForFunction(() => document.querySelector("#office-folder").textContent.startsWith("3 drawing files"));
-  assert.deepEqual(await auditFolder(tab), cliAudit(originals));
+  assert.deepEqual(await auditFolder(tab), cliAudit(asDropped));
   assert.deepEqual(errors, []);
   await context.close();
 });
