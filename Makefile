@@ -107,6 +107,11 @@ web: web-build
 	cp $(WEB_BUILD)/pennatran.js $(WEB_DIST)/
 	if [ -d web/page ]; then cp -r web/page/. $(WEB_DIST)/; fi
 	cp packaging/icons/pennatran.svg $(WEB_DIST)/
+	# The zip writer of the page's folder fallback: fflate from npm at the version that
+	# web/package-lock.json pins, shipped with its licence.
+	cd web && npm ci --no-audit --no-fund --loglevel=error
+	cp web/node_modules/fflate/umd/index.js $(WEB_DIST)/fflate.js
+	cp web/node_modules/fflate/LICENSE $(WEB_DIST)/fflate-LICENSE.txt
 	@bash tools/web_size.sh $(WEB_DIST)
 
 web-serve: web
@@ -120,11 +125,13 @@ WEB_TEST := command -v npm >/dev/null && cd web/tests && npm ci --no-audit --no-
 
 test-web: web
 	bash tools/web_identity.sh $(BUILD) $(WEB_BUILD)
-	$(WEB_TEST) node --test page.test.mjs
+	$(WEB_TEST) node --test page.test.mjs office.test.mjs
 
-# Redraws docs/web-page.png from the example drawings while the browser test runs.
+# Redraws docs/web-page.png and docs/web-audit.png from the example drawings while the browser
+# tests run.
 web-screenshot: web
-	$(WEB_TEST) PENNATRAN_SCREENSHOT=$(CURDIR)/docs/web-page.png node --test page.test.mjs
+	$(WEB_TEST) PENNATRAN_SCREENSHOT=$(CURDIR)/docs/web-page.png \
+	  PENNATRAN_AUDIT_SCREENSHOT=$(CURDIR)/docs/web-audit.png node --test page.test.mjs office.test.mjs
 
 # The tracked sources as clang-format lays them out; CI fails on any difference.
 format-check: deps

@@ -130,6 +130,7 @@
     element.addEventListener("drop", (event) => {
       event.preventDefault();
       element.classList.remove("dragging");
+      if (!isSource && office.takeDrop(event.dataTransfer)) return;
       const files = event.dataTransfer.files;
       // One drawing at a time, as the window takes it.
       if (files.length === 1) openFile(side, files[0]);
@@ -141,6 +142,7 @@
   const source = makeSide("source", true);
   const destination = makeSide("destination", false);
   const sides = [source, destination];
+  const office = PennatranOffice.wire({ texts, source, information, question, download });
   // A drop beside the halves must not make the browser open the file instead.
   for (const type of ["dragover", "drop"]) document.addEventListener(type, (event) => event.preventDefault());
 
@@ -199,6 +201,7 @@
     side.path.textContent = file.name;
     side.path.title = file.name;
     side.name = file.name;
+    side.bytes = bytes;
     side.opened = result.ok;
     side.loadComplete = result.complete;
     side.unsaved = false;
