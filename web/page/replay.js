@@ -75,6 +75,9 @@ const PennatranReplay = (() => {
         underline: false, strikeOut: false, face: "" };
       this.fontColor = "#000000";
       this.patterns = new Map();
+      // What the context was last given to stroke and fill with.
+      this.stroke = { color: "", width: 0, dot: false };
+      this.fill = "";
       this.colors = new Map();
       this.cellRatios = new Map();
     }
@@ -98,8 +101,10 @@ const PennatranReplay = (() => {
           }
           sliceStart = performance.now();
         }
+        // The lines stroked together end where the pen changes or a shape or text takes
+        // the path; a pen set again as it was and the other settings leave them open.
         const call = words[i];
-        if (call !== Call.moveto && call !== Call.lineto) this.flushLines();
+        if (call >= Call.polyline && call <= Call.rectangle || call === Call.text) this.flushLines();
         switch (call) {
           case Call.pen: this.pen(words[i + 1], words[i + 2], words[i + 3]); break;
           case Call.brush: this.brush(words[i + 1], words[i + 2]); break;
@@ -144,7 +149,10 @@ const PennatranReplay = (() => {
     }
 
     pen(rgb, width, dot) {
-      this.penColor = this.color(rgb);
+      const color = this.color(rgb);
+      if (color === this.penColor && width === this.penWidth && (dot !== 0) === this.penDot) return;
+      this.flushLines();
+      this.penColor = color;
       this.penWidth = width;
       this.penDot = dot !== 0;
     }
@@ -155,23 +163,30 @@ const PennatranReplay = (() => {
     }
 
     // Width 0 is the thinnest pen, one pixel; a dotted pen is one on, two off, in pen widths.
+    // The context's own settings are only changed when they differ: setting them is slow.
     strokeWith() {
       const ctx = this.ctx;
       const width = Math.max(1, this.penWidth);
-      ctx.strokeStyle = this.penColor;
-      ctx.lineWidth = width;
-      ctx.setLineDash(this.penDot ? [width, 2 * width] : []);
+      const stroke = this.stroke;
+      if (stroke.color !== this.penColor) ctx.strokeStyle = stroke.color = this.penColor;
+      if (stroke.width !== width || stroke.dot !== this.penDot) {
+        ctx.lineWidth = stroke.width = width;
+        stroke.dot = this.penDot;
+        ctx.setLineDash(this.penDot ? [width, 2 * width] : []);
+      }
       return width % 2 === 1 ? 0.5 : 0;
     }
 
     fillWith() {
       if (this.brushStyle === "clear") return false;
       const ctx = this.ctx;
+      const key = `${this.brushColor} ${this.brushStyle}`;
+      if (this.fill === key) return true;
+      this.fill = key;
       if (this.brushStyle === "solid") {
         ctx.fillStyle = hex(this.brushColor);
         return true;
       }
-      const key = `${this.brushColor} ${this.brushStyle}`;
       if (!this.patterns.has(key)) this.patterns.set(key, this.makePattern());
       ctx.fillStyle = this.patterns.get(key);
       return true;
