@@ -272,8 +272,9 @@
     side.loadComplete = result.complete;
     side.unsaved = false;
     side.version += 1;
-    showPreview(side);
+    // The lists first: the worker answers in order, and they are quick.
     await Promise.all([fillColors(side), fillLineTypes(side)]);
+    showPreview(side);
     document.body.classList.remove("busy");
     await updateDifferenceMarks();
     if (!result.complete) await information(texts.readPartly(file.name));
@@ -383,7 +384,9 @@
   // the preview asked for is shown, and the engine.
   const sideOf = (id) => (id === "source" ? source : destination);
   async function previewShown(side) {
-    while (side.previews) await side.previews;
+    while (side.previews || side.shown.version !== side.version) {
+      await (side.previews || new Promise((resolve) => setTimeout(resolve, 20)));
+    }
     return side.traceSize;
   }
   window.pennatranPage = {

@@ -42,9 +42,9 @@ const PennatranReplay = (() => {
     return code > 0x7f && !(code >= 0xff61 && code <= 0xff9f);
   }
 
-  // Gives the page its turn without the clamp a chain of timers gets.
+  // Gives the page its turn without the clamp a chain of timers gets, behind the tasks
+  // already waiting (the engine's answers among them).
   function yieldToPage() {
-    if (globalThis.scheduler?.yield) return globalThis.scheduler.yield();
     return new Promise((resolve) => {
       const channel = new MessageChannel();
       channel.port1.onmessage = resolve;
