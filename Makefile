@@ -79,8 +79,8 @@ run: build
 screenshot: build
 	@bash tools/screenshot.sh $(BUILD)
 
-bench: build web-build
-	@bash tools/bench.sh $(BUILD) $(WEB_BUILD)
+bench: build web
+	@bash tools/bench.sh $(BUILD) $(WEB_BUILD) $(WEB_DIST)
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -104,7 +104,7 @@ web-build: build $(WEB_BUILD)/CMakeCache.txt
 web: web-build
 	rm -rf $(WEB_DIST)
 	mkdir -p $(WEB_DIST)
-	cp $(WEB_BUILD)/pennatran.js $(WEB_DIST)/
+	cp $(WEB_BUILD)/pennatran-worker.js $(WEB_DIST)/
 	if [ -d web/page ]; then cp -r web/page/. $(WEB_DIST)/; fi
 	cp packaging/icons/pennatran.svg $(WEB_DIST)/
 	# The zip writer of the page's folder fallback: fflate from npm at the version that

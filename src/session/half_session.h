@@ -84,6 +84,8 @@ class THalfSession {
   // A fresh preview of the given size recorded as the command line's --trace writes it;
   // empty when there is nothing to draw.
   std::string PreviewTrace(int32_t pixelWidth, int32_t pixelHeight);
+  // The same fresh preview drawn on the given recorder; false when there is nothing to draw.
+  bool RecordPreview(TCanvas& recorder, int32_t pixelWidth, int32_t pixelHeight);
   const TRenderContext& Context() const { return Render; }
 
   // Lists. The slots a list shows: every user slot for a drawing, the held ones for a

@@ -24,6 +24,7 @@ const PennatranOffice = (() => {
     let folder = null;
     let cancelled = false;
     let busy = false;
+    let officeEngine = null;
 
     function showFolder(name, drawings) {
       folder = { name, drawings: drawings.sort(byPath) };
@@ -60,7 +61,7 @@ const PennatranOffice = (() => {
     // The palette the jobs use, read from the source half's bytes as the command line reads
     // a source; null, after saying why, when there is none to use.
     async function officeSource() {
-      if (!source.opened || !source.bytes) {
+      if (!source.opened || !source.file) {
         await page.information(texts.noSource);
         return null;
       }
@@ -68,8 +69,10 @@ const PennatranOffice = (() => {
         await page.information(texts.sourcePartly);
         return null;
       }
-      const engine = await PennatranEngine.start();
-      const id = await engine.create("OfficeSource", source.bytes, source.name);
+      // A worker of the jobs' own, so a long apply never holds up the halves' previews.
+      officeEngine ??= await PennatranEngine.start();
+      const engine = officeEngine;
+      const id = await engine.create("OfficeSource", new Uint8Array(await source.file.arrayBuffer()), source.name);
       if (!(await engine.call(id, "ok"))) {
         await engine.destroy(id);
         await page.information(texts.sourcePartly);

@@ -17,6 +17,7 @@ const PennatranTexts = (() => {
     printColor: "印刷線色：",
     yes: "はい",
     no: "いいえ",
+    cancel: "キャンセル",
     dropHint: "図面ファイルをここにドロップするか「参照」で開きます",
     loading: "読み込み中…",
     sourcePreview: "コピー元のプレビュー",
@@ -28,6 +29,7 @@ const PennatranTexts = (() => {
     readPartly: (path) =>
       `図面ファイル「${path}」を最後まで読み込めませんでした。読み込めた部分だけを表示しています。`,
     notADrawing: (path) => `「${path}」は Jw_cad の図面ファイルではありません。`,
+    openFailed: (path) => `「${path}」を開けませんでした。`,
     placementsCut: (path) =>
       `図面ファイル「${path}」はブロックの配置が多すぎるか入れ子が深すぎるため、プレビューには配置の一部だけを表示しています。`,
     saveIncomplete:
@@ -118,6 +120,7 @@ const PennatranTexts = (() => {
     printColor: "Print: ",
     yes: "Yes",
     no: "No",
+    cancel: "Cancel",
     dropHint: "Drop a drawing here or open one with Browse",
     loading: "Loading…",
     sourcePreview: "Preview of the source",
@@ -129,6 +132,7 @@ const PennatranTexts = (() => {
     readPartly: (path) =>
       `The drawing file "${path}" could not be read to its end. Only the part that was read is shown.`,
     notADrawing: (path) => `"${path}" is not a Jw_cad drawing file.`,
+    openFailed: (path) => `"${path}" could not be opened.`,
     placementsCut: (path) =>
       `The drawing file "${path}" places too many blocks or nests them too deeply, so the preview shows only some of the placements.`,
     saveIncomplete:

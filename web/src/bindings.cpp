@@ -10,6 +10,7 @@
 #include "palette/palette.h"
 #include "palette/palette_file_error.h"
 #include "render/line_type_swatch.h"
+#include "render/packed_recording_canvas.h"
 #include "render/vertical_forms.h"
 #include "session/half_session.h"
 
@@ -129,6 +130,20 @@ val LineTypeDashes(const THalfSession& drawing, int32_t line, int32_t width) {
   return array;
 }
 
+// A fresh preview as numbers and UTF-8 text ({words: Int32Array, text: Uint8Array}), for
+// the page to replay without parsing a trace; null when there is nothing to draw.
+val PreviewRecording(THalfSession& drawing, int32_t width, int32_t height) {
+  TPackedRecordingCanvas recorder;
+  if (!drawing.RecordPreview(recorder, width, height)) return val::null();
+  val out = val::object();
+  out.set(
+      "words",
+      val::global("Int32Array")
+          .new_(val(emscripten::typed_memory_view(recorder.Words.size(), recorder.Words.data()))));
+  out.set("text", Bytes(recorder.Text));
+  return out;
+}
+
 val SaveBytes(THalfSession& drawing) {
   return Bytes(drawing.SaveBytes());
 }
@@ -163,12 +178,24 @@ val VerticalForm(uint32_t code) {
   return out;
 }
 
+// The same for many characters at once: [codePoint, turned, ...] for each code given.
+val VerticalForms(const val& codes) {
+  val out = val::array();
+  for (const uint32_t code : emscripten::vecFromJSArray<uint32_t>(codes)) {
+    const TVerticalForm form = VerticalFormOf(static_cast<char32_t>(code));
+    out.call<void>("push", static_cast<uint32_t>(form.CodePoint));
+    out.call<void>("push", form.Turned);
+  }
+  return out;
+}
+
 }  // namespace
 }  // namespace pennatran
 
 EMSCRIPTEN_BINDINGS(pennatran_drawing) {
   using namespace pennatran;
   emscripten::function("verticalForm", &VerticalForm);
+  emscripten::function("verticalForms", &VerticalForms);
   emscripten::class_<THalfSession>("Drawing")
       .constructor<>()
       .function("load", &Load)
@@ -182,6 +209,7 @@ EMSCRIPTEN_BINDINGS(pennatran_drawing) {
       .function("printColor", &PrintColor)
       .function("lineTypeDashes", &LineTypeDashes)
       .function("preview", &THalfSession::PreviewTrace)
+      .function("previewRecording", &PreviewRecording)
       .function("save", &SaveBytes)
       .function("paletteJson", &PaletteJson)
       .function("copyColorsFrom", &CopyColors)
