@@ -18,7 +18,7 @@ PACKAGES := build-essential cmake pkg-config git python3 python3-jsonschema \
   libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth imagemagick \
   clang clang-format libclang-rt-14-dev desktop-file-utils lintian xdg-utils libfile-mimeinfo-perl \
   shared-mime-info dpkg-dev emscripten node-acorn chromium qt6-l10n-tools qt6-tools-dev \
-  qt6-translations-l10n
+  qt6-translations-l10n appstream
 
 .PHONY: format-check all deps build build-asan test test-normal test-asan test-package demo run screenshot \
   bench fuzz clean format install package web web-build web-serve test-web web-screenshot translations
