@@ -15,6 +15,7 @@
 #include "app/main_window.h"
 #include "app/panel_button.h"
 #include "app/preview_image.h"
+#include "app/window_icon.h"
 
 namespace pennatran {
 
@@ -89,6 +90,7 @@ void MainWindow::BuildLayout() {
   formFont.setPixelSize(13);
   setFont(formFont);
   setWindowTitle(QStringLiteral("Pennatran Ver.1.00"));
+  setWindowIcon(WindowIcon());
   setAcceptDrops(true);
 
   HalvesSplitter = new TColorSplitter(QStringLiteral("halvesSplitter"), Qt::Horizontal,
