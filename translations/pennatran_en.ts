@@ -127,6 +127,35 @@
     </message>
 </context>
 <context>
+    <name>WindowHelp</name>
+    <message>
+        <source>使い方: pennatran [コピー先]
+        pennatran コピー元 コピー先
+Jw_cad の図面（.jww）の間で、SXF対応拡張ユーザー線色と線種をウィンドウでコピーします。
+
+  コピー元     コピー元の図面ファイルかパレットファイル。左半分に開きます。
+  コピー先     コピー先の図面ファイル。右半分に開きます。ファイルが一つだけのときは
+               コピー先として開きます。
+  --help       この説明を表示して終了します。
+  --version    版を表示して終了します。
+
+書き出し、適用、比較、点検は pennatran-cli で行います（pennatran-cli --help）。
+</source>
+        <translation>Usage: pennatran [DESTINATION]
+       pennatran SOURCE DESTINATION
+Copies the SXF user colours and line types between Jw_cad drawings (.jww) in a window.
+
+  SOURCE       the source drawing, or a palette file; opens in the left half.
+  DESTINATION  the destination drawing; opens in the right half. A single file
+               opens as the destination.
+  --help       print this help and exit.
+  --version    print the version and exit.
+
+Export, apply, diff and audit are done with pennatran-cli (pennatran-cli --help).
+</translation>
+    </message>
+</context>
+<context>
     <name>pennatran::MainWindow</name>
     <message>
         <source>コピー元ファイルを開いていません</source>

@@ -54,6 +54,9 @@ std::vector<TSlot> SelectedListSlots(const QListWidget* list);
 struct TWindowSide {
   // Made when the window is first shown, ended when it closes.
   std::unique_ptr<THalfSession> Session;
+  // The file this side showed in the last session: the side starts empty, and its open
+  // dialog starts from this file until the side opens one.
+  QString LastPath;
 
   QWidget* Half = nullptr;
   TCaptionPanel* PathPanel = nullptr;
@@ -84,6 +87,7 @@ class MainWindow : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -98,6 +102,9 @@ class MainWindow : public QWidget {
   QWidget* BuildButtonBar();
   void BuildKeyboard();
   void ApplySettings(const TWindowSettings& settings);
+  // Keeps the window's frame on the screens; the frame is known only once the window
+  // system has drawn it, after the settings were applied.
+  void PlaceOnScreens();
   TWindowSettings CurrentSettings() const;
 
   // Start and end.
@@ -109,8 +116,11 @@ class MainWindow : public QWidget {
   void BrowseAndOpen(TWindowSide& side);
   // Ctrl+O: the browse button of the half with the focus, the source's when neither has.
   void OpenFocusedHalf();
-  // The file chosen in the open dialog, starting where the path panel points.
-  std::optional<QString> Browse(const TCaptionPanel* pathPanel);
+  // The file chosen in the open dialog, starting where the path panel points (or, while the
+  // side shows no file, at the file it showed in the last session).
+  std::optional<QString> Browse(const TWindowSide& side);
+  // The path the side's panel shows, else the one it showed in the last session.
+  static QString RememberedPath(const TWindowSide& side);
   // Shows path in the side's path panel and opens it if it is a file: a drawing, or on the
   // source half a palette file. A palette file that cannot be opened there leaves the half
   // as it was.
@@ -131,6 +141,8 @@ class MainWindow : public QWidget {
   // Lists: one line for each slot the side holds.
   void FillColorList(const TWindowSide& side);
   void FillLineTypeList(const TWindowSide& side);
+  // Fills both lists of a side that opened a file, each shown from its first line.
+  void ShowOpenedLists(const TWindowSide& side);
   // Marks the destination lines whose slot differs from the source's (none unless both
   // sides are open).
   void UpdateDifferenceMarks();
@@ -182,6 +194,8 @@ class MainWindow : public QWidget {
   TRenderContext NoPreview;
   bool Shown = false;
   bool Closed = false;
+  // The settings placed the client area; the frame around it still needs a place.
+  bool FramePending = false;
 };
 
 }  // namespace pennatran

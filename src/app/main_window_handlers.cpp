@@ -219,11 +219,16 @@ void MainWindow::OpenDestination(const QString& path) {
 
 void MainWindow::BrowseAndOpen(TWindowSide& side) {
   if (!side.Session) return;
-  if (const std::optional<QString> chosen = Browse(side.PathPanel)) OpenSideFile(side, *chosen);
+  if (const std::optional<QString> chosen = Browse(side)) OpenSideFile(side, *chosen);
 }
 
-std::optional<QString> MainWindow::Browse(const TCaptionPanel* pathPanel) {
-  const auto [folder, fileName] = SplitCaption(pathPanel->Caption());
+QString MainWindow::RememberedPath(const TWindowSide& side) {
+  const QString shown = side.PathPanel->Caption();
+  return shown.isEmpty() ? side.LastPath : shown;
+}
+
+std::optional<QString> MainWindow::Browse(const TWindowSide& side) {
+  const auto [folder, fileName] = SplitCaption(RememberedPath(side));
   return Env.Dialogs->OpenDrawing(folder, fileName);
 }
 
@@ -242,8 +247,7 @@ void MainWindow::OpenSideFile(TWindowSide& side, const QString& path) {
     } else {
       ShowPreview(side);
     }
-    FillColorList(side);
-    FillLineTypeList(side);
+    ShowOpenedLists(side);
   }
   UpdateDifferenceMarks();
   if (!load.Complete) Env.Messages->Information(LoadFailed(load, path));

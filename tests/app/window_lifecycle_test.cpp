@@ -81,13 +81,17 @@ TEST_F(WindowLifecycleTest, SettingsAreAppliedAndWrittenBackOnClose) {
   EXPECT_EQ(FirstSize("destinationPreviewSplitter"), 130);
   EXPECT_EQ(FirstSize("sourceListsSplitter"), 110);
   EXPECT_EQ(FirstSize("destinationListsSplitter"), 100);
-  EXPECT_EQ(Caption("sourcePathPanel"), source);
-  // The remembered paths are shown but not opened; browsing starts from them.
+  // The remembered paths are neither shown nor opened; browsing starts from them.
+  EXPECT_TRUE(Caption("sourcePathPanel").isEmpty());
+  EXPECT_TRUE(Caption("destinationPathPanel").isEmpty());
   EXPECT_EQ(List("sourceColorList")->count(), 0);
   ClickPanel("sourceBrowseButton");
-  ASSERT_EQ(Requests.size(), 1u);
+  ClickPanel("destinationBrowseButton");
+  ASSERT_EQ(Requests.size(), 2u);
   EXPECT_EQ(Requests[0].Folder, QFileInfo(source).path());
   EXPECT_EQ(Requests[0].FileName, QStringLiteral("a.jww"));
+  EXPECT_EQ(Requests[1].Folder, QStringLiteral("/nowhere"));
+  EXPECT_EQ(Requests[1].FileName, QStringLiteral("b.jww"));
   CloseWindow();
   EXPECT_EQ(ReadFile(Folders.SettingsPath),
             "40\r\n50\r\n700\r\n520\r\n350\r\n140\r\n130\r\n110\r\n100\r\n" + source.toStdString() +
@@ -119,6 +123,26 @@ TEST_F(WindowLifecycleTest, ARestoredWindowStaysOnAScreen) {
     EXPECT_EQ(Window->size(), QSize(600, 500));
     CloseWindow();
   }
+}
+
+// The file a half showed is what its dialog starts from after a restart, until the half
+// opens another.
+TEST_F(WindowLifecycleTest, TheNextStartShowsEmptyHalvesAndBrowsesFromTheLastFiles) {
+  const QString first = WriteDrawing("first.jww", SourceDrawing());
+  const QString second = WriteDrawing("second.jww", DestinationDrawing());
+  CreateWindow();
+  OpenThroughBrowse("destinationBrowseButton", first);
+  CloseWindow();
+  CreateWindow();
+  EXPECT_TRUE(Caption("destinationPathPanel").isEmpty());
+  EXPECT_EQ(List("destinationColorList")->count(), 0);
+  OpenThroughBrowse("destinationBrowseButton", second);
+  ClickPanel("destinationBrowseButton");
+  ASSERT_EQ(Requests.size(), 3u);
+  EXPECT_EQ(Requests[1].FileName, QStringLiteral("first.jww"));
+  EXPECT_EQ(Requests[2].FileName, QStringLiteral("second.jww"));
+  CloseWindow();
+  EXPECT_NE(ReadFile(Folders.SettingsPath).find(second.toStdString()), std::string::npos);
 }
 
 TEST_F(WindowLifecycleTest, FourLineSettingsCollapseThePartsAndEmptyThePaths) {
