@@ -316,7 +316,8 @@ const PennatranOffice = (() => {
           outcomes[i] = { status: "skipped", changed: 0, failure: unreadable(texts.cannotRead) };
           return;
         }
-        const result = await engine.call(id, "apply", bytes, drawing.name, false);
+        // The engine takes the bytes it is given; the backup needs them afterwards.
+        const result = await engine.call(id, "apply", bytes.slice(), drawing.name, false);
         outcomes[i] = result;
         if (result.status !== "saved") return;
         if (!inPlace) {

@@ -155,6 +155,9 @@ test("opens, previews, copies everything and saves what the command line saves",
   await tab.focus("#source [data-role=linetypes]");
   await tab.keyboard.press("Control+A");
   await tab.keyboard.press("Control+ArrowRight");
+  // The marks follow the engine's answers; they must all go.
+  await tab.waitForFunction(() => document.querySelectorAll("#destination li .mark:not(:empty)").length === 0,
+    null, { timeout: 10000 }).catch(() => {});
   const marks = await tab.locator("#destination li .mark:not(:empty)").count();
   assert.equal(marks, 0, "no destination line differs after copying everything");
 
@@ -283,6 +286,8 @@ test("exports the source's chosen slots as a palette file and takes one as sourc
 
   await tab.click("#source [data-role=select-all-colors]");
   await tab.click("#source [data-role=copy-colors]");
+  await tab.waitForFunction(() => document.querySelectorAll("#destination [data-role=colors] li .mark:not(:empty)")
+    .length === 0, null, { timeout: 10000 }).catch(() => {});
   const marked = await tab.locator("#destination [data-role=colors] li .mark:not(:empty)").count();
   assert.equal(marked, 0, "the one held slot now matches; the others are not compared");
   assert.deepEqual(errors, []);
