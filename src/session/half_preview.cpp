@@ -64,7 +64,7 @@ void THalfSession::DrawPreview(TCanvas& canvas, int32_t pixelWidth, int32_t pixe
 }
 
 std::string THalfSession::PreviewTrace(int32_t pixelWidth, int32_t pixelHeight) {
-  if (!IsOpened || Doc.LoadError.NotADrawing() || pixelWidth <= 0 || pixelHeight <= 0) return {};
+  if (!IsOpened || pixelWidth <= 0 || pixelHeight <= 0) return {};
   TRecordingCanvas recorder;
   if (!PaletteSource) {
     ResetPreview(pixelWidth, pixelHeight, SystemNow());
