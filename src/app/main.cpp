@@ -8,6 +8,7 @@
 #include "app/command_line_files.h"
 #include "app/main_window.h"
 #include "app/screenshot_mode.h"
+#include "interrupt/interrupt_cleanup.h"
 
 int main(int argc, char* argv[]) {
   // Answered before the application starts, so it needs no display.
@@ -15,6 +16,8 @@ int main(int argc, char* argv[]) {
     std::cout << "pennatran " PENNATRAN_VERSION "\n";
     return 0;
   }
+  // Before Qt starts a thread: every thread leaves the signals to the cleanup.
+  pennatran::InstallInterruptCleanup();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Pennatran"));
   pennatran::InstallWindowLanguage(application,
@@ -28,6 +31,7 @@ int main(int argc, char* argv[]) {
 
   pennatran::TFormEnvironment environment;
   environment.Folders = pennatran::RunningAppFolders();
+  environment.ScratchWatch = pennatran::InterruptScratchWatch;
   pennatran::MainWindow form(std::move(environment));
   form.show();
   pennatran::OpenCommandLineFiles(form, arguments.mid(1));
