@@ -23,6 +23,10 @@
         <source>保存先の図面ファイルはほかの処理が使用中です。</source>
         <translation>Another run is using the drawing file.</translation>
     </message>
+    <message>
+        <source>保存先の図面ファイルは読み込んだ後にほかで書き換えられています。</source>
+        <translation>The drawing file was written elsewhere after it was read.</translation>
+    </message>
 </context>
 <context>
     <name>TBatchApply</name>
@@ -292,6 +296,20 @@ Export, apply, diff and audit are done with pennatran-cli (pennatran-cli --help)
     <message>
         <source>「%1」：%2</source>
         <translation>&quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>図面ファイル「%1」は、このウィンドウで読み込んだ後にほかで書き換えられています。
+再読み込みすると、このウィンドウでコピーした内容は破棄されます。上書きすると、ほかで書き換えた内容は失われます。</source>
+        <translation>The drawing file &quot;%1&quot; was written elsewhere after this window read it.
+Reload drops the copies made in this window; Overwrite loses what was written elsewhere.</translation>
+    </message>
+    <message>
+        <source>再読み込み</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>上書き</source>
+        <translation>Overwrite</translation>
     </message>
 </context>
 </TS>

@@ -45,6 +45,11 @@ class TStderrMessages : public TMessages {
     Information(text);
     return TAnswer::No;
   }
+  TChangedFileAnswer ChangedFileQuestion(const QString& text, const QString&,
+                                         const QString&) override {
+    Information(text);
+    return TChangedFileAnswer::Cancel;
+  }
 };
 
 // Ends a wait when the preview paints a picture other than the one it showed before.
@@ -121,7 +126,7 @@ void Measure(const fs::path& folder, int64_t entities, const std::string& tag) {
     std::exit(1);
   }
   TFormEnvironment environment;
-  environment.Folders = {folder, folder / "window-bench.dat", folder / "TEMP", folder / "TEMP2"};
+  environment.Folders = {folder / "window-bench.dat", {}};
   environment.Messages = std::make_unique<TStderrMessages>();
   environment.PrinterResolution = [] { return std::optional<int32_t>(600); };
   MainWindow window(std::move(environment));

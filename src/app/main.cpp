@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "app/screenshot_mode.h"
 #include "app/window_help.h"
+#include "interrupt/interrupt_cleanup.h"
 
 int main(int argc, char* argv[]) {
   // Answered before the application starts, so it needs no display.
@@ -21,6 +22,8 @@ int main(int argc, char* argv[]) {
         pennatran::LanguageOfLocale(pennatran::MessagesLocale()));
     return 0;
   }
+  // Before Qt starts a thread: every thread leaves the signals to the cleanup.
+  pennatran::InstallInterruptCleanup();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Pennatran"));
   // Where the window system takes the icon from the desktop entry rather than the window.
@@ -36,6 +39,7 @@ int main(int argc, char* argv[]) {
 
   pennatran::TFormEnvironment environment;
   environment.Folders = pennatran::RunningAppFolders();
+  environment.ScratchWatch = pennatran::InterruptScratchWatch;
   pennatran::MainWindow form(std::move(environment));
   form.show();
   pennatran::OpenCommandLineFiles(form, arguments.mid(1));

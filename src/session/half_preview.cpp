@@ -64,7 +64,7 @@ void THalfSession::DrawPreview(TCanvas& canvas, int32_t pixelWidth, int32_t pixe
 }
 
 bool THalfSession::RecordPreview(TCanvas& recorder, int32_t pixelWidth, int32_t pixelHeight) {
-  if (!IsOpened || Doc.LoadError.NotADrawing() || pixelWidth <= 0 || pixelHeight <= 0) {
+  if (!IsOpened || pixelWidth <= 0 || pixelHeight <= 0) {
     return false;
   }
   if (!PaletteSource) {
