@@ -220,7 +220,7 @@ const PennatranOffice = (() => {
       let rows;
       try {
         const bytes = await readOrNull(drawing);
-        rows = bytes ? await engine.call(id, "compare", bytes, drawing.name) : [];
+        rows = bytes ? await engine.call(id, "compare", bytes, drawing.name, page.texts.colorLabels) : [];
       } finally {
         await engine.destroy(id);
       }

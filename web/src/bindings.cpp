@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "color_labels.h"
 #include "jww/text_encoding.h"
 #include "palette/palette.h"
 #include "palette/palette_file_error.h"
@@ -53,12 +54,6 @@ val Differing(const THalfSession& destination, const THalfSession& source, TSlot
   return Flags(MarkedListLines(kind, destination.DifferingFrom(source, kind)));
 }
 
-// The page's words before a colour line's numbers, { width, pointRadius } in its language.
-TColorLineLabels ColorLabels(const val& labels) {
-  return {Utf8ToSjis(labels["width"].as<std::string>()),
-          Utf8ToSjis(labels["pointRadius"].as<std::string>())};
-}
-
 // The page's patterns for the core's messages, keyed by the English pattern; a pattern
 // the page does not word stays English.
 TMessageWords MessageWords(const val& words) {
@@ -99,7 +94,7 @@ val LineTypeListed(const THalfSession& drawing) {
 }
 
 val ColorLines(const THalfSession& drawing, const val& labels) {
-  return Strings(drawing.ListTexts(TSlotKind::Color, ColorLabels(labels)));
+  return Strings(drawing.ListTexts(TSlotKind::Color, ColorLabelsOf(labels)));
 }
 
 val LineTypeLines(const THalfSession& drawing) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "color_labels.h"
 #include "jww/color.h"
 #include "jww/load_error.h"
 #include "jww/temp_folder.h"
@@ -28,8 +29,7 @@ namespace {
 namespace fs = std::filesystem;
 using emscripten::val;
 
-// The same words the page's lists use, so that a compared line reads as its list line does.
-const TColorLineLabels kColorLabels = {"\x95\x9D:", "\x93\x5F\x94\xBC\x8C\x61:"};
+// The swatch width the page's lists use, so that a compared line reads as its list line does.
 constexpr int32_t kSwatchWidth = 36;
 
 // A drawing's bytes as a file under its own name in a fresh scratch folder, removed with it.
@@ -105,10 +105,10 @@ uint32_t Rgb(TColor color) {
   return static_cast<uint32_t>(ColorRed(color) << 16 | ColorGreen(color) << 8 | ColorBlue(color));
 }
 
-val ColorSide(const TPalette& palette, TSlot slot) {
+val ColorSide(const TPalette& palette, TSlot slot, const TColorLineLabels& labels) {
   const TEntJwwColorExNo& entry = palette.Colors[slot];
   val out = val::object();
-  out.set("text", SjisToUtf8(ListLine(entry, slot, kColorLabels)));
+  out.set("text", SjisToUtf8(ListLine(entry, slot, labels)));
   out.set("screen", Rgb(entry.ScreenColor));
   out.set("print", Rgb(entry.PrintColor));
   return out;
@@ -162,8 +162,9 @@ class TOfficeSource {
   }
 
   // The differing slots of a readable drawing, each as the lists draw it, source first.
-  val Compare(const std::string& bytes, const std::string& name) const {
+  val Compare(const std::string& bytes, const std::string& name, const val& labelWords) const {
     const TScratchFile file(bytes, name);
+    const TColorLineLabels labels = ColorLabelsOf(labelWords);
     TPalette drawing;
     TPaletteSourceError error;
     val rows = val::array();
@@ -172,8 +173,8 @@ class TOfficeSource {
       val row = val::object();
       row.set("kind", std::string("color"));
       row.set("slot", slot.Number());
-      row.set("source", ColorSide(Palette, slot));
-      row.set("drawing", ColorSide(drawing, slot));
+      row.set("source", ColorSide(Palette, slot, labels));
+      row.set("drawing", ColorSide(drawing, slot, labels));
       rows.call<void>("push", row);
     }
     for (const TSlot slot : DifferingSlots(Palette, drawing, TSlotKind::LineType)) {

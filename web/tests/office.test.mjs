@@ -181,6 +181,10 @@ test("audits and applies a folder in place as the command line does", async () =
     `${line.dataset.kind} ${line.querySelectorAll(".color-swatch").length} ${line.querySelectorAll("canvas").length}`));
   assert.equal(sides.length, partly.slots);
   for (const side of sides) assert.match(side, /^(color 4 0|lineType 0 2)$/);
+  // The compared colour lines read as the English page's lists do.
+  const compared = await tab.locator("#office-compare").textContent();
+  assert.match(compared, / width:\d+ .* point radius:/);
+  assert.doesNotMatch(compared, /幅|点半径/);
   if (process.env.PENNATRAN_AUDIT_SCREENSHOT) {
     await tab.click("#office-audit-table button >> text=sub/tweaked.jww");
     await tab.waitForFunction(() => document.querySelectorAll("#office-compare tbody tr").length === 4);
