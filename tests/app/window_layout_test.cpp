@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QWindow>
+#include <filesystem>
 #include <fstream>
 
 #include "window_fixture.h"
@@ -74,6 +75,7 @@ TEST_F(WindowLayoutTest, AnOpenedDrawingIsListedFromItsFirstLine) {
 
 // The test screen is 800 by 600: a window saved larger comes back inside it.
 TEST_F(WindowLayoutTest, ASavedSizeLargerThanTheScreenIsShrunkOntoIt) {
+  std::filesystem::create_directories(Folders.SettingsPath.parent_path());
   std::ofstream(Folders.SettingsPath, std::ios::binary) << "24\r\n24\r\n1200\r\n1200\r\n";
   CreateWindow();
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
