@@ -6,7 +6,7 @@
 
 const PennatranOffice = (() => {
   const $ = (selector) => document.querySelector(selector);
-  const hex6 = (value) => value.toString(16).toUpperCase().padStart(6, "0");
+  const { colorSwatch, lineTypeSwatch } = PennatranSwatches;
   const { isDrawingName, collectHandles, byPath, drawingsOfFolderInput, droppedDrawings } = PennatranOfficeFiles;
 
   function wire(page) {
@@ -126,14 +126,15 @@ const PennatranOffice = (() => {
         await page.information(texts.noFolder);
         return;
       }
+      // The last job's summary goes at once, before anything is read.
+      $("#office-summary").textContent = "";
+      results.replaceChildren();
       const office = await officeSource();
       if (!office) return;
       const { engine, id } = office;
       const body = table.tBodies[0];
       body.replaceChildren();
       compare.hidden = true;
-      results.replaceChildren();
-      $("#office-summary").textContent = "";
       table.hidden = false;
       const counts = { match: 0, differ: 0, unreadable: 0 };
       const drawings = folder.drawings;
@@ -180,36 +181,14 @@ const PennatranOffice = (() => {
 
     function colorCell(side) {
       const cell = document.createElement("td");
-      for (const rgb of [side.screen, side.print]) {
-        const swatch = document.createElement("span");
-        swatch.className = "swatch color-swatch";
-        swatch.style.backgroundColor = `#${hex6(rgb)}`;
-        cell.append(swatch);
-      }
-      cell.append(side.text);
+      cell.append(colorSwatch(side.screen), colorSwatch(side.print), side.text);
       return cell;
     }
 
     // The line type across a white bar, as the lists draw it.
     function lineTypeCell(side) {
       const cell = document.createElement("td");
-      const width = 36;
-      const height = 9;
-      const scale = Math.max(1, Math.round(window.devicePixelRatio || 1));
-      const swatch = document.createElement("canvas");
-      swatch.className = "swatch linetype-swatch";
-      swatch.width = width * scale;
-      swatch.height = height * scale;
-      const ctx = swatch.getContext("2d");
-      ctx.scale(scale, scale);
-      ctx.fillStyle = "#FFFFFF";
-      ctx.fillRect(0, 0, width, height);
-      ctx.fillStyle = "#000000";
-      const thickness = 2;
-      for (let i = 0; i + 1 < side.dashes.length; i += 2) {
-        ctx.fillRect(side.dashes[i], (height - thickness) / 2, side.dashes[i + 1], thickness);
-      }
-      cell.append(swatch, side.text);
+      cell.append(lineTypeSwatch(side.dashes), side.text);
       return cell;
     }
 

@@ -44,37 +44,9 @@
   }
   loading.hidden = true;
 
-  const hex6 = (value) => value.toString(16).toUpperCase().padStart(6, "0");
+  const { hex6, swatchWidth, colorSwatch, lineTypeSwatch } = PennatranSwatches;
   // The drawing's colour value, red in the low byte, from 0xRRGGBB.
   const stored = (rgb) => ((rgb & 0xff) << 16) | (rgb & 0xff00) | (rgb >>> 16);
-
-  function colorSwatch(rgb) {
-    const swatch = document.createElement("span");
-    swatch.className = "swatch color-swatch";
-    swatch.style.backgroundColor = `#${hex6(rgb)}`;
-    return swatch;
-  }
-
-  // The line type drawn across a white bar, two periods wide, from the core's dashes for it.
-  const swatchWidth = 36;
-  function lineTypeSwatch(dashes) {
-    const width = swatchWidth;
-    const height = 9;
-    const scale = Math.max(1, Math.round(window.devicePixelRatio || 1));
-    const swatch = document.createElement("canvas");
-    swatch.className = "swatch linetype-swatch";
-    swatch.width = width * scale;
-    swatch.height = height * scale;
-    const ctx = swatch.getContext("2d");
-    ctx.scale(scale, scale);
-    ctx.fillStyle = "#FFFFFF";
-    ctx.fillRect(0, 0, width, height);
-    ctx.fillStyle = "#000000";
-    const thickness = 2;
-    const top = (height - thickness) / 2;
-    for (let i = 0; i + 1 < dashes.length; i += 2) ctx.fillRect(dashes[i], top, dashes[i + 1], thickness);
-    return swatch;
-  }
 
   async function showColorOf(drawing, line) {
     const [screen, print] = await Promise.all([engine.call(drawing, "screenColor", line),
