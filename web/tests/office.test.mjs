@@ -4,13 +4,12 @@
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
-import { createServer } from "node:http";
 import { cpSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync, copyFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
 import { dirname, join, relative, resolve } from "node:path";
 import { fileURLToPath, pathToFileURL } from "node:url";
-import { chromium } from "playwright-core";
+import { launchChromium, serveFolder } from "./browser_support.mjs";
 
 const root = resolve(dirname(fileURLToPath(import.meta.url)), "../..");
 const dist = join(root, "web/dist");
@@ -79,24 +78,9 @@ function cliJson(args, root) {
 
 before(async () => {
   makeTree();
-  server = createServer((request, response) => {
-    const types = { ".html": "text/html", ".js": "text/javascript", ".css": "text/css", ".svg": "image/svg+xml" };
-    const name = new URL(request.url, "http://host").pathname.replace(/^\/$/, "/index.html");
-    try {
-      const body = readFileSync(join(dist, name.replace(/\.\.+/g, "")));
-      response.writeHead(200, { "Content-Type": types[name.slice(name.lastIndexOf("."))] || "application/octet-stream" });
-      response.end(body);
-    } catch {
-      response.writeHead(404).end();
-    }
-  });
-  await new Promise((done) => server.listen(0, "127.0.0.1", done));
-  served = `http://127.0.0.1:${server.address().port}/`;
-  browser = await chromium.launch({
-    executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
-    args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-      "--disable-background-networking", "--disable-component-update", "--disable-sync"],
-  });
+  server = await serveFolder(dist);
+  served = server.url;
+  browser = await launchChromium();
 });
 
 after(async () => {

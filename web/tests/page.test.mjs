@@ -5,12 +5,11 @@
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
-import { createServer } from "node:http";
 import { mkdtempSync, readFileSync, rmSync, copyFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { dirname, join, resolve } from "node:path";
 import { fileURLToPath, pathToFileURL } from "node:url";
-import { chromium } from "playwright-core";
+import { launchChromium, serveFolder } from "./browser_support.mjs";
 
 const root = resolve(dirname(fileURLToPath(import.meta.url)), "../..");
 const dist = join(root, "web/dist");
@@ -26,11 +25,7 @@ const scratch = mkdtempSync(join(tmpdir(), "pennatran-web-"));
 let browser;
 
 before(async () => {
-  browser = await chromium.launch({
-    executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
-    args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-      "--disable-background-networking", "--disable-component-update", "--disable-sync"],
-  });
+  browser = await launchChromium();
 });
 
 after(async () => {
@@ -66,23 +61,6 @@ async function openDrawing(tab, side, file, colorLines = 240) {
   await tab.waitForFunction(([id, count]) =>
     document.querySelectorAll(`#${id} [data-role=colors] li`).length === count, [side, colorLines]);
   await tab.evaluate((id) => window.pennatranPage.previewShown(id), side);
-}
-
-// A static host of the page's files on 127.0.0.1; close() stops it.
-async function serveDist() {
-  const types = { ".html": "text/html", ".js": "text/javascript", ".css": "text/css", ".svg": "image/svg+xml" };
-  const server = createServer((request, response) => {
-    const name = new URL(request.url, "http://host").pathname.replace(/^\/$/, "/index.html");
-    try {
-      const body = readFileSync(join(dist, name.replace(/\.\.+/g, "")));
-      response.writeHead(200, { "Content-Type": types[name.slice(name.lastIndexOf("."))] || "application/octet-stream" });
-      response.end(body);
-    } catch {
-      response.writeHead(404).end();
-    }
-  });
-  await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
-  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
 }
 
 // The next message box's text, answered with the given button.
@@ -296,7 +274,7 @@ test("exports the source's chosen slots as a palette file and takes one as sourc
 
 // Any static host serves the same files: nothing else is asked for.
 test("works from a static host", async () => {
-  const server = await serveDist();
+  const server = await serveFolder(dist);
   try {
     const { context, tab, errors } = await openPage("ja-JP", 1, server.url);
     await openDrawing(tab, "source", examples.source);
@@ -451,7 +429,7 @@ test("chooses several lines by touch", async () => {
 // own tasks stay short. The longest one is printed; the time goals belong to the benchmark.
 for (const where of ["file://", "127.0.0.1"]) {
   test(`loads and previews in the worker, served from ${where}`, async (t) => {
-    const server = where === "file://" ? null : await serveDist();
+    const server = where === "file://" ? null : await serveFolder(dist);
     const big = join(scratch, "big.jww");
     execFileSync(genDrawing, [big, "100000"]);
     try {
