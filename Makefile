@@ -18,7 +18,7 @@ PACKAGES := build-essential cmake pkg-config git python3 python3-jsonschema \
   libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth imagemagick \
   clang clang-format libclang-rt-14-dev desktop-file-utils lintian xdg-utils libfile-mimeinfo-perl \
   shared-mime-info dpkg-dev emscripten node-acorn chromium qt6-l10n-tools qt6-tools-dev \
-  qt6-translations-l10n
+  qt6-translations-l10n appstream
 
 .PHONY: format-check all deps build build-asan test test-normal test-asan test-package demo run screenshot \
   bench fuzz clean format install package web web-build web-serve test-web web-screenshot translations
@@ -79,8 +79,8 @@ run: build
 screenshot: build
 	@bash tools/screenshot.sh $(BUILD)
 
-bench: build web-build
-	@bash tools/bench.sh $(BUILD) $(WEB_BUILD)
+bench: build web
+	@bash tools/bench.sh $(BUILD) $(WEB_BUILD) $(WEB_DIST)
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -104,9 +104,14 @@ web-build: build $(WEB_BUILD)/CMakeCache.txt
 web: web-build
 	rm -rf $(WEB_DIST)
 	mkdir -p $(WEB_DIST)
-	cp $(WEB_BUILD)/pennatran.js $(WEB_DIST)/
+	cp $(WEB_BUILD)/pennatran-worker.js $(WEB_DIST)/
 	if [ -d web/page ]; then cp -r web/page/. $(WEB_DIST)/; fi
 	cp packaging/icons/pennatran.svg $(WEB_DIST)/
+	# The zip writer of the page's folder fallback: fflate from npm at the version that
+	# web/package-lock.json pins, shipped with its licence.
+	cd web && npm ci --no-audit --no-fund --loglevel=error
+	cp web/node_modules/fflate/umd/index.js $(WEB_DIST)/fflate.js
+	cp web/node_modules/fflate/LICENSE $(WEB_DIST)/fflate-LICENSE.txt
 	@bash tools/web_size.sh $(WEB_DIST)
 
 web-serve: web
@@ -120,11 +125,13 @@ WEB_TEST := command -v npm >/dev/null && cd web/tests && npm ci --no-audit --no-
 
 test-web: web
 	bash tools/web_identity.sh $(BUILD) $(WEB_BUILD)
-	$(WEB_TEST) node --test page.test.mjs
+	$(WEB_TEST) node --test page.test.mjs office.test.mjs
 
-# Redraws docs/web-page.png from the example drawings while the browser test runs.
+# Redraws docs/web-page.png and docs/web-audit.png from the example drawings while the browser
+# tests run.
 web-screenshot: web
-	$(WEB_TEST) PENNATRAN_SCREENSHOT=$(CURDIR)/docs/web-page.png node --test page.test.mjs
+	$(WEB_TEST) PENNATRAN_SCREENSHOT=$(CURDIR)/docs/web-page.png \
+	  PENNATRAN_AUDIT_SCREENSHOT=$(CURDIR)/docs/web-audit.png node --test page.test.mjs office.test.mjs
 
 # The tracked sources as clang-format lays them out; CI fails on any difference.
 format-check: deps

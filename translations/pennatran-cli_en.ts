@@ -249,6 +249,10 @@
         <source>保存先の図面ファイルはほかの処理が使用中です。</source>
         <translation>Another run is using the drawing file.</translation>
     </message>
+    <message>
+        <source>保存先の図面ファイルは読み込んだ後にほかで書き換えられています。</source>
+        <translation>The drawing file was written elsewhere after it was read.</translation>
+    </message>
 </context>
 <context>
     <name>apply</name>

@@ -23,6 +23,10 @@
         <source>保存先の図面ファイルはほかの処理が使用中です。</source>
         <translation>Another run is using the drawing file.</translation>
     </message>
+    <message>
+        <source>保存先の図面ファイルは読み込んだ後にほかで書き換えられています。</source>
+        <translation>The drawing file was written elsewhere after it was read.</translation>
+    </message>
 </context>
 <context>
     <name>TBatchApply</name>
@@ -124,6 +128,35 @@
     <message>
         <source>パレットファイル(*.json)</source>
         <translation>Palette files (*.json)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowHelp</name>
+    <message>
+        <source>使い方: pennatran [コピー先]
+        pennatran コピー元 コピー先
+Jw_cad の図面（.jww）の間で、SXF対応拡張ユーザー線色と線種をウィンドウでコピーします。
+
+  コピー元     コピー元の図面ファイルかパレットファイル。左半分に開きます。
+  コピー先     コピー先の図面ファイル。右半分に開きます。ファイルが一つだけのときは
+               コピー先として開きます。
+  --help       この説明を表示して終了します。
+  --version    版を表示して終了します。
+
+書き出し、適用、比較、点検は pennatran-cli で行います（pennatran-cli --help）。
+</source>
+        <translation>Usage: pennatran [DESTINATION]
+       pennatran SOURCE DESTINATION
+Copies the SXF user colours and line types between Jw_cad drawings (.jww) in a window.
+
+  SOURCE       the source drawing, or a palette file; opens in the left half.
+  DESTINATION  the destination drawing; opens in the right half. A single file
+               opens as the destination.
+  --help       print this help and exit.
+  --version    print the version and exit.
+
+Export, apply, diff and audit are done with pennatran-cli (pennatran-cli --help).
+</translation>
     </message>
 </context>
 <context>
@@ -263,6 +296,20 @@
     <message>
         <source>「%1」：%2</source>
         <translation>&quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>図面ファイル「%1」は、このウィンドウで読み込んだ後にほかで書き換えられています。
+再読み込みすると、このウィンドウでコピーした内容は破棄されます。上書きすると、ほかで書き換えた内容は失われます。</source>
+        <translation>The drawing file &quot;%1&quot; was written elsewhere after this window read it.
+Reload drops the copies made in this window; Overwrite loses what was written elsewhere.</translation>
+    </message>
+    <message>
+        <source>再読み込み</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>上書き</source>
+        <translation>Overwrite</translation>
     </message>
 </context>
 </TS>

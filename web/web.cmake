@@ -38,3 +38,16 @@ pennatran_node_program(text_identity web/tests/text_identity_main.cpp)
 pennatran_node_program(load_identity web/tests/load_identity_main.cpp)
 pennatran_node_program(load_from_memory_bench web/bench/load_from_memory_main.cpp)
 target_include_directories(load_from_memory_bench PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/bench)
+
+# The page's worker. A page opened from a file:// path may start a worker only from a Blob
+# URL, and such a worker can load nothing by URL: its whole source comes with the page.
+set(worker_bundle ${CMAKE_BINARY_DIR}/pennatran-worker.js)
+add_custom_command(
+  OUTPUT ${worker_bundle}
+  COMMAND ${CMAKE_COMMAND} -DMODULE=$<TARGET_FILE:pennatran_web>
+          -DWORKER=${CMAKE_CURRENT_SOURCE_DIR}/web/worker/engine_worker.js -DOUT=${worker_bundle}
+          -P ${CMAKE_CURRENT_SOURCE_DIR}/web/worker/bundle.cmake
+  DEPENDS pennatran_web ${CMAKE_CURRENT_SOURCE_DIR}/web/worker/engine_worker.js
+          ${CMAKE_CURRENT_SOURCE_DIR}/web/worker/bundle.cmake
+  COMMENT "Writing the page's worker script")
+add_custom_target(pennatran_worker ALL DEPENDS ${worker_bundle})

@@ -3,53 +3,40 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QStandardPaths>
-#include <fstream>
 #include <system_error>
 
 namespace pennatran {
 
 namespace fs = std::filesystem;
 
-TAppFolders ResolveAppFolders(const fs::path& executablePath, bool executableFolderWritable,
-                              const fs::path& configDir, const fs::path& dataDir) {
+TAppFolders ResolveAppFolders(const fs::path& executablePath, const fs::path& configDir) {
   TAppFolders folders;
-  folders.AppDir = executablePath.parent_path();
-  fs::path settingsName = executablePath.filename();
-  settingsName.replace_extension(".dat");
-  const fs::path& settingsFolder = executableFolderWritable ? folders.AppDir : configDir;
-  const fs::path& scratchFolder = executableFolderWritable ? folders.AppDir : dataDir;
-  folders.SettingsPath = settingsFolder / settingsName;
-  folders.SourceScratch = scratchFolder / "TEMP";
-  folders.DestinationScratch = scratchFolder / "TEMP2";
+  folders.SettingsPath = configDir / "pennatran.dat";
+  fs::path oldName = executablePath.filename();
+  oldName.replace_extension(".dat");
+  folders.OldSettingsPath = executablePath.parent_path() / oldName;
   return folders;
 }
 
-bool IsFolderWritable(const fs::path& folder) {
+fs::path TakeOverOldSettings(const TAppFolders& folders) {
   std::error_code ec;
-  if (!fs::is_directory(folder, ec)) return false;
-  const fs::path probe = folder / ".pennatran-write-probe";
-  bool created = false;
-  {
-    std::ofstream out(probe, std::ios::binary | std::ios::trunc);
-    created = out.good();
-  }
-  fs::remove(probe, ec);
-  return created;
+  if (fs::exists(folders.SettingsPath, ec) || !fs::is_regular_file(folders.OldSettingsPath, ec))
+    return folders.SettingsPath;
+  fs::create_directories(folders.SettingsPath.parent_path(), ec);
+  fs::rename(folders.OldSettingsPath, folders.SettingsPath, ec);
+  if (!ec) return folders.SettingsPath;
+  // Another file system, or a folder this user may not change (an installed program):
+  // the copy is what later starts read.
+  if (!fs::copy_file(folders.OldSettingsPath, folders.SettingsPath, ec) || ec)
+    return folders.OldSettingsPath;
+  fs::remove(folders.OldSettingsPath, ec);
+  return folders.SettingsPath;
 }
 
 TAppFolders RunningAppFolders() {
-  const fs::path executable = ToFsPath(QCoreApplication::applicationFilePath());
-  const bool writable = IsFolderWritable(executable.parent_path());
-  fs::path configDir;
-  fs::path dataDir;
-  if (!writable) {
-    configDir = ToFsPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
-    dataDir = ToFsPath(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
-    std::error_code ec;
-    fs::create_directories(configDir, ec);
-    fs::create_directories(dataDir, ec);
-  }
-  return ResolveAppFolders(executable, writable, configDir, dataDir);
+  return ResolveAppFolders(
+      ToFsPath(QCoreApplication::applicationFilePath()),
+      ToFsPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
 }
 
 fs::path ToFsPath(const QString& path) {

@@ -1,5 +1,5 @@
-// Where the window keeps its settings file and the scratch folders its drawings' images are
-// extracted to.
+// Where the window keeps its settings file. Its scratch folders are its own temporary
+// folders (TTempFolder), made per window.
 #pragma once
 
 #include <QString>
@@ -8,24 +8,21 @@
 namespace pennatran {
 
 struct TAppFolders {
-  std::filesystem::path AppDir;              // the executable's folder
-  std::filesystem::path SettingsPath;        // <executable name>.dat
-  std::filesystem::path SourceScratch;       // source side's images
-  std::filesystem::path DestinationScratch;  // destination side's images
+  std::filesystem::path SettingsPath;  // pennatran.dat in the user's configuration folder
+  // Beside the executable, where earlier versions kept it: read once and moved.
+  std::filesystem::path OldSettingsPath;
 };
 
-// Beside the executable when its folder can be written; otherwise the settings file goes to
-// configDir and the scratch folders to dataDir, so that an installed program still keeps
-// its settings and can extract (and later re-embed) images.
+// The settings file in configDir, and the one beside the executable (<executable name>.dat).
 TAppFolders ResolveAppFolders(const std::filesystem::path& executablePath,
-                              bool executableFolderWritable, const std::filesystem::path& configDir,
-                              const std::filesystem::path& dataDir);
+                              const std::filesystem::path& configDir);
 
-// True when a file can be created in the folder (checked by creating and deleting one).
-bool IsFolderWritable(const std::filesystem::path& folder);
+// The settings file to read. When only an earlier version's file exists, it is moved to
+// SettingsPath first; should it not move, it is read where it is, this once.
+std::filesystem::path TakeOverOldSettings(const TAppFolders& folders);
 
-// The folders of the running program, with Qt's per-user locations as the fallback.
-// Needs a QCoreApplication.
+// The folders of the running program: Qt's per-user configuration folder
+// (~/.config/Pennatran on Linux). Needs a QCoreApplication with its name set.
 TAppFolders RunningAppFolders();
 
 // Conversions between Qt strings and file system paths without loss on any platform.

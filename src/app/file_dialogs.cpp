@@ -2,7 +2,12 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QScreen>
 #include <QStringList>
+#include <QTreeView>
+#include <algorithm>
 
 namespace pennatran {
 
@@ -15,8 +20,29 @@ QString Filter(const char* text) {
   return QCoreApplication::translate("TQtFileDialogs", text);
 }
 
+// The detail view shows each file's size, type and date whole, and its name in what is
+// left of a dialog about 120 characters wide (less on a small screen).
+void ShowColumnsWhole(QFileDialog& dialog) {
+  auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+  if (view == nullptr) return;
+  QHeaderView* header = view->header();
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  for (int column = 1; column < header->count(); ++column)
+    header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+  const QFontMetrics metrics(dialog.font());
+  QSize size(std::max(dialog.width(), metrics.averageCharWidth() * 120),
+             std::max(dialog.height(), metrics.height() * 26));
+  if (const QScreen* screen = dialog.screen())
+    size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+  dialog.resize(size);
+}
+
 std::optional<QString> RunDialog(QFileDialog& dialog, const QString& initialFolder,
                                  const QString& fileName, const QStringList& filters) {
+  // Qt's own dialog speaks the window's language; a desktop's dialog speaks the desktop's.
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  ShowColumnsWhole(dialog);
   dialog.setNameFilters(filters);
   dialog.setDefaultSuffix(QStringLiteral("jww"));
   dialog.setSizeGripEnabled(true);

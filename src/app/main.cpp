@@ -8,6 +8,8 @@
 #include "app/command_line_files.h"
 #include "app/main_window.h"
 #include "app/screenshot_mode.h"
+#include "app/window_help.h"
+#include "interrupt/interrupt_cleanup.h"
 
 int main(int argc, char* argv[]) {
   // Answered before the application starts, so it needs no display.
@@ -15,8 +17,17 @@ int main(int argc, char* argv[]) {
     std::cout << "pennatran " PENNATRAN_VERSION "\n";
     return 0;
   }
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::cout << pennatran::WindowHelpText(
+        pennatran::LanguageOfLocale(pennatran::MessagesLocale()));
+    return 0;
+  }
+  // Before Qt starts a thread: every thread leaves the signals to the cleanup.
+  pennatran::InstallInterruptCleanup();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Pennatran"));
+  // Where the window system takes the icon from the desktop entry rather than the window.
+  QGuiApplication::setDesktopFileName(QStringLiteral("pennatran"));
   pennatran::InstallWindowLanguage(application,
                                    pennatran::LanguageOfLocale(pennatran::MessagesLocale()));
 
@@ -28,6 +39,7 @@ int main(int argc, char* argv[]) {
 
   pennatran::TFormEnvironment environment;
   environment.Folders = pennatran::RunningAppFolders();
+  environment.ScratchWatch = pennatran::InterruptScratchWatch;
   pennatran::MainWindow form(std::move(environment));
   form.show();
   pennatran::OpenCommandLineFiles(form, arguments.mid(1));

@@ -14,7 +14,9 @@
 #include "app/file_dialogs.h"
 #include "app/messages.h"
 #include "app/settings_file.h"
+#include "jww/file_stamp.h"
 #include "jww/jww_data.h"
+#include "jww/temp_folder.h"
 #include "render/render_context.h"
 #include "session/half_session.h"
 
@@ -34,6 +36,9 @@ class TPreviewImage;
 // printer, the X11 keyboard, the local clock and the screen's device pixel ratio.
 struct TFormEnvironment {
   TAppFolders Folders;
+  // The watch of each half's scratch folder (the program's interrupt cleanup); none when
+  // empty.
+  std::function<TScratchWatch()> ScratchWatch;
   std::unique_ptr<TMessages> Messages;
   std::unique_ptr<TFileDialogs> Dialogs;
   std::unique_ptr<TBatchDialogs> BatchDialogs;
@@ -54,6 +59,11 @@ std::vector<TSlot> SelectedListSlots(const QListWidget* list);
 struct TWindowSide {
   // Made when the window is first shown, ended when it closes.
   std::unique_ptr<THalfSession> Session;
+  // The file this side showed in the last session: the side starts empty, and its open
+  // dialog starts from this file until the side opens one.
+  QString LastPath;
+  // The half's own folder for its drawing's images, private to this window.
+  std::unique_ptr<TTempFolder> Scratch;
 
   QWidget* Half = nullptr;
   TCaptionPanel* PathPanel = nullptr;
@@ -84,6 +94,7 @@ class MainWindow : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -98,6 +109,9 @@ class MainWindow : public QWidget {
   QWidget* BuildButtonBar();
   void BuildKeyboard();
   void ApplySettings(const TWindowSettings& settings);
+  // Keeps the window's frame on the screens; the frame is known only once the window
+  // system has drawn it, after the settings were applied.
+  void PlaceOnScreens();
   TWindowSettings CurrentSettings() const;
 
   // Start and end.
@@ -109,12 +123,18 @@ class MainWindow : public QWidget {
   void BrowseAndOpen(TWindowSide& side);
   // Ctrl+O: the browse button of the half with the focus, the source's when neither has.
   void OpenFocusedHalf();
-  // The file chosen in the open dialog, starting where the path panel points.
-  std::optional<QString> Browse(const TCaptionPanel* pathPanel);
+  // The file chosen in the open dialog, starting where the path panel points (or, while the
+  // side shows no file, at the file it showed in the last session).
+  std::optional<QString> Browse(const TWindowSide& side);
+  // The path the side's panel shows, else the one it showed in the last session.
+  static QString RememberedPath(const TWindowSide& side);
   // Shows path in the side's path panel and opens it if it is a file: a drawing, or on the
-  // source half a palette file. A palette file that cannot be opened there leaves the half
-  // as it was.
+  // source half a palette file. A palette file that cannot be opened there, and a file that
+  // is no drawing, leave the half as it was. The destination's copies not saved are
+  // settled first.
   void OpenSideFile(TWindowSide& side, const QString& path);
+  // Loads the drawing at path into the side and shows it, or says why it did not.
+  void LoadSideDrawing(TWindowSide& side, const QString& path);
   // False when the file is not a palette file; else opens it on the side, or says why not.
   bool OpenIfPaletteFile(TWindowSide& side, const QString& path);
   void CloseSideFile(TWindowSide& side);
@@ -131,6 +151,8 @@ class MainWindow : public QWidget {
   // Lists: one line for each slot the side holds.
   void FillColorList(const TWindowSide& side);
   void FillLineTypeList(const TWindowSide& side);
+  // Fills both lists of a side that opened a file, each shown from its first line.
+  void ShowOpenedLists(const TWindowSide& side);
   // Marks the destination lines whose slot differs from the source's (none unless both
   // sides are open).
   void UpdateDifferenceMarks();
@@ -150,9 +172,13 @@ class MainWindow : public QWidget {
   bool BothSidesOpen();
   void OnSave();
   void OnExit();
-  // Before the window closes with copies not saved: saves them on Yes, and returns false
-  // when the window is to stay open (Cancel, or a save that did not happen).
-  bool SaveBeforeClosing();
+  // Before the window closes or the destination takes another file, with copies not saved:
+  // saves them on Yes, and returns false when nothing is to go on (Cancel, or a save that
+  // did not happen).
+  bool SettleUnsavedCopies();
+  // Saves the destination to path under the file lock. Over the file it was read from, the
+  // save is refused (ChangedOnDisk) when someone else wrote that since, unless overwrite.
+  bool SaveDestination(const QString& path, bool overwrite, TSaveError& error);
   // Several drawings or a folder dropped on the destination half: after one confirmation,
   // puts the source's slots into each of them in place and lists the outcome.
   void ApplyToDroppedDrawings(const QStringList& paths);
@@ -178,10 +204,14 @@ class MainWindow : public QWidget {
 
   // State. What the previous preview set-up left for the next, in either half.
   TPreviewCarry Carry;
+  // The destination's file as it was read, or as this window last saved it.
+  TFileStamp DestinationStamp;
   // What RenderContext shows before the window is first shown.
   TRenderContext NoPreview;
   bool Shown = false;
   bool Closed = false;
+  // The settings placed the client area; the frame around it still needs a place.
+  bool FramePending = false;
 };
 
 }  // namespace pennatran

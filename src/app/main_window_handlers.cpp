@@ -18,6 +18,7 @@
 #include "app/panel_button.h"
 #include "app/preview_image.h"
 #include "jww/file_lock.h"
+#include "jww/file_stamp.h"
 #include "qtcanvas/qt_canvas.h"
 
 namespace pennatran {
@@ -66,6 +67,19 @@ QString SaveIncomplete() {
   return MainWindow::tr(
       "コピー先ファイルは最後まで読み込めていません。このまま保存すると、読み込めなかった部分は"
       "失われます。保存しますか？");
+}
+QString ChangedSinceRead(const QString& path) {
+  return MainWindow::tr(
+             "図面ファイル「%1」は、このウィンドウで読み込んだ後にほかで書き換えられています。\n"
+             "再読み込みすると、このウィンドウでコピーした内容は破棄されます。上書きすると、ほかで"
+             "書き換えた内容は失われます。")
+      .arg(path);
+}
+QString ReloadLabel() {
+  return MainWindow::tr("再読み込み");
+}
+QString OverwriteLabel() {
+  return MainWindow::tr("上書き");
 }
 QString UnsavedCopies() {
   return MainWindow::tr("コピー先にコピーした内容が保存されていません。保存しますか？");
@@ -136,7 +150,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (Shown && !Closed && !SaveBeforeClosing()) {
+  if (Shown && !Closed && !SettleUnsavedCopies()) {
     event->ignore();
     return;
   }
@@ -144,7 +158,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-bool MainWindow::SaveBeforeClosing() {
+bool MainWindow::SettleUnsavedCopies() {
   if (!IsOpen(Destination) || !Destination.Session->Unsaved()) return true;
   switch (Env.Messages->QuestionWithCancel(UnsavedCopies())) {
     case TAnswer::Yes:
@@ -159,15 +173,15 @@ bool MainWindow::SaveBeforeClosing() {
 }
 
 void MainWindow::FormShow() {
-  ApplySettings(LoadSettings(Env.Folders.SettingsPath));
+  ApplySettings(LoadSettings(TakeOverOldSettings(Env.Folders)));
   const TPreviewEnvironment preview{Env.PrinterResolution, Env.Clock, Env.EscapePressed};
   Source.Session = std::make_unique<THalfSession>(preview);
   Destination.Session = std::make_unique<THalfSession>(preview);
-  Source.Session->SetScratchFolder(Env.Folders.SourceScratch);
-  Destination.Session->SetScratchFolder(Env.Folders.DestinationScratch);
-  std::error_code ec;
-  std::filesystem::create_directories(Env.Folders.SourceScratch, ec);
-  std::filesystem::create_directories(Env.Folders.DestinationScratch, ec);
+  for (TWindowSide* side : {&Source, &Destination}) {
+    side->Scratch =
+        std::make_unique<TTempFolder>(Env.ScratchWatch ? Env.ScratchWatch() : TScratchWatch{});
+    side->Session->SetScratchFolder(side->Scratch->Path());
+  }
   Carry = {};
   const TLocalDateTime start = Env.Clock();
   for (TWindowSide* side : {&Source, &Destination})
@@ -184,15 +198,15 @@ void MainWindow::FormShow() {
 
 void MainWindow::FormClose() {
   Closed = true;
+  std::error_code ec;
+  std::filesystem::create_directories(Env.Folders.SettingsPath.parent_path(), ec);
   SaveSettings(Env.Folders.SettingsPath, CurrentSettings());
   CloseSideFile(Destination);
   CloseSideFile(Source);
   Destination.Session.reset();
   Source.Session.reset();
-  // Only empty folders go; a folder that still holds files stays.
-  std::error_code ec;
-  std::filesystem::remove(Env.Folders.DestinationScratch, ec);
-  std::filesystem::remove(Env.Folders.SourceScratch, ec);
+  Destination.Scratch.reset();
+  Source.Scratch.reset();
 }
 
 const TJwwData* MainWindow::Document(const TWindowSide& side) {
@@ -219,33 +233,48 @@ void MainWindow::OpenDestination(const QString& path) {
 
 void MainWindow::BrowseAndOpen(TWindowSide& side) {
   if (!side.Session) return;
-  if (const std::optional<QString> chosen = Browse(side.PathPanel)) OpenSideFile(side, *chosen);
+  if (const std::optional<QString> chosen = Browse(side)) OpenSideFile(side, *chosen);
 }
 
-std::optional<QString> MainWindow::Browse(const TCaptionPanel* pathPanel) {
-  const auto [folder, fileName] = SplitCaption(pathPanel->Caption());
+QString MainWindow::RememberedPath(const TWindowSide& side) {
+  const QString shown = side.PathPanel->Caption();
+  return shown.isEmpty() ? side.LastPath : shown;
+}
+
+std::optional<QString> MainWindow::Browse(const TWindowSide& side) {
+  const auto [folder, fileName] = SplitCaption(RememberedPath(side));
   return Env.Dialogs->OpenDrawing(folder, fileName);
 }
 
 void MainWindow::OpenSideFile(TWindowSide& side, const QString& path) {
   if (QFileInfo(path).isFile() && OpenIfPaletteFile(side, path)) return;
-  side.PathPanel->SetCaption(path);
-  if (!QFileInfo(path).isFile()) return;
-  CloseSideFile(side);
+  if (!QFileInfo(path).isFile()) {
+    side.PathPanel->SetCaption(path);
+    return;
+  }
+  if (&side == &Destination && !SettleUnsavedCopies()) return;
+  LoadSideDrawing(side, path);
+}
+
+void MainWindow::LoadSideDrawing(TWindowSide& side, const QString& path) {
   TSessionLoad load;
   {
     TWaitCursor wait;
+    // Taken before the load: a save then notices whatever was written since the read began.
+    const TFileStamp stamp = &side == &Destination ? StampFile(ToFsPath(path)) : TFileStamp{};
     load = side.Session->OpenDrawingFile(ToFsPath(path));
-    side.Session->PreparePreview(Carry);
-    if (load.NotADrawing) {
-      side.Preview->clear();
-    } else {
+    if (load.Ok && &side == &Destination) DestinationStamp = stamp;
+    // A file that is no drawing leaves the half showing what it showed.
+    if (load.Ok) {
+      side.PathPanel->SetCaption(path);
+      side.Session->PreparePreview(Carry);
       ShowPreview(side);
+      FillColorList(side);
+      FillLineTypeList(side);
+      ShowOpenedLists(side);
     }
-    FillColorList(side);
-    FillLineTypeList(side);
   }
-  UpdateDifferenceMarks();
+  if (load.Ok) UpdateDifferenceMarks();
   if (!load.Complete) Env.Messages->Information(LoadFailed(load, path));
   if (load.PlacementsCut) Env.Messages->Information(PlacementsCut(path));
 }
@@ -267,7 +296,6 @@ void MainWindow::RedrawPreview(TWindowSide& side) {
     ShowPreview(side);
     return;
   }
-  if (side.Session->Drawing().LoadError.NotADrawing()) return;
   TWaitCursor wait;
   // The drawing's own pens and layers, and the background it was first shown on.
   side.Session->PrepareRedraw(Carry);
@@ -322,18 +350,42 @@ void MainWindow::OnSave() {
   const auto [folder, fileName] = SplitCaption(Destination.PathPanel->Caption());
   const std::optional<QString> chosen = Env.Dialogs->SaveDrawing(folder, fileName);
   if (!chosen) return;
-  bool saved = false;
   TSaveError error;
-  {
-    TWaitCursor wait;
-    // An apply from the command line must not save between this save's start and end.
-    TFileLock lock;
-    if (lock.Acquire(ToFsPath(*chosen), kDrawingLockWait) == TLockOutcome::Busy)
-      error = {TSaveFailure::Busy, "another run kept the file locked"};
-    else
-      saved = Destination.Session->SaveToFile(ToFsPath(*chosen), &error);
+  bool saved = SaveDestination(*chosen, false, error);
+  if (!saved && error.Failure == TSaveFailure::ChangedOnDisk) {
+    switch (Env.Messages->ChangedFileQuestion(ChangedSinceRead(*chosen), ReloadLabel(),
+                                              OverwriteLabel())) {
+      case TChangedFileAnswer::Reload:
+        LoadSideDrawing(Destination, FromFsPath(DestinationStamp.File));
+        return;
+      case TChangedFileAnswer::Cancel:
+        return;
+      case TChangedFileAnswer::Overwrite:
+        saved = SaveDestination(*chosen, true, error);
+        break;
+    }
   }
   Env.Messages->Information(saved ? Saved(*chosen) : SaveFailed(*chosen, error.Failure));
+}
+
+bool MainWindow::SaveDestination(const QString& path, bool overwrite, TSaveError& error) {
+  const std::filesystem::path target = ToFsPath(path);
+  const bool overItsFile = IsStampedFile(DestinationStamp, target);
+  TAtomicWriteOptions options;
+  if (overItsFile && !overwrite) options.Unchanged = DestinationStamp;
+  bool saved = false;
+  TWaitCursor wait;
+  {
+    // An apply from the command line must not save between this save's start and end.
+    TFileLock lock;
+    if (lock.Acquire(target, kDrawingLockWait) == TLockOutcome::Busy)
+      error = {TSaveFailure::Busy, "another run kept the file locked"};
+    else
+      saved = Destination.Session->SaveToFile(target, &error, options);
+  }
+  // What this window wrote is what the next save may replace.
+  if (saved && overItsFile) DestinationStamp = StampFile(target);
+  return saved;
 }
 
 void MainWindow::OnExit() {

@@ -15,6 +15,7 @@
 #include "app/main_window.h"
 #include "app/panel_button.h"
 #include "app/preview_image.h"
+#include "app/window_icon.h"
 
 namespace pennatran {
 
@@ -48,10 +49,10 @@ QListWidget* MakeList(const QString& name, bool multipleSelection, QWidget* pare
   list->setObjectName(name);
   list->setSelectionMode(multipleSelection ? QAbstractItemView::ExtendedSelection
                                            : QAbstractItemView::SingleSelection);
-  // A line wider than the list is read in full in its own tooltip.
-  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // A line wider than the list is scrolled to, and read in full in its own tooltip. Lines
+  // are measured one by one: a named slot makes its line longer than the first.
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   list->setTextElideMode(Qt::ElideNone);
-  list->setUniformItemSizes(true);
   list->setItemDelegate(new TLineHeightDelegate(list));
   list->setIconSize(QSize(18, 9));
   list->setMinimumHeight(0);
@@ -89,16 +90,16 @@ void MainWindow::BuildLayout() {
   formFont.setPixelSize(13);
   setFont(formFont);
   setWindowTitle(QStringLiteral("Pennatran Ver.1.00"));
+  setWindowIcon(WindowIcon());
   setAcceptDrops(true);
 
-  HalvesSplitter = new TColorSplitter(QStringLiteral("halvesSplitter"), Qt::Horizontal,
-                                      kMainSplitterWidth, kActiveCaption, this);
-  HalvesSplitter->addWidget(BuildHalf(Source, true));
-  HalvesSplitter->addWidget(BuildHalf(Destination, false));
-  // Like a left-aligned panel beside a client panel: the destination half takes any
-  // change of the window's width.
-  HalvesSplitter->setStretchFactor(0, 0);
-  HalvesSplitter->setStretchFactor(1, 1);
+  auto* halves = new TColorSplitter(QStringLiteral("halvesSplitter"), Qt::Horizontal,
+                                    kMainSplitterWidth, kActiveCaption, this);
+  halves->addWidget(BuildHalf(Source, true));
+  halves->addWidget(BuildHalf(Destination, false));
+  // A wider window widens both halves alike.
+  halves->ShareChanges(1, 1);
+  HalvesSplitter = halves;
 
   auto* root = StackLayout(this);
   root->addWidget(HalvesSplitter, 1);
@@ -146,8 +147,8 @@ QWidget* MainWindow::BuildLists(TWindowSide& side, bool source, QWidget* half) {
                                         tr("SXF対応拡張ユーザー線色"), kHeaderHeight, listsPanel);
   listsLayout->addWidget(colorHeader);
 
-  side.ListsSplitter = new TColorSplitter(HalfName(source, "ListsSplitter"), Qt::Vertical,
-                                          kMinorSplitterWidth, kSkyBlue, listsPanel);
+  auto* lists = new TColorSplitter(HalfName(source, "ListsSplitter"), Qt::Vertical,
+                                   kMinorSplitterWidth, kSkyBlue, listsPanel);
   side.ColorList = MakeList(HalfName(source, "ColorList"), source, half);
   auto* lineTypePanel = new QWidget(listsPanel);
   auto* lineTypeLayout = StackLayout(lineTypePanel);
@@ -159,11 +160,12 @@ QWidget* MainWindow::BuildLists(TWindowSide& side, bool source, QWidget* half) {
   side.LineTypeList->setIconSize(QSize(36, 9));
   lineTypeLayout->addWidget(lineTypeHeader);
   lineTypeLayout->addWidget(side.LineTypeList, 1);
-  side.ListsSplitter->addWidget(side.ColorList);
-  side.ListsSplitter->addWidget(lineTypePanel);
-  side.ListsSplitter->setStretchFactor(0, 0);
-  side.ListsSplitter->setStretchFactor(1, 1);
-  listsLayout->addWidget(side.ListsSplitter, 1);
+  lists->addWidget(side.ColorList);
+  lists->addWidget(lineTypePanel);
+  // A taller window shows more of the 240 colours than of the 16 line types.
+  lists->ShareChanges(2, 1);
+  side.ListsSplitter = lists;
+  listsLayout->addWidget(lists, 1);
   if (source) AddCopyButtons(colorHeader, lineTypeHeader);
   return listsPanel;
 }

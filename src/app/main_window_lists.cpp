@@ -103,6 +103,13 @@ void MainWindow::FillLineTypeList(const TWindowSide& side) {
   }
 }
 
+void MainWindow::ShowOpenedLists(const TWindowSide& side) {
+  FillColorList(side);
+  FillLineTypeList(side);
+  side.ColorList->scrollToTop();
+  side.LineTypeList->scrollToTop();
+}
+
 void MainWindow::ShowFirstCopiedLine(QListWidget* list, const std::vector<TSlot>& chosen) {
   if (chosen.empty() || ListLineOf(chosen.front()) >= list->count()) return;
   list->scrollToItem(list->item(ListLineOf(chosen.front())), QAbstractItemView::PositionAtTop);

@@ -66,8 +66,7 @@ bool MainWindow::OpenIfPaletteFile(TWindowSide& side, const QString& path) {
   }
   side.PathPanel->SetCaption(path);
   ShowPreview(side);
-  FillColorList(side);
-  FillLineTypeList(side);
+  ShowOpenedLists(side);
   UpdateDifferenceMarks();
   return true;
 }

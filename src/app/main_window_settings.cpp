@@ -1,4 +1,5 @@
 // The window's size, splitter positions and paths, to and from the settings file.
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSplitter>
@@ -14,17 +15,12 @@ namespace pennatran {
 // The settings hold the client area: the one rectangle a window both reports and takes
 // the same way whether or not its frame is known yet.
 void MainWindow::ApplySettings(const TWindowSettings& settings) {
-  QList<QRect> screens;
-  for (const QScreen* screen : QGuiApplication::screens())
-    screens.push_back(screen->availableGeometry());
-  const QScreen* primary = QGuiApplication::primaryScreen();
   const QRect saved(settings.Left, settings.Top, settings.Width, settings.Height);
-  const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
-  setGeometry(primary == nullptr
-                  ? saved
-                  : VisiblePlacement(saved, frame, screens, primary->availableGeometry()));
-  Source.PathPanel->SetCaption(settings.SourcePath);
-  Destination.PathPanel->SetCaption(settings.DestinationPath);
+  setGeometry(saved);
+  PlaceOnScreens();
+  FramePending = true;
+  Source.LastPath = settings.SourcePath;
+  Destination.LastPath = settings.DestinationPath;
   // Each splitter gives the remainder of its current length to the second part; when the
   // window takes its new size, that part alone grows or shrinks.
   const auto place = [](QSplitter* splitter, int first) {
@@ -52,9 +48,35 @@ TWindowSettings MainWindow::CurrentSettings() const {
   settings.DestinationPreviewHeight = Destination.PreviewSplitter->sizes().value(0);
   settings.SourceColorListHeight = Source.ListsSplitter->sizes().value(0);
   settings.DestinationColorListHeight = Destination.ListsSplitter->sizes().value(0);
-  settings.SourcePath = Source.PathPanel->Caption();
-  settings.DestinationPath = Destination.PathPanel->Caption();
+  settings.SourcePath = RememberedPath(Source);
+  settings.DestinationPath = RememberedPath(Destination);
   return settings;
+}
+
+void MainWindow::PlaceOnScreens() {
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  if (primary == nullptr) return;
+  QList<QRect> screens;
+  for (const QScreen* screen : QGuiApplication::screens())
+    screens.push_back(screen->availableGeometry());
+  const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+  const QRect placed = VisiblePlacement(geometry(), frame, screens, primary->availableGeometry());
+  if (placed != geometry()) setGeometry(placed);
+}
+
+// The frame arrives with a move or resize once the window manager has framed the window;
+// by the time the window is first activated, whatever frame it has is known.
+bool MainWindow::event(QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (FramePending &&
+      (type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate)) {
+    const bool framed = windowHandle() != nullptr && !windowHandle()->frameMargins().isNull();
+    if (framed || type == QEvent::WindowActivate) {
+      FramePending = false;
+      if (framed) PlaceOnScreens();
+    }
+  }
+  return QWidget::event(event);
 }
 
 }  // namespace pennatran

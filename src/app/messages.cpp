@@ -1,6 +1,7 @@
 #include "app/messages.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace pennatran {
 
@@ -39,6 +40,21 @@ TAnswer TMessageBoxes::QuestionWithCancel(const QString& text) {
     default:
       return TAnswer::Cancel;
   }
+}
+
+TChangedFileAnswer TMessageBoxes::ChangedFileQuestion(const QString& text, const QString& reload,
+                                                      const QString& overwrite) {
+  QMessageBox box(QMessageBox::Warning, kCaption, text, QMessageBox::NoButton, Parent);
+  const QAbstractButton* reloadButton = box.addButton(reload, QMessageBox::DestructiveRole);
+  const QAbstractButton* overwriteButton = box.addButton(overwrite, QMessageBox::AcceptRole);
+  QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+  box.setDefaultButton(cancel);
+  box.setEscapeButton(cancel);
+  if (Parent != nullptr) box.setFont(Parent->font());
+  box.exec();
+  if (box.clickedButton() == reloadButton) return TChangedFileAnswer::Reload;
+  if (box.clickedButton() == overwriteButton) return TChangedFileAnswer::Overwrite;
+  return TChangedFileAnswer::Cancel;
 }
 
 }  // namespace pennatran

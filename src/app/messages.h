@@ -9,6 +9,8 @@ class QWidget;
 namespace pennatran {
 
 enum class TAnswer { Yes, No, Cancel };
+// What to do with a file that someone else wrote after this window read it.
+enum class TChangedFileAnswer { Reload, Overwrite, Cancel };
 
 class TMessages {
  public:
@@ -19,6 +21,10 @@ class TMessages {
   virtual bool Question(const QString& text) = 0;
   // Asks with Yes, No and Cancel (Yes the default); closing the box is Cancel.
   virtual TAnswer QuestionWithCancel(const QString& text) = 0;
+  // Asks with the two buttons named and Cancel (Cancel the default; closing the box is
+  // Cancel).
+  virtual TChangedFileAnswer ChangedFileQuestion(const QString& text, const QString& reload,
+                                                 const QString& overwrite) = 0;
 };
 
 // Message boxes captioned with the application title "Pennatran", in the font of their
@@ -29,6 +35,8 @@ class TMessageBoxes : public TMessages {
   void Information(const QString& text) override;
   bool Question(const QString& text) override;
   TAnswer QuestionWithCancel(const QString& text) override;
+  TChangedFileAnswer ChangedFileQuestion(const QString& text, const QString& reload,
+                                         const QString& overwrite) override;
 
  private:
   QWidget* Parent;

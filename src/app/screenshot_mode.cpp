@@ -25,6 +25,11 @@ class TPrintedMessages : public TMessages {
     qWarning("%s", qUtf8Printable(text));
     return TAnswer::No;
   }
+  TChangedFileAnswer ChangedFileQuestion(const QString& text, const QString&,
+                                         const QString&) override {
+    qWarning("%s", qUtf8Printable(text));
+    return TChangedFileAnswer::Cancel;
+  }
 };
 
 void Wait(int milliseconds) {
@@ -46,7 +51,7 @@ int RunScreenshot(const QString& outputPng, const QString& source, const QString
   if (!scratch.isValid()) return 1;
   const std::filesystem::path folder = ToFsPath(scratch.path());
   TFormEnvironment environment;
-  environment.Folders = ResolveAppFolders(folder / "pennatran", true, {}, {});
+  environment.Folders = ResolveAppFolders(folder / "pennatran", folder);
   environment.Messages = std::make_unique<TPrintedMessages>();
   MainWindow form(std::move(environment));
   form.show();

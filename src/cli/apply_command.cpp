@@ -10,10 +10,10 @@
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "cli/failure_text.h"
-#include "cli/interrupt_cleanup.h"
 #include "cli/json_text.h"
 #include "cli/slot_selection_text.h"
 #include "cli/terminal.h"
+#include "interrupt/interrupt_cleanup.h"
 #include "jww/caret_controls.h"
 #include "palette/palette_apply.h"
 

@@ -1,13 +1,15 @@
 #include <filesystem>
 #include <iostream>
+#include <optional>
 
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
 #include "cli/failure_text.h"
-#include "cli/interrupt_cleanup.h"
 #include "cli/slot_selection_text.h"
+#include "interrupt/interrupt_cleanup.h"
 #include "jww/file_lock.h"
+#include "jww/file_stamp.h"
 #include "palette/palette_file.h"
 #include "palette/slot_selection.h"
 #include "session/half_session.h"
@@ -74,10 +76,16 @@ int RunCopy(const TCopyOptions& options) {
               << Tr("drawing", "\"%1\": %2.").Arg(options.Output).Arg(FailureReason(busy)) << '\n';
     return kExitFailed;
   }
+  // A drawing copied into itself is not saved over what someone else wrote after its load.
+  std::optional<TFileStamp> readFrom;
+  if (IsStampedFile({std::filesystem::path(options.Destination)},
+                    std::filesystem::path(options.Output)))
+    readFrom = StampFile(std::filesystem::path(options.Destination));
   TTempFolder destinationImages(InterruptScratchWatch());
   THalfSession destination;
-  if (!LoadDrawing(destination, options.Destination, destinationImages)) {
-    ReportLoadFailure(options.Destination, destination.Drawing());
+  const TSessionLoad load = LoadDrawing(destination, options.Destination, destinationImages);
+  if (!load.Complete) {
+    ReportLoadFailure(options.Destination, load);
     return kExitFailed;
   }
 
@@ -86,6 +94,7 @@ int RunCopy(const TCopyOptions& options) {
   CleanUpSavesOnInterrupt(options.Output);
   TAtomicWriteOptions saving;
   saving.Guard = InterruptMakingGuard();
+  saving.Unchanged = readFrom;
   if (!destination.SaveToFile(std::filesystem::path(options.Output), &error, saving)) {
     std::cerr << SaveFailedLine(options.Output, error) << '\n';
     return kExitFailed;

@@ -62,11 +62,11 @@ bool LoadDrawing(TJwwData& doc, const std::string& file, const TTempFolder& fold
   return loaded;
 }
 
-bool LoadDrawing(THalfSession& half, const std::string& file, const TTempFolder& folder) {
+TSessionLoad LoadDrawing(THalfSession& half, const std::string& file, const TTempFolder& folder) {
   half.SetScratchFolder(folder.Path());
-  const bool loaded = half.OpenDrawingFile(std::filesystem::path(file)).Complete;
+  const TSessionLoad load = half.OpenDrawingFile(std::filesystem::path(file));
   ReportPlacementsCut(file, half.Drawing());
-  return loaded;
+  return load;
 }
 
 namespace {
@@ -112,6 +112,10 @@ void ReportSourceFailure(const std::string& file, const TPaletteSourceError& err
 
 void ReportLoadFailure(const std::string& file, const TJwwData& doc) {
   ReportDrawingFailure(file, LoadFailureOf(doc));
+}
+
+void ReportLoadFailure(const std::string& file, const TSessionLoad& load) {
+  ReportDrawingFailure(file, LoadFailureOf(load.Error));
 }
 
 bool LoadSource(const std::string& file, TPalette& palette, bool verbose) {

@@ -18,11 +18,12 @@ bool CheckReadable(const std::string& file);
 // Loads file into doc, extracting its images into folder. Returns LoadFromFile's result.
 // Says on stderr when the drawing's block placements were cut at a bound.
 bool LoadDrawing(TJwwData& doc, const std::string& file, const TTempFolder& folder);
-// The same into a half, whose scratch folder becomes folder.
-bool LoadDrawing(THalfSession& half, const std::string& file, const TTempFolder& folder);
+// The same into a half, whose scratch folder becomes folder; what the load found.
+TSessionLoad LoadDrawing(THalfSession& half, const std::string& file, const TTempFolder& folder);
 
 // One line on stderr saying where and why the load of file stopped.
 void ReportLoadFailure(const std::string& file, const TJwwData& doc);
+void ReportLoadFailure(const std::string& file, const TSessionLoad& load);
 
 // Reads a source (a drawing or a palette file) for the palette commands. False, having
 // printed one line on stderr, when it cannot be opened or read completely: every command

@@ -4,9 +4,9 @@
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
-#include "cli/interrupt_cleanup.h"
 #include "cli/json_stream.h"
 #include "cli/output_files.h"
+#include "interrupt/interrupt_cleanup.h"
 #include "palette/drawing_json.h"
 #include "render/draw_preview.h"
 

@@ -4,7 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
-#include "cli/interrupt_cleanup.h"
+#include "interrupt/interrupt_cleanup.h"
 #include "jww/caret_controls.h"
 #include "session/half_session.h"
 
@@ -22,14 +22,14 @@ int PrintList(const std::string& file, TSlotKind kind) {
   if (!CheckReadable(file)) return kExitUsage;
   TTempFolder images(InterruptScratchWatch());
   THalfSession half;
-  const bool loaded = LoadDrawing(half, file, images);
-  if (!half.Drawing().LoadError.NotADrawing()) {
+  const TSessionLoad load = LoadDrawing(half, file, images);
+  if (!load.NotADrawing) {
     for (const std::string& line : half.ListTexts(kind, kColorLabels))
       std::cout << CaretControls(line) << '\n';
   }
   std::cout.flush();
-  if (!loaded) {
-    ReportLoadFailure(file, half.Drawing());
+  if (!load.Complete) {
+    ReportLoadFailure(file, load);
     return kExitFailed;
   }
   return kExitOk;

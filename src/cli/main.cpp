@@ -8,7 +8,7 @@
 
 #include "cli/cli_text.h"
 #include "cli/commands.h"
-#include "cli/interrupt_cleanup.h"
+#include "interrupt/interrupt_cleanup.h"
 
 namespace pennatran {
 namespace {

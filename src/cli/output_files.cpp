@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "cli/interrupt_cleanup.h"
+#include "interrupt/interrupt_cleanup.h"
 #include "jww/atomic_file.h"
 #include "jww/jww_reader.h"
 

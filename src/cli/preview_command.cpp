@@ -13,10 +13,10 @@
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/drawing_input.h"
-#include "cli/interrupt_cleanup.h"
 #include "cli/output_files.h"
 #include "cli/quiet_platform.h"
 #include "cli/trace_file.h"
+#include "interrupt/interrupt_cleanup.h"
 #include "jww/atomic_file.h"
 #include "qtcanvas/printer_resolution.h"
 #include "qtcanvas/qt_canvas.h"
@@ -105,9 +105,9 @@ int RunPreview(const TPreviewOptions& options, int argc, char** argv) {
 
   TTempFolder images(InterruptScratchWatch());
   THalfSession half(TPreviewEnvironment{DefaultPrinterResolution, {}, {}});
-  const bool loaded = LoadDrawing(half, options.File, images);
-  if (!loaded) ReportLoadFailure(options.File, half.Drawing());
-  if (half.Drawing().LoadError.NotADrawing()) return kExitFailed;
+  const TSessionLoad load = LoadDrawing(half, options.File, images);
+  if (!load.Complete) ReportLoadFailure(options.File, load);
+  if (load.NotADrawing) return kExitFailed;
 
   half.ResetPreview(size->Width, size->Height, SystemNow());
   TPreviewCarry carry;
@@ -151,7 +151,7 @@ int RunPreview(const TPreviewOptions& options, int argc, char** argv) {
               << Tr("preview", "cannot write the image \"%1\".").Arg(options.Output) << '\n';
     return kExitFailed;
   }
-  return loaded ? kExitOk : kExitFailed;
+  return load.Complete ? kExitOk : kExitFailed;
 }
 
 }  // namespace pennatran

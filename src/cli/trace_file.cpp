@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "cli/interrupt_cleanup.h"
 #include "cli/output_files.h"
+#include "interrupt/interrupt_cleanup.h"
 #include "jww/atomic_file.h"
 #include "render/recording_canvas.h"
 

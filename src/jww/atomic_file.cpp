@@ -298,6 +298,10 @@ bool WriteFileAtomically(const fs::path& target, const std::function<void(TByteS
     ok = false;
   }
 
+  if (ok && options.Unchanged && ChangedOnDisk(*options.Unchanged)) {
+    why = {TSaveFailure::ChangedOnDisk, "the target changed on disk after it was read"};
+    ok = false;
+  }
   if (ok) {
     KeepPermissions(temporary, attributesOf);
     std::error_code renameError;

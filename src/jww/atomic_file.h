@@ -3,9 +3,11 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 #include "jww/byte_writer.h"
+#include "jww/file_stamp.h"
 #include "jww/save_failure.h"
 
 namespace pennatran {
@@ -40,6 +42,10 @@ struct TAtomicWriteOptions {
   // file it replaces. Nothing is taken from a file that does not exist or is no regular file.
   std::filesystem::path AttributesOf;
   TMakingGuard Guard;  // around the making of the temporary file
+  // A file read before the save (the drawing being saved over itself): when someone else
+  // has written it since, the target is not replaced (ChangedOnDisk). Looked at just
+  // before the rename.
+  std::optional<TFileStamp> Unchanged;
 };
 
 // Runs produce on a new temporary file in target's folder; when it returns normally the

@@ -109,6 +109,14 @@ void ReadImageSection(TByteReader& in, TJwwData& doc) {
   }
 }
 
+void WriteImageFiles(const TJwwData& doc) {
+  if (doc.ImageFolder.empty()) return;
+  for (const TBindImageType& entry : doc.ImageList) {
+    if (!entry.Bytes.empty() && IsSafeImageName(entry.Name))
+      WriteImageFile(ImageFilePath(doc.ImageFolder, entry.Name), entry.Bytes);
+  }
+}
+
 void TJwwData::DeleteImageFiles() const {
   if (ImageFolder.empty()) return;
   for (const TBindImageType& entry : ImageList) {

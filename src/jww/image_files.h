@@ -26,4 +26,8 @@ std::filesystem::path ImageFilePath(const std::filesystem::path& folder, std::st
 // entries read before stay listed.
 void ReadImageSection(TByteReader& in, TJwwData& doc);
 
+// Writes each listed image with a safe name and kept bytes into doc.ImageFolder, as a load
+// into that folder does; for a drawing loaded elsewhere first.
+void WriteImageFiles(const TJwwData& doc);
+
 }  // namespace pennatran

@@ -46,6 +46,9 @@ std::string SaveFailureText(TSaveFailure failure) {
       return Translatable("SaveFailure", "保存先のフォルダがありません。");
     case TSaveFailure::Busy:
       return Translatable("SaveFailure", "保存先の図面ファイルはほかの処理が使用中です。");
+    case TSaveFailure::ChangedOnDisk:
+      return Translatable("SaveFailure",
+                          "保存先の図面ファイルは読み込んだ後にほかで書き換えられています。");
     case TSaveFailure::None:
     case TSaveFailure::Other:
       break;

@@ -12,7 +12,8 @@ enum class TSaveFailure {
   PermissionDenied,  // the folder may not be written
   DiskFull,
   FolderMissing,
-  Busy,  // another run kept the target locked (TFileLock) for the whole wait
+  Busy,           // another run kept the target locked (TFileLock) for the whole wait
+  ChangedOnDisk,  // the drawing saved over itself was written by someone else since its load
   Other,
 };
 

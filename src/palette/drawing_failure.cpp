@@ -3,12 +3,16 @@
 namespace pennatran {
 
 TDrawingFailure LoadFailureOf(const TJwwData& doc) {
+  return LoadFailureOf(doc.LoadError);
+}
+
+TDrawingFailure LoadFailureOf(const TLoadError& error) {
   TDrawingFailure failure;
-  if (doc.LoadError.NotADrawing()) {
+  if (error.NotADrawing()) {
     failure.Kind = TFailureKind::NotADrawing;
   } else {
     failure.Kind = TFailureKind::NotReadCompletely;
-    failure.Load = doc.LoadError;
+    failure.Load = error;
   }
   return failure;
 }

@@ -36,6 +36,7 @@ struct TDrawingFailure {
 
 // Why doc's load failed, from its LoadError.
 TDrawingFailure LoadFailureOf(const TJwwData& doc);
+TDrawingFailure LoadFailureOf(const TLoadError& error);
 // Why a collected entry cannot be opened as a drawing; Kind None when it can.
 TDrawingFailure ProblemOf(const TDrawingPath& drawing);
 

@@ -63,15 +63,22 @@ void THalfSession::DrawPreview(TCanvas& canvas, int32_t pixelWidth, int32_t pixe
   pennatran::DrawPreview(Render, Doc, canvas, pixelWidth, pixelHeight);
 }
 
-std::string THalfSession::PreviewTrace(int32_t pixelWidth, int32_t pixelHeight) {
-  if (!IsOpened || Doc.LoadError.NotADrawing() || pixelWidth <= 0 || pixelHeight <= 0) return {};
-  TRecordingCanvas recorder;
+bool THalfSession::RecordPreview(TCanvas& recorder, int32_t pixelWidth, int32_t pixelHeight) {
+  if (!IsOpened || pixelWidth <= 0 || pixelHeight <= 0) {
+    return false;
+  }
   if (!PaletteSource) {
     ResetPreview(pixelWidth, pixelHeight, SystemNow());
     TPreviewCarry fresh;
     PreparePreview(fresh);
   }
   DrawPreview(recorder, pixelWidth, pixelHeight);
+  return true;
+}
+
+std::string THalfSession::PreviewTrace(int32_t pixelWidth, int32_t pixelHeight) {
+  TRecordingCanvas recorder;
+  if (!RecordPreview(recorder, pixelWidth, pixelHeight)) return {};
   return TraceText(recorder.Lines);
 }
 

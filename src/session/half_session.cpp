@@ -1,6 +1,7 @@
 #include "session/half_session.h"
 
 #include "jww/format_versions.h"
+#include "jww/image_files.h"
 #include "jww/jww_writer.h"
 #include "jww/text_encoding.h"
 #include "palette/palette.h"
@@ -35,8 +36,7 @@ void THalfSession::SetScratchFolder(const std::filesystem::path& folder) {
   Doc.ImageFolder = folder;
 }
 
-// Every load that takes the file ends here, so that what counts as opened is decided once;
-// a file that turned out to be no drawing at all counts too.
+// Every load that takes the file ends here, so that what counts as opened is decided once.
 TSessionLoad THalfSession::CountAsOpened(TSessionLoad load) {
   load.Ok = true;
   IsOpened = true;
@@ -51,19 +51,28 @@ void THalfSession::HoldPalette(TPalette palette) {
   PaletteSource = true;
 }
 
-TSessionLoad THalfSession::DrawingLoaded(bool complete) {
+// The drawing is read apart and its images extracted only once it is taken: the images of
+// the drawing it replaces may have the same names.
+TSessionLoad THalfSession::TakeDrawing(TJwwData loaded, bool complete) {
   TSessionLoad load;
   load.Complete = complete;
-  load.NotADrawing = Doc.LoadError.NotADrawing();
-  load.PlacementsCut = Doc.BlockTreeLimited;
+  load.NotADrawing = loaded.LoadError.NotADrawing();
+  load.PlacementsCut = loaded.BlockTreeLimited;
+  load.Error = loaded.LoadError;
+  if (load.NotADrawing) return load;
+  Close();
+  Doc = std::move(loaded);
+  Doc.ImageFolder = Scratch;
+  WriteImageFiles(Doc);
   PaletteSource = false;
   Held = PaletteOfDrawing(Doc);
   return CountAsOpened(load);
 }
 
 TSessionLoad THalfSession::OpenDrawingFile(const std::filesystem::path& file) {
-  Doc.ImageFolder = Scratch;
-  return DrawingLoaded(Doc.LoadFromFile(file));
+  TJwwData loaded;
+  const bool complete = loaded.LoadFromFile(file);
+  return TakeDrawing(std::move(loaded), complete);
 }
 
 TSessionLoad THalfSession::OpenBytes(std::string_view bytes, const std::string& name,
@@ -81,8 +90,10 @@ TSessionLoad THalfSession::OpenBytes(std::string_view bytes, const std::string& 
     load.Complete = true;
     return CountAsOpened(load);
   }
-  return DrawingLoaded(
-      Doc.LoadFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), name));
+  TJwwData loaded;
+  const bool complete =
+      loaded.LoadFromBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), name);
+  return TakeDrawing(std::move(loaded), complete);
 }
 
 TSessionLoad THalfSession::OpenPaletteFile(const std::filesystem::path& file) {

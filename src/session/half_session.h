@@ -25,7 +25,7 @@ namespace pennatran {
 // What a load found. The front ends word it.
 struct TSessionLoad {
   // Something usable was read: a drawing, partly or wholly, or a palette file. A file that
-  // is no drawing at all counts as opened too.
+  // is no drawing at all is not taken: the half keeps what it held.
   bool Ok = false;
   // The whole file was read.
   bool Complete = false;
@@ -35,6 +35,8 @@ struct TSessionLoad {
   bool PlacementsCut = false;
   // Why a palette file was refused (Failure None when it was not).
   TPaletteSourceError PaletteError;
+  // Where and why the drawing's load stopped, also when the file was not taken.
+  TLoadError Error;
 };
 
 class THalfSession {
@@ -48,11 +50,13 @@ class THalfSession {
   // Where the drawing's embedded images are extracted and saved from.
   void SetScratchFolder(const std::filesystem::path& folder);
 
-  // Loads a drawing from a file; its images go to the scratch folder.
+  // Loads a drawing from a file; its images go to the scratch folder. A file that is no
+  // drawing leaves the half as it was.
   TSessionLoad OpenDrawingFile(const std::filesystem::path& file);
   // Loads a drawing from bytes, or a palette file when acceptPalette and the bytes look
-  // like one. A palette file that is refused, or offered where none is taken, leaves the
-  // half as it was. The name is only published to the text codes.
+  // like one. A palette file that is refused, or offered where none is taken, and bytes
+  // that are no drawing leave the half as it was. The name is only published to the text
+  // codes.
   TSessionLoad OpenBytes(std::string_view bytes, const std::string& name, bool acceptPalette);
   // Reads a palette file (or a drawing's slots only) as this half's source. A file that
   // is refused leaves the half as it was.
@@ -84,6 +88,8 @@ class THalfSession {
   // A fresh preview of the given size recorded as the command line's --trace writes it;
   // empty when there is nothing to draw.
   std::string PreviewTrace(int32_t pixelWidth, int32_t pixelHeight);
+  // The same fresh preview drawn on the given recorder; false when there is nothing to draw.
+  bool RecordPreview(TCanvas& recorder, int32_t pixelWidth, int32_t pixelHeight);
   const TRenderContext& Context() const { return Render; }
 
   // Lists. The slots a list shows: every user slot for a drawing, the held ones for a
@@ -116,8 +122,9 @@ class THalfSession {
   std::string PaletteJson(const TSlotSet& slots) const;
 
  private:
-  // What a drawing load found, the drawing's slots held.
-  TSessionLoad DrawingLoaded(bool complete);
+  // Takes a drawing loaded apart from the half, unless it is no drawing at all: what it
+  // found, the drawing's slots held and its images extracted.
+  TSessionLoad TakeDrawing(TJwwData loaded, bool complete);
   TSessionLoad CountAsOpened(TSessionLoad load);
   void HoldPalette(TPalette palette);
 

@@ -187,8 +187,8 @@ TEST_F(CopyAndSaveTest, OlderDestinationIsSavedAsVersion700) {
   EXPECT_EQ(result.ColorExNos[17], AsWritten(SourceDrawing().ColorExNos[17]));
 }
 
-// Another instance that closes clears the shared scratch folders: the destination's images
-// are saved all the same, from what its load kept.
+// Scratch folders emptied by someone else: the destination's images are saved all the same,
+// from what its load kept.
 TEST_F(CopyAndSaveTest, ImagesSurviveTheirExtractedFilesBeingDeleted) {
   SourcePath = WriteDrawing("source.jww", SourceDrawing());
   TJwwData withImage = DestinationDrawing();
@@ -197,7 +197,7 @@ TEST_F(CopyAndSaveTest, ImagesSurviveTheirExtractedFilesBeingDeleted) {
   CreateWindow();
   OpenThroughBrowse("sourceBrowseButton", SourcePath);
   OpenThroughBrowse("destinationBrowseButton", DestinationPath);
-  std::filesystem::remove_all(Folders.DestinationScratch);
+  for (const std::filesystem::path& folder : ScratchFolders()) std::filesystem::remove_all(folder);
   const QString saved = PathIn("saved.jww");
   Answers.push_back(saved);
   ClickButton("saveButton");
@@ -357,8 +357,8 @@ TEST_F(CopyAndSaveTest, IncompleteDestinationWarnsOnOpenAndAsksBeforeSaving) {
   EXPECT_FALSE(Messages[4].Question);
 }
 
-// A file that is no drawing says so and shows no preview; neither it nor a drawing cut
-// before its pens takes the white background the drawing opened before left.
+// A file that is no drawing says so and leaves the preview as it was; neither it nor a
+// drawing cut before its pens takes the white background the drawing opened before left.
 TEST_F(CopyAndSaveTest, UnreadPensKeepTheBackgroundAndANonDrawingSaysSo) {
   TJwwData white = SourceDrawing();
   white.Pens[0].ScreenColor = 0xFFFFFF;
@@ -379,7 +379,8 @@ TEST_F(CopyAndSaveTest, UnreadPensKeepTheBackgroundAndANonDrawingSaysSo) {
   ASSERT_EQ(Messages.size(), 2u);
   EXPECT_EQ(Messages[1].Text, QStringLiteral("「") + otherPath +
                                   QStringLiteral("」は Jw_cad の図面ファイルではありません。"));
-  EXPECT_TRUE(image->pixmap().isNull());
+  EXPECT_FALSE(image->pixmap().isNull());
+  EXPECT_EQ(Caption("sourcePathPanel"), PathIn("white.jww"));
 }
 
 TEST_F(CopyAndSaveTest, APathThatNoLongerExistsOpensNothing) {

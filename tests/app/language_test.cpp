@@ -90,6 +90,15 @@ TEST_F(WindowLanguageTest, TheWindowSpeaksJapaneseOrEnglish) {
     const QString line = Lines("sourceColorList").front();
     EXPECT_EQ(line.count(c.Width), 2) << line.toStdString();
     EXPECT_EQ(line.count(c.PointRadius), 1) << line.toStdString();
+    // Every line of both lists is in the window's language, not only the first.
+    if (c.Language == TLanguage::English) {
+      for (const char* list : {"sourceColorList", "sourceLineTypeList"}) {
+        for (const QString& text : Lines(list)) {
+          EXPECT_FALSE(text.contains(QStringLiteral("幅")) || text.contains(QStringLiteral("点")))
+              << list << ": " << text.toStdString();
+        }
+      }
+    }
     CloseWindow();
     Window.reset();
     QCoreApplication::removeTranslator(&translator);

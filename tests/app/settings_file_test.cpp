@@ -89,23 +89,40 @@ TEST_F(SettingsFileTest, WritesElevenCrLfLinesThatReadBack) {
   EXPECT_EQ(back.SourcePath, s.SourcePath);
 }
 
-TEST(AppFoldersTest, BesideTheExecutableUnlessItsFolderIsReadOnly) {
-  const TAppFolders beside = ResolveAppFolders("/opt/pt/bin/pennatran.exe", true, "/c", "/d");
-  EXPECT_EQ(beside.SettingsPath, fs::path("/opt/pt/bin/pennatran.dat"));
-  EXPECT_EQ(beside.SourceScratch, fs::path("/opt/pt/bin/TEMP"));
-  EXPECT_EQ(beside.DestinationScratch, fs::path("/opt/pt/bin/TEMP2"));
-  const TAppFolders perUser = ResolveAppFolders("/usr/bin/pennatran", false, "/c", "/d");
-  EXPECT_EQ(perUser.SettingsPath, fs::path("/c/pennatran.dat"));
-  EXPECT_EQ(perUser.SourceScratch, fs::path("/d/TEMP"));
-  EXPECT_EQ(perUser.DestinationScratch, fs::path("/d/TEMP2"));
+TEST(AppFoldersTest, SettingsLiveInTheConfigurationFolder) {
+  const TAppFolders folders = ResolveAppFolders("/opt/pt/bin/pennatran.exe", "/home/u/.config/P");
+  EXPECT_EQ(folders.SettingsPath, fs::path("/home/u/.config/P/pennatran.dat"));
+  EXPECT_EQ(folders.OldSettingsPath, fs::path("/opt/pt/bin/pennatran.dat"));
 }
 
-TEST(AppFoldersTest, WritableMeansAFileCanBeCreatedThere) {
-  QTemporaryDir dir;
-  const fs::path folder = dir.path().toStdString();
-  EXPECT_TRUE(IsFolderWritable(folder));
-  EXPECT_TRUE(fs::is_empty(folder));
-  EXPECT_FALSE(IsFolderWritable(folder / "missing"));
+// An earlier version's file beside the executable is taken over once; one already in the
+// configuration folder wins, and an old file that cannot move is still read.
+TEST_F(SettingsFileTest, TheOldSettingsFileIsMovedOnce) {
+  const fs::path root = Dir.path().toStdString();
+  fs::create_directories(root / "bin");
+  const TAppFolders folders = ResolveAppFolders(root / "bin" / "pennatran", root / "cfg" / "P");
+  const auto write = [](const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+  };
+
+  EXPECT_EQ(TakeOverOldSettings(folders), folders.SettingsPath);
+  EXPECT_FALSE(fs::exists(folders.SettingsPath));
+
+  write(folders.OldSettingsPath, "40\r\n");
+  EXPECT_EQ(TakeOverOldSettings(folders), folders.SettingsPath);
+  EXPECT_EQ(Read(folders.SettingsPath), "40\r\n");
+  EXPECT_FALSE(fs::exists(folders.OldSettingsPath));
+
+  write(folders.OldSettingsPath, "50\r\n");
+  EXPECT_EQ(TakeOverOldSettings(folders), folders.SettingsPath);
+  EXPECT_EQ(Read(folders.SettingsPath), "40\r\n");
+  fs::remove(folders.SettingsPath);
+
+  // A configuration folder that cannot be made: a file stands where it would go.
+  fs::remove_all(root / "cfg");
+  write(root / "cfg", "");
+  EXPECT_EQ(TakeOverOldSettings(folders), folders.OldSettingsPath);
+  EXPECT_EQ(LoadSettings(TakeOverOldSettings(folders)).Left, 50);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -26,8 +27,14 @@ namespace {
 class TMessageRecorder : public TMessages {
  public:
   TMessageRecorder(std::vector<TRecordedMessage>& log, bool& answer,
-                   std::vector<QString>& closingLog, TAnswer& closingAnswer)
-      : Log(log), Answer(answer), ClosingLog(closingLog), ClosingAnswer(closingAnswer) {}
+                   std::vector<QString>& closingLog, TAnswer& closingAnswer,
+                   std::vector<QString>& changedLog, TChangedFileAnswer& changedAnswer)
+      : Log(log),
+        Answer(answer),
+        ClosingLog(closingLog),
+        ClosingAnswer(closingAnswer),
+        ChangedLog(changedLog),
+        ChangedAnswer(changedAnswer) {}
   void Information(const QString& text) override { Log.push_back({false, text}); }
   bool Question(const QString& text) override {
     Log.push_back({true, text});
@@ -37,12 +44,20 @@ class TMessageRecorder : public TMessages {
     ClosingLog.push_back(text);
     return ClosingAnswer;
   }
+  TChangedFileAnswer ChangedFileQuestion(const QString& text, const QString& reload,
+                                         const QString& overwrite) override {
+    ChangedLog.push_back(text + QStringLiteral(" [") + reload + QStringLiteral("|") + overwrite +
+                         QStringLiteral("]"));
+    return ChangedAnswer;
+  }
 
  private:
   std::vector<TRecordedMessage>& Log;
   bool& Answer;
   std::vector<QString>& ClosingLog;
   TAnswer& ClosingAnswer;
+  std::vector<QString>& ChangedLog;
+  TChangedFileAnswer& ChangedAnswer;
 };
 
 // Answers each dialog with the next queued answer (nothing queued: cancelled).
@@ -121,20 +136,38 @@ void WindowTest::SetUp() {
   EnsureApplication();
   Dir = std::make_unique<QTemporaryDir>();
   ASSERT_TRUE(Dir->isValid());
-  Folders = ResolveAppFolders(ToFsPath(Dir->path()) / "bin" / "pennatran", true, {}, {});
-  std::filesystem::create_directories(Folders.AppDir);
+  const std::filesystem::path root = ToFsPath(Dir->path());
+  Folders = ResolveAppFolders(root / "bin" / "pennatran", root / "config");
+  std::filesystem::create_directories(root / "bin");
+  TempRoot = root / "tmp";
+  std::filesystem::create_directories(TempRoot);
+  SavedTmpDir =
+      qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
+  qputenv("TMPDIR", QFile::encodeName(FromFsPath(TempRoot)));
 }
 
 void WindowTest::TearDown() {
   Window.reset();
+  if (SavedTmpDir)
+    qputenv("TMPDIR", *SavedTmpDir);
+  else
+    qunsetenv("TMPDIR");
   Dir.reset();
+}
+
+std::vector<std::filesystem::path> WindowTest::ScratchFolders() const {
+  std::vector<std::filesystem::path> folders;
+  for (const auto& entry : std::filesystem::directory_iterator(TempRoot))
+    if (entry.is_directory()) folders.push_back(entry.path());
+  return folders;
 }
 
 void WindowTest::CreateWindow(bool show) {
   TFormEnvironment environment;
   environment.Folders = Folders;
-  environment.Messages = std::make_unique<TMessageRecorder>(Messages, QuestionAnswer,
-                                                            ThreeWayQuestions, ThreeWayAnswer);
+  environment.Messages =
+      std::make_unique<TMessageRecorder>(Messages, QuestionAnswer, ThreeWayQuestions,
+                                         ThreeWayAnswer, ChangedFileQuestions, ChangedFileAnswer);
   environment.Dialogs = std::make_unique<TDialogAnswers>(Answers, Requests);
   environment.BatchDialogs =
       std::make_unique<TBatchRecorder>(ProgressShown, CancelAtProgress, ResultSummary, ResultLines);

@@ -78,7 +78,14 @@ class WindowTest : public ::testing::Test {
   std::vector<QString> Lines(const char* listName) const;
   void Settle() const;
 
+  // The scratch folders the window has made now, below TempRoot.
+  std::vector<std::filesystem::path> ScratchFolders() const;
+
+  // Below Dir: the executable's folder bin/, the configuration folder config/, and tmp/,
+  // the temporary folder (TMPDIR) while a test runs.
   TAppFolders Folders;
+  std::filesystem::path TempRoot;
+  std::optional<QByteArray> SavedTmpDir;
   std::unique_ptr<QTemporaryDir> Dir;
   std::unique_ptr<MainWindow> Window;
   std::vector<TRecordedMessage> Messages;
@@ -86,6 +93,9 @@ class WindowTest : public ::testing::Test {
   // The Yes / No / Cancel questions asked, and the answer each gets.
   std::vector<QString> ThreeWayQuestions;
   TAnswer ThreeWayAnswer = TAnswer::No;
+  // The questions about a destination changed on disk, and the answer each gets.
+  std::vector<QString> ChangedFileQuestions;
+  TChangedFileAnswer ChangedFileAnswer = TChangedFileAnswer::Cancel;
   bool EscapeHeld = false;
   // The screen's device pixel ratio as the window sees it (0: the real screen's).
   qreal PixelRatio = 0;

@@ -40,7 +40,15 @@ class WindowLifecycleTest : public WindowTest {
     return Window->findChild<QSplitter*>(QString::fromLatin1(splitter))->sizes().value(0);
   }
   void WriteSettings(const std::string& content) {
+    fs::create_directories(Folders.SettingsPath.parent_path());
     std::ofstream(Folders.SettingsPath, std::ios::binary) << content;
+  }
+  // The scratch folders that hold a file of that name.
+  std::vector<fs::path> Holding(const std::string& name) const {
+    std::vector<fs::path> folders;
+    for (const fs::path& folder : ScratchFolders())
+      if (fs::exists(folder / name)) folders.push_back(folder);
+    return folders;
   }
 };
 
@@ -63,8 +71,11 @@ TEST_F(WindowLifecycleTest, FirstStartUsesTheDefaultLayout) {
   EXPECT_EQ(LabelText("screenColorLabel"), QStringLiteral("画面線色："));
   EXPECT_EQ(LabelText("printColorLabel"), QStringLiteral("印刷線色："));
   EXPECT_EQ(LabelText("screenColorSwatch"), QString(8, QChar(0x3000)));
-  EXPECT_TRUE(fs::is_directory(Folders.SourceScratch));
-  EXPECT_TRUE(fs::is_directory(Folders.DestinationScratch));
+  // One private scratch folder per half, in the temporary folder.
+  const std::vector<fs::path> scratch = ScratchFolders();
+  ASSERT_EQ(scratch.size(), 2u);
+  for (const fs::path& folder : scratch)
+    EXPECT_EQ(fs::status(folder).permissions(), fs::perms::owner_all) << folder;
   // Nothing is opened automatically, and the preview mapping starts on the origin.
   EXPECT_EQ(Window->RenderContext().Mapping.Scale, 1.0);
   EXPECT_EQ(Window->RenderContext().StartDateTime, (TLocalDateTime{2026, 12, 7, 9, 30, 0}));
@@ -81,13 +92,17 @@ TEST_F(WindowLifecycleTest, SettingsAreAppliedAndWrittenBackOnClose) {
   EXPECT_EQ(FirstSize("destinationPreviewSplitter"), 130);
   EXPECT_EQ(FirstSize("sourceListsSplitter"), 110);
   EXPECT_EQ(FirstSize("destinationListsSplitter"), 100);
-  EXPECT_EQ(Caption("sourcePathPanel"), source);
-  // The remembered paths are shown but not opened; browsing starts from them.
+  // The remembered paths are neither shown nor opened; browsing starts from them.
+  EXPECT_TRUE(Caption("sourcePathPanel").isEmpty());
+  EXPECT_TRUE(Caption("destinationPathPanel").isEmpty());
   EXPECT_EQ(List("sourceColorList")->count(), 0);
   ClickPanel("sourceBrowseButton");
-  ASSERT_EQ(Requests.size(), 1u);
+  ClickPanel("destinationBrowseButton");
+  ASSERT_EQ(Requests.size(), 2u);
   EXPECT_EQ(Requests[0].Folder, QFileInfo(source).path());
   EXPECT_EQ(Requests[0].FileName, QStringLiteral("a.jww"));
+  EXPECT_EQ(Requests[1].Folder, QStringLiteral("/nowhere"));
+  EXPECT_EQ(Requests[1].FileName, QStringLiteral("b.jww"));
   CloseWindow();
   EXPECT_EQ(ReadFile(Folders.SettingsPath),
             "40\r\n50\r\n700\r\n520\r\n350\r\n140\r\n130\r\n110\r\n100\r\n" + source.toStdString() +
@@ -121,6 +136,26 @@ TEST_F(WindowLifecycleTest, ARestoredWindowStaysOnAScreen) {
   }
 }
 
+// The file a half showed is what its dialog starts from after a restart, until the half
+// opens another.
+TEST_F(WindowLifecycleTest, TheNextStartShowsEmptyHalvesAndBrowsesFromTheLastFiles) {
+  const QString first = WriteDrawing("first.jww", SourceDrawing());
+  const QString second = WriteDrawing("second.jww", DestinationDrawing());
+  CreateWindow();
+  OpenThroughBrowse("destinationBrowseButton", first);
+  CloseWindow();
+  CreateWindow();
+  EXPECT_TRUE(Caption("destinationPathPanel").isEmpty());
+  EXPECT_EQ(List("destinationColorList")->count(), 0);
+  OpenThroughBrowse("destinationBrowseButton", second);
+  ClickPanel("destinationBrowseButton");
+  ASSERT_EQ(Requests.size(), 3u);
+  EXPECT_EQ(Requests[1].FileName, QStringLiteral("first.jww"));
+  EXPECT_EQ(Requests[2].FileName, QStringLiteral("second.jww"));
+  CloseWindow();
+  EXPECT_NE(ReadFile(Folders.SettingsPath).find(second.toStdString()), std::string::npos);
+}
+
 TEST_F(WindowLifecycleTest, FourLineSettingsCollapseThePartsAndEmptyThePaths) {
   WriteSettings("10\r\n20\r\n700\r\n560\r\n");
   CreateWindow();
@@ -134,14 +169,15 @@ TEST_F(WindowLifecycleTest, FourLineSettingsCollapseThePartsAndEmptyThePaths) {
   EXPECT_EQ(List("sourceColorList")->count(), 240);
 }
 
-TEST_F(WindowLifecycleTest, ClosingWithoutOpeningWritesTheSettingsAndRemovesEmptyFolders) {
+TEST_F(WindowLifecycleTest, ClosingWithoutOpeningWritesTheSettingsAndRemovesTheFolders) {
   CreateWindow();
-  std::ofstream(Folders.SourceScratch / "foreign.txt") << "keep";
+  std::ofstream(ScratchFolders().front() / "foreign.txt") << "gone";
   CloseWindow();
   EXPECT_EQ(ReadFile(Folders.SettingsPath),
             "24\r\n24\r\n600\r\n600\r\n300\r\n160\r\n160\r\n120\r\n120\r\n\r\n\r\n");
-  EXPECT_EQ(ReadFile(Folders.SourceScratch / "foreign.txt"), "keep");
-  EXPECT_FALSE(fs::exists(Folders.DestinationScratch));
+  EXPECT_TRUE(ScratchFolders().empty());
+  // Nothing beside the executable.
+  EXPECT_TRUE(fs::is_empty(Folders.OldSettingsPath.parent_path()));
 }
 
 TEST_F(WindowLifecycleTest, EachSideKeepsItsImagesUntilItIsClosed) {
@@ -152,14 +188,19 @@ TEST_F(WindowLifecycleTest, EachSideKeepsItsImagesUntilItIsClosed) {
                    {{"b.bmp.gz", "destination image"}});
   CreateWindow();
   OpenThroughBrowse("sourceBrowseButton", source);
+  const std::vector<fs::path> sourceScratch = Holding("a.bmp");
+  ASSERT_EQ(sourceScratch.size(), 1u);
   OpenThroughBrowse("destinationBrowseButton", destination);
-  EXPECT_EQ(ReadFile(Folders.SourceScratch / "a.bmp"), "source image");
-  EXPECT_EQ(ReadFile(Folders.DestinationScratch / "b.bmp.gz"), "destination image");
+  const std::vector<fs::path> destinationScratch = Holding("b.bmp.gz");
+  ASSERT_EQ(destinationScratch.size(), 1u);
+  EXPECT_EQ(Holding("a.bmp"), sourceScratch);
+  EXPECT_EQ(ReadFile(sourceScratch[0] / "a.bmp"), "source image");
+  EXPECT_EQ(ReadFile(destinationScratch[0] / "b.bmp.gz"), "destination image");
   // The same file on both sides: each side extracts into its own folder.
   OpenThroughBrowse("destinationBrowseButton", source);
-  EXPECT_FALSE(fs::exists(Folders.DestinationScratch / "b.bmp.gz"));
-  EXPECT_EQ(ReadFile(Folders.DestinationScratch / "a.bmp"), "source image");
-  EXPECT_EQ(ReadFile(Folders.SourceScratch / "a.bmp"), "source image");
+  EXPECT_TRUE(Holding("b.bmp.gz").empty());
+  EXPECT_EQ(ReadFile(destinationScratch[0] / "a.bmp"), "source image");
+  EXPECT_EQ(ReadFile(sourceScratch[0] / "a.bmp"), "source image");
 
   OpenThroughBrowse("destinationBrowseButton", destination);
   // Saving embeds the destination's own image, not the source's of the same name.
@@ -173,8 +214,7 @@ TEST_F(WindowLifecycleTest, EachSideKeepsItsImagesUntilItIsClosed) {
   EXPECT_EQ(ReadFile(reloaded.ImageFolder / "b.bmp.gz"), "destination image");
 
   CloseWindow();
-  EXPECT_FALSE(fs::exists(Folders.SourceScratch));
-  EXPECT_FALSE(fs::exists(Folders.DestinationScratch));
+  EXPECT_TRUE(ScratchFolders().empty());
 }
 
 // Delivers a drag and drop at a point of the window as the window system does.

@@ -105,7 +105,7 @@ TEST(HalfSession, TellsWhatALoadFound) {
       {"whole drawing", drawing, false, true, true, false, false, false},
       {"cut drawing", drawing.substr(0, drawing.size() / 2), false, true, false, false, false,
        false},
-      {"text", "hello", false, true, false, true, false, false},
+      {"text", "hello", false, false, false, true, false, false},
       {"palette where no palette is taken", "{}", false, false, false, false, true, false},
       {"broken palette", "{\"format\": 1}", true, false, false, false, true, true},
   };
@@ -119,16 +119,61 @@ TEST(HalfSession, TellsWhatALoadFound) {
     EXPECT_EQ(result.PaletteError.Failure == TPaletteSourceFailure::None, !c.Error) << c.Name;
     EXPECT_EQ(side.Opened(), c.Ok) << c.Name;
 
-    // A palette file that is not taken leaves an open drawing as it was.
+    // A palette file that is not taken, and what is no drawing, leave an open drawing as it
+    // was.
     THalfSession open;
     ASSERT_TRUE(open.OpenBytes(drawing, "d.jww", c.AcceptPalette).Complete);
     const std::vector<std::string> lines = open.ListTexts(TSlotKind::Color, kLabels);
     open.OpenBytes(c.Bytes, "f.jww", c.AcceptPalette);
-    if (c.IsPalette) {
+    if (c.IsPalette || c.NotADrawing) {
       EXPECT_EQ(open.ListTexts(TSlotKind::Color, kLabels), lines) << c.Name;
     }
     EXPECT_TRUE(open.Opened()) << c.Name;
   }
+}
+
+// A file that is no drawing leaves the half as it was: its drawing, copies not saved, and
+// the images extracted into its scratch folder; the load still says why.
+TEST(HalfSession, AFileThatIsNoDrawingLeavesTheHalfAsItWas) {
+  const std::filesystem::path folder =
+      std::filesystem::path(::testing::TempDir()) / "half_session_no_drawing";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder / "scratch");
+  TJwwData withImage = SampleDocument();
+  Append(withImage, MakeLine(0, 0, 10, 10));
+  TJwwBuilder builder(700);
+  builder.Header(withImage).EntitySection(withImage).Images({{"photo.bmp", "BM photo"}});
+  ASSERT_TRUE(builder.WriteTo(folder / "d.jww"));
+  std::ofstream(folder / "notes.jww", std::ios::binary) << "not a drawing";
+
+  THalfSession source, half;
+  ASSERT_TRUE(source.OpenBytes(Example("palette-source.jww"), "s.jww", true).Complete);
+  half.SetScratchFolder(folder / "scratch");
+  ASSERT_TRUE(half.OpenDrawingFile(folder / "d.jww").Complete);
+  ASSERT_TRUE(half.CopyFrom(source, TSlotKind::Color, Slots({17})));
+  const std::vector<std::string> lines = half.ListTexts(TSlotKind::Color, kLabels);
+  const std::string bytes = half.SaveBytes();
+
+  const TSessionLoad load = half.OpenDrawingFile(folder / "notes.jww");
+  EXPECT_FALSE(load.Ok);
+  EXPECT_TRUE(load.NotADrawing);
+  EXPECT_TRUE(load.Error.NotADrawing());
+  EXPECT_TRUE(half.Opened());
+  EXPECT_TRUE(half.Unsaved());
+  EXPECT_EQ(half.ListTexts(TSlotKind::Color, kLabels), lines);
+  EXPECT_EQ(half.SaveBytes(), bytes);
+  EXPECT_EQ(FileBytes(folder / "scratch" / "photo.bmp"), "BM photo");
+
+  // A drawing that is taken replaces the images of the one before, even of the same name.
+  TJwwBuilder other(700);
+  other.Header(withImage).EntitySection(withImage).Images({{"photo.bmp", "BM other"}});
+  ASSERT_TRUE(other.WriteTo(folder / "e.jww"));
+  ASSERT_TRUE(half.OpenDrawingFile(folder / "e.jww").Ok);
+  EXPECT_FALSE(half.Unsaved());
+  EXPECT_EQ(FileBytes(folder / "scratch" / "photo.bmp"), "BM other");
+  half.Close();
+  EXPECT_FALSE(std::filesystem::exists(folder / "scratch" / "photo.bmp"));
+  std::filesystem::remove_all(folder);
 }
 
 // A palette file as source copies only the slots it holds and leaves the others alone.

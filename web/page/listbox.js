@@ -1,6 +1,7 @@
 // A list box of lines with a swatch each, worked from the keyboard as a desktop list is:
 // arrows, Home/End, Page Up/Down move; Shift extends and Space toggles where several lines
-// may be chosen; Ctrl+A chooses all; Ctrl+Right asks for the copy.
+// may be chosen; Ctrl+A chooses all; Ctrl+Right asks for the copy. A finger or a pen has no
+// Ctrl key, so where several lines may be chosen a tap toggles its line as Ctrl+click does.
 "use strict";
 
 class PennatranListBox {
@@ -14,7 +15,10 @@ class PennatranListBox {
     this.lines = [];
     this.current = -1;
     this.anchor = -1;
+    this.pointer = "";
     element.addEventListener("keydown", (event) => this.keyDown(event));
+    // The click that follows does not say in every browser what made it.
+    element.addEventListener("pointerdown", (event) => { this.pointer = event.pointerType; });
     element.addEventListener("click", (event) => this.click(event));
     element.addEventListener("focus", () => {
       if (this.current < 0 && this.items.length > 0) this.setCurrent(0, false);
@@ -152,11 +156,13 @@ class PennatranListBox {
   }
 
   click(event) {
+    const tapped = this.pointer === "touch" || this.pointer === "pen";
+    this.pointer = "";
     const item = event.target.closest("li[role=option]");
     if (!item) return;
     const i = this.items.indexOf(item);
     if (i < 0) return;
-    if (this.multiple && (event.ctrlKey || event.metaKey)) {
+    if (this.multiple && (tapped || event.ctrlKey || event.metaKey)) {
       this.select(i, item.getAttribute("aria-selected") !== "true");
       this.anchor = i;
     } else if (this.multiple && event.shiftKey && this.anchor >= 0) {

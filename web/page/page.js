@@ -1,5 +1,6 @@
 // The page: two halves, each a drawing opened from a file chooser or a drop, and the copy
-// and save of the destination, as the window does them. The core does every rule.
+// and save of the destination, as the window does them. The core does every rule, in the
+// engine's worker: the page only asks and shows.
 "use strict";
 
 (async () => {
@@ -34,50 +35,22 @@
 
   const loading = $("#loading");
   loading.hidden = false;
-  let core;
+  let engine;
   try {
-    core = await createPennatran();
+    engine = await PennatranEngine.start();
   } catch (error) {
     loading.textContent = texts.coreFailed;
     throw error;
   }
   loading.hidden = true;
 
-  const hex6 = (value) => value.toString(16).toUpperCase().padStart(6, "0");
+  const { hex6, swatchWidth, colorSwatch, lineTypeSwatch } = PennatranSwatches;
   // The drawing's colour value, red in the low byte, from 0xRRGGBB.
   const stored = (rgb) => ((rgb & 0xff) << 16) | (rgb & 0xff00) | (rgb >>> 16);
 
-  function colorSwatch(rgb) {
-    const swatch = document.createElement("span");
-    swatch.className = "swatch color-swatch";
-    swatch.style.backgroundColor = `#${hex6(rgb)}`;
-    return swatch;
-  }
-
-  // The line type drawn across a white bar, two periods wide.
-  function lineTypeSwatch(drawing, line) {
-    const width = 36;
-    const height = 9;
-    const scale = Math.max(1, Math.round(window.devicePixelRatio || 1));
-    const swatch = document.createElement("canvas");
-    swatch.className = "swatch linetype-swatch";
-    swatch.width = width * scale;
-    swatch.height = height * scale;
-    const ctx = swatch.getContext("2d");
-    ctx.scale(scale, scale);
-    ctx.fillStyle = "#FFFFFF";
-    ctx.fillRect(0, 0, width, height);
-    ctx.fillStyle = "#000000";
-    const thickness = 2;
-    const top = (height - thickness) / 2;
-    const dashes = drawing.lineTypeDashes(line, width);
-    for (let i = 0; i + 1 < dashes.length; i += 2) ctx.fillRect(dashes[i], top, dashes[i + 1], thickness);
-    return swatch;
-  }
-
-  function showColorOf(drawing, line) {
-    const screen = drawing.screenColor(line);
-    const print = drawing.printColor(line);
+  async function showColorOf(drawing, line) {
+    const [screen, print] = await Promise.all([engine.call(drawing, "screenColor", line),
+      engine.call(drawing, "printColor", line)]);
     $("#screen-color-label").textContent = texts.screenColor + hex6(stored(screen));
     $("#screen-color-swatch").style.backgroundColor = `#${hex6(screen)}`;
     $("#print-color-label").textContent = texts.printColor + hex6(stored(print));
@@ -88,13 +61,18 @@
     const element = document.getElementById(id);
     const side = {
       id, isSource, element,
-      drawing: new core.Drawing(),
+      drawing: null,
       name: "",
       opened: false,
       loadComplete: true,
       unsaved: false,
-      trace: "",
+      // Each load gives the half a new version; the preview shown is of one version at one size.
+      version: 0,
+      recording: null,
       traceSize: [0, 0],
+      shown: { version: -1, size: [0, 0] },
+      previews: null,
+      previewWanted: false,
       canvas: $("[data-role=preview]", element),
       hint: $("[data-role=hint]", element),
       path: $("[data-role=path]", element),
@@ -130,6 +108,7 @@
     element.addEventListener("drop", (event) => {
       event.preventDefault();
       element.classList.remove("dragging");
+      if (!isSource && office.takeDrop(event.dataTransfer)) return;
       const files = event.dataTransfer.files;
       // One drawing at a time, as the window takes it.
       if (files.length === 1) openFile(side, files[0]);
@@ -141,75 +120,140 @@
   const source = makeSide("source", true);
   const destination = makeSide("destination", false);
   const sides = [source, destination];
+  const office = PennatranOffice.wire({ texts, source, information, question, download });
   // A drop beside the halves must not make the browser open the file instead.
   for (const type of ["dragover", "drop"]) document.addEventListener(type, (event) => event.preventDefault());
 
-  function fillColors(side) {
-    const lines = side.drawing.colorListed();
-    side.colors.setLines(side.drawing.colorLines().map((text, i) => ({
-      line: lines[i], text, swatch: colorSwatch(side.drawing.screenColor(lines[i])),
-    })));
+  // The lines' texts and swatches, asked for all at once: the worker answers in order.
+  async function fillColors(side) {
+    const drawing = side.drawing;
+    const [lines, lineTexts] = await Promise.all([engine.call(drawing, "colorListed"), engine.call(drawing, "colorLines", texts.colorLabels)]);
+    const colors = await Promise.all(lines.map((line) => engine.call(drawing, "screenColor", line)));
+    side.colors.setLines(lineTexts.map((text, i) => ({ line: lines[i], text, swatch: colorSwatch(colors[i]) })));
   }
 
-  function fillLineTypes(side) {
-    const lines = side.drawing.lineTypeListed();
-    side.lineTypes.setLines(side.drawing.lineTypeLines().map((text, i) => ({
-      line: lines[i], text, swatch: lineTypeSwatch(side.drawing, lines[i]),
-    })));
+  async function fillLineTypes(side) {
+    const drawing = side.drawing;
+    const [lines, lineTexts] = await Promise.all([engine.call(drawing, "lineTypeListed"),
+      engine.call(drawing, "lineTypeLines")]);
+    const dashes = await Promise.all(lines.map((line) => engine.call(drawing, "lineTypeDashes", line, swatchWidth)));
+    side.lineTypes.setLines(lineTexts.map((text, i) => ({ line: lines[i], text, swatch: lineTypeSwatch(dashes[i]) })));
   }
 
-  function updateDifferenceMarks() {
+  async function updateDifferenceMarks() {
     const both = source.opened && destination.opened;
-    destination.colors.setMarks(both ? destination.drawing.colorsDifferingFrom(source.drawing) : []);
-    destination.lineTypes.setMarks(both ? destination.drawing.lineTypesDifferingFrom(source.drawing) : []);
+    const [colors, lineTypes] = both ? await Promise.all([
+      engine.call(destination.drawing, "colorsDifferingFrom", source.drawing),
+      engine.call(destination.drawing, "lineTypesDifferingFrom", source.drawing),
+    ]) : [[], []];
+    destination.colors.setMarks(colors);
+    destination.lineTypes.setMarks(lineTypes);
   }
 
-  // Drawn by the core at the canvas's size in device pixels.
-  function showPreview(side) {
-    const canvas = side.canvas;
+  function previewSize(side) {
     const ratio = window.devicePixelRatio || 1;
-    const width = Math.round(canvas.clientWidth * ratio);
-    const height = Math.round(canvas.clientHeight * ratio);
+    return [Math.round(side.canvas.clientWidth * ratio), Math.round(side.canvas.clientHeight * ratio)];
+  }
+
+  // Drawn by the core at the canvas's size in device pixels, recorded in the worker and
+  // replayed here a slice at a time on a canvas of its own. Until it is complete the canvas
+  // keeps the picture it shows, stretched to its new size; a preview that a newer size or
+  // drawing makes useless is dropped, and one preview at a time is asked for per half.
+  function showPreview(side) {
+    side.previewWanted = true;
+    if (!side.previews) {
+      side.previews = (async () => {
+        try {
+          while (side.previewWanted) {
+            side.previewWanted = false;
+            await drawPreview(side);
+          }
+        } finally {
+          side.previews = null;
+        }
+      })();
+    }
+    return side.previews;
+  }
+
+  async function drawPreview(side) {
+    const [width, height] = previewSize(side);
     if (width <= 0 || height <= 0) return;
+    const version = side.version;
+    if (side.shown.version === version && side.shown.size[0] === width && side.shown.size[1] === height) return;
+    const outdated = () => {
+      const [w, h] = previewSize(side);
+      return side.version !== version || w !== width || h !== height;
+    };
+    // A preview the engine cannot make (its memory ran out) leaves the canvas blank.
+    const recording = side.opened
+      ? await engine.call(side.drawing, "previewRecording", width, height).catch(() => null) : null;
+    if (outdated()) return;
+    const sheet = document.createElement("canvas");
+    sheet.width = width;
+    sheet.height = height;
+    const forms = (codes) => engine.run("verticalForms", codes);
+    if (recording && !(await PennatranReplay.replay(sheet, recording, forms, outdated))) return;
+    if (outdated()) return;
+    const canvas = side.canvas;
     canvas.width = width;
     canvas.height = height;
-    side.trace = side.opened ? side.drawing.preview(width, height) : "";
-    side.traceSize = [width, height];
     const ctx = canvas.getContext("2d");
-    if (side.trace) {
-      PennatranReplay.replay(canvas, side.trace, core.verticalForm);
-    } else {
-      ctx.clearRect(0, 0, width, height);
-    }
+    ctx.clearRect(0, 0, width, height);
+    if (recording) ctx.drawImage(sheet, 0, 0);
+    side.recording = recording;
+    side.traceSize = [width, height];
+    side.shown = { version, size: [width, height] };
     side.hint.hidden = side.opened;
   }
 
+  // The file is read into a drawing of its own in the worker, which takes the half's place
+  // only when it holds a drawing or a palette file the half takes: anything else leaves the
+  // half as it was, its drawing, lists, preview and name.
   async function openFile(side, file) {
-    const bytes = new Uint8Array(await file.arrayBuffer());
-    // The wait cursor, shown before the page is busy reading and drawing.
+    if (!side.isSource && side.unsaved) {
+      // Copies not yet saved are asked about first, as closing the page does.
+      const choice = await ask(texts.unsavedCopies, ["yes", "no", "cancel"], "yes");
+      if (choice === "cancel" || (choice === "yes" && !(await save()))) return;
+    }
     document.body.classList.add("busy");
-    await new Promise((resolve) => setTimeout(resolve));
-    const result = side.drawing.load(bytes, file.name, side.isSource);
-    if (result.isPalette && !result.ok) {
-      // A palette file that is not taken leaves the half as it was.
+    let drawing = null;
+    let result;
+    try {
+      const bytes = new Uint8Array(await file.arrayBuffer());
+      drawing = await engine.create("Drawing");
+      result = await engine.call(drawing, "load", bytes, file.name, side.isSource, texts.paletteFileWords);
+    } catch {
+      if (drawing) engine.destroy(drawing).catch(() => {});
       document.body.classList.remove("busy");
-      await information(side.isSource ? texts.paletteRefused(result.error) : texts.paletteOnDestination(file.name));
+      await information(texts.openFailed(file.name));
       return;
     }
+    if (!result.ok || result.notADrawing) {
+      engine.destroy(drawing);
+      document.body.classList.remove("busy");
+      if (result.notADrawing) await information(texts.notADrawing(file.name));
+      else await information(side.isSource ? texts.paletteRefused(result.error) : texts.paletteOnDestination(file.name));
+      return;
+    }
+    const previous = side.drawing;
+    side.drawing = drawing;
+    if (previous) engine.destroy(previous);
     side.path.textContent = file.name;
     side.path.title = file.name;
     side.name = file.name;
-    side.opened = result.ok;
+    // The bytes go to the worker; the office jobs read the file again when they need it.
+    side.file = file;
+    side.opened = true;
     side.loadComplete = result.complete;
     side.unsaved = false;
+    side.version += 1;
+    // The lists first: the worker answers in order, and they are quick.
+    await Promise.all([fillColors(side), fillLineTypes(side)]);
     showPreview(side);
-    fillColors(side);
-    fillLineTypes(side);
     document.body.classList.remove("busy");
-    updateDifferenceMarks();
-    if (!result.complete) {
-      await information(result.notADrawing ? texts.notADrawing(file.name) : texts.readPartly(file.name));
-    }
+    await updateDifferenceMarks();
+    if (!result.complete) await information(texts.readPartly(file.name));
     if (result.placementsCut) await information(texts.placementsCut(file.name));
   }
 
@@ -228,21 +272,21 @@
   async function copyColors() {
     if (!(await bothSidesOpen())) return;
     const lines = source.colors.selectedLines();
-    destination.drawing.copyColorsFrom(source.drawing, lines);
+    await engine.call(destination.drawing, "copyColorsFrom", source.drawing, lines);
     destination.unsaved = destination.unsaved || lines.length > 0;
-    fillColors(destination);
+    await fillColors(destination);
     if (lines.length > 0) destination.colors.scrollToLine(lines[0]);
-    updateDifferenceMarks();
+    await updateDifferenceMarks();
   }
 
   async function copyLineTypes() {
     if (!(await bothSidesOpen())) return;
     const lines = source.lineTypes.selectedLines();
-    destination.drawing.copyLineTypesFrom(source.drawing, lines);
+    await engine.call(destination.drawing, "copyLineTypesFrom", source.drawing, lines);
     destination.unsaved = destination.unsaved || lines.length > 0;
-    fillLineTypes(destination);
+    await fillLineTypes(destination);
     if (lines.length > 0) destination.lineTypes.scrollToLine(lines[0]);
-    updateDifferenceMarks();
+    await updateDifferenceMarks();
   }
 
   function download(bytes, name, type) {
@@ -256,17 +300,19 @@
     setTimeout(() => URL.revokeObjectURL(url), 60000);
   }
 
+  // Resolves to whether the destination was downloaded.
   async function save() {
-    if (!(await bothSidesOpen())) return;
-    if (!destination.loadComplete && !(await question(texts.saveIncomplete))) return;
-    const bytes = destination.drawing.save();
+    if (!(await bothSidesOpen())) return false;
+    if (!destination.loadComplete && !(await question(texts.saveIncomplete))) return false;
+    const bytes = await engine.call(destination.drawing, "save").catch(() => new Uint8Array());
     if (bytes.length === 0) {
       await information(texts.saveFailed(destination.name));
-      return;
+      return false;
     }
     download(bytes, destination.name, "application/octet-stream");
     destination.unsaved = false;
     await information(texts.saved(destination.name));
+    return true;
   }
 
   // The source's chosen slots, or all it holds when none is chosen, as a palette file.
@@ -275,7 +321,8 @@
       await information(texts.noSource);
       return;
     }
-    const json = source.drawing.paletteJson(source.colors.selectedLines(), source.lineTypes.selectedLines());
+    const json = await engine.call(source.drawing, "paletteJson", source.colors.selectedLines(),
+      source.lineTypes.selectedLines());
     const base = source.name.replace(/\.[^.]*$/, "");
     download(new TextEncoder().encode(json), `${base}.json`, "application/json");
   }
@@ -309,10 +356,22 @@
   });
 
   for (const side of sides) showPreview(side);
-  // For tests and curious users: the preview's recorded calls and their size per half.
+  // For tests and curious users: the preview's recorded calls and their size per half, once
+  // the preview asked for is shown, and the engine.
+  const sideOf = (id) => (id === "source" ? source : destination);
+  async function previewShown(side) {
+    while (side.previews || side.shown.version !== side.version) {
+      await (side.previews || new Promise((resolve) => setTimeout(resolve, 20)));
+    }
+    return side.traceSize;
+  }
   window.pennatranPage = {
     ready: true,
-    previewTrace: (id) => ({ trace: (id === "source" ? source : destination).trace,
-      size: (id === "source" ? source : destination).traceSize }),
+    engine,
+    previewShown: (id) => previewShown(sideOf(id)),
+    previewTrace: async (id) => {
+      const size = await previewShown(sideOf(id));
+      return { trace: PennatranRecording.toText(sideOf(id).recording), size };
+    },
   };
 })();

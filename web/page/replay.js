@@ -1,5 +1,6 @@
-// Replays the preview's recorded canvas calls (one trace line each, as the core's recording
-// canvas writes them) on a 2D canvas whose pixels are the preview's pixels.
+// Replays the preview's recorded canvas calls (as the worker hands them over, see
+// recording.js) on a 2D canvas whose pixels are the preview's pixels. The replay gives the
+// page back its turn every few milliseconds, so that a big drawing never holds it up.
 "use strict";
 
 const PennatranReplay = (() => {
@@ -41,11 +42,27 @@ const PennatranReplay = (() => {
     return code > 0x7f && !(code >= 0xff61 && code <= 0xff9f);
   }
 
+  // Gives the page its turn without the clamp a chain of timers gets, behind the tasks
+  // already waiting (the engine's answers among them).
+  function yieldToPage() {
+    return new Promise((resolve) => {
+      const channel = new MessageChannel();
+      channel.port1.onmessage = resolve;
+      channel.port2.postMessage(0);
+    });
+  }
+
+  const sliceMilliseconds = 8;
+
   class Replayer {
-    constructor(context, verticalForm) {
+    constructor(context, verticalForms) {
       this.ctx = context;
-      this.verticalForm = verticalForm;
-      this.current = [0, 0];
+      // Asks the core how full-width characters stand in a vertical column: (codes) ->
+      // Promise of [codePoint, turned, ...]. What it answered is kept here.
+      this.verticalForms = verticalForms;
+      this.forms = new Map();
+      this.currentX = 0;
+      this.currentY = 0;
       // Lines drawn one after another with the same pen are stroked together: one stroke
       // per line would make a large drawing's preview many times slower.
       this.openSegments = 0;
@@ -58,75 +75,118 @@ const PennatranReplay = (() => {
         underline: false, strikeOut: false, face: "" };
       this.fontColor = "#000000";
       this.patterns = new Map();
+      // What the context was last given to stroke and fill with.
+      this.stroke = { color: "", width: 0, dot: false };
+      this.fill = "";
+      this.colors = new Map();
       this.cellRatios = new Map();
     }
 
-    run(trace) {
+    // Resolves to false when stopped() said to stop before the end.
+    async run(recording, stopped) {
       const ctx = this.ctx;
+      const words = recording.words;
+      const Call = PennatranRecording.Call;
       ctx.save();
       ctx.setTransform(1, 0, 0, 1, 0, 0);
       ctx.lineCap = "butt";
       ctx.lineJoin = "miter";
-      let start = 0;
-      while (start < trace.length) {
-        let end = trace.indexOf("\n", start);
-        if (end < 0) end = trace.length;
-        if (end > start) this.call(trace.slice(start, end));
-        start = end + 1;
+      let sliceStart = performance.now();
+      for (let i = 0, calls = 0; i < words.length; i += PennatranRecording.length(words, i)) {
+        if (++calls % 32 === 0 && performance.now() - sliceStart > sliceMilliseconds) {
+          await yieldToPage();
+          if (stopped()) {
+            ctx.restore();
+            return false;
+          }
+          sliceStart = performance.now();
+        }
+        // The lines stroked together end where the pen changes or a shape or text takes
+        // the path; a pen set again as it was and the other settings leave them open.
+        const call = words[i];
+        if (call >= Call.polyline && call <= Call.rectangle || call === Call.text) this.flushLines();
+        switch (call) {
+          case Call.pen: this.pen(words[i + 1], words[i + 2], words[i + 3]); break;
+          case Call.brush: this.brush(words[i + 1], words[i + 2]); break;
+          case Call.moveto: this.currentX = words[i + 1]; this.currentY = words[i + 2]; break;
+          case Call.lineto: this.lineTo(words[i + 1], words[i + 2]); break;
+          case Call.polyline: this.shape(words.subarray(i + 1), false); break;
+          case Call.polygon: this.shape(words.subarray(i + 1), true); break;
+          case Call.rectangle: this.rectangle(words.subarray(i + 1, i + 5)); break;
+          case Call.font: this.setFont(words, i, PennatranRecording.string(recording, words[i + 6], words[i + 7])); break;
+          case Call.fontcolor: this.fontColor = this.color(words[i + 1]); break;
+          case Call.text: {
+            const content = PennatranRecording.string(recording, words[i + 3], words[i + 4]);
+            if (this.font.face.startsWith("@")) await this.askForms(content);
+            this.text(words[i + 1], words[i + 2], content);
+            break;
+          }
+          default: break;
+        }
       }
       this.flushLines();
       ctx.restore();
+      return true;
     }
 
-    call(line) {
-      const space = line.indexOf(" ");
-      const name = space < 0 ? line : line.slice(0, space);
-      const rest = space < 0 ? "" : line.slice(space + 1);
-      if (name !== "moveto" && name !== "lineto") this.flushLines();
-      switch (name) {
-        case "pen": return this.pen(rest.split(" "));
-        case "brush": return this.brush(rest.split(" "));
-        case "moveto": this.current = rest.split(" ").map(Number); return undefined;
-        case "lineto": return this.lineTo(rest.split(" ").map(Number));
-        case "polyline": return this.shape(rest.split(" ").map(Number), false);
-        case "polygon": return this.shape(rest.split(" ").map(Number), true);
-        case "rectangle": return this.rectangle(rest.split(" ").map(Number));
-        case "font": return this.setFont(rest);
-        case "fontcolor": this.fontColor = hex(rest); return undefined;
-        case "text": return this.text(rest);
-        default: return undefined;
+    // Learns the vertical forms of the full-width characters not asked about before.
+    async askForms(content) {
+      const codes = [...new Set([...content].filter(isFullWidth).map((ch) => ch.codePointAt(0)))]
+        .filter((code) => !this.forms.has(code));
+      if (codes.length === 0 || !this.verticalForms) return;
+      const answer = await this.verticalForms(codes);
+      codes.forEach((code, k) => this.forms.set(code, { codePoint: answer[2 * k], turned: answer[2 * k + 1] }));
+    }
+
+    // "#RRGGBB" of 0xRRGGBB, made once per colour: a big drawing changes pens very often.
+    color(rgb) {
+      let text = this.colors.get(rgb);
+      if (text === undefined) {
+        text = hex(PennatranRecording.hex(rgb));
+        this.colors.set(rgb, text);
       }
+      return text;
     }
 
-    pen([color, width, style]) {
-      this.penColor = hex(color);
-      this.penWidth = Number(width);
-      this.penDot = style === "dot";
+    pen(rgb, width, dot) {
+      const color = this.color(rgb);
+      if (color === this.penColor && width === this.penWidth && (dot !== 0) === this.penDot) return;
+      this.flushLines();
+      this.penColor = color;
+      this.penWidth = width;
+      this.penDot = dot !== 0;
     }
 
-    brush([color, style]) {
-      this.brushColor = color;
-      this.brushStyle = style;
+    brush(rgb, style) {
+      this.brushColor = PennatranRecording.hex(rgb);
+      this.brushStyle = PennatranRecording.brushStyles[style];
     }
 
     // Width 0 is the thinnest pen, one pixel; a dotted pen is one on, two off, in pen widths.
+    // The context's own settings are only changed when they differ: setting them is slow.
     strokeWith() {
       const ctx = this.ctx;
       const width = Math.max(1, this.penWidth);
-      ctx.strokeStyle = this.penColor;
-      ctx.lineWidth = width;
-      ctx.setLineDash(this.penDot ? [width, 2 * width] : []);
+      const stroke = this.stroke;
+      if (stroke.color !== this.penColor) ctx.strokeStyle = stroke.color = this.penColor;
+      if (stroke.width !== width || stroke.dot !== this.penDot) {
+        ctx.lineWidth = stroke.width = width;
+        stroke.dot = this.penDot;
+        ctx.setLineDash(this.penDot ? [width, 2 * width] : []);
+      }
       return width % 2 === 1 ? 0.5 : 0;
     }
 
     fillWith() {
       if (this.brushStyle === "clear") return false;
       const ctx = this.ctx;
+      const key = `${this.brushColor} ${this.brushStyle}`;
+      if (this.fill === key) return true;
+      this.fill = key;
       if (this.brushStyle === "solid") {
         ctx.fillStyle = hex(this.brushColor);
         return true;
       }
-      const key = `${this.brushColor} ${this.brushStyle}`;
       if (!this.patterns.has(key)) this.patterns.set(key, this.makePattern());
       ctx.fillStyle = this.patterns.get(key);
       return true;
@@ -145,17 +205,18 @@ const PennatranReplay = (() => {
       return this.ctx.createPattern(tile, "repeat");
     }
 
-    lineTo([x, y]) {
+    lineTo(x, y) {
       const ctx = this.ctx;
       if (this.openSegments === 0) {
         this.lineOffset = this.strokeWith();
         ctx.beginPath();
       }
       const o = this.lineOffset;
-      ctx.moveTo(this.current[0] + o, this.current[1] + o);
+      ctx.moveTo(this.currentX + o, this.currentY + o);
       ctx.lineTo(x + o, y + o);
-      this.current = [x, y];
-      if (++this.openSegments >= 10000) this.flushLines();
+      this.currentX = x;
+      this.currentY = y;
+      if (++this.openSegments >= 1000) this.flushLines();
     }
 
     flushLines() {
@@ -200,14 +261,12 @@ const PennatranReplay = (() => {
       ctx.strokeRect(left + o, top + o, width - 1, height - 1);
     }
 
-    // "HEIGHT WIDTH ESCAPEMENT WEIGHT ITALIC UNDERLINE STRIKEOUT FACE" (the face may hold spaces).
-    setFont(rest) {
-      const parts = rest.split(" ");
-      const face = parts.slice(7).join(" ");
+    // The font call at i: height, width, escapement, weight, flags, then its face.
+    setFont(words, i, face) {
+      const flags = words[i + 5];
       this.font = {
-        height: Number(parts[0]), width: Number(parts[1]), escapement: Number(parts[2]),
-        weight: Number(parts[3]), italic: parts[4] === "1", underline: parts[5] === "1",
-        strikeOut: parts[6] === "1", face,
+        height: words[i + 1], width: words[i + 2], escapement: words[i + 3], weight: words[i + 4],
+        italic: (flags & 1) !== 0, underline: (flags & 2) !== 0, strikeOut: (flags & 4) !== 0, face,
       };
     }
 
@@ -229,12 +288,8 @@ const PennatranReplay = (() => {
       return this.cellRatios.get(family);
     }
 
-    text(rest) {
-      const match = /^(-?\d+) (-?\d+) ([\s\S]*)$/.exec(rest);
-      if (!match || match[3] === "") return;
-      const x = Number(match[1]);
-      const y = Number(match[2]);
-      const content = match[3];
+    text(x, y, content) {
+      if (content === "") return;
       const f = this.font;
       const vertical = f.face.startsWith("@");
       const family = fontFamilies(f.face.replace(/^@+/, ""));
@@ -272,7 +327,7 @@ const PennatranReplay = (() => {
       let pos = 0;
       for (const ch of content) {
         const advance = ctx.measureText(ch).width;
-        const form = isFullWidth(ch) && this.verticalForm ? this.verticalForm(ch.codePointAt(0)) : null;
+        const form = isFullWidth(ch) ? this.forms.get(ch.codePointAt(0)) : undefined;
         if (isFullWidth(ch) && !(form && form.turned)) {
           ctx.save();
           ctx.translate(pos + advance / 2, cell / 2);
@@ -287,14 +342,15 @@ const PennatranReplay = (() => {
     }
   }
 
-  // Paints the trace over a white canvas. verticalForm(code) -> {codePoint, turned} tells how
-  // a full-width character stands in a vertical column.
-  function replay(canvas, trace, verticalForm) {
+  // Paints the recording over a white canvas, a slice at a time; resolves to false when
+  // stopped() said to stop. verticalForms(codes) -> Promise of [codePoint, turned, ...] tells
+  // how full-width characters stand in a vertical column.
+  function replay(canvas, recording, verticalForms, stopped = () => false) {
     const ctx = canvas.getContext("2d");
     ctx.setTransform(1, 0, 0, 1, 0, 0);
     ctx.fillStyle = "#FFFFFF";
     ctx.fillRect(0, 0, canvas.width, canvas.height);
-    new Replayer(ctx, verticalForm).run(trace);
+    return new Replayer(ctx, verticalForms).run(recording, stopped);
   }
 
   return { replay, fontFamilies };

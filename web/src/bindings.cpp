@@ -6,9 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "color_labels.h"
+#include "jww/text_encoding.h"
 #include "palette/palette.h"
 #include "palette/palette_file_error.h"
 #include "render/line_type_swatch.h"
+#include "render/packed_recording_canvas.h"
 #include "render/vertical_forms.h"
 #include "session/half_session.h"
 
@@ -16,9 +19,6 @@ namespace pennatran {
 namespace {
 
 using emscripten::val;
-
-// The page's lists read as the command line's do: "幅:" and "点半径:" in Shift-JIS.
-const TColorLineLabels kColorLabels = {"\x95\x9D:", "\x93\x5F\x94\xBC\x8C\x61:"};
 
 val Strings(const std::vector<std::string>& items) {
   val array = val::array();
@@ -54,6 +54,15 @@ val Differing(const THalfSession& destination, const THalfSession& source, TSlot
   return Flags(MarkedListLines(kind, destination.DifferingFrom(source, kind)));
 }
 
+// The page's patterns for the core's messages, keyed by the English pattern; a pattern
+// the page does not word stays English.
+TMessageWords MessageWords(const val& words) {
+  return [words](const char* pattern) {
+    const val word = words[pattern];
+    return word.isString() ? word.as<std::string>() : std::string(pattern);
+  };
+}
+
 // A copy of the bytes that stays valid after the wasm memory grows.
 val Bytes(const std::string& bytes) {
   const val view = val(
@@ -61,8 +70,9 @@ val Bytes(const std::string& bytes) {
   return val::global("Uint8Array").new_(view);
 }
 
+// paletteWords: the page's patterns for the reason a palette file is refused.
 val Load(THalfSession& drawing, const std::string& bytes, const std::string& name,
-         bool acceptPalette) {
+         bool acceptPalette, const val& paletteWords) {
   const TSessionLoad result = drawing.OpenBytes(bytes, name, acceptPalette);
   val out = val::object();
   out.set("ok", result.Ok);
@@ -70,7 +80,8 @@ val Load(THalfSession& drawing, const std::string& bytes, const std::string& nam
   out.set("notADrawing", result.NotADrawing);
   out.set("isPalette", result.IsPalette);
   out.set("placementsCut", result.PlacementsCut);
-  out.set("error", PaletteFileErrorText(result.PaletteError.PaletteFile));
+  out.set("error",
+          PaletteFileErrorText(result.PaletteError.PaletteFile, MessageWords(paletteWords)));
   return out;
 }
 
@@ -82,12 +93,12 @@ val LineTypeListed(const THalfSession& drawing) {
   return LinesOf(drawing.Listed(TSlotKind::LineType));
 }
 
-val ColorLines(const THalfSession& drawing) {
-  return Strings(drawing.ListTexts(TSlotKind::Color, kColorLabels));
+val ColorLines(const THalfSession& drawing, const val& labels) {
+  return Strings(drawing.ListTexts(TSlotKind::Color, ColorLabelsOf(labels)));
 }
 
 val LineTypeLines(const THalfSession& drawing) {
-  return Strings(drawing.ListTexts(TSlotKind::LineType, kColorLabels));
+  return Strings(drawing.ListTexts(TSlotKind::LineType, {}));
 }
 
 uint32_t Rgb(TColor color) {
@@ -112,6 +123,20 @@ val LineTypeDashes(const THalfSession& drawing, int32_t line, int32_t width) {
     array.call<void>("push", dash.Length);
   }
   return array;
+}
+
+// A fresh preview as numbers and UTF-8 text ({words: Int32Array, text: Uint8Array}), for
+// the page to replay without parsing a trace; null when there is nothing to draw.
+val PreviewRecording(THalfSession& drawing, int32_t width, int32_t height) {
+  TPackedRecordingCanvas recorder;
+  if (!drawing.RecordPreview(recorder, width, height)) return val::null();
+  val out = val::object();
+  out.set(
+      "words",
+      val::global("Int32Array")
+          .new_(val(emscripten::typed_memory_view(recorder.Words.size(), recorder.Words.data()))));
+  out.set("text", Bytes(recorder.Text));
+  return out;
 }
 
 val SaveBytes(THalfSession& drawing) {
@@ -148,12 +173,24 @@ val VerticalForm(uint32_t code) {
   return out;
 }
 
+// The same for many characters at once: [codePoint, turned, ...] for each code given.
+val VerticalForms(const val& codes) {
+  val out = val::array();
+  for (const uint32_t code : emscripten::vecFromJSArray<uint32_t>(codes)) {
+    const TVerticalForm form = VerticalFormOf(static_cast<char32_t>(code));
+    out.call<void>("push", static_cast<uint32_t>(form.CodePoint));
+    out.call<void>("push", form.Turned);
+  }
+  return out;
+}
+
 }  // namespace
 }  // namespace pennatran
 
 EMSCRIPTEN_BINDINGS(pennatran_drawing) {
   using namespace pennatran;
   emscripten::function("verticalForm", &VerticalForm);
+  emscripten::function("verticalForms", &VerticalForms);
   emscripten::class_<THalfSession>("Drawing")
       .constructor<>()
       .function("load", &Load)
@@ -167,6 +204,7 @@ EMSCRIPTEN_BINDINGS(pennatran_drawing) {
       .function("printColor", &PrintColor)
       .function("lineTypeDashes", &LineTypeDashes)
       .function("preview", &THalfSession::PreviewTrace)
+      .function("previewRecording", &PreviewRecording)
       .function("save", &SaveBytes)
       .function("paletteJson", &PaletteJson)
       .function("copyColorsFrom", &CopyColors)

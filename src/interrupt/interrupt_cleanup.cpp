@@ -1,7 +1,7 @@
 // The platform adapter of the interrupt cleanup. On POSIX the signals are blocked in
 // every thread and one thread waits for them, so the cleanup runs as ordinary code
 // rather than inside a signal handler.
-#include "cli/interrupt_cleanup.h"
+#include "interrupt/interrupt_cleanup.h"
 
 #include <mutex>
 #include <set>

@@ -1,6 +1,7 @@
-// What a run leaves behind when the user interrupts it (Ctrl-C, SIGTERM, SIGHUP): the
-// scratch folders with a drawing's images and the partial temporary file of a save.
-// Both are removed before the process ends with the signal it received.
+// What a program leaves behind when it is interrupted (Ctrl-C, SIGTERM, SIGHUP): the
+// scratch folders with a drawing's images (the window's and the command line's) and the
+// partial temporary file of a command line's save. Both are removed before the process
+// ends with the signal it received.
 #pragma once
 
 #include <filesystem>

@@ -1,0 +1,84 @@
+#include "render/packed_recording_canvas.h"
+
+#include "jww/text_encoding.h"
+
+namespace pennatran {
+namespace {
+
+int32_t Rgb(TColor c) {
+  return ColorRed(c) << 16 | ColorGreen(c) << 8 | ColorBlue(c);
+}
+
+}  // namespace
+
+void TPackedRecordingCanvas::SetPen(TColor color, int32_t width, TPenStyle style) {
+  Pen = color;
+  Call(TPackedCall::Pen);
+  Words.insert(Words.end(), {Rgb(color), width, style == TPenStyle::Solid ? 0 : 1});
+}
+
+void TPackedRecordingCanvas::SetBrush(TColor color, TBrushStyle style) {
+  Brush = color;
+  SetBrushStyle(style);
+}
+
+void TPackedRecordingCanvas::SetBrushStyle(TBrushStyle style) {
+  BrushStyleValue = style;
+  Call(TPackedCall::Brush);
+  Words.insert(Words.end(), {Rgb(Brush), static_cast<int32_t>(style)});
+}
+
+void TPackedRecordingCanvas::MoveTo(int32_t x, int32_t y) {
+  Call(TPackedCall::MoveTo);
+  Words.insert(Words.end(), {x, y});
+}
+
+void TPackedRecordingCanvas::LineTo(int32_t x, int32_t y) {
+  Call(TPackedCall::LineTo);
+  Words.insert(Words.end(), {x, y});
+}
+
+void TPackedRecordingCanvas::Points(TPackedCall call, const TPixelPoint* points, size_t count) {
+  Call(call);
+  Words.push_back(static_cast<int32_t>(count));
+  for (size_t i = 0; i < count; ++i) Words.insert(Words.end(), {points[i].X, points[i].Y});
+}
+
+void TPackedRecordingCanvas::Polyline(const TPixelPoint* points, size_t count) {
+  Points(TPackedCall::Polyline, points, count);
+}
+
+void TPackedRecordingCanvas::Polygon(const TPixelPoint* points, size_t count) {
+  Points(TPackedCall::Polygon, points, count);
+}
+
+void TPackedRecordingCanvas::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+  Call(TPackedCall::Rectangle);
+  Words.insert(Words.end(), {x1, y1, x2, y2});
+}
+
+void TPackedRecordingCanvas::SetFont(const TLogFont& font) {
+  Call(TPackedCall::Font);
+  const int32_t flags = (font.Italic ? 1 : 0) | (font.Underline ? 2 : 0) | (font.StrikeOut ? 4 : 0);
+  Words.insert(Words.end(), {font.Height, font.Width, font.Escapement, font.Weight, flags});
+  String(font.FaceName);
+}
+
+void TPackedRecordingCanvas::SetFontColor(TColor color) {
+  Call(TPackedCall::FontColor);
+  Words.push_back(Rgb(color));
+}
+
+void TPackedRecordingCanvas::TextOut(int32_t x, int32_t y, std::string_view sjisText) {
+  Call(TPackedCall::Text);
+  Words.insert(Words.end(), {x, y});
+  String(sjisText);
+}
+
+void TPackedRecordingCanvas::String(std::string_view sjis) {
+  const std::string utf8 = SjisToUtf8(sjis);
+  Words.insert(Words.end(), {static_cast<int32_t>(Text.size()), static_cast<int32_t>(utf8.size())});
+  Text += utf8;
+}
+
+}  // namespace pennatran
