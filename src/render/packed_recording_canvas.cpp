@@ -41,7 +41,17 @@ void TPackedRecordingCanvas::LineTo(int32_t x, int32_t y) {
 void TPackedRecordingCanvas::Points(TPackedCall call, const TPixelPoint* points, size_t count) {
   Call(call);
   Words.push_back(static_cast<int32_t>(count));
-  for (size_t i = 0; i < count; ++i) Words.insert(Words.end(), {points[i].X, points[i].Y});
+  const size_t runsAt = Words.size();
+  Words.push_back(0);
+  int32_t runs = 0;
+  for (size_t i = 0; i < count;) {
+    size_t next = i + 1;
+    while (next < count && points[next] == points[i]) ++next;
+    Words.insert(Words.end(), {points[i].X, points[i].Y, static_cast<int32_t>(next - i)});
+    ++runs;
+    i = next;
+  }
+  Words[runsAt] = runs;
 }
 
 void TPackedRecordingCanvas::Polyline(const TPixelPoint* points, size_t count) {

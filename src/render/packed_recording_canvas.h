@@ -17,13 +17,15 @@ namespace pennatran {
 //   Brush      colour style(TBrushStyle's order)
 //   MoveTo     x y
 //   LineTo     x y
-//   Polyline   n x1 y1 ... xn yn
-//   Polygon    n x1 y1 ... xn yn
+//   Polyline   n k x1 y1 r1 ... xk yk rk
+//   Polygon    n k x1 y1 r1 ... xk yk rk
 //   Rectangle  x1 y1 x2 y2
 //   Font       height width escapement weight flags(1 italic, 2 underline, 4 strike-out)
 //              faceOffset faceLength
 //   FontColor  colour
 //   Text       x y offset length
+// A shape's n points come as k runs of one point given r times in a row: a small curve
+// repeats most of its points, and the recording of a big drawing is mostly such points.
 enum class TPackedCall : int32_t {
   Pen,
   Brush,

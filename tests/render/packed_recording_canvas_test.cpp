@@ -57,18 +57,25 @@ TEST(TPackedRecordingCanvas, CallsAsNumbersAndStringsAsUtf8) {
                                                 4,
                                                 Op(TPackedCall::Polyline),
                                                 2,
+                                                2,
                                                 1,
                                                 2,
+                                                1,
                                                 3,
                                                 4,
+                                                1,
                                                 Op(TPackedCall::Polygon),
                                                 3,
+                                                3,
                                                 1,
                                                 2,
+                                                1,
                                                 3,
                                                 4,
+                                                1,
                                                 5,
                                                 6,
+                                                1,
                                                 Op(TPackedCall::Rectangle),
                                                 0,
                                                 0,
@@ -93,6 +100,35 @@ TEST(TPackedRecordingCanvas, CallsAsNumbersAndStringsAsUtf8) {
   EXPECT_EQ(canvas.PenColor(), MakeColor(0x12, 0x34, 0x56));
   EXPECT_EQ(canvas.BrushColor(), MakeColor(0xAB, 0xCD, 0xEF));
   EXPECT_EQ(canvas.BrushStyle(), TBrushStyle::Clear);
+}
+
+// Points repeated in a row become one point and its count, wherever they lie in the shape;
+// the same point met again later starts a run of its own.
+TEST(TPackedRecordingCanvas, RepeatedPointsAsRuns) {
+  struct TCase {
+    std::vector<TPixelPoint> Points;
+    std::vector<int32_t> Words;
+  };
+  const TCase cases[] = {
+      {{{5, 5}}, {1, 1, 5, 5, 1}},
+      {{{5, 5}, {5, 5}, {5, 5}, {5, 5}}, {4, 1, 5, 5, 4}},
+      {{{1, 1}, {1, 1}, {2, 1}, {2, 1}, {2, 1}, {1, 1}}, {6, 3, 1, 1, 2, 2, 1, 3, 1, 1, 1}},
+      {{{0, 0}, {1, 0}, {1, 1}, {1, 1}}, {4, 3, 0, 0, 1, 1, 0, 1, 1, 1, 2}},
+      {{{3, 4}, {4, 3}}, {2, 2, 3, 4, 1, 4, 3, 1}},
+  };
+  for (const TCase& c : cases) {
+    for (const TPackedCall call : {TPackedCall::Polyline, TPackedCall::Polygon}) {
+      TPackedRecordingCanvas canvas;
+      if (call == TPackedCall::Polyline) {
+        canvas.Polyline(c.Points.data(), c.Points.size());
+      } else {
+        canvas.Polygon(c.Points.data(), c.Points.size());
+      }
+      std::vector<int32_t> expected{Op(call)};
+      expected.insert(expected.end(), c.Words.begin(), c.Words.end());
+      EXPECT_EQ(canvas.Words, expected) << c.Points.size() << " points";
+    }
+  }
 }
 
 }  // namespace

@@ -225,18 +225,18 @@ const PennatranReplay = (() => {
       this.openSegments = 0;
     }
 
-    // "N X1 Y1 X2 Y2 ...": an open polyline, or a polygon filled by alternate filling.
+    // "N K X1 Y1 R1 ...": an open polyline, or a polygon filled by alternate filling, of N
+    // points in K runs of one point. A point repeated adds a line of no length, which
+    // neither the fill nor a butt-capped stroke paints: each run is one point of the path.
     shape(numbers, closed) {
       const count = numbers[0];
       if (count < 2) return;
+      const runs = numbers[1];
       const ctx = this.ctx;
       const path = (o) => {
         ctx.beginPath();
-        for (let i = 0; i < count; ++i) {
-          const x = numbers[1 + 2 * i] + o;
-          const y = numbers[2 + 2 * i] + o;
-          if (i === 0) ctx.moveTo(x, y); else ctx.lineTo(x, y);
-        }
+        ctx.moveTo(numbers[2] + o, numbers[3] + o);
+        for (let i = 1; i < runs; ++i) ctx.lineTo(numbers[2 + 3 * i] + o, numbers[3 + 3 * i] + o);
         if (closed) ctx.closePath();
       };
       if (closed && this.fillWith()) {
