@@ -4,9 +4,9 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "render/canvas.h"
+#include "render/word_blocks.h"
 
 namespace pennatran {
 
@@ -56,11 +56,11 @@ class TPackedRecordingCanvas : public TCanvas {
   TColor BrushColor() const override { return Brush; }
   TBrushStyle BrushStyle() const override { return BrushStyleValue; }
 
-  std::vector<int32_t> Words;
+  TWordBlocks Words;
   std::string Text;
 
  private:
-  void Call(TPackedCall call) { Words.push_back(static_cast<int32_t>(call)); }
+  void Call(TPackedCall call) { Words.Append(static_cast<int32_t>(call)); }
   void Points(TPackedCall call, const TPixelPoint* points, size_t count);
   // Appends the Shift-JIS bytes to Text as UTF-8 and records where they lie.
   void String(std::string_view sjis);

@@ -70,10 +70,20 @@ val Bytes(const std::string& bytes) {
   return val::global("Uint8Array").new_(view);
 }
 
-// paletteWords: the page's patterns for the reason a palette file is refused.
-val Load(THalfSession& drawing, const std::string& bytes, const std::string& name,
-         bool acceptPalette, const val& paletteWords) {
-  const TSessionLoad result = drawing.OpenBytes(bytes, name, acceptPalette);
+// A Uint8Array's bytes, copied into the module's memory at once: as a std::string argument
+// they would be copied a byte at a time, which takes seconds for a big drawing.
+std::string BytesOf(const val& array) {
+  std::string bytes(array["length"].as<size_t>(), '\0');
+  val(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<uint8_t*>(bytes.data())))
+      .call<void>("set", array);
+  return bytes;
+}
+
+// bytes: the file's Uint8Array. paletteWords: the page's patterns for the reason a palette
+// file is refused.
+val Load(THalfSession& drawing, const val& bytes, const std::string& name, bool acceptPalette,
+         const val& paletteWords) {
+  const TSessionLoad result = drawing.OpenBytes(BytesOf(bytes), name, acceptPalette);
   val out = val::object();
   out.set("ok", result.Ok);
   out.set("complete", result.Complete);
@@ -125,16 +135,24 @@ val LineTypeDashes(const THalfSession& drawing, int32_t line, int32_t width) {
   return array;
 }
 
+// The recorded numbers in one array of their own, a block at a time.
+val Int32Array(const TWordBlocks& words) {
+  val array = val::global("Int32Array").new_(words.Size());
+  size_t at = 0;
+  for (const std::vector<int32_t>& block : words.Blocks()) {
+    array.call<void>("set", val(emscripten::typed_memory_view(block.size(), block.data())), at);
+    at += block.size();
+  }
+  return array;
+}
+
 // A fresh preview as numbers and UTF-8 text ({words: Int32Array, text: Uint8Array}), for
 // the page to replay without parsing a trace; null when there is nothing to draw.
 val PreviewRecording(THalfSession& drawing, int32_t width, int32_t height) {
   TPackedRecordingCanvas recorder;
   if (!drawing.RecordPreview(recorder, width, height)) return val::null();
   val out = val::object();
-  out.set(
-      "words",
-      val::global("Int32Array")
-          .new_(val(emscripten::typed_memory_view(recorder.Words.size(), recorder.Words.data()))));
+  out.set("words", Int32Array(recorder.Words));
   out.set("text", Bytes(recorder.Text));
   return out;
 }
