@@ -127,16 +127,15 @@
   // The lines' texts and swatches, asked for all at once: the worker answers in order.
   async function fillColors(side) {
     const drawing = side.drawing;
-    const [lines, lineTexts] = await Promise.all([engine.call(drawing, "colorListed"), engine.call(drawing, "colorLines", texts.colorLabels)]);
-    const colors = await Promise.all(lines.map((line) => engine.call(drawing, "screenColor", line)));
+    const [lines, lineTexts, colors] = await Promise.all([engine.call(drawing, "colorListed"),
+      engine.call(drawing, "colorLines", texts.colorLabels), engine.call(drawing, "listedScreenColors")]);
     side.colors.setLines(lineTexts.map((text, i) => ({ line: lines[i], text, swatch: colorSwatch(colors[i]) })));
   }
 
   async function fillLineTypes(side) {
     const drawing = side.drawing;
-    const [lines, lineTexts] = await Promise.all([engine.call(drawing, "lineTypeListed"),
-      engine.call(drawing, "lineTypeLines")]);
-    const dashes = await Promise.all(lines.map((line) => engine.call(drawing, "lineTypeDashes", line, swatchWidth)));
+    const [lines, lineTexts, dashes] = await Promise.all([engine.call(drawing, "lineTypeListed"),
+      engine.call(drawing, "lineTypeLines"), engine.call(drawing, "listedLineTypeDashes", swatchWidth)]);
     side.lineTypes.setLines(lineTexts.map((text, i) => ({ line: lines[i], text, swatch: lineTypeSwatch(dashes[i]) })));
   }
 
@@ -248,9 +247,11 @@
     side.loadComplete = result.complete;
     side.unsaved = false;
     side.version += 1;
-    // The lists first: the worker answers in order, and they are quick.
-    await Promise.all([fillColors(side), fillLineTypes(side)]);
+    // The lists and the preview are asked for at once. The worker answers in order, the
+    // quick lists first, and the page fills them while the worker records the preview.
+    const lists = Promise.all([fillColors(side), fillLineTypes(side)]);
     showPreview(side);
+    await lists;
     document.body.classList.remove("busy");
     await updateDifferenceMarks();
     if (!result.complete) await information(texts.readPartly(file.name));

@@ -146,6 +146,24 @@ val Int32Array(const TWordBlocks& words) {
   return array;
 }
 
+// The screen colours of the colour list's lines in its order, and the swatch dashes of the
+// line type list's: the page's swatches in one answer each rather than one per line.
+val ListedScreenColors(const THalfSession& drawing) {
+  val array = val::array();
+  for (const TSlot slot : drawing.Listed(TSlotKind::Color)) {
+    array.call<void>("push", Rgb(drawing.Entry<TSlotKind::Color>(slot).ScreenColor));
+  }
+  return array;
+}
+
+val ListedLineTypeDashes(const THalfSession& drawing, int32_t width) {
+  val array = val::array();
+  for (const TSlot slot : drawing.Listed(TSlotKind::LineType)) {
+    array.call<void>("push", LineTypeDashes(drawing, ListLineOf(slot), width));
+  }
+  return array;
+}
+
 // A fresh preview as numbers and UTF-8 text ({words: Int32Array, text: Uint8Array}), for
 // the page to replay without parsing a trace; null when there is nothing to draw.
 val PreviewRecording(THalfSession& drawing, int32_t width, int32_t height) {
@@ -221,6 +239,8 @@ EMSCRIPTEN_BINDINGS(pennatran_drawing) {
       .function("screenColor", &ScreenColor)
       .function("printColor", &PrintColor)
       .function("lineTypeDashes", &LineTypeDashes)
+      .function("listedScreenColors", &ListedScreenColors)
+      .function("listedLineTypeDashes", &ListedLineTypeDashes)
       .function("preview", &THalfSession::PreviewTrace)
       .function("previewRecording", &PreviewRecording)
       .function("save", &SaveBytes)
