@@ -43,6 +43,12 @@
     throw error;
   }
   loading.hidden = true;
+  // The worker records a small drawing and the page replays it while the user chooses a
+  // file: both run their code at full speed only once it has run a while, which the first
+  // drawing opened would otherwise wait for.
+  const warmedUp = engine.run("warmUpRecording", 300, 150)
+    .then((recording) => recording && PennatranReplay.replay(document.createElement("canvas"), recording, null))
+    .catch(() => {});
 
   const { hex6, swatchWidth, colorSwatch, lineTypeSwatch } = PennatranSwatches;
   // The drawing's colour value, red in the low byte, from 0xRRGGBB.
@@ -366,6 +372,7 @@
     }
     return side.traceSize;
   }
+  await warmedUp;
   window.pennatranPage = {
     ready: true,
     engine,

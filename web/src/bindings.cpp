@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "color_labels.h"
+#include "jww/byte_writer.h"
+#include "jww/format_versions.h"
+#include "jww/jww_writer.h"
 #include "jww/text_encoding.h"
 #include "palette/palette.h"
 #include "palette/palette_file_error.h"
@@ -14,6 +17,7 @@
 #include "render/packed_recording_canvas.h"
 #include "render/vertical_forms.h"
 #include "session/half_session.h"
+#include "synthetic/synthetic_drawing.h"
 
 namespace pennatran {
 namespace {
@@ -175,6 +179,21 @@ val PreviewRecording(THalfSession& drawing, int32_t width, int32_t height) {
   return out;
 }
 
+// The preview of a small drawing of the usual mix, loaded from its bytes as a file is: the
+// page has it made and replayed while the user chooses a file, because the browser runs
+// code at full speed only once it has run for a while, and the first drawing opened would
+// otherwise pay for that.
+val WarmUpRecording(int32_t width, int32_t height) {
+  constexpr int64_t kEntities = 10000;
+  TJwwData doc;
+  MakeSyntheticDrawing(doc, kEntities, 1);
+  TStringSink sink;
+  WriteJww(doc, sink, kSaveVersion);
+  THalfSession half;
+  half.OpenBytes(sink.Bytes, "warm-up.jww", false);
+  return PreviewRecording(half, width, height);
+}
+
 val SaveBytes(THalfSession& drawing) {
   return Bytes(drawing.SaveBytes());
 }
@@ -227,6 +246,7 @@ EMSCRIPTEN_BINDINGS(pennatran_drawing) {
   using namespace pennatran;
   emscripten::function("verticalForm", &VerticalForm);
   emscripten::function("verticalForms", &VerticalForms);
+  emscripten::function("warmUpRecording", &WarmUpRecording);
   emscripten::class_<THalfSession>("Drawing")
       .constructor<>()
       .function("load", &Load)
