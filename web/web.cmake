@@ -21,7 +21,7 @@ file(GLOB web_srcs CONFIGURE_DEPENDS web/src/*.cpp)
 add_executable(pennatran_web ${web_srcs})
 set_target_properties(pennatran_web PROPERTIES OUTPUT_NAME pennatran SUFFIX .js)
 target_compile_definitions(pennatran_web PRIVATE PENNATRAN_VERSION="${PROJECT_VERSION}")
-target_link_libraries(pennatran_web PRIVATE pennatran_core pennatran_warnings)
+target_link_libraries(pennatran_web PRIVATE pennatran_core pennatran_synthetic pennatran_warnings)
 target_link_options(pennatran_web PRIVATE --bind -sSINGLE_FILE=1 -sMODULARIZE=1
                     -sEXPORT_NAME=createPennatran -sALLOW_MEMORY_GROWTH=1)
 

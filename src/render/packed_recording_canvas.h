@@ -4,9 +4,9 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "render/canvas.h"
+#include "render/word_blocks.h"
 
 namespace pennatran {
 
@@ -17,13 +17,15 @@ namespace pennatran {
 //   Brush      colour style(TBrushStyle's order)
 //   MoveTo     x y
 //   LineTo     x y
-//   Polyline   n x1 y1 ... xn yn
-//   Polygon    n x1 y1 ... xn yn
+//   Polyline   n k x1 y1 r1 ... xk yk rk
+//   Polygon    n k x1 y1 r1 ... xk yk rk
 //   Rectangle  x1 y1 x2 y2
 //   Font       height width escapement weight flags(1 italic, 2 underline, 4 strike-out)
 //              faceOffset faceLength
 //   FontColor  colour
 //   Text       x y offset length
+// A shape's n points come as k runs of one point given r times in a row: a small curve
+// repeats most of its points, and the recording of a big drawing is mostly such points.
 enum class TPackedCall : int32_t {
   Pen,
   Brush,
@@ -54,11 +56,11 @@ class TPackedRecordingCanvas : public TCanvas {
   TColor BrushColor() const override { return Brush; }
   TBrushStyle BrushStyle() const override { return BrushStyleValue; }
 
-  std::vector<int32_t> Words;
+  TWordBlocks Words;
   std::string Text;
 
  private:
-  void Call(TPackedCall call) { Words.push_back(static_cast<int32_t>(call)); }
+  void Call(TPackedCall call) { Words.Append(static_cast<int32_t>(call)); }
   void Points(TPackedCall call, const TPixelPoint* points, size_t count);
   // Appends the Shift-JIS bytes to Text as UTF-8 and records where they lie.
   void String(std::string_view sjis);

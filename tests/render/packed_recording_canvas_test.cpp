@@ -39,60 +39,97 @@ TEST(TPackedRecordingCanvas, CallsAsNumbersAndStringsAsUtf8) {
   const std::string text = "寸法 12.5";
   const auto faceLength = static_cast<int32_t>(face.size());
   const auto textLength = static_cast<int32_t>(text.size());
-  EXPECT_EQ(canvas.Words, (std::vector<int32_t>{Op(TPackedCall::Pen),
-                                                0x123456,
-                                                0,
-                                                1,
-                                                Op(TPackedCall::Brush),
-                                                0xABCDEF,
-                                                static_cast<int32_t>(TBrushStyle::BDiagonal),
-                                                Op(TPackedCall::Brush),
-                                                0xABCDEF,
-                                                static_cast<int32_t>(TBrushStyle::Clear),
-                                                Op(TPackedCall::MoveTo),
-                                                -1,
-                                                2,
-                                                Op(TPackedCall::LineTo),
-                                                3,
-                                                4,
-                                                Op(TPackedCall::Polyline),
-                                                2,
-                                                1,
-                                                2,
-                                                3,
-                                                4,
-                                                Op(TPackedCall::Polygon),
-                                                3,
-                                                1,
-                                                2,
-                                                3,
-                                                4,
-                                                5,
-                                                6,
-                                                Op(TPackedCall::Rectangle),
-                                                0,
-                                                0,
-                                                10,
-                                                20,
-                                                Op(TPackedCall::Font),
-                                                12,
-                                                6,
-                                                900,
-                                                700,
-                                                5,
-                                                0,
-                                                faceLength,
-                                                Op(TPackedCall::FontColor),
-                                                0xFF0000,
-                                                Op(TPackedCall::Text),
-                                                7,
-                                                8,
-                                                faceLength,
-                                                textLength}));
+  EXPECT_EQ(canvas.Words.Joined(),
+            (std::vector<int32_t>{Op(TPackedCall::Pen),
+                                  0x123456,
+                                  0,
+                                  1,
+                                  Op(TPackedCall::Brush),
+                                  0xABCDEF,
+                                  static_cast<int32_t>(TBrushStyle::BDiagonal),
+                                  Op(TPackedCall::Brush),
+                                  0xABCDEF,
+                                  static_cast<int32_t>(TBrushStyle::Clear),
+                                  Op(TPackedCall::MoveTo),
+                                  -1,
+                                  2,
+                                  Op(TPackedCall::LineTo),
+                                  3,
+                                  4,
+                                  Op(TPackedCall::Polyline),
+                                  2,
+                                  2,
+                                  1,
+                                  2,
+                                  1,
+                                  3,
+                                  4,
+                                  1,
+                                  Op(TPackedCall::Polygon),
+                                  3,
+                                  3,
+                                  1,
+                                  2,
+                                  1,
+                                  3,
+                                  4,
+                                  1,
+                                  5,
+                                  6,
+                                  1,
+                                  Op(TPackedCall::Rectangle),
+                                  0,
+                                  0,
+                                  10,
+                                  20,
+                                  Op(TPackedCall::Font),
+                                  12,
+                                  6,
+                                  900,
+                                  700,
+                                  5,
+                                  0,
+                                  faceLength,
+                                  Op(TPackedCall::FontColor),
+                                  0xFF0000,
+                                  Op(TPackedCall::Text),
+                                  7,
+                                  8,
+                                  faceLength,
+                                  textLength}));
   EXPECT_EQ(canvas.Text, face + text);
   EXPECT_EQ(canvas.PenColor(), MakeColor(0x12, 0x34, 0x56));
   EXPECT_EQ(canvas.BrushColor(), MakeColor(0xAB, 0xCD, 0xEF));
   EXPECT_EQ(canvas.BrushStyle(), TBrushStyle::Clear);
+}
+
+// Points repeated in a row become one point and its count, wherever they lie in the shape;
+// the same point met again later starts a run of its own.
+TEST(TPackedRecordingCanvas, RepeatedPointsAsRuns) {
+  struct TCase {
+    std::vector<TPixelPoint> Points;
+    std::vector<int32_t> Words;
+  };
+  const TCase cases[] = {
+      {{{5, 5}}, {1, 1, 5, 5, 1}},
+      {{{5, 5}, {5, 5}, {5, 5}, {5, 5}}, {4, 1, 5, 5, 4}},
+      {{{1, 1}, {1, 1}, {2, 1}, {2, 1}, {2, 1}, {1, 1}}, {6, 3, 1, 1, 2, 2, 1, 3, 1, 1, 1}},
+      {{{0, 0}, {1, 0}, {1, 1}, {1, 1}}, {4, 3, 0, 0, 1, 1, 0, 1, 1, 1, 2}},
+      {{{3, 4}, {4, 3}}, {2, 2, 3, 4, 1, 4, 3, 1}},
+  };
+  for (const TCase& c : cases) {
+    for (const TPackedCall call : {TPackedCall::Polyline, TPackedCall::Polygon}) {
+      TPackedRecordingCanvas canvas;
+      if (call == TPackedCall::Polyline) {
+        canvas.Polyline(c.Points.data(), c.Points.size());
+      } else {
+        canvas.Polygon(c.Points.data(), c.Points.size());
+      }
+      std::vector<int32_t> expected{Op(call)};
+      expected.insert(expected.end(), c.Words.begin(), c.Words.end());
+      EXPECT_EQ(canvas.Words.Joined(), expected) << c.Points.size() << " points";
+    }
+  }
 }
 
 }  // namespace

@@ -43,6 +43,12 @@
     throw error;
   }
   loading.hidden = true;
+  // The worker records a small drawing and the page replays it while the user chooses a
+  // file: both run their code at full speed only once it has run a while, which the first
+  // drawing opened would otherwise wait for.
+  const warmedUp = engine.run("warmUpRecording", 300, 150)
+    .then((recording) => recording && PennatranReplay.replay(document.createElement("canvas"), recording, null))
+    .catch(() => {});
 
   const { hex6, swatchWidth, colorSwatch, lineTypeSwatch } = PennatranSwatches;
   // The drawing's colour value, red in the low byte, from 0xRRGGBB.
@@ -127,16 +133,15 @@
   // The lines' texts and swatches, asked for all at once: the worker answers in order.
   async function fillColors(side) {
     const drawing = side.drawing;
-    const [lines, lineTexts] = await Promise.all([engine.call(drawing, "colorListed"), engine.call(drawing, "colorLines", texts.colorLabels)]);
-    const colors = await Promise.all(lines.map((line) => engine.call(drawing, "screenColor", line)));
+    const [lines, lineTexts, colors] = await Promise.all([engine.call(drawing, "colorListed"),
+      engine.call(drawing, "colorLines", texts.colorLabels), engine.call(drawing, "listedScreenColors")]);
     side.colors.setLines(lineTexts.map((text, i) => ({ line: lines[i], text, swatch: colorSwatch(colors[i]) })));
   }
 
   async function fillLineTypes(side) {
     const drawing = side.drawing;
-    const [lines, lineTexts] = await Promise.all([engine.call(drawing, "lineTypeListed"),
-      engine.call(drawing, "lineTypeLines")]);
-    const dashes = await Promise.all(lines.map((line) => engine.call(drawing, "lineTypeDashes", line, swatchWidth)));
+    const [lines, lineTexts, dashes] = await Promise.all([engine.call(drawing, "lineTypeListed"),
+      engine.call(drawing, "lineTypeLines"), engine.call(drawing, "listedLineTypeDashes", swatchWidth)]);
     side.lineTypes.setLines(lineTexts.map((text, i) => ({ line: lines[i], text, swatch: lineTypeSwatch(dashes[i]) })));
   }
 
@@ -248,9 +253,11 @@
     side.loadComplete = result.complete;
     side.unsaved = false;
     side.version += 1;
-    // The lists first: the worker answers in order, and they are quick.
-    await Promise.all([fillColors(side), fillLineTypes(side)]);
+    // The lists and the preview are asked for at once. The worker answers in order, the
+    // quick lists first, and the page fills them while the worker records the preview.
+    const lists = Promise.all([fillColors(side), fillLineTypes(side)]);
     showPreview(side);
+    await lists;
     document.body.classList.remove("busy");
     await updateDifferenceMarks();
     if (!result.complete) await information(texts.readPartly(file.name));
@@ -365,6 +372,7 @@
     }
     return side.traceSize;
   }
+  await warmedUp;
   window.pennatranPage = {
     ready: true,
     engine,

@@ -1,5 +1,6 @@
 // A preview's recorded calls as the worker hands them over: numbers in `words` and UTF-8
-// strings in `text` (src/render/packed_recording_canvas.h). Read here into calls, and back
+// strings in `text` (src/render/packed_recording_canvas.h), a shape's points as runs of
+// one point repeated. Read here into calls, and back
 // into the trace lines the command line's --trace writes.
 "use strict";
 
@@ -16,7 +17,7 @@ const PennatranRecording = (() => {
       case Call.pen: return 4;
       case Call.brush: return 3;
       case Call.moveto: case Call.lineto: return 3;
-      case Call.polyline: case Call.polygon: return 2 + 2 * words[i + 1];
+      case Call.polyline: case Call.polygon: return 3 + 3 * words[i + 2];
       case Call.rectangle: return 5;
       case Call.font: return 8;
       case Call.fontcolor: return 2;
@@ -38,8 +39,13 @@ const PennatranRecording = (() => {
       case Call.brush: return `brush ${hex(w[i + 1])} ${brushStyles[w[i + 2]]}`;
       case Call.moveto: return `moveto ${w[i + 1]} ${w[i + 2]}`;
       case Call.lineto: return `lineto ${w[i + 1]} ${w[i + 2]}`;
-      case Call.polyline: case Call.polygon:
-        return `${w[i] === Call.polyline ? "polyline" : "polygon"} ${w.subarray(i + 1, i + 2 + 2 * w[i + 1]).join(" ")}`;
+      case Call.polyline: case Call.polygon: {
+        const numbers = [w[i + 1]];
+        for (let run = i + 3, end = run + 3 * w[i + 2]; run < end; run += 3) {
+          for (let k = 0; k < w[run + 2]; ++k) numbers.push(w[run], w[run + 1]);
+        }
+        return `${w[i] === Call.polyline ? "polyline" : "polygon"} ${numbers.join(" ")}`;
+      }
       case Call.rectangle: return `rectangle ${w.subarray(i + 1, i + 5).join(" ")}`;
       case Call.font: {
         const flags = w[i + 5];

@@ -67,9 +67,11 @@ const PennatranReplay = (() => {
       // per line would make a large drawing's preview many times slower.
       this.openSegments = 0;
       this.penWidth = 0;
+      this.penRgb = 0;
       this.penColor = "#000000";
       this.penDot = false;
-      this.brushColor = "FFFFFF";
+      // Numbers and names, not texts: a big drawing sets a brush for nearly every shape.
+      this.brushColor = 0xffffff;
       this.brushStyle = "solid";
       this.font = { height: 0, width: 0, escapement: 0, weight: 400, italic: false,
         underline: false, strikeOut: false, face: "" };
@@ -77,7 +79,7 @@ const PennatranReplay = (() => {
       this.patterns = new Map();
       // What the context was last given to stroke and fill with.
       this.stroke = { color: "", width: 0, dot: false };
-      this.fill = "";
+      this.fill = { color: -1, style: "" };
       this.colors = new Map();
       this.cellRatios = new Map();
     }
@@ -149,16 +151,16 @@ const PennatranReplay = (() => {
     }
 
     pen(rgb, width, dot) {
-      const color = this.color(rgb);
-      if (color === this.penColor && width === this.penWidth && (dot !== 0) === this.penDot) return;
+      if (rgb === this.penRgb && width === this.penWidth && (dot !== 0) === this.penDot) return;
       this.flushLines();
-      this.penColor = color;
+      this.penRgb = rgb;
+      this.penColor = this.color(rgb);
       this.penWidth = width;
       this.penDot = dot !== 0;
     }
 
     brush(rgb, style) {
-      this.brushColor = PennatranRecording.hex(rgb);
+      this.brushColor = rgb;
       this.brushStyle = PennatranRecording.brushStyles[style];
     }
 
@@ -180,13 +182,15 @@ const PennatranReplay = (() => {
     fillWith() {
       if (this.brushStyle === "clear") return false;
       const ctx = this.ctx;
-      const key = `${this.brushColor} ${this.brushStyle}`;
-      if (this.fill === key) return true;
-      this.fill = key;
+      const fill = this.fill;
+      if (fill.color === this.brushColor && fill.style === this.brushStyle) return true;
+      fill.color = this.brushColor;
+      fill.style = this.brushStyle;
       if (this.brushStyle === "solid") {
-        ctx.fillStyle = hex(this.brushColor);
+        ctx.fillStyle = this.color(this.brushColor);
         return true;
       }
+      const key = `${this.brushColor} ${this.brushStyle}`;
       if (!this.patterns.has(key)) this.patterns.set(key, this.makePattern());
       ctx.fillStyle = this.patterns.get(key);
       return true;
@@ -197,7 +201,7 @@ const PennatranReplay = (() => {
       tile.width = 8;
       tile.height = 8;
       const t = tile.getContext("2d");
-      t.fillStyle = hex(this.brushColor);
+      t.fillStyle = this.color(this.brushColor);
       const lit = hatchPixels[this.brushStyle] || (() => false);
       for (let y = 0; y < 8; ++y) {
         for (let x = 0; x < 8; ++x) if (lit(x, y)) t.fillRect(x, y, 1, 1);
@@ -225,18 +229,18 @@ const PennatranReplay = (() => {
       this.openSegments = 0;
     }
 
-    // "N X1 Y1 X2 Y2 ...": an open polyline, or a polygon filled by alternate filling.
+    // "N K X1 Y1 R1 ...": an open polyline, or a polygon filled by alternate filling, of N
+    // points in K runs of one point. A point repeated adds a line of no length, which
+    // neither the fill nor a butt-capped stroke paints: each run is one point of the path.
     shape(numbers, closed) {
       const count = numbers[0];
       if (count < 2) return;
+      const runs = numbers[1];
       const ctx = this.ctx;
       const path = (o) => {
         ctx.beginPath();
-        for (let i = 0; i < count; ++i) {
-          const x = numbers[1 + 2 * i] + o;
-          const y = numbers[2 + 2 * i] + o;
-          if (i === 0) ctx.moveTo(x, y); else ctx.lineTo(x, y);
-        }
+        ctx.moveTo(numbers[2] + o, numbers[3] + o);
+        for (let i = 1; i < runs; ++i) ctx.lineTo(numbers[2 + 3 * i] + o, numbers[3 + 3 * i] + o);
         if (closed) ctx.closePath();
       };
       if (closed && this.fillWith()) {

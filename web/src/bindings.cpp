@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "color_labels.h"
+#include "jww/byte_writer.h"
+#include "jww/format_versions.h"
+#include "jww/jww_writer.h"
 #include "jww/text_encoding.h"
 #include "palette/palette.h"
 #include "palette/palette_file_error.h"
@@ -14,6 +17,7 @@
 #include "render/packed_recording_canvas.h"
 #include "render/vertical_forms.h"
 #include "session/half_session.h"
+#include "synthetic/synthetic_drawing.h"
 
 namespace pennatran {
 namespace {
@@ -70,10 +74,20 @@ val Bytes(const std::string& bytes) {
   return val::global("Uint8Array").new_(view);
 }
 
-// paletteWords: the page's patterns for the reason a palette file is refused.
-val Load(THalfSession& drawing, const std::string& bytes, const std::string& name,
-         bool acceptPalette, const val& paletteWords) {
-  const TSessionLoad result = drawing.OpenBytes(bytes, name, acceptPalette);
+// A Uint8Array's bytes, copied into the module's memory at once: as a std::string argument
+// they would be copied a byte at a time, which takes seconds for a big drawing.
+std::string BytesOf(const val& array) {
+  std::string bytes(array["length"].as<size_t>(), '\0');
+  val(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<uint8_t*>(bytes.data())))
+      .call<void>("set", array);
+  return bytes;
+}
+
+// bytes: the file's Uint8Array. paletteWords: the page's patterns for the reason a palette
+// file is refused.
+val Load(THalfSession& drawing, const val& bytes, const std::string& name, bool acceptPalette,
+         const val& paletteWords) {
+  const TSessionLoad result = drawing.OpenBytes(BytesOf(bytes), name, acceptPalette);
   val out = val::object();
   out.set("ok", result.Ok);
   out.set("complete", result.Complete);
@@ -125,18 +139,59 @@ val LineTypeDashes(const THalfSession& drawing, int32_t line, int32_t width) {
   return array;
 }
 
+// The recorded numbers in one array of their own, a block at a time.
+val Int32Array(const TWordBlocks& words) {
+  val array = val::global("Int32Array").new_(words.Size());
+  size_t at = 0;
+  for (const std::vector<int32_t>& block : words.Blocks()) {
+    array.call<void>("set", val(emscripten::typed_memory_view(block.size(), block.data())), at);
+    at += block.size();
+  }
+  return array;
+}
+
+// The screen colours of the colour list's lines in its order, and the swatch dashes of the
+// line type list's: the page's swatches in one answer each rather than one per line.
+val ListedScreenColors(const THalfSession& drawing) {
+  val array = val::array();
+  for (const TSlot slot : drawing.Listed(TSlotKind::Color)) {
+    array.call<void>("push", Rgb(drawing.Entry<TSlotKind::Color>(slot).ScreenColor));
+  }
+  return array;
+}
+
+val ListedLineTypeDashes(const THalfSession& drawing, int32_t width) {
+  val array = val::array();
+  for (const TSlot slot : drawing.Listed(TSlotKind::LineType)) {
+    array.call<void>("push", LineTypeDashes(drawing, ListLineOf(slot), width));
+  }
+  return array;
+}
+
 // A fresh preview as numbers and UTF-8 text ({words: Int32Array, text: Uint8Array}), for
 // the page to replay without parsing a trace; null when there is nothing to draw.
 val PreviewRecording(THalfSession& drawing, int32_t width, int32_t height) {
   TPackedRecordingCanvas recorder;
   if (!drawing.RecordPreview(recorder, width, height)) return val::null();
   val out = val::object();
-  out.set(
-      "words",
-      val::global("Int32Array")
-          .new_(val(emscripten::typed_memory_view(recorder.Words.size(), recorder.Words.data()))));
+  out.set("words", Int32Array(recorder.Words));
   out.set("text", Bytes(recorder.Text));
   return out;
+}
+
+// The preview of a small drawing of the usual mix, loaded from its bytes as a file is: the
+// page has it made and replayed while the user chooses a file, because the browser runs
+// code at full speed only once it has run for a while, and the first drawing opened would
+// otherwise pay for that.
+val WarmUpRecording(int32_t width, int32_t height) {
+  constexpr int64_t kEntities = 10000;
+  TJwwData doc;
+  MakeSyntheticDrawing(doc, kEntities, 1);
+  TStringSink sink;
+  WriteJww(doc, sink, kSaveVersion);
+  THalfSession half;
+  half.OpenBytes(sink.Bytes, "warm-up.jww", false);
+  return PreviewRecording(half, width, height);
 }
 
 val SaveBytes(THalfSession& drawing) {
@@ -191,6 +246,7 @@ EMSCRIPTEN_BINDINGS(pennatran_drawing) {
   using namespace pennatran;
   emscripten::function("verticalForm", &VerticalForm);
   emscripten::function("verticalForms", &VerticalForms);
+  emscripten::function("warmUpRecording", &WarmUpRecording);
   emscripten::class_<THalfSession>("Drawing")
       .constructor<>()
       .function("load", &Load)
@@ -203,6 +259,8 @@ EMSCRIPTEN_BINDINGS(pennatran_drawing) {
       .function("screenColor", &ScreenColor)
       .function("printColor", &PrintColor)
       .function("lineTypeDashes", &LineTypeDashes)
+      .function("listedScreenColors", &ListedScreenColors)
+      .function("listedLineTypeDashes", &ListedLineTypeDashes)
       .function("preview", &THalfSession::PreviewTrace)
       .function("previewRecording", &PreviewRecording)
       .function("save", &SaveBytes)

@@ -441,7 +441,8 @@ for (const where of ["file://", "127.0.0.1"]) {
       const seconds = (Date.now() - started) / 1000;
       const worker = await tab.evaluate(() => window.pennatranPage.engine.calls());
       assert.equal(worker.scope, "DedicatedWorkerGlobalScope");
-      for (const name of ["load", "previewRecording", "colorLines", "colorsDifferingFrom"]) {
+      for (const name of ["warmUpRecording", "load", "previewRecording", "colorLines", "listedScreenColors",
+        "listedLineTypeDashes", "colorsDifferingFrom"]) {
         assert.ok(worker.calls.includes(name), `${name} runs in the worker`);
       }
       assert.equal(await tab.evaluate(() => typeof createPennatran), "undefined", "no module on the page itself");
@@ -458,6 +459,33 @@ for (const where of ["file://", "127.0.0.1"]) {
     }
   });
 }
+
+// The lists' swatches come in one answer per list: they must be the colours and dashes of
+// the lines one by one, in the lines' order, for a drawing with user slots of both kinds.
+test("answers each list's swatches at once as it answers them line by line", async () => {
+  const { context, tab, errors } = await openPage("en-US", 1);
+  const found = await tab.evaluate(async (bytes) => {
+    const { engine } = window.pennatranPage;
+    const drawing = await engine.create("Drawing");
+    await engine.call(drawing, "load", new Uint8Array(bytes), "source.jww", false, {});
+    const colorLines = await engine.call(drawing, "colorListed");
+    const lineTypeLines = await engine.call(drawing, "lineTypeListed");
+    const result = {
+      colors: await engine.call(drawing, "listedScreenColors"),
+      eachColor: await Promise.all(colorLines.map((line) => engine.call(drawing, "screenColor", line))),
+      dashes: await engine.call(drawing, "listedLineTypeDashes", 96),
+      eachDashes: await Promise.all(lineTypeLines.map((line) => engine.call(drawing, "lineTypeDashes", line, 96))),
+    };
+    await engine.destroy(drawing);
+    return result;
+  }, [...readFileSync(examples.source)]);
+  assert.ok(found.colors.length > 9 && new Set(found.colors).size > 2, "the drawing lists several colours");
+  assert.deepEqual(found.colors, found.eachColor);
+  assert.ok(found.dashes.length > 9 && found.dashes.some((d) => d.length > 2), "the drawing lists dashed line types");
+  assert.deepEqual(found.dashes, found.eachDashes);
+  assert.deepEqual(errors, []);
+  await context.close();
+});
 
 // A file that is no drawing leaves the half as it was: its name, lists, preview and the
 // drawing the copy and the save use.
