@@ -57,12 +57,14 @@ TQtCanvas::TQtCanvas(QImage& image) : Painter(&image) {
 }
 
 TQtCanvas::~TQtCanvas() {
+  DrawPendingLines();
   Painter.end();
 }
 
 void TQtCanvas::SetPen(TColor color, int32_t width, TPenStyle style) {
   // Drawers set their pen for every entity; most of the time nothing changes.
   if (color == PenColorValue && width == PenWidthValue && style == PenStyleValue) return;
+  DrawPendingLines();
   PenColorValue = color;
   PenWidthValue = width;
   PenStyleValue = style;
@@ -95,8 +97,17 @@ void TQtCanvas::MoveTo(int32_t x, int32_t y) {
 
 void TQtCanvas::LineTo(int32_t x, int32_t y) {
   const QPoint to(x, y);
-  Painter.drawLine(Current, to);
+  PendingLines.emplace_back(Current, to);
   Current = to;
+  // Bounded so that a long run of segments stays in the cache.
+  constexpr size_t kMostPending = 1024;
+  if (PendingLines.size() >= kMostPending) DrawPendingLines();
+}
+
+void TQtCanvas::DrawPendingLines() {
+  if (PendingLines.empty()) return;
+  Painter.drawLines(PendingLines.data(), static_cast<int>(PendingLines.size()));
+  PendingLines.clear();
 }
 
 const QPoint* TQtCanvas::ToQPoints(const TPixelPoint* points, size_t count) {
@@ -107,11 +118,13 @@ const QPoint* TQtCanvas::ToQPoints(const TPixelPoint* points, size_t count) {
 
 void TQtCanvas::Polyline(const TPixelPoint* points, size_t count) {
   if (count < 2 || count > static_cast<size_t>(INT_MAX)) return;
+  DrawPendingLines();
   Painter.drawPolyline(ToQPoints(points, count), static_cast<int>(count));
 }
 
 void TQtCanvas::Polygon(const TPixelPoint* points, size_t count) {
   if (count < 2 || count > static_cast<size_t>(INT_MAX)) return;
+  DrawPendingLines();
   Painter.drawPolygon(ToQPoints(points, count), static_cast<int>(count), Qt::OddEvenFill);
 }
 
@@ -119,6 +132,7 @@ void TQtCanvas::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   if (x2 < x1) std::swap(x1, x2);
   if (y2 < y1) std::swap(y1, y2);
   if (x2 - x1 < 1 || y2 - y1 < 1) return;
+  DrawPendingLines();
   // A cosmetic pen outlines QRect(x, y, w, h) over w + 1 pixels; the box must end one
   // pixel before x2 and y2.
   Painter.drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
@@ -133,6 +147,7 @@ void TQtCanvas::SetFontColor(TColor color) {
 }
 
 void TQtCanvas::TextOut(int32_t x, int32_t y, std::string_view sjisText) {
+  DrawPendingLines();
   DrawSjisText(Painter, Font, FontColor, x, y, sjisText);
 }
 

@@ -3,6 +3,7 @@
 
 #include <QBrush>
 #include <QImage>
+#include <QLine>
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
@@ -64,6 +65,8 @@ class TQtCanvas : public TCanvas {
 
  private:
   void ApplyBrush();
+  // Paints the segments held back so far; every other shape, and a new pen, come after them.
+  void DrawPendingLines();
   // The points in Qt's type, in a buffer kept between shapes so that drawing a shape
   // allocates nothing.
   const QPoint* ToQPoints(const TPixelPoint* points, size_t count);
@@ -78,6 +81,10 @@ class TQtCanvas : public TCanvas {
   TLogFont Font;
   TColor FontColor = 0;
   std::vector<QPoint> PointBuffer;
+  // Segments in a row with one pen go to QPainter in one call: its set-up per call costs
+  // more than a short segment's pixels. Each segment is stroked on its own as before, so
+  // the pixels and a dotted line's pattern stay the same.
+  std::vector<QLine> PendingLines;
   // Pens and brushes made before, so that switching back and forth between a drawing's
   // few colours does not build a new one each time.
   TMadeBefore<std::tuple<TColor, int32_t, TPenStyle>, QPen> KnownPens;
