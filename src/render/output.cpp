@@ -80,21 +80,6 @@ void FlushPixels(TRenderContext& ctx, TCanvas& canvas) {
   ctx.PixelBuffer.clear();
 }
 
-// True when every point is a finite number inside the view: no segment needs clipping.
-bool AllInside(const TRenderContext& ctx) {
-  for (const TDrawPoint& p : ctx.PointBuffer) {
-    if (!std::isfinite(p.X) || !std::isfinite(p.Y) || OutCode(ctx, p.X, p.Y) != 0) return false;
-  }
-  return true;
-}
-
-// True when every point lies beyond the same side of the window.
-bool AllOutsideOneSide(const TRenderContext& ctx) {
-  int32_t common = 0xF;
-  for (const TDrawPoint& p : ctx.PointBuffer) common &= OutCode(ctx, p.X, p.Y);
-  return common != 0;
-}
-
 // The rectangle a filled polygon is cut to before its points become pixels: the view
 // grown by its own width and height on every side. Its edges lie well outside the image,
 // so the cut never shows, and the pixels stay far from the canvas's limits.
@@ -110,6 +95,29 @@ TGuard GuardOf(const TPreviewMapping& m) {
 
 bool InsideGuard(const TGuard& g, const TDrawPoint& p) {
   return p.X >= g.MinX && p.X <= g.MaxX && p.Y >= g.MinY && p.Y <= g.MaxY;
+}
+
+// What a shape's points are, found in one walk over them that also turns each into its
+// pixel: for the usual shape, finite and inside the view, the pixels are then ready.
+struct TPointsSurvey {
+  bool Finite = true;
+  int32_t AnyOutCode = 0;       // zero when every point is inside the view
+  int32_t CommonOutCode = 0xF;  // nonzero when every point lies beyond the same side
+  // Every point finite and inside the view: no segment needs clipping.
+  bool Inside() const { return Finite && AnyOutCode == 0; }
+};
+
+TPointsSurvey SurveyPoints(TRenderContext& ctx) {
+  TPointsSurvey survey;
+  ctx.PixelBuffer.clear();
+  for (const TDrawPoint& p : ctx.PointBuffer) {
+    if (!std::isfinite(p.X) || !std::isfinite(p.Y)) survey.Finite = false;
+    const int32_t code = OutCode(ctx, p.X, p.Y);
+    survey.AnyOutCode |= code;
+    survey.CommonOutCode &= code;
+    ctx.PixelBuffer.push_back(ToPixel(ctx, p.X, p.Y));
+  }
+  return survey;
 }
 
 // One pass of Sutherland-Hodgman: keeps the part of the closed polygon on the inner side of
@@ -132,18 +140,20 @@ void ClipClosed(std::vector<TDrawPoint>& points, std::vector<TDrawPoint>& scratc
   points.swap(scratch);
 }
 
-// Cuts the polygon to the guard. A polygon that lies inside it keeps its points as they are.
-void ClipToGuard(const TRenderContext& ctx, std::vector<TDrawPoint>& points) {
+// Cuts the polygon to the guard. A polygon that lies inside it keeps its points as they are;
+// false then.
+bool ClipToGuard(const TRenderContext& ctx, std::vector<TDrawPoint>& points) {
   const TGuard g = GuardOf(ctx.Mapping);
   if (std::all_of(points.begin(), points.end(),
                   [&](const TDrawPoint& p) { return InsideGuard(g, p); })) {
-    return;
+    return false;
   }
   std::vector<TDrawPoint> scratch;
   ClipClosed(points, scratch, [&](const TDrawPoint& p) { return p.X - g.MinX; });
   ClipClosed(points, scratch, [&](const TDrawPoint& p) { return g.MaxX - p.X; });
   ClipClosed(points, scratch, [&](const TDrawPoint& p) { return p.Y - g.MinY; });
   ClipClosed(points, scratch, [&](const TDrawPoint& p) { return g.MaxY - p.Y; });
+  return true;
 }
 
 }  // namespace
@@ -221,12 +231,11 @@ void DrawSegment(TRenderContext& ctx, TCanvas& canvas, double x1, double y1, dou
 
 void OutputPolyline(TRenderContext& ctx, TCanvas& canvas) {
   std::vector<TDrawPoint>& points = ctx.PointBuffer;
-  if (points.size() >= 2 && AllInside(ctx)) {
+  const TPointsSurvey survey = SurveyPoints(ctx);
+  if (points.size() >= 2 && survey.Inside()) {
     // The usual case, and what the segment-by-segment walk below gives for it: one run.
-    ctx.PixelBuffer.clear();
-    for (const TDrawPoint& p : points) ctx.PixelBuffer.push_back(ToPixel(ctx, p.X, p.Y));
     FlushPixels(ctx, canvas);
-  } else if (points.size() >= 2 && !AllOutsideOneSide(ctx)) {
+  } else if (points.size() >= 2 && survey.CommonOutCode == 0) {
     ctx.PixelBuffer.clear();
     for (size_t k = 0; k + 1 < points.size(); ++k) {
       double x1 = points[k].X, y1 = points[k].Y;
@@ -243,15 +252,15 @@ void OutputPolyline(TRenderContext& ctx, TCanvas& canvas) {
     }
     FlushPixels(ctx, canvas);
   }
+  ctx.PixelBuffer.clear();
   points.clear();
 }
 
 void OutputPolygon(TRenderContext& ctx, TCanvas& canvas) {
   std::vector<TDrawPoint>& points = ctx.PointBuffer;
-  const bool finite = std::all_of(points.begin(), points.end(), [](const TDrawPoint& p) {
-    return std::isfinite(p.X) && std::isfinite(p.Y);
-  });
-  if (points.size() < 3 || !finite || AllOutsideOneSide(ctx)) {
+  const TPointsSurvey survey = SurveyPoints(ctx);
+  if (points.size() < 3 || !survey.Finite || survey.CommonOutCode != 0) {
+    ctx.PixelBuffer.clear();
     points.clear();
     return;
   }
@@ -262,9 +271,10 @@ void OutputPolygon(TRenderContext& ctx, TCanvas& canvas) {
     OutputPolyline(ctx, canvas);
     return;
   }
-  ClipToGuard(ctx, points);
-  ctx.PixelBuffer.clear();
-  for (const TDrawPoint& p : points) ctx.PixelBuffer.push_back(ToPixel(ctx, p.X, p.Y));
+  if (ClipToGuard(ctx, points)) {
+    ctx.PixelBuffer.clear();
+    for (const TDrawPoint& p : points) ctx.PixelBuffer.push_back(ToPixel(ctx, p.X, p.Y));
+  }
   if (ctx.PixelBuffer.size() >= 3) canvas.Polygon(ctx.PixelBuffer.data(), ctx.PixelBuffer.size());
   ctx.PixelBuffer.clear();
   points.clear();
