@@ -97,8 +97,9 @@ bool InsideGuard(const TGuard& g, const TDrawPoint& p) {
   return p.X >= g.MinX && p.X <= g.MaxX && p.Y >= g.MinY && p.Y <= g.MaxY;
 }
 
-// What a shape's points are, found in one walk over them that also turns each into its
-// pixel: for the usual shape, finite and inside the view, the pixels are then ready.
+// Where a shape's points lie against the window, as OutCode's bits, found from the box
+// around them: the subtractions OutCode makes never change the order of two numbers, so
+// the box's corners answer for every point.
 struct TPointsSurvey {
   bool Finite = true;
   int32_t AnyOutCode = 0;       // zero when every point is inside the view
@@ -107,17 +108,39 @@ struct TPointsSurvey {
   bool Inside() const { return Finite && AnyOutCode == 0; }
 };
 
-TPointsSurvey SurveyPoints(TRenderContext& ctx) {
+constexpr int32_t kLowSides = 1 | 4;   // left of and below the window
+constexpr int32_t kHighSides = 2 | 8;  // right of and above it
+
+TPointsSurvey SurveyPoints(const TRenderContext& ctx) {
+  const std::vector<TDrawPoint>& points = ctx.PointBuffer;
   TPointsSurvey survey;
-  ctx.PixelBuffer.clear();
-  for (const TDrawPoint& p : ctx.PointBuffer) {
-    if (!std::isfinite(p.X) || !std::isfinite(p.Y)) survey.Finite = false;
-    const int32_t code = OutCode(ctx, p.X, p.Y);
-    survey.AnyOutCode |= code;
-    survey.CommonOutCode &= code;
-    ctx.PixelBuffer.push_back(ToPixel(ctx, p.X, p.Y));
+  if (points.empty()) return survey;
+  double minX = points[0].X, maxX = minX, minY = points[0].Y, maxY = minY;
+  for (const TDrawPoint& p : points) {
+    survey.Finite = survey.Finite && std::isfinite(p.X) && std::isfinite(p.Y);
+    minX = p.X < minX ? p.X : minX;
+    maxX = p.X > maxX ? p.X : maxX;
+    minY = p.Y < minY ? p.Y : minY;
+    maxY = p.Y > maxY ? p.Y : maxY;
   }
+  if (!survey.Finite) {
+    // A point without a place has no side: each point is asked, as the clipping does.
+    survey.AnyOutCode = kLowSides | kHighSides;
+    for (const TDrawPoint& p : points) survey.CommonOutCode &= OutCode(ctx, p.X, p.Y);
+    return survey;
+  }
+  const int32_t low = OutCode(ctx, minX, minY);
+  const int32_t high = OutCode(ctx, maxX, maxY);
+  survey.AnyOutCode = (low & kLowSides) | (high & kHighSides);
+  survey.CommonOutCode = (high & kLowSides) | (low & kHighSides);
   return survey;
+}
+
+void ToPixels(TRenderContext& ctx) {
+  const std::vector<TDrawPoint>& points = ctx.PointBuffer;
+  ctx.PixelBuffer.resize(points.size());
+  for (size_t i = 0; i < points.size(); ++i)
+    ctx.PixelBuffer[i] = ToPixel(ctx, points[i].X, points[i].Y);
 }
 
 // One pass of Sutherland-Hodgman: keeps the part of the closed polygon on the inner side of
@@ -140,20 +163,18 @@ void ClipClosed(std::vector<TDrawPoint>& points, std::vector<TDrawPoint>& scratc
   points.swap(scratch);
 }
 
-// Cuts the polygon to the guard. A polygon that lies inside it keeps its points as they are;
-// false then.
-bool ClipToGuard(const TRenderContext& ctx, std::vector<TDrawPoint>& points) {
+// Cuts the polygon to the guard. A polygon that lies inside it keeps its points as they are.
+void ClipToGuard(const TRenderContext& ctx, std::vector<TDrawPoint>& points) {
   const TGuard g = GuardOf(ctx.Mapping);
   if (std::all_of(points.begin(), points.end(),
                   [&](const TDrawPoint& p) { return InsideGuard(g, p); })) {
-    return false;
+    return;
   }
   std::vector<TDrawPoint> scratch;
   ClipClosed(points, scratch, [&](const TDrawPoint& p) { return p.X - g.MinX; });
   ClipClosed(points, scratch, [&](const TDrawPoint& p) { return g.MaxX - p.X; });
   ClipClosed(points, scratch, [&](const TDrawPoint& p) { return p.Y - g.MinY; });
   ClipClosed(points, scratch, [&](const TDrawPoint& p) { return g.MaxY - p.Y; });
-  return true;
 }
 
 }  // namespace
@@ -234,6 +255,7 @@ void OutputPolyline(TRenderContext& ctx, TCanvas& canvas) {
   const TPointsSurvey survey = SurveyPoints(ctx);
   if (points.size() >= 2 && survey.Inside()) {
     // The usual case, and what the segment-by-segment walk below gives for it: one run.
+    ToPixels(ctx);
     FlushPixels(ctx, canvas);
   } else if (points.size() >= 2 && survey.CommonOutCode == 0) {
     ctx.PixelBuffer.clear();
@@ -252,7 +274,6 @@ void OutputPolyline(TRenderContext& ctx, TCanvas& canvas) {
     }
     FlushPixels(ctx, canvas);
   }
-  ctx.PixelBuffer.clear();
   points.clear();
 }
 
@@ -260,7 +281,6 @@ void OutputPolygon(TRenderContext& ctx, TCanvas& canvas) {
   std::vector<TDrawPoint>& points = ctx.PointBuffer;
   const TPointsSurvey survey = SurveyPoints(ctx);
   if (points.size() < 3 || !survey.Finite || survey.CommonOutCode != 0) {
-    ctx.PixelBuffer.clear();
     points.clear();
     return;
   }
@@ -271,10 +291,8 @@ void OutputPolygon(TRenderContext& ctx, TCanvas& canvas) {
     OutputPolyline(ctx, canvas);
     return;
   }
-  if (ClipToGuard(ctx, points)) {
-    ctx.PixelBuffer.clear();
-    for (const TDrawPoint& p : points) ctx.PixelBuffer.push_back(ToPixel(ctx, p.X, p.Y));
-  }
+  ClipToGuard(ctx, points);
+  ToPixels(ctx);
   if (ctx.PixelBuffer.size() >= 3) canvas.Polygon(ctx.PixelBuffer.data(), ctx.PixelBuffer.size());
   ctx.PixelBuffer.clear();
   points.clear();
