@@ -3,6 +3,7 @@
 #include <QPen>
 #include <QRect>
 #include <climits>
+#include <tuple>
 #include <utility>
 
 #include "qtcanvas/qt_text.h"
@@ -62,14 +63,16 @@ TQtCanvas::~TQtCanvas() {
 }
 
 void TQtCanvas::SetPen(TColor color, int32_t width, TPenStyle style) {
-  // Drawers set their pen for every entity; most of the time nothing changes.
-  if (color == PenColorValue && width == PenWidthValue && style == PenStyleValue) return;
-  DrawPendingLines();
   PenColorValue = color;
   PenWidthValue = width;
   PenStyleValue = style;
-  Painter.setPen(
-      KnownPens.Get({color, width, style}, [&] { return MakePen(color, width, style); }));
+}
+
+void TQtCanvas::UsePen(const TPenKey& pen) {
+  // Drawers set their pen for every entity; most of the time nothing changes.
+  if (pen == PainterPen) return;
+  PainterPen = pen;
+  Painter.setPen(KnownPens.Get(pen, [&] { return std::apply(MakePen, pen); }));
 }
 
 void TQtCanvas::SetBrush(TColor color, TBrushStyle style) {
@@ -96,18 +99,32 @@ void TQtCanvas::MoveTo(int32_t x, int32_t y) {
 }
 
 void TQtCanvas::LineTo(int32_t x, int32_t y) {
+  if (LineRunsInUse > 0 && std::get<0>(LineRuns[0].Pen) != PenColorValue) DrawPendingLines();
+  const TPenKey pen{PenColorValue, PenWidthValue, PenStyleValue};
+  size_t run = 0;
+  while (run < LineRunsInUse && LineRuns[run].Pen != pen) ++run;
+  if (run == LineRunsInUse) {
+    if (run == LineRuns.size()) LineRuns.emplace_back();
+    LineRuns[run].Pen = pen;
+    ++LineRunsInUse;
+  }
   const QPoint to(x, y);
-  PendingLines.emplace_back(Current, to);
+  LineRuns[run].Lines.emplace_back(Current, to);
   Current = to;
-  // Bounded so that a long run of segments stays in the cache.
+  // Bounded so that the segments held back stay in the cache.
   constexpr size_t kMostPending = 1024;
-  if (PendingLines.size() >= kMostPending) DrawPendingLines();
+  if (++PendingLineCount >= kMostPending) DrawPendingLines();
 }
 
 void TQtCanvas::DrawPendingLines() {
-  if (PendingLines.empty()) return;
-  Painter.drawLines(PendingLines.data(), static_cast<int>(PendingLines.size()));
-  PendingLines.clear();
+  for (size_t run = 0; run < LineRunsInUse; ++run) {
+    std::vector<QLine>& lines = LineRuns[run].Lines;
+    UsePen(LineRuns[run].Pen);
+    Painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+    lines.clear();
+  }
+  LineRunsInUse = 0;
+  PendingLineCount = 0;
 }
 
 const QPoint* TQtCanvas::ToQPoints(const TPixelPoint* points, size_t count) {
@@ -119,12 +136,14 @@ const QPoint* TQtCanvas::ToQPoints(const TPixelPoint* points, size_t count) {
 void TQtCanvas::Polyline(const TPixelPoint* points, size_t count) {
   if (count < 2 || count > static_cast<size_t>(INT_MAX)) return;
   DrawPendingLines();
+  UsePen({PenColorValue, PenWidthValue, PenStyleValue});
   Painter.drawPolyline(ToQPoints(points, count), static_cast<int>(count));
 }
 
 void TQtCanvas::Polygon(const TPixelPoint* points, size_t count) {
   if (count < 2 || count > static_cast<size_t>(INT_MAX)) return;
   DrawPendingLines();
+  UsePen({PenColorValue, PenWidthValue, PenStyleValue});
   Painter.drawPolygon(ToQPoints(points, count), static_cast<int>(count), Qt::OddEvenFill);
 }
 
@@ -133,6 +152,7 @@ void TQtCanvas::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   if (y2 < y1) std::swap(y1, y2);
   if (x2 - x1 < 1 || y2 - y1 < 1) return;
   DrawPendingLines();
+  UsePen({PenColorValue, PenWidthValue, PenStyleValue});
   // A cosmetic pen outlines QRect(x, y, w, h) over w + 1 pixels; the box must end one
   // pixel before x2 and y2.
   Painter.drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
