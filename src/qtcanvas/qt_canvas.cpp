@@ -120,7 +120,9 @@ void TQtCanvas::DrawPendingLines() {
   for (size_t run = 0; run < LineRunsInUse; ++run) {
     std::vector<QLine>& lines = LineRuns[run].Lines;
     UsePen(LineRuns[run].Pen);
-    Painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+    // One call each: QPainter strokes the segments of one call as one path, which joins
+    // them (a segment drawn upwards then keeps its first pixel).
+    for (const QLine& line : lines) Painter.drawLine(line);
     lines.clear();
   }
   LineRunsInUse = 0;

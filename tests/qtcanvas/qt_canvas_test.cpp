@@ -146,6 +146,9 @@ TEST_F(QtCanvasTest, SegmentsHeldBackPaintAsEachCallInTurn) {
       {kBlue, 0, TPenStyle::Solid, {}},
       {kRed, 0, TPenStyle::Dot, {0, 22, 39, 22}},
       {kRed, 1, TPenStyle::Solid, {12, 0, 12, 29}},
+      {kRed, 0, TPenStyle::Solid, {33, 2, 33, 12}},
+      {kRed, 0, TPenStyle::Solid, {35, 28, 35, 20}},  // drawn upwards
+      {kRed, 0, TPenStyle::Solid, {37, 28, 37, 20}},
       {kBlue, 0, TPenStyle::Dot, {0, 0, 39, 29}},
   };
   const TPixelPoint square[] = {{20, 15}, {30, 15}, {30, 25}, {20, 25}};
