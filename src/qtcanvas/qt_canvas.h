@@ -67,10 +67,9 @@ class TQtCanvas : public TCanvas {
   using TPenKey = std::tuple<TColor, int32_t, TPenStyle>;
   // Segments held back with one of their colour's pens. Opaque strokes of one colour
   // leave the same pixels in any order, so the segments of a run of that colour are
-  // painted pen by pen, each pen's in one QPainter call: a drawing that goes back and
-  // forth between solid and dotted lines then changes QPainter's pen once per run instead
-  // of at every segment. Each segment is still stroked on its own, so a dotted line's
-  // pattern starts afresh as before.
+  // painted pen by pen: a drawing that goes back and forth between solid and dotted lines
+  // then changes QPainter's pen once per run instead of at every segment. Each segment
+  // keeps a call of its own, so it is stroked exactly as before.
   struct TLineRun {
     TPenKey Pen;
     std::vector<QLine> Lines;
