@@ -3,6 +3,7 @@
 #include <QPen>
 #include <QRect>
 #include <climits>
+#include <tuple>
 #include <utility>
 
 #include "qtcanvas/qt_text.h"
@@ -57,17 +58,21 @@ TQtCanvas::TQtCanvas(QImage& image) : Painter(&image) {
 }
 
 TQtCanvas::~TQtCanvas() {
+  DrawPendingLines();
   Painter.end();
 }
 
 void TQtCanvas::SetPen(TColor color, int32_t width, TPenStyle style) {
-  // Drawers set their pen for every entity; most of the time nothing changes.
-  if (color == PenColorValue && width == PenWidthValue && style == PenStyleValue) return;
   PenColorValue = color;
   PenWidthValue = width;
   PenStyleValue = style;
-  Painter.setPen(
-      KnownPens.Get({color, width, style}, [&] { return MakePen(color, width, style); }));
+}
+
+void TQtCanvas::UsePen(const TPenKey& pen) {
+  // Drawers set their pen for every entity; most of the time nothing changes.
+  if (pen == PainterPen) return;
+  PainterPen = pen;
+  Painter.setPen(KnownPens.Get(pen, [&] { return std::apply(MakePen, pen); }));
 }
 
 void TQtCanvas::SetBrush(TColor color, TBrushStyle style) {
@@ -94,9 +99,34 @@ void TQtCanvas::MoveTo(int32_t x, int32_t y) {
 }
 
 void TQtCanvas::LineTo(int32_t x, int32_t y) {
+  if (LineRunsInUse > 0 && std::get<0>(LineRuns[0].Pen) != PenColorValue) DrawPendingLines();
+  const TPenKey pen{PenColorValue, PenWidthValue, PenStyleValue};
+  size_t run = 0;
+  while (run < LineRunsInUse && LineRuns[run].Pen != pen) ++run;
+  if (run == LineRunsInUse) {
+    if (run == LineRuns.size()) LineRuns.emplace_back();
+    LineRuns[run].Pen = pen;
+    ++LineRunsInUse;
+  }
   const QPoint to(x, y);
-  Painter.drawLine(Current, to);
+  LineRuns[run].Lines.emplace_back(Current, to);
   Current = to;
+  // Bounded so that the segments held back stay in the cache.
+  constexpr size_t kMostPending = 1024;
+  if (++PendingLineCount >= kMostPending) DrawPendingLines();
+}
+
+void TQtCanvas::DrawPendingLines() {
+  for (size_t run = 0; run < LineRunsInUse; ++run) {
+    std::vector<QLine>& lines = LineRuns[run].Lines;
+    UsePen(LineRuns[run].Pen);
+    // One call each: QPainter strokes the segments of one call as one path, which joins
+    // them (a segment drawn upwards then keeps its first pixel).
+    for (const QLine& line : lines) Painter.drawLine(line);
+    lines.clear();
+  }
+  LineRunsInUse = 0;
+  PendingLineCount = 0;
 }
 
 const QPoint* TQtCanvas::ToQPoints(const TPixelPoint* points, size_t count) {
@@ -107,11 +137,15 @@ const QPoint* TQtCanvas::ToQPoints(const TPixelPoint* points, size_t count) {
 
 void TQtCanvas::Polyline(const TPixelPoint* points, size_t count) {
   if (count < 2 || count > static_cast<size_t>(INT_MAX)) return;
+  DrawPendingLines();
+  UsePen({PenColorValue, PenWidthValue, PenStyleValue});
   Painter.drawPolyline(ToQPoints(points, count), static_cast<int>(count));
 }
 
 void TQtCanvas::Polygon(const TPixelPoint* points, size_t count) {
   if (count < 2 || count > static_cast<size_t>(INT_MAX)) return;
+  DrawPendingLines();
+  UsePen({PenColorValue, PenWidthValue, PenStyleValue});
   Painter.drawPolygon(ToQPoints(points, count), static_cast<int>(count), Qt::OddEvenFill);
 }
 
@@ -119,6 +153,8 @@ void TQtCanvas::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   if (x2 < x1) std::swap(x1, x2);
   if (y2 < y1) std::swap(y1, y2);
   if (x2 - x1 < 1 || y2 - y1 < 1) return;
+  DrawPendingLines();
+  UsePen({PenColorValue, PenWidthValue, PenStyleValue});
   // A cosmetic pen outlines QRect(x, y, w, h) over w + 1 pixels; the box must end one
   // pixel before x2 and y2.
   Painter.drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
@@ -133,6 +169,7 @@ void TQtCanvas::SetFontColor(TColor color) {
 }
 
 void TQtCanvas::TextOut(int32_t x, int32_t y, std::string_view sjisText) {
+  DrawPendingLines();
   DrawSjisText(Painter, Font, FontColor, x, y, sjisText);
 }
 

@@ -3,6 +3,7 @@
 
 #include <QBrush>
 #include <QImage>
+#include <QLine>
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
@@ -63,7 +64,23 @@ class TQtCanvas : public TCanvas {
   TBrushStyle BrushStyle() const override { return BrushStyleValue; }
 
  private:
+  using TPenKey = std::tuple<TColor, int32_t, TPenStyle>;
+  // Segments held back with one of their colour's pens. Opaque strokes of one colour
+  // leave the same pixels in any order, so the segments of a run of that colour are
+  // painted pen by pen: a drawing that goes back and forth between solid and dotted lines
+  // then changes QPainter's pen once per run instead of at every segment. Each segment
+  // keeps a call of its own, so it is stroked exactly as before.
+  struct TLineRun {
+    TPenKey Pen;
+    std::vector<QLine> Lines;
+  };
+
   void ApplyBrush();
+  // Gives QPainter the pen, unless it has it already.
+  void UsePen(const TPenKey& pen);
+  // Paints the segments held back; every other shape, and a segment of another colour,
+  // come after them.
+  void DrawPendingLines();
   // The points in Qt's type, in a buffer kept between shapes so that drawing a shape
   // allocates nothing.
   const QPoint* ToQPoints(const TPixelPoint* points, size_t count);
@@ -73,14 +90,19 @@ class TQtCanvas : public TCanvas {
   TColor PenColorValue = 0;
   int32_t PenWidthValue = 0;
   TPenStyle PenStyleValue = TPenStyle::Solid;
+  TPenKey PainterPen{PenColorValue, PenWidthValue, PenStyleValue};
   TColor BrushColorValue = MakeColor(255, 255, 255);
   TBrushStyle BrushStyleValue = TBrushStyle::Solid;
   TLogFont Font;
   TColor FontColor = 0;
   std::vector<QPoint> PointBuffer;
+  // The runs in use come first; the others keep their room for the next segments.
+  std::vector<TLineRun> LineRuns;
+  size_t LineRunsInUse = 0;
+  size_t PendingLineCount = 0;
   // Pens and brushes made before, so that switching back and forth between a drawing's
   // few colours does not build a new one each time.
-  TMadeBefore<std::tuple<TColor, int32_t, TPenStyle>, QPen> KnownPens;
+  TMadeBefore<TPenKey, QPen> KnownPens;
   TMadeBefore<std::pair<TColor, TBrushStyle>, QBrush> KnownBrushes;
 };
 

@@ -12,7 +12,6 @@ namespace pennatran {
 namespace {
 
 constexpr int kEllipsePoints = 72;
-constexpr int kArcSteps = 72;
 
 // cos t and sin t at the parameters of a whole ellipse, the same for every ellipse and
 // accumulated in the same steps as an arc's, so they are worked out once.
@@ -46,13 +45,10 @@ void FillEllipse(TRenderContext& ctx, const TPlacement* placement, double cx, do
 void FillArc(TRenderContext& ctx, const TPlacement* placement, double cx, double cy, double r,
              double f, double theta, double s, double w) {
   ctx.PointBuffer.clear();
-  const double step = w / kArcSteps;
   const TEllipse ellipse(cx, cy, r, f, theta);
-  double t = s;
-  for (int i = 0; i <= kArcSteps; ++i) {
-    const TDrawPoint p = ellipse.At(t);
+  for (const auto& [cosT, sinT] : ctx.ArcParameters.For(s, w)) {
+    const TDrawPoint p = ellipse.At(cosT, sinT);
     ctx.PointBuffer.push_back(placement != nullptr ? Mapped(*placement, p) : p);
-    t += step;
   }
 }
 

@@ -80,21 +80,6 @@ void FlushPixels(TRenderContext& ctx, TCanvas& canvas) {
   ctx.PixelBuffer.clear();
 }
 
-// True when every point is a finite number inside the view: no segment needs clipping.
-bool AllInside(const TRenderContext& ctx) {
-  for (const TDrawPoint& p : ctx.PointBuffer) {
-    if (!std::isfinite(p.X) || !std::isfinite(p.Y) || OutCode(ctx, p.X, p.Y) != 0) return false;
-  }
-  return true;
-}
-
-// True when every point lies beyond the same side of the window.
-bool AllOutsideOneSide(const TRenderContext& ctx) {
-  int32_t common = 0xF;
-  for (const TDrawPoint& p : ctx.PointBuffer) common &= OutCode(ctx, p.X, p.Y);
-  return common != 0;
-}
-
 // The rectangle a filled polygon is cut to before its points become pixels: the view
 // grown by its own width and height on every side. Its edges lie well outside the image,
 // so the cut never shows, and the pixels stay far from the canvas's limits.
@@ -110,6 +95,52 @@ TGuard GuardOf(const TPreviewMapping& m) {
 
 bool InsideGuard(const TGuard& g, const TDrawPoint& p) {
   return p.X >= g.MinX && p.X <= g.MaxX && p.Y >= g.MinY && p.Y <= g.MaxY;
+}
+
+// Where a shape's points lie against the window, as OutCode's bits, found from the box
+// around them: the subtractions OutCode makes never change the order of two numbers, so
+// the box's corners answer for every point.
+struct TPointsSurvey {
+  bool Finite = true;
+  int32_t AnyOutCode = 0;       // zero when every point is inside the view
+  int32_t CommonOutCode = 0xF;  // nonzero when every point lies beyond the same side
+  // Every point finite and inside the view: no segment needs clipping.
+  bool Inside() const { return Finite && AnyOutCode == 0; }
+};
+
+constexpr int32_t kLowSides = 1 | 4;   // left of and below the window
+constexpr int32_t kHighSides = 2 | 8;  // right of and above it
+
+TPointsSurvey SurveyPoints(const TRenderContext& ctx) {
+  const std::vector<TDrawPoint>& points = ctx.PointBuffer;
+  TPointsSurvey survey;
+  if (points.empty()) return survey;
+  double minX = points[0].X, maxX = minX, minY = points[0].Y, maxY = minY;
+  for (const TDrawPoint& p : points) {
+    survey.Finite = survey.Finite && std::isfinite(p.X) && std::isfinite(p.Y);
+    minX = p.X < minX ? p.X : minX;
+    maxX = p.X > maxX ? p.X : maxX;
+    minY = p.Y < minY ? p.Y : minY;
+    maxY = p.Y > maxY ? p.Y : maxY;
+  }
+  if (!survey.Finite) {
+    // A point without a place has no side: each point is asked, as the clipping does.
+    survey.AnyOutCode = kLowSides | kHighSides;
+    for (const TDrawPoint& p : points) survey.CommonOutCode &= OutCode(ctx, p.X, p.Y);
+    return survey;
+  }
+  const int32_t low = OutCode(ctx, minX, minY);
+  const int32_t high = OutCode(ctx, maxX, maxY);
+  survey.AnyOutCode = (low & kLowSides) | (high & kHighSides);
+  survey.CommonOutCode = (high & kLowSides) | (low & kHighSides);
+  return survey;
+}
+
+void ToPixels(TRenderContext& ctx) {
+  const std::vector<TDrawPoint>& points = ctx.PointBuffer;
+  ctx.PixelBuffer.resize(points.size());
+  for (size_t i = 0; i < points.size(); ++i)
+    ctx.PixelBuffer[i] = ToPixel(ctx, points[i].X, points[i].Y);
 }
 
 // One pass of Sutherland-Hodgman: keeps the part of the closed polygon on the inner side of
@@ -221,12 +252,12 @@ void DrawSegment(TRenderContext& ctx, TCanvas& canvas, double x1, double y1, dou
 
 void OutputPolyline(TRenderContext& ctx, TCanvas& canvas) {
   std::vector<TDrawPoint>& points = ctx.PointBuffer;
-  if (points.size() >= 2 && AllInside(ctx)) {
+  const TPointsSurvey survey = SurveyPoints(ctx);
+  if (points.size() >= 2 && survey.Inside()) {
     // The usual case, and what the segment-by-segment walk below gives for it: one run.
-    ctx.PixelBuffer.clear();
-    for (const TDrawPoint& p : points) ctx.PixelBuffer.push_back(ToPixel(ctx, p.X, p.Y));
+    ToPixels(ctx);
     FlushPixels(ctx, canvas);
-  } else if (points.size() >= 2 && !AllOutsideOneSide(ctx)) {
+  } else if (points.size() >= 2 && survey.CommonOutCode == 0) {
     ctx.PixelBuffer.clear();
     for (size_t k = 0; k + 1 < points.size(); ++k) {
       double x1 = points[k].X, y1 = points[k].Y;
@@ -248,10 +279,8 @@ void OutputPolyline(TRenderContext& ctx, TCanvas& canvas) {
 
 void OutputPolygon(TRenderContext& ctx, TCanvas& canvas) {
   std::vector<TDrawPoint>& points = ctx.PointBuffer;
-  const bool finite = std::all_of(points.begin(), points.end(), [](const TDrawPoint& p) {
-    return std::isfinite(p.X) && std::isfinite(p.Y);
-  });
-  if (points.size() < 3 || !finite || AllOutsideOneSide(ctx)) {
+  const TPointsSurvey survey = SurveyPoints(ctx);
+  if (points.size() < 3 || !survey.Finite || survey.CommonOutCode != 0) {
     points.clear();
     return;
   }
@@ -263,8 +292,7 @@ void OutputPolygon(TRenderContext& ctx, TCanvas& canvas) {
     return;
   }
   ClipToGuard(ctx, points);
-  ctx.PixelBuffer.clear();
-  for (const TDrawPoint& p : points) ctx.PixelBuffer.push_back(ToPixel(ctx, p.X, p.Y));
+  ToPixels(ctx);
   if (ctx.PixelBuffer.size() >= 3) canvas.Polygon(ctx.PixelBuffer.data(), ctx.PixelBuffer.size());
   ctx.PixelBuffer.clear();
   points.clear();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "jww/jww_data.h"
+#include "render/arc_parameters.h"
 #include "render/canvas.h"
 
 namespace pennatran {
@@ -56,6 +57,7 @@ struct TRenderContext {
   // Shapes are built here in drawing coordinates and handed to the canvas as pixels.
   std::vector<TDrawPoint> PointBuffer;
   std::vector<TPixelPoint> PixelBuffer;
+  TArcParameters ArcParameters;
   // What the last load published, for the text substitution codes.
   TDocumentInfo DocInfo;
   TLocalDateTime StartDateTime;

@@ -127,6 +127,74 @@ TEST_F(QtCanvasTest, EveryShapeTakesTheColourLastSetAmongMany) {
   for (int i = 0; i < 6; ++i) EXPECT_EQ(At(i * 6 + 2, 24), i % 2 == 0 ? kRedPixel : kBluePixel);
 }
 
+// Segments are held back and painted pen by pen while their colour stays the same; the
+// picture must be the one painting every call in turn gives.
+TEST_F(QtCanvasTest, SegmentsHeldBackPaintAsEachCallInTurn) {
+  struct TStep {
+    TColor Color;
+    int32_t Width;
+    TPenStyle Style;
+    QLine Line;  // a null line stands for the filled square below
+  };
+  const TStep steps[] = {
+      {kRed, 0, TPenStyle::Solid, {0, 5, 39, 5}},
+      {kRed, 0, TPenStyle::Dot, {0, 5, 39, 25}},
+      {kBlue, 0, TPenStyle::Solid, {10, 0, 10, 29}},
+      {kRed, 0, TPenStyle::Solid, {0, 10, 39, 10}},
+      {kRed, 0, TPenStyle::Dot, {5, 0, 5, 29}},
+      {kRed, 3, TPenStyle::Solid, {0, 20, 39, 20}},
+      {kBlue, 0, TPenStyle::Solid, {}},
+      {kRed, 0, TPenStyle::Dot, {0, 22, 39, 22}},
+      {kRed, 1, TPenStyle::Solid, {12, 0, 12, 29}},
+      {kRed, 0, TPenStyle::Solid, {33, 2, 33, 12}},
+      {kRed, 0, TPenStyle::Solid, {35, 28, 35, 20}},  // drawn upwards
+      {kRed, 0, TPenStyle::Solid, {37, 28, 37, 20}},
+      {kBlue, 0, TPenStyle::Dot, {0, 0, 39, 29}},
+  };
+  const TPixelPoint square[] = {{20, 15}, {30, 15}, {30, 25}, {20, 25}};
+  {
+    TQtCanvas canvas(Image);
+    canvas.SetBrush(kBlue, TBrushStyle::Solid);
+    for (const TStep& step : steps) {
+      canvas.SetPen(step.Color, step.Width, step.Style);
+      if (step.Line.isNull()) {
+        canvas.Polygon(square, std::size(square));
+        continue;
+      }
+      canvas.MoveTo(step.Line.x1(), step.Line.y1());
+      canvas.LineTo(step.Line.x2(), step.Line.y2());
+    }
+  }
+  QImage expected(Image.size(), QImage::Format_RGB32);
+  expected.fill(Qt::white);
+  {
+    QPainter painter(&expected);
+    painter.setBrush(QColor(0, 0, 255));
+    for (const TStep& step : steps) {
+      QPen pen(QColor(ColorRed(step.Color), ColorGreen(step.Color), ColorBlue(step.Color)));
+      pen.setWidth(step.Width);
+      pen.setCosmetic(true);
+      pen.setStyle(step.Style == TPenStyle::Solid ? Qt::SolidLine : Qt::DotLine);
+      pen.setCapStyle(Qt::FlatCap);
+      pen.setJoinStyle(Qt::MiterJoin);
+      painter.setPen(pen);
+      if (step.Line.isNull()) {
+        const QPoint corners[] = {{20, 15}, {30, 15}, {30, 25}, {20, 25}};
+        painter.drawPolygon(corners, 4, Qt::OddEvenFill);
+      } else {
+        painter.drawLine(step.Line);
+      }
+    }
+  }
+  EXPECT_EQ(Image, expected);
+  EXPECT_EQ(At(10, 5), kBluePixel);  // the blue line crossed the red one before it
+  EXPECT_EQ(At(10, 10), kRedPixel);  // and lies under the red one after it
+  int dotsOnSquare = 0;              // the dotted line after the square lies on it
+  for (int x = 21; x < 30; ++x) dotsOnSquare += At(x, 22) == kRedPixel ? 1 : 0;
+  EXPECT_GE(dotsOnSquare, 2);
+  EXPECT_EQ(At(25, 20), kBluePixel);  // the square covers the thick line before it
+}
+
 TEST_F(QtCanvasTest, HatchBrushIsTransparentBetweenItsLines) {
   {
     TQtCanvas canvas(Image);

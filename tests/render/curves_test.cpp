@@ -83,6 +83,30 @@ TEST_F(CurvesTest, NegativeSweepRunsClockwise) {
   EXPECT_EQ(points.back(), (TPixelPoint{100, 90}));
 }
 
+// The cosines and sines of the last arc are kept: arcs in a row, alike or not, and an arc
+// drawn again after another, each get their own points.
+TEST_F(CurvesTest, ArcsInARowEachTakeTheirOwnStartAndSweep) {
+  struct TArc {
+    double Start, Sweep;
+  };
+  const TArc arcs[] = {{0, kPi / 2}, {0, kPi / 2}, {kPi / 2, kPi / 2},
+                       {0, kPi},     {0, kPi / 2}, {-0.0, kPi / 2}};
+  std::vector<std::string> together;
+  for (const TArc& arc : arcs) OutlineArc(ctx, canvas, 10, 5, 4, 1, 0, arc.Start, arc.Sweep);
+  together.swap(canvas.Lines);
+  for (const TArc& arc : arcs) {
+    TRenderContext fresh = ctx;
+    fresh.ArcParameters = TArcParameters{};
+    OutlineArc(fresh, canvas, 10, 5, 4, 1, 0, arc.Start, arc.Sweep);
+  }
+  EXPECT_EQ(together, Trace());
+  ASSERT_EQ(together.size(), std::size(arcs));
+  EXPECT_EQ(together[0], together[1]);
+  EXPECT_NE(together[1], together[2]);
+  EXPECT_NE(together[2], together[3]);
+  EXPECT_EQ(together[4], together[0]);
+}
+
 TEST_F(CurvesTest, PlacementDistortsTheCurveAfterFlattening) {
   const TPlacement stretch{10, 5, 2, 0, 0, 1};
   OutlineEllipse(ctx, canvas, stretch, 0, 0, 1, 1, 0);

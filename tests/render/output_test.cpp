@@ -74,6 +74,20 @@ TEST_F(RenderFixture, PolylineWhoseLastSegmentEntersStillDrawsIt) {
   EXPECT_EQ(Trace(), (Lines{"polyline 2 0 40 10 40"}));
 }
 
+// A point that is no number breaks the line there; one beyond the window with the rest
+// still leaves nothing to draw.
+TEST_F(RenderFixture, PolylineRunsBreakAtAPointThatIsNoNumber) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  SetPoints({{10, 10}, {20, 10}, {nan, 10}, {30, 20}, {40, 20}});
+  OutputPolyline(ctx, canvas);
+  SetPoints({{10, 60}, {nan, 70}, {50, 80}, {20, 90}});
+  OutputPolyline(ctx, canvas);
+  SetPoints({{10, 10}, {20, nan}, {30, 20}});
+  OutputPolygon(ctx, canvas);
+  EXPECT_EQ(Trace(), (Lines{"polyline 2 10 40 20 40", "polyline 2 30 30 40 30"}));
+  EXPECT_TRUE(ctx.PointBuffer.empty());
+}
+
 TEST_F(RenderFixture, ShapesWhollyBeyondOneSideOrTooSmallDrawNothing) {
   SetPoints({{10, 60}, {90, 70}, {50, 80}});
   OutputPolyline(ctx, canvas);
