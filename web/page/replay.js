@@ -63,9 +63,13 @@ const PennatranReplay = (() => {
       this.forms = new Map();
       this.currentX = 0;
       this.currentY = 0;
-      // Lines drawn one after another with the same pen are stroked together: one stroke
-      // per line would make a large drawing's preview many times slower.
+      // Lines drawn one after another in one colour are stroked together, one path for each
+      // of that colour's pens: one stroke per line, or per pen change where a drawing goes
+      // back and forth between solid and dotted lines, would make a large drawing's preview
+      // many times slower. Opaque lines of one colour cover the same pixels in any order.
       this.openSegments = 0;
+      this.openColor = 0;
+      this.openPaths = new Map();
       this.penWidth = 0;
       this.penRgb = 0;
       this.penColor = "#000000";
@@ -152,7 +156,6 @@ const PennatranReplay = (() => {
 
     pen(rgb, width, dot) {
       if (rgb === this.penRgb && width === this.penWidth && (dot !== 0) === this.penDot) return;
-      this.flushLines();
       this.penRgb = rgb;
       this.penColor = this.color(rgb);
       this.penWidth = width;
@@ -166,17 +169,22 @@ const PennatranReplay = (() => {
 
     // Width 0 is the thinnest pen, one pixel; a dotted pen is one on, two off, in pen widths.
     // The context's own settings are only changed when they differ: setting them is slow.
-    strokeWith() {
+    strokeWith(color = this.penColor, penWidth = this.penWidth, dot = this.penDot) {
       const ctx = this.ctx;
-      const width = Math.max(1, this.penWidth);
+      const width = Math.max(1, penWidth);
       const stroke = this.stroke;
-      if (stroke.color !== this.penColor) ctx.strokeStyle = stroke.color = this.penColor;
-      if (stroke.width !== width || stroke.dot !== this.penDot) {
+      if (stroke.color !== color) ctx.strokeStyle = stroke.color = color;
+      if (stroke.width !== width || stroke.dot !== dot) {
         ctx.lineWidth = stroke.width = width;
-        stroke.dot = this.penDot;
-        ctx.setLineDash(this.penDot ? [width, 2 * width] : []);
+        stroke.dot = dot;
+        ctx.setLineDash(dot ? [width, 2 * width] : []);
       }
       return width % 2 === 1 ? 0.5 : 0;
+    }
+
+    // Where a line of the pen now set sits in the pixel grid: odd widths on pixel centres.
+    lineOffset() {
+      return Math.max(1, this.penWidth) % 2 === 1 ? 0.5 : 0;
     }
 
     fillWith() {
@@ -210,22 +218,31 @@ const PennatranReplay = (() => {
     }
 
     lineTo(x, y) {
-      const ctx = this.ctx;
-      if (this.openSegments === 0) {
-        this.lineOffset = this.strokeWith();
-        ctx.beginPath();
+      if (this.openSegments > 0 && this.penRgb !== this.openColor) this.flushLines();
+      this.openColor = this.penRgb;
+      const key = this.penWidth * 2 + (this.penDot ? 1 : 0);
+      let open = this.openPaths.get(key);
+      if (open === undefined) {
+        open = { width: this.penWidth, dot: this.penDot, path: new Path2D() };
+        this.openPaths.set(key, open);
       }
-      const o = this.lineOffset;
-      ctx.moveTo(this.currentX + o, this.currentY + o);
-      ctx.lineTo(x + o, y + o);
+      const o = this.lineOffset();
+      open.path.moveTo(this.currentX + o, this.currentY + o);
+      open.path.lineTo(x + o, y + o);
       this.currentX = x;
       this.currentY = y;
       if (++this.openSegments >= 1000) this.flushLines();
     }
 
+    // Strokes the lines held back, each pen's in the order the pens first came.
     flushLines() {
       if (this.openSegments === 0) return;
-      this.ctx.stroke();
+      const color = this.color(this.openColor);
+      for (const open of this.openPaths.values()) {
+        this.strokeWith(color, open.width, open.dot);
+        this.ctx.stroke(open.path);
+      }
+      this.openPaths.clear();
       this.openSegments = 0;
     }
 
