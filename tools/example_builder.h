@@ -54,7 +54,9 @@ inline double TextLength(std::string_view sjis, double sizeX, double spacing) {
 // Adds entities to the drawing itself or to a block definition.
 class TEntitySink {
  public:
-  explicit TEntitySink(TEntityLists& lists) : Lists(lists) {}
+  // Texts too long for their records go to `strings`, the drawing's own store, so that
+  // every text is held whole whatever its length.
+  TEntitySink(TEntityLists& lists, TStringStore& strings) : Lists(lists), Strings(strings) {}
 
   TPen Pen;
 
@@ -110,8 +112,8 @@ class TEntitySink {
     t.SizeY = size;
     t.Spacing = spacing;
     t.Angle = angle;
-    t.FontName.Assign(Utf8ToSjis("ＭＳ ゴシック"));
-    t.Content.Assign(sjis);
+    t.FontName.Assign(Utf8ToSjis("ＭＳ ゴシック"), &Strings);
+    t.Content.Assign(sjis, &Strings);
     return t;
   }
   void Solid(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4,
@@ -166,6 +168,7 @@ class TEntitySink {
 
  private:
   TEntityLists& Lists;
+  TStringStore& Strings;
 };
 
 }  // namespace pennatran::examples

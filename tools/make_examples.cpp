@@ -228,7 +228,7 @@ void FillPalette(TJwwData& doc) {
 
 // A colour chart of the 240 user colours and a sample of each user line type.
 void DrawPaletteChart(TJwwData& doc) {
-  TEntitySink sink(doc);
+  TEntitySink sink(doc, *doc.Strings);
   doc.LayerGroups[0].Name = Sjis("色見本");
   doc.Layers[0].Name = Sjis("線色");
   doc.Layers[1].Name = Sjis("線種");
@@ -312,7 +312,7 @@ void DefineBlocks(TJwwData& doc) {
     column.Referenced = 1;
     column.Time = 1;
     column.Name = Sjis("柱");
-    TEntitySink sink(column);
+    TEntitySink sink(column, *doc.Strings);
     sink.Pen = {0, 0, 2, 1};
     sink.Rect(-2, -2, 2, 2);
     sink.Line(-2, -2, 2, 2);
@@ -326,7 +326,7 @@ void DefineBlocks(TJwwData& doc) {
     table.Referenced = 1;
     table.Time = 2;
     table.Name = Sjis("会議机セット");
-    TEntitySink sink(table);
+    TEntitySink sink(table, *doc.Strings);
     sink.Pen = {0, 7, 5, 1};
     sink.Rect(0, 0, 18, 9);
     for (int k = 0; k < 3; ++k) {
@@ -346,7 +346,7 @@ void DefineBlocks(TJwwData& doc) {
     pair.Referenced = 1;
     pair.Time = 3;
     pair.Name = Sjis("机二連");
-    TEntitySink sink(pair);
+    TEntitySink sink(pair, *doc.Strings);
     sink.Pen = {0, 7, 5, 1};
     sink.Insert(0, 0, 2);
     sink.Insert(0, 16, 2, 1, 1, 0);
@@ -354,7 +354,7 @@ void DefineBlocks(TJwwData& doc) {
 }
 
 void DrawPlan(TJwwData& doc) {
-  TEntitySink sink(doc);
+  TEntitySink sink(doc, *doc.Strings);
 
   // Grid lines (通り芯), dash-dotted.
   sink.Pen = {0, 1, 1, 5};

@@ -102,6 +102,14 @@ TEST(LongTexts, RoundTripWholeInTheFormTheyWereRead) {
   }
 }
 
+// Drawings made by the tests hold their texts whole too: a long text made without a drawing
+// would otherwise be cut to what a record holds, and the test would pass on the cut text.
+TEST(LongTexts, TheTestBuildersKeepThemWhole) {
+  const std::string content = Utf8ToSjis("二階平面図・東側立面図・南側立面図　縮尺 1/100");
+  ASSERT_GT(content.size(), TShortString::kInRecord);
+  EXPECT_EQ(MakeText(0, 0, content, TEntJwwCommon{}).Content.View(), content);
+}
+
 // Every "#" of the pattern replaced by run.
 std::string Filled(std::string_view pattern, const std::string& run) {
   std::string out;

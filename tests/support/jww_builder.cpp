@@ -420,6 +420,15 @@ TEntJwwPoint MakePoint(double x, double y, const TEntJwwCommon& c) {
   return e;
 }
 
+// Where the records made here keep texts too long for a record: they are copied into
+// drawings and compared long after they were made, so the store lasts as long as the tests.
+namespace {
+TStringStore& BuiltStrings() {
+  static TStringStore strings;
+  return strings;
+}
+}  // namespace
+
 TEntJwwText MakeText(double x, double y, std::string_view content, const TEntJwwCommon& c) {
   TEntJwwText e{};
   e.Common = c;
@@ -429,7 +438,7 @@ TEntJwwText MakeText(double x, double y, std::string_view content, const TEntJww
   e.EndY = y;
   e.SizeX = e.SizeY = 2.5;
   e.FontName.Assign("\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E");  // ＭＳ ゴシック
-  e.Content.Assign(content);
+  e.Content.Assign(content, &BuiltStrings());
   return e;
 }
 
