@@ -74,7 +74,6 @@
       unsaved: false,
       // Each load gives the half a new version; the preview shown is of one version at one size.
       version: 0,
-      recording: null,
       traceSize: [0, 0],
       shown: { version: -1, size: [0, 0] },
       previews: null,
@@ -206,7 +205,6 @@
     const ctx = canvas.getContext("2d");
     ctx.clearRect(0, 0, width, height);
     if (recording) ctx.drawImage(sheet, 0, 0);
-    side.recording = recording;
     side.traceSize = [width, height];
     side.shown = { version, size: [width, height] };
     side.hint.hidden = side.opened;
@@ -377,9 +375,13 @@
     ready: true,
     engine,
     previewShown: (id) => previewShown(sideOf(id)),
+    // The page keeps no recording once it is painted (a big drawing's takes tens of MB), so
+    // the trace is recorded again at the size shown.
     previewTrace: async (id) => {
-      const size = await previewShown(sideOf(id));
-      return { trace: PennatranRecording.toText(sideOf(id).recording), size };
+      const side = sideOf(id);
+      const size = await previewShown(side);
+      const recording = side.opened ? await engine.call(side.drawing, "previewRecording", ...size).catch(() => null) : null;
+      return { trace: PennatranRecording.toText(recording), size };
     },
   };
 })();

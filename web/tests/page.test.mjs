@@ -446,11 +446,20 @@ for (const where of ["file://", "127.0.0.1"]) {
         assert.ok(worker.calls.includes(name), `${name} runs in the worker`);
       }
       assert.equal(await tab.evaluate(() => typeof createPennatran), "undefined", "no module on the page itself");
-      const { size } = await tab.evaluate(() => window.pennatranPage.previewTrace("destination"));
-      assert.equal(await tab.evaluate(() => document.querySelector("#destination canvas").width), size[0]);
       const longest = await tab.evaluate(() => window.longestTask);
       t.diagnostic(`100 000 entities from ${where}: shown in ${seconds.toFixed(1)} s, longest main-thread task ` +
         `while it opened ${Math.round(longest)} ms`);
+      const { size } = await tab.evaluate(() => window.pennatranPage.previewTrace("destination"));
+      assert.equal(await tab.evaluate(() => document.querySelector("#destination canvas").width), size[0]);
+      // Saved unchanged, the drawing the worker read is the file again.
+      const downloading = tab.waitForEvent("download");
+      await tab.click("#save");
+      const download = await downloading;
+      await answer(tab, "ok");
+      const saved = join(scratch, "big-saved.jww");
+      await download.saveAs(saved);
+      assert.ok(readFileSync(saved).equals(readFileSync(big)), "the drawing saves whole");
+      rmSync(saved);
       assert.deepEqual(errors, []);
       await context.close();
     } finally {
