@@ -1,5 +1,7 @@
 #include "render/packed_recording_canvas.h"
 
+#include <utility>
+
 #include "jww/text_encoding.h"
 
 namespace pennatran {
@@ -10,6 +12,21 @@ int32_t Rgb(TColor c) {
 }
 
 }  // namespace
+
+void TPackedRecordingCanvas::HandOverInParts(size_t words, TPartSink part) {
+  PartWords = words;
+  Part = std::move(part);
+}
+
+void TPackedRecordingCanvas::EndParts() {
+  if (Part && Words.Size() > 0) HandOverPart();
+}
+
+void TPackedRecordingCanvas::HandOverPart() {
+  Part(Words, Text);
+  Words = {};
+  Text.clear();
+}
 
 void TPackedRecordingCanvas::SetPen(TColor color, int32_t width, TPenStyle style) {
   Pen = color;

@@ -2,7 +2,9 @@
 // replays them elsewhere: the page's worker hands them to the page without making text.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "render/canvas.h"
@@ -56,15 +58,30 @@ class TPackedRecordingCanvas : public TCanvas {
   TColor BrushColor() const override { return Brush; }
   TBrushStyle BrushStyle() const override { return BrushStyleValue; }
 
+  // Hands the calls recorded so far to `part` whenever they reach `words` numbers, at the
+  // start of the next call, and begins again with empty Words and Text: each part is a
+  // recording of its own (its strings in its own Text), and the parts replayed one after the
+  // other on one canvas are the whole recording. A front end can paint the first part while
+  // the rest is recorded, and need not hold the whole. EndParts hands over the last one.
+  using TPartSink = std::function<void(const TWordBlocks& words, const std::string& text)>;
+  void HandOverInParts(size_t words, TPartSink part);
+  void EndParts();
+
   TWordBlocks Words;
   std::string Text;
 
  private:
-  void Call(TPackedCall call) { Words.Append(static_cast<int32_t>(call)); }
+  void Call(TPackedCall call) {
+    if (Part && Words.Size() >= PartWords) HandOverPart();
+    Words.Append(static_cast<int32_t>(call));
+  }
+  void HandOverPart();
   void Points(TPackedCall call, const TPixelPoint* points, size_t count);
   // Appends the Shift-JIS bytes to Text as UTF-8 and records where they lie.
   void String(std::string_view sjis);
 
+  TPartSink Part;
+  size_t PartWords = 0;
   TColor Pen = 0;
   TColor Brush = 0xFFFFFF;
   TBrushStyle BrushStyleValue = TBrushStyle::Solid;

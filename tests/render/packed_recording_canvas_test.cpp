@@ -132,5 +132,87 @@ TEST(TPackedRecordingCanvas, RepeatedPointsAsRuns) {
   }
 }
 
+// Calls of every kind, strings among them, as a drawing's preview makes them.
+void RecordEveryKind(TPackedRecordingCanvas& canvas) {
+  const TPixelPoint points[] = {{1, 2}, {1, 2}, {5, 6}};
+  TLogFont font;
+  font.Height = 12;
+  font.FaceName = Utf8ToSjis("ＭＳ ゴシック");
+  for (int k = 0; k < 3; ++k) {
+    canvas.SetPen(MakeColor(0, 0, static_cast<uint8_t>(k)), k, TPenStyle::Solid);
+    canvas.SetBrush(MakeColor(1, 2, 3), TBrushStyle::Cross);
+    canvas.MoveTo(k, -k);
+    canvas.LineTo(-k, k);
+    canvas.Polyline(points, 3);
+    canvas.Polygon(points, 3);
+    canvas.Rectangle(0, 0, k, k);
+    canvas.SetFont(font);
+    canvas.SetFontColor(MakeColor(255, 0, 0));
+    canvas.TextOut(k, k, Utf8ToSjis(k == 1 ? "" : "寸法 12.5"));
+  }
+}
+
+// The numbers a packed call takes, itself included; the places of its string's offset.
+size_t CallLength(const std::vector<int32_t>& w, size_t i) {
+  switch (static_cast<TPackedCall>(w[i])) {
+    case TPackedCall::Pen:
+      return 4;
+    case TPackedCall::Brush:
+      return 3;
+    case TPackedCall::Polyline:
+    case TPackedCall::Polygon:
+      return 3 + 3 * static_cast<size_t>(w[i + 2]);
+    case TPackedCall::Rectangle:
+      return 5;
+    case TPackedCall::Font:
+      return 8;
+    case TPackedCall::FontColor:
+      return 2;
+    case TPackedCall::Text:
+      return 5;
+    default:
+      return 3;
+  }
+}
+
+// Parts made as the preview goes are the whole recording: each begins with a call, holds its
+// own strings, and the parts joined (string offsets moved past the texts before them) give
+// the numbers and text of the recording made in one piece.
+TEST(TPackedRecordingCanvas, PartsJoinIntoTheWholeRecording) {
+  TPackedRecordingCanvas whole;
+  RecordEveryKind(whole);
+  for (const size_t partWords : {size_t{1}, size_t{6}, size_t{40}, size_t{1} << 20}) {
+    std::vector<int32_t> words;
+    std::string text;
+    int parts = 0;
+    TPackedRecordingCanvas canvas;
+    canvas.HandOverInParts(partWords, [&](const TWordBlocks& partBlocks,
+                                          const std::string& partText) {
+      const std::vector<int32_t> part = partBlocks.Joined();
+      ASSERT_FALSE(part.empty());
+      ++parts;
+      for (size_t i = 0; i < part.size(); i += CallLength(part, i)) {
+        ASSERT_LE(i + CallLength(part, i), part.size()) << "a call cut between parts";
+        std::vector<int32_t> call(part.begin() + static_cast<ptrdiff_t>(i),
+                                  part.begin() + static_cast<ptrdiff_t>(i + CallLength(part, i)));
+        const auto base = static_cast<int32_t>(text.size());
+        if (call[0] == Op(TPackedCall::Font)) call[6] += base;
+        if (call[0] == Op(TPackedCall::Text)) call[3] += base;
+        words.insert(words.end(), call.begin(), call.end());
+      }
+      text += partText;
+    });
+    RecordEveryKind(canvas);
+    canvas.EndParts();
+    EXPECT_EQ(words, whole.Words.Joined()) << partWords << " words a part";
+    EXPECT_EQ(text, whole.Text) << partWords << " words a part";
+    // A part of one number is one call each; one of a million holds all 30.
+    const int expectedParts = partWords == 1 ? 30 : partWords > 1000 ? 1 : parts;
+    EXPECT_EQ(parts, expectedParts) << partWords << " words a part";
+    EXPECT_GT(parts, partWords > 1000 ? 0 : 1) << partWords << " words a part";
+    EXPECT_EQ(canvas.Words.Size(), 0U);
+  }
+}
+
 }  // namespace
 }  // namespace pennatran

@@ -3,6 +3,7 @@
 //   const engine = await PennatranEngine.start();
 //   const id = await engine.create("Drawing");      // an object of the module, by handle
 //   const r = await engine.call(id, "load", ...);   // one of its methods
+//   await engine.callInParts(id, "previewRecordingInParts", (part) => ..., ...);
 //   const f = await engine.run("verticalForms", ...); // a function of the module
 //   await engine.destroy(id);
 // A handle may be given as an argument and stands for its object there. Typed arrays among
@@ -30,6 +31,10 @@ const PennatranEngine = (() => {
       worker.onmessage = ({ data }) => {
         const request = this.pending.get(data.id);
         if (!request) return;
+        if ("part" in data) {
+          request.onPart(data.part);
+          return;
+        }
         this.pending.delete(data.id);
         if ("error" in data) request.reject(new Error(data.error));
         else request.resolve(data.result);
@@ -56,11 +61,11 @@ const PennatranEngine = (() => {
       }
     }
 
-    request(message, args = []) {
+    request(message, args = [], onPart = null) {
       if (this.failure) return Promise.reject(this.failure);
       const id = this.nextId++;
       return new Promise((resolve, reject) => {
-        this.pending.set(id, { resolve, reject });
+        this.pending.set(id, { resolve, reject, onPart });
         this.worker.postMessage({ ...message, id, args }, transfers(args));
       });
     }
@@ -71,6 +76,12 @@ const PennatranEngine = (() => {
 
     call(handle, method, ...args) {
       return this.request({ op: "call", name: method, handle: handle.pennatranHandle }, args);
+    }
+
+    // A method that hands over its result in parts as it makes them: onPart(part) is called
+    // for each, in order, before the call's own result comes.
+    callInParts(handle, method, onPart, ...args) {
+      return this.request({ op: "callInParts", name: method, handle: handle.pennatranHandle }, args, onPart);
     }
 
     run(name, ...args) {

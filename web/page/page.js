@@ -189,22 +189,29 @@
       const [w, h] = previewSize(side);
       return side.version !== version || w !== width || h !== height;
     };
-    // A preview the engine cannot make (its memory ran out) leaves the canvas blank.
-    const recording = side.opened
-      ? await engine.call(side.drawing, "previewRecording", width, height).catch(() => null) : null;
-    if (outdated()) return;
     const sheet = document.createElement("canvas");
     sheet.width = width;
     sheet.height = height;
     const forms = (codes) => engine.run("verticalForms", codes);
-    if (recording && !(await PennatranReplay.replay(sheet, recording, forms, outdated))) return;
+    // The worker hands the preview over in parts as it records it, and each part is painted
+    // as it comes: a big drawing's picture is painted while the rest is still recorded. A
+    // preview the engine cannot make (its memory ran out) leaves the canvas blank.
+    let drawn = false;
+    if (side.opened) {
+      const parts = new PennatranReplay.Parts();
+      const recorded = engine.callInParts(side.drawing, "previewRecordingInParts", (part) => parts.add(part),
+        width, height).catch(() => false);
+      recorded.then(() => parts.end());
+      if (!(await PennatranReplay.replay(sheet, parts, forms, outdated))) return;
+      drawn = await recorded;
+    }
     if (outdated()) return;
     const canvas = side.canvas;
     canvas.width = width;
     canvas.height = height;
     const ctx = canvas.getContext("2d");
     ctx.clearRect(0, 0, width, height);
-    if (recording) ctx.drawImage(sheet, 0, 0);
+    if (drawn) ctx.drawImage(sheet, 0, 0);
     side.traceSize = [width, height];
     side.shown = { version, size: [width, height] };
     side.hint.hidden = side.opened;

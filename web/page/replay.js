@@ -88,24 +88,35 @@ const PennatranReplay = (() => {
       this.cellRatios = new Map();
     }
 
-    // Resolves to false when stopped() said to stop before the end.
-    async run(recording, stopped) {
+    // Paints the parts (recordings, in an iterable or an async one) one after the other, as
+    // if they were one: a pen or a line of one part goes on in the next. Resolves to false
+    // when stopped() said to stop before the end.
+    async run(parts, stopped) {
       const ctx = this.ctx;
-      const words = recording.words;
-      const Call = PennatranRecording.Call;
       ctx.save();
       ctx.setTransform(1, 0, 0, 1, 0, 0);
       ctx.lineCap = "butt";
       ctx.lineJoin = "miter";
-      let sliceStart = performance.now();
+      this.sliceStart = performance.now();
+      try {
+        for await (const recording of parts) {
+          if (!(await this.calls(recording, stopped))) return false;
+        }
+        this.flushLines();
+        return true;
+      } finally {
+        ctx.restore();
+      }
+    }
+
+    async calls(recording, stopped) {
+      const words = recording.words;
+      const Call = PennatranRecording.Call;
       for (let i = 0, calls = 0; i < words.length; i += PennatranRecording.length(words, i)) {
-        if (++calls % 32 === 0 && performance.now() - sliceStart > sliceMilliseconds) {
+        if (++calls % 32 === 0 && performance.now() - this.sliceStart > sliceMilliseconds) {
           await yieldToPage();
-          if (stopped()) {
-            ctx.restore();
-            return false;
-          }
-          sliceStart = performance.now();
+          if (stopped()) return false;
+          this.sliceStart = performance.now();
         }
         // The lines stroked together end where the pen changes or a shape or text takes
         // the path; a pen set again as it was and the other settings leave them open.
@@ -130,8 +141,6 @@ const PennatranReplay = (() => {
           default: break;
         }
       }
-      this.flushLines();
-      ctx.restore();
       return true;
     }
 
@@ -363,16 +372,50 @@ const PennatranReplay = (() => {
     }
   }
 
-  // Paints the recording over a white canvas, a slice at a time; resolves to false when
-  // stopped() said to stop. verticalForms(codes) -> Promise of [codePoint, turned, ...] tells
-  // how full-width characters stand in a vertical column.
+  // Parts of a recording as they arrive, for `for await`: each is let go once it is taken.
+  class Parts {
+    constructor() {
+      this.waiting = [];
+      this.ended = false;
+      this.wake = null;
+    }
+
+    add(part) {
+      this.waiting.push(part);
+      this.wake?.();
+    }
+
+    end() {
+      this.ended = true;
+      this.wake?.();
+    }
+
+    async *[Symbol.asyncIterator]() {
+      for (;;) {
+        if (this.waiting.length > 0) {
+          yield this.waiting.shift();
+        } else if (this.ended) {
+          return;
+        } else {
+          await new Promise((resolve) => { this.wake = resolve; });
+          this.wake = null;
+        }
+      }
+    }
+  }
+
+  // Paints the recording, or the parts (an iterable, or Parts as they arrive), over a white
+  // canvas, a slice at a time; resolves to false when stopped() said to stop.
+  // verticalForms(codes) -> Promise of [codePoint, turned, ...] tells how full-width
+  // characters stand in a vertical column.
   function replay(canvas, recording, verticalForms, stopped = () => false) {
     const ctx = canvas.getContext("2d");
     ctx.setTransform(1, 0, 0, 1, 0, 0);
     ctx.fillStyle = "#FFFFFF";
     ctx.fillRect(0, 0, canvas.width, canvas.height);
-    return new Replayer(ctx, verticalForms).run(recording, stopped);
+    const parts = recording instanceof Parts || Array.isArray(recording) ? recording : [recording];
+    return new Replayer(ctx, verticalForms).run(parts, stopped);
   }
 
-  return { replay, fontFamilies };
+  return { replay, fontFamilies, Parts };
 })();

@@ -168,15 +168,36 @@ val ListedLineTypeDashes(const THalfSession& drawing, int32_t width) {
   return array;
 }
 
-// A fresh preview as numbers and UTF-8 text ({words: Int32Array, text: Uint8Array}), for
-// the page to replay without parsing a trace; null when there is nothing to draw.
+// A recording as the page replays it: {words: Int32Array, text: Uint8Array}.
+val RecordingOf(const TWordBlocks& words, const std::string& text) {
+  val out = val::object();
+  out.set("words", Int32Array(words));
+  out.set("text", Bytes(text));
+  return out;
+}
+
+// A fresh preview as numbers and UTF-8 text, for the page to replay without parsing a
+// trace; null when there is nothing to draw.
 val PreviewRecording(THalfSession& drawing, int32_t width, int32_t height) {
   TPackedRecordingCanvas recorder;
   if (!drawing.RecordPreview(recorder, width, height)) return val::null();
-  val out = val::object();
-  out.set("words", Int32Array(recorder.Words));
-  out.set("text", Bytes(recorder.Text));
-  return out;
+  return RecordingOf(recorder.Words, recorder.Text);
+}
+
+// The same preview as recordings of about a quarter of a million numbers each, handed to
+// onPart as they are made: the page paints the first while the rest is recorded. False
+// when there is nothing to draw.
+bool PreviewRecordingInParts(THalfSession& drawing, int32_t width, int32_t height,
+                             const val& onPart) {
+  constexpr size_t kPartWords = size_t{1} << 18;
+  TPackedRecordingCanvas recorder;
+  recorder.HandOverInParts(kPartWords,
+                           [&onPart](const TWordBlocks& words, const std::string& text) {
+                             onPart(RecordingOf(words, text));
+                           });
+  if (!drawing.RecordPreview(recorder, width, height)) return false;
+  recorder.EndParts();
+  return true;
 }
 
 // The preview of a small drawing of the usual mix, loaded from its bytes as a file is: the
@@ -263,6 +284,7 @@ EMSCRIPTEN_BINDINGS(pennatran_drawing) {
       .function("listedLineTypeDashes", &ListedLineTypeDashes)
       .function("preview", &THalfSession::PreviewTrace)
       .function("previewRecording", &PreviewRecording)
+      .function("previewRecordingInParts", &PreviewRecordingInParts)
       .function("save", &SaveBytes)
       .function("paletteJson", &PaletteJson)
       .function("copyColorsFrom", &CopyColors)

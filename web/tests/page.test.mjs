@@ -441,7 +441,7 @@ for (const where of ["file://", "127.0.0.1"]) {
       const seconds = (Date.now() - started) / 1000;
       const worker = await tab.evaluate(() => window.pennatranPage.engine.calls());
       assert.equal(worker.scope, "DedicatedWorkerGlobalScope");
-      for (const name of ["warmUpRecording", "load", "previewRecording", "colorLines", "listedScreenColors",
+      for (const name of ["warmUpRecording", "load", "previewRecordingInParts", "colorLines", "listedScreenColors",
         "listedLineTypeDashes", "colorsDifferingFrom"]) {
         assert.ok(worker.calls.includes(name), `${name} runs in the worker`);
       }
@@ -451,6 +451,26 @@ for (const where of ["file://", "127.0.0.1"]) {
         `while it opened ${Math.round(longest)} ms`);
       const { size } = await tab.evaluate(() => window.pennatranPage.previewTrace("destination"));
       assert.equal(await tab.evaluate(() => document.querySelector("#destination canvas").width), size[0]);
+      // The preview was painted from parts as the worker recorded them: the same pixels as
+      // the whole recording replayed at once.
+      await tab.evaluate(() => document.body.insertAdjacentHTML("beforeend", '<input type="file" id="again">'));
+      await tab.setInputFiles("#again", big);
+      const alike = await tab.evaluate(async () => {
+        const { engine } = window.pennatranPage;
+        const shown = document.querySelector("#destination canvas");
+        const drawing = await engine.create("Drawing");
+        const file = document.querySelector("#again").files[0];
+        await engine.call(drawing, "load", new Uint8Array(await file.arrayBuffer()), file.name, false, {});
+        const whole = await engine.call(drawing, "previewRecording", shown.width, shown.height);
+        const sheet = document.createElement("canvas");
+        sheet.width = shown.width;
+        sheet.height = shown.height;
+        await PennatranReplay.replay(sheet, whole, (codes) => engine.run("verticalForms", codes));
+        const pixels = (canvas) => canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+        const [a, b] = [pixels(shown), pixels(sheet)];
+        return a.length === b.length && a.every((value, i) => value === b[i]);
+      });
+      assert.ok(alike, "the preview painted in parts is the whole recording's");
       // Saved unchanged, the drawing the worker read is the file again.
       const downloading = tab.waitForEvent("download");
       await tab.click("#save");

@@ -53,6 +53,12 @@ self.onmessage = async ({ data }) => {
       const object = pennatranObject(handle);
       result = pennatranFunction(object, name, "method").apply(object, values);
       pennatranCalled.add(name);
+    } else if (op === "callInParts") {
+      // The method hands over parts of its result as it makes them, through a last argument.
+      const object = pennatranObject(handle);
+      const sendPart = (part) => self.postMessage({ id, part }, pennatranTransfers(part, core.HEAP8?.buffer));
+      result = pennatranFunction(object, name, "method").apply(object, [...values, sendPart]);
+      pennatranCalled.add(name);
     } else if (op === "run") {
       result = pennatranFunction(core, name, "function")(...values);
       pennatranCalled.add(name);
