@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "attributes/preview_attributes.h"
@@ -49,6 +50,20 @@ struct TFigures {
   double LoadSeconds = 0;
 };
 
+// The bytes of a drawing's entity records and their order, block definitions' included.
+size_t RecordBytes(const TJwwData& doc) {
+  size_t bytes = 0;
+  const auto add = [&bytes](const TEntityLists& lists) {
+    bytes += lists.EntityOrder.size() * sizeof(TEntJwwOrderEntry);
+    ForEachList(lists, [&bytes](const auto& list, TEntityKind) {
+      bytes += list.size() * sizeof(typename std::decay_t<decltype(list)>::value_type);
+    });
+  };
+  add(doc);
+  for (const TEntJwwBlockDef& def : doc.BlockDefs) add(def);
+  return bytes;
+}
+
 TFigures Measure(const fs::path& folder, int64_t entities, const std::string& tag) {
   const fs::path drawing = folder / ("bench-" + tag + ".jww");
   if (!SaveSyntheticDrawing(drawing, entities, 7)) {
@@ -67,6 +82,11 @@ TFigures Measure(const fs::path& folder, int64_t entities, const std::string& ta
 
   TJwwData doc;
   doc.LoadFromFile(drawing);
+  const size_t recordBytes = RecordBytes(doc);
+  const double fillSeconds =
+      bench::MedianSeconds(kRuns, [&] { bench::ReadAndFillLikeTheLoader(drawing, recordBytes); });
+  Detail("read_and_fill_" + tag, fillSeconds, "read_" + tag, readSeconds);
+  Print("load_floor_vs_read_" + tag, fillSeconds / readSeconds);
   const fs::path saved = folder / ("bench-" + tag + "-saved.jww");
   const double saveSeconds =
       bench::MedianSeconds(kRuns, [&] { doc.SaveToFile(saved, kSaveVersion); });

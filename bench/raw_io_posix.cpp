@@ -1,6 +1,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstring>
 #include <fstream>
 
 #include "jww/large_pages.h"
@@ -21,6 +23,18 @@ size_t ReadLikeTheLoader(const std::filesystem::path& path) {
   TLargeBuffer bytes(size);
   in.read(reinterpret_cast<char*>(bytes.Data()), static_cast<std::streamsize>(size));
   return static_cast<size_t>(in.gcount());
+}
+
+size_t ReadAndFillLikeTheLoader(const std::filesystem::path& path, size_t recordBytes) {
+  std::ifstream in(path, std::ios::binary);
+  const size_t size = std::filesystem::file_size(path);
+  TLargeBuffer bytes(size);
+  in.read(reinterpret_cast<char*>(bytes.Data()), static_cast<std::streamsize>(size));
+  TLargeBuffer records(recordBytes);
+  for (size_t at = 0; size > 0 && at < recordBytes; at += size) {
+    std::memcpy(records.Data() + at, bytes.Data(), std::min(size, recordBytes - at));
+  }
+  return static_cast<size_t>(in.gcount()) + records.Size();
 }
 
 bool WriteFileDurably(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
