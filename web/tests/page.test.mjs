@@ -424,6 +424,27 @@ test("chooses several lines by touch", async () => {
   await context.close();
 });
 
+// Whether the destination's canvas shows what the whole recording of the drawing in the
+// page's "#again" input, replayed at once at the canvas's size, paints.
+function paintedAsWhole(tab) {
+  return tab.evaluate(async () => {
+    const { engine } = window.pennatranPage;
+    const shown = document.querySelector("#destination canvas");
+    const drawing = await engine.create("Drawing");
+    const file = document.querySelector("#again").files[0];
+    await engine.call(drawing, "load", new Uint8Array(await file.arrayBuffer()), file.name, false, {});
+    const whole = await engine.call(drawing, "previewRecording", shown.width, shown.height);
+    await engine.destroy(drawing);
+    const sheet = document.createElement("canvas");
+    sheet.width = shown.width;
+    sheet.height = shown.height;
+    await PennatranReplay.replay(sheet, whole, (codes) => engine.run("verticalForms", codes));
+    const pixels = (canvas) => canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+    const [a, b] = [pixels(shown), pixels(sheet)];
+    return a.length === b.length && a.every((value, i) => value === b[i]);
+  });
+}
+
 // The page loads and draws in its worker, from a file:// path (where the worker must come
 // from a Blob) and from a static host alike: a 100 000-entity drawing too, while the page's
 // own tasks stay short. The longest one is printed; the time goals belong to the benchmark.
@@ -455,22 +476,16 @@ for (const where of ["file://", "127.0.0.1"]) {
       // the whole recording replayed at once.
       await tab.evaluate(() => document.body.insertAdjacentHTML("beforeend", '<input type="file" id="again">'));
       await tab.setInputFiles("#again", big);
-      const alike = await tab.evaluate(async () => {
-        const { engine } = window.pennatranPage;
-        const shown = document.querySelector("#destination canvas");
-        const drawing = await engine.create("Drawing");
-        const file = document.querySelector("#again").files[0];
-        await engine.call(drawing, "load", new Uint8Array(await file.arrayBuffer()), file.name, false, {});
-        const whole = await engine.call(drawing, "previewRecording", shown.width, shown.height);
-        const sheet = document.createElement("canvas");
-        sheet.width = shown.width;
-        sheet.height = shown.height;
-        await PennatranReplay.replay(sheet, whole, (codes) => engine.run("verticalForms", codes));
-        const pixels = (canvas) => canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
-        const [a, b] = [pixels(shown), pixels(sheet)];
-        return a.length === b.length && a.every((value, i) => value === b[i]);
-      });
-      assert.ok(alike, "the preview painted in parts is the whole recording's");
+      assert.ok(await paintedAsWhole(tab), "the preview painted in parts is the whole recording's");
+      // A size that changes while the parts are painted: the old size's replay is dropped, and
+      // the preview shown is the new size's, whole.
+      await tab.setViewportSize({ width: 980, height: 700 });
+      await new Promise((resolve) => setTimeout(resolve, 60));
+      await tab.setViewportSize({ width: 1040, height: 720 });
+      const resized = await tab.evaluate(() => window.pennatranPage.previewShown("destination"));
+      assert.equal(await tab.evaluate(() => document.querySelector("#destination canvas").width), resized[0]);
+      assert.notEqual(resized[0], size[0]);
+      assert.ok(await paintedAsWhole(tab), "the preview after a resize is the whole recording's");
       // Saved unchanged, the drawing the worker read is the file again.
       const downloading = tab.waitForEvent("download");
       await tab.click("#save");
