@@ -482,9 +482,13 @@ for (const where of ["file://", "127.0.0.1"]) {
       await tab.setViewportSize({ width: 980, height: 700 });
       await new Promise((resolve) => setTimeout(resolve, 60));
       await tab.setViewportSize({ width: 1040, height: 720 });
+      // The canvas takes its new size only when a preview of that size is painted.
+      await tab.waitForFunction((old) => {
+        const canvas = document.querySelector("#destination canvas");
+        return canvas.width !== old && canvas.width === Math.round(canvas.clientWidth * devicePixelRatio);
+      }, size[0]);
       const resized = await tab.evaluate(() => window.pennatranPage.previewShown("destination"));
       assert.equal(await tab.evaluate(() => document.querySelector("#destination canvas").width), resized[0]);
-      assert.notEqual(resized[0], size[0]);
       assert.ok(await paintedAsWhole(tab), "the preview after a resize is the whole recording's");
       // Saved unchanged, the drawing the worker read is the file again.
       const downloading = tab.waitForEvent("download");
