@@ -14,4 +14,9 @@ namespace pennatran {
 // the dates, sizes and file types Qt's dialogs show.
 void InstallWindowLanguage(QCoreApplication& application, TLanguage language);
 
+// Installs the command line's Japanese catalogue, from which a window that speaks Japanese
+// words the messages the core hands over as English patterns (a palette file's refusal).
+// False when it is missing.
+bool InstallJapaneseCoreMessages(QCoreApplication& application);
+
 }  // namespace pennatran

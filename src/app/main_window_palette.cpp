@@ -1,5 +1,6 @@
 // A palette file opened on the source half instead of a drawing: its slots fill the lists
 // and a sheet of its colours and line types takes the place of the preview.
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 
@@ -26,6 +27,14 @@ QString PaletteOnDestination(const QString& path) {
       .arg(path);
 }
 
+// The core's reason, its patterns worded in the window's language as the command line
+// words them (InstallWindowLanguage installs that catalogue for Japanese).
+QString PaletteFileReason(const TPaletteFileError& error) {
+  return QString::fromStdString(PaletteFileErrorText(error, [](const char* pattern) {
+    return QCoreApplication::translate("PaletteFile", pattern).toStdString();
+  }));
+}
+
 QString SourceFailureReason(const QString& path, const TPaletteSourceError& error) {
   switch (error.Failure) {
     case TPaletteSourceFailure::None:
@@ -35,8 +44,7 @@ QString SourceFailureReason(const QString& path, const TPaletteSourceError& erro
     case TPaletteSourceFailure::TooLarge:
       return MainWindow::tr("「%1」はパレットファイルとしては大きすぎます").arg(path);
     case TPaletteSourceFailure::BadPaletteFile:
-      return MainWindow::tr("「%1」：%2")
-          .arg(path, QString::fromStdString(PaletteFileErrorText(error.PaletteFile)));
+      return MainWindow::tr("「%1」：%2").arg(path, PaletteFileReason(error.PaletteFile));
     case TPaletteSourceFailure::Drawing:
       return MainWindow::tr("「%1」：%2").arg(path, FailureReason(error.Drawing));
   }

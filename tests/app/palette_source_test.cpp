@@ -1,10 +1,13 @@
 // A palette file on the source half: its slots in the lists, a sheet in place of the
 // preview, copies from it, and the files refused with the half left as it was.
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
+#include <QTranslator>
 
+#include "app/app_language.h"
 #include "jww/text_encoding.h"
 #include "palette/palette.h"
 #include "palette/slot_canonical.h"
@@ -87,6 +90,26 @@ TEST_F(PaletteSourceTest, CopiesOnlyTheSelectedSlotsItHoldsAndMarksTheRest) {
   ClickPanel("copyLineTypesButton");
   EXPECT_EQ(doc.LineTypeExNos[17], Palette.LineTypes[TSlot(17)]);
   EXPECT_EQ(doc.LineTypeExNos[18], before.LineTypeExNos[18]);
+}
+
+// A window that speaks Japanese words the core's reason in Japanese too, as the command
+// line does; without that catalogue (an English window) the reason stays English.
+TEST_F(PaletteSourceTest, ABadPaletteFilesReasonIsInTheWindowsLanguage) {
+  CreateWindow();
+  const QString broken = WriteText("broken.json", "{\n  \"format\": ");
+  QCoreApplication& application = *QCoreApplication::instance();
+  ASSERT_TRUE(InstallJapaneseCoreMessages(application));
+  OpenThroughBrowse("sourceBrowseButton", broken);
+  qDeleteAll(application.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+  ASSERT_EQ(Messages.size(), 1u);
+  EXPECT_TRUE(Messages[0].Text.contains(QStringLiteral("2 行"))) << Messages[0].Text.toStdString();
+  EXPECT_FALSE(Messages[0].Text.contains(QStringLiteral("line"))) << Messages[0].Text.toStdString();
+
+  Messages.clear();
+  OpenThroughBrowse("sourceBrowseButton", broken);
+  ASSERT_EQ(Messages.size(), 1u);
+  EXPECT_TRUE(Messages[0].Text.contains(QStringLiteral("line 2")))
+      << Messages[0].Text.toStdString();
 }
 
 TEST_F(PaletteSourceTest, ABadPaletteOrOneOnTheDestinationIsRefusedAndTheHalfStays) {
