@@ -424,6 +424,18 @@ test("chooses several lines by touch", async () => {
   await context.close();
 });
 
+// Saves the destination with the Save button, answers the message that follows, and
+// returns the path of the downloaded drawing in the scratch folder.
+async function saveDestination(tab, name) {
+  const downloading = tab.waitForEvent("download");
+  await tab.click("#save");
+  const download = await downloading;
+  await answer(tab, "ok");
+  const saved = join(scratch, name);
+  await download.saveAs(saved);
+  return saved;
+}
+
 // Whether the destination's canvas shows what the whole recording of the drawing in the
 // page's "#again" input, replayed at once at the canvas's size, paints.
 function paintedAsWhole(tab) {
@@ -491,12 +503,7 @@ for (const where of ["file://", "127.0.0.1"]) {
       assert.equal(await tab.evaluate(() => document.querySelector("#destination canvas").width), resized[0]);
       assert.ok(await paintedAsWhole(tab), "the preview after a resize is the whole recording's");
       // Saved unchanged, the drawing the worker read is the file again.
-      const downloading = tab.waitForEvent("download");
-      await tab.click("#save");
-      const download = await downloading;
-      await answer(tab, "ok");
-      const saved = join(scratch, "big-saved.jww");
-      await download.saveAs(saved);
+      const saved = await saveDestination(tab, "big-saved.jww");
       assert.ok(readFileSync(saved).equals(readFileSync(big)), "the drawing saves whole");
       rmSync(saved);
       assert.deepEqual(errors, []);
@@ -565,12 +572,7 @@ test("leaves a half as it was when the file opened is no drawing", async () => {
   // Both drawings still serve the copy and the save.
   await tab.click("#source [data-role=select-all-colors]");
   await tab.click("#source [data-role=copy-colors]");
-  const downloading = tab.waitForEvent("download");
-  await tab.click("#save");
-  const download = await downloading;
-  await answer(tab, "ok");
-  const saved = join(scratch, "kept.jww");
-  await download.saveAs(saved);
+  const saved = await saveDestination(tab, "kept.jww");
   const expected = join(scratch, "kept-cli.jww");
   execFileSync(cli, ["copy", examples.source, examples.destination, "--colors", "all", "-o", expected]);
   assert.ok(readFileSync(saved).equals(readFileSync(expected)), "the kept drawings copy and save as before");
