@@ -10,7 +10,8 @@ namespace pennatran {
 // Installs the translations for language into the application, which keeps them. The
 // window's texts are written in Japanese, so only English needs a catalogue of ours; Qt's
 // own texts are written in English, so Japanese (and the texts as written) take Qt's
-// Japanese catalogue when the system has it. The default locale takes the language too, for
+// Japanese catalogue when the system has it, and the command line's for the core's
+// patterns (InstallJapaneseCoreMessages). The default locale takes the language too, for
 // the dates, sizes and file types Qt's dialogs show.
 void InstallWindowLanguage(QCoreApplication& application, TLanguage language);
 
